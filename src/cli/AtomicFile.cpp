@@ -1,0 +1,76 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace orbenza::cli {
+
+namespace {
+std::string reason(int code) { return std::strerror(code); }
+} // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error) {
+    if (path.empty()) {
+        error = "no file name given";
+        return false;
+    }
+    std::string pattern = path + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) {
+        error = "cannot write " + path + ": " + reason(errno);
+        return false;
+    }
+    const std::string temporary(name.data());
+    auto fail = [&](int code) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        error = "cannot write " + path + ": " + reason(code);
+        return false;
+    };
+
+    // A new file gets the usual permissions, not mkstemp's private 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat existing {};
+    const mode_t mode = (::stat(path.c_str(), &existing) == 0) ? (existing.st_mode & 07777)
+                                                               : (0666 & ~mask);
+    if (::fchmod(fd, mode) != 0)
+        return fail(errno);
+
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, p, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        p += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        const int code = errno;
+        ::unlink(temporary.c_str());
+        error = "cannot write " + path + ": " + reason(code);
+        return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(temporary.c_str());
+        error = "cannot write " + path + ": " + reason(code);
+        return false;
+    }
+    return true;
+}
+
+} // namespace orbenza::cli

@@ -1,0 +1,14 @@
+// Writing a file so that it is either wholly there or not touched at all.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orbenza::cli {
+
+// Writes data to a temporary file beside path, flushes it to disk and renames
+// it over path. On failure nothing is left behind, an existing file keeps its
+// old content, and error names the file and the reason.
+bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error);
+
+} // namespace orbenza::cli

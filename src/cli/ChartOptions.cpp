@@ -1,0 +1,162 @@
+#include "ChartOptions.h"
+
+#include "chart/TimeZones.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace orbenza::cli {
+
+namespace {
+
+bool allDigits(std::string_view text) {
+    if (text.empty())
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// A whole number of 1 to maxDigits digits.
+std::optional<int> digitsValue(std::string_view text, std::size_t maxDigits) {
+    if (!allDigits(text) || text.size() > maxDigits)
+        return std::nullopt;
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            out += '?'; // keep the error one printable line
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degreeDigits,
+                                        char positive, char negative, std::string_view what,
+                                        std::string_view form) {
+    const OptionError error{std::string(what) + " must look like " + std::string(form) +
+                            ", not " + quoted(text)};
+    if (text.size() < 4)
+        return error;
+    const char hemisphere =
+        static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
+    if (hemisphere != positive && hemisphere != negative)
+        return error;
+    const std::string_view numbers = text.substr(0, text.size() - 1);
+    const std::size_t colon = numbers.find(':');
+    if (colon == std::string_view::npos)
+        return error;
+    const std::string_view degrees = numbers.substr(0, colon);
+    const std::string_view minutes = numbers.substr(colon + 1);
+    if (!allDigits(degrees) || degrees.size() > degreeDigits || !allDigits(minutes) ||
+        minutes.size() > 2)
+        return error;
+    return CoordinateValue{std::string(degrees), std::string(minutes), hemisphere == positive};
+}
+
+} // namespace
+
+Parsed<DateValue> parseDate(std::string_view text) {
+    const OptionError error{"--date must look like YYYY-MM-DD, not " + quoted(text)};
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return error;
+    const auto year = digitsValue(text.substr(0, 4), 4);
+    const auto month = digitsValue(text.substr(5, 2), 2);
+    const auto day = digitsValue(text.substr(8, 2), 2);
+    if (!year || !month || !day)
+        return error;
+    if (*year < 1901 || *year > 2050)
+        return OptionError{"--date: the year must be between 1901 and 2050, not " +
+                           std::to_string(*year)};
+    if (*month < 1 || *month > 12)
+        return OptionError{"--date: the month must be between 01 and 12 in " + quoted(text)};
+    if (*day < 1 || *day > 31)
+        return OptionError{"--date: the day must be between 01 and 31 in " + quoted(text)};
+    return DateValue{*year, *month, *day};
+}
+
+Parsed<TimeValue> parseTime(std::string_view text) {
+    const OptionError error{"--time must look like HH:MM (00:00 to 23:59), not " + quoted(text)};
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos)
+        return error;
+    const auto hour = digitsValue(text.substr(0, colon), 2);
+    const auto minute = digitsValue(text.substr(colon + 1), 2);
+    if (!hour || !minute || *hour > 23 || *minute > 59)
+        return error;
+    return TimeValue{*hour, *minute};
+}
+
+Parsed<int> parseZone(std::string_view text) {
+    if (allDigits(text)) {
+        const auto position = digitsValue(text, 2);
+        if (position && *position < kTimeZoneCount)
+            return *position;
+        return OptionError{"--zone: the list position must be between 0 and 70, not " +
+                           quoted(text)};
+    }
+    if (auto position = findTimeZoneByAbbreviation(text))
+        return *position;
+    return OptionError{"--zone: " + quoted(text) +
+                       " is neither a list position 0-70 nor an abbreviation of exactly one zone"};
+}
+
+Parsed<CoordinateValue> parseLongitude(std::string_view text) {
+    return parseCoordinate(text, 3, 'E', 'W', "--lon", "DDD:MM followed by E or W (77:13E)");
+}
+
+Parsed<CoordinateValue> parseLatitude(std::string_view text) {
+    return parseCoordinate(text, 2, 'N', 'S', "--lat", "DD:MM followed by N or S (28:39N)");
+}
+
+Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts) {
+    const auto date = parseDate(texts.date);
+    if (const auto* e = std::get_if<OptionError>(&date))
+        return *e;
+    const auto time = parseTime(texts.time);
+    if (const auto* e = std::get_if<OptionError>(&time))
+        return *e;
+    const auto zone = parseZone(texts.zone);
+    if (const auto* e = std::get_if<OptionError>(&zone))
+        return *e;
+    const auto longitude = parseLongitude(texts.longitude);
+    if (const auto* e = std::get_if<OptionError>(&longitude))
+        return *e;
+    const auto latitude = parseLatitude(texts.latitude);
+    if (const auto* e = std::get_if<OptionError>(&latitude))
+        return *e;
+
+    const auto& d = std::get<DateValue>(date);
+    const auto& t = std::get<TimeValue>(time);
+    const auto& lon = std::get<CoordinateValue>(longitude);
+    const auto& lat = std::get<CoordinateValue>(latitude);
+    BirthEntries entries;
+    entries.fields.name = texts.name;
+    entries.fields.longitudeDegrees = lon.degrees;
+    entries.fields.longitudeMinutes = lon.minutes;
+    entries.fields.latitudeDegrees = lat.degrees;
+    entries.fields.latitudeMinutes = lat.minutes;
+    entries.fields.monthPosition = d.month - 1;
+    entries.fields.dayPosition = d.day - 1;
+    entries.fields.year = d.year;
+    entries.hour = t.hour;
+    entries.minute = t.minute;
+    entries.zonePosition = std::get<int>(zone);
+    entries.east = lon.positiveHemisphere;
+    entries.south = !lat.positiveHemisphere;
+    entries.daylightSaving = texts.daylightSaving;
+    return entries;
+}
+
+} // namespace orbenza::cli

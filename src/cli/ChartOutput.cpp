@@ -1,0 +1,93 @@
+#include "ChartOutput.h"
+
+#include "chart/Presentation.h"
+#include "chart/TimeZones.h"
+#include "moon/MoonPosition.h"
+
+#include <array>
+#include <cstdio>
+
+namespace orbenza::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 11> kBodyNames{
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
+    "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+
+std::string isoUniversalTime(const UniversalMoment& ut) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", ut.year, ut.month, ut.day,
+                  ut.hour, ut.minute);
+    return buffer;
+}
+
+std::string sunSign(const ChartResult& chart) {
+    const std::string& sun = chart.PlanetPositions[0];
+    return sun.size() >= 6 ? std::string(signNameOfAbbreviation(sun.substr(3, 3))) : std::string{};
+}
+
+std::string ascendantSign(const ChartResult& chart) {
+    return std::string(signNameOfPositionText(chart.AscendantText));
+}
+
+std::string padRight(std::string_view text, std::size_t width) {
+    std::string out(text);
+    if (out.size() < width)
+        out.append(width - out.size(), ' ');
+    return out;
+}
+
+} // namespace
+
+nlohmann::ordered_json chartJson(const ChartResult& chart) {
+    const BirthData& birth = chart.birth;
+    nlohmann::ordered_json json;
+    json["Name"] = birth.Name;
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.BirthYear, birth.BirthMonth,
+                  birth.BirthDay);
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
+    json["Date"] = date;
+    json["Time"] = time;
+    json["Zone"] = chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
+                       ? std::string(timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text)
+                       : std::string{};
+    json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
+    json["UniversalTime"] = isoUniversalTime(chart.universalTime);
+    json["SunSign"] = sunSign(chart);
+    json["MoonSignName"] = chart.MoonSignName;
+    json["Ascendant"] = ascendantSign(chart);
+    json["AscendantText"] = chart.AscendantText;
+    json["MoonPositionText"] = chart.MoonPositionText;
+    json["PlanetPositions"] = chart.PlanetPositions;
+    json["LongitudesDeg"] = chart.longitudesDeg;
+    return json;
+}
+
+std::string chartText(const ChartResult& chart) {
+    const BirthData& birth = chart.birth;
+    std::string out;
+    out += "Natal chart of " + birth.Name + "\n";
+    char line[160];
+    std::snprintf(line, sizeof line, "Born %d %s %d at %02d:%02d local time%s\n", birth.BirthDay,
+                  std::string(monthName(birth.BirthMonth)).c_str(), birth.BirthYear,
+                  birth.BirthHour, birth.BirthMinute,
+                  isTrue16(birth.IsDaylightSaving) ? " (daylight saving)" : "");
+    out += line;
+    std::snprintf(line, sizeof line, "Latitude %d\xC2\xB0 %02d' %c, longitude %d\xC2\xB0 %02d' %c\n",
+                  birth.LatitudeDegrees, birth.LatitudeMinutes,
+                  isTrue16(birth.IsSouth) ? 'S' : 'N', birth.LongitudeDegrees,
+                  birth.LongitudeMinutes, isTrue16(birth.IsEast) ? 'E' : 'W');
+    out += line;
+    out += computedForLine(chart) + "\n\n";
+    out += "Sun sign   " + sunSign(chart) + "\n";
+    out += "Moon sign  " + chart.MoonSignName + "\n";
+    out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n\n";
+    for (std::size_t i = 0; i < kBodyNames.size(); ++i)
+        out += padRight(kBodyNames[i], 14) + chart.PlanetPositions[i] + "\n";
+    return out;
+}
+
+} // namespace orbenza::cli

@@ -1,0 +1,17 @@
+// The chart as the command line prints it: a readable text or one JSON object.
+#pragma once
+
+#include "chart/ChartRun.h"
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace orbenza::cli {
+
+// One object with the chart's texts; keys in a fixed order.
+nlohmann::ordered_json chartJson(const ChartResult& chart);
+
+// The readable chart: details, signs, the eleven bodies.
+std::string chartText(const ChartResult& chart);
+
+} // namespace orbenza::cli

@@ -1,0 +1,69 @@
+#include "chart/ChartRun.h"
+
+#include "chart/TimeZones.h"
+#include "moon/MoonPosition.h"
+#include "positions/Ascendant.h"
+#include "positions/PlanetRun.h"
+
+#include <cstdlib>
+
+namespace orbenza {
+
+namespace {
+std::int16_t wholeNumber(std::string_view text) {
+    return static_cast<std::int16_t>(coordinateValue(text).value_or(0));
+}
+} // namespace
+
+ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition) {
+    ChartResult chart;
+    chart.birth = birth;
+    chart.correction = correction;
+    chart.zonePosition = zonePosition;
+
+    // The Ascendant and the Moon come first: the planet run copies their texts.
+    AscendantResult ascendant = Ascendant_Calculation(birth, correction);
+    MoonResult moon = Moon_Calculation(birth, correction);
+    PlanetRunResult planets =
+        Planet_Calculation(birth, correction, moon.MoonPositionText, ascendant.AscendantText);
+
+    chart.PlanetPositions = std::move(planets.PlanetPositions);
+    chart.AscendantText = std::move(ascendant.AscendantText);
+    chart.MoonPositionText = std::move(moon.MoonPositionText);
+    chart.MoonSignName = std::move(moon.MoonSignName);
+    chart.universalTime = planets.PlanetUniversalTime;
+
+    const auto& l = planets.longitudesDeg;
+    chart.longitudesDeg = {l[2], moon.MoonLongitude, l[0], l[1], l[3], l[4],
+                           l[5], l[6], l[7], l[8], ascendant.AscendantLongitude};
+    return chart;
+}
+
+BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
+    BirthData birth;
+    birth.Name = entries.fields.name;
+    birth.BirthMonth = static_cast<std::int16_t>(entries.fields.monthPosition + 1);
+    birth.BirthDay = static_cast<std::int16_t>(entries.fields.dayPosition + 1);
+    birth.BirthYear = static_cast<std::int16_t>(entries.fields.year);
+    birth.BirthHour = static_cast<std::int16_t>(entries.hour);
+    birth.BirthMinute = static_cast<std::int16_t>(entries.minute);
+    birth.ZoneHours = static_cast<std::int16_t>(std::abs(correction.UtCorrectionHours));
+    birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(correction.UtCorrectionMinutes));
+    birth.LongitudeDegrees = wholeNumber(entries.fields.longitudeDegrees);
+    birth.LongitudeMinutes = wholeNumber(entries.fields.longitudeMinutes);
+    birth.LatitudeDegrees = wholeNumber(entries.fields.latitudeDegrees);
+    birth.LatitudeMinutes = wholeNumber(entries.fields.latitudeMinutes);
+    birth.IsEast = toBool16(entries.east);
+    birth.IsSouth = toBool16(entries.south);
+    birth.IsDaylightSaving = toBool16(entries.daylightSaving);
+    return birth;
+}
+
+std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous) {
+    if (auto refusal = Check_Input(entries.fields))
+        return *refusal;
+    const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
+    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition);
+}
+
+} // namespace orbenza

@@ -1,0 +1,60 @@
+// One chart run: the birth details in, one result record out. The screens,
+// the report and the command line all read this record.
+#pragma once
+
+#include "chart/BirthData.h"
+#include "chart/CheckInput.h"
+#include "positions/TimeScales.h"
+
+#include <array>
+#include <string>
+#include <variant>
+
+namespace orbenza {
+
+struct ChartResult {
+    BirthData birth;          // as filled for this run
+    UtCorrection correction;  // the signed zone correction used
+    int zonePosition = -1;    // time zone list position, -1 when none was chosen
+
+    // Eleven short position texts ("05 Sco 34"): 0 Sun, 1 Moon, 2 Mercury,
+    // 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto,
+    // 10 Ascendant.
+    std::array<std::string, 11> PlanetPositions;
+    std::string AscendantText;    // "22° 39' 6\" Lib"
+    std::string MoonPositionText; // "9° 2' 58\" Leo"
+    std::string MoonSignName;     // "Leo"
+
+    // Longitudes in the order of PlanetPositions; degrees, ecliptic and
+    // equinox of date, 0 to 360.
+    std::array<double, 11> longitudesDeg{};
+
+    // The universal date and time the chart was computed for.
+    UniversalMoment universalTime;
+};
+
+// Computes the chart for filled-in birth details and the zone's correction.
+// The details must have passed Check_Input.
+ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition = -1);
+
+// Everything the birth details screen holds for a run.
+struct BirthEntries {
+    InputFields fields;      // name, coordinate texts, month/day positions, year
+    int hour = 0;            // cboHH
+    int minute = 0;          // cboMM
+    int zonePosition = 29;   // cmbTimeZone list position, -1 when none
+    bool east = true;        // optLong(0)
+    bool south = false;      // optLat(1)
+    bool daylightSaving = false;
+};
+
+// Fills the birth details from checked entries: the name as typed, the zone's
+// magnitudes, the coordinate texts as whole numbers.
+BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction);
+
+// The whole "Proceed": Check_Input, Zone_Calculation, then the chart. A
+// refusal computes nothing. previous is the correction of the last run, kept
+// when no zone row is chosen.
+std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous);
+
+} // namespace orbenza

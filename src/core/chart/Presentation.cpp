@@ -1,0 +1,134 @@
+#include "chart/Presentation.h"
+
+#include "chart/TimeZones.h"
+#include "moon/MoonPosition.h"
+
+#include <cstdio>
+
+namespace orbenza {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// Characters 4 to 6 (counting from 1) of a short position text: its sign.
+std::string_view signOfShortPosition(std::string_view position) {
+    return position.size() >= 6 ? position.substr(3, 3) : std::string_view{};
+}
+
+int signIndexOf(std::string_view abbreviation) {
+    for (int n = 0; n < 12; ++n) {
+        if (SignAbbreviationList[static_cast<std::size_t>(n)] == abbreviation)
+            return n;
+    }
+    return -1;
+}
+
+std::string coordinateText(int degrees, int minutes, char hemisphere) {
+    std::string text = std::to_string(degrees);
+    text += kDegreeSignBlank;
+    text += std::to_string(minutes);
+    text += "' ";
+    text += hemisphere;
+    return text;
+}
+
+} // namespace
+
+std::string_view monthName(int month) {
+    if (month < 1 || month > 12)
+        return {};
+    return kMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+ChartPresentation presentChart(const ChartResult& chart,
+                               const std::array<std::string, 11>& planetNames) {
+    ChartPresentation shown;
+    const BirthData& birth = chart.birth;
+    shown.lblRashi = chart.MoonSignName;
+    shown.lblSunSign =
+        std::string(signNameOfAbbreviation(trimSpaces(signOfShortPosition(chart.PlanetPositions[0]))));
+    shown.lblLagna = std::string(signNameOfPositionText(chart.AscendantText));
+    shown.lblName = birth.Name;
+    shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
+                   "/" + std::to_string(birth.BirthYear);
+    shown.lblTOB = std::to_string(birth.BirthHour) + ":" + std::to_string(birth.BirthMinute);
+    shown.lblLatitude = coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
+                                       isTrue16(birth.IsSouth) ? 'S' : 'N');
+    shown.lblLongitude = coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
+                                        isTrue16(birth.IsEast) ? 'E' : 'W');
+
+    // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
+    // and Pluto are not listed.
+    for (std::size_t i = 0; i <= 6; ++i) {
+        const int sign = signIndexOf(signOfShortPosition(chart.PlanetPositions[i]));
+        if (sign < 0)
+            continue;
+        auto& list = shown.perSign[static_cast<std::size_t>(sign)];
+        list += kLineBreak;
+        list += planetNames[i];
+    }
+    const int ascendantSign = signIndexOf(signOfShortPosition(chart.PlanetPositions[10]));
+    if (ascendantSign >= 0) {
+        auto& list = shown.perSign[static_cast<std::size_t>(ascendantSign)];
+        list += kLineBreak;
+        list += "Asc";
+    }
+
+    // The wheel starts at the first sign whose list holds "Asc".
+    int first = 0;
+    for (int n = 0; n < 12; ++n) {
+        if (shown.perSign[static_cast<std::size_t>(n)].find("Asc") != std::string::npos) {
+            first = n;
+            break;
+        }
+    }
+    for (int k = 0; k < 12; ++k)
+        shown.lblNatal[static_cast<std::size_t>(k)] =
+            shown.perSign[static_cast<std::size_t>((first + k) % 12)];
+    if (ascendantSign >= 0) {
+        for (int k = 0; k < 12; ++k)
+            shown.imgSign[static_cast<std::size_t>(k)] = (ascendantSign + k) % 12 + 1;
+    }
+    shown.computedFor = computedForLine(chart);
+    return shown;
+}
+
+std::string computedForLine(const ChartResult& chart) {
+    const UniversalMoment& ut = chart.universalTime;
+    const std::string_view month = monthName(ut.month);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d UT", ut.day,
+                  month.data(), ut.year, ut.hour, ut.minute);
+    std::string line = buffer;
+    if (chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount) {
+        // The row text with its commas followed by one blank each, so
+        // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike.
+        line += ", ";
+        const std::string_view row =
+            timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (row[i] == ',' && (i + 1 >= row.size() || row[i + 1] != ' '))
+                line += ' ';
+        }
+    }
+    if (isTrue16(chart.birth.IsDaylightSaving))
+        line += ", daylight saving";
+    return line;
+}
+
+} // namespace orbenza

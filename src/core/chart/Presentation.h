@@ -1,0 +1,48 @@
+// What the chart screen shows for one chart, worked out from the run record:
+// the sign names, the birth details in their display forms, the per-sign
+// lists and the chart wheel laid out from the Ascendant's sign.
+#pragma once
+
+#include "chart/ChartRun.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orbenza {
+
+// "Ari" ... "Pis", positions 0..11.
+inline constexpr std::array<std::string_view, 12> SignAbbreviationList{
+    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+
+// "January" ... "December" for month 1..12; empty otherwise.
+std::string_view monthName(int month);
+
+struct ChartPresentation {
+    std::string lblSunSign;  // sign name of the Sun's abbreviation
+    std::string lblRashi;    // the Moon's sign name
+    std::string lblLagna;    // sign name of the Ascendant
+    std::string lblName;
+    std::string lblDOB;      // "March/7/1985"
+    std::string lblTOB;      // "9:5"
+    std::string lblLatitude; // "13° 5' N"
+    std::string lblLongitude; // "80° 18' E"
+    // Per-sign lists, Aries .. Pisces: each body as a line break then its label.
+    std::array<std::string, 12> perSign;
+    // Wheel position k = house k + 1: its text and its sign picture, 1 Aries ..
+    // 12 Pisces, 0 when the Ascendant's sign could not be read.
+    std::array<std::string, 12> lblNatal;
+    std::array<int, 12> imgSign{};
+    // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3"
+    std::string computedFor;
+};
+
+// The chart screen's values for a chart. planetNames are the eleven body
+// labels ("Sun" ... "Asc", retrograde planets marked).
+ChartPresentation presentChart(const ChartResult& chart,
+                               const std::array<std::string, 11>& planetNames);
+
+// The line that tells which universal moment and zone row a chart used.
+std::string computedForLine(const ChartResult& chart);
+
+} // namespace orbenza

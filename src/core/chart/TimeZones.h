@@ -1,0 +1,33 @@
+// The fixed list of 71 time zones offered on the birth details screen.
+#pragma once
+
+#include "chart/BirthData.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace orbenza {
+
+struct TimeZoneEntry {
+    std::string_view text; // name, abbreviation and offset, shown as is
+    UtCorrection correction;
+};
+
+inline constexpr int kTimeZoneCount = 71;
+inline constexpr int kDefaultTimeZonePosition = 29; // "Greenwich Mean Time,GMT,0.0"
+
+const std::array<TimeZoneEntry, kTimeZoneCount>& timeZoneEntries();
+
+// Zone_Calculation: the correction of the row at list position 0..70. Any
+// other position (-1 when no row is selected) leaves the previous correction.
+UtCorrection Zone_Calculation(int listPosition, UtCorrection previous);
+
+// The abbreviation of a row ("IST" for "Indian Time, IST, +5.3").
+std::string_view timeZoneAbbreviation(int listPosition);
+
+// The one row whose abbreviation equals abbreviation, ignoring case; nothing
+// when no row or more than one row carries it.
+std::optional<int> findTimeZoneByAbbreviation(std::string_view abbreviation);
+
+} // namespace orbenza

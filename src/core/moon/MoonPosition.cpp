@@ -1,0 +1,123 @@
+#include "moon/MoonPosition.h"
+
+#include "moon/TimeBase.h"
+
+#include <array>
+#include <cmath>
+
+namespace orbenza {
+
+namespace {
+
+struct LongitudeTerm {
+    int d, m, mPrime, f; // multiples of D, M, M', F
+    double coefficientDeg;
+};
+
+// The 25 largest periodic terms of the Moon's longitude, Meeus table 47.A,
+// summed in this order. Terms with a multiple of M carry the factor E once.
+constexpr std::array<LongitudeTerm, 25> kLongitudeTerms{{
+    {0, 0, 1, 0, 6.288774},   {2, 0, -1, 0, 1.274027},  {2, 0, 0, 0, 0.658314},
+    {0, 0, 2, 0, 0.213618},   {0, 1, 0, 0, -0.185116},  {0, 0, 0, 2, -0.114332},
+    {2, 0, -2, 0, 0.058793},  {2, -1, -1, 0, 0.057066}, {2, 0, 1, 0, 0.053322},
+    {2, -1, 0, 0, 0.045758},  {0, 1, -1, 0, -0.040923}, {1, 0, 0, 0, -0.034720},
+    {0, 1, 1, 0, -0.030383},  {2, 0, 0, -2, 0.015327},  {0, 0, 1, 2, -0.012528},
+    {0, 0, 1, -2, 0.010980},  {4, 0, -1, 0, 0.010675},  {0, 0, 3, 0, 0.010034},
+    {4, 0, -2, 0, 0.008548},  {2, 1, -1, 0, -0.007888}, {2, 1, 0, 0, -0.006766},
+    {1, 0, -1, 0, -0.005163}, {1, 1, 0, 0, 0.004987},   {2, -1, 1, 0, 0.004036},
+    {2, 0, 2, 0, 0.003994},
+}};
+
+constexpr std::array<std::string_view, 12> kSignNames{
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+void appendNumber(std::string& text, long long value) { text += std::to_string(value); }
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+double moonLongitudeDeg(double t) {
+    const double meanLongitudeDeg = 218.3164591 + 481267.88134236 * t;
+    // The arguments stay unreduced; the sine of the large value is taken directly.
+    const double d = (297.8502042 + 445267.1115168 * t) * kDegreesToRadians;
+    const double m = (357.5291092 + 35999.0502909 * t) * kDegreesToRadians;
+    const double mPrime = (134.9634114 + 477198.8676313 * t) * kDegreesToRadians;
+    const double f = (93.2720993 + 483202.0175273 * t) * kDegreesToRadians;
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+
+    double sumDeg = 0.0;
+    for (const LongitudeTerm& term : kLongitudeTerms) {
+        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
+        const double factor = (term.m != 0) ? e : 1.0;
+        sumDeg += term.coefficientDeg * factor * std::sin(argument);
+    }
+
+    double longitude = meanLongitudeDeg + sumDeg;
+    while (longitude < 0.0)
+        longitude += 360.0;
+    while (longitude > 360.0)
+        longitude -= 360.0;
+    return longitude;
+}
+
+std::string Format_Position(double longitudeDeg) {
+    const double a = std::fabs(longitudeDeg);
+    double deg = Int(a);
+    const double fraction = a - deg;
+    const double mm = 60.0 * fraction;
+    const double minutes = Int(mm);
+    const double remainder = mm - minutes;
+    const auto sign = static_cast<long long>(Int(deg / 30.0)) % 12;
+    while (deg >= 30.0)
+        deg -= 30.0;
+    const double seconds = Int(60.0 * remainder);
+
+    std::string text;
+    text.reserve(20);
+    appendNumber(text, static_cast<long long>(deg));
+    text += "\xC2\xB0 "; // degree sign, UTF-8
+    appendNumber(text, static_cast<long long>(minutes));
+    text += "' ";
+    appendNumber(text, static_cast<long long>(seconds));
+    text += "\" ";
+    text += SIGN_ABBREVIATIONS.substr(static_cast<std::size_t>(3 * sign), 3);
+    return text;
+}
+
+std::string_view signNameOfAbbreviation(std::string_view abbreviation) {
+    for (std::size_t n = 0; n < kSignNames.size(); ++n) {
+        if (SIGN_ABBREVIATIONS.substr(3 * n, 3) == abbreviation)
+            return kSignNames[n];
+    }
+    return {};
+}
+
+std::string_view signNameOfPositionText(std::string_view positionText) {
+    const std::string_view trimmed = trimSpaces(positionText);
+    if (trimmed.size() < 3)
+        return {};
+    return signNameOfAbbreviation(trimmed.substr(trimmed.size() - 3));
+}
+
+MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction) {
+    MoonResult moon;
+    moon.MoonLocalHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    moon.MoonLongitudeWest = longitudeWestDegOf(birth);
+    moon.BirthJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    moon.UniversalHours = universalHoursOf(birth, correction);
+    moon.CenturiesT = ((moon.BirthJDN - 2451545.0) + moon.UniversalHours / 24.0 - 0.5) / 36525.0;
+    moon.MoonLongitude = moonLongitudeDeg(moon.CenturiesT);
+    moon.MoonPositionText = Format_Position(moon.MoonLongitude);
+    moon.MoonSignName = std::string(signNameOfPositionText(moon.MoonPositionText));
+    return moon;
+}
+
+} // namespace orbenza

@@ -1,0 +1,33 @@
+#include "moon/TimeBase.h"
+
+#include <cmath>
+
+namespace orbenza {
+
+double Int(double x) { return std::floor(x); }
+
+double Julian_Day(int month, int day, int year) {
+    const double m = month + 12.0 * (year + 4800) - 3.0;
+    double j = day + Int((365.0 * m + 2.0 * (m - 12.0 * Int(m / 12.0)) + 7.0) / 12.0) +
+               Int(m / 48.0) - 32083.0;
+    // Above JD 2299171 (15 October 1582) the Gregorian correction applies.
+    if (j > 2299171.0)
+        j = j + Int(m / 4800.0) - Int(m / 1200.0) + 38.0;
+    return j;
+}
+
+double ATan2(double y, double x) {
+    if (x > 0.0)
+        return std::atan(y / x);
+    if (x < 0.0) {
+        if (y == 0.0)
+            return kPi;
+        const double s = (y < 0.0) ? -1.0 : 1.0;
+        return (kPi - std::atan(std::fabs(y / x))) * s;
+    }
+    if (y == 0.0)
+        return 0.0;
+    return (y < 0.0 ? -1.0 : 1.0) * kPi / 2.0;
+}
+
+} // namespace orbenza

@@ -1,0 +1,137 @@
+#include "positions/PlanetLongitudes.h"
+
+#include "moon/TimeBase.h"
+
+#include <cmath>
+
+namespace orbenza {
+
+namespace {
+
+// One element: base + rate * T. Angles: base in degrees, rate in arcseconds
+// per century. Axis in au and au per century; eccentricity plain.
+struct ElementRow {
+    double axis, axisRate;
+    double eccentricity, eccentricityRate;
+    double inclinationDeg, inclinationRateArcsec;
+    double nodeDeg, nodeRateArcsec;
+    double perihelionDeg, perihelionRateArcsec;
+    double meanLongitudeDeg, meanLongitudeRateArcsec;
+};
+
+// Standish (1992) table, J2000 ecliptic; row 2 is the Earth's orbit.
+constexpr std::array<ElementRow, kBodyCount> kElements{{
+    {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30,
+     77.45645, 573.57, 252.25084, 538101628.29},
+    {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89,
+     131.53298, -108.80, 181.97973, 210664136.06},
+    {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
+     102.94719, 1198.28, 100.46435, 129597740.63},
+    {1.52366231, -0.00007221, 0.09341233, 0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
+     336.04084, 1560.78, 355.45332, 68905103.78},
+    {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17,
+     14.75385, 839.93, 34.40438, 10925078.35},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05,
+     92.43194, -1948.89, 49.94432, 4401052.95},
+    {19.19126393, 0.00152025, 0.04716771, -0.00019150, 0.76986, -2.09, 74.22988, -1681.40,
+     170.96424, 1312.56, 313.23218, 1542547.79},
+    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25,
+     44.97135, -844.43, 304.88003, 786449.21},
+    {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
+     224.06676, -132.25, 238.92881, 522747.90},
+}};
+
+double angleRadians(double baseDeg, double rateArcsec, double t) {
+    return (baseDeg + (t * rateArcsec) / 3600.0) * kDegreesToRadians;
+}
+
+} // namespace
+
+OrbitalElementSet Orbital_Elements(int index, double d) {
+    OrbitalElementSet set;
+    if (index < 0 || index >= kBodyCount)
+        return set;
+    const ElementRow& row = kElements[static_cast<std::size_t>(index)];
+    const double t = d / 36525.0;
+    set.OrbitAxis = row.axis + row.axisRate * t;
+    set.OrbitEccentricity = row.eccentricity + row.eccentricityRate * t;
+    set.OrbitInclination = angleRadians(row.inclinationDeg, row.inclinationRateArcsec, t);
+    set.OrbitNode = angleRadians(row.nodeDeg, row.nodeRateArcsec, t);
+    set.OrbitPerihelion = angleRadians(row.perihelionDeg, row.perihelionRateArcsec, t);
+    set.OrbitMeanLongitude =
+        Normalize_Radians(angleRadians(row.meanLongitudeDeg, row.meanLongitudeRateArcsec, t));
+    return set;
+}
+
+double Normalize_Radians(double x) {
+    const double q = x / kTwoPi;
+    const double w = (q >= 0.0) ? Int(q) : Int(q) + 1.0; // whole part toward zero
+    double r = (q - w) * kTwoPi;
+    if (r < 0.0)
+        r += kTwoPi;
+    return r;
+}
+
+double eccentricAnomaly(double meanAnomaly, double e) {
+    const double m = meanAnomaly;
+    double eAnomaly = m + e * std::sin(m) * (1.0 + e * std::cos(m));
+    // Converges in a handful of steps for e < 0.25; the cap only guards
+    // against a value that never settles in the last bit.
+    for (int step = 0; step < 50; ++step) {
+        const double previous = eAnomaly;
+        eAnomaly = previous - (previous - e * std::sin(previous) - m) / (1.0 - e * std::cos(previous));
+        if (std::fabs(previous - eAnomaly) <= KEPLER_TOLERANCE)
+            break;
+    }
+    return eAnomaly;
+}
+
+double True_Anomaly(double meanAnomaly, double e) {
+    const double eAnomaly = eccentricAnomaly(meanAnomaly, e);
+    double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eAnomaly * 0.5));
+    if (v < 0.0)
+        v += kTwoPi;
+    return v;
+}
+
+double generalPrecessionDeg(double d) {
+    const double t = d / 36525.0;
+    return (5028.796195 * t + 1.1054348 * t * t) / 3600.0;
+}
+
+double Planet_Longitude(int index, double d) {
+    const OrbitalElementSet body = Orbital_Elements(index, d);
+    const OrbitalElementSet earth = Orbital_Elements(kSunEarth, d);
+
+    const double earthMean = Normalize_Radians(earth.OrbitMeanLongitude - earth.OrbitPerihelion);
+    const double earthTrue = True_Anomaly(earthMean, earth.OrbitEccentricity);
+    const double earthRadius = earth.OrbitAxis * (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
+                               (1.0 + earth.OrbitEccentricity * std::cos(earthTrue));
+    const double xEarth = earthRadius * std::cos(earthTrue + earth.OrbitPerihelion);
+    const double yEarth = earthRadius * std::sin(earthTrue + earth.OrbitPerihelion);
+
+    double x = 0.0;
+    double y = 0.0;
+    if (index != kSunEarth) {
+        const double mean = Normalize_Radians(body.OrbitMeanLongitude - body.OrbitPerihelion);
+        const double v = True_Anomaly(mean, body.OrbitEccentricity);
+        const double radius = body.OrbitAxis * (1.0 - body.OrbitEccentricity * body.OrbitEccentricity) /
+                              (1.0 + body.OrbitEccentricity * std::cos(v));
+        const double u = v + body.OrbitPerihelion - body.OrbitNode; // argument of latitude
+        const double cosNode = std::cos(body.OrbitNode);
+        const double sinNode = std::sin(body.OrbitNode);
+        const double cosIncl = std::cos(body.OrbitInclination);
+        x = radius * (cosNode * std::cos(u) - std::sin(u) * sinNode * cosIncl);
+        y = radius * (sinNode * std::cos(u) + std::sin(u) * cosNode * cosIncl);
+    }
+
+    // J2000 ecliptic longitude, then carried to the equinox of date.
+    double lambda = ATan2(y - yEarth, x - xEarth) * (180.0 / kPi) + generalPrecessionDeg(d);
+    while (lambda > 360.0)
+        lambda -= 360.0;
+    while (lambda < 0.0)
+        lambda += 360.0;
+    return lambda;
+}
+
+} // namespace orbenza

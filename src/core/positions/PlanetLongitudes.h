@@ -1,0 +1,60 @@
+// Geocentric ecliptic longitudes of the Sun and of Mercury to Pluto from mean
+// Keplerian elements that vary linearly with time.
+//
+// Source: the mean orbital elements of Standish (1992), "Keplerian Elements
+// for Approximate Positions of the Major Planets", valid 1800-2050, J2000
+// ecliptic and equinox, rates per Julian century. A two-body model without
+// perturbations, light time or aberration: the Sun and the inner planets come
+// out within a few arcminutes, Jupiter and Saturn within about a degree
+// (their mutual perturbations are left out), Uranus to Pluto within a degree.
+// The result is carried from the J2000 frame to the equinox of date by the
+// general precession in longitude (IAU 2006, Capitaine et al. 2003).
+#pragma once
+
+#include <array>
+
+namespace orbenza {
+
+// Body index of the element table.
+enum BodyIndex : int {
+    kMercury = 0, kVenus = 1, kSunEarth = 2, kMars = 3, kJupiter = 4,
+    kSaturn = 5, kUranus = 6, kNeptune = 7, kPluto = 8,
+};
+inline constexpr int kBodyCount = 9;
+
+// The six elements of one body at one moment.
+struct OrbitalElementSet {
+    double OrbitAxis = 0;          // a, astronomical units
+    double OrbitEccentricity = 0;  // e
+    double OrbitInclination = 0;   // i, radians
+    double OrbitNode = 0;          // longitude of the ascending node, radians
+    double OrbitPerihelion = 0;    // longitude of perihelion, radians
+    double OrbitMeanLongitude = 0; // mean longitude, radians, 0 to below 2 pi
+};
+
+// Newton's method stops when a step is no larger than this (radians).
+inline constexpr double KEPLER_TOLERANCE = 1e-12;
+
+// Orbital_Elements: the elements of body 0..8 at d days from J2000.0; an
+// index outside 0..8 gives all zeros.
+OrbitalElementSet Orbital_Elements(int index, double d);
+
+// Normalize_Radians: x brought into 0 to below 2 pi.
+double Normalize_Radians(double x);
+
+// True_Anomaly: true anomaly (radians, 0 to below 2 pi) for mean anomaly M
+// (radians) and eccentricity e, by Newton's method on Kepler's equation.
+double True_Anomaly(double meanAnomaly, double eccentricity);
+
+// The eccentric anomaly True_Anomaly solves Kepler's equation with.
+double eccentricAnomaly(double meanAnomaly, double eccentricity);
+
+// Accumulated general precession in longitude from J2000.0 to d days later,
+// in degrees: (5028.796195 T + 1.1054348 T^2) arcseconds, T = d / 36525.
+double generalPrecessionDeg(double d);
+
+// Planet_Longitude: geocentric longitude of body 0..8 at d days from J2000.0,
+// in degrees, ecliptic and equinox of date, 0 to 360.
+double Planet_Longitude(int index, double d);
+
+} // namespace orbenza

@@ -1,0 +1,37 @@
+// The Sun and the planets for the birth moment, and the eleven short position
+// texts of the chart.
+#pragma once
+
+#include "chart/BirthData.h"
+#include "positions/TimeScales.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orbenza {
+
+// Chart order of PlanetPositions.
+inline constexpr int kChartBodyCount = 11;
+inline constexpr int kSlotSun = 0, kSlotMoon = 1, kSlotAscendant = 10;
+
+struct PlanetRunResult {
+    UniversalMoment PlanetUniversalTime;
+    double DaysJ2000 = 0;                 // days from J2000.0, UT
+    std::array<double, 9> longitudesDeg{}; // body index order, degrees, ecliptic of date
+    std::array<std::string, 9> PlanetTexts;
+    std::array<std::string, kChartBodyCount> PlanetPositions;
+};
+
+// Planet_Calculation: the Sun and Mercury to Pluto at the universal moment of
+// the birth, then the eleven short texts, copying in the Moon's and the
+// Ascendant's position texts.
+PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correction,
+                                   std::string_view moonPositionText,
+                                   std::string_view ascendantText);
+
+// Short_Position: "11° 22' 41\" Ari" becomes "11 Ari 22": two-digit degrees,
+// a blank, the sign abbreviation, a blank, two-digit minutes.
+std::string Short_Position(std::string_view positionText);
+
+} // namespace orbenza

@@ -1,0 +1,50 @@
+#include "positions/TimeScales.h"
+
+#include "moon/TimeBase.h"
+
+#include <chrono>
+
+namespace orbenza {
+
+AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction) {
+    AscendantTimeBase base;
+    base.AscLocalHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    base.AscLongitudeWest = longitudeWestDegOf(birth);
+    base.AscLatitude = latitudeDegOf(birth);
+    base.AscJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    base.AscUniversalHours = universalHoursOf(birth, correction);
+    base.CenturiesT1900 = ((base.AscJDN - 2415020.0) + base.AscUniversalHours / 24.0 - 0.5) / 36525.0;
+    return base;
+}
+
+UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction) {
+    using namespace std::chrono;
+    const sys_days localDate = year_month_day{year{birth.BirthYear},
+                                              month{static_cast<unsigned>(birth.BirthMonth)},
+                                              day{static_cast<unsigned>(birth.BirthDay)}};
+    const minutes daylightSaving{isTrue16(birth.IsDaylightSaving) ? 60 : 0};
+    const sys_time<minutes> moment = localDate + hours{birth.BirthHour} +
+                                     minutes{birth.BirthMinute} +
+                                     hours{correction.UtCorrectionHours} +
+                                     minutes{correction.UtCorrectionMinutes} - daylightSaving;
+    const sys_days universalDate = floor<days>(moment);
+    const year_month_day ymd{universalDate};
+    const hh_mm_ss<minutes> timeOfDay{moment - universalDate};
+
+    UniversalMoment result;
+    result.year = static_cast<int>(ymd.year());
+    result.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    result.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    result.hour = static_cast<int>(timeOfDay.hours().count());
+    result.minute = static_cast<int>(timeOfDay.minutes().count());
+    return result;
+}
+
+double Day_Number(int year, int month, int day, int hour, int minute) {
+    const double a = 367.0 * year - Int(7.0 * (year + Int((month + 9) / 12.0)) / 4.0);
+    const double b = Int(275.0 * month / 9.0) + a;
+    const double d = (day + b) - 730531.5;
+    return d + (hour + minute / 60.0) / 24.0;
+}
+
+} // namespace orbenza

@@ -1,0 +1,38 @@
+// The two time arguments of the birth moment: Julian centuries from 1900 for
+// the Ascendant, and days from J2000.0 of the universal calendar moment for
+// the planets. Both start from the same universal time (local clock time plus
+// the signed zone correction, less an hour of daylight saving).
+#pragma once
+
+#include "chart/BirthData.h"
+
+namespace orbenza {
+
+// A calendar moment in universal time, whole minutes.
+struct UniversalMoment {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
+    friend bool operator==(const UniversalMoment&, const UniversalMoment&) = default;
+};
+
+struct AscendantTimeBase {
+    double AscLocalHours = 0;     // hours, local clock time
+    double AscLongitudeWest = 0;  // degrees, West positive
+    double AscLatitude = 0;       // degrees, North positive
+    double AscJDN = 0;            // days, Julian Day Number of the local date
+    double AscUniversalHours = 0; // hours past 0h UT of the local date; may be < 0 or >= 24
+    double CenturiesT1900 = 0;    // Julian centuries from JD 2415020.0
+};
+
+AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction);
+
+// The universal date and time of the birth: the local date-time plus the
+// correction's hours, then its minutes, less an hour for daylight saving,
+// carried across day, month and year ends by calendar arithmetic.
+UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction);
+
+// Day_Number: days from J2000.0 (2000 January 1, 12:00 UT) of a universal date
+// and time. Counts every fourth year as leap: exact from 1 March 1900 to
+// 28 February 2100.
+double Day_Number(int year, int month, int day, int hour, int minute);
+
+} // namespace orbenza
