@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
     app.set_version_flag("--version", std::string("orbenza-cli ") + ORBENZA_VERSION);
 
+    // A repeated option takes its last value, as most command lines do.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+
     cli::ChartOptionTexts texts;
     std::string format = "text";
     std::string output;

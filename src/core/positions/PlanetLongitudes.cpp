@@ -99,39 +99,62 @@ double generalPrecessionDeg(double d) {
     return (5028.796195 * t + 1.1054348 * t * t) / 3600.0;
 }
 
-double Planet_Longitude(int index, double d) {
-    const OrbitalElementSet body = Orbital_Elements(index, d);
+namespace {
+
+struct EclipticXY {
+    double x = 0, y = 0; // au, J2000 ecliptic
+};
+
+// Heliocentric place of a body on its Kepler ellipse.
+EclipticXY heliocentricPlace(const OrbitalElementSet& body) {
+    const double mean = Normalize_Radians(body.OrbitMeanLongitude - body.OrbitPerihelion);
+    const double v = True_Anomaly(mean, body.OrbitEccentricity);
+    const double radius = body.OrbitAxis * (1.0 - body.OrbitEccentricity * body.OrbitEccentricity) /
+                          (1.0 + body.OrbitEccentricity * std::cos(v));
+    const double u = v + body.OrbitPerihelion - body.OrbitNode; // argument of latitude
+    const double cosNode = std::cos(body.OrbitNode);
+    const double sinNode = std::sin(body.OrbitNode);
+    const double cosIncl = std::cos(body.OrbitInclination);
+    return {radius * (cosNode * std::cos(u) - std::sin(u) * sinNode * cosIncl),
+            radius * (sinNode * std::cos(u) + std::sin(u) * cosNode * cosIncl)};
+}
+
+// The Earth in the plane of its own orbit (inclination taken as zero).
+EclipticXY earthPlace(double d) {
     const OrbitalElementSet earth = Orbital_Elements(kSunEarth, d);
+    const double mean = Normalize_Radians(earth.OrbitMeanLongitude - earth.OrbitPerihelion);
+    const double v = True_Anomaly(mean, earth.OrbitEccentricity);
+    const double radius = earth.OrbitAxis * (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
+                          (1.0 + earth.OrbitEccentricity * std::cos(v));
+    return {radius * std::cos(v + earth.OrbitPerihelion), radius * std::sin(v + earth.OrbitPerihelion)};
+}
 
-    const double earthMean = Normalize_Radians(earth.OrbitMeanLongitude - earth.OrbitPerihelion);
-    const double earthTrue = True_Anomaly(earthMean, earth.OrbitEccentricity);
-    const double earthRadius = earth.OrbitAxis * (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
-                               (1.0 + earth.OrbitEccentricity * std::cos(earthTrue));
-    const double xEarth = earthRadius * std::cos(earthTrue + earth.OrbitPerihelion);
-    const double yEarth = earthRadius * std::sin(earthTrue + earth.OrbitPerihelion);
-
-    double x = 0.0;
-    double y = 0.0;
-    if (index != kSunEarth) {
-        const double mean = Normalize_Radians(body.OrbitMeanLongitude - body.OrbitPerihelion);
-        const double v = True_Anomaly(mean, body.OrbitEccentricity);
-        const double radius = body.OrbitAxis * (1.0 - body.OrbitEccentricity * body.OrbitEccentricity) /
-                              (1.0 + body.OrbitEccentricity * std::cos(v));
-        const double u = v + body.OrbitPerihelion - body.OrbitNode; // argument of latitude
-        const double cosNode = std::cos(body.OrbitNode);
-        const double sinNode = std::sin(body.OrbitNode);
-        const double cosIncl = std::cos(body.OrbitInclination);
-        x = radius * (cosNode * std::cos(u) - std::sin(u) * sinNode * cosIncl);
-        y = radius * (sinNode * std::cos(u) + std::sin(u) * cosNode * cosIncl);
-    }
-
+double geocentricLongitudeDeg(int index, double d, EclipticXY earth, double precessionDeg) {
+    EclipticXY body; // the Sun stands at the origin
+    if (index != kSunEarth)
+        body = heliocentricPlace(Orbital_Elements(index, d));
     // J2000 ecliptic longitude, then carried to the equinox of date.
-    double lambda = ATan2(y - yEarth, x - xEarth) * (180.0 / kPi) + generalPrecessionDeg(d);
+    double lambda = ATan2(body.y - earth.y, body.x - earth.x) * (180.0 / kPi) + precessionDeg;
     while (lambda > 360.0)
         lambda -= 360.0;
     while (lambda < 0.0)
         lambda += 360.0;
     return lambda;
+}
+
+} // namespace
+
+double Planet_Longitude(int index, double d) {
+    return geocentricLongitudeDeg(index, d, earthPlace(d), generalPrecessionDeg(d));
+}
+
+std::array<double, kBodyCount> planetLongitudesDeg(double d) {
+    const EclipticXY earth = earthPlace(d);
+    const double precession = generalPrecessionDeg(d);
+    std::array<double, kBodyCount> longitudes{};
+    for (int index = 0; index < kBodyCount; ++index)
+        longitudes[static_cast<std::size_t>(index)] = geocentricLongitudeDeg(index, d, earth, precession);
+    return longitudes;
 }
 
 } // namespace orbenza

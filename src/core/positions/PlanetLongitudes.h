@@ -57,4 +57,8 @@ double generalPrecessionDeg(double d);
 // in degrees, ecliptic and equinox of date, 0 to 360.
 double Planet_Longitude(int index, double d);
 
+// Planet_Longitude of all nine bodies at once, the Earth's place worked out
+// only once. The same values, bit for bit.
+std::array<double, kBodyCount> planetLongitudesDeg(double d);
+
 } // namespace orbenza

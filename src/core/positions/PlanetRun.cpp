@@ -58,11 +58,9 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
     const UniversalMoment& ut = run.PlanetUniversalTime;
     run.DaysJ2000 = Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
-    for (int index = 0; index < kBodyCount; ++index) {
-        const auto i = static_cast<std::size_t>(index);
-        run.longitudesDeg[i] = Planet_Longitude(index, run.DaysJ2000);
+    run.longitudesDeg = planetLongitudesDeg(run.DaysJ2000);
+    for (std::size_t i = 0; i < run.PlanetTexts.size(); ++i)
         run.PlanetTexts[i] = Format_Position(run.longitudesDeg[i]);
-    }
 
     auto& positions = run.PlanetPositions;
     positions[0] = Short_Position(run.PlanetTexts[kSunEarth]);

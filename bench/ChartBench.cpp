@@ -1,0 +1,61 @@
+// The cost of one chart: the whole run from birth details to the eleven
+// position texts, and its parts.
+#include "chart/ChartRun.h"
+#include "chart/TimeZones.h"
+#include "moon/MoonPosition.h"
+#include "positions/Ascendant.h"
+#include "positions/PlanetLongitudes.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+orbenza::BirthData delhi1985() {
+    orbenza::BirthData b;
+    b.Name = "ANNA";
+    b.BirthYear = 1985;
+    b.BirthMonth = 6;
+    b.BirthDay = 15;
+    b.BirthHour = 14;
+    b.BirthMinute = 30;
+    b.ZoneHours = 5;
+    b.ZoneMinutes = 30;
+    b.LongitudeDegrees = 77;
+    b.LongitudeMinutes = 13;
+    b.LatitudeDegrees = 28;
+    b.LatitudeMinutes = 39;
+    b.IsEast = orbenza::kTrue16;
+    return b;
+}
+
+void BM_WholeChartRun(benchmark::State& state) {
+    const orbenza::BirthData birth = delhi1985();
+    const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34));
+}
+BENCHMARK(BM_WholeChartRun);
+
+void BM_Moon(benchmark::State& state) {
+    const orbenza::BirthData birth = delhi1985();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, {-5, -30}));
+}
+BENCHMARK(BM_Moon);
+
+void BM_Ascendant(benchmark::State& state) {
+    const orbenza::BirthData birth = delhi1985();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, {-5, -30}));
+}
+BENCHMARK(BM_Ascendant);
+
+void BM_NinePlanetLongitudes(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int body = 0; body < orbenza::kBodyCount; ++body)
+            benchmark::DoNotOptimize(orbenza::Planet_Longitude(body, -5313.125));
+    }
+}
+BENCHMARK(BM_NinePlanetLongitudes);
+
+} // namespace

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Orbenza on a Debian or Ubuntu machine.
+#
+#   ./build.sh run     install what is missing, build, start Orbenza
+#   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh bench   install what is missing, build, run the benchmarks
+#
+# Missing packages are installed with apt-get (through sudo when not root).
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build_dir="${ORBENZA_BUILD_DIR:-$here/build}"
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+    unrtf poppler-utils libswe-dev swe-basic-data xauth xvfb
+)
+
+install_missing() {
+    local missing=()
+    for pkg in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build
+    if [[ -x "$build_dir/src/app/orbenza" ]]; then
+        exec "$build_dir/src/app/orbenza"
+    fi
+    exec "$build_dir/src/cli/orbenza-cli" --name "SAMPLE" --date 1985-06-15 --time 14:30 \
+        --zone IST --lon 77:13E --lat 28:39N
+    ;;
+test)
+    install_missing
+    build
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure \
+        --parallel "$(nproc)" --timeout 900
+    ;;
+bench)
+    install_missing
+    build
+    "$build_dir/bench/orbenza_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+    ;;
+*)
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    exit 64
+    ;;
+esac

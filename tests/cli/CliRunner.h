@@ -1,0 +1,63 @@
+// Runs orbenza-cli as a whole process and collects what it printed.
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace orbenza::testing {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+inline std::string shellQuoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+inline std::string readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// stdinText, when given, is fed to the program's standard input.
+inline CliRun runCli(const std::vector<std::string>& args, const std::string* stdinText = nullptr) {
+    char outName[] = "/tmp/orbenza-cli-out-XXXXXX";
+    char errName[] = "/tmp/orbenza-cli-err-XXXXXX";
+    char inName[] = "/tmp/orbenza-cli-in-XXXXXX";
+    ::close(::mkstemp(outName));
+    ::close(::mkstemp(errName));
+    const int inFd = ::mkstemp(inName);
+    if (stdinText)
+        (void)!::write(inFd, stdinText->data(), stdinText->size());
+    ::close(inFd);
+    std::string command = shellQuoted(ORBENZA_CLI_PATH);
+    for (const auto& arg : args)
+        command += " " + shellQuoted(arg);
+    command += std::string(" <") + inName + " >" + outName + " 2>" + errName;
+    const int raw = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readWhole(outName);
+    run.err = readWhole(errName);
+    std::remove(outName);
+    std::remove(errName);
+    std::remove(inName);
+    return run;
+}
+
+} // namespace orbenza::testing

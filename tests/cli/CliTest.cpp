@@ -1,0 +1,124 @@
+// orbenza-cli as its users meet it: the chart, the refusals, the exit statuses.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace orbenza {
+namespace {
+
+using testing::runCli;
+
+const std::vector<std::string> kDelhi{"--name",  "ANNA",    "--date", "1985-06-15",
+                                      "--time",  "14:30",   "--zone", "34",
+                                      "--lon",   "77:13E",  "--lat",  "28:39N"};
+
+std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more) {
+    args.insert(args.end(), more);
+    return args;
+}
+
+TEST(Cli, JsonHoldsTheChart) {
+    const auto run = runCli(with(kDelhi, {"--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const std::vector<std::string> expected{"24 Gem 12", "19 Tau 08", "03 Can 35", "08 Tau 29",
+                                            "03 Can 58", "16 Aqu 50", "22 Sco 41", "15 Sag 36",
+                                            "02 Cap 27", "02 Sco 06", "22 Lib 39"};
+    EXPECT_EQ(json.at("PlanetPositions").get<std::vector<std::string>>(), expected);
+    EXPECT_EQ(json.at("AscendantText"), "22\xC2\xB0 39' 6\" Lib");
+    EXPECT_EQ(json.at("MoonSignName"), "Taurus");
+    EXPECT_EQ(json.at("SunSign"), "Gemini");
+    EXPECT_EQ(json.at("Ascendant"), "Libra");
+    EXPECT_EQ(json.at("UniversalTime"), "1985-06-15T09:00Z");
+    EXPECT_TRUE(json.contains("MoonPositionText"));
+}
+
+TEST(Cli, TextIsTheDefaultAndReadable) {
+    const auto run = runCli(kDelhi);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Sun sign   Gemini"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Moon sign  Taurus"), std::string::npos);
+    EXPECT_NE(run.out.find("Ascendant  Libra"), std::string::npos);
+    EXPECT_NE(run.out.find("Pluto         02 Sco 06"), std::string::npos);
+    EXPECT_NE(run.out.find("Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3"),
+              std::string::npos);
+    EXPECT_TRUE(run.err.empty());
+}
+
+TEST(Cli, ZoneByAbbreviationAndDefaults) {
+    auto byName = kDelhi;
+    byName[7] = "ist";
+    EXPECT_EQ(runCli(byName).out, runCli(kDelhi).out);
+    // Only the name is required; the rest are the birth details screen's defaults.
+    const auto run = runCli({"--name", "X", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("Date"), "1901-01-01");
+    EXPECT_EQ(json.at("Zone"), "Greenwich Mean Time,GMT,0.0");
+}
+
+TEST(Cli, RefusalsPrintTheExactMessageAndExitTwo) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Row rows[] = {
+        {{"--name", "  "}, "Please Enter Name\n"},
+        {with(kDelhi, {"--lon", "180:00E"}),
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude\n"},
+        {with(kDelhi, {"--lat", "10:60S"}),
+         "Please Enter Value Between 0 And 59 in the  Minute of Latitude\n"},
+        {with(kDelhi, {"--date", "1901-02-29"}), "Please Enter Correct Date Or Month!\n"},
+        {with(kDelhi, {"--date", "1985-04-31"}), "Please Enter Correct Date Or Month !\n"},
+    };
+    for (const auto& row : rows) {
+        const auto run = runCli(row.args);
+        EXPECT_EQ(run.status, 2) << row.message;
+        EXPECT_EQ(run.err, row.message);
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+TEST(Cli, MalformedOptionsGetOneLineErrors) {
+    const std::vector<std::vector<std::string>> rows{
+        with(kDelhi, {"--date", "1900-12-31"}), with(kDelhi, {"--date", "2051-01-01"}),
+        with(kDelhi, {"--date", "85-6-15"}),    with(kDelhi, {"--date", "1985-13-01"}),
+        with(kDelhi, {"--time", "24:00"}),      with(kDelhi, {"--time", "noon"}),
+        with(kDelhi, {"--zone", "71"}),         with(kDelhi, {"--zone", "NST"}),
+        with(kDelhi, {"--lon", "77.2E"}),       with(kDelhi, {"--lat", "28:39E"}),
+        with(kDelhi, {"--format", "xml"}),      {"--date", "1985-06-15"},
+        with(kDelhi, {"--bogus"}),
+    };
+    for (const auto& args : rows) {
+        const auto run = runCli(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_TRUE(run.out.empty()) << args.back();
+        ASSERT_FALSE(run.err.empty()) << args.back();
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
+    }
+}
+
+TEST(Cli, YearBoundsAreNamedInTheError) {
+    const auto run = runCli(with(kDelhi, {"--date", "1900-12-31"}));
+    EXPECT_NE(run.err.find("between 1901 and 2050"), std::string::npos) << run.err;
+}
+
+TEST(Cli, OutputFileIsWrittenWhole) {
+    char dir[] = "/tmp/orbenza-cli-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    const std::string path = std::string(dir) + "/chart.json";
+    const auto run = runCli(with(kDelhi, {"--format", "json", "--output", path}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(nlohmann::json::parse(testing::readWhole(path)).at("SunSign"), "Gemini");
+    std::remove(path.c_str());
+
+    const auto missing = runCli(with(kDelhi, {"--output", std::string(dir) + "/no/such/dir/x"}));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot write"), std::string::npos) << missing.err;
+    ::rmdir(dir);
+}
+
+} // namespace
+} // namespace orbenza

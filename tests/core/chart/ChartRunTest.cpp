@@ -1,0 +1,186 @@
+// A whole chart from the birth details, and what the chart screen shows of it.
+#include "chart/ChartRun.h"
+#include "chart/Presentation.h"
+#include "chart/TimeZones.h"
+
+#include <gtest/gtest.h>
+
+namespace orbenza {
+namespace {
+
+BirthEntries delhi1985() {
+    BirthEntries e;
+    e.fields.name = "ANNA";
+    e.fields.monthPosition = 5; // June
+    e.fields.dayPosition = 14;  // 15
+    e.fields.year = 1985;
+    e.fields.longitudeDegrees = "77";
+    e.fields.longitudeMinutes = "13";
+    e.fields.latitudeDegrees = "28";
+    e.fields.latitudeMinutes = "39";
+    e.hour = 14;
+    e.minute = 30;
+    e.zonePosition = 34;
+    e.east = true;
+    e.south = false;
+    return e;
+}
+
+const std::array<std::string, 11> kPlainNames{"Sun",    "Moon",   "Mercury", "Venus",
+                                              "Mars",   "Jupiter", "Saturn", "Uranus",
+                                              "Neptune", "Pluto",  "Asc"};
+
+TEST(ChartRun, FifteenthOfJune1985InDelhi) {
+    const auto outcome = proceed(delhi1985(), {});
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
+    const ChartResult& chart = std::get<ChartResult>(outcome);
+    const std::array<std::string, 11> expected{"24 Gem 12", "19 Tau 08", "03 Can 35", "08 Tau 29",
+                                               "03 Can 58", "16 Aqu 50", "22 Sco 41", "15 Sag 36",
+                                               "02 Cap 27", "02 Sco 06", "22 Lib 39"};
+    for (std::size_t slot = 0; slot < expected.size(); ++slot)
+        EXPECT_EQ(chart.PlanetPositions[slot], expected[slot]) << "slot " << slot;
+    EXPECT_EQ(chart.AscendantText, "22\xC2\xB0 39' 6\" Lib");
+    EXPECT_EQ(chart.MoonSignName, "Taurus");
+    EXPECT_EQ(chart.universalTime, (UniversalMoment{1985, 6, 15, 9, 0}));
+    EXPECT_EQ(chart.birth.ZoneHours, 5);
+    EXPECT_EQ(chart.birth.ZoneMinutes, 30);
+    EXPECT_EQ(chart.birth.IsEast, kTrue16);
+    EXPECT_EQ(chart.birth.IsSouth, kFalse16);
+    EXPECT_NEAR(chart.longitudesDeg[10], 202.651796, 0.000001);
+}
+
+TEST(ChartRun, MinutesTypedWithALeadingZeroAreStoredAsNumbers) {
+    BirthEntries e = delhi1985();
+    e.fields.latitudeMinutes = "05";
+    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    EXPECT_EQ(chart.birth.LatitudeMinutes, 5);
+}
+
+TEST(ChartRun, ARefusalComputesNothing) {
+    BirthEntries e = delhi1985();
+    e.fields.name = "  ";
+    const auto outcome = proceed(e, {});
+    ASSERT_TRUE(std::holds_alternative<InputRefusal>(outcome));
+    EXPECT_EQ(std::get<InputRefusal>(outcome).message, kMessageEnterName);
+}
+
+TEST(ChartRun, NoZoneSelectedKeepsThePreviousCorrection) {
+    BirthEntries e = delhi1985();
+    e.zonePosition = -1;
+    const ChartResult chart = std::get<ChartResult>(proceed(e, UtCorrection{-5, -30}));
+    EXPECT_EQ(chart.PlanetPositions[10], "22 Lib 39");
+}
+
+TEST(ChartRun, DaylightSavingMovesEveryBodyByTheSameHour) {
+    // One time base: the clock read an hour ahead, so the chart is that of
+    // one hour earlier for the Moon, the Ascendant and the planets alike.
+    BirthEntries summer = delhi1985();
+    summer.daylightSaving = true;
+    BirthEntries hourEarlier = delhi1985();
+    hourEarlier.hour = 13;
+    const ChartResult a = std::get<ChartResult>(proceed(summer, {}));
+    const ChartResult b = std::get<ChartResult>(proceed(hourEarlier, {}));
+    EXPECT_EQ(a.PlanetPositions, b.PlanetPositions);
+    EXPECT_EQ(a.universalTime, (UniversalMoment{1985, 6, 15, 8, 0}));
+}
+
+TEST(ChartRun, SunSignOfA1901BirthIsOfTheEquinoxOfDate) {
+    // 22 March 1901 12:00 UT: the Sun had passed the equinox of date (about
+    // 1.2 degrees of Aries, the equinox fell on 21 March 07:24 UT) but stood
+    // 83 arcminutes short of it in the J2000 frame, in late Pisces.
+    BirthEntries e = delhi1985();
+    e.fields.monthPosition = 2;
+    e.fields.dayPosition = 21;
+    e.fields.year = 1901;
+    e.hour = 12;
+    e.minute = 0;
+    e.zonePosition = 29;
+    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    EXPECT_EQ(chart.PlanetPositions[0].substr(3, 3), "Ari") << chart.PlanetPositions[0];
+}
+
+ChartResult chartWith(std::array<std::string, 11> positions, std::string ascendantText) {
+    ChartResult chart;
+    chart.PlanetPositions = std::move(positions);
+    chart.AscendantText = std::move(ascendantText);
+    chart.birth.Name = "LEO";
+    return chart;
+}
+
+TEST(Presentation, SunMoonAndAscendantInLeo) {
+    const ChartResult chart =
+        chartWith({"15 Leo 00", "03 Leo 10", "01 Vir 00", "02 Lib 00", "03 Sco 00", "04 Sag 00",
+                   "05 Cap 00", "06 Leo 00", "07 Leo 00", "08 Leo 00", "20 Leo 04"},
+                  "20\xC2\xB0 4' 0\" Leo");
+    const ChartPresentation shown = presentChart(chart, kPlainNames);
+    EXPECT_EQ(shown.perSign[4], "\r\nSun\r\nMoon\r\nAsc"); // Uranus to Pluto are not listed
+    EXPECT_EQ(shown.lblSunSign, "Leo");
+    EXPECT_EQ(shown.lblLagna, "Leo");
+    EXPECT_EQ(shown.lblNatal[0], "\r\nSun\r\nMoon\r\nAsc");
+    EXPECT_EQ(shown.lblNatal[1], "\r\nMercury");
+    EXPECT_EQ(shown.imgSign[0], 5);
+    EXPECT_EQ(shown.imgSign[11], 4);
+}
+
+TEST(Presentation, RetrogradeMercuryKeepsItsTrailingBlank) {
+    std::array<std::string, 11> names = kPlainNames;
+    names[2] = "Mercury (R) ";
+    const ChartResult chart =
+        chartWith({"15 Gem 00", "03 Can 10", "01 Gem 00", "02 Tau 00", "03 Ari 00", "04 Pis 00",
+                   "05 Aqu 00", "06 Cap 00", "07 Sag 00", "08 Sco 00", "20 Lib 04"},
+                  "20\xC2\xB0 4' 0\" Lib");
+    const ChartPresentation shown = presentChart(chart, names);
+    EXPECT_EQ(shown.perSign[2], "\r\nSun\r\nMercury (R) ");
+}
+
+TEST(Presentation, AscendantInPiscesStartsTheWheelThere) {
+    const ChartResult chart =
+        chartWith({"15 Ari 00", "03 Tau 10", "01 Ari 00", "02 Ari 00", "03 Ari 00", "04 Ari 00",
+                   "05 Ari 00", "06 Ari 00", "07 Ari 00", "08 Ari 00", "29 Pis 59"},
+                  "29\xC2\xB0 59' 0\" Pis");
+    const ChartPresentation shown = presentChart(chart, kPlainNames);
+    EXPECT_EQ(shown.lblNatal[0], "\r\nAsc");
+    EXPECT_EQ(shown.lblNatal[2], "\r\nMoon");
+    const std::array<int, 12> pictures{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    EXPECT_EQ(shown.imgSign, pictures);
+}
+
+TEST(Presentation, AnUnreadableAscendantLeavesWheelAndPicturesPlain) {
+    const ChartResult chart =
+        chartWith({"15 Ari 00", "03 Tau 10", "01 Ari 00", "02 Ari 00", "03 Ari 00", "04 Ari 00",
+                   "05 Ari 00", "06 Ari 00", "07 Ari 00", "08 Ari 00", "?? ??? ??"},
+                  "");
+    const ChartPresentation shown = presentChart(chart, kPlainNames);
+    EXPECT_EQ(shown.lblNatal[1], "\r\nMoon"); // position k holds sign k
+    EXPECT_EQ(shown.imgSign, (std::array<int, 12>{}));
+    EXPECT_EQ(shown.lblLagna, "");
+}
+
+TEST(Presentation, DetailsInTheirDisplayForms) {
+    BirthEntries e = delhi1985();
+    e.fields.monthPosition = 0;
+    e.fields.dayPosition = 0;
+    e.fields.year = 1901;
+    e.hour = 0;
+    e.minute = 0;
+    e.fields.latitudeMinutes = "05";
+    const ChartResult midnight = std::get<ChartResult>(proceed(e, {}));
+    const ChartPresentation shown = presentChart(midnight, kPlainNames);
+    EXPECT_EQ(shown.lblDOB, "January/1/1901");
+    EXPECT_EQ(shown.lblTOB, "0:0");
+    EXPECT_EQ(shown.lblLatitude, "28\xC2\xB0 5' N");
+    EXPECT_EQ(shown.lblLongitude, "77\xC2\xB0 13' E");
+    EXPECT_EQ(shown.computedFor, "Computed for 31 Dec 1900 18:30 UT, Indian Time, IST, +5.3");
+}
+
+TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
+    BirthEntries e = delhi1985();
+    e.zonePosition = 20;
+    e.daylightSaving = true;
+    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    EXPECT_EQ(computedForLine(chart),
+              "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving");
+}
+
+} // namespace
+} // namespace orbenza

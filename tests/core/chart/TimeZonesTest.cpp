@@ -1,0 +1,64 @@
+// The 71 time zone rows and the correction that belongs to each position.
+#include "chart/TimeZones.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+namespace orbenza {
+namespace {
+
+TEST(TimeZones, SeventyOneRowsInAlphabeticalOrderWithGreenwichDefault) {
+    const auto& rows = timeZoneEntries();
+    ASSERT_EQ(rows.size(), 71u);
+    EXPECT_EQ(rows[0].text, "Alaska/Hawaii Daylight Time,AHDT,-9.0");
+    EXPECT_EQ(rows[kDefaultTimeZonePosition].text, "Greenwich Mean Time,GMT,0.0");
+    EXPECT_EQ(rows[34].text, "Indian Time, IST, +5.3");
+    EXPECT_EQ(rows[11].text, "Azores Time, AT, -2.0");
+    EXPECT_EQ(rows[35].text, "Int'l Date Line East,IDLE,+12.0");
+    EXPECT_EQ(rows[70].text, "Yukon War Time,YWT,-8.0");
+    std::set<std::string_view> distinct;
+    for (const auto& row : rows)
+        distinct.insert(row.text);
+    EXPECT_EQ(distinct.size(), 71u);
+}
+
+TEST(TimeZones, EveryCorrectionIsTheRowsOffsetNegated) {
+    // The last field of the row text is the offset in hours; ".5" and ".3"
+    // both stand for half an hour.
+    for (int position = 0; position < kTimeZoneCount; ++position) {
+        const auto& row = timeZoneEntries()[static_cast<std::size_t>(position)];
+        const std::string text(row.text);
+        const std::string offset = text.substr(text.rfind(',') + 1);
+        const double value = std::stod(offset);
+        const int hours = static_cast<int>(std::trunc(value));
+        const bool half = std::fabs(value - hours) > 0.2;
+        const int expectedHours = -hours;
+        const int expectedMinutes = half ? (value < 0 ? 30 : -30) : 0;
+        EXPECT_EQ(row.correction.UtCorrectionHours, expectedHours) << position << " " << text;
+        EXPECT_EQ(row.correction.UtCorrectionMinutes, expectedMinutes) << position << " " << text;
+    }
+}
+
+TEST(ZoneCalculation, RowsAndTheEmptySelection) {
+    EXPECT_EQ(Zone_Calculation(34, {}), (UtCorrection{-5, -30}));
+    EXPECT_EQ(Zone_Calculation(50, {}), (UtCorrection{3, 30}));
+    EXPECT_EQ(Zone_Calculation(29, {7, 0}), (UtCorrection{0, 0}));
+    // No row selected: the previous correction stays.
+    EXPECT_EQ(Zone_Calculation(-1, {-9, -30}), (UtCorrection{-9, -30}));
+    EXPECT_EQ(Zone_Calculation(71, {4, 0}), (UtCorrection{4, 0}));
+}
+
+TEST(ZoneAbbreviation, NamesOneRowOnly) {
+    EXPECT_EQ(timeZoneAbbreviation(34), "IST");
+    EXPECT_EQ(timeZoneAbbreviation(29), "GMT");
+    EXPECT_EQ(findTimeZoneByAbbreviation("ist"), 34);
+    EXPECT_EQ(findTimeZoneByAbbreviation("CET"), 20);
+    EXPECT_EQ(findTimeZoneByAbbreviation("NST"), std::nullopt); // Newfoundland and North Sumatra
+    EXPECT_EQ(findTimeZoneByAbbreviation("XYZ"), std::nullopt);
+    EXPECT_EQ(findTimeZoneByAbbreviation(""), std::nullopt);
+}
+
+} // namespace
+} // namespace orbenza

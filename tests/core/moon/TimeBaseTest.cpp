@@ -1,0 +1,78 @@
+// Julian Day Numbers, the full-circle arc tangent, and the agreement of the
+// two day counts the chart uses.
+#include "moon/TimeBase.h"
+#include "positions/TimeScales.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace orbenza {
+namespace {
+
+struct JulianDayRow {
+    int month, day, year;
+    double expectedJdn;
+    const char* source;
+};
+
+TEST(JulianDay, CalendarDatesGiveTheirDayNumbers) {
+    const JulianDayRow rows[] = {
+        {1, 1, 2000, 2451545, "J2000.0 is JD 2451545.0 (Meeus, ch. 7)"},
+        {12, 31, 1999, 2451544, "the day before J2000.0"},
+        {2, 29, 2000, 2451604, "a Gregorian leap day, 2000 divisible by 400"},
+        {3, 1, 1900, 2415080, "1900 is no Gregorian leap year"},
+        {10, 16, 1582, 2299162, "the second day of the Gregorian calendar"},
+        {10, 4, 1582, 2299160, "the last day of the Julian calendar"},
+        {10, 15, 1582, 2299171, "15 Oct 1582: the correction applies only above 2299171"},
+        {1, 27, 333, 1842713, "Meeus example 7.b, 333 Jan 27.5 = JD 1842713.0 (Julian)"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Julian_Day(row.month, row.day, row.year), row.expectedJdn)
+            << row.year << "-" << row.month << "-" << row.day << " (" << row.source << ")";
+    }
+}
+
+TEST(JulianDay, AgreesWithDayNumberOverTheWholeExactRange) {
+    // Day_Number counts every fourth year as leap and is exact from 1 March 1900
+    // to 28 February 2100; Julian_Day is exact everywhere. At noon UT the two
+    // must differ by exactly JD 2451545 on every day of that range.
+    using namespace std::chrono;
+    const sys_days first = year{1900} / March / 1;
+    const sys_days last = year{2100} / February / 28;
+    int checked = 0;
+    for (sys_days day = first; day <= last; day += days{1}) {
+        const year_month_day ymd{day};
+        const int y = static_cast<int>(ymd.year());
+        const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
+        const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
+        const double fromJulianDay = Julian_Day(m, d, y) - 2451545.0;
+        const double fromDayNumber = Day_Number(y, m, d, 12, 0);
+        ASSERT_EQ(fromJulianDay, fromDayNumber) << y << "-" << m << "-" << d;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 73049); // every day of 200 years
+}
+
+TEST(ATan2, CoversTheFullCircle) {
+    constexpr double kTolerance = 1e-14; // radians
+    struct Row {
+        double y, x, expected;
+    };
+    const Row rows[] = {
+        {1, 0, kPi / 2},      {-1, 0, -kPi / 2},         {0, 0, 0},
+        {1, -1, 3 * kPi / 4}, {0, -1, kPi},              {-1, -1, -3 * kPi / 4},
+        {1, 1, kPi / 4},      {-1, 1, -kPi / 4},         {0, 5, 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_NEAR(ATan2(row.y, row.x), row.expected, kTolerance)
+            << "ATan2(" << row.y << ", " << row.x << ")";
+    }
+}
+
+TEST(ATan2, StoredPiIsUsed) {
+    // The result for a negative x carries the stored pi, not std::numbers::pi.
+    EXPECT_EQ(ATan2(0, -1), 3.14159265358979);
+}
+
+} // namespace
+} // namespace orbenza
