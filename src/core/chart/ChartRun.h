@@ -25,6 +25,15 @@ struct ChartResult {
     std::string MoonPositionText; // "9° 2' 58\" Leo"
     std::string MoonSignName;     // "Leo"
 
+    // Body labels in the same order: "Sun" ... "Pluto", "Asc"; a planet that
+    // is retrograde on the local birth date carries " (R) " after its name.
+    std::array<std::string, 11> PlanetNames;
+    // Retrograde on the local birth date: 0 Mercury ... 7 Pluto (8 unused).
+    std::array<bool, 9> RetrogradeFlags{};
+    // Equal house of each planet, 0 Sun ... 9 Pluto: 1..12, 0 when its
+    // position could not be read.
+    std::array<int, 10> planetHouses{};
+
     // Longitudes in the order of PlanetPositions; degrees, ecliptic and
     // equinox of date, 0 to 360.
     std::array<double, 11> longitudesDeg{};

@@ -1,0 +1,33 @@
+#include "UserMessages.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+namespace orbenza {
+
+namespace {
+
+void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QStringLiteral("Orbenza v1.25"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+MessagePresenter& presenter() {
+    static MessagePresenter current = showMessageBox;
+    return current;
+}
+
+} // namespace
+
+void showUserMessage(QWidget* parent, const QString& text, MessageIcon icon) {
+    presenter()(parent, text, icon);
+}
+
+MessagePresenter setMessagePresenter(MessagePresenter next) {
+    MessagePresenter previous = presenter();
+    presenter() = next ? std::move(next) : MessagePresenter(showMessageBox);
+    return previous;
+}
+
+} // namespace orbenza
