@@ -3,6 +3,9 @@
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
+#include "report/HouseReport.h"
+#include "report/InterpretationTexts.h"
+#include "report/RichText.h"
 
 #include <array>
 #include <cstdio>
@@ -29,6 +32,31 @@ std::string sunSign(const ChartResult& chart) {
 
 std::string ascendantSign(const ChartResult& chart) {
     return std::string(signNameOfPositionText(chart.AscendantText));
+}
+
+std::string hexColor(Rgb color) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", color.r, color.g, color.b);
+    return buffer;
+}
+
+// The report's text without its carriage returns, for a terminal.
+std::string withUnixLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c != '\r')
+            out += c;
+    }
+    return out;
+}
+
+std::string upperCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
 }
 
 std::string padRight(std::string_view text, std::size_t width) {
@@ -63,6 +91,20 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     json["MoonPositionText"] = chart.MoonPositionText;
     json["PlanetPositions"] = chart.PlanetPositions;
     json["LongitudesDeg"] = chart.longitudesDeg;
+    nlohmann::ordered_json houses = nlohmann::ordered_json::object();
+    for (int planet = 0; planet < kReportPlanetCount; ++planet) {
+        const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
+        if (house != 0)
+            houses[std::string(reportPlanetName(planet))] = house;
+    }
+    json["Houses"] = std::move(houses);
+    nlohmann::ordered_json report = nlohmann::ordered_json::array();
+    for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
+        report.push_back({{"text", std::string(run.text)},
+                          {"heading", run.heading},
+                          {"color", hexColor(run.color)}});
+    }
+    json["Report"] = std::move(report);
     return json;
 }
 
@@ -87,7 +129,23 @@ std::string chartText(const ChartResult& chart) {
     out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n\n";
     for (std::size_t i = 0; i < kBodyNames.size(); ++i)
         out += padRight(kBodyNames[i], 14) + chart.PlanetPositions[i] + "\n";
+
+    // The report: headings in capitals under a rule, body text as written.
+    out += "\n";
+    for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
+        std::string text = withUnixLineBreaks(run.text);
+        if (run.heading) {
+            text = upperCase(std::move(text));
+            const std::size_t width = text.find('\n') == std::string::npos ? text.size() : text.find('\n');
+            out += std::string(width, '-') + "\n";
+        }
+        out += text;
+    }
     return out;
+}
+
+std::string chartRichText(const ChartResult& chart) {
+    return reportToRichText(House_Report(chart.PlanetPositions));
 }
 
 } // namespace orbenza::cli

@@ -11,7 +11,11 @@ namespace orbenza::cli {
 // One object with the chart's texts; keys in a fixed order.
 nlohmann::ordered_json chartJson(const ChartResult& chart);
 
-// The readable chart: details, signs, the eleven bodies.
+// The readable chart: details, signs, the eleven bodies, then the
+// interpretation report with its headings in capitals.
 std::string chartText(const ChartResult& chart);
+
+// The coloured interpretation report as Rich Text.
+std::string chartRichText(const ChartResult& chart);
 
 } // namespace orbenza::cli

@@ -1,7 +1,8 @@
 // orbenza-cli: the natal chart on the command line.
 //
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
-//               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json]
+//               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf]
+//               [--output FILE]
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input.
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force");
     app.add_option("--format", format, "Output form")
-        ->check(CLI::IsMember({"text", "json"}))
+        ->check(CLI::IsMember({"text", "json", "rtf"}))
         ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output");
 
@@ -73,8 +74,13 @@ int main(int argc, char** argv) {
     }
     const ChartResult& chart = std::get<ChartResult>(outcome);
 
-    std::string document =
-        (format == "json") ? cli::chartJson(chart).dump(2) + "\n" : cli::chartText(chart);
+    std::string document;
+    if (format == "json")
+        document = cli::chartJson(chart).dump(2) + "\n";
+    else if (format == "rtf")
+        document = cli::chartRichText(chart);
+    else
+        document = cli::chartText(chart);
     if (!output.empty()) {
         std::string error;
         if (!cli::writeFileAtomically(output, document, error))

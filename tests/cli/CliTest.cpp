@@ -122,3 +122,58 @@ TEST(Cli, OutputFileIsWrittenWhole) {
 
 } // namespace
 } // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+TEST(CliReport, JsonCarriesHousesAndTheReportRuns) {
+    const auto run = runCli(with(kDelhi, {"--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    // Ascendant 22 Lib: Pluto at 02 Sco is in the first house, Saturn at
+    // 22 Sco in the second, the Sun at 24 Gem in the ninth.
+    EXPECT_EQ(json.at("Houses").at("Pluto"), 1);
+    EXPECT_EQ(json.at("Houses").at("Saturn"), 2);
+    EXPECT_EQ(json.at("Houses").at("Sun"), 9);
+    EXPECT_EQ(json.at("Houses").size(), 10u);
+    const auto& report = json.at("Report");
+    ASSERT_GE(report.size(), 6u);
+    EXPECT_EQ(report[0].at("text"), "Pluto In First House\r\n");
+    EXPECT_EQ(report[0].at("heading"), true);
+    EXPECT_EQ(report[0].at("color"), "#0000FF");
+    EXPECT_EQ(report[1].at("heading"), false);
+    EXPECT_EQ(report[1].at("color"), "#000000");
+    EXPECT_EQ(report[4].at("text"), "More About First House\r\n");
+    EXPECT_EQ(report[4].at("color"), "#800000");
+}
+
+TEST(CliReport, TextShowsTheReportWithHeadingsInCapitals) {
+    const auto run = runCli(kDelhi);
+    EXPECT_NE(run.out.find("\nPLUTO IN FIRST HOUSE\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\nMORE ABOUT FIRST HOUSE\nMuch can be determined"), std::string::npos);
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST(CliReport, RichTextToStandardOutputAndToAFile) {
+    const auto run = runCli(with(kDelhi, {"--format", "rtf"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(run.out.find("Pluto In First House"), std::string::npos);
+    EXPECT_EQ(run.out.substr(run.out.find_last_not_of("\r\n")), "}\r\n");
+
+    char dir[] = "/tmp/orbenza-cli-rtf-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    const std::string path = std::string(dir) + "/report.rtf";
+    {
+        std::ofstream old(path);
+        old << "old content";
+    }
+    const auto saved = runCli(with(kDelhi, {"--format", "rtf", "--output", path}));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(testing::readWhole(path), run.out);
+    std::remove(path.c_str());
+    ::rmdir(dir);
+}
+
+} // namespace
+} // namespace orbenza

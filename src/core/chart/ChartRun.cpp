@@ -4,6 +4,7 @@
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetRun.h"
+#include "report/HouseReport.h"
 
 #include <cstdlib>
 
@@ -32,6 +33,7 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.MoonPositionText = std::move(moon.MoonPositionText);
     chart.MoonSignName = std::move(moon.MoonSignName);
     chart.universalTime = planets.PlanetUniversalTime;
+    chart.planetHouses = placeHouses(chart.PlanetPositions).planetHouse;
 
     const auto& l = planets.longitudesDeg;
     chart.longitudesDeg = {l[2], moon.MoonLongitude, l[0], l[1], l[3], l[4],

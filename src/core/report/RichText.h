@@ -1,0 +1,42 @@
+// Rich Text (RTF 1.x) writer for the two documents the program saves, and a
+// reader for what that writer emits.
+//
+// The writer takes UTF-8 and produces pure 7-bit ASCII:
+// - "\", "{" and "}" are escaped as "\\", "\{" and "\}";
+// - every line break ("\r\n", and a lone "\n" or "\r") becomes a paragraph
+//   end "\par" (followed by CR LF in the file, which readers ignore);
+// - a tab becomes "\tab"; other control characters become "\'hh";
+// - every non-ASCII character becomes "\uN?" with N the signed 16-bit value of
+//   its UTF-16 code unit (characters above U+FFFF as a surrogate pair, one
+//   "\uN?" per unit) and "?" as the one-character fallback of "\uc1";
+// - bytes that are not valid UTF-8 are written as U+FFFD, one per maximal
+//   ill-formed subsequence.
+// The document declares \ansi\ansicpg1252, \uc1 and one font (Verdana, family
+// swiss so that a reader without Verdana picks a sans-serif face).
+#pragma once
+
+#include "report/HouseReport.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbenza {
+
+// The coloured report: a colour table of the runs' colours, headings bold,
+// each run in its own colour.
+std::string reportToRichText(const std::vector<ReportRun>& runs);
+
+// A plain text in one uniform format: default colour, not bold.
+std::string plainTextToRichText(std::string_view utf8Text);
+
+// The text of a Rich Text document as UTF-8. Reads everything the writer above
+// emits, and tolerates other input (unknown control words and ignorable
+// destinations are skipped, unbalanced braces do no harm).
+// Normalisation: every paragraph end (\par, and \line) comes back as "\r\n",
+// so a text written with lone "\n" or "\r" line breaks reads back with "\r\n";
+// \tab comes back as a tab; a lone UTF-16 surrogate comes back as U+FFFD; raw
+// bytes above 0x7F and "\'hh" are read as Windows-1252.
+std::string richTextToPlainText(std::string_view richText);
+
+} // namespace orbenza
