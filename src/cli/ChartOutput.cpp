@@ -14,9 +14,6 @@ namespace orbenza::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> kBodyNames{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
-    "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
 
 std::string isoUniversalTime(const UniversalMoment& ut) {
     char buffer[32];
@@ -90,6 +87,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     json["AscendantText"] = chart.AscendantText;
     json["MoonPositionText"] = chart.MoonPositionText;
     json["PlanetPositions"] = chart.PlanetPositions;
+    json["PlanetNames"] = chart.PlanetNames;
     json["LongitudesDeg"] = chart.longitudesDeg;
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
@@ -127,8 +125,8 @@ std::string chartText(const ChartResult& chart) {
     out += "Sun sign   " + sunSign(chart) + "\n";
     out += "Moon sign  " + chart.MoonSignName + "\n";
     out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n\n";
-    for (std::size_t i = 0; i < kBodyNames.size(); ++i)
-        out += padRight(kBodyNames[i], 14) + chart.PlanetPositions[i] + "\n";
+    for (std::size_t i = 0; i < chart.PlanetNames.size(); ++i)
+        out += padRight(chart.PlanetNames[i], 14) + chart.PlanetPositions[i] + "\n";
 
     // The report: headings in capitals under a rule, body text as written.
     out += "\n";

@@ -3,16 +3,25 @@
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf]
 //               [--output FILE]
+//   orbenza-cli --batch FILE|- [--format json|csv] [--jobs N] [--output FILE]
 //
-// Exit status: 0 for a chart, 2 for a refused or malformed input.
+// Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
+// exits 0 when every row was charted, 1 when some rows were refused and 2
+// when its input or header cannot be read or its output cannot be written.
 
 #include "AtomicFile.h"
+#include "Batch.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -21,6 +30,64 @@ constexpr int kExitRefused = 2;
 int printError(const std::string& message) {
     std::cerr << "orbenza-cli: " << message << '\n';
     return kExitRefused;
+}
+
+constexpr const char* kBatchHelp = R"(Batch: --batch FILE (- for standard input) reads CSV whose header names the
+columns name,date,time,zone,lon,lat,dst (any order, any case), one chart per
+row, each field in the form of the option of the same name; dst is empty, 0,
+false or no for off and 1, true or yes for on. Quoted fields, CRLF or LF line
+ends and a byte order mark are accepted, blank lines skipped. The output keeps
+the input order: one compact JSON object per line (as --format json), or with
+--format csv a header and per chart the name, the positions Sun..Pluto and
+Asc, their labels (retrograde planets marked " (R) "), the houses Sun..Pluto,
+the input line and an empty error column. A row that cannot be charted gives
+{"line":N,"error":"..."} (CSV: its name, line and error, the chart columns
+empty) and "line N: ..." on standard error; the other rows are still charted.
+N is the line of the input where the row starts, the header being line 1.
+--jobs N charts on N threads (0: one per processor) with the same output.
+Batch exit status: 0 every row charted, 1 some rows refused, 2 the input or
+its header could not be read or the output could not be written.
+)";
+
+// Whether the command line asks for a batch, seen before parsing so that the
+// single chart's required --name is not asked of a batch.
+bool asksForBatch(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--batch") == 0 || std::strncmp(argv[i], "--batch=", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
+int runBatchCommand(const std::string& input, const std::string& format, unsigned jobs,
+                    const std::string& output) {
+    using namespace orbenza::cli;
+    FileSource source;
+    if (!source.open(input))
+        return printError(source.error());
+    BatchOptions options;
+    options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
+    options.jobs = jobs != 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
+    FdSink diagnostics(STDERR_FILENO, "standard error");
+
+    if (output.empty()) {
+        FdSink sink(STDOUT_FILENO, "standard output");
+        const BatchOutcome outcome = runBatch(source, sink, diagnostics, options);
+        if (outcome.status == kExitRefused)
+            return printError(outcome.error);
+        return outcome.status;
+    }
+    AtomicFileSink sink;
+    if (!sink.open(output))
+        return printError(sink.error());
+    const BatchOutcome outcome = runBatch(source, sink, diagnostics, options);
+    if (outcome.status == kExitRefused) {
+        sink.discard();
+        return printError(outcome.error);
+    }
+    if (!sink.commit())
+        return printError(sink.error());
+    return outcome.status;
 }
 
 } // namespace
@@ -36,22 +103,46 @@ int main(int argc, char** argv) {
     cli::ChartOptionTexts texts;
     std::string format = "text";
     std::string output;
-    app.add_option("--name", texts.name, "The person's name")->required();
-    app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
-        ->capture_default_str();
-    app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")->capture_default_str();
-    app.add_option("--zone", texts.zone,
-                   "Time zone: list position 0-70 or an abbreviation such as IST")
-        ->capture_default_str();
-    app.add_option("--lon", texts.longitude, "Longitude, DDD:MM followed by E or W")
-        ->capture_default_str();
-    app.add_option("--lat", texts.latitude, "Latitude, DD:MM followed by N or S")
-        ->capture_default_str();
-    app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force");
-    app.add_option("--format", format, "Output form")
-        ->check(CLI::IsMember({"text", "json", "rtf"}))
-        ->capture_default_str();
+    std::string batchInput;
+    unsigned jobs = 1;
+    const bool batch = asksForBatch(argc, argv);
+    std::vector<CLI::Option*> chartOptions;
+    chartOptions.push_back(
+        app.add_option("--name", texts.name, "The person's name")->required(!batch));
+    chartOptions.push_back(
+        app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
+            ->capture_default_str());
+    chartOptions.push_back(
+        app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
+            ->capture_default_str());
+    chartOptions.push_back(
+        app.add_option("--zone", texts.zone,
+                       "Time zone: list position 0-70 or an abbreviation such as IST")
+            ->capture_default_str());
+    chartOptions.push_back(app.add_option("--lon", texts.longitude,
+                                          "Longitude, DDD:MM followed by E or W")
+                               ->capture_default_str());
+    chartOptions.push_back(app.add_option("--lat", texts.latitude,
+                                          "Latitude, DD:MM followed by N or S")
+                               ->capture_default_str());
+    chartOptions.push_back(
+        app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force"));
+    CLI::Option* formatOption =
+        app.add_option("--format", format, "Output form; a batch writes json (the default) or csv")
+            ->check(CLI::IsMember({"text", "json", "rtf", "csv"}))
+            ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output");
+    CLI::Option* batchOption =
+        app.add_option("--batch", batchInput, "Chart every row of this CSV file (- for standard input)")
+            ->type_name("FILE");
+    for (CLI::Option* option : chartOptions)
+        batchOption->excludes(option);
+    app.add_option("--jobs", jobs, "Threads for a batch, 0 for one per processor")
+        ->type_name("N")
+        ->check(CLI::Range(0u, 1024u))
+        ->needs(batchOption)
+        ->capture_default_str();
+    app.footer(kBatchHelp);
 
     try {
         app.parse(argc, argv);
@@ -62,6 +153,16 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         return printError(e.what());
     }
+
+    if (batch) {
+        if (formatOption->count() == 0)
+            format = "json";
+        if (format != "json" && format != "csv")
+            return printError("--batch writes json or csv, not " + format);
+        return runBatchCommand(batchInput, format, jobs, output);
+    }
+    if (format == "csv")
+        return printError("--format csv needs --batch");
 
     const auto parsed = cli::parseChartOptions(texts);
     if (const auto* error = std::get_if<cli::OptionError>(&parsed))

@@ -32,6 +32,12 @@ TEST(Cli, JsonHoldsTheChart) {
     EXPECT_EQ(json.at("Ascendant"), "Libra");
     EXPECT_EQ(json.at("UniversalTime"), "1985-06-15T09:00Z");
     EXPECT_TRUE(json.contains("MoonPositionText"));
+    // In mid-June 1985 Jupiter, Saturn, Uranus, Neptune and Pluto stood retrograde.
+    const std::vector<std::string> names{"Sun",         "Moon",        "Mercury",
+                                         "Venus",       "Mars",        "Jupiter (R) ",
+                                         "Saturn (R) ", "Uranus (R) ", "Neptune (R) ",
+                                         "Pluto (R) ",  "Asc"};
+    EXPECT_EQ(json.at("PlanetNames").get<std::vector<std::string>>(), names);
 }
 
 TEST(Cli, TextIsTheDefaultAndReadable) {
@@ -40,7 +46,7 @@ TEST(Cli, TextIsTheDefaultAndReadable) {
     EXPECT_NE(run.out.find("Sun sign   Gemini"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Moon sign  Taurus"), std::string::npos);
     EXPECT_NE(run.out.find("Ascendant  Libra"), std::string::npos);
-    EXPECT_NE(run.out.find("Pluto         02 Sco 06"), std::string::npos);
+    EXPECT_NE(run.out.find("Pluto (R)     02 Sco 06"), std::string::npos);
     EXPECT_NE(run.out.find("Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3"),
               std::string::npos);
     EXPECT_TRUE(run.err.empty());

@@ -5,6 +5,7 @@
 #include "positions/Ascendant.h"
 #include "positions/PlanetRun.h"
 #include "report/HouseReport.h"
+#include "retrograde/Retrograde.h"
 
 #include <cstdlib>
 
@@ -34,6 +35,13 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.MoonSignName = std::move(moon.MoonSignName);
     chart.universalTime = planets.PlanetUniversalTime;
     chart.planetHouses = placeHouses(chart.PlanetPositions).planetHouse;
+
+    // Retrograde marks go by the local calendar date of the birth.
+    RetrogradeResult retrograde = Retrograde_Calculation(birth.BirthMonth, birth.BirthDay,
+                                                         birth.BirthYear, birth.BirthHour,
+                                                         birth.BirthMinute);
+    chart.PlanetNames = std::move(retrograde.PlanetNames);
+    chart.RetrogradeFlags = retrograde.RetrogradeFlags;
 
     const auto& l = planets.longitudesDeg;
     chart.longitudesDeg = {l[2], moon.MoonLongitude, l[0], l[1], l[3], l[4],

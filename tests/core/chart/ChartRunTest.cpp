@@ -184,3 +184,40 @@ TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
 
 } // namespace
 } // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
+    // 10 April 1985: Mercury retrograde (24 March to 17 April 1985).
+    BirthEntries e = delhi1985();
+    e.fields.monthPosition = 3;
+    e.fields.dayPosition = 9;
+    const ChartResult april = std::get<ChartResult>(proceed(e, {}));
+    EXPECT_EQ(april.PlanetNames[2], "Mercury (R) ");
+    EXPECT_TRUE(april.RetrogradeFlags[0]);
+    EXPECT_EQ(april.PlanetNames[0], "Sun");
+    EXPECT_EQ(april.PlanetNames[10], "Asc");
+
+    // 17 April 1985 00:30 in Delhi is still 16 April in universal time, when
+    // Mercury was retrograde; the local date, the day of the direct station,
+    // decides: not marked.
+    e.fields.dayPosition = 16;
+    e.hour = 0;
+    e.minute = 30;
+    const ChartResult station = std::get<ChartResult>(proceed(e, {}));
+    EXPECT_EQ(station.universalTime.day, 16);
+    EXPECT_EQ(station.PlanetNames[2], "Mercury");
+}
+
+TEST(ChartRun, EveryPlanetHasAHouseCountedFromTheAscendant) {
+    const ChartResult chart = std::get<ChartResult>(proceed(delhi1985(), {}));
+    // Ascendant 22 Lib: house 1 runs from 22 Lib to 21 Sco.
+    EXPECT_EQ(chart.planetHouses[9], 1); // Pluto 02 Sco
+    EXPECT_EQ(chart.planetHouses[6], 2); // Saturn 22 Sco
+    EXPECT_EQ(chart.planetHouses[0], 9); // Sun 24 Gem
+    EXPECT_EQ(chart.planetHouses[1], 7); // Moon 19 Tau
+}
+
+} // namespace
+} // namespace orbenza
