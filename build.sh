@@ -16,6 +16,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     unrtf poppler-utils libswe-dev swe-basic-data xauth xvfb
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {

@@ -1,0 +1,61 @@
+#!/bin/sh
+# check-install.sh <build folder>: install into a temporary prefix, check the
+# files and validate the desktop entry and the AppStream metadata; then build
+# the .deb with cpack and check it.
+set -eu
+build="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+p="$work/prefix"
+for f in bin/orbenza bin/orbenza-cli \
+         share/applications/org.orbenza.Orbenza.desktop \
+         share/metainfo/org.orbenza.Orbenza.metainfo.xml \
+         share/icons/hicolor/scalable/apps/org.orbenza.Orbenza.svg; do
+    [ -s "$p/$f" ] || fail "missing $f"
+done
+for size in 16 24 32 48 64 128 256; do
+    png="$p/share/icons/hicolor/${size}x${size}/apps/org.orbenza.Orbenza.png"
+    [ -s "$png" ] || fail "missing $png"
+    # PNG signature, then the IHDR width and height as 4-byte big-endian numbers.
+    sig="$(od -An -tx1 -N8 "$png" | tr -d ' \n')"
+    [ "$sig" = "89504e470d0a1a0a" ] || fail "$png is not a PNG"
+    width="$(od -An -tu1 -j16 -N4 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4}')"
+    height="$(od -An -tu1 -j20 -N4 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4}')"
+    [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
+done
+[ -x "$p/bin/orbenza-cli" ] || fail "orbenza-cli not executable"
+"$p/bin/orbenza-cli" --name INSTALLED --format json | grep -q '"SunSign"' || fail "installed orbenza-cli does not run"
+
+if command -v desktop-file-validate >/dev/null 2>&1; then
+    desktop-file-validate "$p/share/applications/org.orbenza.Orbenza.desktop" || fail "desktop entry"
+else
+    echo "desktop-file-validate not installed: desktop entry not validated"
+fi
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate --no-net --pedantic "$p/share/metainfo/org.orbenza.Orbenza.metainfo.xml" ||
+        fail "AppStream metadata"
+else
+    echo "appstreamcli not installed: metadata not validated"
+fi
+
+# The Debian package.
+if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2>&1; then
+    (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null) ||
+        fail "cpack -G DEB"
+    deb="$(ls "$work"/deb/*.deb)"
+    depends="$(dpkg-deb -f "$deb" Depends)"
+    echo "Depends: $depends"
+    for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 libstdc++6 qt6-qpa-plugins; do
+        echo "$depends" | grep -q "$lib" || fail "the package does not declare $lib"
+    done
+    dpkg-deb -x "$deb" "$work/unpacked"
+    [ -x "$work/unpacked/usr/bin/orbenza" ] || fail "package lacks /usr/bin/orbenza"
+    "$work/unpacked/usr/bin/orbenza-cli" --name PACKAGED >/dev/null || fail "packaged orbenza-cli"
+    [ -s "$work/unpacked/usr/share/applications/org.orbenza.Orbenza.desktop" ] || fail "package lacks the desktop entry"
+else
+    echo "dpkg-deb or dpkg-shlibdeps missing: package not checked"
+fi
+echo "install layout and package OK"
