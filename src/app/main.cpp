@@ -1,0 +1,45 @@
+// Start-up: one copy per user, then the birth details screen.
+#include "AppController.h"
+#include "ChartWheel.h"
+#include "SingleInstance.h"
+#include "UserMessages.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// For scripted runs (the start-up tests): messages go to the error stream
+// instead of a modal box that nobody would dismiss.
+void printMessage(QWidget*, const QString& text, orbenza::MessageIcon icon) {
+    const char* kind = icon == orbenza::MessageIcon::Error ? "error" : "information";
+    std::fprintf(stderr, "%s: %s\n", kind, text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbenza"));
+    QApplication::setApplicationVersion(QStringLiteral("1.25"));
+    orbenza::ChartWheel::initResources();
+    orbenza::applyProgramLook(application);
+
+    if (qEnvironmentVariableIsSet("ORBENZA_TEST_MESSAGES_TO_STDERR"))
+        orbenza::setMessagePresenter(printMessage);
+
+    orbenza::SingleInstance instance;
+    if (!instance.tryAcquire()) {
+        orbenza::showUserMessage(
+            nullptr,
+            QString::fromUtf8(orbenza::kMessageAlreadyRunning.data(),
+                              qsizetype(orbenza::kMessageAlreadyRunning.size())),
+            orbenza::MessageIcon::Information);
+        return 0;
+    }
+
+    orbenza::AppController controller;
+    controller.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,78 @@
+#include "AboutBox.h"
+
+#include "BirthDetailsScreen.h"
+#include "ReportBox.h"
+#include "WebLinks.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orbenza {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(programCaption());
+    setModal(true);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picIcon"));
+    const int pictureSize = 72;
+    picture->setPixmap(QIcon(QStringLiteral(":/orbenza.svg"))
+                           .pixmap(QSize(pictureSize, pictureSize), devicePixelRatioF()));
+    picture->setFixedSize(pictureSize, pictureSize);
+
+    auto* title = new QLabel(programCaption(), this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    auto* description = new QLabel(programDescription(), this);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setWordWrap(true);
+
+    auto* homePage =
+        new LinkLabel(QStringLiteral("Click here to visit ") + homePageAddress(), this);
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(ok->sizeHint().width() + 24);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(10);
+    text->addWidget(title);
+    text->addWidget(description);
+    text->addWidget(homePage);
+    text->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(20, 20, 20, 16);
+    page->setSpacing(16);
+    page->addLayout(top, 1);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Wide enough that the description wraps into a few comfortable lines.
+    description->setMinimumWidth(description->fontMetrics().averageCharWidth() * 52);
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace orbenza

@@ -1,0 +1,440 @@
+#include "BirthDetailsScreen.h"
+
+#include "InputFilters.h"
+#include "ReportBox.h"
+#include "UserMessages.h"
+#include "WebLinks.h"
+#include "chart/TimeZones.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace orbenza {
+
+QString programCaption() {
+    return QStringLiteral("Orbenza v1.25");
+}
+
+QString programDescription() {
+    return QStringLiteral(
+        "Orbenza shows the positions of the planets in the twelve houses in your natal chart. "
+        "The distribution of the planets in the different houses play an important role in "
+        "interpreting the birth chart of an individual.");
+}
+
+void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void()>& about) {
+    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    online->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(online, &QAction::triggered, receiver, [] { OpenHelpPage(); });
+
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    QObject::connect(visit, &QAction::triggered, receiver, [] { OpenHomePage(); });
+
+    help->addSeparator();
+    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    QObject::connect(update, &QAction::triggered, receiver, [] { OpenDownloadPage(); });
+
+    help->addSeparator();
+    QAction* aboutAction = help->addAction(QStringLiteral("&About Software"));
+    aboutAction->setObjectName(QStringLiteral("mnuAbout"));
+    QObject::connect(aboutAction, &QAction::triggered, receiver, [about] { about(); });
+}
+
+namespace {
+
+QLabel* captionLabel(const QString& text, const char* objectName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
+QComboBox* list(const char* objectName, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+// A coordinate box wide enough for a few digits, no wider.
+FilteredLineEdit* coordinateBox(const char* objectName, const QString& text, QWidget* parent) {
+    auto* box = new FilteredLineEdit(CharacterFilter::Digits, parent);
+    box->setObjectName(QLatin1String(objectName));
+    box->setText(text);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int digitsWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    box->setMinimumWidth(digitsWidth + 12);
+    box->setMaximumWidth(digitsWidth * 2 + 12);
+    return box;
+}
+
+QLineEdit* placeBox(const char* objectName, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+QRadioButton* option(const QString& text, const char* objectName, QWidget* parent) {
+    auto* button = new QRadioButton(text, parent);
+    button->setObjectName(QLatin1String(objectName));
+    return button;
+}
+
+// A coordinate frame: degrees and minutes with their captions, then the two
+// hemisphere options. The option objects are named as the control array
+// elements optLong(0)/optLong(1) and optLat(0)/optLat(1): "optLong0", "optLong1".
+QGroupBox* coordinateFrame(const QString& title, const char* objectName, const char* degCaption,
+                           const char* minCaption, FilteredLineEdit* degrees,
+                           FilteredLineEdit* minutes, QRadioButton* first, QRadioButton* second,
+                           QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(objectName));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(captionLabel(QStringLiteral("Deg"), degCaption, frame), 0, 0);
+    grid->addWidget(degrees, 0, 1);
+    grid->addItem(new QSpacerItem(12, 0), 0, 2);
+    grid->addWidget(captionLabel(QStringLiteral("Min"), minCaption, frame), 0, 3);
+    grid->addWidget(minutes, 0, 4);
+    grid->addWidget(first, 1, 0, 1, 2);
+    grid->addWidget(second, 1, 3, 1, 2);
+    grid->setColumnStretch(5, 1);
+    auto* group = new QButtonGroup(frame);
+    group->addButton(first, 0);
+    group->addButton(second, 1);
+    return frame;
+}
+
+} // namespace
+
+BirthDetailsScreen::BirthDetailsScreen(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(programCaption());
+    buildControls();
+    buildMenus();
+    setTabOrderChain();
+    loadLists();
+    m_name->setFocus(Qt::OtherFocusReason);
+    // Opens at the size its layout asks for, within the screen.
+    QSize size = sizeHint();
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    resize(size);
+}
+
+void BirthDetailsScreen::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    setCentralWidget(central);
+
+    // Heading: the program's picture and what it does.
+    auto* picture = new QLabel(central);
+    picture->setObjectName(QStringLiteral("picLogo"));
+    const int pictureSize = 56;
+    picture->setPixmap(QIcon(QStringLiteral(":/orbenza.svg"))
+                           .pixmap(QSize(pictureSize, pictureSize), devicePixelRatioF()));
+    picture->setFixedSize(pictureSize, pictureSize);
+    m_description = new QLabel(programDescription(), central);
+    m_description->setObjectName(QStringLiteral("Label2"));
+    m_description->setWordWrap(true);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(14);
+    heading->addWidget(picture, 0, Qt::AlignTop);
+    heading->addWidget(m_description, 1);
+
+    // Left: who and when and where.
+    m_name = new FilteredLineEdit(CharacterFilter::Letters, central);
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_month = list("cboMonth", central);
+    m_day = list("cboDate", central);
+    m_year = list("cboYear", central);
+    m_hour = list("cboHH", central);
+    m_minute = list("cboMM", central);
+    m_second = list("cboSS", central);
+    m_city = placeBox("txtMCity", central);
+    m_state = placeBox("txtMState", central);
+    m_country = placeBox("txtMCountry", central);
+    m_findCoordinates =
+        new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), central);
+    m_findCoordinates->setObjectName(QStringLiteral("cmdBrowser"));
+    m_findCoordinates->setIcon(QIcon::fromTheme(QStringLiteral("edit-find")));
+    connect(m_findCoordinates, &QPushButton::clicked, this, &BirthDetailsScreen::findCoordinates);
+
+    // Room for a long name or place without scrolling.
+    const int textBoxWidth = m_name->fontMetrics().averageCharWidth() * 32;
+    for (QLineEdit* box : {static_cast<QLineEdit*>(m_name), m_city, m_state, m_country})
+        box->setMinimumWidth(textBoxWidth);
+
+    auto* date = new QHBoxLayout;
+    date->addWidget(m_month, 3);
+    date->addWidget(m_day, 1);
+    date->addWidget(m_year, 2);
+
+    auto* time = new QHBoxLayout;
+    time->addWidget(m_hour);
+    time->addWidget(m_minute);
+    time->addWidget(m_second);
+    QLabel* timeFormat = captionLabel(QStringLiteral("HH:MM:SS"), "lblTimeFormat", central);
+    timeFormat->setEnabled(false); // a hint, drawn in the muted colour
+    time->addWidget(timeFormat);
+    time->addStretch(1);
+
+    auto* details = new QFormLayout;
+    details->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    details->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    details->setHorizontalSpacing(14);
+    details->setVerticalSpacing(9);
+    details->addRow(captionLabel(QStringLiteral("Name"), "lblNameCaption", central), m_name);
+    details->addRow(captionLabel(QStringLiteral("Date of Birth"), "lblDateCaption", central), date);
+    details->addRow(captionLabel(QStringLiteral("Time of Birth"), "lblTimeCaption", central), time);
+    details->addRow(captionLabel(QStringLiteral("City"), "lblCityCaption", central), m_city);
+    details->addRow(captionLabel(QStringLiteral("State"), "lblStateCaption", central), m_state);
+    details->addRow(captionLabel(QStringLiteral("Country"), "lblCountryCaption", central),
+                    m_country);
+    details->addRow(QString(), m_findCoordinates);
+
+    // Right: the coordinates and the time zone.
+    m_longitudeDegrees = coordinateBox("txtLonD", QStringLiteral("80"), central);
+    m_longitudeMinutes = coordinateBox("txtLonM", QStringLiteral("18"), central);
+    m_east = option(QStringLiteral("East"), "optLong0", central);
+    m_west = option(QStringLiteral("West"), "optLong1", central);
+    m_east->setChecked(true);
+    QGroupBox* longitude = coordinateFrame(
+        QStringLiteral("Longitude"), "fraLongitude", "lblLonDegCaption", "lblLonMinCaption",
+        m_longitudeDegrees, m_longitudeMinutes, m_east, m_west, central);
+
+    m_latitudeDegrees = coordinateBox("txtLatD", QStringLiteral("13"), central);
+    m_latitudeMinutes = coordinateBox("txtLatM", QStringLiteral("05"), central);
+    m_north = option(QStringLiteral("North"), "optLat0", central);
+    m_south = option(QStringLiteral("South"), "optLat1", central);
+    m_north->setChecked(true);
+    QGroupBox* latitude = coordinateFrame(QStringLiteral("Latitude"), "fraLatitude",
+                                          "lblLatDegCaption", "lblLatMinCaption", m_latitudeDegrees,
+                                          m_latitudeMinutes, m_north, m_south, central);
+
+    auto* zone = new QGroupBox(QStringLiteral("Zone"), central);
+    zone->setObjectName(QStringLiteral("fraZone"));
+    m_timeZone = list("cmbTimeZone", zone);
+    m_timeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_timeZone->setMinimumContentsLength(30);
+    m_timeZone->setMaxVisibleItems(20);
+    auto* zoneLayout = new QVBoxLayout(zone);
+    zoneLayout->addWidget(m_timeZone);
+
+    m_daylightSaving = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
+
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(longitude);
+    coordinates->addWidget(latitude);
+    auto* place = new QVBoxLayout;
+    place->setSpacing(10);
+    place->addLayout(coordinates);
+    place->addWidget(zone);
+    place->addWidget(m_daylightSaving);
+    place->addStretch(1);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(24);
+    body->addLayout(details, 5);
+    body->addLayout(place, 4);
+
+    // Foot: the invitation to the discussion board and "Proceed".
+    auto* rule = new QFrame(central);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    m_banner = new LinkLabel(
+        QStringLiteral("Discuss your chart on our online discussion board at ") + homePageAddress(),
+        central);
+    m_banner->setObjectName(QStringLiteral("Label61"));
+    connect(m_banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+
+    m_proceed = new QPushButton(QStringLiteral("Proceed"), central);
+    m_proceed->setObjectName(QStringLiteral("cmdRashi"));
+    m_proceed->setDefault(true);
+    m_proceed->setMinimumWidth(m_proceed->sizeHint().width() + 40);
+    connect(m_proceed, &QPushButton::clicked, this, &BirthDetailsScreen::proceedRequested);
+
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_banner, 1, Qt::AlignVCenter);
+    foot->addSpacing(16);
+    foot->addWidget(m_proceed);
+
+    auto* page = new QVBoxLayout(central);
+    page->setContentsMargins(18, 14, 18, 14);
+    page->setSpacing(14);
+    page->addLayout(heading);
+    page->addLayout(body, 1);
+    page->addWidget(rule);
+    page->addLayout(foot);
+}
+
+void BirthDetailsScreen::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* proceed = file->addAction(QStringLiteral("Proceed"));
+    proceed->setObjectName(QStringLiteral("mnuProceed"));
+    connect(proceed, &QAction::triggered, this, &BirthDetailsScreen::proceedRequested);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    addHelpMenu(menuBar(), this, [this] { emit aboutRequested(); });
+}
+
+void BirthDetailsScreen::setTabOrderChain() {
+    QWidget* const chain[] = {m_name,
+                              m_month,
+                              m_day,
+                              m_year,
+                              m_hour,
+                              m_minute,
+                              m_second,
+                              m_city,
+                              m_state,
+                              m_country,
+                              m_findCoordinates,
+                              m_longitudeDegrees,
+                              m_longitudeMinutes,
+                              m_east,
+                              m_west,
+                              m_latitudeDegrees,
+                              m_latitudeMinutes,
+                              m_north,
+                              m_south,
+                              m_timeZone,
+                              m_daylightSaving,
+                              m_proceed,
+                              m_banner};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void BirthDetailsScreen::loadLists() {
+    const char* const months[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
+    for (const char* month : months)
+        m_month->addItem(QLatin1String(month));
+
+    for (const TimeZoneEntry& entry : timeZoneEntries())
+        m_timeZone->addItem(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
+
+    const auto fill = [](QComboBox* box, int first, int last) {
+        for (int value = first; value <= last; ++value)
+            box->addItem(QString::number(value));
+    };
+    fill(m_day, 1, 31);
+    fill(m_year, 1901, 2050);
+    fill(m_hour, 0, 23);
+    fill(m_minute, 0, 59);
+    fill(m_second, 0, 59);
+
+    for (QComboBox* box : {m_month, m_day, m_year, m_hour, m_minute, m_second})
+        box->setCurrentIndex(0);
+    m_timeZone->setCurrentIndex(kDefaultTimeZonePosition);
+}
+
+BirthEntries BirthDetailsScreen::entries() const {
+    BirthEntries entries;
+    entries.fields.name = m_name->text().toStdString();
+    entries.fields.longitudeDegrees = m_longitudeDegrees->text().toStdString();
+    entries.fields.longitudeMinutes = m_longitudeMinutes->text().toStdString();
+    entries.fields.latitudeDegrees = m_latitudeDegrees->text().toStdString();
+    entries.fields.latitudeMinutes = m_latitudeMinutes->text().toStdString();
+    entries.fields.monthPosition = m_month->currentIndex();
+    entries.fields.dayPosition = m_day->currentIndex();
+    entries.fields.year = m_year->currentText().toInt();
+    entries.hour = m_hour->currentText().toInt();
+    entries.minute = m_minute->currentText().toInt();
+    entries.zonePosition = m_timeZone->currentIndex();
+    entries.east = m_east->isChecked();
+    entries.south = m_south->isChecked();
+    entries.daylightSaving = m_daylightSaving->isChecked();
+    return entries;
+}
+
+QString BirthDetailsScreen::cityText() const {
+    return m_city->text();
+}
+QString BirthDetailsScreen::stateText() const {
+    return m_state->text();
+}
+QString BirthDetailsScreen::countryText() const {
+    return m_country->text();
+}
+
+void BirthDetailsScreen::focusField(InputField field) {
+    QWidget* target = nullptr;
+    switch (field) {
+    case InputField::None:
+        return;
+    case InputField::Name:
+        target = m_name;
+        break;
+    case InputField::LongitudeDegrees:
+        target = m_longitudeDegrees;
+        break;
+    case InputField::LongitudeMinutes:
+        target = m_longitudeMinutes;
+        break;
+    case InputField::LatitudeDegrees:
+        target = m_latitudeDegrees;
+        break;
+    case InputField::LatitudeMinutes:
+        target = m_latitudeMinutes;
+        break;
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void BirthDetailsScreen::findCoordinates() {
+    // The three place texts must be there, as typed: blanks count as text.
+    const struct {
+        QLineEdit* box;
+        std::string_view message;
+    } required[] = {{m_city, kMessageEnterCity},
+                    {m_state, kMessageEnterState},
+                    {m_country, kMessageEnterCountry}};
+    for (const auto& field : required) {
+        if (field.box->text().isEmpty()) {
+            showUserMessage(
+                this, QString::fromUtf8(field.message.data(), qsizetype(field.message.size())),
+                MessageIcon::Information);
+            field.box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    const QString query = m_city->text() + QLatin1Char(' ') + m_state->text() + QLatin1Char(' ') +
+                          m_country->text() + QStringLiteral(" Latitude Longitude");
+    openUrl(coordinatesSearchAddress(query));
+}
+
+void BirthDetailsScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+} // namespace orbenza

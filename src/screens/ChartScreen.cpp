@@ -1,0 +1,289 @@
+#include "ChartScreen.h"
+
+#include "ChartWheel.h"
+#include "ReportBox.h"
+#include "WebLinks.h"
+#include "chart/Presentation.h"
+#include "report/HouseReport.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace orbenza {
+
+namespace {
+
+constexpr std::array<const char*, 12> kSignNames{"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+constexpr std::array<const char*, ChartScreen::kPositionRows> kBodyCaptions{
+    "Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+    "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* captionLabel(const char* objectName, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A value label shows exactly the text it is given (never as markup), bold, and
+// can be selected and copied.
+QLabel* valueLabel(const QString& objectName, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QGridLayout* groupGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+} // namespace
+
+ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
+    ChartWheel::initResources();
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Orbenza v1.25"));
+    setFont(ReportBox::screenFont());
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("chartSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(8);
+
+    m_splitter->addWidget(buildDetailsColumn());
+
+    m_wheel = new ChartWheel(m_splitter);
+    m_wheel->setObjectName(QStringLiteral("picNatal"));
+    QSizePolicy wheelPolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    wheelPolicy.setHeightForWidth(true);
+    m_wheel->setSizePolicy(wheelPolicy);
+    m_splitter->addWidget(m_wheel);
+
+    m_splitter->addWidget(buildReportColumn());
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 3);
+    m_splitter->setStretchFactor(2, 2);
+    m_splitter->setSizes({290, 560, 460});
+
+    // Label7: the invitation to a more detailed analysis on the maker's site.
+    m_moreAnalysis = new LinkLabel(
+        QStringLiteral("For more detailed analysis of your planets in houses Visit ") +
+            homePageAddress(),
+        this);
+    m_moreAnalysis->setObjectName(QStringLiteral("Label7"));
+    m_moreAnalysis->setToolTip(homePageAddress());
+    connect(m_moreAnalysis, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_moreAnalysis, 0, Qt::AlignRight);
+
+    // The per-sign lists lblNatalAries .. lblNatalPisces are working lists for the
+    // wheel; they are never shown.
+    for (std::size_t n = 0; n < m_perSign.size(); ++n) {
+        auto* list = new QLabel(QString::fromLatin1(kSignNames[n]), this);
+        list->setObjectName(QStringLiteral("lblNatal") + QString::fromLatin1(kSignNames[n]));
+        list->setTextFormat(Qt::PlainText);
+        list->hide();
+        m_perSign[n] = list;
+    }
+}
+
+QWidget* ChartScreen::buildDetailsColumn() {
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("detailsColumn"));
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 4, 0);
+    columnLayout->setSpacing(8);
+
+    // fraDetails: the birth details as entered.
+    auto* details = new QGroupBox(QStringLiteral("Your Details"), column);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    auto* detailsGrid = groupGrid(details);
+    m_name = valueLabel(QStringLiteral("lblName"), details);
+    m_name->setWordWrap(true);
+    QFont nameFont = m_name->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.25);
+    m_name->setFont(nameFont);
+    detailsGrid->addWidget(m_name, 0, 0, 1, 2);
+
+    struct Row {
+        const char* caption;
+        const char* captionName;
+        const char* valueName;
+        QLabel** value;
+        bool wraps;
+    };
+    const Row rows[] = {
+        {"Date of Birth :", "Label3", "lblDOB", &m_dob, false},
+        {"Time of Birth :", "Label14", "lblTOB", &m_tob, false},
+        {"City :", "Label5", "lblCity", &m_city, true},
+        {"State :", "Label12", "lblState", &m_state, true},
+        {"Country :", "Label6", "lblCountry", &m_country, true},
+        {"Latitude   :", "Label9", "lblLatitude", &m_latitude, false},
+        {"Longitude :", "Label4", "lblLongitude", &m_longitude, false},
+    };
+    int row = 1;
+    for (const Row& r : rows) {
+        auto* caption = captionLabel(r.captionName, QString::fromLatin1(r.caption), details);
+        *r.value = valueLabel(QString::fromLatin1(r.valueName), details);
+        (*r.value)->setWordWrap(r.wraps);
+        detailsGrid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        detailsGrid->addWidget(*r.value, row, 1);
+        ++row;
+    }
+
+    // The universal moment and zone the chart was computed for, quietly.
+    m_computedFor = new QLabel(details);
+    m_computedFor->setObjectName(QStringLiteral("lblComputedFor"));
+    m_computedFor->setTextFormat(Qt::PlainText);
+    m_computedFor->setWordWrap(true);
+    m_computedFor->setForegroundRole(QPalette::PlaceholderText);
+    QFont smallFont = m_computedFor->font();
+    smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
+    m_computedFor->setFont(smallFont);
+    detailsGrid->addWidget(m_computedFor, row, 0, 1, 2);
+    columnLayout->addWidget(details);
+
+    // fraVedic: the Sun sign, the Moon sign and the Ascendant's sign.
+    auto* signs = new QGroupBox(QStringLiteral("Other Details"), column);
+    signs->setObjectName(QStringLiteral("fraVedic"));
+    auto* signsGrid = groupGrid(signs);
+    const Row signRows[] = {
+        {"Sun Sign", "Label10", "lblSunSign", &m_sunSign, false},
+        {"Moon Sign", "Label17", "lblRashi", &m_rashi, false},
+        {"Ascendant", "Label1", "lblLagna", &m_lagna, false},
+    };
+    row = 0;
+    for (const Row& r : signRows) {
+        signsGrid->addWidget(captionLabel(r.captionName, QString::fromLatin1(r.caption), signs),
+                             row, 0);
+        *r.value = valueLabel(QString::fromLatin1(r.valueName), signs);
+        signsGrid->addWidget(*r.value, row, 1);
+        ++row;
+    }
+    columnLayout->addWidget(signs);
+
+    // fraWestern: the label arrays PlanetName(0..10) and lblPlanet(0..10), named
+    // "PlanetName0".."PlanetName10" and "lblPlanet0".."lblPlanet10"; 0 is the Sun,
+    // 9 Pluto and 10 the Ascendant.
+    auto* positions = new QGroupBox(QStringLiteral("Planetary Positions"), column);
+    positions->setObjectName(QStringLiteral("fraWestern"));
+    auto* positionsGrid = groupGrid(positions);
+    positionsGrid->setVerticalSpacing(3);
+    for (int i = 0; i < kPositionRows; ++i) {
+        const std::size_t slot = static_cast<std::size_t>(i);
+        auto* body = new QLabel(QString::fromLatin1(kBodyCaptions[slot]), positions);
+        body->setObjectName(QStringLiteral("PlanetName%1").arg(i));
+        body->setTextFormat(Qt::PlainText);
+        m_planets[slot] = valueLabel(QStringLiteral("lblPlanet%1").arg(i), positions);
+        positionsGrid->addWidget(body, i, 0);
+        positionsGrid->addWidget(m_planets[slot], i, 1);
+    }
+    columnLayout->addWidget(positions);
+    columnLayout->addStretch(1);
+
+    // On a small screen the column scrolls rather than clipping its rows.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("detailsScroller"));
+    scroller->setWidget(column);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setMinimumWidth(column->minimumSizeHint().width() + 12);
+    return scroller;
+}
+
+QWidget* ChartScreen::buildReportColumn() {
+    // picRight: the report box's container.
+    auto* container = new QWidget;
+    container->setObjectName(QStringLiteral("picRight"));
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto* title = new QLabel(QStringLiteral("Planets in Houses"), container);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setTextFormat(Qt::PlainText);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+    title->setFont(titleFont);
+    layout->addWidget(title);
+
+    m_report = new ReportBox(container);
+    m_report->setObjectName(QStringLiteral("RTBHouseDesc"));
+    m_report->setMinimumWidth(320);
+    m_report->enableLinks();
+    layout->addWidget(m_report, 1);
+    return container;
+}
+
+void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
+                            const QString& country) {
+    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+
+    for (std::size_t i = 0; i < m_planets.size(); ++i)
+        m_planets[i]->setText(fromUtf8(chart.PlanetPositions[i]));
+    m_rashi->setText(fromUtf8(shown.lblRashi));
+    // A sign that could not be read leaves the label as it was.
+    if (!shown.lblSunSign.empty())
+        m_sunSign->setText(fromUtf8(shown.lblSunSign));
+    if (!shown.lblLagna.empty())
+        m_lagna->setText(fromUtf8(shown.lblLagna));
+
+    m_name->setText(fromUtf8(shown.lblName));
+    m_dob->setText(fromUtf8(shown.lblDOB));
+    m_tob->setText(fromUtf8(shown.lblTOB));
+    m_latitude->setText(fromUtf8(shown.lblLatitude));
+    m_longitude->setText(fromUtf8(shown.lblLongitude));
+    m_city->setText(city);
+    m_state->setText(state);
+    m_country->setText(country);
+    m_computedFor->setText(fromUtf8(shown.computedFor));
+
+    for (std::size_t n = 0; n < m_perSign.size(); ++n) {
+        m_perSign[n]->setText(fromUtf8(shown.perSign[n]));
+        m_perSign[n]->hide();
+    }
+
+    m_report->showReport(House_Report(chart.PlanetPositions));
+
+    for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
+        const std::size_t slot = static_cast<std::size_t>(k);
+        m_wheel->setNatalText(k, fromUtf8(shown.lblNatal[slot]));
+        // No picture number when the Ascendant's sign could not be read: the
+        // pictures stay as they were.
+        if (shown.imgSign[slot] != 0)
+            m_wheel->setSignPicture(k, shown.imgSign[slot]);
+    }
+}
+
+QString ChartScreen::reportPlainText() const {
+    return m_report->plainTextWithCrLf();
+}
+
+} // namespace orbenza

@@ -1,0 +1,64 @@
+// The chart screen frmDisplay: the birth details, the Sun sign, Moon sign and
+// Ascendant, the eleven positions, the chart wheel and the interpretation report.
+#pragma once
+
+#include "chart/ChartRun.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QSplitter;
+
+namespace orbenza {
+
+class ChartWheel;
+class LinkLabel;
+class ReportBox;
+
+class ChartScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kPositionRows = 11; // Sun .. Pluto, Ascendant
+
+    explicit ChartScreen(QWidget* parent = nullptr);
+
+    // Fills every label, the report box and the wheel for a computed chart; city,
+    // state and country as the user typed them.
+    void showChart(const ChartResult& chart, const QString& city, const QString& state,
+                   const QString& country);
+
+    // The report box's whole plain text ("\r\n" line breaks), for the save screen.
+    QString reportPlainText() const;
+
+    ReportBox* reportBox() const { return m_report; }
+    ChartWheel* wheel() const { return m_wheel; }
+
+private:
+    QWidget* buildDetailsColumn();
+    QWidget* buildReportColumn();
+
+    QLabel* m_name = nullptr;
+    QLabel* m_dob = nullptr;
+    QLabel* m_tob = nullptr;
+    QLabel* m_city = nullptr;
+    QLabel* m_state = nullptr;
+    QLabel* m_country = nullptr;
+    QLabel* m_latitude = nullptr;
+    QLabel* m_longitude = nullptr;
+    QLabel* m_computedFor = nullptr;
+    QLabel* m_sunSign = nullptr;
+    QLabel* m_rashi = nullptr;
+    QLabel* m_lagna = nullptr;
+    std::array<QLabel*, kPositionRows> m_planets{};
+    // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.
+    std::array<QLabel*, 12> m_perSign{};
+    ChartWheel* m_wheel = nullptr;
+    ReportBox* m_report = nullptr;
+    LinkLabel* m_moreAnalysis = nullptr;
+    QSplitter* m_splitter = nullptr;
+};
+
+} // namespace orbenza

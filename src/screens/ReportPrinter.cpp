@@ -1,0 +1,34 @@
+#include "ReportPrinter.h"
+
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <memory>
+
+namespace orbenza {
+
+bool printTextBox(const QTextEdit& box, QPrinter& printer) {
+    const QTextDocument& source = *box.document();
+    const QTextCursor selection = box.textCursor();
+    const bool selectionOnly =
+        printer.printRange() == QPrinter::Selection && selection.hasSelection();
+
+    // The document to print: a copy of the selected part, or a copy of the whole
+    // text, laid out anew for the page.
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(source.defaultFont());
+    document->setDocumentMargin(0.0);
+    QTextCursor insert(document.get());
+    if (selectionOnly)
+        insert.insertFragment(selection.selection());
+    else
+        insert.insertFragment(QTextDocumentFragment(&source));
+
+    document->print(&printer);
+    // QTextDocument::print reports nothing itself; the printer keeps its state.
+    return printer.printerState() != QPrinter::Error;
+}
+
+} // namespace orbenza

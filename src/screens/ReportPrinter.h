@@ -1,0 +1,16 @@
+// Printing a text box's content, or its selected part, onto a printer (a real
+// printer or a PDF file).
+#pragma once
+
+class QPrinter;
+class QTextEdit;
+
+namespace orbenza {
+
+// Prints the box's selection when the printer's range is "selection" and the box
+// has one, otherwise the whole text, with the box's fonts and colours. Returns
+// false when the printer reported an error (it could not be opened, or a PDF
+// file could not be written).
+bool printTextBox(const QTextEdit& box, QPrinter& printer);
+
+} // namespace orbenza

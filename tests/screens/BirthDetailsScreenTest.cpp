@@ -1,0 +1,645 @@
+// The birth details screen: its controls and lists as loaded, the character
+// filters of its boxes for typed, pasted, dropped and composed text, the input
+// checks of "Proceed" and the coordinates look-up.
+#include "BirthDetailsScreen.h"
+
+#include "AppController.h"
+#include "InputFilters.h"
+#include "MainWindow.h"
+#include "ShellRecorders.h"
+#include "chart/TimeZones.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace orbenza {
+namespace {
+
+using testing::MessageRecorder;
+using testing::UrlRecorder;
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The named child, or a test failure.
+template <typename T> T* child(const QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error("no child named " + name.toStdString());
+    return found;
+}
+
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+QStringList numbers(int first, int last) {
+    QStringList list;
+    for (int value = first; value <= last; ++value)
+        list << QString::number(value);
+    return list;
+}
+
+// A shown birth details screen with its controller; messages and web pages
+// are recorded.
+class BirthDetailsTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        m_controller.setModalRunner([this](QDialog& dialog) { m_dialogs << dialog.objectName(); });
+        m_controller.setQuitHandler([this] { ++m_quits; });
+        m_controller.start();
+    }
+
+    BirthDetailsScreen* screen() const { return m_controller.birthDetailsScreen(); }
+    template <typename T = QLineEdit> T* box(const char* name) const {
+        return child<T>(screen(), QLatin1String(name));
+    }
+    FilteredLineEdit* filtered(const char* name) const { return box<FilteredLineEdit>(name); }
+
+    MessageRecorder m_messages;
+    UrlRecorder m_urls;
+    AppController m_controller;
+    QStringList m_dialogs;
+    int m_quits = 0;
+};
+
+// ---------------------------------------------------------------------------
+// The screen as loaded.
+
+TEST_F(BirthDetailsTest, ControlsCarryTheirCaptionsAndInitialContent) {
+    EXPECT_EQ(screen()->objectName(), "frmMain");
+    EXPECT_EQ(screen()->windowTitle(), "Orbenza v1.25");
+
+    for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"})
+        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+    EXPECT_EQ(box("txtLonD")->text(), "80");
+    EXPECT_EQ(box("txtLonM")->text(), "18");
+    EXPECT_EQ(box("txtLatD")->text(), "13");
+    EXPECT_EQ(box("txtLatM")->text(), "05");
+
+    const struct {
+        const char* name;
+        const char* caption;
+        bool checked;
+    } options[] = {{"optLong0", "East", true},
+                   {"optLong1", "West", false},
+                   {"optLat0", "North", true},
+                   {"optLat1", "South", false}};
+    for (const auto& option : options) {
+        const auto* button = box<QRadioButton>(option.name);
+        EXPECT_EQ(button->text(), option.caption) << option.name;
+        EXPECT_EQ(button->isChecked(), option.checked) << option.name;
+    }
+    EXPECT_EQ(box<QCheckBox>("chkDST")->text(), "Daylight Saving Time");
+    EXPECT_FALSE(box<QCheckBox>("chkDST")->isChecked());
+    EXPECT_EQ(box<QPushButton>("cmdRashi")->text(), "Proceed");
+    // A button shows "&&" as one "&".
+    EXPECT_EQ(box<QPushButton>("cmdBrowser")->text(), "Click Here To Find Latitude && Longitude");
+    EXPECT_EQ(box<QGroupBox>("fraLongitude")->title(), "Longitude");
+    EXPECT_EQ(box<QGroupBox>("fraLatitude")->title(), "Latitude");
+    EXPECT_EQ(box<QGroupBox>("fraZone")->title(), "Zone");
+    EXPECT_EQ(box<QLabel>("Label2")->text(),
+              "Orbenza shows the positions of the planets in the twelve houses in your natal "
+              "chart. The distribution of the planets in the different houses play an important "
+              "role in interpreting the birth chart of an individual.");
+
+    QStringList captions;
+    for (const char* name :
+         {"lblNameCaption", "lblDateCaption", "lblTimeCaption", "lblTimeFormat", "lblCityCaption",
+          "lblStateCaption", "lblCountryCaption", "lblLonDegCaption", "lblLonMinCaption"})
+        captions << box<QLabel>(name)->text();
+    EXPECT_EQ(captions, QStringList({"Name", "Date of Birth", "Time of Birth", "HH:MM:SS", "City",
+                                     "State", "Country", "Deg", "Min"}));
+}
+
+TEST_F(BirthDetailsTest, ListsAreFilledInOrderWithTheFirstEntriesChosen) {
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboMonth")),
+              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                           "September", "October", "November", "December"}));
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboDate")), numbers(1, 31));
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboYear")), numbers(1901, 2050));
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboHH")), numbers(0, 23));
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboMM")), numbers(0, 59));
+    EXPECT_EQ(itemsOf(box<QComboBox>("cboSS")), numbers(0, 59));
+    for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS"})
+        EXPECT_EQ(box<QComboBox>(name)->currentIndex(), 0) << name;
+
+    const auto* zones = box<QComboBox>("cmbTimeZone");
+    ASSERT_EQ(zones->count(), kTimeZoneCount);
+    for (int i = 0; i < kTimeZoneCount; ++i)
+        EXPECT_EQ(zones->itemText(i), qs(timeZoneEntries()[std::size_t(i)].text)) << "row " << i;
+    EXPECT_EQ(zones->currentIndex(), 29);
+    EXPECT_EQ(zones->currentText(), "Greenwich Mean Time,GMT,0.0");
+}
+
+TEST_F(BirthDetailsTest, EntriesAreReadFromTheControlsAndTheSecondsAreNot) {
+    box("txtName")->setText("ADA");
+    box<QComboBox>("cboMonth")->setCurrentIndex(2);
+    box<QComboBox>("cboDate")->setCurrentIndex(6);
+    box<QComboBox>("cboYear")->setCurrentText("1985");
+    box<QComboBox>("cboHH")->setCurrentIndex(9);
+    box<QComboBox>("cboMM")->setCurrentIndex(5);
+    box<QComboBox>("cmbTimeZone")->setCurrentIndex(3);
+    box<QRadioButton>("optLong1")->setChecked(true);
+    box<QRadioButton>("optLat1")->setChecked(true);
+    box<QCheckBox>("chkDST")->setChecked(true);
+
+    const BirthEntries before = screen()->entries();
+    EXPECT_EQ(before.fields.name, "ADA");
+    EXPECT_EQ(before.fields.monthPosition, 2);
+    EXPECT_EQ(before.fields.dayPosition, 6);
+    EXPECT_EQ(before.fields.year, 1985);
+    EXPECT_EQ(before.hour, 9);
+    EXPECT_EQ(before.minute, 5);
+    EXPECT_EQ(before.zonePosition, 3);
+    EXPECT_EQ(before.fields.longitudeDegrees, "80");
+    EXPECT_EQ(before.fields.latitudeMinutes, "05");
+    EXPECT_FALSE(before.east);
+    EXPECT_TRUE(before.south);
+    EXPECT_TRUE(before.daylightSaving);
+
+    box<QComboBox>("cboSS")->setCurrentIndex(42);
+    const BirthEntries after = screen()->entries();
+    EXPECT_EQ(after.fields.name, before.fields.name);
+    EXPECT_EQ(after.hour, before.hour);
+    EXPECT_EQ(after.minute, before.minute);
+}
+
+TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
+    const QList<QAction*> top = screen()->menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "&File");
+    EXPECT_EQ(top[1]->text(), "&Help");
+
+    QStringList file;
+    for (const QAction* action : top[0]->menu()->actions())
+        file << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(file, QStringList({"Proceed", "E&xit"}));
+
+    QStringList help;
+    for (const QAction* action : top[1]->menu()->actions())
+        help << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(help, QStringList({"&Online Help", "&Visit Us Online", "-",
+                                 "Check for Software &Update", "-", "&About Software"}));
+}
+
+TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {
+    child<QAction>(screen(), "mnuOnline")->trigger();
+    child<QAction>(screen(), "mnuVisit")->trigger();
+    child<QAction>(screen(), "mnuUpdate")->trigger();
+    QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
+    QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
+    EXPECT_EQ(m_urls.urls(), (std::vector<QUrl>{QUrl(helpPageAddress()), QUrl(homePageAddress()),
+                                                QUrl(downloadPageAddress()),
+                                                QUrl(homePageAddress()), QUrl(homePageAddress())}));
+    EXPECT_TRUE(box<QLabel>("Label61")->text().contains(homePageAddress()));
+
+    child<QAction>(screen(), "mnuAbout")->trigger();
+    EXPECT_EQ(m_dialogs, QStringList({"frmAbout"}));
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(BirthDetailsTest, ExitAndClosingEndTheProgram) {
+    child<QAction>(screen(), "mnuExit")->trigger();
+    EXPECT_EQ(m_quits, 1);
+    EXPECT_FALSE(screen()->isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// The character filters.
+
+TEST(CharacterFilters, EnteredTextIsAcceptedWhole) {
+    const struct {
+        CharacterFilter filter;
+        const char* text;
+        const char* accepted; // nullptr: refused
+    } rows[] = {
+        {CharacterFilter::Letters, "a", "A"},
+        {CharacterFilter::Letters, "Ada Lovelace", "ADA LOVELACE"},
+        {CharacterFilter::Letters, "zZ ", "ZZ "},
+        {CharacterFilter::Letters, "ann\r\n", "ANN"}, // Enter passes, inserts nothing
+        {CharacterFilter::Letters, "-", nullptr},
+        {CharacterFilter::Letters, "O'Neil", nullptr},
+        {CharacterFilter::Letters, "Ann1", nullptr},
+        {CharacterFilter::Letters, "Jos\xC3\xA9", nullptr}, // only A to Z
+        {CharacterFilter::Letters, "a\tb", nullptr},
+        {CharacterFilter::Digits, "0123456789", "0123456789"},
+        {CharacterFilter::Digits, "", ""},
+        {CharacterFilter::Digits, ".", nullptr},
+        {CharacterFilter::Digits, "-5", nullptr},
+        {CharacterFilter::Digits, "1 2", nullptr},
+        {CharacterFilter::Digits, "12\n", nullptr},
+        {CharacterFilter::Digits, "\xD9\xA3", nullptr},     // an Arabic-Indic three
+        {CharacterFilter::Digits, "\xEF\xBC\x95", nullptr}, // a full-width five
+    };
+    for (const auto& row : rows) {
+        const std::optional<QString> accepted =
+            filterEnteredText(row.filter, QString::fromUtf8(row.text));
+        if (row.accepted) {
+            ASSERT_TRUE(accepted.has_value()) << row.text;
+            EXPECT_EQ(*accepted, QString::fromUtf8(row.accepted)) << row.text;
+        } else {
+            EXPECT_FALSE(accepted.has_value()) << row.text << " -> " << accepted->toStdString();
+        }
+    }
+    EXPECT_EQ(filterRefusal(CharacterFilter::Digits).message, "Only Numbers Are Accepted");
+    EXPECT_EQ(filterRefusal(CharacterFilter::Digits).icon, MessageIcon::Error);
+    EXPECT_EQ(filterRefusal(CharacterFilter::Letters).message, "Please Enter only Letters");
+    EXPECT_EQ(filterRefusal(CharacterFilter::Letters).icon, MessageIcon::Information);
+}
+
+TEST_F(BirthDetailsTest, TypedNameLettersBecomeCapitalsAndOtherKeysAreRefused) {
+    FilteredLineEdit* name = filtered("txtName");
+    name->setFocus();
+    QTest::keyClicks(name, "ada L");
+    EXPECT_EQ(name->text(), "ADA L");
+    EXPECT_TRUE(m_messages.messages().empty());
+
+    QTest::keyClick(name, Qt::Key_Return); // Enter passes and inserts nothing
+    EXPECT_EQ(name->text(), "ADA L");
+    EXPECT_TRUE(m_messages.messages().empty());
+
+    for (const char* key : {"-", "1", "."}) {
+        m_messages.clear();
+        QTest::keyClicks(name, key);
+        EXPECT_EQ(name->text(), "ADA L") << key;
+        ASSERT_EQ(m_messages.messages().size(), 1u) << key;
+        EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters") << key;
+        EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Information) << key;
+    }
+    m_messages.clear();
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(name->text(), "ADA ");
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(BirthDetailsTest, TypedCoordinatesTakeDigitsOnly) {
+    for (const char* boxName : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"}) {
+        FilteredLineEdit* edit = filtered(boxName);
+        edit->clear();
+        edit->setFocus();
+        QTest::keyClicks(edit, "709");
+        EXPECT_EQ(edit->text(), "709") << boxName;
+        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
+
+        for (const char* key : {".", "a", "-", " "}) {
+            m_messages.clear();
+            QTest::keyClicks(edit, key);
+            EXPECT_EQ(edit->text(), "709") << boxName << " " << key;
+            ASSERT_EQ(m_messages.messages().size(), 1u) << boxName << " " << key;
+            EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
+            EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+        }
+        // Enter is a key like any other here.
+        m_messages.clear();
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(m_messages.messages().size(), 1u) << boxName;
+        m_messages.clear();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->text(), "70") << boxName;
+        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
+    }
+}
+
+TEST_F(BirthDetailsTest, NavigationAndEditingKeysKeepWorking) {
+    FilteredLineEdit* edit = filtered("txtLonD");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    edit->setText("12345");
+    edit->setFocus();
+
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(edit->text(), "2345");
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "235");
+    QTest::keyClick(edit, Qt::Key_Right);
+    QTest::keyClicks(edit, "9");
+    EXPECT_EQ(edit->text(), "2359");
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), "2359");
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "2359");
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "2359");
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "23592359");
+
+    // Tab leaves the box without a message.
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(BirthDetailsTest, PastedTextPassesTheSameFilters) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const struct {
+        const char* box;
+        const char* start;
+        const char* clip;
+        const char* after; // nullptr: refused, text unchanged
+        const char* message;
+    } rows[] = {
+        {"txtName", "", "ada lovelace", "ADA LOVELACE", nullptr},
+        {"txtName", "AB", "c-d", nullptr, "Please Enter only Letters"},
+        {"txtName", "AB", "c3", nullptr, "Please Enter only Letters"},
+        {"txtLonD", "", "42", "42", nullptr},
+        {"txtLonM", "1", "2.5", nullptr, "Only Numbers Are Accepted"},
+        {"txtLatD", "1", " 2", nullptr, "Only Numbers Are Accepted"},
+        {"txtLatM", "1", "-2", nullptr, "Only Numbers Are Accepted"},
+    };
+    // Ctrl+V, Shift+Insert and the context menu's "Paste".
+    for (int way = 0; way < 3; ++way) {
+        for (const auto& row : rows) {
+            FilteredLineEdit* edit = filtered(row.box);
+            edit->setText(QString::fromUtf8(row.start));
+            edit->setFocus();
+            edit->end(false);
+            clipboard->setText(QString::fromUtf8(row.clip));
+            m_messages.clear();
+            if (way == 0) {
+                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            } else if (way == 1) {
+                QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            } else {
+                std::unique_ptr<QMenu> menu(edit->createFilteredContextMenu());
+                QAction* paste = menu->findChild<QAction*>("edit-paste");
+                ASSERT_NE(paste, nullptr);
+                EXPECT_TRUE(paste->isEnabled());
+                paste->trigger();
+            }
+            const std::string where =
+                std::string(row.box) + " way " + std::to_string(way) + " clip '" + row.clip + "'";
+            if (row.after) {
+                EXPECT_EQ(edit->text(), QString::fromUtf8(row.after)) << where;
+                EXPECT_TRUE(m_messages.messages().empty()) << where;
+            } else {
+                EXPECT_EQ(edit->text(), QString::fromUtf8(row.start)) << where;
+                ASSERT_EQ(m_messages.messages().size(), 1u) << where;
+                EXPECT_EQ(m_messages.messages()[0].text, row.message) << where;
+            }
+        }
+    }
+}
+
+TEST_F(BirthDetailsTest, DroppedTextPassesTheSameFilters) {
+    const auto drop = [](QLineEdit* edit, const QString& text) {
+        QMimeData mime;
+        mime.setText(text);
+        const QPoint at(edit->width() - 4, edit->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &event);
+        return event.isAccepted();
+    };
+
+    FilteredLineEdit* name = filtered("txtName");
+    name->setText("AB");
+    EXPECT_TRUE(drop(name, "cd"));
+    EXPECT_EQ(name->text(), "ABCD");
+    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_FALSE(drop(name, "e.f"));
+    EXPECT_EQ(name->text(), "ABCD");
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
+
+    m_messages.clear();
+    FilteredLineEdit* degrees = filtered("txtLatD");
+    degrees->setText("1");
+    EXPECT_FALSE(drop(degrees, "x9"));
+    EXPECT_EQ(degrees->text(), "1");
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
+    EXPECT_TRUE(drop(degrees, "9"));
+    EXPECT_EQ(degrees->text(), "19");
+}
+
+TEST_F(BirthDetailsTest, ComposedTextPassesTheSameFilters) {
+    const auto commit = [](QLineEdit* edit, const QString& text) {
+        QInputMethodEvent event(QString(), {});
+        event.setCommitString(text);
+        QApplication::sendEvent(edit, &event);
+    };
+    FilteredLineEdit* name = filtered("txtName");
+    name->setFocus();
+    commit(name, "eve");
+    EXPECT_EQ(name->text(), "EVE");
+    commit(name, "\xC3\xA9"); // é
+    EXPECT_EQ(name->text(), "EVE");
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
+}
+
+// ---------------------------------------------------------------------------
+// "Proceed" refused by the input checks.
+
+TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothing) {
+    struct Row {
+        const char* what;
+        std::function<void(BirthDetailsTest&)> enter;
+        std::string_view message;
+        MessageIcon icon;
+        const char* focus; // nullptr: the focus stays where it was
+    };
+    const auto valid = [](BirthDetailsTest& t) {
+        t.box("txtName")->setText("ADA");
+        t.box<QComboBox>("cmbTimeZone")->setCurrentIndex(40);
+        t.box<QComboBox>("cboYear")->setCurrentText("2000");
+    };
+    const Row rows[] = {
+        {"empty name", [](BirthDetailsTest&) {}, kMessageEnterName, MessageIcon::Error, "txtName"},
+        {"blank name", [](BirthDetailsTest& t) { t.box("txtName")->setText("   "); },
+         kMessageEnterName, MessageIcon::Error, "txtName"},
+        {"longitude 180",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtLonD")->setText("180");
+         },
+         kMessageLongitudeDegrees, MessageIcon::Error, "txtLonD"},
+        {"longitude minutes empty",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtLonM")->clear();
+         },
+         kMessageLongitudeMinutes, MessageIcon::Error, "txtLonM"},
+        {"latitude 90",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtLatD")->setText("90");
+         },
+         kMessageLatitudeDegrees, MessageIcon::Error, "txtLatD"},
+        {"latitude minutes 60",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtLatM")->setText("60");
+         },
+         kMessageLatitudeMinutes, MessageIcon::Error, "txtLatM"},
+        {"30 February 2000",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box<QComboBox>("cboMonth")->setCurrentIndex(1);
+             t.box<QComboBox>("cboDate")->setCurrentIndex(29);
+         },
+         kMessageFebruaryDate, MessageIcon::Information, nullptr},
+        {"31 April",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box<QComboBox>("cboMonth")->setCurrentIndex(3);
+             t.box<QComboBox>("cboDate")->setCurrentIndex(30);
+         },
+         kMessageThirtyDayMonth, MessageIcon::Information, nullptr},
+    };
+    for (const Row& row : rows) {
+        BirthDetailsTest& self = *this;
+        // A fresh set of entries for each row.
+        box("txtName")->clear();
+        box("txtLonD")->setText("80");
+        box("txtLonM")->setText("18");
+        box("txtLatD")->setText("13");
+        box("txtLatM")->setText("05");
+        box<QComboBox>("cboMonth")->setCurrentIndex(0);
+        box<QComboBox>("cboDate")->setCurrentIndex(0);
+        row.enter(self);
+        box<QComboBox>("cboYear")->setFocus();
+        const BirthEntries before = screen()->entries();
+        const UtCorrection correctionBefore = m_controller.lastCorrection();
+        m_messages.clear();
+
+        child<QPushButton>(screen(), "cmdRashi")->click();
+
+        ASSERT_EQ(m_messages.messages().size(), 1u) << row.what;
+        EXPECT_EQ(m_messages.messages()[0].text, qs(row.message)) << row.what;
+        EXPECT_EQ(m_messages.messages()[0].icon, row.icon) << row.what;
+        EXPECT_EQ(m_messages.messages()[0].parent, screen()) << row.what;
+        const QString expectedFocus = row.focus ? QString::fromLatin1(row.focus) : "cboYear";
+        ASSERT_NE(screen()->focusWidget(), nullptr) << row.what;
+        EXPECT_EQ(screen()->focusWidget()->objectName(), expectedFocus) << row.what;
+
+        const BirthEntries after = screen()->entries();
+        EXPECT_EQ(after.fields.name, before.fields.name) << row.what;
+        EXPECT_EQ(after.fields.longitudeDegrees, before.fields.longitudeDegrees) << row.what;
+        EXPECT_EQ(after.fields.latitudeMinutes, before.fields.latitudeMinutes) << row.what;
+        EXPECT_EQ(after.fields.monthPosition, before.fields.monthPosition) << row.what;
+        EXPECT_EQ(after.fields.dayPosition, before.fields.dayPosition) << row.what;
+        EXPECT_EQ(after.zonePosition, before.zonePosition) << row.what;
+        EXPECT_EQ(m_controller.lastCorrection(), correctionBefore) << row.what;
+        EXPECT_EQ(m_controller.mainWindow(), nullptr) << row.what;
+        EXPECT_TRUE(screen()->isVisible()) << row.what;
+    }
+}
+
+TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
+    child<QAction>(screen(), "mnuProceed")->trigger();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter Name");
+    EXPECT_EQ(screen()->focusWidget()->objectName(), "txtName");
+}
+
+// ---------------------------------------------------------------------------
+// The coordinates look-up.
+
+TEST_F(BirthDetailsTest, LookUpNamesTheFirstMissingPlaceTextAndSearchesNothing) {
+    const struct {
+        const char* city;
+        const char* state;
+        const char* country;
+        std::string_view message;
+        const char* focus;
+    } rows[] = {
+        {"", "Tamil Nadu", "India", kMessageEnterCity, "txtMCity"},
+        {"", "", "", kMessageEnterCity, "txtMCity"},
+        {"Chennai", "", "India", kMessageEnterState, "txtMState"},
+        {"Chennai", "", "", kMessageEnterState, "txtMState"},
+        {"Chennai", "Tamil Nadu", "", kMessageEnterCountry, "txtMCountry"},
+    };
+    for (const auto& row : rows) {
+        box("txtMCity")->setText(row.city);
+        box("txtMState")->setText(row.state);
+        box("txtMCountry")->setText(row.country);
+        box("txtName")->setFocus();
+        m_messages.clear();
+        child<QPushButton>(screen(), "cmdBrowser")->click();
+        ASSERT_EQ(m_messages.messages().size(), 1u) << row.message;
+        EXPECT_EQ(m_messages.messages()[0].text, qs(row.message));
+        EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Information);
+        EXPECT_EQ(screen()->focusWidget()->objectName(), row.focus);
+        EXPECT_TRUE(m_urls.urls().empty()) << row.message;
+        EXPECT_EQ(box("txtMCity")->text(), row.city);
+    }
+}
+
+TEST_F(BirthDetailsTest, LookUpSearchesThePlaceAsTyped) {
+    const struct {
+        const char* city;
+        const char* state;
+        const char* country;
+        const char* query;
+    } rows[] = {
+        {"Chennai", "Tamil Nadu", "India", "Chennai Tamil Nadu India Latitude Longitude"},
+        // Blanks count as text and are kept, not trimmed.
+        {" ", " Sao", "X ", "   Sao X  Latitude Longitude"},
+        {"S\xC3\xA3o Paulo", "SP & Co", "Brasil",
+         "S\xC3\xA3o Paulo SP & Co Brasil Latitude Longitude"},
+        {"a+b=c", "#1", "50%?", "a+b=c #1 50%? Latitude Longitude"},
+    };
+    for (const auto& row : rows) {
+        m_urls.clear();
+        box("txtMCity")->setText(QString::fromUtf8(row.city));
+        box("txtMState")->setText(QString::fromUtf8(row.state));
+        box("txtMCountry")->setText(QString::fromUtf8(row.country));
+        child<QPushButton>(screen(), "cmdBrowser")->click();
+        ASSERT_EQ(m_urls.urls().size(), 1u) << row.query;
+        const QUrl url = m_urls.urls()[0];
+        EXPECT_EQ(url, coordinatesSearchAddress(QString::fromUtf8(row.query))) << row.query;
+        // The whole query comes back as one parameter, whatever it holds.
+        const QUrlQuery parameters(url);
+        const auto items = parameters.queryItems(QUrl::FullyDecoded);
+        ASSERT_EQ(items.size(), 1) << url.toString().toStdString();
+        EXPECT_EQ(items[0].second, QString::fromUtf8(row.query)) << url.toString().toStdString();
+        EXPECT_TRUE(m_messages.messages().empty());
+    }
+}
+
+TEST_F(BirthDetailsTest, LookUpEncodesLettersAndSeparators) {
+    box("txtMCity")->setText(QString::fromUtf8("S\xC3\xA3o Paulo"));
+    box("txtMState")->setText("SP & Co");
+    box("txtMCountry")->setText("Brasil");
+    child<QPushButton>(screen(), "cmdBrowser")->click();
+    ASSERT_EQ(m_urls.urls().size(), 1u);
+    const QByteArray encoded = m_urls.urls()[0].toEncoded();
+    EXPECT_TRUE(encoded.contains("S%C3%A3o")) << encoded.toStdString();
+    EXPECT_TRUE(encoded.contains("%26")) << encoded.toStdString();
+    EXPECT_FALSE(encoded.contains(' ')) << encoded.toStdString();
+    EXPECT_EQ(encoded.count('&'), 0) << encoded.toStdString();
+    EXPECT_TRUE(m_urls.urls()[0].scheme() == "https") << encoded.toStdString();
+}
+
+} // namespace
+} // namespace orbenza

@@ -1,0 +1,365 @@
+// The chart screen: what it shows for a computed chart, its report box and
+// Label7, and how it fits a small screen.
+#include "ChartScreen.h"
+
+#include "ChartWheel.h"
+#include "ReportBox.h"
+#include "ReportScreensTestSupport.h"
+#include "report/HouseReport.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <array>
+
+namespace orbenza {
+namespace {
+
+using testing::annaEntries;
+using testing::chartOf;
+using testing::RecordedUrls;
+
+constexpr std::array<const char*, 12> kSigns{"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                             "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                             "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+QString labelText(const ChartScreen& screen, const QString& name) {
+    const auto* label = screen.findChild<QLabel*>(name);
+    if (label == nullptr) {
+        ADD_FAILURE() << "no label " << name.toStdString();
+        return {};
+    }
+    return label->text();
+}
+
+QString perSignList(const ChartScreen& screen, int sign) {
+    return labelText(screen, QStringLiteral("lblNatal") +
+                                 QString::fromLatin1(kSigns[static_cast<std::size_t>(sign)]));
+}
+
+// A chart record with the given positions and names, as the screen reads it.
+ChartResult craftedChart(const std::array<const char*, 11>& positions, const char* ascendantText,
+                         const char* moonSign) {
+    ChartResult chart;
+    chart.birth.Name = "TEST";
+    for (std::size_t i = 0; i < 11; ++i)
+        chart.PlanetPositions[i] = positions[i];
+    chart.PlanetNames = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+                         "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    chart.AscendantText = ascendantText;
+    chart.MoonSignName = moonSign;
+    return chart;
+}
+
+// ---------------------------------------------------------------------------------
+// The known chart: ANNA, 15 June 1985 14:30, Indian time, 77°13' E 28°39' N.
+
+class AnnaChart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        chart = chartOf(annaEntries());
+        ASSERT_EQ(chart.PlanetNames[0], "Sun") << "the run left the body labels empty";
+        screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+                         QStringLiteral("India"));
+    }
+    ChartResult chart;
+    ChartScreen screen;
+};
+
+TEST_F(AnnaChart, BirthDetailsAndSigns) {
+    const struct {
+        const char* label;
+        const char* text;
+    } rows[] = {
+        {"lblName", "ANNA"},
+        {"lblDOB", "June/15/1985"},
+        {"lblTOB", "14:30"},
+        {"lblCity", "New Delhi"},
+        {"lblState", "Delhi"},
+        {"lblCountry", "India"},
+        {"lblLatitude", "28\u00B0 39' N"},
+        {"lblLongitude", "77\u00B0 13' E"},
+        {"lblSunSign", "Gemini"},
+        {"lblRashi", "Taurus"},
+        {"lblLagna", "Libra"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(labelText(screen, QString::fromLatin1(row.label)).toStdString(), row.text)
+            << "label " << row.label;
+    EXPECT_TRUE(labelText(screen, QStringLiteral("lblComputedFor"))
+                    .startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
+        << labelText(screen, QStringLiteral("lblComputedFor")).toStdString();
+}
+
+TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
+    // The Sun and the Ascendant as worked out for this birth; every row shows
+    // the position text of its body.
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet0")), QStringLiteral("24 Gem 12"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet10")), QStringLiteral("22 Lib 39"));
+    const char* captions[] = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+                              "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    for (int i = 0; i < 11; ++i) {
+        const std::size_t slot = static_cast<std::size_t>(i);
+        EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
+                  chart.PlanetPositions[slot])
+            << "row " << i;
+        EXPECT_EQ(labelText(screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
+                  captions[i])
+            << "row " << i;
+    }
+}
+
+TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
+    const ChartWheel* wheel = screen.wheel();
+    ASSERT_NE(wheel, nullptr);
+    EXPECT_EQ(wheel->objectName(), QStringLiteral("picNatal"));
+    constexpr int kLibra = 6;
+    for (int k = 0; k < 12; ++k) {
+        const int sign = (kLibra + k) % 12;
+        EXPECT_EQ(wheel->signPicture(k), sign + 1) << "wheel position " << k;
+        EXPECT_EQ(wheel->natalText(k), perSignList(screen, sign)) << "wheel position " << k;
+    }
+    EXPECT_TRUE(wheel->natalText(0).endsWith(QStringLiteral("\r\nAsc")));
+    EXPECT_TRUE(perSignList(screen, 2).startsWith(QStringLiteral("\r\nSun")))
+        << perSignList(screen, 2).toStdString();
+    for (int sign = 0; sign < 12; ++sign) {
+        const auto* list =
+            screen.findChild<QLabel*>(QStringLiteral("lblNatal") +
+                                      QString::fromLatin1(kSigns[static_cast<std::size_t>(sign)]));
+        ASSERT_NE(list, nullptr);
+        EXPECT_TRUE(list->isHidden()) << kSigns[static_cast<std::size_t>(sign)];
+    }
+}
+
+TEST_F(AnnaChart, ReportBoxHoldsTheReportOfThePositions) {
+    const std::vector<ReportRun> runs = House_Report(chart.PlanetPositions);
+    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(runs));
+    const auto* box = screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
+    ASSERT_EQ(box, screen.reportBox());
+    EXPECT_TRUE(box->linksEnabled());
+    EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("picRight"));
+}
+
+TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
+    BirthEntries entries = annaEntries();
+    entries.fields.name = "BEN";
+    entries.fields.monthPosition = 0;
+    entries.fields.dayPosition = 0;
+    entries.fields.year = 1901;
+    entries.hour = 0;
+    entries.minute = 0;
+    const ChartResult second = chartOf(entries);
+    screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
+
+    // Midnight of the first day the lists offer.
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:0"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QString());
+    // Nothing of the first chart shows through.
+    int listed = 0;
+    for (int sign = 0; sign < 12; ++sign)
+        listed += static_cast<int>(perSignList(screen, sign).count(QStringLiteral("\r\n")));
+    EXPECT_EQ(listed, 8) << "seven bodies and the Ascendant";
+    EXPECT_EQ(screen.reportPlainText().toStdString(),
+              reportPlainText(House_Report(second.PlanetPositions)));
+}
+
+TEST_F(AnnaChart, Label7OpensTheHomePageAndChangesNothing) {
+    RecordedUrls opened;
+    auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(),
+              QStringLiteral("For more detailed analysis of your planets in houses Visit ") +
+                  homePageAddress());
+    const QString before = screen.reportPlainText();
+    screen.show();
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(opened.urls().size(), 2u);
+    EXPECT_EQ(opened.urls()[0], QUrl(homePageAddress()));
+    EXPECT_EQ(opened.urls()[1], QUrl(homePageAddress()));
+    EXPECT_EQ(screen.reportPlainText(), before);
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("ANNA"));
+}
+
+// ---------------------------------------------------------------------------------
+// Charts made up for the corner cases of the presentation.
+
+TEST(ChartScreenCases, SunMoonAndAscendantInLeo) {
+    ChartScreen screen;
+    screen.showChart(
+        craftedChart({"15 Leo 00", "09 Leo 02", "05 Vir 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
+                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Leo 10"},
+                     "3\u00B0 10' 0\" Leo", "Leo"),
+        {}, {}, {});
+    EXPECT_EQ(perSignList(screen, 4), QStringLiteral("\r\nSun\r\nMoon\r\nAsc"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblSunSign")), QStringLiteral("Leo"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblRashi")), QStringLiteral("Leo"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblLagna")), QStringLiteral("Leo"));
+    EXPECT_EQ(screen.wheel()->natalText(0), QStringLiteral("\r\nSun\r\nMoon\r\nAsc"));
+    EXPECT_EQ(screen.wheel()->signPicture(0), 5);
+}
+
+TEST(ChartScreenCases, RetrogradeMercuryKeepsItsTrailingBlank) {
+    ChartResult chart =
+        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
+                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Ari 10"},
+                     "3\u00B0 10' 0\" Ari", "Taurus");
+    chart.PlanetNames[2] = "Mercury (R) ";
+    ChartScreen screen;
+    screen.showChart(chart, {}, {}, {});
+    EXPECT_EQ(perSignList(screen, 2), QStringLiteral("\r\nMercury (R) "));
+    EXPECT_EQ(screen.wheel()->natalText(2), QStringLiteral("\r\nMercury (R) "));
+    // The positions table keeps the plain captions.
+    EXPECT_EQ(labelText(screen, QStringLiteral("PlanetName2")), QStringLiteral("Mercury"));
+}
+
+TEST(ChartScreenCases, UranusNeptuneAndPlutoAreInNoListButInTheTable) {
+    ChartScreen screen;
+    screen.showChart(
+        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
+                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "03 Sag 10"},
+                     "3\u00B0 10' 0\" Sag", "Taurus"),
+        {}, {}, {});
+    EXPECT_EQ(perSignList(screen, 0), QString());
+    for (int k = 0; k < 12; ++k) {
+        const QString text = screen.wheel()->natalText(k);
+        for (const char* outer : {"Uranus", "Neptune", "Pluto"})
+            EXPECT_FALSE(text.contains(QString::fromLatin1(outer))) << "wheel position " << k;
+    }
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet7")), QStringLiteral("14 Ari 30"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet8")), QStringLiteral("01 Ari 50"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet9")), QStringLiteral("02 Ari 18"));
+}
+
+TEST(ChartScreenCases, AscendantInPiscesStartsTheWheelAtPisces) {
+    ChartScreen screen;
+    screen.showChart(
+        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
+                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "29 Pis 59"},
+                     "29\u00B0 59' 1\" Pis", "Taurus"),
+        {}, {}, {});
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblLagna")), QStringLiteral("Pisces"));
+    const int expectedPictures[] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_EQ(screen.wheel()->signPicture(k), expectedPictures[k]) << "wheel position " << k;
+        EXPECT_EQ(screen.wheel()->natalText(k), perSignList(screen, (11 + k) % 12))
+            << "wheel position " << k;
+    }
+    EXPECT_EQ(screen.wheel()->natalText(0), QStringLiteral("\r\nAsc"));
+}
+
+TEST(ChartScreenCases, UnreadableSignsLeaveLabelsAndPicturesAsTheyWere) {
+    ChartScreen screen;
+    screen.showChart(chartOf(annaEntries()), {}, {}, {});
+    // A chart whose Sun and Ascendant texts name no sign.
+    screen.showChart(
+        craftedChart({"15 Xyz 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
+                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "??"},
+                     "??", "Taurus"),
+        {}, {}, {});
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblSunSign")), QStringLiteral("Gemini"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblLagna")), QStringLiteral("Libra"));
+    EXPECT_EQ(screen.wheel()->signPicture(0), 7); // Libra, from the first chart
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet0")), QStringLiteral("15 Xyz 00"));
+}
+
+TEST(ChartScreenCases, NamesAndPlacesShowAsTypedNeverAsMarkup) {
+    ChartResult chart = chartOf(annaEntries());
+    chart.birth.Name = "<b>ANNA</b> & <i>co</i>";
+    ChartScreen screen;
+    screen.showChart(chart, QStringLiteral("<a href=\"file:///etc\">x</a>"),
+                     QStringLiteral("S\u00E3o"), QStringLiteral("C\u00F4te d'Ivoire"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")),
+              QStringLiteral("<b>ANNA</b> & <i>co</i>"));
+    const auto* city = screen.findChild<QLabel*>(QStringLiteral("lblCity"));
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->textFormat(), Qt::PlainText);
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QStringLiteral("S\u00E3o"));
+}
+
+// ---------------------------------------------------------------------------------
+// The screen's controls and how it fits a 1366 x 768 screen.
+
+TEST(ChartScreenLayout, CaptionsAndNames) {
+    ChartScreen screen;
+    EXPECT_EQ(screen.objectName(), QStringLiteral("frmDisplay"));
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Orbenza v1.25"));
+    const struct {
+        const char* name;
+        const char* caption;
+    } captions[] = {
+        {"Label3", "Date of Birth :"}, {"Label14", "Time of Birth :"},  {"Label5", "City :"},
+        {"Label12", "State :"},        {"Label6", "Country :"},         {"Label9", "Latitude   :"},
+        {"Label4", "Longitude :"},     {"Label10", "Sun Sign"},         {"Label17", "Moon Sign"},
+        {"Label1", "Ascendant"},       {"Label2", "Planets in Houses"},
+    };
+    for (const auto& row : captions)
+        EXPECT_EQ(labelText(screen, QString::fromLatin1(row.name)).toStdString(), row.caption);
+    const struct {
+        const char* name;
+        const char* title;
+    } groups[] = {{"fraDetails", "Your Details"},
+                  {"fraVedic", "Other Details"},
+                  {"fraWestern", "Planetary Positions"}};
+    for (const auto& row : groups) {
+        const auto* group = screen.findChild<QGroupBox*>(QString::fromLatin1(row.name));
+        ASSERT_NE(group, nullptr) << row.name;
+        EXPECT_EQ(group->title().toStdString(), row.title);
+    }
+}
+
+TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
+    // What the main window leaves for the chart screen on a 1366 x 768 desktop.
+    ChartScreen screen;
+    ChartResult chart = chartOf(annaEntries());
+    chart.PlanetNames[2] = "Mercury (R) ";
+    screen.showChart(chart, QStringLiteral("Thiruvananthapuram"), QStringLiteral("Kerala"),
+                     QStringLiteral("India"));
+    screen.resize(1366, 620);
+    screen.show();
+    QCoreApplication::processEvents();
+
+    // The details column needs no scrolling, and every label has room for its text.
+    const auto* scroller = screen.findChild<QScrollArea*>(QStringLiteral("detailsScroller"));
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_FALSE(scroller->verticalScrollBar()->isVisible())
+        << "column needs " << scroller->widget()->minimumSizeHint().height() << " pixels, has "
+        << scroller->viewport()->height();
+    for (const QLabel* label : scroller->widget()->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->wordWrap())
+            continue;
+        EXPECT_GE(label->width(), label->sizeHint().width())
+            << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\"";
+        EXPECT_GE(label->height(), label->sizeHint().height()) << label->objectName().toStdString();
+    }
+    // The wheel gets the middle of the screen and the report a readable width.
+    EXPECT_GE(screen.wheel()->width(), 450);
+    EXPECT_GE(screen.wheel()->height(), 450);
+    EXPECT_GE(screen.reportBox()->width(), 320);
+    const auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_GE(link->width(), link->sizeHint().width());
+}
+
+// Writes the screenshot of the filled chart screen when ORBENZA_SCREENSHOT_DIR
+// names a folder.
+TEST(ChartScreenLayout, Screenshot) {
+    const QString folder = qEnvironmentVariable("ORBENZA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set ORBENZA_SCREENSHOT_DIR to write the screenshot";
+    ChartScreen screen;
+    screen.showChart(chartOf(annaEntries()), QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+                     QStringLiteral("India"));
+    screen.resize(1366, 680);
+    screen.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(screen.grab().save(QDir(folder).filePath(QStringLiteral("chart.png"))));
+}
+
+} // namespace
+} // namespace orbenza

@@ -1,0 +1,106 @@
+// Shared by the report box, chart screen and save screen tests: recorders for the
+// opened addresses and the shown messages, a known chart, and mouse helpers.
+#pragma once
+
+#include "ReportBox.h"
+#include "UserMessages.h"
+#include "WebLinks.h"
+#include "chart/ChartRun.h"
+
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+#include <variant>
+#include <vector>
+
+namespace orbenza::testing {
+
+// Records every address handed to the browser while it lives.
+class RecordedUrls {
+public:
+    RecordedUrls() {
+        m_previous = setUrlOpener([this](const QUrl& url) { m_urls.push_back(url); });
+    }
+    ~RecordedUrls() { setUrlOpener(m_previous); }
+    RecordedUrls(const RecordedUrls&) = delete;
+    RecordedUrls& operator=(const RecordedUrls&) = delete;
+    const std::vector<QUrl>& urls() const { return m_urls; }
+
+private:
+    std::vector<QUrl> m_urls;
+    UrlOpener m_previous;
+};
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+};
+
+// Records every message box instead of showing it.
+class RecordedMessages {
+public:
+    RecordedMessages() {
+        m_previous = setMessagePresenter([this](QWidget*, const QString& text, MessageIcon icon) {
+            m_messages.push_back({text, icon});
+        });
+    }
+    ~RecordedMessages() { setMessagePresenter(m_previous); }
+    RecordedMessages(const RecordedMessages&) = delete;
+    RecordedMessages& operator=(const RecordedMessages&) = delete;
+    const std::vector<ShownMessage>& messages() const { return m_messages; }
+
+private:
+    std::vector<ShownMessage> m_messages;
+    MessagePresenter m_previous;
+};
+
+// The birth entries of the known chart: ANNA, 15 June 1985 14:30, zone row 34
+// (Indian time, +5:30), 77°13' E 28°39' N.
+inline BirthEntries annaEntries() {
+    BirthEntries entries;
+    entries.fields.name = "ANNA";
+    entries.fields.longitudeDegrees = "77";
+    entries.fields.longitudeMinutes = "13";
+    entries.fields.latitudeDegrees = "28";
+    entries.fields.latitudeMinutes = "39";
+    entries.fields.monthPosition = 5; // June
+    entries.fields.dayPosition = 14;  // 15th
+    entries.fields.year = 1985;
+    entries.hour = 14;
+    entries.minute = 30;
+    entries.zonePosition = 34;
+    entries.east = true;
+    entries.south = false;
+    return entries;
+}
+
+inline ChartResult chartOf(const BirthEntries& entries) {
+    const auto outcome = proceed(entries, UtCorrection{});
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        ADD_FAILURE() << "the chart was refused: " << refusal->message;
+        return {};
+    }
+    return std::get<ChartResult>(outcome);
+}
+
+// The point in the box's viewport where character `position` of its document is
+// drawn (inside the character, not on its edge).
+inline QPoint pointOfCharacter(const QTextEdit& box, int position) {
+    QTextCursor cursor(box.document());
+    cursor.setPosition(position);
+    const QRect before = box.cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    const QRect after = box.cursorRect(cursor);
+    const int x =
+        after.top() == before.top() ? (before.left() + after.left()) / 2 : before.left() + 2;
+    return {x, before.center().y()};
+}
+
+// Document position of the first occurrence of text in the box; -1 if absent.
+inline int positionOf(const QTextEdit& box, const QString& text) {
+    const QTextCursor found = box.document()->find(text);
+    return found.isNull() ? -1 : found.selectionStart();
+}
+
+} // namespace orbenza::testing
