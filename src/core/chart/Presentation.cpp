@@ -1,6 +1,7 @@
 #include "chart/Presentation.h"
 
 #include "chart/TimeZones.h"
+#include "chart/TextTrim.h"
 #include "moon/MoonPosition.h"
 
 #include <cstdio>
@@ -16,13 +17,6 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
 
-std::string_view trimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 // Characters 4 to 6 (counting from 1) of a short position text: its sign.
 std::string_view signOfShortPosition(std::string_view position) {

@@ -1,4 +1,5 @@
 #include "chart/TimeZones.h"
+#include "chart/TextTrim.h"
 
 #include <cctype>
 
@@ -90,13 +91,6 @@ UtCorrection Zone_Calculation(int listPosition, UtCorrection previous) {
 }
 
 namespace {
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -118,13 +112,13 @@ std::string_view timeZoneAbbreviation(int listPosition) {
     const auto second = text.find(',', first + 1);
     if (first == std::string_view::npos || second == std::string_view::npos)
         return {};
-    return trimBlanks(text.substr(first + 1, second - first - 1));
+    return trimSpaces(text.substr(first + 1, second - first - 1));
 }
 
 std::optional<int> findTimeZoneByAbbreviation(std::string_view abbreviation) {
     std::optional<int> found;
     for (int position = 0; position < kTimeZoneCount; ++position) {
-        if (equalsIgnoringCase(timeZoneAbbreviation(position), trimBlanks(abbreviation))) {
+        if (equalsIgnoringCase(timeZoneAbbreviation(position), trimSpaces(abbreviation))) {
             if (found)
                 return std::nullopt; // "NST" names two rows
             found = position;

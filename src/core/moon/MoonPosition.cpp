@@ -1,6 +1,7 @@
 #include "moon/MoonPosition.h"
 
 #include "moon/TimeBase.h"
+#include "chart/TextTrim.h"
 
 #include <array>
 #include <cmath>
@@ -34,13 +35,6 @@ constexpr std::array<std::string_view, 12> kSignNames{
 
 void appendNumber(std::string& text, long long value) { text += std::to_string(value); }
 
-std::string_view trimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "positions/PlanetRun.h"
 
 #include "moon/MoonPosition.h"
+#include "chart/TextTrim.h"
 #include "positions/PlanetLongitudes.h"
 
 namespace orbenza {
@@ -9,13 +10,6 @@ namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
-std::string_view trimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 void appendPadded(std::string& out, std::string_view field) {
     if (field.size() <= 1)

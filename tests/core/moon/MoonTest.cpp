@@ -2,30 +2,20 @@
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 
+#include "BirthFixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace orbenza {
 namespace {
 
+using testing::Place;
+using testing::makeBirth;
+UtCorrection zone(int position) { return testing::zoneAt(position); }
+
 constexpr double kLongitudeTolerance = 0.00005; // degrees: "to four places"
 
-BirthData birth(int year, int month, int day, int hour, int minute, int lonDeg, int lonMin,
-                bool east, bool dst = false) {
-    BirthData b;
-    b.Name = "TEST";
-    b.BirthYear = static_cast<std::int16_t>(year);
-    b.BirthMonth = static_cast<std::int16_t>(month);
-    b.BirthDay = static_cast<std::int16_t>(day);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LongitudeDegrees = static_cast<std::int16_t>(lonDeg);
-    b.LongitudeMinutes = static_cast<std::int16_t>(lonMin);
-    b.IsEast = toBool16(east);
-    b.IsDaylightSaving = toBool16(dst);
-    return b;
-}
 
-UtCorrection zone(int position) { return Zone_Calculation(position, {}); }
 
 TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
     struct Row {
@@ -37,9 +27,9 @@ TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
         const char* sign;
     };
     const Row rows[] = {
-        {"1 Jan 2000 12:00 UT, T = 0", birth(2000, 1, 1, 12, 0, 0, 0, false), zone(29), 12.0,
+        {"1 Jan 2000 12:00 UT, T = 0", makeBirth(2000, 1, 1, 12, 0, {0, 0, false}), zone(29), 12.0,
          2451545, 223.3161, "13\xC2\xB0 18' 57\" Sco", "Scorpio"},
-        {"15 Aug 1985 14:30 IST, 77 13 E", birth(1985, 8, 15, 14, 30, 77, 13, true), zone(34),
+        {"15 Aug 1985 14:30 IST, 77 13 E", makeBirth(1985, 8, 15, 14, 30, {77, 13, true}), zone(34),
          9.0, 2446293, 129.0496, "9\xC2\xB0 2' 58\" Leo", "Leo"},
     };
     for (const auto& row : rows) {
@@ -70,18 +60,18 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
         double universalHours;
     };
     const Row rows[] = {
-        {"00:30 at +5:30 East: 19:00 UT the day before", birth(1980, 1, 1, 0, 30, 80, 18, true),
+        {"00:30 at +5:30 East: 19:00 UT the day before", makeBirth(1980, 1, 1, 0, 30, {80, 18, true}),
          34, -5.0},
-        {"East, +1:00 with daylight saving: local - 2", birth(1985, 7, 1, 12, 0, 13, 24, true, true),
+        {"East, +1:00 with daylight saving: local - 2", makeBirth(1985, 7, 1, 12, 0, {13, 24, true}, true),
          20, 10.0},
-        {"West, -5:00 with daylight saving: local + 4", birth(1985, 7, 1, 12, 0, 74, 0, false, true),
+        {"West, -5:00 with daylight saving: local + 4", makeBirth(1985, 7, 1, 12, 0, {74, 0, false}, true),
          27, 16.0},
-        {"Greenwich, West, daylight saving: local - 1", birth(1985, 7, 1, 12, 0, 2, 0, false, true),
+        {"Greenwich, West, daylight saving: local - 1", makeBirth(1985, 7, 1, 12, 0, {2, 0, false}, true),
          29, 11.0},
         // Mended: the zone's own sign decides, not the birth place's hemisphere.
-        {"Madrid on CET: West of Greenwich, zone East of it", birth(1985, 7, 1, 14, 30, 3, 42, false),
+        {"Madrid on CET: West of Greenwich, zone East of it", makeBirth(1985, 7, 1, 14, 30, {3, 42, false}),
          20, 13.5},
-        {"longitude 0 0 on IST", birth(1985, 7, 1, 14, 30, 0, 0, true), 34, 9.0},
+        {"longitude 0 0 on IST", makeBirth(1985, 7, 1, 14, 30, {0, 0, true}), 34, 9.0},
     };
     for (const auto& row : rows) {
         const MoonResult moon = Moon_Calculation(row.birth, zone(row.zonePosition));

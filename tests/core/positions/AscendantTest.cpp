@@ -4,39 +4,21 @@
 #include "positions/PlanetRun.h"
 #include "positions/TimeScales.h"
 
+#include "BirthFixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace orbenza {
 namespace {
 
+using testing::Place;
+using testing::makeBirth;
+UtCorrection zone(int position) { return testing::zoneAt(position); }
+
 constexpr double kSixDecimals = 0.0000005; // degrees: "to six decimals"
 
-struct Place {
-    int lonDeg, lonMin;
-    bool east;
-    int latDeg, latMin;
-    bool south;
-};
 
-BirthData birth(int year, int month, int day, int hour, int minute, Place place, bool dst = false) {
-    BirthData b;
-    b.Name = "TEST";
-    b.BirthYear = static_cast<std::int16_t>(year);
-    b.BirthMonth = static_cast<std::int16_t>(month);
-    b.BirthDay = static_cast<std::int16_t>(day);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LongitudeDegrees = static_cast<std::int16_t>(place.lonDeg);
-    b.LongitudeMinutes = static_cast<std::int16_t>(place.lonMin);
-    b.IsEast = toBool16(place.east);
-    b.LatitudeDegrees = static_cast<std::int16_t>(place.latDeg);
-    b.LatitudeMinutes = static_cast<std::int16_t>(place.latMin);
-    b.IsSouth = toBool16(place.south);
-    b.IsDaylightSaving = toBool16(dst);
-    return b;
-}
 
-UtCorrection zone(int position) { return Zone_Calculation(position, {}); }
 
 TEST(AscendantCalculation, WorkedBirthsGiveTheirLongitudeAndText) {
     struct Row {
@@ -48,17 +30,17 @@ TEST(AscendantCalculation, WorkedBirthsGiveTheirLongitudeAndText) {
     };
     const Row rows[] = {
         {"1 Jan 2000 12:00 UT at 0 N 0 W, T1900 = 1",
-         birth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), 29, 11.378149,
+         makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), 29, 11.378149,
          "11\xC2\xB0 22' 41\" Ari"},
-        {"the same moment at 51 30 N", birth(2000, 1, 1, 12, 0, {0, 0, false, 51, 30, false}), 29,
+        {"the same moment at 51 30 N", makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 51, 30, false}), 29,
          24.297922, "24\xC2\xB0 17' 52\" Ari"},
         {"15 Jun 1985 14:30 IST, 77 13 E 28 39 N",
-         birth(1985, 6, 15, 14, 30, {77, 13, true, 28, 39, false}), 34, 202.651796,
+         makeBirth(1985, 6, 15, 14, 30, {77, 13, true, 28, 39, false}), 34, 202.651796,
          "22\xC2\xB0 39' 6\" Lib"},
-        {"the same birth at 28 39 S", birth(1985, 6, 15, 14, 30, {77, 13, true, 28, 39, true}), 34,
+        {"the same birth at 28 39 S", makeBirth(1985, 6, 15, 14, 30, {77, 13, true, 28, 39, true}), 34,
          215.579356, "5\xC2\xB0 34' 45\" Sco"},
         {"10 Mar 1970 06:00 EST with daylight saving, 74 0 W 40 43 N",
-         birth(1970, 3, 10, 6, 0, {74, 0, false, 40, 43, false}, true), 27, 317.245555,
+         makeBirth(1970, 3, 10, 6, 0, {74, 0, false, 40, 43, false}, true), 27, 317.245555,
          "17\xC2\xB0 14' 43\" Aqu"},
     };
     for (const auto& row : rows) {
@@ -70,7 +52,7 @@ TEST(AscendantCalculation, WorkedBirthsGiveTheirLongitudeAndText) {
 
 TEST(AscendantCalculation, TimeBaseAtJ2000) {
     const AscendantResult asc =
-        Ascendant_Calculation(birth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), zone(29));
+        Ascendant_Calculation(makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), zone(29));
     EXPECT_EQ(asc.timeBase.AscJDN, 2451545);
     EXPECT_EQ(asc.timeBase.AscUniversalHours, 12);
     EXPECT_EQ(asc.timeBase.CenturiesT1900, 1.0);
@@ -83,7 +65,7 @@ TEST(AscendantCalculation, MadridOnCentralEuropeanTimeUsesTheZonesOwnSign) {
     // the zone's direction from the hemisphere put it at 15:30 UT and the
     // Ascendant in Scorpio.
     const AscendantResult asc =
-        Ascendant_Calculation(birth(1985, 7, 1, 14, 30, {3, 42, false, 40, 25, false}), zone(20));
+        Ascendant_Calculation(makeBirth(1985, 7, 1, 14, 30, {3, 42, false, 40, 25, false}), zone(20));
     EXPECT_DOUBLE_EQ(asc.timeBase.AscUniversalHours, 13.5);
     EXPECT_EQ(Short_Position(asc.AscendantText), "22 Lib 30") << asc.AscendantText;
 }
@@ -123,12 +105,12 @@ TEST(PlanetUniversalTime, CarriesAcrossDayMonthAndYearEnds) {
     const Place east{80, 18, true, 13, 5, false};
     const Place west{74, 0, false, 40, 43, false};
     const Row rows[] = {
-        {"00:30 on 1 Jan 1980 at +5:30", birth(1980, 1, 1, 0, 30, east), 34, {1979, 12, 31, 19, 0}},
-        {"23:30 on 31 Dec 1999 at -10:30", birth(1999, 12, 31, 23, 30, west), 32, {2000, 1, 1, 10, 0}},
-        {"leap day carry, 28 Feb 2000 20:00 EST", birth(2000, 2, 28, 20, 0, west), 27, {2000, 2, 29, 1, 0}},
-        {"no leap day in 1901, 28 Feb 20:00 EST", birth(1901, 2, 28, 20, 0, west), 27, {1901, 3, 1, 1, 0}},
-        {"daylight saving takes an hour off", birth(1985, 7, 1, 0, 30, east, true), 20, {1985, 6, 30, 22, 30}},
-        {"+13:00 New Zealand summer", birth(1990, 1, 1, 5, 0, east), 46, {1989, 12, 31, 16, 0}},
+        {"00:30 on 1 Jan 1980 at +5:30", makeBirth(1980, 1, 1, 0, 30, east), 34, {1979, 12, 31, 19, 0}},
+        {"23:30 on 31 Dec 1999 at -10:30", makeBirth(1999, 12, 31, 23, 30, west), 32, {2000, 1, 1, 10, 0}},
+        {"leap day carry, 28 Feb 2000 20:00 EST", makeBirth(2000, 2, 28, 20, 0, west), 27, {2000, 2, 29, 1, 0}},
+        {"no leap day in 1901, 28 Feb 20:00 EST", makeBirth(1901, 2, 28, 20, 0, west), 27, {1901, 3, 1, 1, 0}},
+        {"daylight saving takes an hour off", makeBirth(1985, 7, 1, 0, 30, east, true), 20, {1985, 6, 30, 22, 30}},
+        {"+13:00 New Zealand summer", makeBirth(1990, 1, 1, 5, 0, east), 46, {1989, 12, 31, 16, 0}},
     };
     for (const auto& row : rows) {
         const UniversalMoment ut = planetUniversalTime(row.birth, zone(row.zonePosition));
@@ -139,7 +121,7 @@ TEST(PlanetUniversalTime, CarriesAcrossDayMonthAndYearEnds) {
 
 TEST(TimeBases, AscendantAndPlanetsShareOneUniversalTime) {
     // Daylight saving, East, +1:00: both take local - 2 hours.
-    const BirthData b = birth(1985, 7, 1, 12, 0, {13, 24, true, 52, 31, false}, true);
+    const BirthData b = makeBirth(1985, 7, 1, 12, 0, {13, 24, true, 52, 31, false}, true);
     const AscendantTimeBase asc = ascendantTimeBase(b, zone(20));
     const UniversalMoment ut = planetUniversalTime(b, zone(20));
     EXPECT_DOUBLE_EQ(asc.AscUniversalHours, 10.0);
