@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "BirthDetailsScreen.h"
+#include "ChartExport.h"
 #include "ChartScreen.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
@@ -72,6 +73,10 @@ void AppController::proceed() {
         m_mainWindow = new MainWindow(new ChartScreen);
         connect(m_mainWindow, &MainWindow::backRequested, this, &AppController::back);
         connect(m_mainWindow, &MainWindow::printRequested, this, &AppController::print);
+        connect(m_mainWindow, &MainWindow::exportPictureRequested, this,
+                &AppController::exportPicture);
+        connect(m_mainWindow, &MainWindow::saveReportPdfRequested, this,
+                &AppController::saveReportPdf);
         connect(m_mainWindow, &MainWindow::aboutRequested, this,
                 [this] { showAbout(m_mainWindow); });
         connect(m_mainWindow, &MainWindow::closed, this, &AppController::quit);
@@ -105,6 +110,16 @@ void AppController::print() {
         return;
     SaveScreen screen(m_mainWindow->chartScreen()->reportPlainText(), m_mainWindow);
     m_modalRunner(screen);
+}
+
+void AppController::exportPicture() {
+    if (m_mainWindow)
+        exportChartPicture(*m_mainWindow->chartScreen(), m_mainWindow);
+}
+
+void AppController::saveReportPdf() {
+    if (m_mainWindow)
+        saveReportAsPdf(*m_mainWindow->chartScreen(), m_mainWindow);
 }
 
 void AppController::showAbout(QWidget* parent) {

@@ -1,8 +1,8 @@
 // The movement between the screens: start-up shows the birth details screen;
 // "Proceed" runs the chart and shows it in the main window; "&Back" destroys the
 // main window with its chart and shows the birth details again; "&Print" and
-// "&About Software" show their boxes modally; closing either window ends the
-// program.
+// "&About Software" show their boxes modally; the File menu's exports write the
+// chart picture or the report as PDF; closing either window ends the program.
 #pragma once
 
 #include "chart/BirthData.h"
@@ -60,6 +60,10 @@ public slots:
     void back();
     // "&Print": the save-and-print screen for the shown chart's report.
     void print();
+    // "Export Chart &Picture…": the shown wheel as an SVG or PNG picture.
+    void exportPicture();
+    // "Save Report as P&DF…": the shown report with its title block as PDF.
+    void saveReportPdf();
     // "&About Software" over the given window.
     void showAbout(QWidget* parent);
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace orbenza {
@@ -245,6 +246,7 @@ QWidget* ChartScreen::buildReportColumn() {
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
     const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+    m_shownChart = chart;
 
     for (std::size_t i = 0; i < m_planets.size(); ++i)
         m_planets[i]->setText(fromUtf8(chart.PlanetPositions[i]));
@@ -280,6 +282,16 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         if (shown.imgSign[slot] != 0)
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
+}
+
+QString ChartScreen::birthPlace() const {
+    QStringList parts;
+    for (const QLabel* part : {m_city, m_state, m_country}) {
+        const QString text = part->text().trimmed();
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QString ChartScreen::reportPlainText() const {

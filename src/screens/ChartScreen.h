@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QSplitter;
@@ -32,6 +33,12 @@ public:
 
     // The report box's whole plain text ("\r\n" line breaks), for the save screen.
     QString reportPlainText() const;
+
+    // The chart last shown, for the title of an exported picture or report; empty
+    // before the first showChart.
+    const std::optional<ChartResult>& shownChart() const { return m_shownChart; }
+    // City, state and country as shown, joined by ", ", the empty ones left out.
+    QString birthPlace() const;
 
     ReportBox* reportBox() const { return m_report; }
     ChartWheel* wheel() const { return m_wheel; }
@@ -59,6 +66,7 @@ private:
     ReportBox* m_report = nullptr;
     LinkLabel* m_moreAnalysis = nullptr;
     QSplitter* m_splitter = nullptr;
+    std::optional<ChartResult> m_shownChart;
 };
 
 } // namespace orbenza

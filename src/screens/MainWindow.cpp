@@ -152,6 +152,14 @@ void MainWindow::buildMenus() {
     QAction* back = file->addAction(QStringLiteral("&Back"));
     back->setObjectName(QStringLiteral("mnuBack"));
     connect(back, &QAction::triggered, this, &MainWindow::backRequested);
+    file->addSeparator();
+    QAction* exportPicture = file->addAction(QStringLiteral("Export Chart &Picture\u2026"));
+    exportPicture->setObjectName(QStringLiteral("mnuExportPicture"));
+    connect(exportPicture, &QAction::triggered, this, &MainWindow::exportPictureRequested);
+    QAction* reportPdf = file->addAction(QStringLiteral("Save Report as P&DF\u2026"));
+    reportPdf->setObjectName(QStringLiteral("mnuSaveReportPdf"));
+    connect(reportPdf, &QAction::triggered, this, &MainWindow::saveReportPdfRequested);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);

@@ -48,6 +48,10 @@ public:
 signals:
     void backRequested();  // "&Back", button or menu
     void printRequested(); // "&Print"
+    // "Export Chart &Picture…": the wheel as an SVG or PNG picture.
+    void exportPictureRequested();
+    // "Save Report as P&DF…": the report with a title block as a PDF document.
+    void saveReportPdfRequested();
     void aboutRequested(); // "&About Software"
     // The window was closed: "&Exit", "E&xit" or the window's close button.
     void closed();

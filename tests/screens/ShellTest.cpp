@@ -280,7 +280,8 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
             entries << (action->isSeparator() ? "-" : action->text());
         menus << top->text() + ": " + entries.join('|');
     }
-    EXPECT_EQ(menus, QStringList({"&File: &Back|E&xit",
+    EXPECT_EQ(menus, QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
+                                  "P&DF\u2026|-|E&xit",
                                   "&Help: &Online Help|&Visit Us Online|-|Check for Software "
                                   "&Update|-|&About Software"}));
 }
@@ -456,7 +457,7 @@ TEST_F(ShellTest, Screenshots) {
     child<QPushButton>(screen, "cmdRashi")->click();
     ASSERT_NE(controller.mainWindow(), nullptr);
     controller.mainWindow()->showNormal();
-    controller.mainWindow()->resize(1366, 700);
+    controller.mainWindow()->resize(1366, 768);
     QApplication::processEvents();
     EXPECT_TRUE(controller.mainWindow()->grab().save(QDir(folder).filePath("main-window.png")));
 }
