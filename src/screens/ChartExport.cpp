@@ -2,6 +2,7 @@
 
 #include "ChartScreen.h"
 #include "ChartWheel.h"
+#include "Hook.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
@@ -264,15 +265,13 @@ bool replaceFile(const QString& from, const QString& to, QString& reason) {
 // ---------------------------------------------------------------------------
 
 ExportFileChooser setExportFileChooser(ExportFileChooser chooser) {
-    ExportFileChooser previous = exportFileChooser();
-    exportFileChooser() = chooser ? std::move(chooser) : ExportFileChooser(chooseWithFileDialog);
-    return previous;
+    return replaceHook(exportFileChooser(), std::move(chooser),
+                       ExportFileChooser(chooseWithFileDialog));
 }
 
 PictureWidthChooser setPictureWidthChooser(PictureWidthChooser chooser) {
-    PictureWidthChooser previous = pictureWidthChooser();
-    pictureWidthChooser() = chooser ? std::move(chooser) : PictureWidthChooser(askWidthWithDialog);
-    return previous;
+    return replaceHook(pictureWidthChooser(), std::move(chooser),
+                       PictureWidthChooser(askWidthWithDialog));
 }
 
 QString svgPictureFilter() {

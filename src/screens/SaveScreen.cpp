@@ -1,5 +1,6 @@
 #include "SaveScreen.h"
 
+#include "Hook.h"
 #include "ReportBox.h"
 #include "ReportPrinter.h"
 #include "UserMessages.h"
@@ -60,15 +61,12 @@ PrintDialogRunner& printDialogRunner() {
 } // namespace
 
 SaveFileChooser setSaveFileChooser(SaveFileChooser chooser) {
-    SaveFileChooser previous = saveFileChooser();
-    saveFileChooser() = chooser ? std::move(chooser) : SaveFileChooser(chooseWithFileDialog);
-    return previous;
+    return replaceHook(saveFileChooser(), std::move(chooser),
+                       SaveFileChooser(chooseWithFileDialog));
 }
 
 PrintDialogRunner setPrintDialogRunner(PrintDialogRunner runner) {
-    PrintDialogRunner previous = printDialogRunner();
-    printDialogRunner() = runner ? std::move(runner) : PrintDialogRunner(runPrintDialog);
-    return previous;
+    return replaceHook(printDialogRunner(), std::move(runner), PrintDialogRunner(runPrintDialog));
 }
 
 QString SaveScreen::richTextFilter() {

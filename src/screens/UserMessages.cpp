@@ -1,5 +1,7 @@
 #include "UserMessages.h"
 
+#include "Hook.h"
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -25,9 +27,7 @@ void showUserMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 }
 
 MessagePresenter setMessagePresenter(MessagePresenter next) {
-    MessagePresenter previous = presenter();
-    presenter() = next ? std::move(next) : MessagePresenter(showMessageBox);
-    return previous;
+    return replaceHook(presenter(), std::move(next), MessagePresenter(showMessageBox));
 }
 
 } // namespace orbenza

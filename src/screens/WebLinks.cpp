@@ -1,5 +1,7 @@
 #include "WebLinks.h"
 
+#include "Hook.h"
+
 #include <QDesktopServices>
 #include <QUrlQuery>
 
@@ -20,13 +22,25 @@ UrlOpener& opener() {
 
 } // namespace
 
-QString homePageAddress() { return QStringLiteral(ORBENZA_HOME_PAGE); }
-QString helpPageAddress() { return QStringLiteral(ORBENZA_HELP_PAGE); }
-QString downloadPageAddress() { return QStringLiteral(ORBENZA_DOWNLOAD_PAGE); }
+QString homePageAddress() {
+    return QStringLiteral(ORBENZA_HOME_PAGE);
+}
+QString helpPageAddress() {
+    return QStringLiteral(ORBENZA_HELP_PAGE);
+}
+QString downloadPageAddress() {
+    return QStringLiteral(ORBENZA_DOWNLOAD_PAGE);
+}
 
-void OpenHelpPage() { openUrl(QUrl(helpPageAddress())); }
-void OpenHomePage() { openUrl(QUrl(homePageAddress())); }
-void OpenDownloadPage() { openUrl(QUrl(downloadPageAddress())); }
+void OpenHelpPage() {
+    openUrl(QUrl(helpPageAddress()));
+}
+void OpenHomePage() {
+    openUrl(QUrl(homePageAddress()));
+}
+void OpenDownloadPage() {
+    openUrl(QUrl(downloadPageAddress()));
+}
 
 QUrl webAddressOf(const QString& linkText) {
     const QString text = linkText.trimmed();
@@ -56,17 +70,18 @@ QUrl coordinatesSearchAddress(const QString& query) {
     // OpenStreetMap's search lists places with their coordinates.
     QUrl url(QStringLiteral("https://www.openstreetmap.org/search"));
     QUrlQuery parameters;
-    parameters.addQueryItem(QStringLiteral("query"), QString::fromUtf8(QUrl::toPercentEncoding(query)));
+    parameters.addQueryItem(QStringLiteral("query"),
+                            QString::fromUtf8(QUrl::toPercentEncoding(query)));
     url.setQuery(parameters.query(QUrl::FullyEncoded), QUrl::StrictMode);
     return url;
 }
 
 UrlOpener setUrlOpener(UrlOpener next) {
-    UrlOpener previous = opener();
-    opener() = next ? std::move(next) : UrlOpener(openWithDesktop);
-    return previous;
+    return replaceHook(opener(), std::move(next), UrlOpener(openWithDesktop));
 }
 
-void openUrl(const QUrl& url) { opener()(url); }
+void openUrl(const QUrl& url) {
+    opener()(url);
+}
 
 } // namespace orbenza

@@ -45,31 +45,13 @@ namespace {
 
 using testing::annaEntries;
 using testing::chartOf;
+using testing::fileContent;
+using testing::runTool;
+using testing::writeFile;
 using testing::MessageRecorder;
 
-QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
-bool writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
-// Stdout of a helper program; nothing when it is missing or fails.
-std::optional<QString> runTool(const QString& tool, const QStringList& arguments) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Text with all white space removed, so line wrapping does not matter, and
 // ligatures ("fi" drawn as one glyph) spelled out.

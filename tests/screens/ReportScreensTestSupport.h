@@ -7,10 +7,14 @@
 #include "WebLinks.h"
 #include "chart/ChartRun.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -101,6 +105,31 @@ inline QPoint pointOfCharacter(const QTextEdit& box, int position) {
 inline int positionOf(const QTextEdit& box, const QString& text) {
     const QTextCursor found = box.document()->find(text);
     return found.isNull() ? -1 : found.selectionStart();
+}
+
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray fileContent(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Stdout of a helper program; nothing when it is missing or fails.
+inline std::optional<QString> runTool(const QString& tool, const QStringList& arguments) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace orbenza::testing

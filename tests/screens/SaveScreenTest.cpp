@@ -28,6 +28,9 @@ namespace {
 
 using testing::annaEntries;
 using testing::chartOf;
+using testing::fileContent;
+using testing::runTool;
+using testing::writeFile;
 using testing::pointOfCharacter;
 using testing::positionOf;
 using testing::RecordedMessages;
@@ -44,29 +47,8 @@ QString annaReport() {
     return report;
 }
 
-QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
-bool writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
-// Stdout of a helper program; nothing when it is missing or fails.
-std::optional<QString> runTool(const QString& tool, const QStringList& arguments) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Replaces the save dialog while it lives: answers with a fixed choice and
 // remembers what it was asked.
