@@ -46,6 +46,7 @@ namespace {
 using testing::annaEntries;
 using testing::chartOf;
 using testing::fileContent;
+using testing::FileSizeLimit;
 using testing::runTool;
 using testing::writeFile;
 using testing::MessageRecorder;
@@ -111,30 +112,6 @@ private:
     PictureWidthChooser m_previous;
 };
 
-// Lowers the largest file this process may write while it lives, so a write
-// fails part-way as on a full disk (for root too).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_ok = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = bytes;
-        m_ok = m_ok && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 // The stroke colour of each sign picture's glyph, 1 Aries .. 12 Pisces: the
 // element colours of fire, earth, air and water in turn.

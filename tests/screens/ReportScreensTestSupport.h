@@ -14,7 +14,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <optional>
+#include <sys/resource.h>
 #include <variant>
 #include <vector>
 
@@ -131,5 +133,30 @@ inline std::optional<QString> runTool(const QString& tool, const QStringList& ar
         return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// Lowers the largest file this process may write while it lives, so a write
+// fails part-way as on a full disk (for root too).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_ok = getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_previous;
+        lowered.rlim_cur = bytes;
+        m_ok = m_ok && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_ok = false;
+};
 
 } // namespace orbenza::testing
