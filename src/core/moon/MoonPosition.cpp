@@ -3,6 +3,7 @@
 #include "moon/TimeBase.h"
 #include "chart/TextTrim.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -33,7 +34,13 @@ constexpr std::array<std::string_view, 12> kSignNames{
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-void appendNumber(std::string& text, long long value) { text += std::to_string(value); }
+// Appends a whole number of 0 to 99 in plain decimal, without leading zeros.
+char* appendNumber(char* out, int value) {
+    if (value >= 10)
+        *out++ = static_cast<char>('0' + value / 10 % 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
 
 
 } // namespace
@@ -62,28 +69,36 @@ double moonLongitudeDeg(double t) {
     return longitude;
 }
 
-std::string Format_Position(double longitudeDeg) {
-    const double a = std::fabs(longitudeDeg);
+PositionParts positionParts(double longitudeDeg) {
+    double a = std::fabs(longitudeDeg);
+    // Longitudes come in reduced; anything else stays well defined.
+    if (!std::isfinite(a))
+        a = 0.0;
+    else if (a >= 1e9)
+        a = std::fmod(a, 360.0);
     double deg = Int(a);
     const double fraction = a - deg;
     const double mm = 60.0 * fraction;
     const double minutes = Int(mm);
     const double remainder = mm - minutes;
-    const auto sign = static_cast<long long>(Int(deg / 30.0)) % 12;
+    const auto sign = static_cast<int>(static_cast<long long>(Int(deg / 30.0)) % 12);
     while (deg >= 30.0)
         deg -= 30.0;
     const double seconds = Int(60.0 * remainder);
+    return {static_cast<int>(deg), static_cast<int>(minutes), static_cast<int>(seconds), sign};
+}
 
-    std::string text;
-    text.reserve(20);
-    appendNumber(text, static_cast<long long>(deg));
-    text += "\xC2\xB0 "; // degree sign, UTF-8
-    appendNumber(text, static_cast<long long>(minutes));
-    text += "' ";
-    appendNumber(text, static_cast<long long>(seconds));
-    text += "\" ";
-    text += SIGN_ABBREVIATIONS.substr(static_cast<std::size_t>(3 * sign), 3);
-    return text;
+std::string Format_Position(double longitudeDeg) {
+    const PositionParts parts = positionParts(longitudeDeg);
+    char buffer[24]; // at most "29° 59' 59\" Pis"
+    char* out = appendNumber(buffer, parts.degrees);
+    out = std::copy_n("\xC2\xB0 ", 3, out); // degree sign (UTF-8) and a blank
+    out = appendNumber(out, parts.minutes);
+    out = std::copy_n("' ", 2, out);
+    out = appendNumber(out, parts.seconds);
+    out = std::copy_n("\" ", 2, out);
+    out = std::copy_n(SIGN_ABBREVIATIONS.data() + 3 * parts.sign, 3, out);
+    return std::string(buffer, out);
 }
 
 std::string_view signNameOfAbbreviation(std::string_view abbreviation) {

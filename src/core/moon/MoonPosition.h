@@ -30,6 +30,14 @@ MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction);
 // about 0.1 degrees against a full lunar theory.
 double moonLongitudeDeg(double centuriesT);
 
+// A longitude taken apart as Format_Position writes it: whole degrees within
+// the sign (0..29), whole minutes and whole seconds (0..59, all truncated) and
+// the sign 0 Aries .. 11 Pisces.
+struct PositionParts {
+    int degrees, minutes, seconds, sign;
+};
+PositionParts positionParts(double longitudeDeg);
+
 // Format_Position: whole degrees within the sign, "° ", minutes, "' ",
 // seconds, "\" " and the sign abbreviation, e.g. "13° 18' 57\" Sco". Degrees,
 // minutes and seconds are truncated; a negative longitude uses its absolute

@@ -4,8 +4,6 @@
 
 namespace orbenza {
 
-double Int(double x) { return std::floor(x); }
-
 double Julian_Day(int month, int day, int year) {
     const double m = month + 12.0 * (year + 4800) - 3.0;
     double j = day + Int((365.0 * m + 2.0 * (m - 12.0 * Int(m / 12.0)) + 7.0) / 12.0) +

@@ -2,6 +2,7 @@
 // full-circle arc tangent, shared by the Moon, the Ascendant and the planets.
 #pragma once
 
+#include <cmath>
 #include <string_view>
 
 namespace orbenza {
@@ -25,6 +26,6 @@ double Julian_Day(int month, int day, int year);
 double ATan2(double y, double x);
 
 // The largest whole number not above x, as a double.
-double Int(double x);
+inline double Int(double x) { return std::floor(x); }
 
 } // namespace orbenza

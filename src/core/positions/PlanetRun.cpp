@@ -2,6 +2,7 @@
 
 #include "moon/MoonPosition.h"
 #include "chart/TextTrim.h"
+#include "moon/TimeBase.h"
 #include "positions/PlanetLongitudes.h"
 
 namespace orbenza {
@@ -44,6 +45,20 @@ std::string Short_Position(std::string_view positionText) {
     return result;
 }
 
+std::string shortPositionOf(double longitudeDeg) {
+    const PositionParts parts = positionParts(longitudeDeg);
+    const char text[9] = {static_cast<char>('0' + parts.degrees / 10),
+                          static_cast<char>('0' + parts.degrees % 10),
+                          ' ',
+                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign)],
+                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign + 1)],
+                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign + 2)],
+                          ' ',
+                          static_cast<char>('0' + parts.minutes / 10),
+                          static_cast<char>('0' + parts.minutes % 10)};
+    return std::string(text, sizeof text);
+}
+
 PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correction,
                                    std::string_view moonPositionText,
                                    std::string_view ascendantText) {
@@ -53,20 +68,21 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
     run.DaysJ2000 = Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
     run.longitudesDeg = planetLongitudesDeg(run.DaysJ2000);
-    for (std::size_t i = 0; i < run.PlanetTexts.size(); ++i)
-        run.PlanetTexts[i] = Format_Position(run.longitudesDeg[i]);
 
+    // The planets' long position texts are only ever read for their short
+    // form, so that is written straight from the longitude.
+    const auto& l = run.longitudesDeg;
     auto& positions = run.PlanetPositions;
-    positions[0] = Short_Position(run.PlanetTexts[kSunEarth]);
+    positions[0] = shortPositionOf(l[kSunEarth]);
     positions[1] = Short_Position(moonPositionText);
-    positions[2] = Short_Position(run.PlanetTexts[kMercury]);
-    positions[3] = Short_Position(run.PlanetTexts[kVenus]);
-    positions[4] = Short_Position(run.PlanetTexts[kMars]);
-    positions[5] = Short_Position(run.PlanetTexts[kJupiter]);
-    positions[6] = Short_Position(run.PlanetTexts[kSaturn]);
-    positions[7] = Short_Position(run.PlanetTexts[kUranus]);
-    positions[8] = Short_Position(run.PlanetTexts[kNeptune]);
-    positions[9] = Short_Position(run.PlanetTexts[kPluto]);
+    positions[2] = shortPositionOf(l[kMercury]);
+    positions[3] = shortPositionOf(l[kVenus]);
+    positions[4] = shortPositionOf(l[kMars]);
+    positions[5] = shortPositionOf(l[kJupiter]);
+    positions[6] = shortPositionOf(l[kSaturn]);
+    positions[7] = shortPositionOf(l[kUranus]);
+    positions[8] = shortPositionOf(l[kNeptune]);
+    positions[9] = shortPositionOf(l[kPluto]);
     positions[10] = Short_Position(ascendantText);
     return run;
 }

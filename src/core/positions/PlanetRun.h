@@ -19,7 +19,6 @@ struct PlanetRunResult {
     UniversalMoment PlanetUniversalTime;
     double DaysJ2000 = 0;                 // days from J2000.0, UT
     std::array<double, 9> longitudesDeg{}; // body index order, degrees, ecliptic of date
-    std::array<std::string, 9> PlanetTexts;
     std::array<std::string, kChartBodyCount> PlanetPositions;
 };
 
@@ -33,5 +32,9 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
 // Short_Position: "11° 22' 41\" Ari" becomes "11 Ari 22": two-digit degrees,
 // a blank, the sign abbreviation, a blank, two-digit minutes.
 std::string Short_Position(std::string_view positionText);
+
+// Short_Position(Format_Position(longitudeDeg)) without the long text in
+// between: the same truncated degrees and minutes, the same sign.
+std::string shortPositionOf(double longitudeDeg);
 
 } // namespace orbenza

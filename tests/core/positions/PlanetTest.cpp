@@ -138,6 +138,20 @@ TEST(ShortPosition, EveryPositionTextParsesBack) {
         std::snprintf(expected, sizeof expected, "%02d %.3s %02d", degree % 30,
                       SIGN_ABBREVIATIONS.data() + 3 * (degree / 30), minute);
         ASSERT_EQ(shortText, expected) << "longitude " << longitude << " text " << text;
+        ASSERT_EQ(shortPositionOf(longitude), shortText) << "longitude " << longitude;
+    }
+}
+
+TEST(ShortPosition, StraightFromTheLongitudeEqualsTheRoundTripAtEdges) {
+    // Exact sign boundaries, a hair below them, the end of the circle.
+    for (int sign = 0; sign <= 12; ++sign) {
+        for (double offset : {-1e-9, -1e-12, 0.0, 1e-12, 1.0 / 60.0, 29.999999}) {
+            const double longitude = sign * 30.0 + offset;
+            if (longitude < 0.0)
+                continue;
+            EXPECT_EQ(shortPositionOf(longitude), Short_Position(Format_Position(longitude)))
+                << "longitude " << longitude;
+        }
     }
 }
 
