@@ -12,6 +12,36 @@ namespace orbenza::cli {
 
 namespace {
 std::string reason(int code) { return std::strerror(code); }
+
+// A device, a pipe or a socket takes the data itself: a file renamed over it
+// would replace the node (for root, even /dev/null).
+bool writeStraight(const std::string& path, std::string_view data, std::string& error) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "cannot write " + path + ": " + reason(errno);
+        return false;
+    }
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, p, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            const int code = errno;
+            ::close(fd);
+            error = "cannot write " + path + ": " + reason(code);
+            return false;
+        }
+        p += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (::close(fd) != 0) {
+        error = "cannot write " + path + ": " + reason(errno);
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error) {
@@ -19,6 +49,9 @@ bool writeFileAtomically(const std::string& path, std::string_view data, std::st
         error = "no file name given";
         return false;
     }
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) && !S_ISDIR(target.st_mode))
+        return writeStraight(path, data, error);
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -8,7 +8,9 @@ namespace orbenza::cli {
 
 // Writes data to a temporary file beside path, flushes it to disk and renames
 // it over path. On failure nothing is left behind, an existing file keeps its
-// old content, and error names the file and the reason.
+// old content, and error names the file and the reason. A path that names a
+// device, a pipe or a socket (/dev/stdout, /dev/null) is written to directly
+// instead of being replaced.
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 } // namespace orbenza::cli

@@ -5,10 +5,10 @@
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <condition_variable>
 #include <csignal>
@@ -18,7 +18,8 @@
 #include <fcntl.h>
 #include <functional>
 #include <mutex>
-#include <climits>
+#include <nlohmann/json.hpp>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <thread>
@@ -28,9 +29,13 @@ namespace orbenza::cli {
 
 namespace {
 
-std::string reason(int code) { return std::strerror(code); }
+std::string reason(int code) {
+    return std::strerror(code);
+}
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -40,7 +45,9 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -127,19 +134,22 @@ bool writeWhole(int fd, std::string_view data) {
     return true;
 }
 
-// Writes every piece of buffer to fd with gathered writes; errno is kept on
-// failure.
-bool writeWholeBuffer(int fd, const OutputBuffer& buffer) {
+// Writes every piece of count buffers to fd with gathered writes; errno is
+// kept on failure.
+bool writeWholeBuffers(int fd, const OutputBuffer* buffers, std::size_t count) {
     static thread_local std::vector<iovec> pieces;
     pieces.clear();
-    buffer.forEachPiece([](std::string_view piece) {
-        if (!piece.empty())
-            pieces.push_back(iovec{const_cast<char*>(piece.data()), piece.size()});
-    });
+    for (std::size_t i = 0; i < count; ++i) {
+        buffers[i].forEachPiece([](std::string_view piece) {
+            if (!piece.empty())
+                pieces.push_back(iovec{const_cast<char*>(piece.data()), piece.size()});
+        });
+    }
     std::size_t next = 0;
     while (next < pieces.size()) {
-        const int count = static_cast<int>(std::min<std::size_t>(pieces.size() - next, IOV_MAX));
-        ssize_t written = ::writev(fd, pieces.data() + next, count);
+        const int pieceCount =
+            static_cast<int>(std::min<std::size_t>(pieces.size() - next, IOV_MAX));
+        ssize_t written = ::writev(fd, pieces.data() + next, pieceCount);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -193,12 +203,14 @@ void OutputBuffer::rollback(const Mark& mark) {
     m_closedText = mark.closedText;
 }
 
-bool ByteSink::write(const OutputBuffer& buffer) {
+bool ByteSink::write(const OutputBuffer* buffers, std::size_t count) {
     bool ok = true;
-    buffer.forEachPiece([&](std::string_view piece) {
-        if (ok)
-            ok = write(piece);
-    });
+    for (std::size_t i = 0; i < count && ok; ++i) {
+        buffers[i].forEachPiece([&](std::string_view piece) {
+            if (ok)
+                ok = write(piece);
+        });
+    }
     return ok;
 }
 
@@ -209,8 +221,8 @@ bool FdSink::write(std::string_view data) {
     return false;
 }
 
-bool FdSink::write(const OutputBuffer& buffer) {
-    if (writeWholeBuffer(m_fd, buffer))
+bool FdSink::write(const OutputBuffer* buffers, std::size_t count) {
+    if (writeWholeBuffers(m_fd, buffers, count))
         return true;
     m_error = "cannot write " + m_name + ": " + reason(errno);
     return false;
@@ -237,15 +249,28 @@ void setPendingTemporary(const std::string& path) {
         return;
     std::memcpy(g_pendingTemporary, path.c_str(), path.size() + 1);
     g_hasPendingTemporary = 1;
-    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal the caller ignores (nohup, a background job) stays ignored.
+        struct sigaction current {};
+        if (::sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+            continue;
         std::signal(signalNumber, removePendingTemporary);
+    }
 }
 
-void clearPendingTemporary() { g_hasPendingTemporary = 0; }
+void clearPendingTemporary() {
+    g_hasPendingTemporary = 0;
+}
 
 } // namespace
 
-AtomicFileSink::~AtomicFileSink() { discard(); }
+AtomicFileSink::~AtomicFileSink() {
+    discard();
+}
 
 bool AtomicFileSink::open(const std::string& path) {
     if (path.empty()) {
@@ -253,6 +278,19 @@ bool AtomicFileSink::open(const std::string& path) {
         return false;
     }
     m_path = path;
+    // A device, a pipe or a socket takes the data itself: a file renamed over
+    // it would replace the node (for root, even /dev/null).
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) &&
+        !S_ISDIR(target.st_mode)) {
+        m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (m_fd < 0) {
+            m_error = "cannot write " + path + ": " + reason(errno);
+            return false;
+        }
+        m_straight = true;
+        return true;
+    }
     std::string pattern = path + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -289,12 +327,12 @@ bool AtomicFileSink::write(std::string_view data) {
     return false;
 }
 
-bool AtomicFileSink::write(const OutputBuffer& buffer) {
+bool AtomicFileSink::write(const OutputBuffer* buffers, std::size_t count) {
     if (m_fd < 0) {
         m_error = "cannot write " + m_path + ": the file is not open";
         return false;
     }
-    if (writeWholeBuffer(m_fd, buffer))
+    if (writeWholeBuffers(m_fd, buffers, count))
         return true;
     m_error = "cannot write " + m_path + ": " + reason(errno);
     return false;
@@ -310,6 +348,11 @@ bool AtomicFileSink::commit() {
         discard();
         return false;
     };
+    if (m_straight) {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0 || fail(errno);
+    }
     if (::fsync(m_fd) != 0)
         return fail(errno);
     const int fd = m_fd;
@@ -361,8 +404,11 @@ bool CsvReader::refill() {
     }
     if (!m_started) {
         m_started = true;
-        if (m_end >= 3 && std::memcmp(m_buffer.data(), "\xEF\xBB\xBF", 3) == 0)
+        if (m_end >= 3 && std::memcmp(m_buffer.data(), "\xEF\xBB\xBF", 3) == 0) {
             m_position = 3;
+            if (m_position == m_end)
+                return refill(); // the mark was all there was so far
+        }
     }
     return m_position < m_end;
 }
@@ -403,8 +449,8 @@ bool CsvReader::next(CsvRecord& record) {
             if (recordBytes > kMaxRecordBytes) {
                 dropping = true;
                 if (record.error.empty())
-                    record.error = "the row is longer than " +
-                                   std::to_string(kMaxRecordBytes >> 20) + " MiB";
+                    record.error =
+                        "the row is longer than " + std::to_string(kMaxRecordBytes >> 20) + " MiB";
                 return;
             }
             field->append(bytes, count);
@@ -502,8 +548,8 @@ bool CsvReader::next(CsvRecord& record) {
         record.fields.resize(used);
         if (m_failed)
             return false;
-        const bool blank = used == 1 && !anyQuoted && record.error.empty() &&
-                           trimmed(record.fields[0]).empty();
+        const bool blank =
+            used == 1 && !anyQuoted && record.error.empty() && trimmed(record.fields[0]).empty();
         if (!blank)
             return true;
     }
@@ -649,13 +695,27 @@ bool appendJsonString(std::string& out, std::string_view text, bool replaceInval
         const auto c = static_cast<unsigned char>(data[i]);
         if (c < 0x80) {
             switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default: {
                 static constexpr char kHex[] = "0123456789abcdef";
                 const char escape[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
@@ -696,29 +756,106 @@ char* writePadded(char* p, int value, int width) {
     return p;
 }
 
-// The number as the JSON library dumps a double: shortest round-trip digits,
-// ".0" on whole numbers, null for infinities and NaN.
-void appendJsonNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
+// True when no byte of text leaves the plain ASCII run, tested eight bytes
+// at a time: a byte below 0x20, a quote, a backslash or a byte from 0x80 sets
+// the high bit of its lane.
+bool isPlain(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    auto zeroByteIn = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    const char* p = text.data();
+    std::size_t left = text.size();
+    while (left >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        // Bytes below 0x20: subtracting 0x20 borrows into the high bit for
+        // them (or for bytes from 0x80 up, which are caught anyway).
+        const std::uint64_t special = ((word - 0x20 * kOnes) & ~word & kHighs) |
+                                      zeroByteIn(word ^ ('"' * kOnes)) |
+                                      zeroByteIn(word ^ ('\\' * kOnes)) | (word & kHighs);
+        if (special != 0)
+            return false;
+        p += 8;
+        left -= 8;
     }
-    std::array<char, 64> buffer{};
-    char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-}
-
-bool appendJsonStringArray(std::string& out, const std::array<std::string, 11>& texts) {
-    out += '[';
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i != 0)
-            out += ',';
-        if (!appendJsonString(out, texts[i], false))
+    for (; left > 0; ++p, --left) {
+        if (kLeavesPlainRun[static_cast<unsigned char>(*p)])
             return false;
     }
-    out += ']';
     return true;
 }
+
+// Collects short pieces of JSON on the stack and hands them to the string in
+// one append, which saves most of the string's per-append bookkeeping. Texts
+// that need escapes, or are long, go through appendJsonString.
+class JsonScratch {
+public:
+    explicit JsonScratch(std::string& out) : m_out(out) {}
+    JsonScratch(const JsonScratch&) = delete;
+    JsonScratch& operator=(const JsonScratch&) = delete;
+    ~JsonScratch() { flush(); }
+
+    void flush() {
+        m_out.append(m_buffer, static_cast<std::size_t>(m_end - m_buffer));
+        m_end = m_buffer;
+    }
+    char* room(std::size_t size) {
+        if (static_cast<std::size_t>(m_buffer + sizeof m_buffer - m_end) < size)
+            flush();
+        return m_end;
+    }
+    void raw(std::string_view text) {
+        if (text.size() > sizeof m_buffer / 2) {
+            flush();
+            m_out.append(text);
+            return;
+        }
+        char* p = room(text.size());
+        std::copy(text.begin(), text.end(), p); // memcpy may not take an empty view's null data
+        m_end = p + text.size();
+    }
+    void raw(char c) { *room(1) = c, ++m_end; }
+    // A JSON string; false for text that is not UTF-8 (strict).
+    bool string(std::string_view text) {
+        if (text.size() > sizeof m_buffer / 2 || !isPlain(text)) {
+            flush();
+            return appendJsonString(m_out, text, false);
+        }
+        char* p = room(text.size() + 2);
+        *p++ = '"';
+        std::copy(text.begin(), text.end(), p); // memcpy may not take an empty view's null data
+        p += text.size();
+        *p++ = '"';
+        m_end = p;
+        return true;
+    }
+    bool strings(const std::array<std::string, 11>& texts) {
+        raw('[');
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (i != 0)
+                raw(',');
+            if (!string(texts[i]))
+                return false;
+        }
+        raw(']');
+        return true;
+    }
+    void padded(int value, int width) { m_end = writePadded(room(24), value, width); }
+    void number(double value) {
+        char* p = room(64);
+        if (!std::isfinite(value)) {
+            std::memcpy(p, "null", 4);
+            m_end = p + 4;
+            return;
+        }
+        m_end = nlohmann::detail::to_chars(p, p + 64, value);
+    }
+
+private:
+    std::string& m_out;
+    char m_buffer[2048];
+    char* m_end = m_buffer;
+};
 
 std::string_view sunSignOf(const ChartResult& chart) {
     const std::string& sun = chart.PlanetPositions[0];
@@ -767,7 +904,8 @@ void ChartJsonWriter::grow() {
     for (const Slot& slot : old) {
         if (slot.text == nullptr)
             continue;
-        std::size_t index = (std::hash<const void*>{}(slot.text) * 0x9E3779B97F4A7C15ull >> 20) & mask;
+        std::size_t index =
+            (std::hash<const void*>{}(slot.text) * 0x9E3779B97F4A7C15ull >> 20) & mask;
         while (m_slots[index].text != nullptr)
             index = (index + 1) & mask;
         m_slots[index] = slot;
@@ -778,7 +916,8 @@ const std::string* ChartJsonWriter::runFragment(std::string_view text, bool head
                                                 std::uint32_t color) {
     const std::uint32_t format = color | (heading ? 0x1000000u : 0u);
     std::size_t mask = m_slots.size() - 1;
-    std::size_t index = (std::hash<const void*>{}(text.data()) * 0x9E3779B97F4A7C15ull >> 20) & mask;
+    std::size_t index =
+        (std::hash<const void*>{}(text.data()) * 0x9E3779B97F4A7C15ull >> 20) & mask;
     for (;;) {
         const Slot& slot = m_slots[index];
         if (slot.text == nullptr)
@@ -811,103 +950,90 @@ bool ChartJsonWriter::append(std::string& text, const ChartResult& chart) {
 bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
     const BirthData& birth = chart.birth;
     const OutputBuffer::Mark start = buffer.mark();
-    auto fail = [&] {
+    bool ok = true;
+    {
+        JsonScratch json(buffer.text);
+        json.raw("{\"Name\":");
+        ok = json.string(birth.Name);
+        json.raw(",\"Date\":\"");
+        json.padded(birth.BirthYear, 4);
+        json.raw('-');
+        json.padded(birth.BirthMonth, 2);
+        json.raw('-');
+        json.padded(birth.BirthDay, 2);
+        json.raw("\",\"Time\":\"");
+        json.padded(birth.BirthHour, 2);
+        json.raw(':');
+        json.padded(birth.BirthMinute, 2);
+        json.raw("\",\"Zone\":");
+        ok = ok && json.string(zoneTextOf(chart));
+        json.raw(isTrue16(birth.IsDaylightSaving) ? ",\"DaylightSaving\":true"
+                                                  : ",\"DaylightSaving\":false");
+        const UniversalMoment& ut = chart.universalTime;
+        json.raw(",\"UniversalTime\":\"");
+        json.padded(ut.year, 4);
+        json.raw('-');
+        json.padded(ut.month, 2);
+        json.raw('-');
+        json.padded(ut.day, 2);
+        json.raw('T');
+        json.padded(ut.hour, 2);
+        json.raw(':');
+        json.padded(ut.minute, 2);
+        json.raw("Z\",\"SunSign\":");
+        ok = ok && json.string(sunSignOf(chart));
+        json.raw(",\"MoonSignName\":");
+        ok = ok && json.string(chart.MoonSignName);
+        json.raw(",\"Ascendant\":");
+        ok = ok && json.string(signNameOfPositionText(chart.AscendantText));
+        json.raw(",\"AscendantText\":");
+        ok = ok && json.string(chart.AscendantText);
+        json.raw(",\"MoonPositionText\":");
+        ok = ok && json.string(chart.MoonPositionText);
+        json.raw(",\"PlanetPositions\":");
+        ok = ok && json.strings(chart.PlanetPositions);
+        json.raw(",\"PlanetNames\":");
+        ok = ok && json.strings(chart.PlanetNames);
+        json.raw(",\"LongitudesDeg\":[");
+        for (std::size_t i = 0; i < chart.longitudesDeg.size(); ++i) {
+            if (i != 0)
+                json.raw(',');
+            json.number(chart.longitudesDeg[i]);
+        }
+        json.raw("],\"Houses\":{");
+        bool first = true;
+        for (int planet = 0; planet < kReportPlanetCount; ++planet) {
+            const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
+            if (house == 0)
+                continue;
+            if (!first)
+                json.raw(',');
+            first = false;
+            ok = ok && json.string(reportPlanetName(planet));
+            json.raw(':');
+            json.padded(house, 1);
+        }
+        json.raw("},\"Report\":[");
+    }
+    if (!ok) {
         buffer.rollback(start);
         return false;
-    };
-    std::string& out = buffer.text;
-
-    out += "{\"Name\":";
-    if (!appendJsonString(out, birth.Name, false))
-        return fail();
-    char date[64];
-    char* p = date;
-    p = writePadded(p, birth.BirthYear, 4);
-    *p++ = '-';
-    p = writePadded(p, birth.BirthMonth, 2);
-    *p++ = '-';
-    p = writePadded(p, birth.BirthDay, 2);
-    out += ",\"Date\":\"";
-    out.append(date, p);
-    p = date;
-    p = writePadded(p, birth.BirthHour, 2);
-    *p++ = ':';
-    p = writePadded(p, birth.BirthMinute, 2);
-    out += "\",\"Time\":\"";
-    out.append(date, p);
-    out += "\",\"Zone\":";
-    if (!appendJsonString(out, zoneTextOf(chart), false))
-        return fail();
-    out += isTrue16(birth.IsDaylightSaving) ? ",\"DaylightSaving\":true" : ",\"DaylightSaving\":false";
-    const UniversalMoment& ut = chart.universalTime;
-    p = date;
-    p = writePadded(p, ut.year, 4);
-    *p++ = '-';
-    p = writePadded(p, ut.month, 2);
-    *p++ = '-';
-    p = writePadded(p, ut.day, 2);
-    *p++ = 'T';
-    p = writePadded(p, ut.hour, 2);
-    *p++ = ':';
-    p = writePadded(p, ut.minute, 2);
-    out += ",\"UniversalTime\":\"";
-    out.append(date, p);
-    out += "Z\",\"SunSign\":";
-    if (!appendJsonString(out, sunSignOf(chart), false))
-        return fail();
-    out += ",\"MoonSignName\":";
-    if (!appendJsonString(out, chart.MoonSignName, false))
-        return fail();
-    out += ",\"Ascendant\":";
-    if (!appendJsonString(out, signNameOfPositionText(chart.AscendantText), false))
-        return fail();
-    out += ",\"AscendantText\":";
-    if (!appendJsonString(out, chart.AscendantText, false))
-        return fail();
-    out += ",\"MoonPositionText\":";
-    if (!appendJsonString(out, chart.MoonPositionText, false))
-        return fail();
-    out += ",\"PlanetPositions\":";
-    if (!appendJsonStringArray(out, chart.PlanetPositions))
-        return fail();
-    out += ",\"PlanetNames\":";
-    if (!appendJsonStringArray(out, chart.PlanetNames))
-        return fail();
-    out += ",\"LongitudesDeg\":[";
-    for (std::size_t i = 0; i < chart.longitudesDeg.size(); ++i) {
-        if (i != 0)
-            out += ',';
-        appendJsonNumber(out, chart.longitudesDeg[i]);
     }
-    out += "],\"Houses\":{";
     bool first = true;
-    for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
-        if (house == 0)
-            continue;
-        if (!first)
-            out += ',';
-        first = false;
-        if (!appendJsonString(out, reportPlanetName(planet), false))
-            return fail();
-        out += ':';
-        p = date;
-        p = writePadded(p, house, 1);
-        out.append(date, p);
-    }
-    out += "},\"Report\":[";
-    first = true;
     for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
-        const std::uint32_t color = (std::uint32_t{run.color.r} << 16) |
-                                    (std::uint32_t{run.color.g} << 8) | run.color.b;
+        const std::uint32_t color =
+            (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
         const std::string* fragment = runFragment(run.text, run.heading, color);
-        if (fragment == nullptr)
-            return fail();
+        if (fragment == nullptr) {
+            buffer.rollback(start);
+            return false;
+        }
         // The fragment starts with the comma that separates it from the run before.
-        buffer.appendStable(first ? std::string_view(*fragment).substr(1) : std::string_view(*fragment));
+        buffer.appendStable(first ? std::string_view(*fragment).substr(1)
+                                  : std::string_view(*fragment));
         first = false;
     }
-    out += "]}";
+    buffer.text += "]}";
     return true;
 }
 
@@ -937,9 +1063,9 @@ void appendCsvField(std::string& out, std::string_view text) {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> kCsvBodyNames{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto",
-    "Asc"};
+constexpr std::array<std::string_view, 11> kCsvBodyNames{"Sun",     "Moon",    "Mercury", "Venus",
+                                                         "Mars",    "Jupiter", "Saturn",  "Uranus",
+                                                         "Neptune", "Pluto",   "Asc"};
 
 // The number of columns between the name and the line: positions, labels, houses.
 constexpr std::size_t kCsvChartColumns = 11 + 11 + 10;
@@ -1057,57 +1183,65 @@ private:
     bool m_stop = false;
 };
 
-struct WorkerState {
-    OutputBuffer output;
+// What a stretch of rows gave besides its output: the lines for the
+// diagnostics and the counts.
+struct ChunkTally {
     std::string diagnostics;
     std::uint64_t charted = 0, refused = 0;
+};
+
+struct Worker {
     ChartJsonWriter json;
     std::string failure; // an exception that escaped a row
 };
 
 class BatchRun {
 public:
-    BatchRun(const BatchColumns& columns, BatchFormat format) : m_columns(columns), m_format(format) {}
+    BatchRun(const BatchColumns& columns, BatchFormat format)
+        : m_columns(columns), m_format(format) {}
 
-    void row(const CsvRecord& record, WorkerState& state) const {
+    void row(const CsvRecord& record, OutputBuffer& output, ChunkTally& tally,
+             ChartJsonWriter& json) const {
         const auto entries = batchRowEntries(record, m_columns);
         if (const auto* error = std::get_if<OptionError>(&entries)) {
-            refuse(record, error->message, state);
+            refuse(record, error->message, output, tally);
             return;
         }
         const auto outcome = proceed(std::get<BirthEntries>(entries), UtCorrection{});
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-            refuse(record, refusal->message, state);
+            refuse(record, refusal->message, output, tally);
             return;
         }
         const ChartResult& chart = std::get<ChartResult>(outcome);
         if (m_format == BatchFormat::Csv) {
-            appendChartCsv(state.output.text, chart, record.line);
-        } else if (state.json.append(state.output, chart)) {
-            state.output.text += '\n';
+            appendChartCsv(output.text, chart, record.line);
+        } else if (json.append(output, chart)) {
+            output.text += '\n';
         } else {
-            refuse(record, "the chart's texts are not valid UTF-8", state);
+            refuse(record, "the chart's texts are not valid UTF-8", output, tally);
             return;
         }
-        ++state.charted;
+        ++tally.charted;
     }
 
 private:
-    void refuse(const CsvRecord& record, std::string_view message, WorkerState& state) const {
+    void refuse(const CsvRecord& record, std::string_view message, OutputBuffer& output,
+                ChunkTally& tally) const {
         if (m_format == BatchFormat::Csv) {
             const std::size_t namePosition = m_columns.position[0];
-            const std::string_view name = record.error.empty() && namePosition < record.fields.size()
-                                              ? std::string_view(record.fields[namePosition])
-                                              : std::string_view{};
-            appendBatchErrorCsv(state.output.text, name, record.line, message);
+            const std::string_view name =
+                record.error.empty() && namePosition < record.fields.size()
+                    ? std::string_view(record.fields[namePosition])
+                    : std::string_view{};
+            appendBatchErrorCsv(output.text, name, record.line, message);
         } else {
-            appendBatchErrorJson(state.output.text, record.line, message);
-            state.output.text += '\n';
+            appendBatchErrorJson(output.text, record.line, message);
+            output.text += '\n';
         }
-        state.diagnostics += "line " + std::to_string(record.line) + ": ";
-        state.diagnostics.append(message);
-        state.diagnostics += '\n';
-        ++state.refused;
+        tally.diagnostics += "line " + std::to_string(record.line) + ": ";
+        tally.diagnostics.append(message);
+        tally.diagnostics += '\n';
+        ++tally.refused;
     }
 
     BatchColumns m_columns;
@@ -1137,26 +1271,39 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     if (options.format == BatchFormat::Csv && !output.write(batchCsvHeader()))
         return fail(output.error());
 
+    // The rows are read a block at a time; the workers take them a chunk at
+    // a time, so a worker slowed down by other programs holds up no one, and
+    // the chunks are written in order.
     const unsigned jobs = std::max(1u, options.jobs);
-    const std::size_t rowsPerJob = std::max<std::size_t>(1, options.rowsPerJob);
-    std::vector<CsvRecord> block(jobs * rowsPerJob);
-    std::vector<WorkerState> states(jobs);
+    const std::size_t chunkRows = std::max<std::size_t>(1, options.rowsPerChunk);
+    const std::size_t blockSize = std::max<std::size_t>(1, options.rowsPerJob) * jobs;
+    std::vector<CsvRecord> block(blockSize);
+    const std::size_t chunkCount = (blockSize + chunkRows - 1) / chunkRows;
+    std::vector<OutputBuffer> chunkOutputs(chunkCount);
+    std::vector<ChunkTally> chunkTallies(chunkCount);
+    std::vector<Worker> workers(jobs);
     std::size_t blockRows = 0;
-    std::size_t sliceRows = 0;
+    std::atomic<std::size_t> nextChunk{0};
     const BatchRun run(std::get<BatchColumns>(columns), options.format);
 
-    WorkerPool pool(jobs, [&](unsigned worker) {
-        WorkerState& state = states[worker];
-        const std::size_t begin = std::min(blockRows, worker * sliceRows);
-        const std::size_t end = std::min(blockRows, begin + sliceRows);
+    WorkerPool pool(jobs, [&](unsigned index) {
+        Worker& worker = workers[index];
         try {
-            for (std::size_t i = begin; i < end; ++i)
-                run.row(block[i], state);
+            for (;;) {
+                const std::size_t chunk = nextChunk.fetch_add(1, std::memory_order_relaxed);
+                const std::size_t begin = chunk * chunkRows;
+                if (begin >= blockRows)
+                    break;
+                const std::size_t end = std::min(blockRows, begin + chunkRows);
+                for (std::size_t i = begin; i < end; ++i)
+                    run.row(block[i], chunkOutputs[chunk], chunkTallies[chunk], worker.json);
+            }
         } catch (const std::exception& e) {
-            state.failure = e.what();
+            worker.failure = e.what();
         }
     });
 
+    std::string diagnosticLines;
     bool more = true;
     while (more) {
         blockRows = 0;
@@ -1165,20 +1312,26 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
         more = blockRows == block.size();
         if (blockRows == 0)
             break;
-        sliceRows = (blockRows + jobs - 1) / jobs;
+        nextChunk.store(0, std::memory_order_relaxed);
         pool.runAll();
-        for (WorkerState& state : states) {
-            if (!state.failure.empty())
-                return fail("a row could not be charted: " + state.failure);
-            if (!output.write(state.output))
-                return fail(output.error());
-            diagnostics.write(state.diagnostics);
-            outcome.charted += state.charted;
-            outcome.refused += state.refused;
-            state.output.clear();
-            state.diagnostics.clear();
-            state.charted = state.refused = 0;
+        for (const Worker& worker : workers) {
+            if (!worker.failure.empty())
+                return fail("a row could not be charted: " + worker.failure);
         }
+        const std::size_t used = (blockRows + chunkRows - 1) / chunkRows;
+        if (!output.write(chunkOutputs.data(), used))
+            return fail(output.error());
+        diagnosticLines.clear();
+        for (std::size_t i = 0; i < used; ++i) {
+            ChunkTally& tally = chunkTallies[i];
+            diagnosticLines += tally.diagnostics;
+            outcome.charted += tally.charted;
+            outcome.refused += tally.refused;
+            tally.diagnostics.clear();
+            tally.charted = tally.refused = 0;
+            chunkOutputs[i].clear();
+        }
+        diagnostics.write(diagnosticLines);
     }
     if (reader.failed())
         return fail(reader.error());

@@ -17,8 +17,9 @@
 //
 // Everything streams: the input is read in chunks and the output written per
 // block of rows, so memory stays flat however long the input is. Several
-// workers may chart the rows of a block side by side; the blocks are written
-// in order, so the output does not depend on the number of workers.
+// workers may chart the rows of a block side by side, each taking the next
+// small chunk of rows when it is free; the chunks are written in input order,
+// so the output does not depend on the number of workers.
 #pragma once
 
 #include "ChartOptions.h"
@@ -130,8 +131,9 @@ public:
     virtual ~ByteSink() = default;
     // False, with error() set, when the data could not be written whole.
     virtual bool write(std::string_view data) = 0;
-    // Everything in the buffer, in order.
-    virtual bool write(const OutputBuffer& buffer);
+    // Everything in count buffers, in order.
+    virtual bool write(const OutputBuffer* buffers, std::size_t count);
+    bool write(const OutputBuffer& buffer) { return write(&buffer, 1); }
     const std::string& error() const { return m_error; }
 
 protected:
@@ -142,8 +144,9 @@ protected:
 class FdSink final : public ByteSink {
 public:
     FdSink(int fd, std::string name) : m_fd(fd), m_name(std::move(name)) {}
+    using ByteSink::write;
     bool write(std::string_view data) override;
-    bool write(const OutputBuffer& buffer) override;
+    bool write(const OutputBuffer* buffers, std::size_t count) override;
 
 private:
     int m_fd;
@@ -153,6 +156,7 @@ private:
 // Collects everything in a string.
 class StringSink final : public ByteSink {
 public:
+    using ByteSink::write;
     bool write(std::string_view data) override {
         text.append(data);
         return true;
@@ -163,12 +167,14 @@ public:
 // Drops everything and counts the bytes.
 class NullSink final : public ByteSink {
 public:
+    using ByteSink::write;
     bool write(std::string_view data) override {
         bytes += data.size();
         return true;
     }
-    bool write(const OutputBuffer& buffer) override {
-        bytes += buffer.size();
+    bool write(const OutputBuffer* buffers, std::size_t count) override {
+        for (std::size_t i = 0; i < count; ++i)
+            bytes += buffers[i].size();
         return true;
     }
     std::uint64_t bytes = 0;
@@ -178,7 +184,8 @@ public:
 // beside the target, commit() flushes it to disk and renames it into place.
 // Without a successful commit() the temporary file is removed, also when the
 // program is ended by SIGINT, SIGTERM or SIGHUP, and an existing target keeps
-// its old content.
+// its old content. A target that is a device, a pipe or a socket (/dev/null,
+// /dev/stdout) is written to directly instead of being replaced.
 class AtomicFileSink final : public ByteSink {
 public:
     AtomicFileSink() = default;
@@ -186,14 +193,16 @@ public:
     AtomicFileSink& operator=(const AtomicFileSink&) = delete;
     ~AtomicFileSink() override;
     bool open(const std::string& path);
+    using ByteSink::write;
     bool write(std::string_view data) override;
-    bool write(const OutputBuffer& buffer) override;
+    bool write(const OutputBuffer* buffers, std::size_t count) override;
     bool commit();
     // Removes the temporary file; the target stays as it was.
     void discard();
 
 private:
     int m_fd = -1;
+    bool m_straight = false; // writing to the target itself
     std::string m_path, m_temporary;
 };
 
@@ -236,8 +245,8 @@ private:
 // From a row to birth entries
 
 // The input columns, in the order BatchColumns keeps their positions.
-inline constexpr std::array<std::string_view, 7> kBatchColumnNames{
-    "name", "date", "time", "zone", "lon", "lat", "dst"};
+inline constexpr std::array<std::string_view, 7> kBatchColumnNames{"name", "date", "time", "zone",
+                                                                   "lon",  "lat",  "dst"};
 
 // Where each of the seven columns stands in a row, by kBatchColumnNames order.
 struct BatchColumns {
@@ -318,14 +327,15 @@ enum class BatchFormat { JsonLines, Csv };
 struct BatchOptions {
     BatchFormat format = BatchFormat::JsonLines;
     unsigned jobs = 1;            // workers charting side by side, at least 1
-    std::size_t rowsPerJob = 64;  // rows each worker takes from a block
+    std::size_t rowsPerJob = 64;  // rows read per worker for each block
+    std::size_t rowsPerChunk = 8; // rows a worker takes from the block at a time
 };
 
 struct BatchOutcome {
-    int status = 0;             // 0 every row charted, 1 some refused, 2 failed
-    std::uint64_t charted = 0;  // rows written as charts
-    std::uint64_t refused = 0;  // rows written as errors
-    std::string error;          // why the run failed (status 2)
+    int status = 0;            // 0 every row charted, 1 some refused, 2 failed
+    std::uint64_t charted = 0; // rows written as charts
+    std::uint64_t refused = 0; // rows written as errors
+    std::string error;         // why the run failed (status 2)
 };
 
 // Reads the CSV from input, writes the charts to output and one line per

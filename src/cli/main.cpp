@@ -32,11 +32,13 @@ int printError(const std::string& message) {
     return kExitRefused;
 }
 
-constexpr const char* kBatchHelp = R"(Batch: --batch FILE (- for standard input) reads CSV whose header names the
+constexpr const char* kBatchHelp =
+    R"(Batch: --batch FILE (- for standard input) reads CSV whose header names the
 columns name,date,time,zone,lon,lat,dst (any order, any case), one chart per
-row, each field in the form of the option of the same name; dst is empty, 0,
-false or no for off and 1, true or yes for on. Quoted fields, CRLF or LF line
-ends and a byte order mark are accepted, blank lines skipped. The output keeps
+row, each field in the form of the option of the same name (blanks around
+all but the name ignored); dst is empty, 0, false or no for off and 1, true or
+yes for on. Quoted fields, CRLF or LF line ends and a byte order mark are
+accepted, blank lines skipped. The output keeps
 the input order: one compact JSON object per line (as --format json), or with
 --format csv a header and per chart the name, the positions Sun..Pluto and
 Asc, their labels (retrograde planets marked " (R) "), the houses Sun..Pluto,
@@ -112,19 +114,18 @@ int main(int argc, char** argv) {
     chartOptions.push_back(
         app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
             ->capture_default_str());
-    chartOptions.push_back(
-        app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
-            ->capture_default_str());
+    chartOptions.push_back(app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
+                               ->capture_default_str());
     chartOptions.push_back(
         app.add_option("--zone", texts.zone,
                        "Time zone: list position 0-70 or an abbreviation such as IST")
             ->capture_default_str());
-    chartOptions.push_back(app.add_option("--lon", texts.longitude,
-                                          "Longitude, DDD:MM followed by E or W")
-                               ->capture_default_str());
-    chartOptions.push_back(app.add_option("--lat", texts.latitude,
-                                          "Latitude, DD:MM followed by N or S")
-                               ->capture_default_str());
+    chartOptions.push_back(
+        app.add_option("--lon", texts.longitude, "Longitude, DDD:MM followed by E or W")
+            ->capture_default_str());
+    chartOptions.push_back(
+        app.add_option("--lat", texts.latitude, "Latitude, DD:MM followed by N or S")
+            ->capture_default_str());
     chartOptions.push_back(
         app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force"));
     CLI::Option* formatOption =
@@ -133,7 +134,8 @@ int main(int argc, char** argv) {
             ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output");
     CLI::Option* batchOption =
-        app.add_option("--batch", batchInput, "Chart every row of this CSV file (- for standard input)")
+        app.add_option("--batch", batchInput,
+                       "Chart every row of this CSV file (- for standard input)")
             ->type_name("FILE");
     for (CLI::Option* option : chartOptions)
         batchOption->excludes(option);

@@ -1,0 +1,435 @@
+// The batch's parts in-process: the JSON writer against the JSON library, the
+// CSV reader cut at every byte, the header, the gathered writes, the run with
+// several workers.
+#include "Batch.h"
+#include "ChartOutput.h"
+
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace orbenza::cli {
+namespace {
+
+// Birth entries spread over the years, zones, hemispheres and clock times.
+BirthEntries randomEntries(std::mt19937& random, std::string name) {
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    BirthEntries entries;
+    entries.fields.name = std::move(name);
+    entries.fields.year = pick(1901, 2050);
+    entries.fields.monthPosition = pick(0, 11);
+    entries.fields.dayPosition = pick(0, 27);
+    entries.fields.longitudeDegrees = std::to_string(pick(0, 179));
+    entries.fields.longitudeMinutes = std::to_string(pick(0, 59));
+    entries.fields.latitudeDegrees = std::to_string(pick(0, 89));
+    entries.fields.latitudeMinutes = std::to_string(pick(0, 59));
+    entries.hour = pick(0, 23);
+    entries.minute = pick(0, 59);
+    entries.zonePosition = pick(0, 70);
+    entries.east = pick(0, 1) == 1;
+    entries.south = pick(0, 1) == 1;
+    entries.daylightSaving = pick(0, 3) == 0;
+    return entries;
+}
+
+// Where two long texts first differ, with some context, for a readable failure.
+std::string firstDifference(const std::string& actual, const std::string& expected) {
+    std::size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    const std::size_t from = at < 40 ? 0 : at - 40;
+    return "first difference at byte " + std::to_string(at) + "\n  writer:  ..." +
+           actual.substr(from, 100) + "\n  library: ..." + expected.substr(from, 100);
+}
+
+TEST(ChartJsonWriter, WritesTheSameBytesAsTheJsonLibrary) {
+    // Names that exercise every escape: quotes, backslashes, the short
+    // escapes, other control characters, DEL, two-, three- and four-byte UTF-8.
+    const std::vector<std::string> names{"ANNA",
+                                         "O'Brien, \"Jr.\"",
+                                         "back\\slash",
+                                         "tab\there\nnew\rline\b\f",
+                                         std::string("nul\0and\x01\x1f", 9),
+                                         "del\x7f",
+                                         "J\xC3\xB6rg",
+                                         "\xE0\xA4\xB0\xE0\xA4\xBE\xE0\xA4\xAE",
+                                         "\xF0\x9F\x8C\x99 moon",
+                                         "  "};
+    std::mt19937 random(1985);
+    ChartJsonWriter writer;
+    int compared = 0;
+    for (int i = 0; i < 600; ++i) {
+        const BirthEntries entries =
+            randomEntries(random, names[static_cast<std::size_t>(i) % names.size()]);
+        const auto outcome = proceed(entries, {});
+        const auto* chart = std::get_if<ChartResult>(&outcome);
+        if (chart == nullptr)
+            continue; // "  " is refused: no chart to write
+        std::string fast;
+        ASSERT_TRUE(writer.append(fast, *chart)) << entries.fields.name;
+        const std::string library = chartJson(*chart).dump();
+        ASSERT_TRUE(fast == library) << "chart " << i << " born " << entries.fields.year << ": "
+                                     << firstDifference(fast, library);
+        ++compared;
+    }
+    EXPECT_GE(compared, 500);
+}
+
+TEST(ChartJsonWriter, EscapesASpecialByteWhereverItStands) {
+    // The plain-text scan reads eight bytes at a time: put each kind of byte
+    // that needs care at every place of a word and of the tail after it.
+    std::mt19937 random(11);
+    ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "x"), {}));
+    ChartJsonWriter writer;
+    const std::vector<std::string> specials{
+        "\"", "\\",   "\n",       std::string(1, '\0'), "\x1f",
+        " ",  "\x7f", "\xC3\xA9", "\xE2\x82\xAC",       "\xF0\x9F\x8C\x99"};
+    for (const std::string& special : specials) {
+        for (std::size_t at = 0; at <= 20; ++at) {
+            chart.birth.Name = std::string(at, 'a') + special + std::string(20 - at, 'b');
+            std::string fast;
+            ASSERT_TRUE(writer.append(fast, chart));
+            const std::string library = chartJson(chart).dump();
+            ASSERT_TRUE(fast == library) << "byte " << at << ": " << firstDifference(fast, library);
+        }
+    }
+}
+
+TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
+    // Whole and negative longitudes, no zone row, out-of-range numbers, an
+    // empty report: whatever a chart holds, the bytes agree.
+    std::mt19937 random(7);
+    auto outcome = proceed(randomEntries(random, "X"), {});
+    ChartResult chart = std::get<ChartResult>(outcome);
+    chart.longitudesDeg = {0.0,
+                           -0.0,
+                           360.0,
+                           1e-9,
+                           123456789.125,
+                           -5.5,
+                           1e21,
+                           0.1,
+                           0.2,
+                           0.30000000000000004,
+                           359.99999999999994};
+    chart.zonePosition = -1;
+    chart.birth.BirthYear = -5;
+    chart.universalTime.hour = 123;
+    chart.planetHouses = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6};
+    chart.PlanetPositions[10] = "nonsense";
+    ChartJsonWriter writer;
+    std::string fast;
+    ASSERT_TRUE(writer.append(fast, chart));
+    const std::string library = chartJson(chart).dump();
+    EXPECT_TRUE(fast == library) << firstDifference(fast, library);
+}
+
+TEST(ChartJsonWriter, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {
+    std::mt19937 random(3);
+    ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "ok"), {}));
+    ChartJsonWriter writer;
+    for (const std::string bad :
+         {"\xFF", "caf\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        chart.birth.Name = bad;
+        std::string out = "kept";
+        EXPECT_FALSE(writer.append(out, chart));
+        EXPECT_EQ(out, "kept");
+        EXPECT_THROW((void)chartJson(chart).dump(), nlohmann::json::type_error);
+        EXPECT_FALSE(isUtf8(bad));
+    }
+    EXPECT_TRUE(isUtf8("\xF4\x8F\xBF\xBF \xEF\xBF\xBD \xC2\x80"));
+}
+
+TEST(BatchErrorJson, EscapesTheMessageAndReplacesBadBytes) {
+    std::string out;
+    appendBatchErrorJson(out, 12, "date must look like \"x\xFF\"");
+    EXPECT_EQ(out, "{\"line\":12,\"error\":\"date must look like \\\"x\xEF\xBF\xBD\\\"\"}");
+    EXPECT_EQ(nlohmann::json::parse(out).at("line"), 12);
+}
+
+// Reads every record of text, handing the reader chunkSize bytes at a time.
+std::vector<CsvRecord> readAll(std::string_view text, std::size_t chunkSize) {
+    StringSource source(text, chunkSize);
+    CsvReader reader(source);
+    std::vector<CsvRecord> records;
+    CsvRecord record;
+    while (reader.next(record))
+        records.push_back(record);
+    EXPECT_FALSE(reader.failed());
+    return records;
+}
+
+TEST(CsvReader, SplitsQuotedFieldsAndCountsPhysicalLines) {
+    const std::string text = "\xEF\xBB\xBF"
+                             "name,date\r\n"
+                             "\r\n"
+                             "\"Smith, J\",\"say \"\"hi\"\"\"\r\n"
+                             "  \t \n"
+                             "\"two\nlines\",x\n"
+                             "plain,\"\"\n"
+                             "last,no line end";
+    for (std::size_t chunk :
+         {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7}, std::size_t{1 << 16}}) {
+        const auto records = readAll(text, chunk);
+        ASSERT_EQ(records.size(), 5u) << "chunk " << chunk;
+        EXPECT_EQ(records[0].fields, (std::vector<std::string>{"name", "date"})) << chunk;
+        EXPECT_EQ(records[0].line, 1u);
+        EXPECT_EQ(records[1].fields, (std::vector<std::string>{"Smith, J", "say \"hi\""}));
+        EXPECT_EQ(records[1].line, 3u);
+        EXPECT_EQ(records[2].fields, (std::vector<std::string>{"two\nlines", "x"}));
+        EXPECT_EQ(records[2].line, 5u);
+        EXPECT_EQ(records[3].fields, (std::vector<std::string>{"plain", ""}));
+        EXPECT_EQ(records[3].line, 7u);
+        EXPECT_EQ(records[4].fields, (std::vector<std::string>{"last", "no line end"}));
+        EXPECT_EQ(records[4].line, 8u);
+        for (const auto& record : records)
+            EXPECT_TRUE(record.error.empty()) << record.error;
+    }
+}
+
+TEST(CsvReader, ReportsMalformedRecordsAndGoesOn) {
+    const auto records = readAll("a,\"b\"c,d\n\"\"\nok,1\n\"open,\nnever closed", 4);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].error, "text follows a closing quote");
+    EXPECT_EQ(records[0].fields.size(), 3u);
+    EXPECT_EQ(records[1].fields,
+              std::vector<std::string>{""}); // a quoted empty field is no blank line
+    EXPECT_TRUE(records[2].error.empty());
+    EXPECT_EQ(records[2].line, 3u);
+    EXPECT_EQ(records[3].error, "a quoted field is not closed");
+    EXPECT_EQ(records[3].line, 4u);
+}
+
+TEST(CsvReader, DropsTheTextOfAnOverlongRecord) {
+    std::string text = "\"" + std::string(CsvReader::kMaxRecordBytes + 10, 'x') + "\"\nnext,row\n";
+    const auto records = readAll(text, 1 << 16);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(records[0].error.find("longer than"), std::string::npos);
+    EXPECT_LE(records[0].fields[0].size(), CsvReader::kMaxRecordBytes);
+    EXPECT_EQ(records[1].fields, (std::vector<std::string>{"next", "row"}));
+}
+
+TEST(BatchHeader, TakesTheSevenColumnsInAnyOrderAndCase) {
+    const auto columns = batchColumns({"DST", " Lat", "lon ", "Zone", "time", "date", "NAME"});
+    ASSERT_TRUE(std::holds_alternative<BatchColumns>(columns));
+    EXPECT_EQ(std::get<BatchColumns>(columns).position,
+              (std::array<std::size_t, 7>{6, 5, 4, 3, 2, 1, 0}));
+
+    struct Row {
+        std::vector<std::string> header;
+        std::string says;
+    };
+    const Row bad[] = {
+        {{"name", "date", "time", "zone", "lon", "lat"}, "lacks the column dst"},
+        {{"name", "date", "time", "zone", "lon", "lat", "dst", "city"}, "unknown column \"city\""},
+        {{"name", "date", "time", "zone", "lon", "lat", "Name"}, "column name twice"},
+    };
+    for (const auto& row : bad) {
+        const auto result = batchColumns(row.header);
+        ASSERT_TRUE(std::holds_alternative<OptionError>(result)) << row.says;
+        EXPECT_NE(std::get<OptionError>(result).message.find(row.says), std::string::npos)
+            << std::get<OptionError>(result).message;
+    }
+}
+
+TEST(BatchRow, DaylightSavingWordsAndFieldErrors) {
+    for (std::string_view off : {"", "0", "false", "FALSE", "No"})
+        EXPECT_EQ(std::get<bool>(parseDaylightSaving(off)), false) << off;
+    for (std::string_view on : {"1", "true", "True", "YES"})
+        EXPECT_EQ(std::get<bool>(parseDaylightSaving(on)), true) << on;
+    for (std::string_view bad : {"2", "y", "on", "-1"})
+        EXPECT_TRUE(std::holds_alternative<OptionError>(parseDaylightSaving(bad))) << bad;
+
+    BatchColumns columns;
+    columns.position = {0, 1, 2, 3, 4, 5, 6};
+    CsvRecord record;
+    record.fields = {"Anna", " 1985-06-15 ", "14:30", "IST", "77:13E", "28:39N", " yes "};
+    const auto entries = batchRowEntries(record, columns);
+    ASSERT_TRUE(std::holds_alternative<BirthEntries>(entries));
+    EXPECT_TRUE(std::get<BirthEntries>(entries).daylightSaving);
+    EXPECT_EQ(std::get<BirthEntries>(entries).fields.year, 1985);
+
+    record.fields[1] = "15.06.1985";
+    EXPECT_EQ(std::get<OptionError>(batchRowEntries(record, columns)).message,
+              "date must look like YYYY-MM-DD, not \"15.06.1985\"");
+    record.fields.pop_back();
+    EXPECT_EQ(std::get<OptionError>(batchRowEntries(record, columns)).message,
+              "the row has 6 fields, not 7");
+}
+
+TEST(OutputBuffer, GathersTextAndStablePiecesInOrder) {
+    const std::string stable = "<stable>";
+    OutputBuffer buffer;
+    buffer.text += "a";
+    buffer.appendStable(stable);
+    buffer.text += "b";
+    const auto mark = buffer.mark();
+    buffer.appendStable(stable);
+    buffer.text += "dropped";
+    buffer.rollback(mark);
+    buffer.text += "c";
+    EXPECT_EQ(buffer.flattened(), "a<stable>bc");
+    EXPECT_EQ(buffer.size(), 11u);
+}
+
+TEST(FdSink, WritesManyPiecesWholeThroughAPipe) {
+    // More pieces than one gathered write takes and more bytes than a pipe
+    // holds, so the writes come back partial and must be resumed.
+    std::vector<std::string> stable;
+    for (int i = 0; i < 3000; ++i)
+        stable.push_back(
+            std::string(static_cast<std::size_t>(i % 97 + 1), static_cast<char>('a' + i % 26)));
+    OutputBuffer buffer;
+    std::string expected;
+    for (int i = 0; i < 3000; ++i) {
+        buffer.text += std::to_string(i);
+        expected += std::to_string(i);
+        buffer.appendStable(stable[static_cast<std::size_t>(i)]);
+        expected += stable[static_cast<std::size_t>(i)];
+    }
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    std::string received;
+    std::thread reader([&] {
+        char chunk[1000];
+        ssize_t got;
+        while ((got = ::read(fds[0], chunk, sizeof chunk)) > 0)
+            received.append(chunk, static_cast<std::size_t>(got));
+    });
+    FdSink sink(fds[1], "the pipe");
+    EXPECT_TRUE(sink.write(buffer));
+    ::close(fds[1]);
+    reader.join();
+    ::close(fds[0]);
+    EXPECT_EQ(received, expected);
+}
+
+std::string generatedCsv(int rows) {
+    std::mt19937 random(42);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::string csv = "name,date,time,zone,lon,lat,dst\n";
+    char row[160];
+    for (int i = 0; i < rows; ++i) {
+        // Every 17th row has a day that its month lacks, every 29th an empty name.
+        char name[16] = "";
+        if (i % 29 != 0)
+            std::snprintf(name, sizeof name, "P%d", i);
+        std::snprintf(row, sizeof row, "%s,%04d-%02d-%02d,%02d:%02d,%d,%d:%02d%c,%d:%02d%c,%s\n",
+                      name, pick(1901, 2050), pick(1, 12), i % 17 == 0 ? 31 : pick(1, 28),
+                      pick(0, 23), pick(0, 59), pick(0, 70), pick(0, 179), pick(0, 59),
+                      pick(0, 1) ? 'E' : 'W', pick(0, 89), pick(0, 59), pick(0, 1) ? 'N' : 'S',
+                      pick(0, 1) ? "yes" : "");
+        csv += row;
+    }
+    return csv;
+}
+
+TEST(RunBatch, SeveralWorkersWriteWhatOneWrites) {
+    const std::string csv = generatedCsv(700);
+    auto run = [&](unsigned jobs, std::size_t rowsPerJob, std::size_t rowsPerChunk,
+                   BatchFormat format) {
+        StringSource input(csv, 4093);
+        StringSink output, diagnostics;
+        BatchOptions options;
+        options.jobs = jobs;
+        options.rowsPerJob = rowsPerJob;
+        options.rowsPerChunk = rowsPerChunk;
+        options.format = format;
+        const BatchOutcome outcome = runBatch(input, output, diagnostics, options);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.charted + outcome.refused, 700u);
+        return output.text + "\n--\n" + diagnostics.text;
+    };
+    for (BatchFormat format : {BatchFormat::JsonLines, BatchFormat::Csv}) {
+        const std::string one = run(1, 64, 8, format);
+        EXPECT_EQ(run(3, 5, 1, format), one);
+        EXPECT_EQ(run(2, 1, 1, format), one);
+        EXPECT_EQ(run(2, 64, 3, format), one);
+        EXPECT_EQ(run(4, 1000, 64, format), one);
+        EXPECT_EQ(run(1, 7, 1000, format), one);
+    }
+}
+
+TEST(RunBatch, EveryLineIsTheChartsJsonOrItsError) {
+    const std::string csv = generatedCsv(120);
+    StringSource input(csv);
+    StringSink output, diagnostics;
+    const BatchOutcome outcome = runBatch(input, output, diagnostics, {});
+    ASSERT_EQ(outcome.status, 1);
+
+    // Redo every row by hand: the chart's JSON or the error, in input order.
+    StringSource again(csv);
+    CsvReader reader(again);
+    CsvRecord record;
+    ASSERT_TRUE(reader.next(record));
+    const auto columns = std::get<BatchColumns>(batchColumns(record.fields));
+    std::string expected;
+    std::uint64_t refused = 0;
+    while (reader.next(record)) {
+        const auto entries = batchRowEntries(record, columns);
+        const auto outcomeOfRow = proceed(std::get<BirthEntries>(entries), {});
+        if (const auto* refusal = std::get_if<InputRefusal>(&outcomeOfRow)) {
+            expected +=
+                nlohmann::ordered_json{{"line", record.line}, {"error", refusal->message}}.dump();
+            ++refused;
+        } else {
+            expected += chartJson(std::get<ChartResult>(outcomeOfRow)).dump();
+        }
+        expected += '\n';
+    }
+    EXPECT_EQ(output.text, expected);
+    EXPECT_EQ(outcome.refused, refused);
+    EXPECT_GT(refused, 5u);
+}
+
+TEST(AtomicFileSink, AppearsWholeOnCommitAndNotAtAllOtherwise) {
+    char dir[] = "/tmp/orbenza-batch-unit-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    const std::string path = std::string(dir) + "/out.jsonl";
+    auto entries = [&] {
+        int count = 0;
+        if (auto* d = ::opendir(dir)) {
+            while (auto* e = ::readdir(d))
+                count += e->d_name[0] != '.';
+            ::closedir(d);
+        }
+        return count;
+    };
+    {
+        AtomicFileSink sink;
+        ASSERT_TRUE(sink.open(path));
+        ASSERT_TRUE(sink.write(std::string_view("half")));
+        EXPECT_EQ(entries(), 1); // the temporary file only
+        EXPECT_NE(::access(path.c_str(), F_OK), 0);
+    } // not committed: removed
+    EXPECT_EQ(entries(), 0);
+    {
+        AtomicFileSink sink;
+        ASSERT_TRUE(sink.open(path));
+        OutputBuffer buffer;
+        buffer.text = "whole";
+        ASSERT_TRUE(sink.write(buffer));
+        ASSERT_TRUE(sink.commit());
+    }
+    EXPECT_EQ(entries(), 1);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    char content[16] = {};
+    EXPECT_EQ(std::fread(content, 1, sizeof content, file), 5u);
+    std::fclose(file);
+    EXPECT_STREQ(content, "whole");
+    std::remove(path.c_str());
+    ::rmdir(dir);
+}
+
+} // namespace
+} // namespace orbenza::cli
