@@ -1020,7 +1020,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         return false;
     }
     bool first = true;
-    for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
+    for (const ReportRun& run : House_Report(chart.housePlacement)) {
         const std::uint32_t color =
             (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
         const std::string* fragment = runFragment(run.text, run.heading, color);

@@ -45,37 +45,42 @@ std::string quoted(std::string_view text) {
 Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degreeDigits,
                                         char positive, char negative, std::string_view what,
                                         std::string_view form) {
-    const OptionError error{std::string(what) + " must look like " + std::string(form) +
-                            ", not " + quoted(text)};
+    // The message is built only for a refusal: the batch parses millions of rows.
+    const auto error = [&] {
+        return OptionError{std::string(what) + " must look like " + std::string(form) +
+                           ", not " + quoted(text)};
+    };
     if (text.size() < 4)
-        return error;
+        return error();
     const char hemisphere =
         static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
     if (hemisphere != positive && hemisphere != negative)
-        return error;
+        return error();
     const std::string_view numbers = text.substr(0, text.size() - 1);
     const std::size_t colon = numbers.find(':');
     if (colon == std::string_view::npos)
-        return error;
+        return error();
     const std::string_view degrees = numbers.substr(0, colon);
     const std::string_view minutes = numbers.substr(colon + 1);
     if (!allDigits(degrees) || degrees.size() > degreeDigits || !allDigits(minutes) ||
         minutes.size() > 2)
-        return error;
+        return error();
     return CoordinateValue{std::string(degrees), std::string(minutes), hemisphere == positive};
 }
 
 } // namespace
 
 Parsed<DateValue> parseDate(std::string_view text) {
-    const OptionError error{"--date must look like YYYY-MM-DD, not " + quoted(text)};
+    const auto error = [&] {
+        return OptionError{"--date must look like YYYY-MM-DD, not " + quoted(text)};
+    };
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return error;
+        return error();
     const auto year = digitsValue(text.substr(0, 4), 4);
     const auto month = digitsValue(text.substr(5, 2), 2);
     const auto day = digitsValue(text.substr(8, 2), 2);
     if (!year || !month || !day)
-        return error;
+        return error();
     if (*year < 1901 || *year > 2050)
         return OptionError{"--date: the year must be between 1901 and 2050, not " +
                            std::to_string(*year)};
@@ -87,14 +92,16 @@ Parsed<DateValue> parseDate(std::string_view text) {
 }
 
 Parsed<TimeValue> parseTime(std::string_view text) {
-    const OptionError error{"--time must look like HH:MM (00:00 to 23:59), not " + quoted(text)};
+    const auto error = [&] {
+        return OptionError{"--time must look like HH:MM (00:00 to 23:59), not " + quoted(text)};
+    };
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos)
-        return error;
+        return error();
     const auto hour = digitsValue(text.substr(0, colon), 2);
     const auto minute = digitsValue(text.substr(colon + 1), 2);
     if (!hour || !minute || *hour > 23 || *minute > 59)
-        return error;
+        return error();
     return TimeValue{*hour, *minute};
 }
 

@@ -97,7 +97,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     }
     json["Houses"] = std::move(houses);
     nlohmann::ordered_json report = nlohmann::ordered_json::array();
-    for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
+    for (const ReportRun& run : House_Report(chart.housePlacement)) {
         report.push_back({{"text", std::string(run.text)},
                           {"heading", run.heading},
                           {"color", hexColor(run.color)}});
@@ -130,7 +130,7 @@ std::string chartText(const ChartResult& chart) {
 
     // The report: headings in capitals under a rule, body text as written.
     out += "\n";
-    for (const ReportRun& run : House_Report(chart.PlanetPositions)) {
+    for (const ReportRun& run : House_Report(chart.housePlacement)) {
         std::string text = withUnixLineBreaks(run.text);
         if (run.heading) {
             text = upperCase(std::move(text));
@@ -143,7 +143,7 @@ std::string chartText(const ChartResult& chart) {
 }
 
 std::string chartRichText(const ChartResult& chart) {
-    return reportToRichText(House_Report(chart.PlanetPositions));
+    return reportToRichText(House_Report(chart.housePlacement));
 }
 
 } // namespace orbenza::cli

@@ -166,6 +166,10 @@ int main(int argc, char** argv) {
     if (format == "csv")
         return printError("--format csv needs --batch");
 
+    // The name is written into JSON and Rich Text, which carry UTF-8 text;
+    // refused here as the batch refuses it in a row.
+    if (!cli::isUtf8(texts.name))
+        return printError("--name is not valid UTF-8");
     const auto parsed = cli::parseChartOptions(texts);
     if (const auto* error = std::get_if<cli::OptionError>(&parsed))
         return printError(error->message);

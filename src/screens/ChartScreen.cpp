@@ -272,7 +272,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         m_perSign[n]->hide();
     }
 
-    m_report->showReport(House_Report(chart.PlanetPositions));
+    m_report->showReport(House_Report(chart.housePlacement));
 
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);

@@ -95,6 +95,7 @@ TEST(Cli, MalformedOptionsGetOneLineErrors) {
         with(kDelhi, {"--lon", "77.2E"}),       with(kDelhi, {"--lat", "28:39E"}),
         with(kDelhi, {"--format", "xml"}),      {"--date", "1985-06-15"},
         with(kDelhi, {"--bogus"}),
+        with(kDelhi, {"--name", "\xff\xfe", "--format", "json"}),
     };
     for (const auto& args : rows) {
         const auto run = runCli(args);

@@ -4,7 +4,6 @@
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetRun.h"
-#include "report/HouseReport.h"
 #include "retrograde/Retrograde.h"
 
 #include <cstdlib>
@@ -34,7 +33,8 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.MoonPositionText = std::move(moon.MoonPositionText);
     chart.MoonSignName = std::move(moon.MoonSignName);
     chart.universalTime = planets.PlanetUniversalTime;
-    chart.planetHouses = placeHouses(chart.PlanetPositions).planetHouse;
+    chart.housePlacement = placeHouses(chart.PlanetPositions);
+    chart.planetHouses = chart.housePlacement.planetHouse;
 
     // Retrograde marks go by the local calendar date of the birth.
     RetrogradeResult retrograde = Retrograde_Calculation(birth.BirthMonth, birth.BirthDay,

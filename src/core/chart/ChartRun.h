@@ -5,6 +5,7 @@
 #include "chart/BirthData.h"
 #include "chart/CheckInput.h"
 #include "positions/TimeScales.h"
+#include "report/HouseReport.h"
 
 #include <array>
 #include <string>
@@ -30,6 +31,9 @@ struct ChartResult {
     std::array<std::string, 11> PlanetNames;
     // Retrograde on the local birth date: 0 Mercury ... 7 Pluto (8 unused).
     std::array<bool, 9> RetrogradeFlags{};
+    // The twelve equal houses from the Ascendant's degree and the planets in
+    // them; House_Report(housePlacement) writes the report.
+    HousePlacement housePlacement;
     // Equal house of each planet, 0 Sun ... 9 Pluto: 1..12, 0 when its
     // position could not be read.
     std::array<int, 10> planetHouses{};

@@ -179,13 +179,11 @@ HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
         const int index = degreeIndexOfPrefix(PlanetPositions[static_cast<std::size_t>(planet)]);
         if (index == 0)
             continue; // malformed position: the planet stays out of the report
-        for (int h = 1; h <= kHouseCount; ++h) {
-            if (houseContains(placement, h, index)) {
-                placement.HouseOccupied[static_cast<std::size_t>(h)] = true;
-                placement.planetHouse[static_cast<std::size_t>(planet)] = h;
-                break;
-            }
-        }
+        // The twelve houses cover the circle once each, so the first house
+        // holding the degree is the one the count from the Ascendant names.
+        const int h = (index - ascendant + kDegreeCount) % kDegreeCount / kDegreesPerHouse + 1;
+        placement.HouseOccupied[static_cast<std::size_t>(h)] = true;
+        placement.planetHouse[static_cast<std::size_t>(planet)] = h;
     }
     return placement;
 }

@@ -104,6 +104,27 @@ TEST(Houses, EveryAscendantCoversTheCircleOnce) {
     }
 }
 
+TEST(Houses, EveryDegreeGoesToTheFirstHouseHoldingIt) {
+    // For every Ascendant and every planet degree, the house the planet is
+    // given is the first of houses 1..12 whose bounds hold the degree.
+    const auto prefixOf = [](int index) {
+        const std::string label(DegreeName()[static_cast<std::size_t>(index)]);
+        const int degree = std::stoi(label.substr(0, 2)) - 1;
+        return (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2) + " 00";
+    };
+    for (int a = 1; a <= kDegreeCount; ++a) {
+        ChartPositions positions = chartWith(prefixOf(a), {});
+        for (int i = 1; i <= kDegreeCount; ++i) {
+            positions[0] = prefixOf(i);
+            const HousePlacement placement = placeHouses(positions);
+            int first = 0;
+            for (int h = 1; h <= kHouseCount && first == 0; ++h)
+                first = houseContains(placement, h, i) ? h : 0;
+            ASSERT_EQ(placement.planetHouse[0], first) << "Ascendant " << a << ", planet " << i;
+        }
+    }
+}
+
 TEST(Houses, PlanetAssignment) {
     struct Row {
         const char* ascendant;
