@@ -841,15 +841,6 @@ public:
         return true;
     }
     void padded(int value, int width) { m_end = writePadded(room(24), value, width); }
-    void number(double value) {
-        char* p = room(64);
-        if (!std::isfinite(value)) {
-            std::memcpy(p, "null", 4);
-            m_end = p + 4;
-            return;
-        }
-        m_end = nlohmann::detail::to_chars(p, p + 64, value);
-    }
 
 private:
     std::string& m_out;
@@ -994,13 +985,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         ok = ok && json.strings(chart.PlanetPositions);
         json.raw(",\"PlanetNames\":");
         ok = ok && json.strings(chart.PlanetNames);
-        json.raw(",\"LongitudesDeg\":[");
-        for (std::size_t i = 0; i < chart.longitudesDeg.size(); ++i) {
-            if (i != 0)
-                json.raw(',');
-            json.number(chart.longitudesDeg[i]);
-        }
-        json.raw("],\"Houses\":{");
+        json.raw(",\"Houses\":{");
         bool first = true;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const int house = chart.planetHouses[static_cast<std::size_t>(planet)];

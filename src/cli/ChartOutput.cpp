@@ -88,7 +88,6 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     json["MoonPositionText"] = chart.MoonPositionText;
     json["PlanetPositions"] = chart.PlanetPositions;
     json["PlanetNames"] = chart.PlanetNames;
-    json["LongitudesDeg"] = chart.longitudesDeg;
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
