@@ -1,5 +1,7 @@
 #include "AppController.h"
 
+#include "chart/Presentation.h"
+
 #include "AboutBox.h"
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
@@ -108,7 +110,15 @@ void AppController::back() {
 void AppController::print() {
     if (!m_mainWindow)
         return;
-    SaveScreen screen(m_mainWindow->chartScreen()->reportPlainText(), m_mainWindow);
+    const ChartScreen* chartScreen = m_mainWindow->chartScreen();
+    SaveScreen screen(chartScreen->reportPlainText(), m_mainWindow);
+    if (const auto& chart = chartScreen->shownChart()) {
+        // A saved file tells whose chart it is and which moment and zone row
+        // it was computed for, in its document properties.
+        screen.setDocumentInfo(
+            QStringLiteral("Orbenza chart of ") + QString::fromStdString(chart->birth.Name),
+            QString::fromStdString(computedForLine(*chart)));
+    }
     m_modalRunner(screen);
 }
 

@@ -149,6 +149,11 @@ SaveScreen::SaveScreen(const QString& reportPlainText, QWidget* parent) : QDialo
 
 SaveScreen::~SaveScreen() = default;
 
+void SaveScreen::setDocumentInfo(const QString& title, const QString& subject) {
+    m_documentTitle = title;
+    m_documentSubject = subject;
+}
+
 QString SaveScreen::copyText() const {
     return m_copy->plainTextWithCrLf();
 }
@@ -193,7 +198,9 @@ bool SaveScreen::saveTo(const QString& fileName, FileFormat format) {
     const QString copy = copyText();
     const QByteArray bytes =
         format == FileFormat::RichText
-            ? QByteArray::fromStdString(plainTextToRichText(copy.toStdString()))
+            ? QByteArray::fromStdString(plainTextToRichText(
+                  copy.toStdString(),
+                  {m_documentTitle.toStdString(), m_documentSubject.toStdString()}))
             : copy.toUtf8();
 
     // QSaveFile writes to a temporary file beside the target and renames it into

@@ -53,6 +53,10 @@ public:
     // Builds the copy: banner, two line breaks, the report's plain text, banner,
     // two line breaks. reportPlainText has "\r\n" line breaks.
     explicit SaveScreen(const QString& reportPlainText, QWidget* parent = nullptr);
+
+    // Title and subject written into a saved Rich Text file's properties (the
+    // chart's name and the moment it was computed for); the copy is unchanged.
+    void setDocumentInfo(const QString& title, const QString& subject);
     ~SaveScreen() override;
 
     // The filters of the save dialog.
@@ -92,6 +96,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QString m_documentTitle;
+    QString m_documentSubject;
     ReportBox* m_copy = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_print = nullptr;

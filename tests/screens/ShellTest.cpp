@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <variant>
@@ -100,7 +102,7 @@ protected:
         return child<T>(details(), QLatin1String(name));
     }
 
-    // Ada, 15 June 1985, 9:30, Chennai, Indian time.
+    // Ada, 15 June 1985, 9:30, Chennai, on the default zone (Greenwich).
     void enterFirstChart() {
         field("txtName")->setText("ADA");
         field<QComboBox>("cboMonth")->setCurrentIndex(5);
@@ -234,6 +236,25 @@ TEST_F(ShellTest, PrintOpensTheSaveScreenWithTheShownReport) {
     ASSERT_FALSE(firstLine.isEmpty());
     EXPECT_TRUE(copy.contains(firstLine)) << copy.left(200).toStdString();
     EXPECT_TRUE(copy.contains(report.trimmed().right(40))) << copy.right(200).toStdString();
+}
+
+TEST_F(ShellTest, ASavedReportNamesItsChartAndMomentInItsProperties) {
+    enterFirstChart();
+    proceed();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("ada.rtf"));
+    m_onDialog = [&](QDialog& dialog) {
+        if (auto* save = qobject_cast<SaveScreen*>(&dialog))
+            save->saveTo(path, SaveScreen::FileFormat::RichText);
+    };
+    child<QPushButton>(m_controller.mainWindow(), "Command1")->click();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("{\\info{\\title Orbenza chart of ADA}"
+                               "{\\subject Computed for 15 Jun 1985 09:30 UT, Greenwich Mean Time, GMT, 0.0}}"))
+        << saved.left(300).toStdString();
 }
 
 TEST_F(ShellTest, ExitButtonEndsTheProgram) {

@@ -499,8 +499,23 @@ std::string reportToRichText(const std::vector<ReportRun>& runs) {
     return out;
 }
 
-std::string plainTextToRichText(std::string_view utf8Text) {
+std::string plainTextToRichText(std::string_view utf8Text, const RichTextInfo& info) {
     std::string out = startDocument(utf8Text.size());
+    // Document properties: word processors show them, the text does not hold them.
+    if (!info.title.empty() || !info.subject.empty()) {
+        out.append("{\\info");
+        if (!info.title.empty()) {
+            out.append("{\\title ");
+            appendEscapedText(out, info.title);
+            out.append("}");
+        }
+        if (!info.subject.empty()) {
+            out.append("{\\subject ");
+            appendEscapedText(out, info.subject);
+            out.append("}");
+        }
+        out.append("}\r\n");
+    }
     out.append(kBodyStart);
     appendEscapedText(out, utf8Text);
     out.append(kDocumentEnd);

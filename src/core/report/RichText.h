@@ -27,8 +27,15 @@ namespace orbenza {
 // each run in its own colour.
 std::string reportToRichText(const std::vector<ReportRun>& runs);
 
-// A plain text in one uniform format: default colour, not bold.
-std::string plainTextToRichText(std::string_view utf8Text);
+// Document properties of a saved file: its title and subject.
+struct RichTextInfo {
+    std::string_view title;
+    std::string_view subject;
+};
+
+// A plain text in one uniform format: default colour, not bold. The info, when
+// given, goes into the document's properties, not into its text.
+std::string plainTextToRichText(std::string_view utf8Text, const RichTextInfo& info = {});
 
 // The text of a Rich Text document as UTF-8. Reads everything the writer above
 // emits, and tolerates other input (unknown control words and ignorable
