@@ -4,6 +4,10 @@
 #   ./build.sh run     install what is missing, build, start Orbenza
 #   ./build.sh test    install what is missing, build, run every test
 #   ./build.sh bench   install what is missing, build, run the benchmarks
+#   ./build.sh sanitize  build everything with AddressSanitizer and
+#                      UndefinedBehaviorSanitizer in build-asan, run every test
+#   ./build.sh fuzz    build the fuzz targets with clang in build-fuzz, run each
+#                      for ORBENZA_FUZZ_SECONDS (60) seconds
 #
 # Missing packages are installed with apt-get (through sudo when not root).
 set -euo pipefail
@@ -17,11 +21,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     unrtf poppler-utils libswe-dev swe-basic-data xauth xvfb
     desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-14-dev
 )
 
+# install_missing [more packages]: the list above and the ones given.
 install_missing() {
     local missing=()
-    for pkg in "${packages[@]}"; do
+    for pkg in "${packages[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
@@ -36,6 +42,12 @@ install_missing() {
     fi
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# libFuzzer comes with clang's runtime package, named after clang's major
+# version: libclang-rt-14-dev on Debian 12, another number elsewhere.
+clang_runtime_package() {
+    echo "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
 build() {
@@ -64,8 +76,23 @@ bench)
     build
     "$build_dir/bench/orbenza_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
     ;;
+sanitize)
+    install_missing
+    cd "$here"
+    cmake --preset asan
+    cmake --build --preset asan --parallel "$(nproc)"
+    ctest --preset asan --parallel "$(nproc)"
+    ;;
+fuzz)
+    install_missing
+    install_missing "$(clang_runtime_package)"
+    cd "$here"
+    cmake --preset fuzz -DORBENZA_FUZZ_SECONDS="${ORBENZA_FUZZ_SECONDS:-60}"
+    cmake --build --preset fuzz --parallel "$(nproc)"
+    ctest --preset fuzz
+    ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 64
     ;;
 esac
