@@ -46,9 +46,12 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string* st
         (void)!::write(inFd, stdinText->data(), stdinText->size());
     ::close(inFd);
     std::string command = shellQuoted(ORBENZA_CLI_PATH);
-    for (const auto& arg : args)
-        command += " " + shellQuoted(arg);
-    command += std::string(" <") + inName + " >" + outName + " 2>" + errName;
+    for (const auto& arg : args) {
+        command += ' ';
+        command += shellQuoted(arg);
+    }
+    for (const char* part : {" <", inName, " >", outName, " 2>", errName})
+        command.append(part);
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
