@@ -477,6 +477,26 @@ bool CsvReader::next(CsvRecord& record) {
         startField();
         enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted } state = State::FieldStart;
         bool done = false;
+        // Outside quotes: the end of the input or of the line ends the record,
+        // a comma starts the next field.
+        auto endsField = [&](int ch) {
+            if (ch < 0) {
+                done = true;
+            } else if (ch == ',') {
+                startField();
+                state = State::FieldStart;
+            } else if (ch == '\n') {
+                ++m_line;
+                done = true;
+            } else if (ch == '\r' && peek() == '\n') {
+                get();
+                ++m_line;
+                done = true;
+            } else {
+                return false;
+            }
+            return true;
+        };
         while (!done) {
             switch (state) {
             case State::FieldStart:
@@ -488,19 +508,7 @@ bool CsvReader::next(CsvRecord& record) {
                 state = State::Unquoted;
                 [[fallthrough]];
             case State::Unquoted:
-                if (c < 0) {
-                    done = true;
-                } else if (c == ',') {
-                    startField();
-                    state = State::FieldStart;
-                } else if (c == '\n') {
-                    ++m_line;
-                    done = true;
-                } else if (c == '\r' && peek() == '\n') {
-                    get();
-                    ++m_line;
-                    done = true;
-                } else {
+                if (!endsField(c)) {
                     append(static_cast<char>(c));
                     appendPlainRun([](char b) { return b == ',' || b == '\n' || b == '\r'; });
                 }
@@ -519,22 +527,10 @@ bool CsvReader::next(CsvRecord& record) {
                 }
                 break;
             case State::QuoteInQuoted:
-                if (c < 0) {
-                    done = true;
-                } else if (c == '"') {
+                if (c == '"') {
                     append('"');
                     state = State::Quoted;
-                } else if (c == ',') {
-                    startField();
-                    state = State::FieldStart;
-                } else if (c == '\n') {
-                    ++m_line;
-                    done = true;
-                } else if (c == '\r' && peek() == '\n') {
-                    get();
-                    ++m_line;
-                    done = true;
-                } else {
+                } else if (!endsField(c)) {
                     // Kept as text so the rest of the record still splits.
                     setError("text follows a closing quote");
                     append(static_cast<char>(c));

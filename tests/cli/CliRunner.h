@@ -50,7 +50,8 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string* st
         command += ' ';
         command += shellQuoted(arg);
     }
-    for (const char* part : {" <", inName, " >", outName, " 2>", errName})
+    for (const char* part :
+         std::initializer_list<const char*>{" <", inName, " >", outName, " 2>", errName})
         command.append(part);
     const int raw = std::system(command.c_str());
     CliRun run;
