@@ -68,7 +68,7 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
          27, 16.0},
         {"Greenwich, West, daylight saving: local - 1", makeBirth(1985, 7, 1, 12, 0, {2, 0, false}, true),
          29, 11.0},
-        // Mended: the zone's own sign decides, not the birth place's hemisphere.
+        // The zone's own sign decides, not the birth place's hemisphere.
         {"Madrid on CET: West of Greenwich, zone East of it", makeBirth(1985, 7, 1, 14, 30, {3, 42, false}),
          20, 13.5},
         {"longitude 0 0 on IST", makeBirth(1985, 7, 1, 14, 30, {0, 0, true}), 34, 9.0},
@@ -95,7 +95,7 @@ TEST(FormatPosition, WritesDegreesMinutesSecondsAndSign) {
         {29.9999, "29\xC2\xB0 59' 59\" Ari", "never degree 30"},
         {-44.131, "14\xC2\xB0 7' 51\" Tau", "a negative longitude uses its absolute value"},
         {359.99, "29\xC2\xB0 59' 24\" Pis", "the last degree of Pisces"},
-        {360.0, "0\xC2\xB0 0' 0\" Ari", "360 is 0 Aries (mended: no empty sign)"},
+        {360.0, "0\xC2\xB0 0' 0\" Ari", "360 is 0 Aries, never an empty sign"},
         {202.651796, "22\xC2\xB0 39' 6\" Lib", "the Ascendant of 15 June 1985"},
     };
     for (const auto& row : rows)
