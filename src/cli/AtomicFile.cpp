@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +49,14 @@ bool writeFileAtomically(const std::string& path, std::string_view data, std::st
     if (path.empty()) {
         error = "no file name given";
         return false;
+    }
+    // A symbolic link stays a link: the file it points to is the one replaced.
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        std::error_code failed;
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, failed);
+        if (!failed && resolved != std::filesystem::path(path))
+            return writeFileAtomically(resolved.string(), data, error);
     }
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) && !S_ISDIR(target.st_mode))

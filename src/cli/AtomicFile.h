@@ -10,7 +10,8 @@ namespace orbenza::cli {
 // it over path. On failure nothing is left behind, an existing file keeps its
 // old content, and error names the file and the reason. A path that names a
 // device, a pipe or a socket (/dev/stdout, /dev/null) is written to directly
-// instead of being replaced.
+// instead of being replaced, and a symbolic link keeps pointing at the file
+// it names, which is the one replaced.
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 } // namespace orbenza::cli

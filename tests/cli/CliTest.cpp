@@ -2,6 +2,7 @@
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <nlohmann/json.hpp>
 
 namespace orbenza {
@@ -104,6 +105,27 @@ TEST(Cli, MalformedOptionsGetOneLineErrors) {
         ASSERT_FALSE(run.err.empty()) << args.back();
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
     }
+}
+
+TEST(Cli, OutputThroughASymbolicLinkReplacesTheFileItNames) {
+    char dir[] = "/tmp/orbenza-cli-link-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    const std::string file = std::string(dir) + "/chart.json";
+    const std::string link = std::string(dir) + "/latest.json";
+    {
+        std::ofstream old(file);
+        old << "old";
+    }
+    ASSERT_EQ(::symlink(file.c_str(), link.c_str()), 0);
+    const auto run = runCli(with(kDelhi, {"--format", "json", "--output", link}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    struct stat linkState {};
+    ASSERT_EQ(::lstat(link.c_str(), &linkState), 0);
+    EXPECT_TRUE(S_ISLNK(linkState.st_mode)) << "the link was replaced by a file";
+    EXPECT_EQ(nlohmann::json::parse(testing::readWhole(file)).at("SunSign"), "Gemini");
+    std::remove(link.c_str());
+    std::remove(file.c_str());
+    ::rmdir(dir);
 }
 
 TEST(Cli, YearBoundsAreNamedInTheError) {
