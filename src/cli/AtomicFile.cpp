@@ -45,19 +45,22 @@ bool writeStraight(const std::string& path, std::string_view data, std::string& 
 }
 } // namespace
 
+std::string saveTargetOf(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return path;
+    std::error_code failed;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, failed);
+    return failed ? path : resolved.string(); // a loop: the link itself is replaced
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error) {
     if (path.empty()) {
         error = "no file name given";
         return false;
     }
-    // A symbolic link stays a link: the file it points to is the one replaced.
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-        std::error_code failed;
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, failed);
-        if (!failed && resolved != std::filesystem::path(path))
-            return writeFileAtomically(resolved.string(), data, error);
-    }
+    if (const std::string target = saveTargetOf(path); target != path)
+        return writeFileAtomically(target, data, error);
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) && !S_ISDIR(target.st_mode))
         return writeStraight(path, data, error);

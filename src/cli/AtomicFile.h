@@ -12,6 +12,10 @@ namespace orbenza::cli {
 // device, a pipe or a socket (/dev/stdout, /dev/null) is written to directly
 // instead of being replaced, and a symbolic link keeps pointing at the file
 // it names, which is the one replaced.
+// The file a save to path replaces: path itself, or for a symbolic link the
+// file it points to, so the link stays a link.
+std::string saveTargetOf(const std::string& path);
+
 bool writeFileAtomically(const std::string& path, std::string_view data, std::string& error);
 
 } // namespace orbenza::cli

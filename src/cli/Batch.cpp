@@ -1,5 +1,7 @@
 #include "Batch.h"
 
+#include "AtomicFile.h"
+
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 #include "report/HouseReport.h"
@@ -272,11 +274,12 @@ AtomicFileSink::~AtomicFileSink() {
     discard();
 }
 
-bool AtomicFileSink::open(const std::string& path) {
-    if (path.empty()) {
+bool AtomicFileSink::open(const std::string& requested) {
+    if (requested.empty()) {
         m_error = "no file name given";
         return false;
     }
+    const std::string path = saveTargetOf(requested);
     m_path = path;
     // A device, a pipe or a socket takes the data itself: a file renamed over
     // it would replace the node (for root, even /dev/null).

@@ -123,6 +123,14 @@ TEST(Cli, OutputThroughASymbolicLinkReplacesTheFileItNames) {
     ASSERT_EQ(::lstat(link.c_str(), &linkState), 0);
     EXPECT_TRUE(S_ISLNK(linkState.st_mode)) << "the link was replaced by a file";
     EXPECT_EQ(nlohmann::json::parse(testing::readWhole(file)).at("SunSign"), "Gemini");
+
+    // A batch written through the link likewise.
+    const std::string rows = "name,date,time,zone,lon,lat,dst\nANNA,1985-06-15,14:30,34,77:13E,28:39N,\n";
+    const auto batch = runCli({"--batch", "-", "--output", link}, &rows);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    ASSERT_EQ(::lstat(link.c_str(), &linkState), 0);
+    EXPECT_TRUE(S_ISLNK(linkState.st_mode)) << "the batch replaced the link by a file";
+    EXPECT_EQ(nlohmann::json::parse(testing::readWhole(file)).at("Name"), "ANNA");
     std::remove(link.c_str());
     std::remove(file.c_str());
     ::rmdir(dir);
