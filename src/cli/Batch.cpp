@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 
+#include "chart/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 #include "report/HouseReport.h"
@@ -39,13 +40,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -548,7 +542,7 @@ bool CsvReader::next(CsvRecord& record) {
         if (m_failed)
             return false;
         const bool blank =
-            used == 1 && !anyQuoted && record.error.empty() && trimmed(record.fields[0]).empty();
+            used == 1 && !anyQuoted && record.error.empty() && trimBlanks(record.fields[0]).empty();
         if (!blank)
             return true;
     }
@@ -561,7 +555,7 @@ Parsed<BatchColumns> batchColumns(const std::vector<std::string>& header) {
     BatchColumns columns;
     std::array<bool, kBatchColumnNames.size()> seen{};
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string_view name = trimmed(header[i]);
+        const std::string_view name = trimBlanks(header[i]);
         std::size_t which = 0;
         while (which < kBatchColumnNames.size() &&
                !equalsIgnoringCase(name, kBatchColumnNames[which]))
@@ -622,17 +616,17 @@ Parsed<BirthEntries> batchRowEntries(const CsvRecord& record, const BatchColumns
     const std::string& name = field(0);
     if (!isUtf8(name))
         return OptionError{"name is not valid UTF-8"};
-    const auto daylightSaving = parseDaylightSaving(trimmed(field(6)));
+    const auto daylightSaving = parseDaylightSaving(trimBlanks(field(6)));
     if (const auto* e = std::get_if<OptionError>(&daylightSaving))
         return *e;
 
     ChartOptionTexts texts;
     texts.name = name;
-    texts.date = trimmed(field(1));
-    texts.time = trimmed(field(2));
-    texts.zone = trimmed(field(3));
-    texts.longitude = trimmed(field(4));
-    texts.latitude = trimmed(field(5));
+    texts.date = trimBlanks(field(1));
+    texts.time = trimBlanks(field(2));
+    texts.zone = trimBlanks(field(3));
+    texts.longitude = trimBlanks(field(4));
+    texts.latitude = trimBlanks(field(5));
     texts.daylightSaving = std::get<bool>(daylightSaving);
     auto parsed = parseChartOptions(texts);
     if (auto* e = std::get_if<OptionError>(&parsed))
@@ -840,6 +834,14 @@ public:
         return true;
     }
     void padded(int value, int width) { m_end = writePadded(room(24), value, width); }
+    // YYYY-MM-DD
+    void isoDate(int year, int month, int day) {
+        padded(year, 4);
+        raw('-');
+        padded(month, 2);
+        raw('-');
+        padded(day, 2);
+    }
 
 private:
     std::string& m_out;
@@ -946,11 +948,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         json.raw("{\"Name\":");
         ok = json.string(birth.Name);
         json.raw(",\"Date\":\"");
-        json.padded(birth.BirthYear, 4);
-        json.raw('-');
-        json.padded(birth.BirthMonth, 2);
-        json.raw('-');
-        json.padded(birth.BirthDay, 2);
+        json.isoDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
         json.raw("\",\"Time\":\"");
         json.padded(birth.BirthHour, 2);
         json.raw(':');
@@ -961,11 +959,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
                                                   : ",\"DaylightSaving\":false");
         const UniversalMoment& ut = chart.universalTime;
         json.raw(",\"UniversalTime\":\"");
-        json.padded(ut.year, 4);
-        json.raw('-');
-        json.padded(ut.month, 2);
-        json.raw('-');
-        json.padded(ut.day, 2);
+        json.isoDate(ut.year, ut.month, ut.day);
         json.raw('T');
         json.padded(ut.hour, 2);
         json.raw(':');

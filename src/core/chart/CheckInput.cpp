@@ -1,5 +1,7 @@
 #include "chart/CheckInput.h"
 
+#include "chart/TextTrim.h"
+
 #include <charconv>
 #include <limits>
 
@@ -7,13 +9,6 @@ namespace orbenza {
 
 namespace {
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool inRange(std::string_view text, int low, int high) {
     const auto value = coordinateValue(text);
