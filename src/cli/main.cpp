@@ -4,6 +4,7 @@
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf]
 //               [--output FILE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--jobs N] [--output FILE]
+//   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
 // exits 0 when every row was charted, 1 when some rows were refused and 2
@@ -13,6 +14,7 @@
 #include "Batch.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
+#include "LibraryCommands.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -96,6 +98,8 @@ int runBatchCommand(const std::string& input, const std::string& format, unsigne
 
 int main(int argc, char** argv) {
     using namespace orbenza;
+    if (cli::asksForLibrary(argc, argv))
+        return cli::runLibraryCommand(argc - 1, argv + 1);
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
     app.set_version_flag("--version", std::string("orbenza-cli ") + ORBENZA_VERSION);
 
