@@ -1,6 +1,7 @@
 // Timing of the interpretation report: degree lookup, houses, report runs and
 // the Rich Text of the report. Target: houses and runs of one chart under 2 us
 // (median of the repetitions).
+#include "RichTextReader.h"
 #include "report/HouseReport.h"
 #include "report/RichText.h"
 

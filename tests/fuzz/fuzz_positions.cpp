@@ -16,6 +16,7 @@
 //   each planet with a readable position lies in the house that holds it;
 // - the report names every planet with a house exactly once, in house order,
 //   each house with its description once, and nothing for empty houses.
+#include "DegreeLabels.h"
 #include "FuzzSupport.h"
 #include "moon/MoonPosition.h"
 #include "positions/PlanetRun.h"

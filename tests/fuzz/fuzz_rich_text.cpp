@@ -13,6 +13,7 @@
 //   heading flag and colour);
 // - the reader, given anything at all, returns valid UTF-8.
 #include "FuzzSupport.h"
+#include "RichTextReader.h"
 #include "report/RichText.h"
 
 #include <array>

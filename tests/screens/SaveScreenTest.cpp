@@ -5,7 +5,7 @@
 #include "ChartScreen.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
-#include "report/RichText.h"
+#include "RichTextReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,12 +30,12 @@ using testing::annaEntries;
 using testing::chartOf;
 using testing::fileContent;
 using testing::FileSizeLimit;
-using testing::runTool;
-using testing::writeFile;
 using testing::pointOfCharacter;
 using testing::positionOf;
 using testing::RecordedMessages;
 using testing::RecordedUrls;
+using testing::runTool;
+using testing::writeFile;
 
 // The report text of the known chart, as the chart screen holds it.
 QString annaReport() {
@@ -47,9 +47,6 @@ QString annaReport() {
     }();
     return report;
 }
-
-
-
 
 // Replaces the save dialog while it lives: answers with a fixed choice and
 // remembers what it was asked.
@@ -349,7 +346,6 @@ TEST_F(SaveScreenSaving, AReadOnlyFolderGivesAnErrorAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("report.rtf")});
 }
-
 
 TEST_F(SaveScreenSaving, AWriteThatFailsHalfWayKeepsTheOldFile) {
     const QString target = path(QStringLiteral("report.txt"));

@@ -133,11 +133,4 @@ const std::array<std::string_view, kDegreeCount + 1>& DegreeName() {
     return kDegreeNames;
 }
 
-int degreeIndexOfLabel(std::string_view label) {
-    for (int index = 1; index <= kDegreeCount; ++index)
-        if (kDegreeNames[index] == label)
-            return index;
-    return 0;
-}
-
 } // namespace orbenza

@@ -46,8 +46,4 @@ PlanetCharacteristicsEntry PlanetCharacteristics(int planet);
 // e.g. slot 1 "01 Ari", slot 166 "16 Vir", slot 360 "30 Pis".
 const std::array<std::string_view, kDegreeCount + 1>& DegreeName();
 
-// The degree index 1..360 whose DegreeName label equals label exactly (all six
-// characters, case-sensitive), or 0 when no label does.
-int degreeIndexOfLabel(std::string_view label);
-
 } // namespace orbenza

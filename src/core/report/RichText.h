@@ -1,5 +1,4 @@
-// Rich Text (RTF 1.x) writer for the two documents the program saves, and a
-// reader for what that writer emits.
+// Rich Text (RTF 1.x) writer for the two documents the program saves.
 //
 // The writer takes UTF-8 and produces pure 7-bit ASCII:
 // - "\", "{" and "}" are escaped as "\\", "\{" and "\}";
@@ -36,14 +35,5 @@ struct RichTextInfo {
 // A plain text in one uniform format: default colour, not bold. The info, when
 // given, goes into the document's properties, not into its text.
 std::string plainTextToRichText(std::string_view utf8Text, const RichTextInfo& info = {});
-
-// The text of a Rich Text document as UTF-8. Reads everything the writer above
-// emits, and tolerates other input (unknown control words and ignorable
-// destinations are skipped, unbalanced braces do no harm).
-// Normalisation: every paragraph end (\par, and \line) comes back as "\r\n",
-// so a text written with lone "\n" or "\r" line breaks reads back with "\r\n";
-// \tab comes back as a tab; a lone UTF-16 surrogate comes back as U+FFFD; raw
-// bytes above 0x7F and "\'hh" are read as Windows-1252.
-std::string richTextToPlainText(std::string_view richText);
 
 } // namespace orbenza

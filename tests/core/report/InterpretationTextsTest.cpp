@@ -1,5 +1,7 @@
 #include "report/InterpretationTexts.h"
 
+#include "DegreeLabels.h"
+
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <set>

@@ -1,5 +1,6 @@
 #include "report/RichText.h"
 
+#include "RichTextReader.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 
