@@ -36,12 +36,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
 
-    auto* homePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + homePageAddress(), this);
+    auto* homePage = new LinkLabel(tr("Click here to visit %1").arg(homePageAddress()), this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     ok->setMinimumWidth(ok->sizeHint().width() + 24);

@@ -1,7 +1,5 @@
 #include "AppController.h"
 
-#include "chart/Presentation.h"
-
 #include "AboutBox.h"
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
@@ -10,6 +8,7 @@
 #include "ReportBox.h"
 #include "SaveScreen.h"
 #include "UserMessages.h"
+#include "chart/Presentation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -116,7 +115,7 @@ void AppController::print() {
         // A saved file tells whose chart it is and which moment and zone row
         // it was computed for, in its document properties.
         screen.setDocumentInfo(
-            QStringLiteral("Orbenza chart of ") + QString::fromStdString(chart->birth.Name),
+            tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.Name)),
             QString::fromStdString(computedForLine(*chart)));
     }
     m_modalRunner(screen);

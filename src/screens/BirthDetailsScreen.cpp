@@ -32,32 +32,32 @@ QString programCaption() {
 }
 
 QString programDescription() {
-    return QStringLiteral(
+    return BirthDetailsScreen::tr(
         "Orbenza shows the positions of the planets in the twelve houses in your natal chart. "
         "The distribution of the planets in the different houses play an important role in "
         "interpreting the birth chart of an individual.");
 }
 
 void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void()>& about) {
-    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar->addMenu(BirthDetailsScreen::tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
 
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    QAction* online = help->addAction(BirthDetailsScreen::tr("&Online Help"));
     online->setObjectName(QStringLiteral("mnuOnline"));
     online->setShortcut(QKeySequence::HelpContents);
     QObject::connect(online, &QAction::triggered, receiver, [] { OpenHelpPage(); });
 
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    QAction* visit = help->addAction(BirthDetailsScreen::tr("&Visit Us Online"));
     visit->setObjectName(QStringLiteral("mnuVisit"));
     QObject::connect(visit, &QAction::triggered, receiver, [] { OpenHomePage(); });
 
     help->addSeparator();
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    QAction* update = help->addAction(BirthDetailsScreen::tr("Check for Software &Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
     QObject::connect(update, &QAction::triggered, receiver, [] { OpenDownloadPage(); });
 
     help->addSeparator();
-    QAction* aboutAction = help->addAction(QStringLiteral("&About Software"));
+    QAction* aboutAction = help->addAction(BirthDetailsScreen::tr("&About Software"));
     aboutAction->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(aboutAction, &QAction::triggered, receiver, [about] { about(); });
 }
@@ -111,10 +111,10 @@ QGroupBox* coordinateFrame(const QString& title, const char* objectName, const c
     frame->setObjectName(QLatin1String(objectName));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
-    grid->addWidget(captionLabel(QStringLiteral("Deg"), degCaption, frame), 0, 0);
+    grid->addWidget(captionLabel(BirthDetailsScreen::tr("Deg"), degCaption, frame), 0, 0);
     grid->addWidget(degrees, 0, 1);
     grid->addItem(new QSpacerItem(12, 0), 0, 2);
-    grid->addWidget(captionLabel(QStringLiteral("Min"), minCaption, frame), 0, 3);
+    grid->addWidget(captionLabel(BirthDetailsScreen::tr("Min"), minCaption, frame), 0, 3);
     grid->addWidget(minutes, 0, 4);
     grid->addWidget(first, 1, 0, 1, 2);
     grid->addWidget(second, 1, 3, 1, 2);
@@ -175,8 +175,7 @@ void BirthDetailsScreen::buildControls() {
     m_city = placeBox("txtMCity", central);
     m_state = placeBox("txtMState", central);
     m_country = placeBox("txtMCountry", central);
-    m_findCoordinates =
-        new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), central);
+    m_findCoordinates = new QPushButton(tr("Click Here To Find Latitude && Longitude"), central);
     m_findCoordinates->setObjectName(QStringLiteral("cmdBrowser"));
     m_findCoordinates->setIcon(QIcon::fromTheme(QStringLiteral("edit-find")));
     connect(m_findCoordinates, &QPushButton::clicked, this, &BirthDetailsScreen::findCoordinates);
@@ -195,7 +194,7 @@ void BirthDetailsScreen::buildControls() {
     time->addWidget(m_hour);
     time->addWidget(m_minute);
     time->addWidget(m_second);
-    QLabel* timeFormat = captionLabel(QStringLiteral("HH:MM:SS"), "lblTimeFormat", central);
+    QLabel* timeFormat = captionLabel(tr("HH:MM:SS"), "lblTimeFormat", central);
     timeFormat->setEnabled(false); // a hint, drawn in the muted colour
     time->addWidget(timeFormat);
     time->addStretch(1);
@@ -205,35 +204,34 @@ void BirthDetailsScreen::buildControls() {
     details->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     details->setHorizontalSpacing(14);
     details->setVerticalSpacing(9);
-    details->addRow(captionLabel(QStringLiteral("Name"), "lblNameCaption", central), m_name);
-    details->addRow(captionLabel(QStringLiteral("Date of Birth"), "lblDateCaption", central), date);
-    details->addRow(captionLabel(QStringLiteral("Time of Birth"), "lblTimeCaption", central), time);
-    details->addRow(captionLabel(QStringLiteral("City"), "lblCityCaption", central), m_city);
-    details->addRow(captionLabel(QStringLiteral("State"), "lblStateCaption", central), m_state);
-    details->addRow(captionLabel(QStringLiteral("Country"), "lblCountryCaption", central),
-                    m_country);
+    details->addRow(captionLabel(tr("Name"), "lblNameCaption", central), m_name);
+    details->addRow(captionLabel(tr("Date of Birth"), "lblDateCaption", central), date);
+    details->addRow(captionLabel(tr("Time of Birth"), "lblTimeCaption", central), time);
+    details->addRow(captionLabel(tr("City"), "lblCityCaption", central), m_city);
+    details->addRow(captionLabel(tr("State"), "lblStateCaption", central), m_state);
+    details->addRow(captionLabel(tr("Country"), "lblCountryCaption", central), m_country);
     details->addRow(QString(), m_findCoordinates);
 
     // Right: the coordinates and the time zone.
     m_longitudeDegrees = coordinateBox("txtLonD", QStringLiteral("80"), central);
     m_longitudeMinutes = coordinateBox("txtLonM", QStringLiteral("18"), central);
-    m_east = option(QStringLiteral("East"), "optLong0", central);
-    m_west = option(QStringLiteral("West"), "optLong1", central);
+    m_east = option(tr("East"), "optLong0", central);
+    m_west = option(tr("West"), "optLong1", central);
     m_east->setChecked(true);
-    QGroupBox* longitude = coordinateFrame(
-        QStringLiteral("Longitude"), "fraLongitude", "lblLonDegCaption", "lblLonMinCaption",
-        m_longitudeDegrees, m_longitudeMinutes, m_east, m_west, central);
+    QGroupBox* longitude =
+        coordinateFrame(tr("Longitude"), "fraLongitude", "lblLonDegCaption", "lblLonMinCaption",
+                        m_longitudeDegrees, m_longitudeMinutes, m_east, m_west, central);
 
     m_latitudeDegrees = coordinateBox("txtLatD", QStringLiteral("13"), central);
     m_latitudeMinutes = coordinateBox("txtLatM", QStringLiteral("05"), central);
-    m_north = option(QStringLiteral("North"), "optLat0", central);
-    m_south = option(QStringLiteral("South"), "optLat1", central);
+    m_north = option(tr("North"), "optLat0", central);
+    m_south = option(tr("South"), "optLat1", central);
     m_north->setChecked(true);
-    QGroupBox* latitude = coordinateFrame(QStringLiteral("Latitude"), "fraLatitude",
-                                          "lblLatDegCaption", "lblLatMinCaption", m_latitudeDegrees,
-                                          m_latitudeMinutes, m_north, m_south, central);
+    QGroupBox* latitude =
+        coordinateFrame(tr("Latitude"), "fraLatitude", "lblLatDegCaption", "lblLatMinCaption",
+                        m_latitudeDegrees, m_latitudeMinutes, m_north, m_south, central);
 
-    auto* zone = new QGroupBox(QStringLiteral("Zone"), central);
+    auto* zone = new QGroupBox(tr("Zone"), central);
     zone->setObjectName(QStringLiteral("fraZone"));
     m_timeZone = list("cmbTimeZone", zone);
     m_timeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -242,7 +240,7 @@ void BirthDetailsScreen::buildControls() {
     auto* zoneLayout = new QVBoxLayout(zone);
     zoneLayout->addWidget(m_timeZone);
 
-    m_daylightSaving = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    m_daylightSaving = new QCheckBox(tr("Daylight Saving Time"), central);
     m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
 
     auto* coordinates = new QHBoxLayout;
@@ -266,12 +264,12 @@ void BirthDetailsScreen::buildControls() {
     rule->setFrameShadow(QFrame::Sunken);
 
     m_banner = new LinkLabel(
-        QStringLiteral("Discuss your chart on our online discussion board at ") + homePageAddress(),
+        tr("Discuss your chart on our online discussion board at %1").arg(homePageAddress()),
         central);
     m_banner->setObjectName(QStringLiteral("Label61"));
     connect(m_banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
-    m_proceed = new QPushButton(QStringLiteral("Proceed"), central);
+    m_proceed = new QPushButton(tr("Proceed"), central);
     m_proceed->setObjectName(QStringLiteral("cmdRashi"));
     m_proceed->setDefault(true);
     m_proceed->setMinimumWidth(m_proceed->sizeHint().width() + 40);
@@ -292,12 +290,12 @@ void BirthDetailsScreen::buildControls() {
 }
 
 void BirthDetailsScreen::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* proceed = file->addAction(QStringLiteral("Proceed"));
+    QAction* proceed = file->addAction(tr("Proceed"));
     proceed->setObjectName(QStringLiteral("mnuProceed"));
     connect(proceed, &QAction::triggered, this, &BirthDetailsScreen::proceedRequested);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -333,11 +331,13 @@ void BirthDetailsScreen::setTabOrderChain() {
 }
 
 void BirthDetailsScreen::loadLists() {
-    const char* const months[] = {"January",   "February", "March",    "April",
-                                  "May",       "June",     "July",     "August",
-                                  "September", "October",  "November", "December"};
+    const char* const months[] = {
+        QT_TR_NOOP("January"), QT_TR_NOOP("February"), QT_TR_NOOP("March"),
+        QT_TR_NOOP("April"),   QT_TR_NOOP("May"),      QT_TR_NOOP("June"),
+        QT_TR_NOOP("July"),    QT_TR_NOOP("August"),   QT_TR_NOOP("September"),
+        QT_TR_NOOP("October"), QT_TR_NOOP("November"), QT_TR_NOOP("December")};
     for (const char* month : months)
-        m_month->addItem(QLatin1String(month));
+        m_month->addItem(tr(month));
 
     for (const TimeZoneEntry& entry : timeZoneEntries())
         m_timeZone->addItem(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));

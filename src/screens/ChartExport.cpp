@@ -2,12 +2,14 @@
 
 #include "ChartScreen.h"
 #include "ChartWheel.h"
+#include "FileSaving.h"
 #include "Hook.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -20,7 +22,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -32,21 +33,18 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace orbenza {
 
 namespace {
 
 const QString kCaption = QStringLiteral("Orbenza v1.25");
+
+// The translation context of the export texts outside the dialog class.
+class ExportText {
+    Q_DECLARE_TR_FUNCTIONS(ChartExport)
+};
 
 // The wheel's logical units are twips: 1440 to the inch.
 constexpr int kTwipsPerInch = 1440;
@@ -153,50 +151,25 @@ ResolvedFileName resolveFileName(const SaveFileChoice& choice, const ExportFileR
 // ---------------------------------------------------------------------------
 // Writing.
 
-const QString kIncompleteWrite =
-    QStringLiteral("The file could not be written completely; the disk may be full.");
-
-// Writes bytes to fileName in one step. QSaveFile writes a temporary file beside
-// the target and renames it into place only when everything was written, so a
-// failure never leaves a half-written file nor touches the file that was there.
-// Returns the reason of a failure, empty on success.
-QString writeAtomically(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // A failure in the flush of the buffered part must stop the commit too,
-        // or the short temporary file would replace the target. The file's own
-        // reason can be empty here (a size limit reached), so say what happened.
-        reason = file.errorString();
-        if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
-            reason = kIncompleteWrite;
-        file.cancelWriting();
-        file.commit();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    } else {
-        return {};
-    }
-    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
-}
-
 void showFailure(QWidget* parent, const QString& what, const QString& fileName,
                  const QString& reason) {
     showUserMessage(
         parent,
-        QStringLiteral("%1 could not be saved to \"%2\".\n\n%3")
+        ExportText::tr("%1 could not be saved to \"%2\".\n\n%3")
             .arg(what, QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()), reason),
         MessageIcon::Error);
 }
 
-const QString kPictureWhat = QStringLiteral("The chart picture");
-const QString kReportWhat = QStringLiteral("The report");
+QString pictureWhat() {
+    return ExportText::tr("The chart picture");
+}
+QString reportWhat() {
+    return ExportText::tr("The report");
+}
 
 QString pictureTitle(const ChartTitle& title) {
-    return title.name.isEmpty() ? QStringLiteral("Orbenza chart")
-                                : QStringLiteral("Orbenza chart of ") + title.name;
+    return title.name.isEmpty() ? ExportText::tr("Orbenza chart")
+                                : ExportText::tr("Orbenza chart of %1").arg(title.name);
 }
 
 // The birth details, coordinates and computed-for line, one to a line.
@@ -208,56 +181,10 @@ QString pictureDescription(const ChartTitle& title) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// A PDF file is complete when its last bytes hold the end-of-file marker; a write
-// that failed part-way (a full disk, a size limit) leaves it out.
-bool isCompletePdf(const QString& fileName, QString& reason) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    const qint64 size = file.size();
-    if (size < 16 || !file.seek(std::max<qint64>(0, size - 32))) {
-        reason = kIncompleteWrite;
-        return false;
-    }
-    if (!file.readAll().trimmed().endsWith("%%EOF")) {
-        reason = kIncompleteWrite;
-        return false;
-    }
-    return true;
-}
-
-// Makes sure the written bytes are on the disk before the rename makes them the
-// file, so a power cut cannot leave a renamed but empty document.
-bool syncToDisk(const QString& fileName, QString& reason) {
-#ifdef Q_OS_UNIX
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadWrite)) {
-        reason = file.errorString();
-        return false;
-    }
-    if (::fsync(file.handle()) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-#else
-    Q_UNUSED(fileName);
-    Q_UNUSED(reason);
-#endif
-    return true;
-}
-
-// Renames from over to, replacing a file that is there in one step.
-bool replaceFile(const QString& from, const QString& to, QString& reason) {
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
-                            std::filesystem::path(to.toStdU16String()), error);
-    if (error) {
-        reason = QString::fromLocal8Bit(error.message());
-        return false;
-    }
-    return true;
+// A PDF document is complete when its last bytes hold the end-of-file marker;
+// a write that failed part-way (a full disk, a size limit) leaves it out.
+bool isCompletePdf(const QByteArray& bytes) {
+    return bytes.size() >= 16 && bytes.right(32).trimmed().endsWith("%%EOF");
 }
 
 } // namespace
@@ -275,13 +202,13 @@ PictureWidthChooser setPictureWidthChooser(PictureWidthChooser chooser) {
 }
 
 QString svgPictureFilter() {
-    return QStringLiteral("SVG image (*.svg)");
+    return ExportText::tr("SVG image (*.svg)");
 }
 QString pngPictureFilter() {
-    return QStringLiteral("PNG image (*.png)");
+    return ExportText::tr("PNG image (*.png)");
 }
 QString pdfReportFilter() {
-    return QStringLiteral("PDF document (*.pdf)");
+    return ExportText::tr("PDF document (*.pdf)");
 }
 
 ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
@@ -289,15 +216,15 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     const BirthData& birth = chart.birth;
     ChartTitle title;
     title.name = fromUtf8(shown.lblName);
-    title.birthDetails = QStringLiteral("Born %1 %2 %3 at %4:%5")
+    title.birthDetails = ExportText::tr("Born %1 %2 %3 at %4:%5")
                              .arg(birth.BirthDay)
                              .arg(fromUtf8(std::string(monthName(birth.BirthMonth))))
                              .arg(birth.BirthYear)
                              .arg(birth.BirthHour, 2, 10, QLatin1Char('0'))
                              .arg(birth.BirthMinute, 2, 10, QLatin1Char('0'));
     if (!birthPlace.isEmpty())
-        title.birthDetails += QStringLiteral(" in ") + birthPlace;
-    title.coordinates = QStringLiteral("Latitude %1, longitude %2")
+        title.birthDetails = ExportText::tr("%1 in %2").arg(title.birthDetails, birthPlace);
+    title.coordinates = ExportText::tr("Latitude %1, longitude %2")
                             .arg(fromUtf8(shown.lblLatitude), fromUtf8(shown.lblLongitude));
     title.computedFor = fromUtf8(shown.computedFor);
     return title;
@@ -331,7 +258,7 @@ int defaultPictureWidth(const ChartWheel& wheel) {
 void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
     const ChartTitle title = chartTitleOf(screen);
     const ExportFileRequest request{
-        QStringLiteral("Export Chart Picture"),
+        ExportText::tr("Export Chart Picture"),
         {svgPictureFilter(), pngPictureFilter()},
         {QStringLiteral("svg"), QStringLiteral("png")},
         suggestedFileName(title.name, QStringLiteral("chart"), QStringLiteral("svg"))};
@@ -355,7 +282,7 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
 void saveReportAsPdf(const ChartScreen& screen, QWidget* parent) {
     const ChartTitle title = chartTitleOf(screen);
     const ExportFileRequest request{
-        QStringLiteral("Save Report as PDF"),
+        ExportText::tr("Save Report as PDF"),
         {pdfReportFilter()},
         {QStringLiteral("pdf")},
         suggestedFileName(title.name, QStringLiteral("report"), QStringLiteral("pdf"))};
@@ -387,16 +314,16 @@ bool writeChartSvg(const ChartWheel& wheel, const ChartTitle& title, const QStri
     QString reason;
     QPainter painter;
     if (!painter.begin(&generator)) {
-        reason = QStringLiteral("The SVG picture could not be drawn.");
+        reason = ExportText::tr("The SVG picture could not be drawn.");
     } else {
         painter.fillRect(logical, Qt::white);
         wheel.render(painter, logical);
         painter.end();
         buffer.close();
-        reason = writeAtomically(fileName, bytes);
+        reason = FileSaving::writeAtomically(fileName, bytes);
     }
     if (!reason.isEmpty()) {
-        showFailure(parent, kPictureWhat, fileName, reason);
+        showFailure(parent, pictureWhat(), fileName, reason);
         return false;
     }
     return true;
@@ -407,14 +334,14 @@ bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& file
     QString reason;
     QByteArray bytes;
     if (widthPixels < 1 || widthPixels > kMaximumPictureWidth) {
-        reason = QStringLiteral("A picture can be 1 to %1 pixels wide, not %2.")
+        reason = ExportText::tr("A picture can be 1 to %1 pixels wide, not %2.")
                      .arg(kMaximumPictureWidth)
                      .arg(widthPixels);
     } else {
         const QSize size(widthPixels, pictureHeightForWidth(widthPixels));
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull()) {
-            reason = QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
+            reason = ExportText::tr("There is not enough memory for a picture of %1 x %2 pixels.")
                          .arg(size.width())
                          .arg(size.height());
         } else {
@@ -431,9 +358,9 @@ bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& file
         }
     }
     if (reason.isEmpty())
-        reason = writeAtomically(fileName, bytes);
+        reason = FileSaving::writeAtomically(fileName, bytes);
     if (!reason.isEmpty()) {
-        showFailure(parent, kPictureWhat, fileName, reason);
+        showFailure(parent, pictureWhat(), fileName, reason);
         return false;
     }
     return true;
@@ -446,8 +373,8 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     document->setDefaultFont(base);
     document->setMetaInformation(QTextDocument::DocumentTitle,
                                  title.name.isEmpty()
-                                     ? QStringLiteral("Orbenza report")
-                                     : QStringLiteral("Orbenza report of ") + title.name);
+                                     ? ExportText::tr("Orbenza report")
+                                     : ExportText::tr("Orbenza report of %1").arg(title.name));
 
     const auto charFormat = [&base](double scale, bool bold, const QColor& colour) {
         QTextCharFormat format;
@@ -482,7 +409,7 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     // The report box's caption on the chart screen, then the report itself: a
     // copy of the box's document, so the box is left as it is.
     cursor.insertBlock(blockFormat(10, 6), charFormat(1.15, true, Qt::black));
-    cursor.insertText(QStringLiteral("Planets in Houses"));
+    cursor.insertText(ExportText::tr("Planets in Houses"));
     cursor.insertBlock(QTextBlockFormat(), charFormat(1.0, false, Qt::black));
     cursor.insertFragment(QTextDocumentFragment(&report));
     return document;
@@ -490,47 +417,42 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
 
 bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const QString& fileName,
                     QWidget* parent) {
-    const QFileInfo target(fileName);
     QString reason;
-    // The printer writes the document into a temporary file in the target's
-    // folder (so the rename below stays on one file system); only a complete
-    // document is renamed over the target. The temporary file is removed on
-    // every other way out.
-    QTemporaryFile temporary(
-        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    // The printer can only print into a file: it prints into a private
+    // temporary one, and only a complete document is then saved, in one step,
+    // under the chosen name.
+    QTemporaryFile temporary(QDir(QDir::tempPath()).filePath(QStringLiteral("orbenza-XXXXXX.pdf")));
     if (!temporary.open()) {
         reason = temporary.errorString();
     } else {
-        const QString printed = temporary.fileName();
         temporary.close();
-
         const std::unique_ptr<QTextDocument> document = reportDocumentWithTitle(report, title);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
+        printer.setOutputFileName(temporary.fileName());
         printer.setDocName(document->metaInformation(QTextDocument::DocumentTitle));
         printer.setCreator(kCaption);
         document->print(&printer);
 
+        QFile printed(temporary.fileName());
+        QByteArray bytes;
         if (printer.printerState() == QPrinter::Error) {
-            reason = QStringLiteral("The PDF document could not be written.");
-        } else if (isCompletePdf(printed, reason) && syncToDisk(printed, reason)) {
-            // A new file gets the usual permissions rather than the temporary
-            // file's private ones; a replaced file keeps its own.
-            const QFile::Permissions permissions =
-                target.exists()
-                    ? QFile::permissions(target.absoluteFilePath())
-                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-            QFile::setPermissions(printed, permissions);
-            if (replaceFile(printed, target.absoluteFilePath(), reason)) {
-                temporary.setAutoRemove(false);
+            reason = ExportText::tr("The PDF document could not be written.");
+        } else if (!printed.open(QIODevice::ReadOnly)) {
+            reason = printed.errorString();
+        } else if (bytes = printed.readAll(); printed.error() != QFileDevice::NoError) {
+            reason = printed.errorString();
+        } else if (!isCompletePdf(bytes)) {
+            reason = FileSaving::incompleteWrite();
+        } else {
+            reason = FileSaving::writeAtomically(fileName, bytes);
+            if (reason.isEmpty())
                 return true;
-            }
         }
     }
     if (reason.isEmpty())
-        reason = QStringLiteral("Unknown error");
-    showFailure(parent, kReportWhat, fileName, reason);
+        reason = ExportText::tr("Unknown error");
+    showFailure(parent, reportWhat(), fileName, reason);
     return false;
 }
 
@@ -538,13 +460,13 @@ bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const 
 
 PictureSizeDialog::PictureSizeDialog(int suggestedWidth, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmPictureSize"));
-    setWindowTitle(QStringLiteral("Picture Size"));
+    setWindowTitle(tr("Picture Size"));
     setFont(ReportBox::screenFont());
 
-    auto* explanation = new QLabel(
-        QStringLiteral("Width of the PNG picture. The height follows from it, so the wheel "
-                       "keeps its proportions."),
-        this);
+    auto* explanation =
+        new QLabel(tr("Width of the PNG picture. The height follows from it, so the wheel "
+                      "keeps its proportions."),
+                   this);
     explanation->setObjectName(QStringLiteral("lblExplanation"));
     explanation->setWordWrap(true);
 
@@ -552,7 +474,7 @@ PictureSizeDialog::PictureSizeDialog(int suggestedWidth, QWidget* parent) : QDia
     m_width->setObjectName(QStringLiteral("spnWidth"));
     m_width->setRange(kMinimumPictureWidth, kMaximumPictureWidth);
     m_width->setSingleStep(100);
-    m_width->setSuffix(QStringLiteral(" px"));
+    m_width->setSuffix(tr(" px"));
     m_width->setValue(std::clamp(suggestedWidth, kMinimumPictureWidth, kMaximumPictureWidth));
     m_width->setAccelerated(true);
 
@@ -561,8 +483,8 @@ PictureSizeDialog::PictureSizeDialog(int suggestedWidth, QWidget* parent) : QDia
     m_height->setTextFormat(Qt::PlainText);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Width:"), m_width);
-    form->addRow(QStringLiteral("Height:"), m_height);
+    form->addRow(tr("&Width:"), m_width);
+    form->addRow(tr("Height:"), m_height);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -588,7 +510,7 @@ int PictureSizeDialog::widthPixels() const {
 }
 
 void PictureSizeDialog::showHeight() {
-    m_height->setText(QStringLiteral("%1 px").arg(pictureHeightForWidth(m_width->value())));
+    m_height->setText(tr("%1 px").arg(pictureHeightForWidth(m_width->value())));
 }
 
 } // namespace orbenza

@@ -24,8 +24,17 @@ constexpr std::array<const char*, 12> kSignNames{"Aries",       "Taurus",    "Ge
                                                  "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 constexpr std::array<const char*, ChartScreen::kPositionRows> kBodyCaptions{
-    "Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
-    "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Sun"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Moon"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Mercury"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Venus"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Mars"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Jupiter"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Saturn"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Uranus"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Neptune"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Pluto"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Asc")};
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -89,8 +98,7 @@ ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
 
     // Label7: the invitation to a more detailed analysis on the maker's site.
     m_moreAnalysis = new LinkLabel(
-        QStringLiteral("For more detailed analysis of your planets in houses Visit ") +
-            homePageAddress(),
+        tr("For more detailed analysis of your planets in houses Visit %1").arg(homePageAddress()),
         this);
     m_moreAnalysis->setObjectName(QStringLiteral("Label7"));
     m_moreAnalysis->setToolTip(homePageAddress());
@@ -121,7 +129,7 @@ QWidget* ChartScreen::buildDetailsColumn() {
     columnLayout->setSpacing(8);
 
     // fraDetails: the birth details as entered.
-    auto* details = new QGroupBox(QStringLiteral("Your Details"), column);
+    auto* details = new QGroupBox(tr("Your Details"), column);
     details->setObjectName(QStringLiteral("fraDetails"));
     auto* detailsGrid = groupGrid(details);
     m_name = valueLabel(QStringLiteral("lblName"), details);
@@ -139,17 +147,17 @@ QWidget* ChartScreen::buildDetailsColumn() {
         bool wraps;
     };
     const Row rows[] = {
-        {"Date of Birth :", "Label3", "lblDOB", &m_dob, false},
-        {"Time of Birth :", "Label14", "lblTOB", &m_tob, false},
-        {"City :", "Label5", "lblCity", &m_city, true},
-        {"State :", "Label12", "lblState", &m_state, true},
-        {"Country :", "Label6", "lblCountry", &m_country, true},
-        {"Latitude   :", "Label9", "lblLatitude", &m_latitude, false},
-        {"Longitude :", "Label4", "lblLongitude", &m_longitude, false},
+        {QT_TR_NOOP("Date of Birth :"), "Label3", "lblDOB", &m_dob, false},
+        {QT_TR_NOOP("Time of Birth :"), "Label14", "lblTOB", &m_tob, false},
+        {QT_TR_NOOP("City :"), "Label5", "lblCity", &m_city, true},
+        {QT_TR_NOOP("State :"), "Label12", "lblState", &m_state, true},
+        {QT_TR_NOOP("Country :"), "Label6", "lblCountry", &m_country, true},
+        {QT_TR_NOOP("Latitude   :"), "Label9", "lblLatitude", &m_latitude, false},
+        {QT_TR_NOOP("Longitude :"), "Label4", "lblLongitude", &m_longitude, false},
     };
     int row = 1;
     for (const Row& r : rows) {
-        auto* caption = captionLabel(r.captionName, QString::fromLatin1(r.caption), details);
+        auto* caption = captionLabel(r.captionName, tr(r.caption), details);
         *r.value = valueLabel(QString::fromLatin1(r.valueName), details);
         (*r.value)->setWordWrap(r.wraps);
         detailsGrid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -170,18 +178,17 @@ QWidget* ChartScreen::buildDetailsColumn() {
     columnLayout->addWidget(details);
 
     // fraVedic: the Sun sign, the Moon sign and the Ascendant's sign.
-    auto* signs = new QGroupBox(QStringLiteral("Other Details"), column);
+    auto* signs = new QGroupBox(tr("Other Details"), column);
     signs->setObjectName(QStringLiteral("fraVedic"));
     auto* signsGrid = groupGrid(signs);
     const Row signRows[] = {
-        {"Sun Sign", "Label10", "lblSunSign", &m_sunSign, false},
-        {"Moon Sign", "Label17", "lblRashi", &m_rashi, false},
-        {"Ascendant", "Label1", "lblLagna", &m_lagna, false},
+        {QT_TR_NOOP("Sun Sign"), "Label10", "lblSunSign", &m_sunSign, false},
+        {QT_TR_NOOP("Moon Sign"), "Label17", "lblRashi", &m_rashi, false},
+        {QT_TR_NOOP("Ascendant"), "Label1", "lblLagna", &m_lagna, false},
     };
     row = 0;
     for (const Row& r : signRows) {
-        signsGrid->addWidget(captionLabel(r.captionName, QString::fromLatin1(r.caption), signs),
-                             row, 0);
+        signsGrid->addWidget(captionLabel(r.captionName, tr(r.caption), signs), row, 0);
         *r.value = valueLabel(QString::fromLatin1(r.valueName), signs);
         signsGrid->addWidget(*r.value, row, 1);
         ++row;
@@ -191,13 +198,13 @@ QWidget* ChartScreen::buildDetailsColumn() {
     // fraWestern: the label arrays PlanetName(0..10) and lblPlanet(0..10), named
     // "PlanetName0".."PlanetName10" and "lblPlanet0".."lblPlanet10"; 0 is the Sun,
     // 9 Pluto and 10 the Ascendant.
-    auto* positions = new QGroupBox(QStringLiteral("Planetary Positions"), column);
+    auto* positions = new QGroupBox(tr("Planetary Positions"), column);
     positions->setObjectName(QStringLiteral("fraWestern"));
     auto* positionsGrid = groupGrid(positions);
     positionsGrid->setVerticalSpacing(3);
     for (int i = 0; i < kPositionRows; ++i) {
         const std::size_t slot = static_cast<std::size_t>(i);
-        auto* body = new QLabel(QString::fromLatin1(kBodyCaptions[slot]), positions);
+        auto* body = new QLabel(tr(kBodyCaptions[slot]), positions);
         body->setObjectName(QStringLiteral("PlanetName%1").arg(i));
         body->setTextFormat(Qt::PlainText);
         m_planets[slot] = valueLabel(QStringLiteral("lblPlanet%1").arg(i), positions);
@@ -226,7 +233,7 @@ QWidget* ChartScreen::buildReportColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    auto* title = new QLabel(QStringLiteral("Planets in Houses"), container);
+    auto* title = new QLabel(tr("Planets in Houses"), container);
     title->setObjectName(QStringLiteral("Label2"));
     title->setTextFormat(Qt::PlainText);
     QFont titleFont = title->font();

@@ -75,18 +75,18 @@ MainWindow::MainWindow(ChartScreen* chartScreen, QWidget* parent)
     titleFont.setBold(true);
     m_title->setFont(titleFont);
 
-    m_banner = new LinkLabel(
-        QStringLiteral("Join our online astrology community at ") + homePageAddress(), m_header);
+    m_banner = new LinkLabel(tr("Join our online astrology community at %1").arg(homePageAddress()),
+                             m_header);
     m_banner->setObjectName(QStringLiteral("lblBanner"));
     connect(m_banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
-    m_print = new QPushButton(QStringLiteral("&Print"), m_header);
+    m_print = new QPushButton(tr("&Print"), m_header);
     m_print->setObjectName(QStringLiteral("Command1"));
     connect(m_print, &QPushButton::clicked, this, &MainWindow::printRequested);
-    m_back = new QPushButton(QStringLiteral("&Back"), m_header);
+    m_back = new QPushButton(tr("&Back"), m_header);
     m_back->setObjectName(QStringLiteral("cmdBack"));
     connect(m_back, &QPushButton::clicked, this, &MainWindow::backRequested);
-    m_exit = new QPushButton(QStringLiteral("&Exit"), m_header);
+    m_exit = new QPushButton(tr("&Exit"), m_header);
     m_exit->setObjectName(QStringLiteral("cmdMdiExit"));
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -147,20 +147,20 @@ MainWindow::MainWindow(ChartScreen* chartScreen, QWidget* parent)
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
+    QAction* back = file->addAction(tr("&Back"));
     back->setObjectName(QStringLiteral("mnuBack"));
     connect(back, &QAction::triggered, this, &MainWindow::backRequested);
     file->addSeparator();
-    QAction* exportPicture = file->addAction(QStringLiteral("Export Chart &Picture\u2026"));
+    QAction* exportPicture = file->addAction(tr("Export Chart &Picture\u2026"));
     exportPicture->setObjectName(QStringLiteral("mnuExportPicture"));
     connect(exportPicture, &QAction::triggered, this, &MainWindow::exportPictureRequested);
-    QAction* reportPdf = file->addAction(QStringLiteral("Save Report as P&DF\u2026"));
+    QAction* reportPdf = file->addAction(tr("Save Report as P&DF\u2026"));
     reportPdf->setObjectName(QStringLiteral("mnuSaveReportPdf"));
     connect(reportPdf, &QAction::triggered, this, &MainWindow::saveReportPdfRequested);
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 

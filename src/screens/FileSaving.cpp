@@ -1,0 +1,34 @@
+#include "FileSaving.h"
+
+#include <QSaveFile>
+
+namespace orbenza {
+
+QString FileSaving::incompleteWrite() {
+    return tr("The file could not be written completely; the disk may be full.");
+}
+
+QString FileSaving::writeAtomically(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // The buffered part is written by the flush; a failure there must stop
+        // the commit too, or the short temporary file would replace the target.
+        // The file's own reason can be empty here (a size limit reached), so
+        // say what happened.
+        reason = file.errorString();
+        if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+            reason = incompleteWrite();
+        file.cancelWriting();
+        file.commit();
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    } else {
+        return {};
+    }
+    return reason.isEmpty() ? tr("Unknown error") : reason;
+}
+
+} // namespace orbenza

@@ -1,0 +1,510 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>%1 could not be saved to &quot;%2&quot;.
+
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbenza chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbenza chart of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born %1 %2 %3 at %4:%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SVG picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture can be 1 to %1 pixels wide, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbenza report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbenza report of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planets in Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSaving</name>
+    <message>
+        <source>The file could not be written completely; the disk may be full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AboutBox</name>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AppController</name>
+    <message>
+        <source>Orbenza chart of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::BirthDetailsScreen</name>
+    <message>
+        <source>Orbenza shows the positions of the planets in the twelve houses in your natal chart. The distribution of the planets in the different houses play an important role in interpreting the birth chart of an individual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discuss your chart on our online discussion board at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartScreen</name>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For more detailed analysis of your planets in houses Visit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Birth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Birth :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude   :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planets in Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::MainWindow</name>
+    <message>
+        <source>Join our online astrology community at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart &amp;Picture…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report as P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::PictureSizeDialog</name>
+    <message>
+        <source>Picture Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width of the PNG picture. The height follows from it, so the wheel keeps its proportions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::SaveScreen</name>
+    <message>
+        <source>Rich Text Format (*.rtf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Generated By %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit us now at %1 for more about your chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talk about your chart with other readers in our online discussion forum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the report as Rich Text or plain text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the report, or only the part of it you have selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
