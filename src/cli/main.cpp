@@ -1,7 +1,7 @@
 // orbenza-cli: the natal chart on the command line.
 //
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
-//               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf]
+//               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
 //               [--output FILE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--jobs N] [--output FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
@@ -15,6 +15,7 @@
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 #include "LibraryCommands.h"
+#include "chart/WheelOfChart.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -28,6 +29,9 @@
 namespace {
 
 constexpr int kExitRefused = 2;
+// Width in pixels of the degree wheel written by --format svg; the picture
+// scales freely, this is only the size a viewer opens it at.
+constexpr double kSvgWidthPixels = 800.0;
 
 int printError(const std::string& message) {
     std::cerr << "orbenza-cli: " << message << '\n';
@@ -51,6 +55,10 @@ N is the line of the input where the row starts, the header being line 1.
 --jobs N charts on N threads (0: one per processor) with the same output.
 Batch exit status: 0 every row charted, 1 some rows refused, 2 the input or
 its header could not be read or the output could not be written.
+
+--format svg writes the chart's degree wheel as an SVG picture: the zodiac
+turned so the Ascendant stands at the left, the equal houses of the report,
+every body at its degree. It draws one chart; a batch refuses it.
 )";
 
 // Whether the command line asks for a batch, seen before parsing so that the
@@ -133,8 +141,10 @@ int main(int argc, char** argv) {
     chartOptions.push_back(
         app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force"));
     CLI::Option* formatOption =
-        app.add_option("--format", format, "Output form; a batch writes json (the default) or csv")
-            ->check(CLI::IsMember({"text", "json", "rtf", "csv"}))
+        app.add_option(
+               "--format", format,
+               "Output form; svg draws the degree wheel; a batch writes json (the default) or csv")
+            ->check(CLI::IsMember({"text", "json", "rtf", "svg", "csv"}))
             ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output");
     CLI::Option* batchOption =
@@ -163,6 +173,8 @@ int main(int argc, char** argv) {
     if (batch) {
         if (formatOption->count() == 0)
             format = "json";
+        if (format == "svg")
+            return printError("--format svg draws one chart; --batch writes json or csv");
         if (format != "json" && format != "csv")
             return printError("--batch writes json or csv, not " + format);
         return runBatchCommand(batchInput, format, jobs, output);
@@ -190,6 +202,8 @@ int main(int argc, char** argv) {
         document = cli::chartJson(chart).dump(2) + "\n";
     else if (format == "rtf")
         document = cli::chartRichText(chart);
+    else if (format == "svg")
+        document = degreeWheelSvg(chart, kSvgWidthPixels);
     else
         document = cli::chartText(chart);
     if (!output.empty()) {

@@ -3,6 +3,7 @@
 // lists and the chart wheel laid out from the Ascendant's sign.
 #pragma once
 
+#include "base/Sign.h"
 #include "chart/ChartRun.h"
 
 #include <array>
@@ -10,10 +11,6 @@
 #include <string_view>
 
 namespace orbenza {
-
-// "Ari" ... "Pis", positions 0..11.
-inline constexpr std::array<std::string_view, 12> SignAbbreviationList{
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
 
 // "January" ... "December" for month 1..12; empty otherwise.
 std::string_view monthName(int month);

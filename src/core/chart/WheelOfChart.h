@@ -1,0 +1,28 @@
+// The degree wheel of a computed chart, and the title its picture carries.
+#pragma once
+
+#include "chart/ChartRun.h"
+#include "wheel/DegreeWheel.h"
+#include "wheel/WheelSvg.h"
+
+#include <string>
+
+namespace orbenza {
+
+// The wheel's input from the chart: the eleven longitudes and the planets'
+// retrograde marks.
+WheelInput wheelInputOf(const ChartResult& chart);
+
+// The degree wheel of the chart.
+DegreeWheel degreeWheelOf(const ChartResult& chart);
+
+// Title "Orbenza chart of <name>" ("Orbenza chart" without a name) and the
+// description: the birth date and clock time, the coordinates and the
+// computed-for line, one to a line.
+WheelSvgTitle wheelTitleOf(const ChartResult& chart);
+
+// The degree wheel as an SVG document widthPixels wide, with its title. The
+// command line and the chart screen write this same document.
+std::string degreeWheelSvg(const ChartResult& chart, double widthPixels);
+
+} // namespace orbenza
