@@ -19,7 +19,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-l10n-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libsqlite3-dev
-    unrtf poppler-utils libswe-dev swe-basic-data xauth xvfb librsvg2-bin libxml2-utils
+    unrtf poppler-utils libswe-dev swe-basic-data libnova-dev xauth xvfb librsvg2-bin libxml2-utils
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
 )
