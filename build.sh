@@ -21,6 +21,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libsqlite3-dev
     unrtf poppler-utils libswe-dev swe-basic-data libnova-dev xauth xvfb librsvg2-bin libxml2-utils
     desktop-file-utils appstream dpkg-dev file
+    libhowardhinnant-date-dev tzdata iso-codes
     clang libclang-rt-14-dev
 )
 
@@ -42,6 +43,14 @@ install_missing() {
     fi
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The atlas regeneration test needs Node.js and npm. A machine that already has
+# a Node.js of its own (with npm inside) keeps it; otherwise Debian's are installed.
+install_node() {
+    if ! command -v npm >/dev/null 2>&1; then
+        install_missing nodejs npm
+    fi
 }
 
 # libFuzzer comes with clang's runtime package, named after clang's major
@@ -67,6 +76,7 @@ run)
     ;;
 test)
     install_missing
+    install_node
     build
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure \
         --parallel "$(nproc)" --timeout 900
