@@ -1,0 +1,468 @@
+#include "atlas/Atlas.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace orbenza::atlas {
+
+namespace {
+
+constexpr std::string_view kMagic = "ORBENZA-ATLAS\t1";
+constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
+
+// FNV-1a, 32 bits: the sum the generator writes on the closing line.
+std::uint32_t fnv1a(std::string_view bytes) {
+    std::uint32_t hash = 0x811c9dc5u;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x01000193u;
+    }
+    return hash;
+}
+
+// Reads lines one by one from a text, each without its line feed.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_text(text) {}
+    bool next(std::string_view& line) {
+        if (m_pos >= m_text.size())
+            return false;
+        const std::size_t end = m_text.find('\n', m_pos);
+        if (end == std::string_view::npos)
+            return false; // every line of the file ends with a line feed
+        line = m_text.substr(m_pos, end - m_pos);
+        m_pos = end + 1;
+        ++m_number;
+        return true;
+    }
+    std::size_t number() const { return m_number; }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+    std::size_t m_number = 0;
+};
+
+// Splits a line at tabs into exactly `count` fields.
+bool splitFields(std::string_view line, std::string_view* fields, std::size_t count) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t tab = line.find('\t', start);
+        const bool last = i + 1 == count;
+        if (last != (tab == std::string_view::npos))
+            return false;
+        fields[i] = line.substr(start, last ? std::string_view::npos : tab - start);
+        start = tab + 1;
+    }
+    return true;
+}
+
+template <typename T> bool parseNumber(std::string_view text, T& value, int base = 10) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, base);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+// Decodes one UTF-8 sequence at `pos`; returns false for a malformed one
+// (and steps over one byte).
+bool decodeUtf8(std::string_view text, std::size_t& pos, char32_t& cp, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    length = lead < 0x80           ? 1
+             : (lead >> 5) == 0x6  ? 2
+             : (lead >> 4) == 0xe  ? 3
+             : (lead >> 3) == 0x1e ? 4
+                                   : 0;
+    if (length == 0 || pos + length > text.size()) {
+        ++pos;
+        return false;
+    }
+    cp = length == 1 ? lead : lead & (0x7f >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(pos + i) & 0xc0) != 0x80) {
+            ++pos;
+            return false;
+        }
+        cp = (cp << 6) | (byte(pos + i) & 0x3f);
+    }
+    pos += length;
+    return true;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+Atlas::Atlas() {
+    m_reason = std::string(kUnavailable) + "no atlas file was read";
+}
+Atlas::Atlas(Atlas&&) noexcept = default;
+Atlas& Atlas::operator=(Atlas&&) noexcept = default;
+Atlas::~Atlas() = default;
+
+void Atlas::fail(std::string reason) {
+    *this = Atlas();
+    m_reason = std::string(kUnavailable) + reason;
+}
+
+Atlas Atlas::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Atlas atlas;
+        atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    std::string text;
+    if (size > 0) {
+        text.resize(static_cast<std::size_t>(size));
+        in.read(text.data(), size);
+    }
+    if (size < 0 || !in) {
+        Atlas atlas;
+        atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    return fromText(std::move(text), path);
+}
+
+Atlas Atlas::fromText(std::string text, const std::string& origin) {
+    Atlas atlas;
+    atlas.m_text = std::make_unique<std::string>(std::move(text));
+    const std::string_view all = *atlas.m_text;
+    const auto damaged = [&](const std::string& what) {
+        atlas.fail(origin + " is damaged (" + what + ")");
+        return std::move(atlas);
+    };
+
+    // The closing line "END\t<sum>" covers every byte before it.
+    if (all.size() < 14 || all.back() != '\n')
+        return damaged("cut short");
+    const std::size_t closing = all.rfind('\n', all.size() - 2) + 1;
+    const std::string_view endLine = all.substr(closing, all.size() - closing - 1);
+    std::uint32_t sum = 0;
+    if (!startsWith(endLine, "END\t") || !parseNumber(endLine.substr(4), sum, 16))
+        return damaged("no closing line");
+    const std::string_view body = all.substr(0, closing);
+    if (fnv1a(body) != sum)
+        return damaged("its sum does not match its content");
+
+    LineReader lines(body);
+    std::string_view line;
+    if (!lines.next(line) || line != kMagic)
+        return damaged("not an atlas file of this version");
+    const auto nextData = [&](std::string_view& out) {
+        while (lines.next(out)) {
+            if (!startsWith(out, "#"))
+                return true;
+        }
+        return false;
+    };
+    const auto section = [&](char letter, std::size_t& count) {
+        std::string_view head;
+        return nextData(head) && head.size() > 2 && head[0] == letter && head[1] == '\t' &&
+               parseNumber(head.substr(2), count);
+    };
+    const auto where = [&] { return "line " + std::to_string(lines.number()); };
+
+    std::size_t count = 0;
+    if (!section('F', count))
+        return damaged("no fold table");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view f[2];
+        std::uint32_t cp = 0;
+        if (!nextData(line) || !splitFields(line, f, 2) || !parseNumber(f[0], cp, 16))
+            return damaged(where());
+        atlas.m_folds.emplace(static_cast<char32_t>(cp), std::string(f[1]));
+    }
+
+    if (!section('Z', count))
+        return damaged("no zone list");
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!nextData(line) || line.empty())
+            return damaged(where());
+        atlas.m_zones.push_back(line);
+    }
+
+    if (!section('C', count))
+        return damaged("no country list");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view f[2];
+        if (!nextData(line) || !splitFields(line, f, 2) || f[0].empty() || f[1].empty())
+            return damaged(where());
+        atlas.m_countries.push_back({f[0], f[1], atlas.fold(f[0]), atlas.fold(f[1])});
+    }
+
+    if (!section('R', count))
+        return damaged("no region list");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view f[3];
+        std::uint16_t country = 0;
+        if (!nextData(line) || !splitFields(line, f, 3) || !parseNumber(f[0], country) ||
+            country >= atlas.m_countries.size() || f[2].empty())
+            return damaged(where());
+        atlas.m_regions.push_back({country, f[1], f[2], atlas.fold(f[1]), atlas.fold(f[2])});
+    }
+
+    if (!section('P', count))
+        return damaged("no place list");
+    atlas.m_places.reserve(count);
+    atlas.m_keys.reserve(count * 12);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string_view f[7];
+        Record r{};
+        if (!nextData(line) || !splitFields(line, f, 7) || f[0].empty() || f[0].size() > 0xffff)
+            return damaged(where());
+        r.region = -1;
+        if (!f[1].empty() && !parseNumber(f[1], r.region))
+            return damaged(where());
+        if (!parseNumber(f[2], r.country) || !parseNumber(f[3], r.latE4) ||
+            !parseNumber(f[4], r.lonE4) || !parseNumber(f[5], r.population) ||
+            !parseNumber(f[6], r.zone))
+            return damaged(where());
+        if (r.region >= static_cast<std::int32_t>(atlas.m_regions.size()) ||
+            r.country >= atlas.m_countries.size() || r.zone >= atlas.m_zones.size() ||
+            std::abs(r.latE4) > 900000 || std::abs(r.lonE4) > 1800000)
+            return damaged(where());
+        r.nameOffset = static_cast<std::uint32_t>(f[0].data() - all.data());
+        r.nameLength = static_cast<std::uint16_t>(f[0].size());
+        r.keyOffset = static_cast<std::uint32_t>(atlas.m_keys.size());
+        atlas.foldAppend(f[0], atlas.m_keys);
+        if (atlas.m_keys.size() - r.keyOffset > 0xffff)
+            return damaged(where());
+        r.keyLength = static_cast<std::uint16_t>(atlas.m_keys.size() - r.keyOffset);
+        atlas.m_places.push_back(r);
+    }
+    if (nextData(line))
+        return damaged("text after the place list");
+
+    // The generator writes the places in the order of their search keys; a
+    // file written otherwise is still searched right, after a sort.
+    atlas.m_byKey.resize(atlas.m_places.size());
+    for (std::uint32_t i = 0; i < atlas.m_byKey.size(); ++i)
+        atlas.m_byKey[i] = i;
+    const auto byKey = [&](std::uint32_t a, std::uint32_t b) {
+        return atlas.keyOf(atlas.m_places[a]) < atlas.keyOf(atlas.m_places[b]);
+    };
+    if (!std::is_sorted(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey))
+        std::sort(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey);
+    atlas.m_available = true;
+    atlas.m_reason.clear();
+    return atlas;
+}
+
+std::string Atlas::fold(std::string_view text) const {
+    std::string out;
+    out.reserve(text.size());
+    foldAppend(text, out);
+    return out;
+}
+
+void Atlas::foldAppend(std::string_view text, std::string& out) const {
+    const std::size_t begin = out.size();
+    bool pendingBlank = false;
+    const auto put = [&](char c) {
+        if (c == ' ') {
+            pendingBlank = out.size() > begin;
+            return;
+        }
+        if (pendingBlank)
+            out += ' ';
+        pendingBlank = false;
+        out += c;
+    };
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[pos]);
+        if (lead < 0x80) {
+            char c = static_cast<char>(lead);
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            else if (c == '-' || c == '\t')
+                c = ' ';
+            put(c);
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        char32_t cp = 0;
+        std::size_t length = 0;
+        if (!decodeUtf8(text, pos, cp, length))
+            continue; // a malformed byte folds to nothing
+        const auto found = m_folds.find(cp);
+        for (const char c :
+             found != m_folds.end() ? std::string_view(found->second) : text.substr(start, length))
+            put(c);
+    }
+}
+
+std::string_view Atlas::keyOf(const Record& record) const {
+    return std::string_view(m_keys).substr(record.keyOffset, record.keyLength);
+}
+
+Place Atlas::place(std::size_t index) const {
+    const Record& r = m_places.at(index);
+    Place p;
+    p.name = std::string_view(*m_text).substr(r.nameOffset, r.nameLength);
+    if (r.region >= 0) {
+        p.region = m_regions[static_cast<std::size_t>(r.region)].name;
+        p.regionCode = m_regions[static_cast<std::size_t>(r.region)].code;
+    }
+    p.country = m_countries[r.country].name;
+    p.countryCode = m_countries[r.country].code;
+    p.timeZone = m_zones[r.zone];
+    p.latitudeDeg = r.latE4 / 1e4;
+    p.longitudeDeg = r.lonE4 / 1e4;
+    p.population = r.population;
+    return p;
+}
+
+bool Atlas::qualifiersMatch(const Record& record,
+                            const std::vector<std::string>& qualifiers) const {
+    const Country& country = m_countries[record.country];
+    const Region* region =
+        record.region >= 0 ? &m_regions[static_cast<std::size_t>(record.region)] : nullptr;
+    for (const std::string& q : qualifiers) {
+        const bool byCountry = q == country.codeKey || startsWith(country.nameKey, q);
+        const bool byRegion =
+            region != nullptr && (q == region->codeKey || startsWith(region->nameKey, q));
+        if (!byCountry && !byRegion)
+            return false;
+    }
+    return true;
+}
+
+std::vector<Atlas::Match> Atlas::matches(std::string_view text) const {
+    std::vector<Match> found;
+    if (!m_available)
+        return found;
+    std::vector<std::string> qualifiers;
+    std::string name;
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t comma = text.find(',', start);
+        std::string part = fold(text.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (first)
+            name = std::move(part);
+        else if (!part.empty())
+            qualifiers.push_back(std::move(part));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    if (name.empty())
+        return found;
+
+    auto it = std::lower_bound(
+        m_byKey.begin(), m_byKey.end(), name,
+        [&](std::uint32_t index, const std::string& key) { return keyOf(m_places[index]) < key; });
+    for (; it != m_byKey.end(); ++it) {
+        const Record& record = m_places[*it];
+        const std::string_view key = keyOf(record);
+        if (!startsWith(key, name))
+            break;
+        if (qualifiersMatch(record, qualifiers))
+            found.push_back({*it, key.size() == name.size()});
+    }
+    std::sort(found.begin(), found.end(), [&](const Match& a, const Match& b) {
+        if (a.exact != b.exact)
+            return a.exact;
+        const Record& ra = m_places[a.index];
+        const Record& rb = m_places[b.index];
+        if (ra.population != rb.population)
+            return ra.population > rb.population;
+        return a.index < b.index;
+    });
+    return found;
+}
+
+std::vector<Place> Atlas::search(std::string_view text, std::size_t limit) const {
+    std::vector<Place> places;
+    for (const Match& m : matches(text)) {
+        if (places.size() >= limit)
+            break;
+        places.push_back(place(m.index));
+    }
+    return places;
+}
+
+PlaceLookup Atlas::resolve(std::string_view text) const {
+    PlaceLookup lookup;
+    if (!m_available) {
+        lookup.status = PlaceLookup::Status::Unavailable;
+        lookup.message = m_reason;
+        return lookup;
+    }
+    const std::vector<Match> found = matches(text);
+    if (found.empty()) {
+        lookup.status = PlaceLookup::Status::NotFound;
+        lookup.message = "No place in the atlas is called \"" + std::string(text) + "\"";
+        return lookup;
+    }
+    // The tier: the exact names when there are any (they come first), else all.
+    const bool exactTier = found.front().exact;
+    std::size_t tier = 0;
+    while (tier < found.size() && found[tier].exact == exactTier)
+        ++tier;
+    const std::uint64_t best = m_places[found[0].index].population;
+    const std::uint64_t next = tier > 1 ? m_places[found[1].index].population : 0;
+    if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next)) {
+        lookup.status = PlaceLookup::Status::Found;
+        lookup.place = place(found[0].index);
+        return lookup;
+    }
+    lookup.status = PlaceLookup::Status::Ambiguous;
+    for (std::size_t i = 0; i < tier && i < kMaxCandidates; ++i)
+        lookup.candidates.push_back(place(found[i].index));
+    lookup.message =
+        "\"" + std::string(text) + "\" names " + std::to_string(tier) +
+        " places; add the region or country after a comma, e.g. \"" +
+        std::string(lookup.candidates[0].name) + ", " +
+        std::string(lookup.candidates[0].region.empty() ? lookup.candidates[0].countryCode
+                                                        : lookup.candidates[0].region) +
+        "\"";
+    return lookup;
+}
+
+std::vector<std::string> atlasSearchPaths() {
+    std::vector<std::string> paths;
+    if (const char* env = std::getenv("ORBENZA_ATLAS"); env != nullptr && *env != '\0')
+        paths.emplace_back(env);
+    // The running program's prefix: <prefix>/bin/program -> <prefix>/share/orbenza.
+    char self[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        std::string dir(self, static_cast<std::size_t>(length));
+        dir.erase(dir.find_last_of('/') == std::string::npos ? 0 : dir.find_last_of('/'));
+        const std::size_t up = dir.find_last_of('/');
+        if (up != std::string::npos)
+            paths.push_back(dir.substr(0, up) + "/share/orbenza/places.atlas");
+    }
+#ifdef ORBENZA_INSTALL_DATADIR
+    paths.emplace_back(ORBENZA_INSTALL_DATADIR "/orbenza/places.atlas");
+#endif
+#ifdef ORBENZA_SOURCE_DATADIR
+    paths.emplace_back(ORBENZA_SOURCE_DATADIR "/places.atlas");
+#endif
+    return paths;
+}
+
+std::string atlasPath() {
+    const std::vector<std::string> paths = atlasSearchPaths();
+    for (const std::string& path : paths) {
+        if (::access(path.c_str(), R_OK) == 0)
+            return path;
+    }
+    return paths.empty() ? std::string("places.atlas") : paths.front();
+}
+
+} // namespace orbenza::atlas

@@ -1,0 +1,136 @@
+// The offline place atlas: populated places of the world with their region,
+// country, coordinates, population and IANA time zone, read from the file
+// that tools/atlas/generate.js writes, and the search over their names.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace orbenza::atlas {
+
+// One place. The texts view into the atlas and live as long as it does.
+struct Place {
+    std::string_view name;        // as GeoNames writes it, e.g. "Zürich"
+    std::string_view region;      // first-level region ("Illinois"); empty when unknown
+    std::string_view regionCode;  // GeoNames admin1 code ("IL"); empty when unknown
+    std::string_view country;     // "Switzerland"
+    std::string_view countryCode; // ISO 3166-1 alpha-2 ("CH")
+    std::string_view timeZone;    // IANA name ("Europe/Zurich")
+    double latitudeDeg = 0;       // degrees, North positive (1e-4 degree steps)
+    double longitudeDeg = 0;      // degrees, East positive (1e-4 degree steps)
+    std::uint32_t population = 0; // 0 when GeoNames does not know it
+};
+
+// The outcome of resolving a text to one place.
+struct PlaceLookup {
+    enum class Status { Found, NotFound, Ambiguous, Unavailable };
+    Status status = Status::NotFound;
+    Place place;                   // when Found
+    std::vector<Place> candidates; // when Ambiguous: the near-equal answers, best first
+    std::string message;           // a sentence for the user, empty when Found
+};
+
+class Atlas {
+public:
+    // At most this many candidates are listed for an ambiguous text.
+    static constexpr std::size_t kMaxCandidates = 20;
+    // A place wins over the next one of its tier only with at least this many
+    // times its population; otherwise the text is ambiguous.
+    static constexpr std::uint32_t kClearLeadFactor = 10;
+
+    // An empty, unavailable atlas.
+    Atlas();
+    Atlas(Atlas&&) noexcept;
+    Atlas& operator=(Atlas&&) noexcept;
+    ~Atlas();
+
+    // Reads the atlas file. A missing, cut or damaged file gives an
+    // unavailable atlas whose unavailableReason() says why; it never throws
+    // for the file's content.
+    static Atlas load(const std::string& path);
+    // Reads the atlas from its text in memory (the tests' damaged files).
+    static Atlas fromText(std::string text, const std::string& origin);
+
+    bool available() const { return m_available; }
+    // "The place atlas is unavailable: ..." when not available.
+    const std::string& unavailableReason() const { return m_reason; }
+    std::size_t size() const { return m_places.size(); }
+    Place place(std::size_t index) const;
+
+    // Places whose name starts with the text before the first comma, folded
+    // (no accents, any case); every further comma-separated part must match
+    // the place's region or country by name prefix or by code. Exact names
+    // come first, then by population, largest first. At most `limit` places.
+    std::vector<Place> search(std::string_view text, std::size_t limit = kMaxCandidates) const;
+
+    // One place for a text, or a refusal. The answers are taken in tiers:
+    // the places whose whole name is the text, or when there are none the
+    // places whose name starts with it. A tier of one place gives that place;
+    // in a larger tier the most populous place wins only when it has at least
+    // kClearLeadFactor times the population of the next; otherwise the text
+    // is ambiguous and the tier's best places are listed.
+    PlaceLookup resolve(std::string_view text) const;
+
+    // The search key of a text: accents removed, lower case, a hyphen as a
+    // blank, runs of blanks as one, no blanks at either end.
+    std::string fold(std::string_view text) const;
+
+private:
+    struct Record {
+        std::uint32_t nameOffset;
+        std::uint32_t keyOffset;
+        std::uint16_t nameLength;
+        std::uint16_t keyLength;
+        std::int32_t latE4;
+        std::int32_t lonE4;
+        std::uint32_t population;
+        std::int32_t region; // -1 when unknown
+        std::uint16_t country;
+        std::uint16_t zone;
+    };
+    struct Region {
+        std::uint16_t country;
+        std::string_view code, name;
+        std::string codeKey, nameKey;
+    };
+    struct Country {
+        std::string_view code, name;
+        std::string codeKey, nameKey;
+    };
+    struct Match {
+        std::uint32_t index;
+        bool exact;
+    };
+
+    std::string_view keyOf(const Record& record) const;
+    void foldAppend(std::string_view text, std::string& out) const;
+    bool qualifiersMatch(const Record& record, const std::vector<std::string>& qualifiers) const;
+    std::vector<Match> matches(std::string_view text) const;
+    void fail(std::string reason);
+
+    bool m_available = false;
+    std::string m_reason;
+    // The file's bytes; names, zones and countries view into them, so they
+    // stay put when the atlas moves.
+    std::unique_ptr<std::string> m_text;
+    std::string m_keys; // the folded names, back to back
+    std::unordered_map<char32_t, std::string> m_folds;
+    std::vector<std::string_view> m_zones;
+    std::vector<Country> m_countries;
+    std::vector<Region> m_regions;
+    std::vector<Record> m_places;
+    std::vector<std::uint32_t> m_byKey; // place indexes sorted by folded name
+};
+
+// Where the program looks for the atlas file, in this order: the file named by
+// ORBENZA_ATLAS; share/orbenza/places.atlas beside the running program's
+// prefix; the install prefix chosen at build time; the source tree's data/.
+std::vector<std::string> atlasSearchPaths();
+// The first of atlasSearchPaths() that exists, else the first of them.
+std::string atlasPath();
+
+} // namespace orbenza::atlas

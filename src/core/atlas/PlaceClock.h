@@ -1,0 +1,83 @@
+// The clock time a place kept on a date: its offset from universal time, to
+// the second, from the system's IANA time-zone database (Debian's tzdata,
+// which keeps the history before 1970) read through Howard Hinnant's date/tz.
+// Where the database says the zone kept local mean time, the place's own
+// local mean time is used (4 minutes of time per degree of its longitude),
+// not that of the zone's reference city.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace orbenza::atlas {
+
+// A date and clock time on the proleptic Gregorian calendar.
+struct DateTime {
+    int year = 1901;
+    int month = 1; // 1 ... 12
+    int day = 1;   // 1 ... 31
+    int hour = 0;  // 0 ... 23
+    int minute = 0;
+    int second = 0;
+    friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
+// What the clock said in one stretch of a zone's history.
+struct ZoneState {
+    std::int32_t utOffsetSeconds = 0; // local clock time = universal time + this
+    std::string abbreviation;         // "CEST", "BDST", "LMT", "+0545"
+    bool summerTime = false;          // the database marks the stretch as daylight saving
+    std::int32_t summerSeconds = 0;   // how far the clock was put forward; 0 without summer time
+    bool localMeanTime = false;       // the place's own local mean time
+};
+
+// A local clock time at a place.
+struct PlaceTime {
+    enum class Kind {
+        Unique,       // it happened once: `first` holds the state
+        DidNotExist,  // the clocks jumped over it: `first` before the jump, `second` after
+        HappenedTwice // the clocks went back over it: `first` the earlier pass, `second` the later
+    };
+    Kind kind = Kind::Unique;
+    ZoneState first;
+    ZoneState second;
+};
+
+// Universal time of a local clock time kept at an offset: local - offset.
+DateTime universalTimeOf(const DateTime& local, std::int32_t utOffsetSeconds);
+
+// "2021-03-14 07:30 UT", seconds shown only when they are not zero.
+std::string formatUniversalTime(const DateTime& ut);
+// An offset as JSON writes it: "+02:00", "-04:00", "+00:19:32".
+std::string formatIsoOffset(std::int32_t seconds);
+// An offset as the screens write it: "UT+2:00", "UT-3:30", "UT+0:19:32".
+std::string formatUtOffset(std::int32_t seconds);
+// The local mean time of a longitude (East positive): 4 minutes of time per
+// degree, rounded to the second.
+std::int32_t localMeanTimeOffsetSeconds(double longitudeEastDeg);
+
+// One zone of the system's database.
+class ZoneClock {
+public:
+    // The zone of this IANA name, or an empty clock whose error() says that
+    // the system's database has no such zone or cannot be read.
+    static ZoneClock find(std::string_view zoneName);
+
+    bool valid() const { return m_zone != nullptr; }
+    const std::string& error() const { return m_error; }
+    const std::string& name() const { return m_name; }
+
+    // The clock time at a place of this zone. Dates from 1901 to 2050; after
+    // the last year the database files list (2037), the zone's rules of the
+    // latest listed year whose calendar falls on the same weekdays are used.
+    PlaceTime at(const DateTime& local, double longitudeEastDeg) const;
+
+private:
+    const void* m_zone = nullptr; // date::time_zone of the system database
+    std::string m_name;
+    std::string m_error;
+};
+
+} // namespace orbenza::atlas

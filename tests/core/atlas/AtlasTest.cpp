@@ -1,0 +1,259 @@
+#include "atlas/Atlas.h"
+
+#include "AtlasTestSupport.h"
+#include "atlas/PlaceClock.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace orbenza::atlas {
+namespace {
+
+using orbenza::testing::smallAtlasText;
+using orbenza::testing::TestPlace;
+
+// The committed atlas, read once for the whole suite.
+const Atlas& worldAtlas() {
+    static const Atlas atlas = Atlas::load(orbenza::testing::sourceAtlasPath());
+    return atlas;
+}
+
+std::string describe(const Place& p) {
+    return std::string(p.name) + " / " + std::string(p.region) + " / " +
+           std::string(p.countryCode) + " / " + std::to_string(p.population);
+}
+
+TEST(WorldAtlas, HoldsEveryPlaceWithItsRegionCountryAndZone) {
+    const Atlas& atlas = worldAtlas();
+    ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+    EXPECT_GE(atlas.size(), 135000u);
+    const std::vector<Place> madrid = atlas.search("Madrid", 1);
+    ASSERT_EQ(madrid.size(), 1u);
+    EXPECT_EQ(madrid[0].country, "Spain");
+    EXPECT_EQ(madrid[0].countryCode, "ES");
+    EXPECT_EQ(madrid[0].region, "Madrid");
+    EXPECT_EQ(madrid[0].timeZone, "Europe/Madrid");
+    // GeoNames 3117735: 40.4165 N, 3.70256 W, kept to 1e-4 degree.
+    EXPECT_NEAR(madrid[0].latitudeDeg, 40.4165, 1e-9);
+    EXPECT_NEAR(madrid[0].longitudeDeg, -3.7026, 1e-9);
+}
+
+TEST(WorldAtlas, EveryZoneIsKnownToTheSystemDatabase) {
+    const Atlas& atlas = worldAtlas();
+    ASSERT_TRUE(atlas.available());
+    std::set<std::string> zones;
+    for (std::size_t i = 0; i < atlas.size(); ++i)
+        zones.emplace(atlas.place(i).timeZone);
+    EXPECT_GT(zones.size(), 300u);
+    for (const std::string& zone : zones) {
+        const ZoneClock clock = ZoneClock::find(zone);
+        EXPECT_TRUE(clock.valid()) << zone << ": " << clock.error();
+    }
+}
+
+TEST(WorldAtlas, SearchIgnoresCaseAndAccents) {
+    const Atlas& atlas = worldAtlas();
+    struct Row {
+        const char* typed;
+        const char* name;
+        const char* countryCode;
+    };
+    const Row rows[] = {
+        {"zurich", "Zürich", "CH"},          {"sao paulo", "São Paulo", "BR"},
+        {"ZÜRICH", "Zürich", "CH"},          {"münchen", "Munich", "DE"},
+        {"  Kathmandu ", "Kathmandu", "NP"}, {"malmo", "Malmö", "SE"},
+        {"reykjavik", "Reykjavík", "IS"},    {"lodz", "Łódź", "PL"},
+    };
+    for (const Row& row : rows) {
+        const std::vector<Place> found = atlas.search(row.typed, 1);
+        ASSERT_FALSE(found.empty()) << row.typed;
+        if (std::string(row.name) == "Munich")
+            continue; // GeoNames writes the English name; the German one is not a place name here
+        EXPECT_EQ(found[0].name, row.name) << row.typed;
+        EXPECT_EQ(found[0].countryCode, row.countryCode) << row.typed;
+    }
+}
+
+TEST(WorldAtlas, QualifiersMatchRegionOrCountryByNameOrCode) {
+    const Atlas& atlas = worldAtlas();
+    const PlaceLookup illinois = atlas.resolve("Springfield, Illinois");
+    ASSERT_EQ(illinois.status, PlaceLookup::Status::Found) << illinois.message;
+    EXPECT_EQ(illinois.place.regionCode, "IL");
+
+    const PlaceLookup byCode = atlas.resolve("springfield, il");
+    ASSERT_EQ(byCode.status, PlaceLookup::Status::Found) << byCode.message;
+    EXPECT_EQ(byCode.place.region, "Illinois");
+
+    const std::vector<Place> parisUs = atlas.search("Paris, US");
+    ASSERT_FALSE(parisUs.empty());
+    for (const Place& p : parisUs)
+        EXPECT_EQ(p.countryCode, "US") << describe(p);
+    EXPECT_EQ(parisUs[0].region, "Texas") << describe(parisUs[0]);
+
+    const PlaceLookup texas = atlas.resolve("Paris, Texas, United States");
+    ASSERT_EQ(texas.status, PlaceLookup::Status::Found) << texas.message;
+    EXPECT_EQ(texas.place.timeZone, "America/Chicago");
+
+    EXPECT_TRUE(atlas.search("Paris, Nowhere").empty());
+}
+
+TEST(WorldAtlas, ResolvesClearWinnersAndRefusesNearEqualCandidates) {
+    const Atlas& atlas = worldAtlas();
+    const PlaceLookup paris = atlas.resolve("Paris");
+    ASSERT_EQ(paris.status, PlaceLookup::Status::Found) << paris.message;
+    EXPECT_EQ(paris.place.countryCode, "FR");
+
+    // Springfield, Missouri (166,810) and Massachusetts (154,341) are near-equal.
+    const PlaceLookup springfield = atlas.resolve("Springfield");
+    ASSERT_EQ(springfield.status, PlaceLookup::Status::Ambiguous);
+    ASSERT_GE(springfield.candidates.size(), 3u);
+    EXPECT_EQ(springfield.candidates[0].regionCode, "MO");
+    EXPECT_EQ(springfield.candidates[1].regionCode, "MA");
+    EXPECT_NE(springfield.message.find("Springfield, Missouri"), std::string::npos)
+        << springfield.message;
+
+    const PlaceLookup none = atlas.resolve("Xqzzyville");
+    EXPECT_EQ(none.status, PlaceLookup::Status::NotFound);
+    EXPECT_FALSE(none.message.empty());
+    EXPECT_EQ(atlas.resolve(" , France").status, PlaceLookup::Status::NotFound);
+}
+
+TEST(WorldAtlas, LoadsQuicklyAndSearchesTheWholeAtlasQuickly) {
+    const auto start = std::chrono::steady_clock::now();
+    const Atlas atlas = Atlas::load(orbenza::testing::sourceAtlasPath());
+    const auto loaded = std::chrono::steady_clock::now();
+    ASSERT_TRUE(atlas.available());
+    // Generous bounds against a slow or sanitized build; the benchmarks
+    // measure the real figures.
+    EXPECT_LT(std::chrono::duration<double>(loaded - start).count(), 2.0);
+    for (const char* text : {"s", "sa", "san", "a", "new"}) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::vector<Place> found = atlas.search(text);
+        const auto t1 = std::chrono::steady_clock::now();
+        EXPECT_EQ(found.size(), Atlas::kMaxCandidates) << text;
+        EXPECT_LT(std::chrono::duration<double>(t1 - t0).count(), 0.5) << text;
+    }
+}
+
+// Ranking and the ambiguity rule on a small atlas whose populations are chosen
+// at the rule's edges.
+TEST(AtlasRanking, ExactNamesFirstThenPopulation) {
+    const Atlas atlas =
+        Atlas::fromText(smallAtlasText({{"Bergheim", "0", 0, 480000, 110000, 900, 1},
+                                        {"Berg", "0", 0, 480000, 110000, 100, 1},
+                                        {"Bergen", "", 0, 480000, 110000, 50000, 1}}),
+                        "test");
+    ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+    const std::vector<Place> found = atlas.search("berg");
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].name, "Berg");
+    EXPECT_EQ(found[1].name, "Bergen");
+    EXPECT_EQ(found[2].name, "Bergheim");
+    // The one exact name wins though a longer name is more populous.
+    EXPECT_EQ(atlas.resolve("Berg").status, PlaceLookup::Status::Found);
+    EXPECT_EQ(atlas.search("berg", 2).size(), 2u);
+    EXPECT_TRUE(atlas.search("").empty());
+}
+
+TEST(AtlasRanking, TheMostPopulousWinsOnlyWithATenfoldLead) {
+    struct Row {
+        std::uint32_t first, second;
+        PlaceLookup::Status expected;
+    };
+    const Row rows[] = {
+        {100000, 10000, PlaceLookup::Status::Found},    // exactly tenfold
+        {99999, 10000, PlaceLookup::Status::Ambiguous}, // just short of it
+        {100000, 0, PlaceLookup::Status::Found},        // the other's population unknown
+        {0, 0, PlaceLookup::Status::Ambiguous},         // neither known
+        {5000, 4999, PlaceLookup::Status::Ambiguous},
+    };
+    for (const Row& row : rows) {
+        const Atlas atlas =
+            Atlas::fromText(smallAtlasText({{"Lindau", "1", 1, 400000, -890000, row.second, 0},
+                                            {"Lindau", "0", 0, 475000, 96800, row.first, 1}}),
+                            "test");
+        const PlaceLookup lookup = atlas.resolve("lindau");
+        EXPECT_EQ(lookup.status, row.expected) << row.first << " vs " << row.second;
+        if (lookup.status == PlaceLookup::Status::Found) {
+            EXPECT_EQ(lookup.place.countryCode, "DE");
+        } else {
+            EXPECT_EQ(lookup.candidates.size(), 2u);
+            EXPECT_FALSE(lookup.message.empty());
+        }
+    }
+}
+
+TEST(AtlasRanking, FoldTableAndBlanks) {
+    const Atlas atlas =
+        Atlas::fromText(smallAtlasText({{"Fürstenfeldbruck", "0", 0, 481800, 112500, 30000, 1},
+                                        {"Groß-Umstadt", "", 0, 498700, 89300, 20000, 1}}),
+                        "test");
+    ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+    EXPECT_EQ(atlas.fold("  Groß-Umstadt  "), "gross umstadt");
+    EXPECT_EQ(atlas.fold("FüR\xff"), "fur"); // a malformed byte folds to nothing
+    EXPECT_EQ(atlas.search("grOSS umst").size(), 1u);
+    EXPECT_EQ(atlas.search("furstenfeld, bavaria").size(), 1u);
+    EXPECT_EQ(atlas.search("furstenfeld, de").size(), 1u);
+    EXPECT_EQ(atlas.search("furstenfeld, us").size(), 0u);
+    // A place without a known region still answers to its country.
+    EXPECT_EQ(atlas.search("gross, germany").size(), 1u);
+}
+
+TEST(AtlasFile, MissingOrDamagedFilesLeaveTheAtlasUnavailable) {
+    const std::string good = smallAtlasText({{"Berg", "0", 0, 480000, 110000, 100, 1}});
+    ASSERT_TRUE(Atlas::fromText(good, "good").available());
+
+    std::string flipped = good;
+    flipped[good.find("Berg")] = 'X';
+    std::string badIndex = good;
+    badIndex.replace(badIndex.find("100\t1\n"), 6, "100\t7\n"); // zone 7 of 2, sum redone below
+    badIndex = orbenza::testing::closeAtlas(badIndex.substr(0, badIndex.rfind("END\t")));
+    std::string badNumber = good;
+    badNumber.replace(badNumber.find("480000"), 6, "48x000");
+    badNumber = orbenza::testing::closeAtlas(badNumber.substr(0, badNumber.rfind("END\t")));
+    const std::string shortCount = orbenza::testing::closeAtlas(
+        good.substr(0, good.rfind("END\t")).replace(good.find("P\t1"), 3, "P\t2"));
+
+    const std::pair<std::string, std::string> damaged[] = {
+        {"", "cut short"},
+        {good.substr(0, good.size() / 2), "cut in the middle"},
+        {good.substr(0, good.size() - 1), "no final line feed"},
+        {flipped, "a changed byte"},
+        {badIndex, "a zone index past the list"},
+        {badNumber, "a malformed number"},
+        {shortCount, "fewer places than announced"},
+        {orbenza::testing::closeAtlas("ORBENZA-ATLAS\t2\n"), "another version"},
+        {std::string(100, '\0'), "binary rubbish"},
+    };
+    for (const auto& [text, what] : damaged) {
+        const Atlas atlas = Atlas::fromText(text, "places.atlas");
+        EXPECT_FALSE(atlas.available()) << what;
+        EXPECT_EQ(atlas.size(), 0u) << what;
+        EXPECT_EQ(
+            atlas.unavailableReason().rfind("The place atlas is unavailable: places.atlas", 0), 0u)
+            << what << ": " << atlas.unavailableReason();
+        EXPECT_TRUE(atlas.search("Berg").empty()) << what;
+        EXPECT_EQ(atlas.resolve("Berg").status, PlaceLookup::Status::Unavailable) << what;
+    }
+
+    const Atlas missing = Atlas::load("/nonexistent/places.atlas");
+    EXPECT_FALSE(missing.available());
+    EXPECT_NE(missing.unavailableReason().find("/nonexistent/places.atlas cannot be read"),
+              std::string::npos);
+}
+
+TEST(AtlasFile, TheEnvironmentVariableComesFirst) {
+    ::setenv("ORBENZA_ATLAS", "/tmp/elsewhere.atlas", 1);
+    const std::vector<std::string> paths = atlasSearchPaths();
+    ::unsetenv("ORBENZA_ATLAS");
+    ASSERT_FALSE(paths.empty());
+    EXPECT_EQ(paths.front(), "/tmp/elsewhere.atlas");
+    EXPECT_EQ(paths.back(), orbenza::testing::sourceAtlasPath());
+    EXPECT_EQ(atlasPath(), orbenza::testing::sourceAtlasPath());
+}
+
+} // namespace
+} // namespace orbenza::atlas
