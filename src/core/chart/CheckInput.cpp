@@ -3,12 +3,31 @@
 #include "chart/TextTrim.h"
 
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+#include <vector>
 
 namespace orbenza {
 
 namespace {
 
+constexpr char32_t kBlank = U' ';
+constexpr char32_t kHyphen = U'-';
+constexpr char32_t kApostrophe = U'\'';
+constexpr char32_t kRightSingleQuote = U'\u2019'; // the apostrophe of typeset text
+constexpr char32_t kFullStop = U'.';
+constexpr char32_t kZeroWidthNonJoiner = U'\u200C';
+constexpr char32_t kZeroWidthJoiner = U'\u200D';
+
+// Letters and combining marks by their Unicode general category (ICU).
+bool isLetter(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_L_MASK) != 0;
+}
+bool isMark(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
 
 bool inRange(std::string_view text, int low, int high) {
     const auto value = coordinateValue(text);
@@ -16,6 +35,47 @@ bool inRange(std::string_view text, int low, int high) {
 }
 
 } // namespace
+
+bool isPersonNameCharacter(char32_t c) {
+    return isLetter(c) || isMark(c) || c == kBlank || c == kHyphen || c == kApostrophe ||
+           c == kRightSingleQuote || c == kFullStop || c == kZeroWidthNonJoiner ||
+           c == kZeroWidthJoiner;
+}
+
+bool isValidPersonName(std::string_view utf8) {
+    utf8 = trimBlanks(utf8);
+    // Decode the whole name first: ill-formed UTF-8 is refused.
+    std::vector<char32_t> name;
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    if (static_cast<std::size_t>(length) != utf8.size())
+        return false;
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        // ICU's decoding macro narrows an int inside; it is correct as written.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wconversion"
+        U8_NEXT(utf8.data(), i, length, c);
+#pragma GCC diagnostic pop
+        if (c < 0 || !isPersonNameCharacter(static_cast<char32_t>(c)))
+            return false;
+        name.push_back(static_cast<char32_t>(c));
+    }
+    if (name.empty() || !isLetter(name.front()))
+        return false;
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        const char32_t c = name[i];
+        const char32_t before = name[i - 1];
+        const bool afterLetter = isLetter(before) || isMark(before);
+        if (isMark(c) || c == kFullStop || c == kZeroWidthNonJoiner || c == kZeroWidthJoiner) {
+            if (!afterLetter)
+                return false;
+        } else if (c == kHyphen || c == kApostrophe || c == kRightSingleQuote) {
+            if (!afterLetter || i + 1 == name.size() || !isLetter(name[i + 1]))
+                return false;
+        }
+    }
+    return true;
+}
 
 std::optional<int> coordinateValue(std::string_view text) {
     text = trimBlanks(text);

@@ -24,7 +24,14 @@ struct InputFields {
 enum class MessageIcon { Error, Information };
 
 // The box that receives the focus after a refusal.
-enum class InputField { None, Name, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes };
+enum class InputField {
+    None,
+    Name,
+    LongitudeDegrees,
+    LongitudeMinutes,
+    LatitudeDegrees,
+    LatitudeMinutes
+};
 
 struct InputRefusal {
     std::string_view message;
@@ -35,6 +42,21 @@ struct InputRefusal {
 
 // Check_Input: nothing when the run may go on, otherwise the first refusal.
 std::optional<InputRefusal> Check_Input(const InputFields& fields);
+
+// A character a person's name may hold: a letter of any script (Unicode
+// categories L*), a combining mark (M*, as in a decomposed "ë" or an Indic
+// vowel sign), the blank, the hyphen, the apostrophe (' or the typographic
+// U+2019), the full stop, and the zero-width joiner and non-joiner some
+// scripts write inside words. The name box's key filter lets exactly these in.
+bool isPersonNameCharacter(char32_t c);
+
+// A name as people write their own: valid UTF-8, only the characters above,
+// blanks around it ignored, and beginning with a letter; a combining mark, a
+// full stop or a joiner follows a letter (or mark); a hyphen or an apostrophe
+// stands between two letters. So "Zoë", "Ångström", "Σοφία", "Ян",
+// "Jean-Luc", "O'Brien" and "J. R. R. Tolkien" pass; "Ann1", "A_B", "-Ann",
+// "Ann-", "O''Brien" and an empty name do not.
+bool isValidPersonName(std::string_view utf8);
 
 // The numeric value of a coordinate box after trimming blanks; nothing when
 // the text is empty, holds anything but digits, or does not fit in 16 bits.
@@ -53,7 +75,8 @@ inline constexpr std::string_view kMessageLatitudeMinutes =
 inline constexpr std::string_view kMessageFebruaryDate = "Please Enter Correct Date Or Month!";
 inline constexpr std::string_view kMessageThirtyDayMonth = "Please Enter Correct Date Or Month !";
 
-// The key filters' messages and the coordinates look-up's messages.
+// The key filters' messages (kMessageOnlyLetters also refuses a name that is
+// not isValidPersonName) and the coordinates look-up's messages.
 inline constexpr std::string_view kMessageOnlyNumbers = "Only Numbers Are Accepted";
 inline constexpr std::string_view kMessageOnlyLetters = "Please Enter only Letters";
 inline constexpr std::string_view kMessageEnterCity = "Please Enter City";
