@@ -4,6 +4,7 @@
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetRun.h"
+#include "precise/PrecisePositions.h"
 #include "retrograde/Retrograde.h"
 
 #include <cstdlib>
@@ -14,9 +15,31 @@ namespace {
 std::int16_t wholeNumber(std::string_view text) {
     return static_cast<std::int16_t>(coordinateValue(text).value_or(0));
 }
+
+// Replaces the chart's longitudes with the precise ones for the same universal
+// moment and place, and writes every position text afresh from them, exactly
+// as the built-in run writes its own.
+void usePrecisePositions(ChartResult& chart) {
+    const UniversalMoment& ut = chart.universalTime;
+    const PrecisePositionsResult precise =
+        precisePositions(julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0),
+                         latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
+    for (Body body : kAllBodies) {
+        const double longitude = precise.longitudesDeg[body];
+        chart.longitudesDeg[indexOf(body)] = longitude;
+        chart.PlanetPositions[indexOf(body)] = shortPositionOf(longitude);
+    }
+    chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
+    chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
+    chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
+    chart.housePlacement = placeHouses(chart.PlanetPositions);
+    chart.planetHouses = chart.housePlacement.planetHouse;
+    chart.positions = Positions::Precise;
+}
 } // namespace
 
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition) {
+ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
+                     Positions positions) {
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
@@ -37,15 +60,17 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.planetHouses = chart.housePlacement.planetHouse;
 
     // Retrograde marks go by the local calendar date of the birth.
-    RetrogradeResult retrograde = Retrograde_Calculation(birth.BirthMonth, birth.BirthDay,
-                                                         birth.BirthYear, birth.BirthHour,
-                                                         birth.BirthMinute);
+    RetrogradeResult retrograde = Retrograde_Calculation(
+        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
     chart.PlanetNames = std::move(retrograde.PlanetNames);
     chart.RetrogradeFlags = retrograde.RetrogradeFlags;
 
     const auto& l = planets.longitudesDeg;
-    chart.longitudesDeg = {l[2], moon.MoonLongitude, l[0], l[1], l[3], l[4],
-                           l[5], l[6], l[7], l[8], ascendant.AscendantLongitude};
+    chart.longitudesDeg = {
+        l[2], moon.MoonLongitude,          l[0], l[1], l[3], l[4], l[5], l[6], l[7],
+        l[8], ascendant.AscendantLongitude};
+    if (positions == Positions::Precise)
+        usePrecisePositions(chart);
     return chart;
 }
 
@@ -69,11 +94,13 @@ BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
     return birth;
 }
 
-std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous) {
+std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
+                                                Positions positions) {
     if (auto refusal = Check_Input(entries.fields))
         return *refusal;
     const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
-    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition);
+    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition,
+                    positions);
 }
 
 } // namespace orbenza

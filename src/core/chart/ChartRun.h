@@ -2,6 +2,7 @@
 // the report and the command line all read this record.
 #pragma once
 
+#include "base/Positions.h"
 #include "chart/BirthData.h"
 #include "chart/CheckInput.h"
 #include "positions/TimeScales.h"
@@ -14,9 +15,9 @@
 namespace orbenza {
 
 struct ChartResult {
-    BirthData birth;          // as filled for this run
-    UtCorrection correction;  // the signed zone correction used
-    int zonePosition = -1;    // time zone list position, -1 when none was chosen
+    BirthData birth;         // as filled for this run
+    UtCorrection correction; // the signed zone correction used
+    int zonePosition = -1;   // time zone list position, -1 when none was chosen
 
     // Eleven short position texts ("05 Sco 34"): 0 Sun, 1 Moon, 2 Mercury,
     // 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto,
@@ -44,20 +45,27 @@ struct ChartResult {
 
     // The universal date and time the chart was computed for.
     UniversalMoment universalTime;
+
+    // The method that computed longitudesDeg; every text, sign and house above
+    // is written from those longitudes.
+    Positions positions = Positions::Classic;
 };
 
-// Computes the chart for filled-in birth details and the zone's correction.
-// The details must have passed Check_Input.
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition = -1);
+// Computes the chart for filled-in birth details and the zone's correction,
+// with the built-in positions or the precise ones. The details must have
+// passed Check_Input. The retrograde marks come from the station tables
+// either way.
+ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition = -1,
+                     Positions positions = Positions::Classic);
 
 // Everything the birth details screen holds for a run.
 struct BirthEntries {
-    InputFields fields;      // name, coordinate texts, month/day positions, year
-    int hour = 0;            // cboHH
-    int minute = 0;          // cboMM
-    int zonePosition = 29;   // cmbTimeZone list position, -1 when none
-    bool east = true;        // optLong(0)
-    bool south = false;      // optLat(1)
+    InputFields fields;    // name, coordinate texts, month/day positions, year
+    int hour = 0;          // cboHH
+    int minute = 0;        // cboMM
+    int zonePosition = 29; // cmbTimeZone list position, -1 when none
+    bool east = true;      // optLong(0)
+    bool south = false;    // optLat(1)
     bool daylightSaving = false;
 };
 
@@ -68,6 +76,7 @@ BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction);
 // The whole "Proceed": Check_Input, Zone_Calculation, then the chart. A
 // refusal computes nothing. previous is the correction of the last run, kept
 // when no zone row is chosen.
-std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous);
+std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
+                                                Positions positions = Positions::Classic);
 
 } // namespace orbenza
