@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -125,6 +126,36 @@ QGroupBox* coordinateFrame(const QString& title, const char* objectName, const c
     return frame;
 }
 
+// The zone list can be searched: its box takes typed text, and a list of the
+// rows that hold the text anywhere (any word of "Eastern Standard Time,EST,-5.0",
+// case ignored) drops down while typing; picking one selects that row. A typed
+// blank goes into the text instead of opening the list. Only the 71 rows can
+// be chosen: when the box loses the focus with a text that is no row, the
+// selected row's text comes back.
+void makeSearchable(QComboBox* box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    auto* completer = new QCompleter(box->model(), box);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setMaxVisibleItems(box->maxVisibleItems());
+    box->setCompleter(completer);
+    QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), box,
+                     [box](const QString& text) {
+                         const int row = box->findText(text, Qt::MatchExactly);
+                         if (row >= 0)
+                             box->setCurrentIndex(row);
+                     });
+    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box, [box] {
+        const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
+        if (row >= 0)
+            box->setCurrentIndex(row);
+        else
+            box->lineEdit()->setText(box->itemText(box->currentIndex()));
+    });
+}
+
 } // namespace
 
 BirthDetailsScreen::BirthDetailsScreen(QWidget* parent) : QMainWindow(parent) {
@@ -237,6 +268,7 @@ void BirthDetailsScreen::buildControls() {
     m_timeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_timeZone->setMinimumContentsLength(30);
     m_timeZone->setMaxVisibleItems(20);
+    makeSearchable(m_timeZone);
     auto* zoneLayout = new QVBoxLayout(zone);
     zoneLayout->addWidget(m_timeZone);
 
@@ -273,7 +305,10 @@ void BirthDetailsScreen::buildControls() {
     m_proceed->setObjectName(QStringLiteral("cmdRashi"));
     m_proceed->setDefault(true);
     m_proceed->setMinimumWidth(m_proceed->sizeHint().width() + 40);
-    connect(m_proceed, &QPushButton::clicked, this, &BirthDetailsScreen::proceedRequested);
+    connect(m_proceed, &QPushButton::clicked, this, &BirthDetailsScreen::requestProceed);
+    // Enter in a text box starts the chart, as "Proceed" does.
+    for (QLineEdit* box : {static_cast<QLineEdit*>(m_name), m_city, m_state, m_country})
+        connect(box, &QLineEdit::returnPressed, this, &BirthDetailsScreen::requestProceed);
 
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_banner, 1, Qt::AlignVCenter);
@@ -294,7 +329,7 @@ void BirthDetailsScreen::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* proceed = file->addAction(tr("Proceed"));
     proceed->setObjectName(QStringLiteral("mnuProceed"));
-    connect(proceed, &QAction::triggered, this, &BirthDetailsScreen::proceedRequested);
+    connect(proceed, &QAction::triggered, this, &BirthDetailsScreen::requestProceed);
     QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -430,6 +465,22 @@ void BirthDetailsScreen::findCoordinates() {
     const QString query = m_city->text() + QLatin1Char(' ') + m_state->text() + QLatin1Char(' ') +
                           m_country->text() + QStringLiteral(" Latitude Longitude");
     openUrl(coordinatesSearchAddress(query));
+}
+
+void BirthDetailsScreen::requestProceed() {
+    // The key filter lets in the characters of a name one at a time; where the
+    // signs stand ("-ANN", "ANN--LEE") is checked on the whole name here, before
+    // the run. An empty name is the run's own refusal, "Please Enter Name".
+    const QString name = m_name->text();
+    if (!name.trimmed().isEmpty() && !isValidPersonName(name.toStdString())) {
+        showUserMessage(
+            this,
+            QString::fromUtf8(kMessageOnlyLetters.data(), qsizetype(kMessageOnlyLetters.size())),
+            MessageIcon::Information);
+        focusField(InputField::Name);
+        return;
+    }
+    emit proceedRequested();
 }
 
 void BirthDetailsScreen::closeEvent(QCloseEvent* event) {

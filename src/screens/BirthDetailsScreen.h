@@ -53,7 +53,8 @@ public:
     void findCoordinates();
 
 signals:
-    // "Proceed" (button or menu).
+    // "Proceed" (button, menu, or Enter in the name or place boxes), once the
+    // name is one a person can have.
     void proceedRequested();
     // "&About Software".
     void aboutRequested();
@@ -64,6 +65,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void requestProceed();
     void buildControls();
     void buildMenus();
     void loadLists();

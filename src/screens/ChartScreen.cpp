@@ -3,6 +3,7 @@
 #include "ChartWheel.h"
 #include "ReportBox.h"
 #include "WebLinks.h"
+#include "base/Sign.h"
 #include "chart/Presentation.h"
 #include "report/HouseReport.h"
 
@@ -18,10 +19,6 @@
 namespace orbenza {
 
 namespace {
-
-constexpr std::array<const char*, 12> kSignNames{"Aries",       "Taurus",    "Gemini",   "Cancer",
-                                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
-                                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 constexpr std::array<const char*, ChartScreen::kPositionRows> kBodyCaptions{
     QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Sun"),
@@ -113,8 +110,10 @@ ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
     // The per-sign lists lblNatalAries .. lblNatalPisces are working lists for the
     // wheel; they are never shown.
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {
-        auto* list = new QLabel(QString::fromLatin1(kSignNames[n]), this);
-        list->setObjectName(QStringLiteral("lblNatal") + QString::fromLatin1(kSignNames[n]));
+        const QString sign =
+            QString::fromLatin1(kSignNames[n].data(), qsizetype(kSignNames[n].size()));
+        auto* list = new QLabel(sign, this);
+        list->setObjectName(QStringLiteral("lblNatal") + sign);
         list->setTextFormat(Qt::PlainText);
         list->hide();
         m_perSign[n] = list;

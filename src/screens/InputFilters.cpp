@@ -16,11 +16,6 @@ namespace orbenza {
 
 namespace {
 
-bool isAsciiLetter(QChar c) {
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
 bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
@@ -61,14 +56,19 @@ std::optional<QString> filterEnteredText(CharacterFilter filter, const QString& 
             accepted += c;
             break;
         case CharacterFilter::Letters:
-            if (isAsciiLetter(c))
-                accepted += c.toUpper();
-            else if (c == QLatin1Char(' '))
-                accepted += c;
-            else if (!isLineBreak(c)) // Enter passes but puts nothing in the box
-                return std::nullopt;
+            if (isLineBreak(c)) // Enter passes but puts nothing in the box
+                break;
+            accepted += c;
             break;
         }
+    }
+    if (filter == CharacterFilter::Letters) {
+        // The characters of a person's name, by the core's rule, whole code
+        // points at a time; lower case goes in as capitals.
+        for (const char32_t c : accepted.toUcs4())
+            if (!isPersonNameCharacter(c))
+                return std::nullopt;
+        return accepted.toUpper();
     }
     return accepted;
 }

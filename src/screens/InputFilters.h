@@ -17,7 +17,7 @@ namespace orbenza {
 
 enum class CharacterFilter {
     Digits,  // coordinate boxes: "0" to "9"
-    Letters, // the name box: A to Z, a to z and the blank; lower case becomes capitals
+    Letters, // the name box: isPersonNameCharacter; lower case becomes capitals
 };
 
 // The text a filtered box receives for an entered text (typed key, paste, drop):

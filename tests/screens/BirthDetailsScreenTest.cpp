@@ -4,20 +4,24 @@
 #include "BirthDetailsScreen.h"
 
 #include "AppController.h"
+#include "ChartScreen.h"
 #include "InputFilters.h"
 #include "MainWindow.h"
 #include "ShellRecorders.h"
 #include "chart/TimeZones.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +29,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -240,11 +245,23 @@ TEST(CharacterFilters, EnteredTextIsAcceptedWhole) {
         {CharacterFilter::Letters, "Ada Lovelace", "ADA LOVELACE"},
         {CharacterFilter::Letters, "zZ ", "ZZ "},
         {CharacterFilter::Letters, "ann\r\n", "ANN"}, // Enter passes, inserts nothing
-        {CharacterFilter::Letters, "-", nullptr},
-        {CharacterFilter::Letters, "O'Neil", nullptr},
+        // Letters of every script and the signs inside a name; where the
+        // signs stand is checked on the whole name at "Proceed".
+        {CharacterFilter::Letters, "-", "-"},
+        {CharacterFilter::Letters, "O'Neil", "O'NEIL"},
+        {CharacterFilter::Letters, "Jean-Luc St. John", "JEAN-LUC ST. JOHN"},
+        {CharacterFilter::Letters, "Jos\xC3\xA9", "JOS\xC3\x89"},                       // José
+        {CharacterFilter::Letters, "Zo\xC3\xAB", "ZO\xC3\x8B"},                         // Zoë
+        {CharacterFilter::Letters, "\xC3\x85ngstr\xC3\xB6m", "\xC3\x85NGSTR\xC3\x96M"}, // Ångström
+        {CharacterFilter::Letters, "\xCF\x83\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1",
+         "\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x8A\xCE\x91"},                       // σοφία
+        {CharacterFilter::Letters, "\xD1\x8F\xD0\xBD", "\xD0\xAF\xD0\x9D"}, // ян
         {CharacterFilter::Letters, "Ann1", nullptr},
-        {CharacterFilter::Letters, "Jos\xC3\xA9", nullptr}, // only A to Z
         {CharacterFilter::Letters, "a\tb", nullptr},
+        {CharacterFilter::Letters, "a_b", nullptr},
+        {CharacterFilter::Letters, "a,b", nullptr},
+        {CharacterFilter::Letters, "\xD9\xA3", nullptr},         // an Arabic-Indic three
+        {CharacterFilter::Letters, "\xF0\x9F\x98\x80", nullptr}, // an emoji
         {CharacterFilter::Digits, "0123456789", "0123456789"},
         {CharacterFilter::Digits, "", ""},
         {CharacterFilter::Digits, ".", nullptr},
@@ -281,7 +298,7 @@ TEST_F(BirthDetailsTest, TypedNameLettersBecomeCapitalsAndOtherKeysAreRefused) {
     EXPECT_EQ(name->text(), "ADA L");
     EXPECT_TRUE(m_messages.messages().empty());
 
-    for (const char* key : {"-", "1", "."}) {
+    for (const char* key : {"1", ",", "_"}) {
         m_messages.clear();
         QTest::keyClicks(name, key);
         EXPECT_EQ(name->text(), "ADA L") << key;
@@ -367,7 +384,8 @@ TEST_F(BirthDetailsTest, PastedTextPassesTheSameFilters) {
         const char* message;
     } rows[] = {
         {"txtName", "", "ada lovelace", "ADA LOVELACE", nullptr},
-        {"txtName", "AB", "c-d", nullptr, "Please Enter only Letters"},
+        {"txtName", "AB", "c-d", "ABC-D", nullptr},
+        {"txtName", "AB", "c_d", nullptr, "Please Enter only Letters"},
         {"txtName", "AB", "c3", nullptr, "Please Enter only Letters"},
         {"txtLonD", "", "42", "42", nullptr},
         {"txtLonM", "1", "2.5", nullptr, "Only Numbers Are Accepted"},
@@ -425,7 +443,7 @@ TEST_F(BirthDetailsTest, DroppedTextPassesTheSameFilters) {
     EXPECT_TRUE(drop(name, "cd"));
     EXPECT_EQ(name->text(), "ABCD");
     EXPECT_TRUE(m_messages.messages().empty());
-    EXPECT_FALSE(drop(name, "e.f"));
+    EXPECT_FALSE(drop(name, "e,f"));
     EXPECT_EQ(name->text(), "ABCD");
     ASSERT_EQ(m_messages.messages().size(), 1u);
     EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
@@ -452,7 +470,10 @@ TEST_F(BirthDetailsTest, ComposedTextPassesTheSameFilters) {
     commit(name, "eve");
     EXPECT_EQ(name->text(), "EVE");
     commit(name, "\xC3\xA9"); // é
-    EXPECT_EQ(name->text(), "EVE");
+    EXPECT_EQ(name->text(), "EVE\xC3\x89");
+    EXPECT_TRUE(m_messages.messages().empty());
+    commit(name, "\xE2\x82\xAC"); // €
+    EXPECT_EQ(name->text(), "EVE\xC3\x89");
     ASSERT_EQ(m_messages.messages().size(), 1u);
     EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
 }
@@ -477,6 +498,18 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         {"empty name", [](BirthDetailsTest&) {}, kMessageEnterName, MessageIcon::Error, "txtName"},
         {"blank name", [](BirthDetailsTest& t) { t.box("txtName")->setText("   "); },
          kMessageEnterName, MessageIcon::Error, "txtName"},
+        {"a hyphen that starts the name",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtName")->setText("-ADA");
+         },
+         kMessageOnlyLetters, MessageIcon::Information, "txtName"},
+        {"two apostrophes in a row",
+         [&](BirthDetailsTest& t) {
+             valid(t);
+             t.box("txtName")->setText("O''BRIEN");
+         },
+         kMessageOnlyLetters, MessageIcon::Information, "txtName"},
         {"longitude 180",
          [&](BirthDetailsTest& t) {
              valid(t);
@@ -553,6 +586,122 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         EXPECT_EQ(m_controller.mainWindow(), nullptr) << row.what;
         EXPECT_TRUE(screen()->isVisible()) << row.what;
     }
+}
+
+// Real names, typed key by key, reach the chart.
+TEST_F(BirthDetailsTest, NamesOfEveryScriptAndWithSignsInsideStartTheChart) {
+    const char* const names[] = {
+        "Zo\xC3\xAB",                               // Zoë
+        "\xC3\x85ngstr\xC3\xB6m",                   // Ångström
+        "\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1", // Σοφία
+        "\xD0\xAF\xD0\xBD",                         // Ян
+        "Jean-Luc",
+        "O'Brien",
+        "J. R. R. Tolkien",
+    };
+    for (const char* typed : names) {
+        m_controller.back();
+        m_messages.clear();
+        FilteredLineEdit* name = filtered("txtName");
+        name->clear();
+        name->setFocus();
+        // One key event a character, as a keyboard layout of that script sends.
+        for (const QChar c : QString::fromUtf8(typed)) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &press);
+        }
+        EXPECT_EQ(name->text(), QString::fromUtf8(typed).toUpper()) << typed;
+        EXPECT_TRUE(m_messages.messages().empty()) << typed;
+        child<QPushButton>(screen(), "cmdRashi")->click();
+        EXPECT_TRUE(m_messages.messages().empty()) << typed;
+        ASSERT_NE(m_controller.mainWindow(), nullptr) << typed;
+        EXPECT_EQ(m_controller.mainWindow()->chartScreen()->shownChart()->birth.Name,
+                  QString::fromUtf8(typed).toUpper().toStdString())
+            << typed;
+    }
+}
+
+// Enter in the name and the place boxes starts the chart as "Proceed" does;
+// in a coordinate box it stays a refused key.
+TEST_F(BirthDetailsTest, EnterInTheNameOrPlaceBoxesStartsTheChart) {
+    for (const char* boxName : {"txtName", "txtMCity", "txtMState", "txtMCountry"}) {
+        m_controller.back();
+        box("txtName")->setText("ADA");
+        m_messages.clear();
+        QLineEdit* edit = box(boxName);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
+        EXPECT_NE(m_controller.mainWindow(), nullptr) << boxName;
+    }
+
+    m_controller.back();
+    box("txtName")->clear();
+    m_messages.clear();
+    QTest::keyClick(box("txtMCity"), Qt::Key_Enter);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter Name");
+    EXPECT_EQ(m_controller.mainWindow(), nullptr);
+
+    box("txtName")->setText("ADA");
+    m_messages.clear();
+    QTest::keyClick(box("txtLonD"), Qt::Key_Return);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
+    EXPECT_EQ(m_controller.mainWindow(), nullptr);
+}
+
+// The zone list is searched by any word of its rows; a typed blank does not
+// open it, and only its rows can be chosen.
+TEST_F(BirthDetailsTest, TheZoneListIsSearchedByAnyWordOfItsRows) {
+    auto* zones = box<QComboBox>("cmbTimeZone");
+    ASSERT_TRUE(zones->isEditable());
+    QCompleter* completer = zones->completer();
+    ASSERT_NE(completer, nullptr);
+    EXPECT_EQ(completer->filterMode(), Qt::MatchContains);
+
+    const auto matches = [&](const QString& typed) {
+        completer->setCompletionPrefix(typed);
+        QStringList found;
+        for (int i = 0; completer->setCurrentRow(i); ++i)
+            found << completer->currentCompletion();
+        return found;
+    };
+    // Every row is found by each of its words, and every row found holds the word.
+    for (int row = 0; row < zones->count(); ++row) {
+        const QString text = zones->itemText(row);
+        for (const QString& word :
+             text.split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts)) {
+            const QStringList found = matches(word.toLower());
+            EXPECT_TRUE(found.contains(text))
+                << word.toStdString() << " misses " << text.toStdString();
+            for (const QString& other : found)
+                EXPECT_TRUE(other.contains(word, Qt::CaseInsensitive)) << word.toStdString();
+        }
+    }
+
+    // A typed blank goes into the text; the list stays closed.
+    zones->setFocus();
+    zones->lineEdit()->selectAll();
+    QTest::keyClicks(zones, "india ");
+    EXPECT_EQ(zones->lineEdit()->text(), "india ");
+    EXPECT_FALSE(zones->view()->isVisible());
+
+    // Picking a found row selects it; a text that is no row gives way to the
+    // selected row's text when the box is left.
+    const int before = zones->currentIndex();
+    completer->setCompletionPrefix(QStringLiteral("india"));
+    ASSERT_TRUE(completer->setCurrentRow(0));
+    const QString picked = completer->currentCompletion();
+    emit completer->activated(picked);
+    EXPECT_EQ(zones->currentText(), picked);
+    EXPECT_NE(zones->currentIndex(), before);
+    const int chosen = zones->currentIndex();
+    zones->lineEdit()->setText(QStringLiteral("no such zone"));
+    emit zones->lineEdit()->editingFinished();
+    EXPECT_EQ(zones->currentIndex(), chosen);
+    EXPECT_EQ(zones->currentText(), picked);
+    EXPECT_EQ(screen()->entries().zonePosition, chosen);
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
