@@ -2,7 +2,11 @@
 // written to a sink that drops them, and the JSON writer against the JSON
 // library that it stands in for.
 #include "Batch.h"
+#include "BatchCsvWriter.h"
+#include "BatchRow.h"
+#include "ChartJsonWriter.h"
 #include "ChartOutput.h"
+#include "CsvReader.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

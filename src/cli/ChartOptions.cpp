@@ -47,8 +47,8 @@ Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degre
                                         std::string_view form) {
     // The message is built only for a refusal: the batch parses millions of rows.
     const auto error = [&] {
-        return OptionError{std::string(what) + " must look like " + std::string(form) +
-                           ", not " + quoted(text)};
+        return OptionError{std::string(what) + " must look like " + std::string(form) + ", not " +
+                           quoted(text)};
     };
     if (text.size() < 4)
         return error();

@@ -14,7 +14,6 @@ namespace orbenza::cli {
 
 namespace {
 
-
 std::string isoUniversalTime(const UniversalMoment& ut) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", ut.year, ut.month, ut.day,
@@ -76,9 +75,10 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
     json["Date"] = date;
     json["Time"] = time;
-    json["Zone"] = chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
-                       ? std::string(timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text)
-                       : std::string{};
+    json["Zone"] =
+        chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
+            ? std::string(timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text)
+            : std::string{};
     json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
     json["UniversalTime"] = isoUniversalTime(chart.universalTime);
     json["SunSign"] = sunSign(chart);
@@ -115,10 +115,10 @@ std::string chartText(const ChartResult& chart) {
                   birth.BirthHour, birth.BirthMinute,
                   isTrue16(birth.IsDaylightSaving) ? " (daylight saving)" : "");
     out += line;
-    std::snprintf(line, sizeof line, "Latitude %d\xC2\xB0 %02d' %c, longitude %d\xC2\xB0 %02d' %c\n",
-                  birth.LatitudeDegrees, birth.LatitudeMinutes,
-                  isTrue16(birth.IsSouth) ? 'S' : 'N', birth.LongitudeDegrees,
-                  birth.LongitudeMinutes, isTrue16(birth.IsEast) ? 'E' : 'W');
+    std::snprintf(
+        line, sizeof line, "Latitude %d\xC2\xB0 %02d' %c, longitude %d\xC2\xB0 %02d' %c\n",
+        birth.LatitudeDegrees, birth.LatitudeMinutes, isTrue16(birth.IsSouth) ? 'S' : 'N',
+        birth.LongitudeDegrees, birth.LongitudeMinutes, isTrue16(birth.IsEast) ? 'E' : 'W');
     out += line;
     out += computedForLine(chart) + "\n\n";
     out += "Sun sign   " + sunSign(chart) + "\n";
@@ -133,7 +133,8 @@ std::string chartText(const ChartResult& chart) {
         std::string text = withUnixLineBreaks(run.text);
         if (run.heading) {
             text = upperCase(std::move(text));
-            const std::size_t width = text.find('\n') == std::string::npos ? text.size() : text.find('\n');
+            const std::size_t width =
+                text.find('\n') == std::string::npos ? text.size() : text.find('\n');
             out += std::string(width, '-') + "\n";
         }
         out += text;

@@ -1,10 +1,11 @@
 #include "LibraryCommands.h"
 
-#include "AtomicFile.h"
-#include "Batch.h"
+#include "AtomicOutput.h"
+#include "ByteSource.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 #include "LibraryCsv.h"
+#include "base/Utf8.h"
 #include "chart/TimeZones.h"
 #include "store/ChartLibrary.h"
 #include "store/RecordChart.h"

@@ -15,7 +15,9 @@
 // Only name is required; a missing column takes the single chart's default.
 #pragma once
 
-#include "Batch.h"
+#include "BatchCsvWriter.h"
+#include "CsvReader.h"
+#include "base/Utf8.h"
 #include "store/ChartRecord.h"
 
 #include <string>

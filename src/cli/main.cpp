@@ -10,11 +10,12 @@
 // exits 0 when every row was charted, 1 when some rows were refused and 2
 // when its input or header cannot be read or its output cannot be written.
 
-#include "AtomicFile.h"
+#include "AtomicOutput.h"
 #include "Batch.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 #include "LibraryCommands.h"
+#include "base/Utf8.h"
 #include "chart/WheelOfChart.h"
 
 #include <CLI/CLI.hpp>
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
 
     // The name is written into JSON and Rich Text, which carry UTF-8 text;
     // refused here as the batch refuses it in a row.
-    if (!cli::isUtf8(texts.name))
+    if (!isUtf8(texts.name))
         return printError("--name is not valid UTF-8");
     const auto parsed = cli::parseChartOptions(texts);
     if (const auto* error = std::get_if<cli::OptionError>(&parsed))

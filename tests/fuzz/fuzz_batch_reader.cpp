@@ -18,9 +18,14 @@
 // The input reaches the reader in small pieces, so every split of a row,
 // a quote pair, a CR LF or the byte order mark across two reads is tried.
 #include "Batch.h"
+#include "BatchCsvWriter.h"
+#include "BatchRow.h"
+#include "ChartJsonWriter.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
+#include "CsvReader.h"
 #include "FuzzSupport.h"
+#include "base/Utf8.h"
 #include "chart/ChartRun.h"
 
 #include <array>

@@ -1,5 +1,7 @@
 #include "RichTextReader.h"
 
+#include "base/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -8,28 +10,6 @@
 namespace orbenza {
 
 namespace {
-
-constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-void appendUtf8(std::string& out, char32_t codePoint) {
-    const auto put = [&](std::uint32_t byte) { out.push_back(static_cast<char>(byte)); };
-    const auto cp = static_cast<std::uint32_t>(codePoint);
-    if (cp < 0x80) {
-        put(cp);
-    } else if (cp < 0x800) {
-        put(0xC0 | (cp >> 6));
-        put(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        put(0xE0 | (cp >> 12));
-        put(0x80 | ((cp >> 6) & 0x3F));
-        put(0x80 | (cp & 0x3F));
-    } else {
-        put(0xF0 | (cp >> 18));
-        put(0x80 | ((cp >> 12) & 0x3F));
-        put(0x80 | ((cp >> 6) & 0x3F));
-        put(0x80 | (cp & 0x3F));
-    }
-}
 
 // Windows-1252 byte 0x80..0x9F to Unicode; the five unassigned bytes map to the
 // C1 control of the same value, as Windows itself converts them.

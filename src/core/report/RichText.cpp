@@ -1,5 +1,7 @@
 #include "report/RichText.h"
 
+#include "base/Utf8.h"
+
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -7,62 +9,6 @@
 namespace orbenza {
 
 namespace {
-
-constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// ---------------------------------------------------------------------------
-// UTF-8 in and out
-
-// Decodes the code point that starts at text[pos] and advances pos past it.
-// An ill-formed sequence yields U+FFFD and advances past its maximal valid
-// prefix (at least one byte), so each maximal ill-formed subsequence gives one
-// U+FFFD, as the Unicode standard recommends. Overlong forms, surrogates and
-// values above U+10FFFF are ill-formed.
-char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byteAt(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int continuationCount = 0;
-    char32_t codePoint = 0;
-    unsigned char low = 0x80; // allowed range of the first continuation byte
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        continuationCount = 1;
-        codePoint = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        continuationCount = 2;
-        codePoint = lead & 0x0Fu;
-        if (lead == 0xE0)
-            low = 0xA0; // no overlong forms
-        else if (lead == 0xED)
-            high = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        continuationCount = 3;
-        codePoint = lead & 0x07u;
-        if (lead == 0xF0)
-            low = 0x90; // no overlong forms
-        else if (lead == 0xF4)
-            high = 0x8F; // nothing above U+10FFFF
-    } else {
-        ++pos; // stray continuation byte or a lead byte that never occurs
-        return kReplacementCharacter;
-    }
-    std::size_t next = pos + 1;
-    for (int i = 0; i < continuationCount; ++i, ++next) {
-        if (next >= text.size() || byteAt(next) < low || byteAt(next) > high) {
-            pos = next;
-            return kReplacementCharacter;
-        }
-        codePoint = (codePoint << 6) | (byteAt(next) & 0x3Fu);
-        low = 0x80;
-        high = 0xBF;
-    }
-    pos = next;
-    return codePoint;
-}
 
 // ---------------------------------------------------------------------------
 // Writer
@@ -135,7 +81,9 @@ void appendEscapedText(std::string& out, std::string_view text) {
             }
             continue;
         }
-        const auto codePoint = static_cast<std::uint32_t>(decodeUtf8(text, pos));
+        const Utf8Step step = decodeUtf8(text, pos);
+        pos += step.length;
+        const auto codePoint = static_cast<std::uint32_t>(step.codePoint);
         if (codePoint <= 0xFFFF) {
             appendUnicodeUnit(out, codePoint);
         } else {

@@ -1,0 +1,60 @@
+#include "ByteSource.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace orbenza::cli {
+
+namespace {
+
+std::string reason(int code) {
+    return std::strerror(code);
+}
+
+} // namespace
+
+FileSource::~FileSource() {
+    if (m_owned && m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool FileSource::open(const std::string& path) {
+    if (path == "-") {
+        m_fd = STDIN_FILENO;
+        m_owned = false;
+        m_name = "standard input";
+        return true;
+    }
+    m_name = path;
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0) {
+        m_error = "cannot read " + path + ": " + reason(errno);
+        return false;
+    }
+    m_owned = true;
+    return true;
+}
+
+std::ptrdiff_t FileSource::read(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(m_fd, buffer, size);
+        if (got >= 0)
+            return got;
+        if (errno == EINTR)
+            continue;
+        m_error = "cannot read " + m_name + ": " + reason(errno);
+        return -1;
+    }
+}
+
+std::ptrdiff_t StringSource::read(char* buffer, std::size_t size) {
+    const std::size_t n = std::min({size, m_chunkSize, m_text.size() - m_position});
+    std::memcpy(buffer, m_text.data() + m_position, n);
+    m_position += n;
+    return static_cast<std::ptrdiff_t>(n);
+}
+
+} // namespace orbenza::cli

@@ -1,0 +1,54 @@
+// Where the batch's CSV comes from: a file, standard input or text in memory.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orbenza::cli {
+
+// Where the CSV comes from.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Up to size bytes into buffer; 0 at the end of the input, -1 on a read
+    // failure (error() says why).
+    virtual std::ptrdiff_t read(char* buffer, std::size_t size) = 0;
+    const std::string& error() const { return m_error; }
+
+protected:
+    std::string m_error;
+};
+
+// A file, or standard input for the name "-".
+class FileSource final : public ByteSource {
+public:
+    FileSource() = default;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    ~FileSource() override;
+    // False, with error() set, when the file cannot be opened.
+    bool open(const std::string& path);
+    std::ptrdiff_t read(char* buffer, std::size_t size) override;
+
+private:
+    int m_fd = -1;
+    bool m_owned = false;
+    std::string m_name;
+};
+
+// Text held in memory, handed out in pieces of at most chunkSize bytes (small
+// pieces let the tests cut the input anywhere).
+class StringSource final : public ByteSource {
+public:
+    explicit StringSource(std::string_view text, std::size_t chunkSize = 1 << 16)
+        : m_text(text), m_chunkSize(chunkSize == 0 ? 1 : chunkSize) {}
+    std::ptrdiff_t read(char* buffer, std::size_t size) override;
+
+private:
+    std::string_view m_text;
+    std::size_t m_chunkSize;
+    std::size_t m_position = 0;
+};
+
+} // namespace orbenza::cli

@@ -1,0 +1,365 @@
+#include "ChartJsonWriter.h"
+
+#include "base/Utf8.h"
+#include "chart/TimeZones.h"
+#include "moon/MoonPosition.h"
+#include "report/HouseReport.h"
+#include "report/InterpretationTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace orbenza::cli {
+
+namespace {
+
+// Appends text as a JSON string the way the JSON library dumps it without
+// ensure_ascii: the two-character escapes for " \ \b \f \n \r \t, \u00xx in
+// lower-case hexadecimal for the other control characters, everything else as
+// it is. Bytes that are not UTF-8 make it fail (strict) or become U+FFFD.
+// The bytes that leave the plain ASCII run: quote, backslash, control
+// characters and everything from 0x80 (checked as UTF-8).
+constexpr std::array<bool, 256> kLeavesPlainRun = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = c < 0x20 || c == '"' || c == '\\' || c >= 0x80;
+    return table;
+}();
+
+bool appendJsonString(std::string& out, std::string_view text, bool replaceInvalid) {
+    out += '"';
+    const char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t runStart = 0;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < size && !kLeavesPlainRun[static_cast<unsigned char>(data[i])])
+            ++i;
+        out.append(data + runStart, i - runStart);
+        if (i == size)
+            break;
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (c < 0x80) {
+            switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default: {
+                static constexpr char kHex[] = "0123456789abcdef";
+                const char escape[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+                out.append(escape, sizeof escape);
+            }
+            }
+            ++i;
+        } else if (const Utf8Step step = decodeUtf8(text, i); step.valid) {
+            out.append(data + i, step.length);
+            i += step.length;
+        } else {
+            if (!replaceInvalid)
+                return false;
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+        runStart = i;
+    }
+    out += '"';
+    return true;
+}
+
+// value as printf's %0<width>d writes it, at p (room for 24 characters);
+// returns the end.
+char* writePadded(char* p, int value, int width) {
+    if (value < 0)
+        return p + std::snprintf(p, 24, "%0*d", width, value);
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int pad = n; pad < width; ++pad)
+        *p++ = '0';
+    while (n > 0)
+        *p++ = digits[--n];
+    return p;
+}
+
+// True when no byte of text leaves the plain ASCII run, tested eight bytes
+// at a time: a byte below 0x20, a quote, a backslash or a byte from 0x80 sets
+// the high bit of its lane.
+bool isPlain(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    auto zeroByteIn = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    const char* p = text.data();
+    std::size_t left = text.size();
+    while (left >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        // Bytes below 0x20: subtracting 0x20 borrows into the high bit for
+        // them (or for bytes from 0x80 up, which are caught anyway).
+        const std::uint64_t special = ((word - 0x20 * kOnes) & ~word & kHighs) |
+                                      zeroByteIn(word ^ ('"' * kOnes)) |
+                                      zeroByteIn(word ^ ('\\' * kOnes)) | (word & kHighs);
+        if (special != 0)
+            return false;
+        p += 8;
+        left -= 8;
+    }
+    for (; left > 0; ++p, --left) {
+        if (kLeavesPlainRun[static_cast<unsigned char>(*p)])
+            return false;
+    }
+    return true;
+}
+
+// Collects short pieces of JSON on the stack and hands them to the string in
+// one append, which saves most of the string's per-append bookkeeping. Texts
+// that need escapes, or are long, go through appendJsonString.
+class JsonScratch {
+public:
+    explicit JsonScratch(std::string& out) : m_out(out) {}
+    JsonScratch(const JsonScratch&) = delete;
+    JsonScratch& operator=(const JsonScratch&) = delete;
+    ~JsonScratch() { flush(); }
+
+    void flush() {
+        m_out.append(m_buffer, static_cast<std::size_t>(m_end - m_buffer));
+        m_end = m_buffer;
+    }
+    char* room(std::size_t size) {
+        if (static_cast<std::size_t>(m_buffer + sizeof m_buffer - m_end) < size)
+            flush();
+        return m_end;
+    }
+    void raw(std::string_view text) {
+        if (text.size() > sizeof m_buffer / 2) {
+            flush();
+            m_out.append(text);
+            return;
+        }
+        char* p = room(text.size());
+        std::copy(text.begin(), text.end(), p); // memcpy may not take an empty view's null data
+        m_end = p + text.size();
+    }
+    void raw(char c) { *room(1) = c, ++m_end; }
+    // A JSON string; false for text that is not UTF-8 (strict).
+    bool string(std::string_view text) {
+        if (text.size() > sizeof m_buffer / 2 || !isPlain(text)) {
+            flush();
+            return appendJsonString(m_out, text, false);
+        }
+        char* p = room(text.size() + 2);
+        *p++ = '"';
+        std::copy(text.begin(), text.end(), p); // memcpy may not take an empty view's null data
+        p += text.size();
+        *p++ = '"';
+        m_end = p;
+        return true;
+    }
+    bool strings(const std::array<std::string, 11>& texts) {
+        raw('[');
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (i != 0)
+                raw(',');
+            if (!string(texts[i]))
+                return false;
+        }
+        raw(']');
+        return true;
+    }
+    void padded(int value, int width) { m_end = writePadded(room(24), value, width); }
+    // YYYY-MM-DD
+    void isoDate(int year, int month, int day) {
+        padded(year, 4);
+        raw('-');
+        padded(month, 2);
+        raw('-');
+        padded(day, 2);
+    }
+
+private:
+    std::string& m_out;
+    char m_buffer[2048];
+    char* m_end = m_buffer;
+};
+
+std::string_view sunSignOf(const ChartResult& chart) {
+    const std::string& sun = chart.PlanetPositions[0];
+    return sun.size() >= 6 ? signNameOfAbbreviation(std::string_view(sun).substr(3, 3))
+                           : std::string_view{};
+}
+
+std::string_view zoneTextOf(const ChartResult& chart) {
+    return chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
+               ? timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text
+               : std::string_view{};
+}
+
+void appendHexColor(std::string& out, std::uint32_t rgb) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += '#';
+    for (int shift = 20; shift >= 0; shift -= 4)
+        out += kHex[(rgb >> shift) & 0xF];
+}
+
+} // namespace
+
+ChartJsonWriter::ChartJsonWriter() : m_slots(1024) {}
+
+void ChartJsonWriter::grow() {
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    const std::size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.text == nullptr)
+            continue;
+        std::size_t index =
+            (std::hash<const void*>{}(slot.text) * 0x9E3779B97F4A7C15ull >> 20) & mask;
+        while (m_slots[index].text != nullptr)
+            index = (index + 1) & mask;
+        m_slots[index] = slot;
+    }
+}
+
+const std::string* ChartJsonWriter::runFragment(std::string_view text, bool heading,
+                                                std::uint32_t color) {
+    const std::uint32_t format = color | (heading ? 0x1000000u : 0u);
+    std::size_t mask = m_slots.size() - 1;
+    std::size_t index =
+        (std::hash<const void*>{}(text.data()) * 0x9E3779B97F4A7C15ull >> 20) & mask;
+    for (;;) {
+        const Slot& slot = m_slots[index];
+        if (slot.text == nullptr)
+            break;
+        if (slot.text == text.data() && slot.size == text.size() && slot.format == format)
+            return slot.fragment;
+        index = (index + 1) & mask;
+    }
+    std::string fragment = ",{\"text\":";
+    if (!appendJsonString(fragment, text, false))
+        return nullptr;
+    fragment += heading ? ",\"heading\":true,\"color\":\"" : ",\"heading\":false,\"color\":\"";
+    appendHexColor(fragment, color);
+    fragment += "\"}";
+    m_fragments.push_back(std::move(fragment));
+    m_slots[index] = Slot{text.data(), text.size(), format, &m_fragments.back()};
+    if (m_fragments.size() * 2 > m_slots.size())
+        grow();
+    return &m_fragments.back();
+}
+
+bool ChartJsonWriter::append(std::string& text, const ChartResult& chart) {
+    OutputBuffer buffer;
+    if (!append(buffer, chart))
+        return false;
+    text += buffer.flattened();
+    return true;
+}
+
+bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
+    const BirthData& birth = chart.birth;
+    const OutputBuffer::Mark start = buffer.mark();
+    bool ok = true;
+    {
+        JsonScratch json(buffer.text);
+        json.raw("{\"Name\":");
+        ok = json.string(birth.Name);
+        json.raw(",\"Date\":\"");
+        json.isoDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+        json.raw("\",\"Time\":\"");
+        json.padded(birth.BirthHour, 2);
+        json.raw(':');
+        json.padded(birth.BirthMinute, 2);
+        json.raw("\",\"Zone\":");
+        ok = ok && json.string(zoneTextOf(chart));
+        json.raw(isTrue16(birth.IsDaylightSaving) ? ",\"DaylightSaving\":true"
+                                                  : ",\"DaylightSaving\":false");
+        const UniversalMoment& ut = chart.universalTime;
+        json.raw(",\"UniversalTime\":\"");
+        json.isoDate(ut.year, ut.month, ut.day);
+        json.raw('T');
+        json.padded(ut.hour, 2);
+        json.raw(':');
+        json.padded(ut.minute, 2);
+        json.raw("Z\",\"SunSign\":");
+        ok = ok && json.string(sunSignOf(chart));
+        json.raw(",\"MoonSignName\":");
+        ok = ok && json.string(chart.MoonSignName);
+        json.raw(",\"Ascendant\":");
+        ok = ok && json.string(signNameOfPositionText(chart.AscendantText));
+        json.raw(",\"AscendantText\":");
+        ok = ok && json.string(chart.AscendantText);
+        json.raw(",\"MoonPositionText\":");
+        ok = ok && json.string(chart.MoonPositionText);
+        json.raw(",\"PlanetPositions\":");
+        ok = ok && json.strings(chart.PlanetPositions);
+        json.raw(",\"PlanetNames\":");
+        ok = ok && json.strings(chart.PlanetNames);
+        json.raw(",\"Houses\":{");
+        bool first = true;
+        for (int planet = 0; planet < kReportPlanetCount; ++planet) {
+            const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
+            if (house == 0)
+                continue;
+            if (!first)
+                json.raw(',');
+            first = false;
+            ok = ok && json.string(reportPlanetName(planet));
+            json.raw(':');
+            json.padded(house, 1);
+        }
+        json.raw("},\"Report\":[");
+    }
+    if (!ok) {
+        buffer.rollback(start);
+        return false;
+    }
+    bool first = true;
+    for (const ReportRun& run : House_Report(chart.housePlacement)) {
+        const std::uint32_t color =
+            (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
+        const std::string* fragment = runFragment(run.text, run.heading, color);
+        if (fragment == nullptr) {
+            buffer.rollback(start);
+            return false;
+        }
+        // The fragment starts with the comma that separates it from the run before.
+        buffer.appendStable(first ? std::string_view(*fragment).substr(1)
+                                  : std::string_view(*fragment));
+        first = false;
+    }
+    buffer.text += "]}";
+    return true;
+}
+
+void appendBatchErrorJson(std::string& out, std::uint64_t line, std::string_view message) {
+    out += "{\"line\":";
+    out += std::to_string(line);
+    out += ",\"error\":";
+    appendJsonString(out, message, true);
+    out += '}';
+}
+
+} // namespace orbenza::cli

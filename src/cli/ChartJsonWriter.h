@@ -1,0 +1,51 @@
+// The batch's JSON lines: charts and refused rows as compact JSON objects.
+#pragma once
+
+#include "OutputBuffer.h"
+#include "chart/ChartRun.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbenza::cli {
+
+// Writes the chart as compact JSON, byte for byte what chartJson(chart).dump()
+// gives, without building the JSON value. The report's run texts are static
+// (they live as long as the program and never change), so each run's JSON is
+// made once and kept, keyed by the text's address, and an OutputBuffer refers
+// to it in place. One writer per thread; what it added to a buffer refers to
+// the writer, which must outlive the buffer's writing.
+class ChartJsonWriter {
+public:
+    ChartJsonWriter();
+    ChartJsonWriter(const ChartJsonWriter&) = delete;
+    ChartJsonWriter& operator=(const ChartJsonWriter&) = delete;
+    // Appends the object (no line break). False, with out unchanged, when a
+    // text of the chart is not UTF-8 (the JSON library refuses those too).
+    bool append(OutputBuffer& out, const ChartResult& chart);
+    bool append(std::string& out, const ChartResult& chart);
+
+private:
+    struct Slot {
+        const char* text = nullptr;
+        std::size_t size = 0;
+        std::uint32_t format = 0; // heading flag and colour
+        const std::string* fragment = nullptr;
+    };
+    // ",{...}": the run's object after a comma; nullptr when not UTF-8.
+    const std::string* runFragment(std::string_view text, bool heading, std::uint32_t color);
+    void grow();
+
+    std::vector<Slot> m_slots;
+    std::deque<std::string> m_fragments; // never moved, so views stay valid
+};
+
+// {"line":N,"error":"message"}; bytes of the message that are not UTF-8 are
+// written as U+FFFD.
+void appendBatchErrorJson(std::string& out, std::uint64_t line, std::string_view message);
+
+} // namespace orbenza::cli
