@@ -16,6 +16,8 @@
 #pragma once
 
 #include "BatchCsvWriter.h"
+#include "BatchRow.h"
+#include "ChartOptions.h"
 #include "CsvReader.h"
 #include "base/Utf8.h"
 #include "store/ChartRecord.h"
