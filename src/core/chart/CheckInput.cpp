@@ -1,12 +1,12 @@
 #include "chart/CheckInput.h"
 
+#include "base/Utf8.h"
 #include "chart/TextTrim.h"
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 #include <vector>
 
 namespace orbenza {
@@ -46,19 +46,12 @@ bool isValidPersonName(std::string_view utf8) {
     utf8 = trimBlanks(utf8);
     // Decode the whole name first: ill-formed UTF-8 is refused.
     std::vector<char32_t> name;
-    const auto length = static_cast<std::int32_t>(utf8.size());
-    if (static_cast<std::size_t>(length) != utf8.size())
-        return false;
-    for (std::int32_t i = 0; i < length;) {
-        UChar32 c = 0;
-        // ICU's decoding macro narrows an int inside; it is correct as written.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wconversion"
-        U8_NEXT(utf8.data(), i, length, c);
-#pragma GCC diagnostic pop
-        if (c < 0 || !isPersonNameCharacter(static_cast<char32_t>(c)))
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Step step = decodeUtf8(utf8, i);
+        if (!step.valid || !isPersonNameCharacter(step.codePoint))
             return false;
-        name.push_back(static_cast<char32_t>(c));
+        i += step.length;
+        name.push_back(step.codePoint);
     }
     if (name.empty() || !isLetter(name.front()))
         return false;
