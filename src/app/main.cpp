@@ -40,6 +40,11 @@ int main(int argc, char** argv) {
     }
 
     orbenza::AppController controller;
+    // --library FILE: the chart library to use instead of the default one.
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype library = arguments.indexOf(QStringLiteral("--library"));
+    if (library > 0 && library + 1 < arguments.size())
+        controller.setLibraryPath(arguments.at(library + 1));
     controller.start();
     return QApplication::exec();
 }

@@ -4,14 +4,20 @@
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
 #include "ChartScreen.h"
+#include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
 #include "SaveScreen.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
+#include "store/RecordChart.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QMenu>
+#include <QStatusBar>
+#include <algorithm>
 #include <variant>
 
 namespace orbenza {
@@ -30,6 +36,7 @@ AppController::AppController(QObject* parent)
     connect(m_birthDetails.get(), &BirthDetailsScreen::aboutRequested, this,
             [this] { showAbout(m_birthDetails.get()); });
     connect(m_birthDetails.get(), &BirthDetailsScreen::closed, this, &AppController::quit);
+    addLibraryMenuEntries(m_birthDetails.get(), false);
 }
 
 AppController::~AppController() {
@@ -69,7 +76,13 @@ void AppController::proceed() {
     }
     const ChartResult& chart = std::get<ChartResult>(outcome);
     m_lastCorrection = chart.correction;
+    m_openedId.reset();
+    showChartWindow(chart, m_birthDetails->cityText(), m_birthDetails->stateText(),
+                    m_birthDetails->countryText());
+}
 
+void AppController::showChartWindow(const ChartResult& chart, const QString& city,
+                                    const QString& state, const QString& country) {
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow(new ChartScreen);
         connect(m_mainWindow, &MainWindow::backRequested, this, &AppController::back);
@@ -81,10 +94,12 @@ void AppController::proceed() {
         connect(m_mainWindow, &MainWindow::aboutRequested, this,
                 [this] { showAbout(m_mainWindow); });
         connect(m_mainWindow, &MainWindow::closed, this, &AppController::quit);
+        addLibraryMenuEntries(m_mainWindow, true);
     }
-    m_mainWindow->chartScreen()->showChart(chart, m_birthDetails->cityText(),
-                                           m_birthDetails->stateText(),
-                                           m_birthDetails->countryText());
+    m_shownCity = city;
+    m_shownState = state;
+    m_shownCountry = country;
+    m_mainWindow->chartScreen()->showChart(chart, city, state, country);
     m_mainWindow->showMaximized();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
@@ -134,6 +149,209 @@ void AppController::saveReportPdf() {
 void AppController::showAbout(QWidget* parent) {
     AboutBox box(parent);
     m_modalRunner(box);
+}
+
+// ---------------------------------------------------------------------------
+// The chart library
+
+namespace {
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+QString fromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+} // namespace
+
+void AppController::setLibraryPath(const QString& path) {
+    m_libraryPath = path;
+    m_library.reset();
+}
+
+QWidget* AppController::activeScreen() const {
+    if (m_mainWindow && m_mainWindow->isVisible())
+        return m_mainWindow;
+    return m_birthDetails.get();
+}
+
+void AppController::showLibraryError(QWidget* parent, const std::string& message) {
+    showUserMessage(parent, fromStd(message), MessageIcon::Error);
+}
+
+store::ChartLibrary* AppController::library(bool quiet) {
+    if (m_library && m_library->isOpen())
+        return m_library.get();
+    auto library = std::make_unique<store::ChartLibrary>();
+    const std::string path =
+        m_libraryPath.isEmpty() ? store::defaultLibraryPath() : toStd(m_libraryPath);
+    if (!library->open(path)) {
+        // Tried again at the next use: the user may have mended the cause.
+        if (!quiet)
+            showLibraryError(activeScreen(), library->error());
+        return nullptr;
+    }
+    m_library = std::move(library);
+    return m_library.get();
+}
+
+void AppController::addLibraryMenuEntries(QWidget* window, bool withSave) {
+    auto* file = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* exit = window->findChild<QAction*>(QStringLiteral("mnuExit"));
+    if (file == nullptr)
+        return;
+    QAction* before = exit;
+    if (withSave) {
+        auto* save = new QAction(tr("Save Chart to &Library"), file);
+        save->setObjectName(QStringLiteral("mnuSaveToLibrary"));
+        save->setShortcut(QKeySequence::Save);
+        connect(save, &QAction::triggered, this, &AppController::saveToLibrary);
+        file->insertAction(before, save);
+    }
+    auto* open = new QAction(tr("&Open Chart\u2026"), file);
+    open->setObjectName(QStringLiteral("mnuOpenChart"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this, window] { openChartDialog(window); });
+    file->insertAction(before, open);
+    auto* recent = new RecentChartsMenu([this] { return library(true); },
+                                        [this](std::int64_t id) { openLibraryChart(id); }, file);
+    file->insertMenu(before, recent)->setObjectName(QStringLiteral("mnuRecentCharts"));
+    file->insertSeparator(before);
+}
+
+void AppController::saveToLibrary() {
+    if (!m_mainWindow)
+        return;
+    const auto& chart = m_mainWindow->chartScreen()->shownChart();
+    if (!chart)
+        return;
+    store::ChartLibrary* lib = library();
+    if (lib == nullptr)
+        return;
+    store::ChartRecord record = store::recordOfChart(*chart, toStd(m_shownCity),
+                                                     toStd(m_shownState), toStd(m_shownCountry));
+
+    // Which stored chart this save replaces, if any.
+    std::optional<std::int64_t> target;
+    if (m_editingId && lib->get(*m_editingId)) {
+        target = m_editingId;
+    } else {
+        const std::vector<std::int64_t> sameName = lib->findByName(record.name);
+        if (!sameName.empty()) {
+            switch (askSaveChoice(m_mainWindow, fromStd(record.name))) {
+            case SaveChoice::Cancel:
+                return;
+            case SaveChoice::KeepBoth:
+                break;
+            case SaveChoice::Update:
+                target = m_openedId && std::find(sameName.begin(), sameName.end(), *m_openedId) !=
+                                           sameName.end()
+                             ? *m_openedId
+                             : sameName.back();
+                break;
+            }
+        }
+    }
+
+    bool saved;
+    if (target) {
+        const auto stored = lib->get(*target);
+        record.id = *target;
+        if (stored) {
+            // What the screens do not show stays as it was: the note, and the
+            // atlas's place while the chart keeps its coordinates and clock.
+            record.note = stored->note;
+            const bool samePlace = stored->longitudeDegrees == record.longitudeDegrees &&
+                                   stored->longitudeMinutes == record.longitudeMinutes &&
+                                   stored->east == record.east &&
+                                   stored->latitudeDegrees == record.latitudeDegrees &&
+                                   stored->latitudeMinutes == record.latitudeMinutes &&
+                                   stored->south == record.south &&
+                                   stored->correctionSeconds == record.correctionSeconds;
+            if (samePlace) {
+                record.atlasPlace = stored->atlasPlace;
+                record.atlasZone = stored->atlasZone;
+                record.atlasFold = stored->atlasFold;
+            }
+        }
+        saved = lib->update(record);
+    } else {
+        saved = lib->add(record);
+    }
+    if (!saved) {
+        showLibraryError(m_mainWindow, lib->error());
+        return;
+    }
+    m_openedId = record.id;
+    if (m_editingId)
+        m_editingId = record.id;
+    m_mainWindow->statusBar()->showMessage(
+        target ? tr("The chart of %1 was updated in the library").arg(fromStd(record.name))
+               : tr("The chart of %1 was saved to the library").arg(fromStd(record.name)),
+        10000);
+}
+
+void AppController::openChartDialog(QWidget* parent) {
+    store::ChartLibrary* lib = library();
+    if (lib == nullptr)
+        return;
+    OpenChartDialog dialog(*lib, parent);
+    m_modalRunner(dialog);
+    if (dialog.choice() == OpenChartDialog::Choice::Open)
+        openLibraryChart(dialog.chosenId());
+    else if (dialog.choice() == OpenChartDialog::Choice::Edit)
+        editLibraryChart(dialog.chosenId());
+}
+
+void AppController::openLibraryChart(std::int64_t id) {
+    store::ChartLibrary* lib = library();
+    if (lib == nullptr)
+        return;
+    const auto record = lib->get(id);
+    if (!record) {
+        showLibraryError(activeScreen(), lib->error());
+        return;
+    }
+    auto drawn = store::chartOfRecord(*record);
+    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+        showLibraryError(activeScreen(), tr("The chart of %1 cannot be drawn: %2")
+                                             .arg(fromStd(record->name), fromStd(*problem))
+                                             .toStdString());
+        return;
+    }
+    const QString city = fromStd(record->city), state = fromStd(record->state),
+                  country = fromStd(record->country);
+    m_birthDetails->setEntries(store::entriesOfRecord(*record), city, state, country);
+    const ChartResult& chart = std::get<ChartResult>(drawn);
+    m_lastCorrection = chart.correction;
+    m_editingId.reset();
+    m_openedId = id;
+    showChartWindow(chart, city, state, country);
+    // Only the recent list depends on this; a busy library must not stop the
+    // chart from showing.
+    lib->markOpened(id);
+}
+
+void AppController::editLibraryChart(std::int64_t id) {
+    store::ChartLibrary* lib = library();
+    if (lib == nullptr)
+        return;
+    const auto record = lib->get(id);
+    if (!record) {
+        showLibraryError(activeScreen(), lib->error());
+        return;
+    }
+    m_birthDetails->setEntries(store::entriesOfRecord(*record), fromStd(record->city),
+                               fromStd(record->state), fromStd(record->country));
+    // A zone the list does not hold keeps the stored correction, as a run
+    // without a chosen zone row keeps the last one.
+    m_lastCorrection = store::correctionOfRecord(*record);
+    m_editingId = id;
+    m_openedId = id;
+    if (m_mainWindow)
+        back();
+    else
+        m_birthDetails->show();
+    lib->markOpened(id);
 }
 
 void AppController::quit() {

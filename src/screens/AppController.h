@@ -6,20 +6,25 @@
 #pragma once
 
 #include "chart/BirthData.h"
+#include "store/ChartLibrary.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class QDialog;
+class QMenu;
 class QWidget;
 
 namespace orbenza {
 
 class BirthDetailsScreen;
 class ChartScreen;
+struct ChartResult;
 class MainWindow;
 
 // The program's look: the application font (Verdana where installed, else a
@@ -48,6 +53,16 @@ public:
     // dialog.exec(); tests replace it so no modal loop blocks them.
     using ModalRunner = std::function<void(QDialog& dialog)>;
     void setModalRunner(ModalRunner runner);
+    // The chart library file; the default is store::defaultLibraryPath(). The
+    // file is opened when the library is first used.
+    void setLibraryPath(const QString& path);
+    // The open library, opening it first; nullptr (after showing why in one
+    // line, unless quiet) when it cannot be used. The program goes on without it.
+    store::ChartLibrary* library(bool quiet = false);
+    // The library chart that "Edit" loaded into the birth details, which a
+    // later save updates.
+    std::optional<std::int64_t> editedChartId() const { return m_editingId; }
+
     // Ends the program. The default leaves the event loop; tests replace it.
     using QuitHandler = std::function<void()>;
     void setQuitHandler(QuitHandler handler);
@@ -66,9 +81,26 @@ public slots:
     void saveReportPdf();
     // "&About Software" over the given window.
     void showAbout(QWidget* parent);
+    // "Save Chart to Library": stores the chart on view; when the library holds
+    // a chart of the same name already, asks whether to update it or keep both.
+    void saveToLibrary();
+    // "Open Chart…": the library's list over the given window.
+    void openChartDialog(QWidget* parent);
+    // Shows a library chart on the chart screen, its details in the birth
+    // details screen, and remembers it among the recent charts.
+    void openLibraryChart(std::int64_t id);
+    // Loads a library chart into the birth details screen for changing.
+    void editLibraryChart(std::int64_t id);
 
 private:
     void quit();
+    // The chart window for a computed chart, made when there is none.
+    void showChartWindow(const ChartResult& chart, const QString& city, const QString& state,
+                         const QString& country);
+    // Adds the library's entries to a window's File menu, before "E&xit".
+    void addLibraryMenuEntries(QWidget* window, bool withSave);
+    void showLibraryError(QWidget* parent, const std::string& message);
+    QWidget* activeScreen() const;
 
     std::unique_ptr<BirthDetailsScreen> m_birthDetails;
     QPointer<MainWindow> m_mainWindow;
@@ -76,6 +108,13 @@ private:
     ModalRunner m_modalRunner;
     QuitHandler m_quitHandler;
     bool m_quitting = false;
+
+    QString m_libraryPath;
+    std::unique_ptr<store::ChartLibrary> m_library;
+    std::optional<std::int64_t> m_editingId; // loaded by "Edit"
+    std::optional<std::int64_t> m_openedId;  // the library chart on view
+    // The place texts of the chart on view, as typed.
+    QString m_shownCity, m_shownState, m_shownCountry;
 };
 
 } // namespace orbenza

@@ -411,6 +411,28 @@ BirthEntries BirthDetailsScreen::entries() const {
     return entries;
 }
 
+void BirthDetailsScreen::setEntries(const BirthEntries& entries, const QString& city,
+                                    const QString& state, const QString& country) {
+    m_name->setText(QString::fromStdString(entries.fields.name));
+    m_month->setCurrentIndex(entries.fields.monthPosition);
+    m_day->setCurrentIndex(entries.fields.dayPosition);
+    m_year->setCurrentIndex(m_year->findText(QString::number(entries.fields.year)));
+    m_hour->setCurrentIndex(entries.hour);
+    m_minute->setCurrentIndex(entries.minute);
+    m_second->setCurrentIndex(0);
+    m_city->setText(city);
+    m_state->setText(state);
+    m_country->setText(country);
+    m_longitudeDegrees->setText(QString::fromStdString(entries.fields.longitudeDegrees));
+    m_longitudeMinutes->setText(QString::fromStdString(entries.fields.longitudeMinutes));
+    (entries.east ? m_east : m_west)->setChecked(true);
+    m_latitudeDegrees->setText(QString::fromStdString(entries.fields.latitudeDegrees));
+    m_latitudeMinutes->setText(QString::fromStdString(entries.fields.latitudeMinutes));
+    (entries.south ? m_south : m_north)->setChecked(true);
+    m_timeZone->setCurrentIndex(entries.zonePosition);
+    m_daylightSaving->setChecked(entries.daylightSaving);
+}
+
 QString BirthDetailsScreen::cityText() const {
     return m_city->text();
 }

@@ -45,6 +45,11 @@ public:
     QString stateText() const;
     QString countryText() const;
 
+    // Puts entries and the place texts into the boxes and lists, as if the user
+    // had typed and chosen them (a chart taken from the library).
+    void setEntries(const BirthEntries& entries, const QString& city, const QString& state,
+                    const QString& country);
+
     // Moves the keyboard focus to the box a refusal names; None leaves it.
     void focusField(InputField field);
 

@@ -47,12 +47,9 @@ using testing::annaEntries;
 using testing::chartOf;
 using testing::fileContent;
 using testing::FileSizeLimit;
+using testing::MessageRecorder;
 using testing::runTool;
 using testing::writeFile;
-using testing::MessageRecorder;
-
-
-
 
 // Text with all white space removed, so line wrapping does not matter, and
 // ligatures ("fi" drawn as one glyph) spelled out.
@@ -111,7 +108,6 @@ private:
     std::vector<int> m_offered;
     PictureWidthChooser m_previous;
 };
-
 
 // The stroke colour of each sign picture's glyph, 1 Aries .. 12 Pisces: the
 // element colours of fire, earth, air and water in turn.
@@ -670,8 +666,9 @@ TEST_F(ChartExportMenu, TheExportsStandBetweenBackAndExit) {
     QStringList entries;
     for (const QAction* entry : file->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
-    EXPECT_EQ(entries, (QStringList{"mnuBack", "-", "mnuExportPicture", "mnuSaveReportPdf", "-",
-                                    "mnuExit"}));
+    EXPECT_EQ(entries,
+              (QStringList{"mnuBack", "-", "mnuExportPicture", "mnuSaveReportPdf", "-",
+                           "mnuSaveToLibrary", "mnuOpenChart", "mnuRecentCharts", "-", "mnuExit"}));
     EXPECT_EQ(action("mnuExportPicture")->text(), QStringLiteral("Export Chart &Picture\u2026"));
     EXPECT_EQ(action("mnuSaveReportPdf")->text(), QStringLiteral("Save Report as P&DF\u2026"));
 }

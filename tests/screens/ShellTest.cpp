@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,9 +22,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTest>
-#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <variant>
@@ -252,8 +252,9 @@ TEST_F(ShellTest, ASavedReportNamesItsChartAndMomentInItsProperties) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
-    EXPECT_TRUE(saved.contains("{\\info{\\title Orbenza chart of ADA}"
-                               "{\\subject Computed for 15 Jun 1985 09:30 UT, Greenwich Mean Time, GMT, 0.0}}"))
+    EXPECT_TRUE(saved.contains(
+        "{\\info{\\title Orbenza chart of ADA}"
+        "{\\subject Computed for 15 Jun 1985 09:30 UT, Greenwich Mean Time, GMT, 0.0}}"))
         << saved.left(300).toStdString();
 }
 
@@ -302,7 +303,8 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
         menus << top->text() + ": " + entries.join('|');
     }
     EXPECT_EQ(menus, QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
-                                  "P&DF\u2026|-|E&xit",
+                                  "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
+                                  "&Charts|-|E&xit",
                                   "&Help: &Online Help|&Visit Us Online|-|Check for Software "
                                   "&Update|-|&About Software"}));
 }
