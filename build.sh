@@ -85,6 +85,10 @@ bench)
     install_missing
     build
     "$build_dir/bench/orbenza_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+    if [[ -x "$build_dir/bench/orbenza_screens_bench" ]]; then
+        "$build_dir/bench/orbenza_screens_bench" --benchmark_repetitions=5 \
+            --benchmark_report_aggregates_only=true
+    fi
     ;;
 sanitize)
     install_missing
