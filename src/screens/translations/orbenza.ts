@@ -102,6 +102,25 @@
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>The library already holds a chart of %1. Update that chart, or keep both?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the chart of %1 from the library?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orbenza::AboutBox</name>
     <message>
         <source>Click here to visit %1</source>
@@ -116,6 +135,26 @@
     <name>orbenza::AppController</name>
     <message>
         <source>Orbenza chart of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart to &amp;Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Chart…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart of %1 was updated in the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart of %1 was saved to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -283,6 +322,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartListModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartScreen</name>
     <message>
         <source>Sun</source>
@@ -432,6 +486,41 @@
     </message>
 </context>
 <context>
+    <name>orbenza::OpenChartDialog</name>
+    <message>
+        <source>Open Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type part of a name, a date or a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chart(s) in the library</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 chart(s) shown</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>orbenza::PictureSizeDialog</name>
     <message>
         <source>Picture Size</source>
@@ -455,6 +544,17 @@
     </message>
     <message>
         <source>%1 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::RecentChartsMenu</name>
+    <message>
+        <source>Recent &amp;Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
