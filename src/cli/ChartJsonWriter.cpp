@@ -303,6 +303,10 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         json.padded(ut.hour, 2);
         json.raw(':');
         json.padded(ut.minute, 2);
+        if (ut.second != 0) {
+            json.raw(':');
+            json.padded(ut.second, 2);
+        }
         json.raw("Z\",\"SunSign\":");
         ok = ok && json.string(sunSignOf(chart));
         json.raw(",\"MoonSignName\":");

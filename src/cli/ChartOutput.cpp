@@ -16,8 +16,13 @@ namespace {
 
 std::string isoUniversalTime(const UniversalMoment& ut) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", ut.year, ut.month, ut.day,
-                  ut.hour, ut.minute);
+    // Seconds only when the correction had them (a clock time from the atlas).
+    if (ut.second != 0)
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", ut.year, ut.month,
+                      ut.day, ut.hour, ut.minute, ut.second);
+    else
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", ut.year, ut.month, ut.day,
+                      ut.hour, ut.minute);
     return buffer;
 }
 

@@ -52,18 +52,24 @@ std::int32_t offsetSeconds(const date::sys_info& info) {
     return static_cast<std::int32_t>(info.offset.count());
 }
 
-// The offset of the standard time in force beneath a summer-time stretch: the
-// nearest stretch without daylight saving, looking back first.
-std::int32_t standardOffset(const date::time_zone* zone, const date::sys_info& summer) {
+// The standard time in force beneath a summer-time stretch: the nearest
+// stretch without daylight saving, looking back first. Without one (never in
+// the database) an hour less than the summer time.
+date::sys_info standardBeneath(const date::time_zone* zone, const date::sys_info& summer) {
     date::sys_info info = summer;
     for (int i = 0; i < kMaxStandardSearch && info.save != minutes{0}; ++i)
         info = zone->get_info(info.begin - seconds{1});
     if (info.save == minutes{0})
-        return offsetSeconds(info);
+        return info;
     info = summer;
     for (int i = 0; i < kMaxStandardSearch && info.save != minutes{0}; ++i)
         info = zone->get_info(info.end);
-    return info.save == minutes{0} ? offsetSeconds(info) : offsetSeconds(summer) - 3600;
+    if (info.save == minutes{0})
+        return info;
+    info = summer;
+    info.offset -= hours{1};
+    info.abbrev.clear();
+    return info;
 }
 
 ZoneState stateOf(const date::time_zone* zone, const date::sys_info& info,
@@ -77,8 +83,12 @@ ZoneState stateOf(const date::time_zone* zone, const date::sys_info& info,
     }
     state.utOffsetSeconds = offsetSeconds(info);
     state.summerTime = info.save != minutes{0};
-    if (state.summerTime)
-        state.summerSeconds = state.utOffsetSeconds - standardOffset(zone, info);
+    state.standardAbbreviation = info.abbrev;
+    if (state.summerTime) {
+        const date::sys_info standard = standardBeneath(zone, info);
+        state.summerSeconds = state.utOffsetSeconds - offsetSeconds(standard);
+        state.standardAbbreviation = standard.abbrev;
+    }
     return state;
 }
 

@@ -31,6 +31,8 @@ struct ZoneState {
     bool summerTime = false;          // the database marks the stretch as daylight saving
     std::int32_t summerSeconds = 0;   // how far the clock was put forward; 0 without summer time
     bool localMeanTime = false;       // the place's own local mean time
+    std::string
+        standardAbbreviation; // of the standard time beneath summer time ("CET" under "CEST")
 };
 
 // A local clock time at a place.

@@ -11,8 +11,12 @@ namespace orbenza {
 using Bool16 = std::int16_t;
 inline constexpr Bool16 kTrue16 = -1;
 inline constexpr Bool16 kFalse16 = 0;
-constexpr bool isTrue16(Bool16 flag) { return flag != 0; }
-constexpr Bool16 toBool16(bool flag) { return flag ? kTrue16 : kFalse16; }
+constexpr bool isTrue16(Bool16 flag) {
+    return flag != 0;
+}
+constexpr Bool16 toBool16(bool flag) {
+    return flag ? kTrue16 : kFalse16;
+}
 
 struct BirthData {
     std::string Name;                  // exactly as typed, not trimmed
@@ -33,11 +37,14 @@ struct BirthData {
 };
 
 // The signed correction of the chosen zone: universal time = local clock time
-// + UtCorrectionHours hours + UtCorrectionMinutes minutes. Both carry the sign
-// of the correction, which is the zone's offset from Greenwich negated.
+// + UtCorrectionHours hours + UtCorrectionMinutes minutes + UtCorrectionSeconds
+// seconds. All carry the sign of the correction, which is the zone's offset
+// from Greenwich negated. The 71 rows of the zone list leave the seconds 0; a
+// clock time from the place atlas may need them (Amsterdam's +0:19:32).
 struct UtCorrection {
     std::int16_t UtCorrectionHours = 0;
     std::int16_t UtCorrectionMinutes = 0;
+    std::int16_t UtCorrectionSeconds = 0;
     friend bool operator==(const UtCorrection&, const UtCorrection&) = default;
 };
 
@@ -52,7 +59,8 @@ namespace orbenza {
 // planets alike.
 constexpr double universalHoursOf(const BirthData& birth, UtCorrection correction) {
     return birth.BirthHour + birth.BirthMinute / 60.0 + correction.UtCorrectionHours +
-           correction.UtCorrectionMinutes / 60.0 - (isTrue16(birth.IsDaylightSaving) ? 1.0 : 0.0);
+           correction.UtCorrectionMinutes / 60.0 + correction.UtCorrectionSeconds / 3600.0 -
+           (isTrue16(birth.IsDaylightSaving) ? 1.0 : 0.0);
 }
 
 // Longitude in degrees, West positive and East negative.

@@ -1,7 +1,7 @@
 #include "positions/PlanetRun.h"
 
-#include "moon/MoonPosition.h"
 #include "chart/TextTrim.h"
+#include "moon/MoonPosition.h"
 #include "moon/TimeBase.h"
 #include "positions/PlanetLongitudes.h"
 
@@ -10,7 +10,6 @@ namespace orbenza {
 namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
-
 
 void appendPadded(std::string& out, std::string_view field) {
     if (field.size() <= 1)
@@ -31,9 +30,8 @@ std::string Short_Position(std::string_view positionText) {
         if (apostrophe != std::string_view::npos)
             minutes = trimSpaces(t.substr(afterDegree, apostrophe - afterDegree));
     }
-    const std::string_view sign =
-        trimSpaces(positionText.size() >= 3 ? positionText.substr(positionText.size() - 3)
-                                            : positionText);
+    const std::string_view sign = trimSpaces(
+        positionText.size() >= 3 ? positionText.substr(positionText.size() - 3) : positionText);
 
     std::string result;
     result.reserve(10);
@@ -65,7 +63,7 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
     PlanetRunResult run;
     run.PlanetUniversalTime = planetUniversalTime(birth, correction);
     const UniversalMoment& ut = run.PlanetUniversalTime;
-    run.DaysJ2000 = Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    run.DaysJ2000 = Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
 
     run.longitudesDeg = planetLongitudesDeg(run.DaysJ2000);
 

@@ -13,23 +13,24 @@ AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correct
     base.AscLatitude = latitudeDegOf(birth);
     base.AscJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
     base.AscUniversalHours = universalHoursOf(birth, correction);
-    base.CenturiesT1900 = ((base.AscJDN - 2415020.0) + base.AscUniversalHours / 24.0 - 0.5) / 36525.0;
+    base.CenturiesT1900 =
+        ((base.AscJDN - 2415020.0) + base.AscUniversalHours / 24.0 - 0.5) / 36525.0;
     return base;
 }
 
 UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction) {
     using namespace std::chrono;
-    const sys_days localDate = year_month_day{year{birth.BirthYear},
-                                              month{static_cast<unsigned>(birth.BirthMonth)},
-                                              day{static_cast<unsigned>(birth.BirthDay)}};
+    const sys_days localDate =
+        year_month_day{year{birth.BirthYear}, month{static_cast<unsigned>(birth.BirthMonth)},
+                       day{static_cast<unsigned>(birth.BirthDay)}};
     const minutes daylightSaving{isTrue16(birth.IsDaylightSaving) ? 60 : 0};
-    const sys_time<minutes> moment = localDate + hours{birth.BirthHour} +
-                                     minutes{birth.BirthMinute} +
-                                     hours{correction.UtCorrectionHours} +
-                                     minutes{correction.UtCorrectionMinutes} - daylightSaving;
+    const sys_time<seconds> moment =
+        localDate + hours{birth.BirthHour} + minutes{birth.BirthMinute} +
+        hours{correction.UtCorrectionHours} + minutes{correction.UtCorrectionMinutes} +
+        seconds{correction.UtCorrectionSeconds} - daylightSaving;
     const sys_days universalDate = floor<days>(moment);
     const year_month_day ymd{universalDate};
-    const hh_mm_ss<minutes> timeOfDay{moment - universalDate};
+    const hh_mm_ss<seconds> timeOfDay{moment - universalDate};
 
     UniversalMoment result;
     result.year = static_cast<int>(ymd.year());
@@ -37,6 +38,7 @@ UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correct
     result.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
     result.hour = static_cast<int>(timeOfDay.hours().count());
     result.minute = static_cast<int>(timeOfDay.minutes().count());
+    result.second = static_cast<int>(timeOfDay.seconds().count());
     return result;
 }
 

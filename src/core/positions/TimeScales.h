@@ -8,9 +8,9 @@
 
 namespace orbenza {
 
-// A calendar moment in universal time, whole minutes.
+// A calendar moment in universal time, whole seconds.
 struct UniversalMoment {
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0;
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     friend bool operator==(const UniversalMoment&, const UniversalMoment&) = default;
 };
 
@@ -26,7 +26,7 @@ struct AscendantTimeBase {
 AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction);
 
 // The universal date and time of the birth: the local date-time plus the
-// correction's hours, then its minutes, less an hour for daylight saving,
+// correction's hours, then its minutes and seconds, less an hour for daylight saving,
 // carried across day, month and year ends by calendar arithmetic.
 UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction);
 
