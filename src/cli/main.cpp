@@ -10,6 +10,7 @@
 // exits 0 when every row was charted, 1 when some rows were refused and 2
 // when its input or header cannot be read or its output cannot be written.
 
+#include "AtlasOptions.h"
 #include "AtomicOutput.h"
 #include "Batch.h"
 #include "ChartOptions.h"
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -122,8 +124,8 @@ int main(int argc, char** argv) {
     unsigned jobs = 1;
     const bool batch = asksForBatch(argc, argv);
     std::vector<CLI::Option*> chartOptions;
-    chartOptions.push_back(
-        app.add_option("--name", texts.name, "The person's name")->required(!batch));
+    chartOptions.push_back(app.add_option("--name", texts.name, "The person's name")
+                               ->required(!batch && !cli::asksForPlaceList(argc, argv)));
     chartOptions.push_back(
         app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
             ->capture_default_str());
@@ -159,6 +161,19 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(0u, 1024u))
         ->needs(batchOption)
         ->capture_default_str();
+    cli::AtlasOptionTexts atlasTexts;
+    std::string findPlace;
+    CLI::Option* placeOption = app.add_option(
+        "--place", atlasTexts.place,
+        "Birth place from the atlas (\"Springfield, Illinois\"): its coordinates and clock time");
+    CLI::Option* tzOption = app.add_option(
+        "--tz", atlasTexts.tz, "IANA time zone (Europe/Madrid) whose history gives the clock time");
+    CLI::Option* foldOption = app.add_option(
+        "--fold", atlasTexts.fold, "earlier or later: which of a clock time that happened twice");
+    CLI::Option* findOption =
+        app.add_option("--find-place", findPlace, "List up to 20 atlas places matching a text");
+    for (CLI::Option* option : {placeOption, tzOption, foldOption, findOption})
+        batchOption->excludes(option);
     app.footer(kBatchHelp);
 
     try {
@@ -182,6 +197,30 @@ int main(int argc, char** argv) {
     }
     if (format == "csv")
         return printError("--format csv needs --batch");
+    if (findOption->count() > 0) {
+        const atlas::Atlas& places = cli::programAtlas();
+        if (!places.available())
+            return printError(places.unavailableReason());
+        const std::string list = format == "json"
+                                     ? cli::findPlaceJson(places, findPlace).dump(2) + "\n"
+                                     : cli::findPlaceText(places, findPlace);
+        std::fwrite(list.data(), 1, list.size(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : printError("cannot write to standard output");
+    }
+    const bool fromAtlas = placeOption->count() > 0 || tzOption->count() > 0;
+    if (placeOption->count() > 0 && tzOption->count() > 0)
+        return printError("--place brings its own time zone; give --place or --tz, not both");
+    if (placeOption->count() > 0) {
+        for (const char* name : {"--lon", "--lat", "--zone", "--dst"}) {
+            if (app.count(name) > 0)
+                return printError(std::string("--place sets the coordinates and the clock time; ") +
+                                  name + " cannot be given with it");
+        }
+    }
+    if (tzOption->count() > 0 && (app.count("--zone") > 0 || app.count("--dst") > 0))
+        return printError("--tz sets the clock time; --zone and --dst cannot be given with it");
+    if (foldOption->count() > 0 && !fromAtlas)
+        return printError("--fold needs --place or --tz");
 
     // The name is written into JSON and Rich Text, which carry UTF-8 text;
     // refused here as the batch refuses it in a row.
@@ -191,7 +230,22 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<cli::OptionError>(&parsed))
         return printError(error->message);
 
-    const auto outcome = proceed(std::get<BirthEntries>(parsed), UtCorrection{});
+    std::optional<cli::PlaceClockInfo> place;
+    BirthEntries entries = std::get<BirthEntries>(parsed);
+    UtCorrection correction;
+    if (fromAtlas) {
+        if (placeOption->count() > 0 && !cli::programAtlas().available())
+            return printError(cli::programAtlas().unavailableReason());
+        const auto settled = cli::applyAtlasOptions(entries, atlasTexts, cli::programAtlas());
+        if (const auto* error = std::get_if<cli::OptionError>(&settled))
+            return printError(error->message);
+        const auto& input = std::get<cli::AtlasChartInput>(settled);
+        entries = input.entries;
+        correction = input.correction;
+        place = input.place;
+    }
+    // Without a zone row (the atlas's clock time), the correction given here is kept.
+    const auto outcome = proceed(entries, correction);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         std::cerr << refusal->message << '\n';
         return kExitRefused;
@@ -199,9 +253,12 @@ int main(int argc, char** argv) {
     const ChartResult& chart = std::get<ChartResult>(outcome);
 
     std::string document;
-    if (format == "json")
-        document = cli::chartJson(chart).dump(2) + "\n";
-    else if (format == "rtf")
+    if (format == "json") {
+        nlohmann::ordered_json json = cli::chartJson(chart);
+        if (place)
+            json["Place"] = cli::placeJson(*place);
+        document = json.dump(2) + "\n";
+    } else if (format == "rtf")
         document = cli::chartRichText(chart);
     else if (format == "svg")
         document = degreeWheelSvg(chart, kSvgWidthPixels);

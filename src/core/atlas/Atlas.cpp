@@ -457,6 +457,9 @@ std::vector<std::string> atlasSearchPaths() {
 }
 
 std::string atlasPath() {
+    // A file named in the environment is the one meant, present or not.
+    if (const char* env = std::getenv("ORBENZA_ATLAS"); env != nullptr && *env != '\0')
+        return env;
     const std::vector<std::string> paths = atlasSearchPaths();
     for (const std::string& path : paths) {
         if (::access(path.c_str(), R_OK) == 0)

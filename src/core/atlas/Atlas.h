@@ -130,7 +130,8 @@ private:
 // ORBENZA_ATLAS; share/orbenza/places.atlas beside the running program's
 // prefix; the install prefix chosen at build time; the source tree's data/.
 std::vector<std::string> atlasSearchPaths();
-// The first of atlasSearchPaths() that exists, else the first of them.
+// The file named by ORBENZA_ATLAS when it is set, present or not; else the
+// first of atlasSearchPaths() that exists, else the first of them.
 std::string atlasPath();
 
 } // namespace orbenza::atlas

@@ -1,0 +1,181 @@
+#include "AtlasOptions.h"
+
+#include "chart/AtlasTime.h"
+
+#include <cmath>
+
+namespace orbenza::cli {
+
+namespace {
+
+// Degrees and minutes of an angle, minutes rounded, for the screen's boxes.
+CoordinateValue coordinateOf(double degrees, int maxDegrees) {
+    CoordinateValue value;
+    value.positiveHemisphere = degrees >= 0;
+    long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
+    if (totalMinutes > static_cast<long>(maxDegrees) * 60 + 59)
+        totalMinutes = static_cast<long>(maxDegrees) * 60 + 59;
+    value.degrees = std::to_string(totalMinutes / 60);
+    char minutes[8];
+    std::snprintf(minutes, sizeof minutes, "%02ld", totalMinutes % 60);
+    value.minutes = minutes;
+    return value;
+}
+
+double signedDegrees(const std::string& degrees, const std::string& minutes, bool positive) {
+    const double magnitude = std::stod(degrees) + std::stod(minutes) / 60.0;
+    return positive ? magnitude : -magnitude;
+}
+
+} // namespace
+
+bool asksForPlaceList(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--find-place" || arg.rfind("--find-place=", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+const atlas::Atlas& programAtlas() {
+    static const atlas::Atlas atlas = atlas::Atlas::load(atlas::atlasPath());
+    return atlas;
+}
+
+Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
+                                          const AtlasOptionTexts& texts,
+                                          const atlas::Atlas& atlas) {
+    AtlasChartInput input;
+    input.entries = entries;
+    if (!texts.fold.empty() && texts.fold != "earlier" && texts.fold != "later")
+        return OptionError{"--fold must be earlier or later, not \"" + texts.fold + "\""};
+
+    if (!texts.place.empty()) {
+        const atlas::PlaceLookup lookup = atlas.resolve(texts.place);
+        if (lookup.status != atlas::PlaceLookup::Status::Found) {
+            std::string message = lookup.message;
+            for (const atlas::Place& candidate : lookup.candidates)
+                message += "\n  " + placeLabel(candidate);
+            return OptionError{message};
+        }
+        const atlas::Place& place = lookup.place;
+        input.place.name = place.name;
+        input.place.state = place.region;
+        input.place.country = place.country;
+        input.place.timeZone = place.timeZone;
+        const CoordinateValue lon = coordinateOf(place.longitudeDeg, 179);
+        const CoordinateValue lat = coordinateOf(place.latitudeDeg, 89);
+        input.entries.fields.longitudeDegrees = lon.degrees;
+        input.entries.fields.longitudeMinutes = lon.minutes;
+        input.entries.east = lon.positiveHemisphere;
+        input.entries.fields.latitudeDegrees = lat.degrees;
+        input.entries.fields.latitudeMinutes = lat.minutes;
+        input.entries.south = !lat.positiveHemisphere;
+        input.place.latitudeDeg = place.latitudeDeg;
+        input.place.longitudeDeg = place.longitudeDeg;
+    } else {
+        input.place.timeZone = texts.tz;
+        input.place.longitudeDeg = signedDegrees(entries.fields.longitudeDegrees,
+                                                 entries.fields.longitudeMinutes, entries.east);
+        input.place.latitudeDeg = signedDegrees(entries.fields.latitudeDegrees,
+                                                entries.fields.latitudeMinutes, !entries.south);
+    }
+
+    const atlas::ZoneClock clock = atlas::ZoneClock::find(input.place.timeZone);
+    if (!clock.valid())
+        return OptionError{clock.error()};
+    const atlas::DateTime local{entries.fields.year,
+                                entries.fields.monthPosition + 1,
+                                entries.fields.dayPosition + 1,
+                                entries.hour,
+                                entries.minute,
+                                0};
+    const atlas::PlaceTime time = clock.at(local, input.place.longitudeDeg);
+    const std::string ut1 =
+        atlas::formatUniversalTime(atlas::universalTimeOf(local, time.first.utOffsetSeconds));
+    const std::string ut2 =
+        atlas::formatUniversalTime(atlas::universalTimeOf(local, time.second.utOffsetSeconds));
+    char when[40];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", local.year, local.month, local.day,
+                  local.hour, local.minute);
+    const atlas::ZoneState* state = &time.first;
+    if (time.kind == atlas::PlaceTime::Kind::DidNotExist) {
+        return OptionError{std::string("The clock time ") + when + " did not exist in " +
+                           clock.name() + ": the clocks were put forward. It would be " + ut1 +
+                           " (" + time.first.abbreviation + ") or " + ut2 + " (" +
+                           time.second.abbreviation + "); give the time that was meant"};
+    }
+    if (time.kind == atlas::PlaceTime::Kind::HappenedTwice) {
+        if (texts.fold.empty()) {
+            return OptionError{std::string("The clock time ") + when + " happened twice in " +
+                               clock.name() + ": the clocks were put back. It was " + ut1 + " (" +
+                               time.first.abbreviation + ", --fold earlier) and " + ut2 + " (" +
+                               time.second.abbreviation + ", --fold later)"};
+        }
+        if (texts.fold == "later")
+            state = &time.second;
+    }
+    input.place.abbreviation = state->abbreviation;
+    input.place.utOffsetSeconds = state->utOffsetSeconds;
+    input.place.summerTime = state->summerTime;
+    input.correction = correctionOfOffset(state->utOffsetSeconds);
+    input.entries.zonePosition = -1;
+    input.entries.daylightSaving = false;
+    return input;
+}
+
+nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {
+    nlohmann::ordered_json json;
+    json["Name"] = place.name;
+    json["State"] = place.state;
+    json["Country"] = place.country;
+    json["Latitude"] = place.latitudeDeg;
+    json["Longitude"] = place.longitudeDeg;
+    json["TimeZone"] = place.timeZone;
+    json["Abbreviation"] = place.abbreviation;
+    json["UtOffset"] = atlas::formatIsoOffset(place.utOffsetSeconds);
+    json["SummerTime"] = place.summerTime;
+    return json;
+}
+
+std::string placeLabel(const atlas::Place& place) {
+    std::string label(place.name);
+    label += " \u2014 ";
+    if (!place.region.empty()) {
+        label += place.region;
+        label += ", ";
+    }
+    label += place.country;
+    return label;
+}
+
+std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text) {
+    std::string out;
+    for (const atlas::Place& place : atlas.search(text)) {
+        char line[160];
+        std::snprintf(line, sizeof line, "  %9.4f %10.4f  %-30s %10u\n", place.latitudeDeg,
+                      place.longitudeDeg, std::string(place.timeZone).c_str(), place.population);
+        out += placeLabel(place) + "\n" + line;
+    }
+    return out;
+}
+
+nlohmann::ordered_json findPlaceJson(const atlas::Atlas& atlas, const std::string& text) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const atlas::Place& place : atlas.search(text)) {
+        nlohmann::ordered_json json;
+        json["Name"] = place.name;
+        json["State"] = place.region;
+        json["Country"] = place.country;
+        json["CountryCode"] = place.countryCode;
+        json["Latitude"] = place.latitudeDeg;
+        json["Longitude"] = place.longitudeDeg;
+        json["TimeZone"] = place.timeZone;
+        json["Population"] = place.population;
+        list.push_back(std::move(json));
+    }
+    return list;
+}
+
+} // namespace orbenza::cli

@@ -1,0 +1,63 @@
+// The command line's place atlas: --place, --tz, --fold and --find-place.
+#pragma once
+
+#include "ChartOptions.h"
+#include "atlas/Atlas.h"
+#include "atlas/PlaceClock.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+namespace orbenza::cli {
+
+// Whether the command line asks for --find-place, seen before parsing so that
+// the chart's required --name is not asked of it.
+bool asksForPlaceList(int argc, char** argv);
+
+// The atlas of the running program, read on first use.
+const atlas::Atlas& programAtlas();
+
+struct AtlasOptionTexts {
+    std::string place; // --place TEXT
+    std::string tz;    // --tz ZONE, an IANA name
+    std::string fold;  // --fold earlier|later
+};
+
+// Where the clock time came from, for the JSON object "Place".
+struct PlaceClockInfo {
+    std::string name, state, country; // empty for --tz
+    double latitudeDeg = 0, longitudeDeg = 0;
+    std::string timeZone, abbreviation;
+    std::int32_t utOffsetSeconds = 0;
+    bool summerTime = false;
+};
+
+struct AtlasChartInput {
+    BirthEntries entries;    // coordinates from the atlas for --place; no zone row
+    UtCorrection correction; // the place's whole offset on the date, to the second
+    PlaceClockInfo place;
+};
+
+// Settles the clock time of entries parsed from the other options with the
+// atlas (--place) or the zone (--tz): the coordinates of the place, the
+// correction of its clock on the date, no zone row and no daylight-saving box.
+// A clock time that did not exist, or happened twice without --fold, is an
+// error naming both universal times.
+Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
+                                          const AtlasOptionTexts& texts, const atlas::Atlas& atlas);
+
+// "Place": Name, State, Country, Latitude, Longitude, TimeZone, Abbreviation,
+// UtOffset ("+02:00", "+00:19:32"), SummerTime.
+nlohmann::ordered_json placeJson(const PlaceClockInfo& place);
+
+// --find-place: up to 20 matches, as lines of text or a JSON array of objects
+// with Name, State, Country, CountryCode, Latitude, Longitude, TimeZone and
+// Population.
+std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text);
+nlohmann::ordered_json findPlaceJson(const atlas::Atlas& atlas, const std::string& text);
+
+// "Madrid — Madrid, Spain": the name, then the region and the country.
+std::string placeLabel(const atlas::Place& place);
+
+} // namespace orbenza::cli

@@ -1,0 +1,158 @@
+// orbenza-cli with the place atlas: --place, --tz, --fold and --find-place.
+#include "CliRunner.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using orbenza::testing::runCli;
+
+nlohmann::json chartJson(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--name", "TEST", "--format", "json"});
+    const auto run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.status == 0 ? nlohmann::json::parse(run.out) : nlohmann::json{};
+}
+
+// Universal times as the IANA database gives them (zdump, tzdata 2025b):
+// Madrid CEST gmtoff=7200 in July 1985; Amsterdam AMT gmtoff=1172 in 1930.
+TEST(AtlasCli, PlaceSetsCoordinatesAndTheClockTimeOfTheDate) {
+    const auto madrid = chartJson({"--date", "1985-07-01", "--time", "14:30", "--place", "madrid"});
+    EXPECT_EQ(madrid["UniversalTime"], "1985-07-01T12:30Z");
+    EXPECT_EQ(madrid["Zone"], "");
+    EXPECT_EQ(madrid["DaylightSaving"], false);
+    const auto& place = madrid["Place"];
+    EXPECT_EQ(place["Name"], "Madrid");
+    EXPECT_EQ(place["Country"], "Spain");
+    EXPECT_EQ(place["TimeZone"], "Europe/Madrid");
+    EXPECT_EQ(place["Abbreviation"], "CEST");
+    EXPECT_EQ(place["UtOffset"], "+02:00");
+    EXPECT_EQ(place["SummerTime"], true);
+    EXPECT_NEAR(place["Latitude"].get<double>(), 40.4165, 1e-9);
+    EXPECT_NEAR(place["Longitude"].get<double>(), -3.7026, 1e-9);
+
+    const auto amsterdam =
+        chartJson({"--date", "1930-01-01", "--time", "12:00", "--place", "Amsterdam, NL"});
+    EXPECT_EQ(amsterdam["UniversalTime"], "1930-01-01T11:40:28Z");
+    EXPECT_EQ(amsterdam["Place"]["UtOffset"], "+00:19:32");
+    EXPECT_EQ(amsterdam["Place"]["SummerTime"], false);
+
+    // The zone list's charts keep their form: no Place, no seconds.
+    const auto plain = chartJson({"--date", "1985-07-01", "--time", "14:30", "--zone", "CET"});
+    EXPECT_FALSE(plain.contains("Place"));
+    EXPECT_EQ(plain["UniversalTime"], "1985-07-01T13:30Z");
+}
+
+TEST(AtlasCli, TzUsesTheZoneHistoryAtTheGivenCoordinates) {
+    // Asia/Kathmandu: +0530 gmtoff=19800 until the end of 1985.
+    const auto kathmandu = chartJson({"--date", "1985-06-01", "--time", "12:00", "--tz",
+                                      "Asia/Kathmandu", "--lon", "85:19E", "--lat", "27:42N"});
+    EXPECT_EQ(kathmandu["UniversalTime"], "1985-06-01T06:30Z");
+    EXPECT_EQ(kathmandu["Place"]["Name"], "");
+    EXPECT_EQ(kathmandu["Place"]["TimeZone"], "Asia/Kathmandu");
+    // Local mean time before 1920 is that of the given longitude, 83°58'E.
+    const auto pokhara = chartJson({"--date", "1910-06-01", "--time", "12:00", "--tz",
+                                    "Asia/Kathmandu", "--lon", "83:58E", "--lat", "28:13N"});
+    EXPECT_EQ(pokhara["UniversalTime"], "1910-06-01T06:24:08Z");
+    EXPECT_EQ(pokhara["Place"]["Abbreviation"], "LMT");
+    EXPECT_EQ(pokhara["Place"]["UtOffset"], "+05:35:52");
+}
+
+// America/New_York 2021: 02:00 EST became 03:00 EDT on 14 March; 02:00 EDT
+// became 01:00 EST on 7 November.
+TEST(AtlasCli, ClockTimesThatDidNotExistOrHappenedTwice) {
+    const auto gap = runCli(
+        {"--name", "TEST", "--date", "2021-03-14", "--time", "02:30", "--tz", "America/New_York"});
+    EXPECT_EQ(gap.status, 2);
+    EXPECT_NE(gap.err.find("did not exist"), std::string::npos) << gap.err;
+    EXPECT_NE(gap.err.find("2021-03-14 07:30 UT"), std::string::npos) << gap.err;
+    EXPECT_NE(gap.err.find("2021-03-14 06:30 UT"), std::string::npos) << gap.err;
+    EXPECT_TRUE(gap.out.empty());
+
+    const std::vector<std::string> twice = {"--name",   "TEST",  "--date",  "2021-11-07",
+                                            "--time",   "01:30", "--place", "New York City",
+                                            "--format", "json"};
+    const auto refused = runCli(twice);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("happened twice"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("2021-11-07 05:30 UT"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("2021-11-07 06:30 UT"), std::string::npos) << refused.err;
+
+    auto earlier = twice;
+    earlier.insert(earlier.end(), {"--fold", "earlier"});
+    auto later = twice;
+    later.insert(later.end(), {"--fold", "later"});
+    const auto first = runCli(earlier);
+    const auto second = runCli(later);
+    ASSERT_EQ(first.status, 0) << first.err;
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(nlohmann::json::parse(first.out)["UniversalTime"], "2021-11-07T05:30Z");
+    EXPECT_EQ(nlohmann::json::parse(second.out)["UniversalTime"], "2021-11-07T06:30Z");
+    EXPECT_EQ(nlohmann::json::parse(second.out)["Place"]["Abbreviation"], "EST");
+}
+
+TEST(AtlasCli, RefusedCombinationsAndUnknownNames) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Row rows[] = {
+        {{"--place", "Madrid", "--lon", "3:42W"}, "--lon cannot be given with it"},
+        {{"--place", "Madrid", "--dst"}, "--dst cannot be given with it"},
+        {{"--place", "Madrid", "--zone", "CET"}, "--zone cannot be given with it"},
+        {{"--place", "Madrid", "--tz", "Europe/Madrid"}, "not both"},
+        {{"--tz", "Europe/Madrid", "--zone", "CET"}, "--tz sets the clock time"},
+        {{"--fold", "later"}, "--fold needs --place or --tz"},
+        {{"--tz", "Europe/Madrid", "--fold", "sideways"}, "--fold must be earlier or later"},
+        {{"--tz", "Europe/Atlantis"}, "Unknown time zone \"Europe/Atlantis\""},
+        {{"--place", "Xqzzyville"}, "No place in the atlas"},
+        {{"--place", "Springfield"}, "Springfield — Illinois, United States"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> args = {"--name", "TEST"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const auto run = runCli(args);
+        EXPECT_EQ(run.status, 2) << row.says;
+        EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << row.says;
+    }
+}
+
+TEST(AtlasCli, FindPlaceListsUpToTwentyMatches) {
+    const auto run = runCli({"--find-place", "san", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto list = nlohmann::json::parse(run.out);
+    ASSERT_EQ(list.size(), 20u);
+    for (const char* key : {"Name", "State", "Country", "CountryCode", "Latitude", "Longitude",
+                            "TimeZone", "Population"})
+        EXPECT_TRUE(list[0].contains(key)) << key;
+    // The one place called just "San" (Mali) comes first, the rest by population.
+    EXPECT_EQ(list[0]["Name"], "San");
+    for (std::size_t i = 2; i < list.size(); ++i)
+        EXPECT_GE(list[i - 1]["Population"].get<long>(), list[i]["Population"].get<long>()) << i;
+
+    const auto zurich = runCli({"--find-place", "zurich"});
+    ASSERT_EQ(zurich.status, 0) << zurich.err;
+    EXPECT_EQ(zurich.out.rfind("Zürich — Zurich, Switzerland\n", 0), 0u) << zurich.out;
+    const auto none = runCli({"--find-place", "Xqzzyville", "--format", "json"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(none.out).size(), 0u);
+}
+
+TEST(AtlasCli, WithoutTheAtlasOnlyThePlaceOptionsAreRefused) {
+    ::setenv("ORBENZA_ATLAS", "/nonexistent/places.atlas", 1);
+    const auto place = runCli({"--name", "TEST", "--place", "Madrid"});
+    const auto find = runCli({"--find-place", "Madrid"});
+    const auto plain = runCli({"--name", "TEST", "--zone", "CET"});
+    const auto tz = runCli({"--name", "TEST", "--tz", "Europe/Madrid"});
+    ::unsetenv("ORBENZA_ATLAS");
+    EXPECT_EQ(place.status, 2);
+    EXPECT_NE(place.err.find("The place atlas is unavailable"), std::string::npos) << place.err;
+    EXPECT_EQ(find.status, 2);
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(tz.status, 0) << tz.err; // a zone needs the system's database only
+}
+
+} // namespace
