@@ -40,6 +40,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
+    // The data the place atlas is built from, with the licences they ask to be named.
+    auto* sources = new QLabel(
+        tr("Place atlas: GeoNames (geonames.org), CC BY 4.0. Time-zone boundaries: "
+           "timezone-boundary-builder, from OpenStreetMap data, ODbL 1.0. Clock times: the IANA "
+           "time-zone database (public domain)."),
+        this);
+    sources->setObjectName(QStringLiteral("lblDataSources"));
+    sources->setWordWrap(true);
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
@@ -51,6 +60,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->addWidget(title);
     text->addWidget(description);
     text->addWidget(homePage);
+    text->addWidget(sources);
     text->addStretch(1);
 
     auto* top = new QHBoxLayout;

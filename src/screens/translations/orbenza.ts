@@ -127,6 +127,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Place atlas: GeoNames (geonames.org), CC BY 4.0. Time-zone boundaries: timezone-boundary-builder, from OpenStreetMap data, ODbL 1.0. Clock times: the IANA time-zone database (public domain).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
