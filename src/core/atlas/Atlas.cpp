@@ -340,7 +340,7 @@ bool Atlas::qualifiersMatch(const Record& record,
     return true;
 }
 
-std::vector<Atlas::Match> Atlas::matches(std::string_view text) const {
+std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limit) const {
     std::vector<Match> found;
     if (!m_available)
         return found;
@@ -373,7 +373,9 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text) const {
         if (qualifiersMatch(record, qualifiers))
             found.push_back({*it, key.size() == name.size()});
     }
-    std::sort(found.begin(), found.end(), [&](const Match& a, const Match& b) {
+    // Only the first `limit` are put in order: a one-letter text matches
+    // thousands of places.
+    const auto better = [&](const Match& a, const Match& b) {
         if (a.exact != b.exact)
             return a.exact;
         const Record& ra = m_places[a.index];
@@ -381,15 +383,20 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text) const {
         if (ra.population != rb.population)
             return ra.population > rb.population;
         return a.index < b.index;
-    });
+    };
+    if (limit < found.size()) {
+        std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(limit),
+                          found.end(), better);
+        found.resize(limit);
+    } else {
+        std::sort(found.begin(), found.end(), better);
+    }
     return found;
 }
 
 std::vector<Place> Atlas::search(std::string_view text, std::size_t limit) const {
     std::vector<Place> places;
-    for (const Match& m : matches(text)) {
-        if (places.size() >= limit)
-            break;
+    for (const Match& m : matches(text, limit)) {
         places.push_back(place(m.index));
     }
     return places;
@@ -402,7 +409,7 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
         lookup.message = m_reason;
         return lookup;
     }
-    const std::vector<Match> found = matches(text);
+    const std::vector<Match> found = matches(text, SIZE_MAX);
     if (found.empty()) {
         lookup.status = PlaceLookup::Status::NotFound;
         lookup.message = "No place in the atlas is called \"" + std::string(text) + "\"";

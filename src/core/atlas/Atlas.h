@@ -109,7 +109,7 @@ private:
     std::string_view keyOf(const Record& record) const;
     void foldAppend(std::string_view text, std::string& out) const;
     bool qualifiersMatch(const Record& record, const std::vector<std::string>& qualifiers) const;
-    std::vector<Match> matches(std::string_view text) const;
+    std::vector<Match> matches(std::string_view text, std::size_t limit) const;
     void fail(std::string reason);
 
     bool m_available = false;
