@@ -1,5 +1,7 @@
 #include "BatchCsvWriter.h"
 
+#include "base/Utf8.h"
+
 #include <array>
 
 namespace orbenza::cli {
@@ -8,6 +10,24 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+// text with every byte that is not UTF-8 and every control character as
+// U+FFFD: a refused row's text may be anything, the output stays UTF-8 and
+// keeps escape sequences away from a terminal.
+std::string cleanedText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Step step = decodeUtf8(text, i);
+        const char32_t c = step.codePoint;
+        if (!step.valid || c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F))
+            appendUtf8(out, kReplacementCharacter);
+        else
+            out.append(text.substr(i, step.length));
+        i += step.length;
+    }
+    return out;
 }
 
 } // namespace
@@ -78,12 +98,12 @@ void appendChartCsv(std::string& out, const ChartResult& chart, std::uint64_t li
 
 void appendBatchErrorCsv(std::string& out, std::string_view name, std::uint64_t line,
                          std::string_view message) {
-    appendCsvField(out, name);
+    appendCsvField(out, cleanedText(name));
     out.append(kCsvChartColumns, ',');
     out += ',';
     out += std::to_string(line);
     out += ',';
-    appendCsvField(out, message);
+    appendCsvField(out, cleanedText(message));
     out += '\n';
 }
 

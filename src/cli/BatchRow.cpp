@@ -21,16 +21,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A text for a message: in quotes, control characters as '?'.
-std::string quotedForMessage(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        out += (u < 0x20 || u == 0x7F) ? '?' : c;
-    }
-    return out + '"';
-}
-
 } // namespace
 
 Parsed<BatchColumns> batchColumns(const std::vector<std::string>& header) {

@@ -1,9 +1,15 @@
 #include "ChartOptions.h"
 
+#include "base/Utf8.h"
+#include "chart/CheckInput.h"
+#include "chart/TextTrim.h"
 #include "chart/TimeZones.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <vector>
 
 namespace orbenza::cli {
 
@@ -28,27 +34,13 @@ std::optional<int> digitsValue(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            out += '?'; // keep the error one printable line
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}
-
 Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degreeDigits,
                                         char positive, char negative, std::string_view what,
                                         std::string_view form) {
     // The message is built only for a refusal: the batch parses millions of rows.
     const auto error = [&] {
         return OptionError{std::string(what) + " must look like " + std::string(form) + ", not " +
-                           quoted(text)};
+                           quotedForMessage(text)};
     };
     if (text.size() < 4)
         return error();
@@ -68,11 +60,54 @@ Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degre
     return CoordinateValue{std::string(degrees), std::string(minutes), hemisphere == positive};
 }
 
+// Appends text with control characters and ill-formed bytes escaped; stops
+// after limit characters and returns whether all of text was taken.
+bool appendPrintable(std::string& out, std::string_view text, std::size_t limit) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (characters == limit)
+            return false;
+        ++characters;
+        const Utf8Step step = decodeUtf8(text, i);
+        char escape[16];
+        if (!step.valid) {
+            for (std::size_t k = 0; k < step.length; ++k) {
+                std::snprintf(escape, sizeof escape, "\\x%02X",
+                              static_cast<unsigned char>(text[i + k]));
+                out += escape;
+            }
+        } else if (step.codePoint < 0x20 || step.codePoint == 0x7F) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(step.codePoint));
+            out += escape;
+        } else if (step.codePoint >= 0x80 && step.codePoint <= 0x9F) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(step.codePoint));
+            out += escape;
+        } else {
+            out.append(text.substr(i, step.length));
+        }
+        i += step.length;
+    }
+    return true;
+}
+
 } // namespace
+
+std::string quotedForMessage(std::string_view text) {
+    std::string out = "\"";
+    if (appendPrintable(out, text, kMessageTextLimit))
+        return out + '"';
+    return out + "\xE2\x80\xA6\" (" + std::to_string(text.size()) + " bytes)";
+}
+
+std::string printableText(std::string_view text) {
+    std::string out;
+    appendPrintable(out, text, std::string_view::npos);
+    return out;
+}
 
 Parsed<DateValue> parseDate(std::string_view text) {
     const auto error = [&] {
-        return OptionError{"--date must look like YYYY-MM-DD, not " + quoted(text)};
+        return OptionError{"--date must look like YYYY-MM-DD, not " + quotedForMessage(text)};
     };
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return error();
@@ -85,15 +120,18 @@ Parsed<DateValue> parseDate(std::string_view text) {
         return OptionError{"--date: the year must be between 1901 and 2050, not " +
                            std::to_string(*year)};
     if (*month < 1 || *month > 12)
-        return OptionError{"--date: the month must be between 01 and 12 in " + quoted(text)};
+        return OptionError{"--date: the month must be between 01 and 12 in " +
+                           quotedForMessage(text)};
     if (*day < 1 || *day > 31)
-        return OptionError{"--date: the day must be between 01 and 31 in " + quoted(text)};
+        return OptionError{"--date: the day must be between 01 and 31 in " +
+                           quotedForMessage(text)};
     return DateValue{*year, *month, *day};
 }
 
 Parsed<TimeValue> parseTime(std::string_view text) {
     const auto error = [&] {
-        return OptionError{"--time must look like HH:MM (00:00 to 23:59), not " + quoted(text)};
+        return OptionError{"--time must look like HH:MM (00:00 to 23:59), not " +
+                           quotedForMessage(text)};
     };
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos)
@@ -111,12 +149,33 @@ Parsed<int> parseZone(std::string_view text) {
         if (position && *position < kTimeZoneCount)
             return *position;
         return OptionError{"--zone: the list position must be between 0 and 70, not " +
-                           quoted(text)};
+                           quotedForMessage(text)};
     }
-    if (auto position = findTimeZoneByAbbreviation(text))
-        return *position;
-    return OptionError{"--zone: " + quoted(text) +
-                       " is neither a list position 0-70 nor an abbreviation of exactly one zone"};
+    std::vector<int> rows;
+    for (int position = 0; position < kTimeZoneCount; ++position) {
+        const std::string_view abbreviation = timeZoneAbbreviation(position);
+        if (abbreviation.size() == text.size() &&
+            std::equal(text.begin(), text.end(), abbreviation.begin(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) ==
+                       std::toupper(static_cast<unsigned char>(b));
+            }))
+            rows.push_back(position);
+    }
+    if (rows.size() == 1)
+        return rows.front();
+    if (rows.size() > 1) {
+        std::string message = "--zone: " + quotedForMessage(text) + " is the abbreviation of " +
+                              std::to_string(rows.size()) + " zones: ";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i != 0)
+                message += i + 1 == rows.size() ? " and " : ", ";
+            message += std::to_string(rows[i]) + " (" +
+                       std::string(timeZoneEntries()[static_cast<std::size_t>(rows[i])].text) + ")";
+        }
+        return OptionError{message + "; give the list position"};
+    }
+    return OptionError{"--zone: " + quotedForMessage(text) +
+                       " is neither a list position 0-70 nor the abbreviation of a zone"};
 }
 
 Parsed<CoordinateValue> parseLongitude(std::string_view text) {
@@ -128,19 +187,27 @@ Parsed<CoordinateValue> parseLatitude(std::string_view text) {
 }
 
 Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts) {
-    const auto date = parseDate(texts.date);
+    // The name is written into JSON, Rich Text and the terminal: UTF-8, and
+    // held to the birth details screen's rule, which keeps control
+    // characters and escape sequences out. A blank name is the chart run's
+    // own refusal ("Please Enter Name").
+    if (!isUtf8(texts.name))
+        return OptionError{"--name is not valid UTF-8"};
+    if (!trimBlanks(texts.name).empty() && !isValidPersonName(texts.name))
+        return OptionError{"--name: " + std::string(kMessageOnlyLetters)};
+    const auto date = parseDate(trimBlanks(texts.date));
     if (const auto* e = std::get_if<OptionError>(&date))
         return *e;
-    const auto time = parseTime(texts.time);
+    const auto time = parseTime(trimBlanks(texts.time));
     if (const auto* e = std::get_if<OptionError>(&time))
         return *e;
-    const auto zone = parseZone(texts.zone);
+    const auto zone = parseZone(trimBlanks(texts.zone));
     if (const auto* e = std::get_if<OptionError>(&zone))
         return *e;
-    const auto longitude = parseLongitude(texts.longitude);
+    const auto longitude = parseLongitude(trimBlanks(texts.longitude));
     if (const auto* e = std::get_if<OptionError>(&longitude))
         return *e;
-    const auto latitude = parseLatitude(texts.latitude);
+    const auto latitude = parseLatitude(trimBlanks(texts.latitude));
     if (const auto* e = std::get_if<OptionError>(&latitude))
         return *e;
 

@@ -4,6 +4,7 @@
 
 #include "chart/ChartRun.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,11 +31,23 @@ struct CoordinateValue {
     bool positiveHemisphere = true; // East for a longitude, North for a latitude
 };
 
+// A text quoted for an error message that stays one printable line: control
+// characters and bytes that are not UTF-8 escaped (\x1B, \u0085), and a text
+// longer than kMessageTextLimit characters cut there, with its length in
+// bytes after it: "AAAA…" (900000 bytes).
+inline constexpr std::size_t kMessageTextLimit = 60;
+std::string quotedForMessage(std::string_view text);
+
+// The whole text with control characters and bytes that are not UTF-8
+// escaped as above, for messages that reach a terminal.
+std::string printableText(std::string_view text);
+
 // YYYY-MM-DD, the year 1901 to 2050.
 Parsed<DateValue> parseDate(std::string_view text);
 // HH:MM, 0-23 and 0-59.
 Parsed<TimeValue> parseTime(std::string_view text);
-// A list position 0..70, or an abbreviation that names one row only (any case).
+// A list position 0..70, or an abbreviation that names one row only (any
+// case); an abbreviation of several rows is refused with their positions.
 Parsed<int> parseZone(std::string_view text);
 // DDD:MM followed by E or W (any case).
 Parsed<CoordinateValue> parseLongitude(std::string_view text);
@@ -53,6 +66,9 @@ struct ChartOptionTexts {
 };
 
 // All option texts into screen entries; the first malformed one is the error.
+// Blanks around every text are ignored; a name that is not blank must be
+// UTF-8 and follow the birth details screen's name rule ("--name: Please
+// Enter only Letters").
 Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts);
 
 } // namespace orbenza::cli

@@ -2,19 +2,19 @@
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace orbenza {
 namespace {
 
 using testing::runCli;
 
-const std::vector<std::string> kDelhi{"--name",  "ANNA",    "--date", "1985-06-15",
-                                      "--time",  "14:30",   "--zone", "34",
-                                      "--lon",   "77:13E",  "--lat",  "28:39N"};
+const std::vector<std::string> kDelhi{"--name", "ANNA", "--date", "1985-06-15", "--time", "14:30",
+                                      "--zone", "34",   "--lon",  "77:13E",     "--lat",  "28:39N"};
 
-std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more) {
+std::vector<std::string> with(std::vector<std::string> args,
+                              std::initializer_list<std::string> more) {
     args.insert(args.end(), more);
     return args;
 }
@@ -34,10 +34,9 @@ TEST(Cli, JsonHoldsTheChart) {
     EXPECT_EQ(json.at("UniversalTime"), "1985-06-15T09:00Z");
     EXPECT_TRUE(json.contains("MoonPositionText"));
     // In mid-June 1985 Jupiter, Saturn, Uranus, Neptune and Pluto stood retrograde.
-    const std::vector<std::string> names{"Sun",         "Moon",        "Mercury",
-                                         "Venus",       "Mars",        "Jupiter (R) ",
-                                         "Saturn (R) ", "Uranus (R) ", "Neptune (R) ",
-                                         "Pluto (R) ",  "Asc"};
+    const std::vector<std::string> names{
+        "Sun",         "Moon",        "Mercury",      "Venus",      "Mars", "Jupiter (R) ",
+        "Saturn (R) ", "Uranus (R) ", "Neptune (R) ", "Pluto (R) ", "Asc"};
     EXPECT_EQ(json.at("PlanetNames").get<std::vector<std::string>>(), names);
 }
 
@@ -89,12 +88,18 @@ TEST(Cli, RefusalsPrintTheExactMessageAndExitTwo) {
 
 TEST(Cli, MalformedOptionsGetOneLineErrors) {
     const std::vector<std::vector<std::string>> rows{
-        with(kDelhi, {"--date", "1900-12-31"}), with(kDelhi, {"--date", "2051-01-01"}),
-        with(kDelhi, {"--date", "85-6-15"}),    with(kDelhi, {"--date", "1985-13-01"}),
-        with(kDelhi, {"--time", "24:00"}),      with(kDelhi, {"--time", "noon"}),
-        with(kDelhi, {"--zone", "71"}),         with(kDelhi, {"--zone", "NST"}),
-        with(kDelhi, {"--lon", "77.2E"}),       with(kDelhi, {"--lat", "28:39E"}),
-        with(kDelhi, {"--format", "xml"}),      {"--date", "1985-06-15"},
+        with(kDelhi, {"--date", "1900-12-31"}),
+        with(kDelhi, {"--date", "2051-01-01"}),
+        with(kDelhi, {"--date", "85-6-15"}),
+        with(kDelhi, {"--date", "1985-13-01"}),
+        with(kDelhi, {"--time", "24:00"}),
+        with(kDelhi, {"--time", "noon"}),
+        with(kDelhi, {"--zone", "71"}),
+        with(kDelhi, {"--zone", "NST"}),
+        with(kDelhi, {"--lon", "77.2E"}),
+        with(kDelhi, {"--lat", "28:39E"}),
+        with(kDelhi, {"--format", "xml"}),
+        {"--date", "1985-06-15"},
         with(kDelhi, {"--bogus"}),
         with(kDelhi, {"--name", "\xff\xfe", "--format", "json"}),
     };
@@ -125,7 +130,8 @@ TEST(Cli, OutputThroughASymbolicLinkReplacesTheFileItNames) {
     EXPECT_EQ(nlohmann::json::parse(testing::readWhole(file)).at("SunSign"), "Gemini");
 
     // A batch written through the link likewise.
-    const std::string rows = "name,date,time,zone,lon,lat,dst\nANNA,1985-06-15,14:30,34,77:13E,28:39N,\n";
+    const std::string rows =
+        "name,date,time,zone,lon,lat,dst\nANNA,1985-06-15,14:30,34,77:13E,28:39N,\n";
     const auto batch = runCli({"--batch", "-", "--output", link}, &rows);
     ASSERT_EQ(batch.status, 0) << batch.err;
     ASSERT_EQ(::lstat(link.c_str(), &linkState), 0);
