@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <deque>
 #include <exception>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct ChunkTally {
 };
 
 struct Worker {
+    explicit Worker(bool withReport) : json(withReport) {}
     ChartJsonWriter json;
     std::string failure; // an exception that escaped a row
 };
@@ -113,7 +115,9 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     const std::size_t chunkCount = (blockSize + chunkRows - 1) / chunkRows;
     std::vector<OutputBuffer> chunkOutputs(chunkCount);
     std::vector<ChunkTally> chunkTallies(chunkCount);
-    std::vector<Worker> workers(jobs);
+    std::deque<Worker> workers; // never moved: each holds its writer
+    for (unsigned i = 0; i < jobs; ++i)
+        workers.emplace_back(options.withReport);
     std::size_t blockRows = 0;
     std::atomic<std::size_t> nextChunk{0};
     const BatchRun run(std::get<BatchColumns>(columns), options.format);

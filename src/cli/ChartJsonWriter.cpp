@@ -226,7 +226,7 @@ void appendHexColor(std::string& out, std::uint32_t rgb) {
 
 } // namespace
 
-ChartJsonWriter::ChartJsonWriter() : m_slots(1024) {}
+ChartJsonWriter::ChartJsonWriter(bool withReport) : m_withReport(withReport), m_slots(1024) {}
 
 void ChartJsonWriter::grow() {
     std::vector<Slot> old(m_slots.size() * 2);
@@ -334,12 +334,14 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
             json.raw(':');
             json.padded(house, 1);
         }
-        json.raw("},\"Report\":[");
+        json.raw(m_withReport ? "},\"Report\":[" : "}}");
     }
     if (!ok) {
         buffer.rollback(start);
         return false;
     }
+    if (!m_withReport)
+        return true;
     bool first = true;
     for (const ReportRun& run : House_Report(chart.housePlacement)) {
         const std::uint32_t color =

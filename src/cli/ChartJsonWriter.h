@@ -21,7 +21,8 @@ namespace orbenza::cli {
 // the writer, which must outlive the buffer's writing.
 class ChartJsonWriter {
 public:
-    ChartJsonWriter();
+    // withReport false leaves the report's runs out (the "Report" key too).
+    explicit ChartJsonWriter(bool withReport = true);
     ChartJsonWriter(const ChartJsonWriter&) = delete;
     ChartJsonWriter& operator=(const ChartJsonWriter&) = delete;
     // Appends the object (no line break). False, with out unchanged, when a
@@ -40,6 +41,7 @@ private:
     const std::string* runFragment(std::string_view text, bool heading, std::uint32_t color);
     void grow();
 
+    bool m_withReport;
     std::vector<Slot> m_slots;
     std::deque<std::string> m_fragments; // never moved, so views stay valid
 };

@@ -69,7 +69,7 @@ std::string padRight(std::string_view text, std::size_t width) {
 
 } // namespace
 
-nlohmann::ordered_json chartJson(const ChartResult& chart) {
+nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
     json["Name"] = birth.Name;
@@ -100,6 +100,8 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
             houses[std::string(reportPlanetName(planet))] = house;
     }
     json["Houses"] = std::move(houses);
+    if (!withReport)
+        return json;
     nlohmann::ordered_json report = nlohmann::ordered_json::array();
     for (const ReportRun& run : House_Report(chart.housePlacement)) {
         report.push_back({{"text", std::string(run.text)},
@@ -110,7 +112,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart) {
     return json;
 }
 
-std::string chartText(const ChartResult& chart) {
+std::string chartText(const ChartResult& chart, bool withReport) {
     const BirthData& birth = chart.birth;
     std::string out;
     out += "Natal chart of " + birth.Name + "\n";
@@ -132,6 +134,8 @@ std::string chartText(const ChartResult& chart) {
     for (std::size_t i = 0; i < chart.PlanetNames.size(); ++i)
         out += padRight(chart.PlanetNames[i], 14) + chart.PlanetPositions[i] + "\n";
 
+    if (!withReport)
+        return out;
     // The report: headings in capitals under a rule, body text as written.
     out += "\n";
     for (const ReportRun& run : House_Report(chart.housePlacement)) {

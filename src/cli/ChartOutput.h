@@ -8,12 +8,13 @@
 
 namespace orbenza::cli {
 
-// One object with the chart's texts; keys in a fixed order.
-nlohmann::ordered_json chartJson(const ChartResult& chart);
+// One object with the chart's texts; keys in a fixed order. withReport false
+// leaves the report's runs out.
+nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true);
 
 // The readable chart: details, signs, the eleven bodies, then the
 // interpretation report with its headings in capitals.
-std::string chartText(const ChartResult& chart);
+std::string chartText(const ChartResult& chart, bool withReport = true);
 
 // The coloured interpretation report as Rich Text.
 std::string chartRichText(const ChartResult& chart);

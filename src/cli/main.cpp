@@ -2,8 +2,9 @@
 //
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
+//               [--report runs|none] [--output FILE]
+//   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
 //               [--output FILE]
-//   orbenza-cli --batch FILE|- [--format json|csv] [--jobs N] [--output FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
@@ -11,35 +12,18 @@
 // when its input or header cannot be read or its output cannot be written.
 
 #include "AtlasOptions.h"
-#include "AtomicOutput.h"
-#include "Batch.h"
-#include "ChartOptions.h"
-#include "ChartOutput.h"
+#include "ByteSink.h"
+#include "Commands.h"
 #include "LibraryCommands.h"
-#include "base/Utf8.h"
-#include "chart/WheelOfChart.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
-#include <iostream>
-#include <optional>
-#include <thread>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-constexpr int kExitRefused = 2;
-// Width in pixels of the degree wheel written by --format svg; the picture
-// scales freely, this is only the size a viewer opens it at.
-constexpr double kSvgWidthPixels = 800.0;
-
-int printError(const std::string& message) {
-    std::cerr << "orbenza-cli: " << message << '\n';
-    return kExitRefused;
-}
 
 constexpr const char* kBatchHelp =
     R"(Batch: --batch FILE (- for standard input) reads CSV whose header names the
@@ -74,58 +58,53 @@ bool asksForBatch(int argc, char** argv) {
     return false;
 }
 
-int runBatchCommand(const std::string& input, const std::string& format, unsigned jobs,
-                    const std::string& output) {
-    using namespace orbenza::cli;
-    FileSource source;
-    if (!source.open(input))
-        return printError(source.error());
-    BatchOptions options;
-    options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
-    options.jobs = jobs != 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
-    FdSink diagnostics(STDERR_FILENO, "standard error");
+// Refuses a value that looks like an option, such as the "--date" of
+// "--name --date 1985-06-15": the value was most likely forgotten.
+CLI::Validator notAnOption() {
+    return CLI::Validator(
+        [](std::string& value) -> std::string {
+            const bool looksLikeOption = value.size() > 1 && value[0] == '-' &&
+                                         (value[1] == '-' || (value[1] >= 'a' && value[1] <= 'z') ||
+                                          (value[1] >= 'A' && value[1] <= 'Z'));
+            if (looksLikeOption)
+                return "the value \"" + value + "\" looks like an option; was the value left out?";
+            return {};
+        },
+        "", "not an option");
+}
 
-    if (output.empty()) {
-        FdSink sink(STDOUT_FILENO, "standard output");
-        const BatchOutcome outcome = runBatch(source, sink, diagnostics, options);
-        if (outcome.status == kExitRefused)
-            return printError(outcome.error);
-        return outcome.status;
-    }
-    AtomicFileSink sink;
-    if (!sink.open(output))
-        return printError(sink.error());
-    const BatchOutcome outcome = runBatch(source, sink, diagnostics, options);
-    if (outcome.status == kExitRefused) {
-        sink.discard();
-        return printError(outcome.error);
-    }
-    if (!sink.commit())
-        return printError(sink.error());
-    return outcome.status;
+CLI::Validator notEmpty() {
+    return CLI::Validator(
+        [](std::string& value) -> std::string {
+            return value.empty() ? "needs a file name" : std::string{};
+        },
+        "", "not empty");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    using namespace orbenza;
-    if (cli::asksForLibrary(argc, argv))
-        return cli::runLibraryCommand(argc - 1, argv + 1);
+    using namespace orbenza::cli;
+    if (asksForLibrary(argc, argv))
+        return runLibraryCommand(argc - 1, argv + 1);
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
     app.set_version_flag("--version", std::string("orbenza-cli ") + ORBENZA_VERSION);
 
     // A repeated option takes its last value, as most command lines do.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
-    cli::ChartOptionTexts texts;
+    ChartCommand chart;
+    BatchCommand batchCommand;
     std::string format = "text";
+    std::string report = "runs";
     std::string output;
-    std::string batchInput;
-    unsigned jobs = 1;
     const bool batch = asksForBatch(argc, argv);
+
+    // One chart's birth details.
+    ChartOptionTexts& texts = chart.texts;
     std::vector<CLI::Option*> chartOptions;
     chartOptions.push_back(app.add_option("--name", texts.name, "The person's name")
-                               ->required(!batch && !cli::asksForPlaceList(argc, argv)));
+                               ->required(!batch && !asksForPlaceList(argc, argv)));
     chartOptions.push_back(
         app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
             ->capture_default_str());
@@ -143,25 +122,37 @@ int main(int argc, char** argv) {
             ->capture_default_str());
     chartOptions.push_back(
         app.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force"));
+
+    // What is written, and where.
     CLI::Option* formatOption =
         app.add_option(
                "--format", format,
                "Output form; svg draws the degree wheel; a batch writes json (the default) or csv")
             ->check(CLI::IsMember({"text", "json", "rtf", "svg", "csv"}))
             ->capture_default_str();
-    app.add_option("--output", output, "Write to this file instead of standard output");
+    app.add_option("--report", report,
+                   "runs: the interpretation report with the chart (text, json); none: the "
+                   "chart alone")
+        ->check(CLI::IsMember({"runs", "none"}))
+        ->capture_default_str();
+    app.add_option("--output", output, "Write to this file instead of standard output")
+        ->check(notEmpty());
+
+    // The batch.
     CLI::Option* batchOption =
-        app.add_option("--batch", batchInput,
+        app.add_option("--batch", batchCommand.input,
                        "Chart every row of this CSV file (- for standard input)")
             ->type_name("FILE");
     for (CLI::Option* option : chartOptions)
         batchOption->excludes(option);
-    app.add_option("--jobs", jobs, "Threads for a batch, 0 for one per processor")
+    app.add_option("--jobs", batchCommand.jobs, "Threads for a batch, 0 for one per processor")
         ->type_name("N")
         ->check(CLI::Range(0u, 1024u))
         ->needs(batchOption)
         ->capture_default_str();
-    cli::AtlasOptionTexts atlasTexts;
+
+    // The birth place from the atlas.
+    AtlasOptionTexts& atlasTexts = chart.atlas;
     std::string findPlace;
     CLI::Option* placeOption = app.add_option(
         "--place", atlasTexts.place,
@@ -174,6 +165,11 @@ int main(int argc, char** argv) {
         app.add_option("--find-place", findPlace, "List up to 20 atlas places matching a text");
     for (CLI::Option* option : {placeOption, tzOption, foldOption, findOption})
         batchOption->excludes(option);
+
+    for (CLI::Option* option : app.get_options()) {
+        if (option->get_expected_max() > 0 && option->get_name() != "--jobs")
+            option->check(notAnOption());
+    }
     app.footer(kBatchHelp);
 
     try {
@@ -186,6 +182,7 @@ int main(int argc, char** argv) {
         return printError(e.what());
     }
 
+    const bool withReport = report == "runs";
     if (batch) {
         if (formatOption->count() == 0)
             format = "json";
@@ -193,21 +190,23 @@ int main(int argc, char** argv) {
             return printError("--format svg draws one chart; --batch writes json or csv");
         if (format != "json" && format != "csv")
             return printError("--batch writes json or csv, not " + format);
-        return runBatchCommand(batchInput, format, jobs, output);
+        batchCommand.format = format;
+        batchCommand.output = output;
+        batchCommand.withReport = withReport;
+        return runBatchCommand(batchCommand);
     }
-    if (format == "csv")
-        return printError("--format csv needs --batch");
     if (findOption->count() > 0) {
-        const atlas::Atlas& places = cli::programAtlas();
+        const orbenza::atlas::Atlas& places = programAtlas();
         if (!places.available())
             return printError(places.unavailableReason());
-        const std::string list = format == "json"
-                                     ? cli::findPlaceJson(places, findPlace).dump(2) + "\n"
-                                     : cli::findPlaceText(places, findPlace);
-        std::fwrite(list.data(), 1, list.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : printError("cannot write to standard output");
+        const std::string list = format == "json" ? findPlaceJson(places, findPlace).dump(2) + "\n"
+                                                  : findPlaceText(places, findPlace);
+        if (!writeWhole(STDOUT_FILENO, list))
+            return printError("cannot write to standard output: " +
+                              std::string(std::strerror(errno)));
+        return 0;
     }
-    const bool fromAtlas = placeOption->count() > 0 || tzOption->count() > 0;
+    chart.fromAtlas = placeOption->count() > 0 || tzOption->count() > 0;
     if (placeOption->count() > 0 && tzOption->count() > 0)
         return printError("--place brings its own time zone; give --place or --tz, not both");
     if (placeOption->count() > 0) {
@@ -219,57 +218,15 @@ int main(int argc, char** argv) {
     }
     if (tzOption->count() > 0 && (app.count("--zone") > 0 || app.count("--dst") > 0))
         return printError("--tz sets the clock time; --zone and --dst cannot be given with it");
-    if (foldOption->count() > 0 && !fromAtlas)
+    if (foldOption->count() > 0 && !chart.fromAtlas)
         return printError("--fold needs --place or --tz");
-
-    // The name is written into JSON and Rich Text, which carry UTF-8 text;
-    // refused here as the batch refuses it in a row.
-    if (!isUtf8(texts.name))
-        return printError("--name is not valid UTF-8");
-    const auto parsed = cli::parseChartOptions(texts);
-    if (const auto* error = std::get_if<cli::OptionError>(&parsed))
-        return printError(error->message);
-
-    std::optional<cli::PlaceClockInfo> place;
-    BirthEntries entries = std::get<BirthEntries>(parsed);
-    UtCorrection correction;
-    if (fromAtlas) {
-        if (placeOption->count() > 0 && !cli::programAtlas().available())
-            return printError(cli::programAtlas().unavailableReason());
-        const auto settled = cli::applyAtlasOptions(entries, atlasTexts, cli::programAtlas());
-        if (const auto* error = std::get_if<cli::OptionError>(&settled))
-            return printError(error->message);
-        const auto& input = std::get<cli::AtlasChartInput>(settled);
-        entries = input.entries;
-        correction = input.correction;
-        place = input.place;
-    }
-    // Without a zone row (the atlas's clock time), the correction given here is kept.
-    const auto outcome = proceed(entries, correction);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        std::cerr << refusal->message << '\n';
-        return kExitRefused;
-    }
-    const ChartResult& chart = std::get<ChartResult>(outcome);
-
-    std::string document;
-    if (format == "json") {
-        nlohmann::ordered_json json = cli::chartJson(chart);
-        if (place)
-            json["Place"] = cli::placeJson(*place);
-        document = json.dump(2) + "\n";
-    } else if (format == "rtf")
-        document = cli::chartRichText(chart);
-    else if (format == "svg")
-        document = degreeWheelSvg(chart, kSvgWidthPixels);
-    else
-        document = cli::chartText(chart);
-    if (!output.empty()) {
-        std::string error;
-        if (!cli::writeFileAtomically(output, document, error))
-            return printError(error);
-        return 0;
-    }
-    std::fwrite(document.data(), 1, document.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : printError("cannot write the chart to standard output");
+    if (format == "csv")
+        return printError("--format csv needs --batch");
+    if (!withReport && (format == "rtf" || format == "svg"))
+        return printError("--report none leaves the report out of text and json; --format " +
+                          format + " has no report to leave out");
+    chart.format = format;
+    chart.output = output;
+    chart.withReport = withReport;
+    return runChartCommand(chart);
 }

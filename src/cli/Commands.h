@@ -1,0 +1,41 @@
+// What orbenza-cli does once its options are read: one chart, or a batch.
+// main.cpp declares the options and hands their values here.
+#pragma once
+
+#include "AtlasOptions.h"
+#include "ChartOptions.h"
+
+#include <string>
+
+namespace orbenza::cli {
+
+inline constexpr int kExitRefused = 2;
+
+// Prints "orbenza-cli: message" on standard error, control characters and
+// bytes that are not UTF-8 escaped; returns kExitRefused.
+int printError(const std::string& message);
+
+struct ChartCommand {
+    ChartOptionTexts texts;
+    AtlasOptionTexts atlas;
+    bool fromAtlas = false;      // --place or --tz give the clock time
+    std::string format = "text"; // text, json, rtf or svg
+    std::string output;          // empty: standard output
+    bool withReport = true;
+};
+
+// The output target is opened (and so checked) before the chart is computed;
+// a failed write, to a file or to standard output, is reported with status 2.
+int runChartCommand(const ChartCommand& command);
+
+struct BatchCommand {
+    std::string input; // a file, or - for standard input
+    std::string format = "json";
+    unsigned jobs = 1; // 0: one per processor
+    std::string output;
+    bool withReport = true;
+};
+
+int runBatchCommand(const BatchCommand& command);
+
+} // namespace orbenza::cli
