@@ -97,10 +97,28 @@ std::vector<Row> splitRows(std::string_view text, bool skipMark) {
         row.line = line;
         row.fields.emplace_back();
         enum { FieldStart, Plain, Quoted, AfterQuote } state = FieldStart;
+        // Where the open quoted field's first line break ends: a quote never
+        // closed ends its row there, and reading starts again after it.
+        std::size_t quotedBreak = 0;
+        std::uint64_t quotedBreakLine = 0;
+        auto newField = [&] {
+            if (row.fields.size() == cli::CsvReader::kMaxFields) {
+                if (row.error.empty())
+                    row.error = "the row has more than " +
+                                std::to_string(cli::CsvReader::kMaxFields) + " fields";
+                return;
+            }
+            row.fields.emplace_back();
+        };
         for (bool end = false; !end;) {
             if (i == text.size()) {
-                if (state == Quoted && row.error.empty())
+                if (state == Quoted) {
                     row.error = "a quoted field is not closed";
+                    if (quotedBreak != 0) {
+                        i = quotedBreak;
+                        line = quotedBreakLine;
+                    }
+                }
                 break;
             }
             const char c = text[i++];
@@ -115,7 +133,7 @@ std::vector<Row> splitRows(std::string_view text, bool skipMark) {
                 [[fallthrough]];
             case Plain:
                 if (c == ',') {
-                    row.fields.emplace_back();
+                    newField();
                     state = FieldStart;
                 } else if (lineEndsAt(c)) {
                     ++line;
@@ -128,7 +146,13 @@ std::vector<Row> splitRows(std::string_view text, bool skipMark) {
                 if (c == '"') {
                     state = AfterQuote;
                 } else {
-                    line += c == '\n' ? 1 : 0;
+                    if (c == '\n') {
+                        ++line;
+                        if (quotedBreak == 0) {
+                            quotedBreak = i;
+                            quotedBreakLine = line;
+                        }
+                    }
                     row.fields.back() += c;
                 }
                 break;
@@ -136,8 +160,11 @@ std::vector<Row> splitRows(std::string_view text, bool skipMark) {
                 if (c == '"') {
                     row.fields.back() += '"';
                     state = Quoted;
-                } else if (c == ',') {
-                    row.fields.emplace_back();
+                    break;
+                }
+                quotedBreak = 0; // the quoted field is closed
+                if (c == ',') {
+                    newField();
                     state = FieldStart;
                 } else if (lineEndsAt(c)) {
                     ++line;
@@ -196,8 +223,19 @@ struct Expected {
 
 Expected expectedFor(const Row& row, const std::array<std::size_t, 7>& columns) {
     Expected expected;
-    if (row.error.empty() && columns[0] < row.fields.size())
-        expected.csvName = row.fields[columns[0]];
+    if (row.error.empty() && columns[0] < row.fields.size()) {
+        // Bytes that are not UTF-8 and control characters become U+FFFD.
+        const std::string& name = row.fields[columns[0]];
+        for (std::size_t i = 0; i < name.size();) {
+            const Utf8Step step = decodeUtf8(name, i);
+            const char32_t c = step.codePoint;
+            if (!step.valid || c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F))
+                appendUtf8(expected.csvName, kReplacementCharacter);
+            else
+                expected.csvName.append(name, i, step.length);
+            i += step.length;
+        }
+    }
     if (!row.error.empty()) {
         expected.message = row.error;
         return expected;
