@@ -21,6 +21,7 @@ void printMessage(QWidget*, const QString& text, orbenza::MessageIcon icon) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orbenza"));
     QApplication::setApplicationName(QStringLiteral("Orbenza"));
     QApplication::setApplicationVersion(QStringLiteral("1.25"));
     orbenza::ChartWheel::initResources();

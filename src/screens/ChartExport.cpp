@@ -2,11 +2,13 @@
 
 #include "ChartScreen.h"
 #include "ChartWheel.h"
+#include "DegreeWheelView.h"
 #include "FileSaving.h"
 #include "Hook.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
+#include "chart/WheelOfChart.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -267,6 +269,23 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
         return; // cancelled: nothing written, nothing said
 
     const ResolvedFileName target = resolveFileName(choice, request);
+    // The picture the user is looking at is the one exported.
+    if (screen.shownPicture() == ChartScreen::Picture::DegreeWheel && screen.shownChart()) {
+        const DegreeWheelView& view = *screen.degreeWheel();
+        if (target.filterIndex == 1) {
+            const std::optional<int> width =
+                pictureWidthChooser()(parent, defaultDegreeWheelWidth(view));
+            if (!width)
+                return;
+            writeDegreeWheelPng(view,
+                                std::clamp(*width, kMinimumPictureWidth, kMaximumPictureWidth),
+                                target.fileName, parent);
+        } else {
+            writeDegreeWheelSvg(*screen.shownChart(), degreeWheelSvgWidth(view), target.fileName,
+                                parent);
+        }
+        return;
+    }
     const ChartWheel& wheel = *screen.wheel();
     if (target.filterIndex == 1) {
         const std::optional<int> width = pictureWidthChooser()(parent, defaultPictureWidth(wheel));
@@ -331,6 +350,51 @@ bool writeChartSvg(const ChartWheel& wheel, const ChartTitle& title, const QStri
 
 bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& fileName,
                    QWidget* parent) {
+    return writePicturePng(
+        [&wheel](QPainter& painter, const QRectF& target) { wheel.render(painter, target); },
+        widthPixels, pictureHeightForWidth(widthPixels), fileName, parent);
+}
+
+int degreeWheelHeightForWidth(int widthPixels) {
+    return std::max(
+        1, static_cast<int>(std::lround(widthPixels * kWheelCanvasHeight / kWheelCanvasWidth)));
+}
+
+int degreeWheelSvgWidth(const DegreeWheelView& view) {
+    QSizeF onScreen = view.size();
+    if (onScreen.isEmpty())
+        onScreen = view.sizeHint();
+    const int width = static_cast<int>(std::lround(DegreeWheelView::fittedRect(onScreen).width()));
+    return std::clamp(width, kMinimumPictureWidth, kMaximumPictureWidth);
+}
+
+int defaultDegreeWheelWidth(const DegreeWheelView& view) {
+    const int width =
+        static_cast<int>(std::lround(2.0 * degreeWheelSvgWidth(view) * view.devicePixelRatioF()));
+    return std::clamp(width, kMinimumPictureWidth, kMaximumPictureWidth);
+}
+
+bool writeDegreeWheelSvg(const ChartResult& chart, int widthPixels, const QString& fileName,
+                         QWidget* parent) {
+    const std::string svg = degreeWheelSvg(chart, widthPixels);
+    const QString reason = FileSaving::writeAtomically(
+        fileName, QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    if (!reason.isEmpty()) {
+        showFailure(parent, pictureWhat(), fileName, reason);
+        return false;
+    }
+    return true;
+}
+
+bool writeDegreeWheelPng(const DegreeWheelView& view, int widthPixels, const QString& fileName,
+                         QWidget* parent) {
+    return writePicturePng(
+        [&view](QPainter& painter, const QRectF& target) { view.render(painter, target); },
+        widthPixels, degreeWheelHeightForWidth(widthPixels), fileName, parent);
+}
+
+bool writePicturePng(const std::function<void(QPainter&, const QRectF&)>& paint, int widthPixels,
+                     int heightPixels, const QString& fileName, QWidget* parent) {
     QString reason;
     QByteArray bytes;
     if (widthPixels < 1 || widthPixels > kMaximumPictureWidth) {
@@ -338,7 +402,7 @@ bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& file
                      .arg(kMaximumPictureWidth)
                      .arg(widthPixels);
     } else {
-        const QSize size(widthPixels, pictureHeightForWidth(widthPixels));
+        const QSize size(widthPixels, heightPixels);
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull()) {
             reason = ExportText::tr("There is not enough memory for a picture of %1 x %2 pixels.")
@@ -347,7 +411,7 @@ bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& file
         } else {
             image.fill(Qt::white);
             QPainter painter(&image);
-            wheel.render(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
             painter.end();
 
             QBuffer buffer(&bytes);

@@ -18,6 +18,8 @@
 #include <optional>
 
 class QLabel;
+class QPainter;
+class QRectF;
 class QSpinBox;
 class QTextDocument;
 
@@ -25,6 +27,7 @@ namespace orbenza {
 
 class ChartScreen;
 class ChartWheel;
+class DegreeWheelView;
 
 // The lines that say whose chart it is and what it was computed for.
 struct ChartTitle {
@@ -83,7 +86,8 @@ int defaultPictureWidth(const ChartWheel& wheel);
 
 // "File > Export Chart Picture...": asks for a file; a name ending in ".svg" or
 // ".png" decides the format, any other name gets the chosen filter's extension
-// added. A PNG then asks for its width. Writes the picture of the screen's wheel.
+// added. A PNG then asks for its width. Writes the picture the screen shows:
+// the sign wheel or the degree wheel.
 void exportChartPicture(const ChartScreen& screen, QWidget* parent);
 // "File > Save Report as PDF...": asks for a file (".pdf" added to a name
 // without it) and writes the screen's report with its title block.
@@ -100,6 +104,24 @@ bool writeChartSvg(const ChartWheel& wheel, const ChartTitle& title, const QStri
 // PNG: the whole wheel on white, widthPixels wide and pictureHeightForWidth high.
 bool writeChartPng(const ChartWheel& wheel, int widthPixels, const QString& fileName,
                    QWidget* parent);
+// PNG of any picture: paint draws it into the target rectangle it is given,
+// on white, widthPixels x heightPixels.
+bool writePicturePng(const std::function<void(QPainter&, const QRectF&)>& paint, int widthPixels,
+                     int heightPixels, const QString& fileName, QWidget* parent);
+
+// The degree wheel. SVG: the same document orbenza-cli --format svg writes for
+// the chart, widthPixels wide. PNG: the view's picture on white, widthPixels
+// wide and degreeWheelHeightForWidth high.
+bool writeDegreeWheelSvg(const ChartResult& chart, int widthPixels, const QString& fileName,
+                         QWidget* parent);
+bool writeDegreeWheelPng(const DegreeWheelView& view, int widthPixels, const QString& fileName,
+                         QWidget* parent);
+int degreeWheelHeightForWidth(int widthPixels);
+// The SVG's width: the wheel as drawn on the screen. The PNG width offered
+// first: twice that in device pixels. Both within the offered range.
+int degreeWheelSvgWidth(const DegreeWheelView& view);
+int defaultDegreeWheelWidth(const DegreeWheelView& view);
+
 // PDF: reportDocumentWithTitle printed through the printer's PDF output into a
 // temporary file beside fileName, which replaces fileName only once complete.
 bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const QString& fileName,

@@ -1,10 +1,12 @@
 #include "ChartScreen.h"
 
 #include "ChartWheel.h"
+#include "DegreeWheelView.h"
 #include "ReportBox.h"
 #include "WebLinks.h"
 #include "base/Sign.h"
 #include "chart/Presentation.h"
+#include "chart/WheelOfChart.h"
 #include "report/HouseReport.h"
 
 #include <QFrame>
@@ -12,8 +14,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace orbenza {
@@ -80,12 +84,7 @@ ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
 
     m_splitter->addWidget(buildDetailsColumn());
 
-    m_wheel = new ChartWheel(m_splitter);
-    m_wheel->setObjectName(QStringLiteral("picNatal"));
-    QSizePolicy wheelPolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    wheelPolicy.setHeightForWidth(true);
-    m_wheel->setSizePolicy(wheelPolicy);
-    m_splitter->addWidget(m_wheel);
+    m_splitter->addWidget(buildPictureTabs());
 
     m_splitter->addWidget(buildReportColumn());
     m_splitter->setStretchFactor(0, 0);
@@ -224,6 +223,58 @@ QWidget* ChartScreen::buildDetailsColumn() {
     return scroller;
 }
 
+QWidget* ChartScreen::buildPictureTabs() {
+    m_pictures = new QTabWidget;
+    m_pictures->setObjectName(QStringLiteral("pictureTabs"));
+    m_pictures->setDocumentMode(true);
+
+    // The sign wheel with its house rule under it.
+    auto* signPage = new QWidget;
+    signPage->setObjectName(QStringLiteral("signWheelPage"));
+    auto* signLayout = new QVBoxLayout(signPage);
+    signLayout->setContentsMargins(0, 4, 0, 0);
+    signLayout->setSpacing(2);
+    m_wheel = new ChartWheel(signPage);
+    m_wheel->setObjectName(QStringLiteral("picNatal"));
+    QSizePolicy wheelPolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    wheelPolicy.setHeightForWidth(true);
+    m_wheel->setSizePolicy(wheelPolicy);
+    signLayout->addWidget(m_wheel, 1);
+    auto* signCaption =
+        new QLabel(tr("One sign to a house, counted from the Ascendant's sign"), signPage);
+    signCaption->setObjectName(QStringLiteral("lblSignWheelRule"));
+    signCaption->setTextFormat(Qt::PlainText);
+    signCaption->setAlignment(Qt::AlignHCenter);
+    signCaption->setWordWrap(true);
+    signCaption->setForegroundRole(QPalette::PlaceholderText);
+    signLayout->addWidget(signCaption);
+    m_pictures->addTab(signPage, tr("&Sign Wheel"));
+
+    // The degree wheel carries its house rule in its picture.
+    m_degreeWheel = new DegreeWheelView;
+    m_pictures->addTab(m_degreeWheel, tr("&Degree Wheel"));
+
+    const QString remembered = QSettings().value(pictureSettingKey()).toString();
+    m_pictures->setCurrentIndex(remembered == QLatin1String("degree") ? 1 : 0);
+    connect(m_pictures, &QTabWidget::currentChanged, this, [](int index) {
+        QSettings().setValue(pictureSettingKey(),
+                             index == 1 ? QStringLiteral("degree") : QStringLiteral("sign"));
+    });
+    return m_pictures;
+}
+
+QString ChartScreen::pictureSettingKey() {
+    return QStringLiteral("chart/picture");
+}
+
+ChartScreen::Picture ChartScreen::shownPicture() const {
+    return m_pictures->currentIndex() == 1 ? Picture::DegreeWheel : Picture::SignWheel;
+}
+
+void ChartScreen::showPicture(Picture picture) {
+    m_pictures->setCurrentIndex(picture == Picture::DegreeWheel ? 1 : 0);
+}
+
 QWidget* ChartScreen::buildReportColumn() {
     // picRight: the report box's container.
     auto* container = new QWidget;
@@ -288,6 +339,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         if (shown.imgSign[slot] != 0)
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
+    m_degreeWheel->setWheel(degreeWheelOf(chart));
 }
 
 QString ChartScreen::birthPlace() const {

@@ -11,10 +11,12 @@
 
 class QLabel;
 class QSplitter;
+class QTabWidget;
 
 namespace orbenza {
 
 class ChartWheel;
+class DegreeWheelView;
 class LinkLabel;
 class ReportBox;
 
@@ -42,10 +44,20 @@ public:
 
     ReportBox* reportBox() const { return m_report; }
     ChartWheel* wheel() const { return m_wheel; }
+    DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
+
+    // The two chart pictures, one on each tab: the sign wheel (one sign to a
+    // house) first, the degree wheel (the report's equal houses) second.
+    enum class Picture { SignWheel, DegreeWheel };
+    Picture shownPicture() const;
+    void showPicture(Picture picture);
+    // Where the last picture chosen is remembered between runs of the program.
+    static QString pictureSettingKey();
 
 private:
     QWidget* buildDetailsColumn();
     QWidget* buildReportColumn();
+    QWidget* buildPictureTabs();
 
     QLabel* m_name = nullptr;
     QLabel* m_dob = nullptr;
@@ -63,6 +75,8 @@ private:
     // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.
     std::array<QLabel*, 12> m_perSign{};
     ChartWheel* m_wheel = nullptr;
+    DegreeWheelView* m_degreeWheel = nullptr;
+    QTabWidget* m_pictures = nullptr;
     ReportBox* m_report = nullptr;
     LinkLabel* m_moreAnalysis = nullptr;
     QSplitter* m_splitter = nullptr;

@@ -204,11 +204,186 @@ QString ChartWheel::signPicturePath(int picture) {
     return QStringLiteral(":/signs/%1.svg").arg(QLatin1String(kSignFileNames[picture - 1]));
 }
 
+double ChartWheel::scaleFor(const QSizeF& target) {
+    return std::min(target.width() / kLogicalSize.width(), target.height() / kLogicalSize.height());
+}
+
+QPainterPath ChartWheel::houseRegion(int k) {
+    if (!validPosition(k))
+        return {};
+    return annularSector(kHubRadius, kRingInnerRadius, cuspAngleDeg(k + 1), kHouseSpanDeg);
+}
+
+namespace {
+
+// The x interval [low, high] of the points (x, y) of a house's wedge at height
+// y, in twips with y downwards; empty (low > high) when the height misses it.
+// The wedge is the points between the cusp directions startDeg and
+// startDeg + 30 (counter-clockwise) no farther than outerRadius from the centre.
+struct Interval {
+    double low = -1e18, high = 1e18;
+    bool empty() const { return low > high; }
+};
+
+void keepSide(Interval& span, double a, double b) {
+    // Keeps the x with a * x >= b.
+    constexpr double kFlat = 1e-12;
+    if (std::abs(a) < kFlat) {
+        if (b > 0)
+            span = {1.0, -1.0};
+    } else if (a > 0) {
+        span.low = std::max(span.low, b / a);
+    } else {
+        span.high = std::min(span.high, b / a);
+    }
+}
+
+Interval wedgeChord(double startDeg, double y, double outerRadius) {
+    const double up = kCentre.y() - y; // height above the centre
+    Interval span;
+    if (std::abs(up) > outerRadius)
+        return {1.0, -1.0};
+    const double half = std::sqrt(outerRadius * outerRadius - up * up);
+    span.low = kCentre.x() - half;
+    span.high = kCentre.x() + half;
+    // Counter-clockwise of the first cusp and clockwise of the second: the
+    // cross products of the direction with the point (x - cx, up).
+    const double a0 = startDeg * std::numbers::pi / 180.0;
+    const double a1 = (startDeg + kHouseSpanDeg) * std::numbers::pi / 180.0;
+    // cos(a0) * up - sin(a0) * dx >= 0
+    keepSide(span, -std::sin(a0), -std::cos(a0) * up - std::sin(a0) * kCentre.x());
+    // sin(a1) * dx - cos(a1) * up >= 0
+    keepSide(span, std::sin(a1), std::cos(a1) * up + std::sin(a1) * kCentre.x());
+    return span;
+}
+
+// The part of a band [top, bottom] inside the wedge and outside the hub, or an
+// empty interval.
+Interval bandInterval(double startDeg, double top, double bottom, double margin) {
+    const Interval a = wedgeChord(startDeg, top, kRingInnerRadius - margin);
+    const Interval b = wedgeChord(startDeg, bottom, kRingInnerRadius - margin);
+    Interval span{std::max(a.low, b.low) + margin, std::min(a.high, b.high) - margin};
+    // Keep the band off the hub: drop the hub's width at the band's nearest
+    // height and keep the longer part.
+    const double nearest = std::clamp(kCentre.y(), top, bottom) - kCentre.y();
+    const double hub = kHubRadius + margin;
+    if (!span.empty() && std::abs(nearest) < hub) {
+        const double halfChord = std::sqrt(hub * hub - nearest * nearest);
+        const Interval left{span.low, std::min(span.high, kCentre.x() - halfChord)};
+        const Interval right{std::max(span.low, kCentre.x() + halfChord), span.high};
+        const double leftWidth = left.empty() ? -1 : left.high - left.low;
+        const double rightWidth = right.empty() ? -1 : right.high - right.low;
+        span = leftWidth >= rightWidth ? left : right;
+    }
+    return span;
+}
+
+} // namespace
+
+ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
+    NatalLayout layout;
+    if (!validPosition(k) || scale <= 0)
+        return layout;
+    const QStringList lines = natalLines(m_natalTexts[k]);
+    if (lines.isEmpty())
+        return layout;
+    const QRectF design = natalTextRect(k);
+    const double startDeg = cuspAngleDeg(k + 1);
+    const double minimum = kMinimumTextPixels / scale;
+    // The design size, or the smallest readable size when that is larger;
+    // then smaller in steps down to the smallest readable size.
+    const double largest = std::max<double>(kNatalFontPixels, minimum);
+    for (double size = largest;; size = std::max(minimum, size * 0.94)) {
+        QFont font(QStringLiteral("Verdana"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(std::max(1, static_cast<int>(std::ceil(size))));
+        QFont bold = font;
+        bold.setBold(true);
+        const QFontMetricsF metrics(font), boldMetrics(bold);
+        const double lineHeight = metrics.ascent() + metrics.descent();
+        const double gap = 0.45 * font.pixelSize();
+        const double margin = 0.3 * font.pixelSize();
+        const auto widthOf = [&](const QString& line) {
+            return (line.trimmed() == QLatin1String("Asc") ? boldMetrics : metrics)
+                .horizontalAdvance(line.trimmed());
+        };
+
+        // Rows start at heights tried nearest the designed place first.
+        std::vector<double> starts;
+        for (double top = kCentre.y() - kRingInnerRadius; top < kCentre.y() + kRingInnerRadius;
+             top += lineHeight / 4.0)
+            starts.push_back(top);
+        std::stable_sort(starts.begin(), starts.end(), [&design](double a, double b) {
+            return std::abs(a - design.top()) < std::abs(b - design.top());
+        });
+        // One name a row first, as designed; names side by side only when the
+        // rows run out.
+        for (const qsizetype perRow : {qsizetype{1}, lines.size()})
+            for (const double firstTop : starts) {
+                QList<NatalLine> placed;
+                qsizetype next = 0;
+                for (double top = firstTop;
+                     next < lines.size() && top + lineHeight < kCentre.y() + kRingInnerRadius;
+                     top += lineHeight) {
+                    const Interval band = bandInterval(startDeg, top, top + lineHeight, margin);
+                    if (band.empty())
+                        continue;
+                    // As many names as fit in the row, in their order.
+                    double used = 0;
+                    qsizetype count = 0;
+                    while (next + count < lines.size() && count < perRow) {
+                        const double w = widthOf(lines[next + count]);
+                        const double extra = count == 0 ? w : gap + w;
+                        if (used + extra > band.high - band.low)
+                            break;
+                        used += extra;
+                        ++count;
+                    }
+                    if (count == 0) {
+                        if (!placed.isEmpty())
+                            break; // the flow is broken: try another start
+                        continue;
+                    }
+                    // The row starts at the designed left edge where it can.
+                    double x = std::clamp(design.left(), band.low, band.high - used);
+                    for (qsizetype i = 0; i < count; ++i) {
+                        const QString text = lines[next + i].trimmed();
+                        const double w = widthOf(lines[next + i]);
+                        NatalLine line;
+                        line.text = lines[next + i];
+                        line.origin = QPointF(x, top + metrics.ascent());
+                        line.box = QRectF(x, top, w, lineHeight);
+                        placed.append(line);
+                        x += w + gap;
+                    }
+                    next += count;
+                }
+                if (next == lines.size()) {
+                    layout.fontPixels = font.pixelSize();
+                    layout.lines = placed;
+                    return layout;
+                }
+            }
+        if (size <= minimum) {
+            // Nothing fits even at the smallest readable size: keep that size at
+            // the designed place rather than shrinking below it.
+            layout.fontPixels = std::ceil(minimum);
+            double baseline = design.top() + metrics.ascent();
+            for (const QString& line : lines) {
+                layout.lines.append({line, QPointF(design.left(), baseline),
+                                     QRectF(design.left(), baseline - metrics.ascent(),
+                                            widthOf(line), lineHeight)});
+                baseline += lineHeight;
+            }
+            return layout;
+        }
+    }
+}
+
 void ChartWheel::render(QPainter& painter, const QRectF& target) const {
     if (target.isEmpty())
         return;
-    const double scale =
-        std::min(target.width() / kLogicalSize.width(), target.height() / kLogicalSize.height());
+    const double scale = scaleFor(target.size());
     const QSizeF drawn = kLogicalSize * scale;
 
     painter.save();
@@ -222,7 +397,7 @@ void ChartWheel::render(QPainter& painter, const QRectF& target) const {
     paintBackground(painter);
     paintSignRing(painter);
     for (int k = 0; k < kPositionCount; ++k)
-        paintNatalText(painter, k);
+        paintNatalText(painter, k, scale);
     painter.restore();
 }
 
@@ -320,37 +495,34 @@ void ChartWheel::paintHouseNumber(QPainter& painter, int k) const {
     painter.drawText(textBox, Qt::AlignCenter, houseNumberText(k));
 }
 
-void ChartWheel::paintNatalText(QPainter& painter, int k) const {
-    const QStringList lines = natalLines(m_natalTexts[k]);
-    if (lines.isEmpty())
+void ChartWheel::paintNatalText(QPainter& painter, int k, double scale) const {
+    const NatalLayout layout = natalLayout(k, scale);
+    if (layout.lines.isEmpty())
         return;
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kNatalFontPixels);
+    font.setPixelSize(static_cast<int>(layout.fontPixels));
     QFont ascendantFont = font;
     ascendantFont.setBold(true);
-    const QFontMetricsF metrics(font);
 
-    const QRectF box = natalTextRect(k);
     const int house = k + 1;
     const QColor halo = house % 2 == 0 ? kHouseShadeColour : kDiscColour;
-    double baseline = box.top() + metrics.ascent();
-    for (const QString& line : lines) {
-        const bool ascendant = line.trimmed() == QLatin1String("Asc");
-        const bool retrograde = line.contains(QLatin1String("(R)"));
+    const double haloWidth = kTextHaloWidth * layout.fontPixels / kNatalFontPixels;
+    for (const NatalLine& line : layout.lines) {
+        const QString text = line.text.trimmed();
+        const bool ascendant = text == QLatin1String("Asc");
+        const bool retrograde = text.contains(QLatin1String("(R)"));
         const QFont& lineFont = ascendant ? ascendantFont : font;
-        const QPointF origin(box.left(), baseline);
 
         QPainterPath outline;
-        outline.addText(origin, lineFont, line);
+        outline.addText(line.origin, lineFont, text);
         painter.strokePath(outline,
-                           QPen(halo, kTextHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                           QPen(halo, haloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
         painter.setFont(lineFont);
         painter.setPen(ascendant ? kAscendantColour
                                  : (retrograde ? kRetrogradeColour : kTextColour));
-        painter.drawText(origin, line);
-        baseline += metrics.lineSpacing();
+        painter.drawText(line.origin, text);
     }
 }
 

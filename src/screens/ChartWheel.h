@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
@@ -59,6 +63,29 @@ public:
     // linker would otherwise drop them). Safe to call any number of times.
     static void initResources();
 
+    // The lines of the list text of position k laid out inside its house for a
+    // wheel drawn at the given scale (device pixels per twip): the type as
+    // large as the design size allows but never below kMinimumTextPixels on the
+    // device, the names flowing left to right and row under row through the
+    // house's wedge, smaller type only when they do not fit. All in twips.
+    struct NatalLine {
+        QString text;
+        QPointF origin; // start of the baseline
+        QRectF box;     // the line's advance and its font's ascent and descent
+    };
+    struct NatalLayout {
+        double fontPixels = 0.0; // font size in twips
+        QList<NatalLine> lines;
+    };
+    NatalLayout natalLayout(int k, double scale) const;
+    static constexpr double kMinimumTextPixels = 9.0;
+
+    // The wedge of house k + 1 between the hub and the sign ring, in twips.
+    static QPainterPath houseRegion(int k);
+    // The scale (device pixels per twip) of the wheel drawn into a target of
+    // the given size.
+    static double scaleFor(const QSizeF& target);
+
     // Paints the whole wheel into target (device units) with aspect kept: used by
     // paintEvent, and by export to SVG/PNG and printing. Leaves the painter's state
     // as it found it.
@@ -76,7 +103,7 @@ private:
     void paintBackground(QPainter& painter) const;
     void paintSignRing(QPainter& painter) const;
     void paintHouseNumber(QPainter& painter, int k) const;
-    void paintNatalText(QPainter& painter, int k) const;
+    void paintNatalText(QPainter& painter, int k, double scale) const;
 
     std::array<QString, kPositionCount> m_natalTexts;
     std::array<int, kPositionCount> m_signPictures{};

@@ -443,6 +443,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>One sign to a house, counted from the Ascendant&apos;s sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sign Wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Degree Wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation type="unfinished"></translation>
     </message>
@@ -451,6 +463,13 @@
     <name>orbenza::ChartWheel</name>
     <message>
         <source>Chart wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::DegreeWheelView</name>
+    <message>
+        <source>Degree wheel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
