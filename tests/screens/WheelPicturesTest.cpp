@@ -30,7 +30,7 @@ using testing::chartOf;
 // 5 Feb 1962 06:30 IST at 77E13 28N39: eight names in the first house.
 BirthEntries entries1962() {
     BirthEntries entries = testing::annaEntries();
-    entries.fields.name = "Test 1962";
+    entries.fields.name = "Test Chart";
     entries.fields.monthPosition = 1;
     entries.fields.dayPosition = 4;
     entries.fields.year = 1962;
@@ -226,7 +226,7 @@ TEST(ChartPictureExport, TheDegreeWheelsSvgIsTheCommandLinesApartFromSize) {
 
     QProcess cli;
     cli.start(QStringLiteral(ORBENZA_CLI_PATH),
-              {"--name", "Test 1962", "--date", "1962-02-05", "--time", "06:30", "--zone", "IST",
+              {"--name", "Test Chart", "--date", "1962-02-05", "--time", "06:30", "--zone", "IST",
                "--lon", "77:13E", "--lat", "28:39N", "--format", "svg"});
     ASSERT_TRUE(cli.waitForFinished(20000));
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
