@@ -31,8 +31,8 @@ struct Worker {
 
 class BatchRun {
 public:
-    BatchRun(const BatchColumns& columns, BatchFormat format)
-        : m_columns(columns), m_format(format) {}
+    BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions)
+        : m_columns(columns), m_format(format), m_positions(positions) {}
 
     void row(const CsvRecord& record, OutputBuffer& output, ChunkTally& tally,
              ChartJsonWriter& json) const {
@@ -41,7 +41,7 @@ public:
             refuse(record, error->message, output, tally);
             return;
         }
-        const auto outcome = proceed(std::get<BirthEntries>(entries), UtCorrection{});
+        const auto outcome = proceed(std::get<BirthEntries>(entries), UtCorrection{}, m_positions);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             refuse(record, refusal->message, output, tally);
             return;
@@ -80,6 +80,7 @@ private:
 
     BatchColumns m_columns;
     BatchFormat m_format;
+    Positions m_positions;
 };
 
 } // namespace
@@ -120,7 +121,7 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
         workers.emplace_back(options.withReport);
     std::size_t blockRows = 0;
     std::atomic<std::size_t> nextChunk{0};
-    const BatchRun run(std::get<BatchColumns>(columns), options.format);
+    const BatchRun run(std::get<BatchColumns>(columns), options.format, options.positions);
 
     WorkerPool pool(jobs, [&](unsigned index) {
         Worker& worker = workers[index];

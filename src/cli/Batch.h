@@ -35,10 +35,11 @@ enum class BatchFormat { JsonLines, Csv };
 
 struct BatchOptions {
     BatchFormat format = BatchFormat::JsonLines;
-    bool withReport = true;       // JSON lines carry the report's runs
-    unsigned jobs = 1;            // workers charting side by side, at least 1
-    std::size_t rowsPerJob = 64;  // rows read per worker for each block
-    std::size_t rowsPerChunk = 8; // rows a worker takes from the block at a time
+    bool withReport = true;                   // JSON lines carry the report's runs
+    unsigned jobs = 1;                        // workers charting side by side, at least 1
+    std::size_t rowsPerJob = 64;              // rows read per worker for each block
+    std::size_t rowsPerChunk = 8;             // rows a worker takes from the block at a time
+    Positions positions = Positions::Classic; // source of every chart's positions
 };
 
 struct BatchOutcome {

@@ -1,5 +1,7 @@
 #include "ChartJsonWriter.h"
 
+#include "ChartOutput.h"
+#include "base/Body.h"
 #include "base/Utf8.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -8,9 +10,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <nlohmann/json.hpp>
 
 namespace orbenza::cli {
 
@@ -164,6 +168,16 @@ public:
         m_end = p + text.size();
     }
     void raw(char c) { *room(1) = c, ++m_end; }
+    // A number as the JSON library writes it (its own shortest round-trip form).
+    void number(double value) {
+        char* p = room(64);
+        if (!std::isfinite(value)) {
+            std::memcpy(p, "null", 4);
+            m_end = p + 4;
+            return;
+        }
+        m_end = nlohmann::detail::to_chars(p, p + 64, value);
+    }
     // A JSON string; false for text that is not UTF-8 (strict).
     bool string(std::string_view text) {
         if (text.size() > sizeof m_buffer / 2 || !isPlain(text)) {
@@ -307,7 +321,9 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
             json.raw(':');
             json.padded(ut.second, 2);
         }
-        json.raw("Z\",\"SunSign\":");
+        json.raw("Z\",\"Positions\":\"");
+        json.raw(positionsName(chart.positions));
+        json.raw("\",\"SunSign\":");
         ok = ok && json.string(sunSignOf(chart));
         json.raw(",\"MoonSignName\":");
         ok = ok && json.string(chart.MoonSignName);
@@ -321,7 +337,16 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         ok = ok && json.strings(chart.PlanetPositions);
         json.raw(",\"PlanetNames\":");
         ok = ok && json.strings(chart.PlanetNames);
-        json.raw(",\"Houses\":{");
+        json.raw(",\"Longitudes\":{");
+        for (Body body : kAllBodies) {
+            if (body != Body::Sun)
+                json.raw(',');
+            json.raw('"');
+            json.raw(bodyLabel(body));
+            json.raw("\":");
+            json.number(longitudeSixDecimals(chart.longitudesDeg[indexOf(body)]));
+        }
+        json.raw("},\"Houses\":{");
         bool first = true;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const int house = chart.planetHouses[static_cast<std::size_t>(planet)];

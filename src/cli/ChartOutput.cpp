@@ -1,5 +1,6 @@
 #include "ChartOutput.h"
 
+#include "base/Body.h"
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -8,6 +9,7 @@
 #include "report/RichText.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace orbenza::cli {
@@ -69,6 +71,11 @@ std::string padRight(std::string_view text, std::size_t width) {
 
 } // namespace
 
+double longitudeSixDecimals(double longitudeDeg) {
+    const double rounded = std::round(longitudeDeg * 1e6) / 1e6;
+    return rounded >= 360.0 ? rounded - 360.0 : rounded;
+}
+
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
@@ -86,6 +93,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
             : std::string{};
     json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
     json["UniversalTime"] = isoUniversalTime(chart.universalTime);
+    json["Positions"] = std::string(positionsName(chart.positions));
     json["SunSign"] = sunSign(chart);
     json["MoonSignName"] = chart.MoonSignName;
     json["Ascendant"] = ascendantSign(chart);
@@ -93,6 +101,11 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
     json["MoonPositionText"] = chart.MoonPositionText;
     json["PlanetPositions"] = chart.PlanetPositions;
     json["PlanetNames"] = chart.PlanetNames;
+    nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
+    for (Body body : kAllBodies)
+        longitudes[std::string(bodyLabel(body))] =
+            longitudeSixDecimals(chart.longitudesDeg[indexOf(body)]);
+    json["Longitudes"] = std::move(longitudes);
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const int house = chart.planetHouses[static_cast<std::size_t>(planet)];

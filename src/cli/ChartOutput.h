@@ -8,6 +8,10 @@
 
 namespace orbenza::cli {
 
+// A longitude as the JSON gives it: degrees rounded to six decimals (0.0036
+// arcseconds); a value that rounds up to 360 is written as 0.
+double longitudeSixDecimals(double longitudeDeg);
+
 // One object with the chart's texts; keys in a fixed order. withReport false
 // leaves the report's runs out.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true);

@@ -71,7 +71,7 @@ int runChartCommand(const ChartCommand& command) {
         place = input.place;
     }
     // Without a zone row (the atlas's clock time), the correction given here is kept.
-    const auto outcome = proceed(entries, correction);
+    const auto outcome = proceed(entries, correction, command.positions);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         const std::string line = printableText(refusal->message) + "\n";
         (void)writeWhole(STDERR_FILENO, line);
@@ -95,6 +95,7 @@ int runBatchCommand(const BatchCommand& command) {
     options.jobs =
         command.jobs != 0 ? command.jobs : std::max(1u, std::thread::hardware_concurrency());
     options.withReport = command.withReport;
+    options.positions = command.positions;
 
     // The output is checked before the input is read: a wrong target is
     // refused at once, not after the whole batch.

@@ -4,6 +4,7 @@
 
 #include "AtlasOptions.h"
 #include "ChartOptions.h"
+#include "base/Positions.h"
 
 #include <string>
 
@@ -22,6 +23,7 @@ struct ChartCommand {
     std::string format = "text"; // text, json, rtf or svg
     std::string output;          // empty: standard output
     bool withReport = true;
+    Positions positions = Positions::Classic;
 };
 
 // The output target is opened (and so checked) before the chart is computed;
@@ -34,6 +36,7 @@ struct BatchCommand {
     unsigned jobs = 1; // 0: one per processor
     std::string output;
     bool withReport = true;
+    Positions positions = Positions::Classic;
 };
 
 int runBatchCommand(const BatchCommand& command);

@@ -2,9 +2,9 @@
 //
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
-//               [--report runs|none] [--output FILE]
+//               [--report runs|none] [--positions classic|precise] [--output FILE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
-//               [--output FILE]
+//               [--positions classic|precise] [--output FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
@@ -135,6 +135,12 @@ int main(int argc, char** argv) {
                    "chart alone")
         ->check(CLI::IsMember({"runs", "none"}))
         ->capture_default_str();
+    std::string positionsText(positionsName(kDefaultPositions));
+    app.add_option("--positions", positionsText,
+                   "Source of the positions: classic (the built-in method) or precise "
+                   "(VSOP87 and ELP 2000-82B through libnova, to arcseconds)")
+        ->check(CLI::IsMember({"classic", "precise"}))
+        ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output")
         ->check(notEmpty());
 
@@ -193,6 +199,7 @@ int main(int argc, char** argv) {
         batchCommand.format = format;
         batchCommand.output = output;
         batchCommand.withReport = withReport;
+        batchCommand.positions = positionsNamed(positionsText).value_or(kDefaultPositions);
         return runBatchCommand(batchCommand);
     }
     if (findOption->count() > 0) {
@@ -228,5 +235,6 @@ int main(int argc, char** argv) {
     chart.format = format;
     chart.output = output;
     chart.withReport = withReport;
+    chart.positions = positionsNamed(positionsText).value_or(kDefaultPositions);
     return runChartCommand(chart);
 }

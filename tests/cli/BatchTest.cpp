@@ -334,3 +334,29 @@ TEST(Batch, OptionsThatDoNotGoTogether) {
 
 } // namespace
 } // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+TEST(BatchPositions, PreciseChartsAreTheSingleChartsPreciseObjects) {
+    TempDir dir;
+    const std::string csv = kHeader + kAnna + "Bob,1990-01-01,06:05,GMT,0:07W,51:30N,TRUE\n";
+    const auto run = runCli({"--batch", dir.file("rows.csv", csv), "--positions", "precise"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 2000);
+    EXPECT_EQ(
+        nlohmann::json::parse(lines[0]).dump(),
+        singleChartJson({"--name", "ANNA", "--date", "1985-06-15", "--time", "14:30", "--zone",
+                         "34", "--lon", "77:13E", "--lat", "28:39N", "--positions", "precise"}));
+    EXPECT_EQ(nlohmann::json::parse(lines[1]).at("Positions"), "precise");
+    EXPECT_NE(nlohmann::json::parse(lines[0]).dump(),
+              singleChartJson({"--name", "ANNA", "--date", "1985-06-15", "--time", "14:30",
+                               "--zone", "34", "--lon", "77:13E", "--lat", "28:39N"}));
+    // Without the option the batch keeps the built-in positions.
+    const auto classic = runCli({"--batch", dir.file("rows.csv", csv)});
+    EXPECT_EQ(nlohmann::json::parse(linesOf(classic.out)[0]).at("Positions"), "classic");
+}
+
+} // namespace
+} // namespace orbenza

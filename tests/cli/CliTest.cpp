@@ -1,6 +1,7 @@
 // orbenza-cli as its users meet it: the chart, the refusals, the exit statuses.
 #include "CliRunner.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
@@ -216,6 +217,64 @@ TEST(CliReport, RichTextToStandardOutputAndToAFile) {
     EXPECT_EQ(testing::readWhole(path), run.out);
     std::remove(path.c_str());
     ::rmdir(dir);
+}
+
+} // namespace
+} // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+TEST(CliPositions, JsonNamesTheSourceAndGivesTheLongitudes) {
+    const auto classic =
+        nlohmann::ordered_json::parse(testing::runCli(with(kDelhi, {"--format", "json"})).out);
+    EXPECT_EQ(classic.at("Positions"), "classic");
+    const auto& longitudes = classic.at("Longitudes");
+    const std::vector<std::string> keys{"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+                                        "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    ASSERT_EQ(longitudes.size(), keys.size());
+    std::size_t i = 0;
+    for (const auto& [key, value] : longitudes.items())
+        EXPECT_EQ(key, keys[i++]);
+    // The built-in Ascendant of this chart, 202.651796 to six decimals.
+    EXPECT_DOUBLE_EQ(longitudes.at("Asc").get<double>(), 202.651796);
+    for (const auto& [key, value] : longitudes.items()) {
+        const double degrees = value.get<double>();
+        EXPECT_GE(degrees, 0.0) << key;
+        EXPECT_LT(degrees, 360.0) << key;
+        EXPECT_DOUBLE_EQ(degrees, std::round(degrees * 1e6) / 1e6) << key << " has six decimals";
+    }
+}
+
+TEST(CliPositions, PreciseChartAgreesWithTheSwissEphemerisAndSaysSo) {
+    const auto run = testing::runCli(with(kDelhi, {"--positions", "precise", "--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("Positions"), "precise");
+    // 1985-06-15 09:00 UT, apparent longitudes of date from the Swiss Ephemeris
+    // 2.10.03 (DE431 files); six arcseconds allowed.
+    constexpr double kToleranceDeg = 6.0 / 3600.0;
+    EXPECT_NEAR(json.at("Longitudes").at("Saturn").get<double>(), 232.715093, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("Moon").get<double>(), 49.144383, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("Asc").get<double>(), 202.648721, kToleranceDeg);
+    EXPECT_EQ(json.at("PlanetPositions").at(6), "22 Sco 42");
+    // The station tables still mark the retrograde planets.
+    EXPECT_EQ(json.at("PlanetNames").at(6), "Saturn (R) ");
+
+    const auto text = testing::runCli(with(kDelhi, {"--positions", "precise"}));
+    EXPECT_NE(text.out.find("Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, "
+                            "precise positions"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("Saturn (R)    22 Sco 42"), std::string::npos) << text.out;
+    EXPECT_NE(testing::runCli(kDelhi).out.find("+5.3, classic positions"), std::string::npos);
+}
+
+TEST(CliPositions, AnUnknownSourceIsRefused) {
+    const auto run = testing::runCli(with(kDelhi, {"--positions", "exact"}));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--positions"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
 }
 
 } // namespace

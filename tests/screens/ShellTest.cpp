@@ -254,7 +254,8 @@ TEST_F(ShellTest, ASavedReportNamesItsChartAndMomentInItsProperties) {
     const QByteArray saved = file.readAll();
     EXPECT_TRUE(saved.contains(
         "{\\info{\\title Orbenza chart of ADA}"
-        "{\\subject Computed for 15 Jun 1985 09:30 UT, Greenwich Mean Time, GMT, 0.0}}"))
+        "{\\subject Computed for 15 Jun 1985 09:30 UT, Greenwich Mean Time, GMT, 0.0, "
+        "classic positions}}"))
         << saved.left(300).toStdString();
 }
 

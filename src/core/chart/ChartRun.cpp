@@ -21,9 +21,9 @@ std::int16_t wholeNumber(std::string_view text) {
 // as the built-in run writes its own.
 void usePrecisePositions(ChartResult& chart) {
     const UniversalMoment& ut = chart.universalTime;
-    const PrecisePositionsResult precise =
-        precisePositions(julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0),
-                         latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
+    const PrecisePositionsResult precise = precisePositions(
+        julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0),
+        latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
     for (Body body : kAllBodies) {
         const double longitude = precise.longitudesDeg[body];
         chart.longitudesDeg[indexOf(body)] = longitude;

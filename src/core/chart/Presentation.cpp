@@ -1,7 +1,7 @@
 #include "chart/Presentation.h"
 
-#include "chart/TimeZones.h"
 #include "chart/TextTrim.h"
+#include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 
 #include <cstdio>
@@ -16,7 +16,6 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
-
 
 // Characters 4 to 6 (counting from 1) of a short position text: its sign.
 std::string_view signOfShortPosition(std::string_view position) {
@@ -53,8 +52,8 @@ ChartPresentation presentChart(const ChartResult& chart,
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
     shown.lblRashi = chart.MoonSignName;
-    shown.lblSunSign =
-        std::string(signNameOfAbbreviation(trimSpaces(signOfShortPosition(chart.PlanetPositions[0]))));
+    shown.lblSunSign = std::string(
+        signNameOfAbbreviation(trimSpaces(signOfShortPosition(chart.PlanetPositions[0]))));
     shown.lblLagna = std::string(signNameOfPositionText(chart.AscendantText));
     shown.lblName = birth.Name;
     shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
@@ -122,6 +121,10 @@ std::string computedForLine(const ChartResult& chart) {
     }
     if (isTrue16(chart.birth.IsDaylightSaving))
         line += ", daylight saving";
+    // Which method computed the positions: ", classic positions" or ", precise positions".
+    line += ", ";
+    line += positionsName(chart.positions);
+    line += " positions";
     return line;
 }
 

@@ -30,7 +30,7 @@ struct ChartPresentation {
     // 12 Pisces, 0 when the Ascendant's sign could not be read.
     std::array<std::string, 12> lblNatal;
     std::array<int, 12> imgSign{};
-    // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3"
+    // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, classic positions"
     std::string computedFor;
 };
 

@@ -136,6 +136,19 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     ASSERT_TRUE(writer.append(fast, chart));
     const std::string library = chartJson(chart).dump();
     EXPECT_TRUE(fast == library) << firstDifference(fast, library);
+
+    // Longitudes at the edges of the six decimals, and the precise source.
+    chart.positions = Positions::Precise;
+    chart.longitudesDeg = {359.9999996, 359.9999994, 0.0000004,  0.0000005,  0.00001,   1e-4,
+                           12.0,        12.5,        84.2012925, 202.651796, 99.9999995};
+    std::string fastPrecise;
+    ASSERT_TRUE(writer.append(fastPrecise, chart));
+    const std::string libraryPrecise = chartJson(chart).dump();
+    EXPECT_TRUE(fastPrecise == libraryPrecise) << firstDifference(fastPrecise, libraryPrecise);
+    EXPECT_NE(fastPrecise.find("\"Positions\":\"precise\""), std::string::npos);
+    EXPECT_NE(fastPrecise.find("\"Longitudes\":{\"Sun\":0.0,\"Moon\":359.999999,"),
+              std::string::npos)
+        << fastPrecise;
 }
 
 TEST(ChartJsonWriter, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {

@@ -1,5 +1,6 @@
 // A whole chart from the birth details, and what the chart screen shows of it.
 #include "chart/ChartRun.h"
+
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 
@@ -26,9 +27,9 @@ BirthEntries delhi1985() {
     return e;
 }
 
-const std::array<std::string, 11> kPlainNames{"Sun",    "Moon",   "Mercury", "Venus",
-                                              "Mars",   "Jupiter", "Saturn", "Uranus",
-                                              "Neptune", "Pluto",  "Asc"};
+const std::array<std::string, 11> kPlainNames{"Sun",     "Moon",    "Mercury", "Venus",
+                                              "Mars",    "Jupiter", "Saturn",  "Uranus",
+                                              "Neptune", "Pluto",   "Asc"};
 
 TEST(ChartRun, FifteenthOfJune1985InDelhi) {
     const auto outcome = proceed(delhi1985(), {});
@@ -170,7 +171,8 @@ TEST(Presentation, DetailsInTheirDisplayForms) {
     EXPECT_EQ(shown.lblTOB, "0:0");
     EXPECT_EQ(shown.lblLatitude, "28\xC2\xB0 5' N");
     EXPECT_EQ(shown.lblLongitude, "77\xC2\xB0 13' E");
-    EXPECT_EQ(shown.computedFor, "Computed for 31 Dec 1900 18:30 UT, Indian Time, IST, +5.3");
+    EXPECT_EQ(shown.computedFor,
+              "Computed for 31 Dec 1900 18:30 UT, Indian Time, IST, +5.3, classic positions");
 }
 
 TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
@@ -178,8 +180,14 @@ TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
     e.zonePosition = 20;
     e.daylightSaving = true;
     const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
-    EXPECT_EQ(computedForLine(chart),
-              "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving");
+    EXPECT_EQ(
+        computedForLine(chart),
+        "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving, "
+        "classic positions");
+    EXPECT_EQ(
+        computedForLine(std::get<ChartResult>(proceed(e, {}, Positions::Precise))),
+        "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving, "
+        "precise positions");
 }
 
 } // namespace
