@@ -24,6 +24,7 @@
 
 #include "ByteSink.h"
 #include "ByteSource.h"
+#include "base/Positions.h"
 
 #include <cstddef>
 #include <cstdint>
