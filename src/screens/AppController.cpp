@@ -65,7 +65,8 @@ void AppController::setQuitHandler(QuitHandler handler) {
 }
 
 void AppController::proceed() {
-    auto outcome = orbenza::proceed(m_birthDetails->entries(), m_lastCorrection);
+    auto outcome =
+        orbenza::proceed(m_birthDetails->entries(), m_lastCorrection, m_birthDetails->positions());
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         showUserMessage(
             m_birthDetails.get(),

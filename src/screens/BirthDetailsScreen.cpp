@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace orbenza {
@@ -157,6 +158,37 @@ void makeSearchable(QComboBox* box) {
 }
 
 } // namespace
+
+namespace {
+
+// The remembered choice of the positions' source, under "positions" as
+// "classic" or "precise"; anything else reads as the default.
+constexpr auto kPositionsKey = "positions";
+
+QSettings programSettings() {
+    return QSettings(QStringLiteral("Orbenza"), QStringLiteral("Orbenza"));
+}
+
+Positions storedPositions() {
+    const QString name = programSettings().value(QLatin1String(kPositionsKey)).toString();
+    return positionsNamed(name.toStdString()).value_or(kDefaultPositions);
+}
+
+void storePositions(Positions positions) {
+    programSettings().setValue(QLatin1String(kPositionsKey),
+                               QString::fromLatin1(positionsName(positions).data(),
+                                                   qsizetype(positionsName(positions).size())));
+}
+
+} // namespace
+
+Positions BirthDetailsScreen::positions() const {
+    return m_precisePositions->isChecked() ? Positions::Precise : Positions::Classic;
+}
+
+void BirthDetailsScreen::setPositions(Positions positions) {
+    m_precisePositions->setChecked(positions == Positions::Precise);
+}
 
 BirthDetailsScreen::BirthDetailsScreen(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
@@ -330,6 +362,16 @@ void BirthDetailsScreen::buildMenus() {
     QAction* proceed = file->addAction(tr("Proceed"));
     proceed->setObjectName(QStringLiteral("mnuProceed"));
     connect(proceed, &QAction::triggered, this, &BirthDetailsScreen::requestProceed);
+    m_precisePositions = file->addAction(tr("P&recise Positions"));
+    m_precisePositions->setObjectName(QStringLiteral("mnuPrecisePositions"));
+    m_precisePositions->setCheckable(true);
+    m_precisePositions->setStatusTip(
+        tr("Compute the positions from VSOP87 and ELP 2000-82B, to arcseconds, "
+           "instead of the built-in method"));
+    m_precisePositions->setChecked(storedPositions() == Positions::Precise);
+    connect(m_precisePositions, &QAction::toggled, this, [](bool precise) {
+        storePositions(precise ? Positions::Precise : Positions::Classic);
+    });
     QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);

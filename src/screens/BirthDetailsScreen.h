@@ -50,6 +50,11 @@ public:
     void setEntries(const BirthEntries& entries, const QString& city, const QString& state,
                     const QString& country);
 
+    // The source of the positions chosen in the File menu ("P&recise
+    // Positions"), remembered between sessions; the built-in one by default.
+    Positions positions() const;
+    void setPositions(Positions positions);
+
     // Moves the keyboard focus to the box a refusal names; None leaves it.
     void focusField(InputField field);
 
@@ -99,6 +104,7 @@ private:
     QCheckBox* m_daylightSaving = nullptr;
     QPushButton* m_proceed = nullptr;
     QLabel* m_description = nullptr;
+    QAction* m_precisePositions = nullptr;
     LinkLabel* m_banner = nullptr;
 };
 

@@ -201,7 +201,8 @@ TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
     QStringList file;
     for (const QAction* action : top[0]->menu()->actions())
         file << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(file, QStringList({"Proceed", "&Open Chart\u2026", "Recent &Charts", "-", "E&xit"}));
+    EXPECT_EQ(file, QStringList({"Proceed", "P&recise Positions", "&Open Chart\u2026",
+                                 "Recent &Charts", "-", "E&xit"}));
 
     QStringList help;
     for (const QAction* action : top[1]->menu()->actions())

@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -484,6 +485,64 @@ TEST_F(ShellTest, Screenshots) {
     controller.mainWindow()->resize(1366, 768);
     QApplication::processEvents();
     EXPECT_TRUE(controller.mainWindow()->grab().save(QDir(folder).filePath("main-window.png")));
+}
+
+} // namespace
+} // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+// The File menu's "P&recise Positions" entry of the birth details screen.
+QAction* precisePositionsAction(BirthDetailsScreen* screen) {
+    return screen->findChild<QAction*>(QStringLiteral("mnuPrecisePositions"));
+}
+
+TEST_F(ShellTest, PrecisePositionsAreAChoiceRememberedAndStatedOnTheChart) {
+    QSettings(QStringLiteral("Orbenza"), QStringLiteral("Orbenza"))
+        .remove(QStringLiteral("positions"));
+    {
+        BirthDetailsScreen fresh;
+        QAction* action = precisePositionsAction(&fresh);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->isCheckable());
+        EXPECT_FALSE(action->isChecked());
+        EXPECT_EQ(fresh.positions(), Positions::Classic);
+    }
+    QAction* action = precisePositionsAction(details());
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    EXPECT_EQ(details()->positions(), Positions::Precise);
+    EXPECT_EQ(QSettings(QStringLiteral("Orbenza"), QStringLiteral("Orbenza"))
+                  .value(QStringLiteral("positions"))
+                  .toString(),
+              QStringLiteral("precise"));
+    {
+        // A later session starts with the choice.
+        BirthDetailsScreen later;
+        EXPECT_TRUE(precisePositionsAction(&later)->isChecked());
+        EXPECT_EQ(later.positions(), Positions::Precise);
+    }
+
+    enterFirstChart();
+    proceed();
+    ChartScreen* chart = m_controller.chartScreen();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(labelText(chart, "lblComputedFor").endsWith(QStringLiteral(", precise positions")))
+        << labelText(chart, "lblComputedFor").toStdString();
+    const ChartResult expected = std::get<ChartResult>(
+        orbenza::proceed(details()->entries(), UtCorrection{}, Positions::Precise));
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
+                  QString::fromStdString(expected.PlanetPositions[std::size_t(i)]))
+            << "lblPlanet" << i;
+
+    // Unticked again, the next session computes with the built-in method.
+    action->trigger();
+    EXPECT_EQ(QSettings(QStringLiteral("Orbenza"), QStringLiteral("Orbenza"))
+                  .value(QStringLiteral("positions"))
+                  .toString(),
+              QStringLiteral("classic"));
 }
 
 } // namespace

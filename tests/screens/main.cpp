@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Orbenza"));
     QApplication::setApplicationName(QStringLiteral("Orbenza screen tests"));
     QSettings().clear(); // every run starts as a first run
+    // Settings opened by their own organization and program names go there too.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

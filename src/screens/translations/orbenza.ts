@@ -273,6 +273,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>P&amp;recise Positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute the positions from VSOP87 and ELP 2000-82B, to arcseconds, instead of the built-in method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
