@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
                    "chart alone")
         ->check(CLI::IsMember({"runs", "none"}))
         ->capture_default_str();
-    std::string positionsText(positionsName(kDefaultPositions));
+    std::string positionsText(orbenza::positionsName(orbenza::kDefaultPositions));
     app.add_option("--positions", positionsText,
                    "Source of the positions: classic (the built-in method) or precise "
                    "(VSOP87 and ELP 2000-82B through libnova, to arcseconds)")
@@ -199,7 +199,8 @@ int main(int argc, char** argv) {
         batchCommand.format = format;
         batchCommand.output = output;
         batchCommand.withReport = withReport;
-        batchCommand.positions = positionsNamed(positionsText).value_or(kDefaultPositions);
+        batchCommand.positions =
+            orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
         return runBatchCommand(batchCommand);
     }
     if (findOption->count() > 0) {
@@ -235,6 +236,6 @@ int main(int argc, char** argv) {
     chart.format = format;
     chart.output = output;
     chart.withReport = withReport;
-    chart.positions = positionsNamed(positionsText).value_or(kDefaultPositions);
+    chart.positions = orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
     return runChartCommand(chart);
 }
