@@ -26,7 +26,7 @@ std::string batchRows(int count) {
     char row[160];
     for (int i = 0; i < count; ++i) {
         std::snprintf(row, sizeof row,
-                      "Person %d,%04d-%02d-%02d,%02d:%02d,%d,%d:%02d%c,%d:%02d%c,%s\n", i,
+                      "Person,%04d-%02d-%02d,%02d:%02d,%d,%d:%02d%c,%d:%02d%c,%s\n",
                       pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59),
                       pick(0, 70), pick(0, 179), pick(0, 59), pick(0, 1) ? 'E' : 'W', pick(0, 89),
                       pick(0, 59), pick(0, 1) ? 'N' : 'S', pick(0, 3) == 0 ? "1" : "");

@@ -61,7 +61,7 @@ void BM_BatchJsonLinesPrecise(benchmark::State& state) {
     std::string csv = "name,date,time,zone,lon,lat,dst\n";
     char row[128];
     for (int i = 0; i < kRows; ++i) {
-        std::snprintf(row, sizeof row, "P%d,%04d-%02d-%02d,%02d:%02d,%d,%d:%02dE,%d:%02dN,\n", i,
+        std::snprintf(row, sizeof row, "Person,%04d-%02d-%02d,%02d:%02d,%d,%d:%02dE,%d:%02dN,\n",
                       1901 + (i * 37) % 150, 1 + i % 12, 1 + i % 28, i % 24, (i * 7) % 60, i % 71,
                       (i * 13) % 180, i % 60, (i * 11) % 90, (i * 3) % 60);
         csv += row;
