@@ -9,6 +9,7 @@
 #include "ReportBox.h"
 #include "SaveScreen.h"
 #include "UserMessages.h"
+#include "atlas/Atlas.h"
 #include "chart/Presentation.h"
 #include "store/RecordChart.h"
 
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <algorithm>
+#include <map>
 #include <variant>
 
 namespace orbenza {
@@ -26,6 +28,18 @@ void applyProgramLook(QApplication& application) {
     QApplication::setFont(ReportBox::screenFont());
     application.setWindowIcon(QIcon(QStringLiteral(":/orbenza.svg")));
 }
+
+namespace {
+// The atlas of a file, read once per program run and shared by every
+// controller (the tests make many).
+std::shared_ptr<const atlas::Atlas> sharedAtlas(const std::string& path) {
+    static std::map<std::string, std::shared_ptr<const atlas::Atlas>> loaded;
+    auto& atlas = loaded[path];
+    if (!atlas)
+        atlas = std::make_shared<const atlas::Atlas>(atlas::Atlas::load(path));
+    return atlas;
+}
+} // namespace
 
 AppController::AppController(QObject* parent)
     : QObject(parent), m_birthDetails(std::make_unique<BirthDetailsScreen>()),
@@ -37,6 +51,9 @@ AppController::AppController(QObject* parent)
             [this] { showAbout(m_birthDetails.get()); });
     connect(m_birthDetails.get(), &BirthDetailsScreen::closed, this, &AppController::quit);
     addLibraryMenuEntries(m_birthDetails.get(), false);
+    // The place atlas: a missing or damaged file leaves the City box plain
+    // text, and the screen says so in one line.
+    m_birthDetails->setAtlas(sharedAtlas(atlas::atlasPath()));
 }
 
 AppController::~AppController() {
@@ -65,8 +82,15 @@ void AppController::setQuitHandler(QuitHandler handler) {
 }
 
 void AppController::proceed() {
+    // A clock time that did not exist or happened twice: nothing is computed
+    // until the user has said which universal time is meant.
+    if (!m_birthDetails->settleClockTime())
+        return;
+    // The atlas's own zone entry is no row of the list; the run keeps the
+    // correction it is given for it.
+    const UtCorrection previous = m_birthDetails->atlasZoneCorrection().value_or(m_lastCorrection);
     auto outcome =
-        orbenza::proceed(m_birthDetails->entries(), m_lastCorrection, m_birthDetails->positions());
+        orbenza::proceed(m_birthDetails->entries(), previous, m_birthDetails->positions());
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         showUserMessage(
             m_birthDetails.get(),

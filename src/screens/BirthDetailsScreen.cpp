@@ -197,6 +197,7 @@ BirthDetailsScreen::BirthDetailsScreen(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     setTabOrderChain();
     loadLists();
+    buildPlaceSearch();
     m_name->setFocus(Qt::OtherFocusReason);
     // Opens at the size its layout asks for, within the screen.
     QSize size = sizeHint();
@@ -301,8 +302,13 @@ void BirthDetailsScreen::buildControls() {
     m_timeZone->setMinimumContentsLength(30);
     m_timeZone->setMaxVisibleItems(20);
     makeSearchable(m_timeZone);
+    m_zoneLine = new QLabel(zone);
+    m_zoneLine->setObjectName(QStringLiteral("lblZoneLine"));
+    m_zoneLine->setWordWrap(true);
+    m_zoneLine->hide(); // shown once an atlas is set
     auto* zoneLayout = new QVBoxLayout(zone);
     zoneLayout->addWidget(m_timeZone);
+    zoneLayout->addWidget(m_zoneLine);
 
     m_daylightSaving = new QCheckBox(tr("Daylight Saving Time"), central);
     m_daylightSaving->setObjectName(QStringLiteral("chkDST"));
@@ -455,6 +461,9 @@ BirthEntries BirthDetailsScreen::entries() const {
 
 void BirthDetailsScreen::setEntries(const BirthEntries& entries, const QString& city,
                                     const QString& state, const QString& country) {
+    // Values of a stored chart are not those of an atlas place.
+    detachPlace();
+    removeAtlasZoneEntry();
     m_name->setText(QString::fromStdString(entries.fields.name));
     m_month->setCurrentIndex(entries.fields.monthPosition);
     m_day->setCurrentIndex(entries.fields.dayPosition);

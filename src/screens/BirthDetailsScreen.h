@@ -4,16 +4,23 @@
 // program.
 #pragma once
 
+#include "atlas/Atlas.h"
+#include "atlas/PlaceClock.h"
 #include "chart/ChartRun.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLabel;
+class QStandardItemModel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -62,6 +69,40 @@ public:
     // country, otherwise opens a web search for the place's coordinates.
     void findCoordinates();
 
+    // The atlas the City box searches. With an unavailable atlas the City box
+    // stays plain text and one line under the zone says so.
+    void setAtlas(std::shared_ptr<const atlas::Atlas> atlas);
+    // The places the City box suggests for its text right now, as shown.
+    QStringList placeSuggestions() const;
+    // Fills the birth place, coordinates, zone and daylight saving from an
+    // atlas place, as picking it from the City box's suggestions does. The
+    // place stays attached: a later change of the date or time updates the
+    // zone; a change by hand to the coordinates, zone or daylight saving
+    // detaches it.
+    void choosePlace(const atlas::Place& place);
+    // Whether the coordinates and the zone are still those of a chosen place.
+    bool placeAttached() const { return m_place.has_value(); }
+    // The line under the zone: the place's zone, abbreviation and offset on
+    // the entered date, or that the values were set by hand, or that the
+    // atlas is unavailable.
+    QString zoneLineText() const;
+    // The correction of the atlas's own zone entry after the 71 rows while it
+    // is the one selected; the run keeps it since it is no row of the list.
+    std::optional<UtCorrection> atlasZoneCorrection() const;
+    // A clock time of the attached place that did not exist or happened twice
+    // is settled here: the user is asked which universal time is meant. False
+    // when the user declined to choose; then nothing may be computed.
+    bool settleClockTime();
+
+    // Which of the two universal times of a clock time that did not exist or
+    // happened twice the user means.
+    enum class ClockChoice { First, Second, Cancel };
+    using ClockQuestion = std::function<ClockChoice(QWidget* parent, const QString& text,
+                                                    const QString& first, const QString& second)>;
+    // Replaces the question (nullptr restores the real message box); returns
+    // the previous one.
+    static ClockQuestion setClockQuestion(ClockQuestion question);
+
 signals:
     // "Proceed" (button, menu, or Enter in the name or place boxes), once the
     // name is one a person can have.
@@ -80,6 +121,27 @@ private:
     void buildMenus();
     void loadLists();
     void setTabOrderChain();
+    void buildPlaceSearch();
+    void suggestPlaces(const QString& text);
+    void pickSuggestion(int row);
+    // Recomputes the attached place's clock time for the entered moment.
+    void refreshPlaceTime();
+    void applyZoneState(const atlas::ZoneState& state);
+    void detachPlace();
+    void removeAtlasZoneEntry();
+    atlas::DateTime enteredMoment() const;
+    QString placeClockLine(const atlas::ZoneState& state) const;
+
+    // The chosen atlas place while the boxes hold its values.
+    struct AttachedPlace {
+        atlas::Place place;
+        // The moment whose clock time did not exist or happened twice and is
+        // not settled yet, with both states.
+        std::optional<atlas::PlaceTime> unsettled;
+        // The moment and pass the user chose for such a clock time.
+        std::optional<atlas::DateTime> settledMoment;
+        bool settledSecond = false;
+    };
 
     FilteredLineEdit* m_name = nullptr;
     QComboBox* m_month = nullptr;
@@ -106,6 +168,15 @@ private:
     QLabel* m_description = nullptr;
     QAction* m_precisePositions = nullptr;
     LinkLabel* m_banner = nullptr;
+    QLabel* m_zoneLine = nullptr;
+
+    std::shared_ptr<const atlas::Atlas> m_atlas;
+    QCompleter* m_placeCompleter = nullptr;
+    QStandardItemModel* m_suggestionModel = nullptr;
+    std::vector<atlas::Place> m_suggested;
+    std::optional<AttachedPlace> m_place;
+    std::optional<UtCorrection> m_atlasCorrection; // of the entry after the 71 rows
+    bool m_filling = false;                        // the boxes are being filled from the atlas
 };
 
 // Adds the "&Help" menu shared by the birth details screen and the main

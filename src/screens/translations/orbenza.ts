@@ -165,6 +165,130 @@
 <context>
     <name>orbenza::BirthDetailsScreen</name>
     <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The place atlas is unavailable: type the coordinates and choose the zone by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 %3 %4 is no date of the calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 did not exist: the clocks were put forward. Proceed asks which universal time is meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 happened twice: the clocks were put back. Proceed asks which universal time is meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 on %4 (summer time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 on %4 (local mean time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 on %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the atlas: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coordinates, zone and daylight saving set by hand, not from the atlas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clock time %2 did not exist: the clocks were put forward over it. Read on the clock before the change (%3) it is %4; read on the clock after the change (%5) it is %6. Which one is meant?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock before the change: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock after the change: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clock time %2 happened twice: the clocks were put back over it. The first time (%3) it was %4; the second time (%5) it was %6. Which one is meant?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Orbenza shows the positions of the planets in the twelve houses in your natal chart. The distribution of the planets in the different houses play an important role in interpreting the birth chart of an individual.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -298,10 +422,6 @@
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>May</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

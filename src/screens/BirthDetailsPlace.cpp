@@ -1,0 +1,383 @@
+// The birth details screen's place atlas: the City box's suggestions, the
+// fill-in of coordinates, zone and daylight saving from a chosen place, the
+// zone line, and the question for a clock time that did not exist or happened
+// twice.
+#include "BirthDetailsScreen.h"
+#include "Hook.h"
+#include "InputFilters.h"
+#include "chart/AtlasTime.h"
+#include "chart/TimeZones.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <cmath>
+
+namespace orbenza {
+
+namespace {
+
+// The roles of a suggestion: the name the City box takes, and the place's
+// position among the suggestions.
+constexpr int kNameRole = Qt::UserRole + 1;
+constexpr int kSuggestionRole = Qt::UserRole + 2;
+// Suggestions start with this many characters typed.
+constexpr int kMinimumSearchLength = 2;
+constexpr std::size_t kMaxSuggestions = 12;
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "Madrid — Community of Madrid, Spain"; without a known region, "Name — Country".
+QString suggestionText(const atlas::Place& place) {
+    if (place.region.empty())
+        return BirthDetailsScreen::tr("%1 — %2").arg(qs(place.name), qs(place.country));
+    return BirthDetailsScreen::tr("%1 — %2, %3")
+        .arg(qs(place.name), qs(place.region), qs(place.country));
+}
+
+// "1 Jul 1985".
+QString dateText(const atlas::DateTime& moment) {
+    static const char* const months[] = {QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Jan"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Feb"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Mar"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Apr"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "May"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Jun"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Jul"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Aug"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Sep"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Oct"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Nov"),
+                                         QT_TRANSLATE_NOOP("orbenza::BirthDetailsScreen", "Dec")};
+    return BirthDetailsScreen::tr("%1 %2 %3")
+        .arg(moment.day)
+        .arg(BirthDetailsScreen::tr(months[moment.month - 1]))
+        .arg(moment.year);
+}
+
+// "02:30", or "02:30:15" with seconds.
+QString clockText(const atlas::DateTime& moment) {
+    QString text = QStringLiteral("%1:%2")
+                       .arg(moment.hour, 2, 10, QLatin1Char('0'))
+                       .arg(moment.minute, 2, 10, QLatin1Char('0'));
+    if (moment.second != 0)
+        text += QStringLiteral(":%1").arg(moment.second, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+// A coordinate's magnitude as whole degrees and minutes, rounded to the
+// minute and kept below the largest degree the boxes take.
+std::pair<int, int> degreesAndMinutes(double magnitudeDeg, int maxDegrees) {
+    int minutes = static_cast<int>(std::lround(std::fabs(magnitudeDeg) * 60.0));
+    minutes = std::min(minutes, maxDegrees * 60 + 59);
+    return {minutes / 60, minutes % 60};
+}
+
+BirthDetailsScreen::ClockChoice askInMessageBox(QWidget* parent, const QString& text,
+                                                const QString& first, const QString& second) {
+    QMessageBox box(QMessageBox::Question, programCaption(), text, QMessageBox::Cancel, parent);
+    QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() == firstButton)
+        return BirthDetailsScreen::ClockChoice::First;
+    if (box.clickedButton() == secondButton)
+        return BirthDetailsScreen::ClockChoice::Second;
+    return BirthDetailsScreen::ClockChoice::Cancel;
+}
+
+BirthDetailsScreen::ClockQuestion& clockQuestion() {
+    static BirthDetailsScreen::ClockQuestion question = askInMessageBox;
+    return question;
+}
+
+} // namespace
+
+BirthDetailsScreen::ClockQuestion BirthDetailsScreen::setClockQuestion(ClockQuestion question) {
+    return replaceHook(clockQuestion(), std::move(question), ClockQuestion(askInMessageBox));
+}
+
+void BirthDetailsScreen::buildPlaceSearch() {
+    m_suggestionModel = new QStandardItemModel(this);
+    m_placeCompleter = new QCompleter(m_suggestionModel, this);
+    m_placeCompleter->setObjectName(QStringLiteral("cmpPlaces"));
+    // The atlas has chosen and ordered the places; the popup shows them all.
+    m_placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_placeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    m_placeCompleter->setCompletionRole(kNameRole);
+    m_placeCompleter->setMaxVisibleItems(static_cast<int>(kMaxSuggestions));
+    connect(m_placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) {
+                if (index.isValid())
+                    pickSuggestion(index.data(kSuggestionRole).toInt());
+            });
+    connect(m_city, &QLineEdit::textEdited, this, &BirthDetailsScreen::suggestPlaces);
+
+    // A later date or time updates the attached place's clock time.
+    for (QComboBox* box : {m_month, m_day, m_year, m_hour, m_minute, m_second})
+        connect(box, &QComboBox::currentIndexChanged, this, &BirthDetailsScreen::refreshPlaceTime);
+    // A change by hand detaches the place.
+    const auto byHand = [this] {
+        if (!m_filling)
+            detachPlace();
+    };
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(m_longitudeDegrees), static_cast<QLineEdit*>(m_longitudeMinutes),
+          static_cast<QLineEdit*>(m_latitudeDegrees), static_cast<QLineEdit*>(m_latitudeMinutes)})
+        connect(box, &QLineEdit::textChanged, this, byHand);
+    for (QRadioButton* button : {m_east, m_west, m_north, m_south})
+        connect(button, &QRadioButton::toggled, this, byHand);
+    connect(m_daylightSaving, &QCheckBox::toggled, this, byHand);
+    connect(m_timeZone, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (m_filling)
+            return;
+        detachPlace();
+        // A row of the list chosen by hand replaces the atlas's own entry.
+        if (position >= 0 && position < kTimeZoneCount)
+            removeAtlasZoneEntry();
+    });
+}
+
+void BirthDetailsScreen::setAtlas(std::shared_ptr<const atlas::Atlas> atlas) {
+    m_atlas = std::move(atlas);
+    m_place.reset();
+    m_suggested.clear();
+    m_suggestionModel->clear();
+    const bool available = m_atlas && m_atlas->available();
+    m_city->setCompleter(available ? m_placeCompleter : nullptr);
+    if (available) {
+        m_zoneLine->clear();
+        m_zoneLine->setToolTip(QString());
+    } else {
+        m_zoneLine->setText(tr("The place atlas is unavailable: type the coordinates and choose "
+                               "the zone by hand."));
+        m_zoneLine->setToolTip(m_atlas ? qs(m_atlas->unavailableReason()) : QString());
+    }
+    m_zoneLine->setVisible(!m_zoneLine->text().isEmpty());
+}
+
+void BirthDetailsScreen::suggestPlaces(const QString& text) {
+    if (!m_atlas || !m_atlas->available())
+        return;
+    m_suggestionModel->clear();
+    m_suggested.clear();
+    if (text.trimmed().size() < kMinimumSearchLength)
+        return;
+    m_suggested = m_atlas->search(text.toStdString(), kMaxSuggestions);
+    for (std::size_t i = 0; i < m_suggested.size(); ++i) {
+        auto* item = new QStandardItem(suggestionText(m_suggested[i]));
+        item->setData(qs(m_suggested[i].name), kNameRole);
+        item->setData(static_cast<int>(i), kSuggestionRole);
+        item->setEditable(false);
+        m_suggestionModel->appendRow(item);
+    }
+}
+
+QStringList BirthDetailsScreen::placeSuggestions() const {
+    QStringList texts;
+    for (int row = 0; row < m_suggestionModel->rowCount(); ++row)
+        texts << m_suggestionModel->item(row)->text();
+    return texts;
+}
+
+void BirthDetailsScreen::pickSuggestion(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_suggested.size())
+        return;
+    choosePlace(m_suggested[static_cast<std::size_t>(row)]);
+}
+
+void BirthDetailsScreen::choosePlace(const atlas::Place& place) {
+    m_filling = true;
+    m_city->setText(qs(place.name));
+    m_state->setText(qs(place.region));
+    m_country->setText(qs(place.country));
+    const auto [lonDeg, lonMin] = degreesAndMinutes(place.longitudeDeg, 179);
+    const auto [latDeg, latMin] = degreesAndMinutes(place.latitudeDeg, 89);
+    m_longitudeDegrees->setText(QString::number(lonDeg));
+    m_longitudeMinutes->setText(QString::number(lonMin));
+    (place.longitudeDeg < 0 ? m_west : m_east)->setChecked(true);
+    m_latitudeDegrees->setText(QString::number(latDeg));
+    m_latitudeMinutes->setText(QString::number(latMin));
+    (place.latitudeDeg < 0 ? m_south : m_north)->setChecked(true);
+    m_filling = false;
+    m_place = AttachedPlace{place, std::nullopt, std::nullopt, false};
+    refreshPlaceTime();
+}
+
+atlas::DateTime BirthDetailsScreen::enteredMoment() const {
+    atlas::DateTime moment;
+    moment.year = m_year->currentText().toInt();
+    moment.month = m_month->currentIndex() + 1;
+    moment.day = m_day->currentIndex() + 1;
+    moment.hour = m_hour->currentIndex();
+    moment.minute = m_minute->currentIndex();
+    moment.second = std::max(0, m_second->currentIndex());
+    return moment;
+}
+
+void BirthDetailsScreen::refreshPlaceTime() {
+    if (!m_place)
+        return;
+    AttachedPlace& attached = *m_place;
+    const QString zoneName = qs(attached.place.timeZone);
+    const atlas::DateTime moment = enteredMoment();
+    attached.unsettled.reset();
+    if (!QDate(moment.year, moment.month, moment.day).isValid()) {
+        m_zoneLine->setText(tr("%1 · %2 %3 %4 is no date of the calendar")
+                                .arg(zoneName)
+                                .arg(moment.day)
+                                .arg(m_month->currentText())
+                                .arg(moment.year));
+        m_zoneLine->show();
+        return;
+    }
+    const atlas::ZoneClock clock = atlas::ZoneClock::find(attached.place.timeZone);
+    if (!clock.valid()) {
+        m_zoneLine->setText(qs(clock.error()));
+        m_zoneLine->show();
+        return;
+    }
+    const atlas::PlaceTime time = clock.at(moment, attached.place.longitudeDeg);
+    if (time.kind == atlas::PlaceTime::Kind::Unique) {
+        applyZoneState(time.first);
+        m_zoneLine->setText(placeClockLine(time.first));
+    } else if (attached.settledMoment && *attached.settledMoment == moment) {
+        const atlas::ZoneState& chosen = attached.settledSecond ? time.second : time.first;
+        applyZoneState(chosen);
+        m_zoneLine->setText(placeClockLine(chosen));
+    } else {
+        attached.unsettled = time;
+        attached.settledMoment.reset();
+        const QString when = tr("%1 at %2").arg(dateText(moment), clockText(moment));
+        m_zoneLine->setText(
+            time.kind == atlas::PlaceTime::Kind::DidNotExist
+                ? tr("%1 · %2 did not exist: the clocks were put forward. Proceed asks which "
+                     "universal time is meant.")
+                      .arg(zoneName, when)
+                : tr("%1 · %2 happened twice: the clocks were put back. Proceed asks which "
+                     "universal time is meant.")
+                      .arg(zoneName, when));
+    }
+    m_zoneLine->show();
+}
+
+QString BirthDetailsScreen::placeClockLine(const atlas::ZoneState& state) const {
+    const QString zoneName = qs(m_place->place.timeZone);
+    const QString offset = qs(atlas::formatUtOffset(state.utOffsetSeconds));
+    const QString date = dateText(enteredMoment());
+    const QString abbreviation = qs(state.abbreviation);
+    if (state.summerTime)
+        return tr("%1 · %2 · %3 on %4 (summer time)").arg(zoneName, abbreviation, offset, date);
+    if (state.localMeanTime)
+        return tr("%1 · %2 · %3 on %4 (local mean time)").arg(zoneName, abbreviation, offset, date);
+    return tr("%1 · %2 · %3 on %4").arg(zoneName, abbreviation, offset, date);
+}
+
+void BirthDetailsScreen::applyZoneState(const atlas::ZoneState& state) {
+    const ZoneRowChoice choice = chooseZoneRow(state);
+    m_filling = true;
+    if (choice.position >= 0) {
+        m_timeZone->setCurrentIndex(choice.position);
+        removeAtlasZoneEntry();
+    } else {
+        // The offset no row gives: an entry of its own after the rows. With
+        // the box ticked it shows the offset beneath the hour of summer time.
+        const std::int32_t entryOffset = state.utOffsetSeconds - (choice.daylightSaving ? 3600 : 0);
+        const std::string& abbreviation =
+            choice.daylightSaving ? state.standardAbbreviation : state.abbreviation;
+        const QString text = tr("From the atlas: %1 (%2)")
+                                 .arg(qs(atlas::formatUtOffset(entryOffset)),
+                                      qs(abbreviation.empty() ? state.abbreviation : abbreviation));
+        if (m_timeZone->count() > kTimeZoneCount)
+            m_timeZone->setItemText(kTimeZoneCount, text);
+        else
+            m_timeZone->addItem(text);
+        m_timeZone->setCurrentIndex(kTimeZoneCount);
+        m_atlasCorrection = choice.correction;
+    }
+    m_daylightSaving->setChecked(choice.daylightSaving);
+    m_filling = false;
+}
+
+void BirthDetailsScreen::removeAtlasZoneEntry() {
+    if (m_timeZone->count() <= kTimeZoneCount)
+        return;
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    if (m_timeZone->currentIndex() >= kTimeZoneCount)
+        m_timeZone->setCurrentIndex(kDefaultTimeZonePosition);
+    while (m_timeZone->count() > kTimeZoneCount)
+        m_timeZone->removeItem(kTimeZoneCount);
+    m_atlasCorrection.reset();
+    m_filling = wasFilling;
+}
+
+void BirthDetailsScreen::detachPlace() {
+    if (!m_place)
+        return;
+    m_place.reset();
+    m_zoneLine->setText(tr("Coordinates, zone and daylight saving set by hand, not from the "
+                           "atlas."));
+    m_zoneLine->show();
+}
+
+QString BirthDetailsScreen::zoneLineText() const {
+    return m_zoneLine->isVisible() || !m_zoneLine->text().isEmpty() ? m_zoneLine->text()
+                                                                    : QString();
+}
+
+std::optional<UtCorrection> BirthDetailsScreen::atlasZoneCorrection() const {
+    if (m_timeZone->currentIndex() == kTimeZoneCount)
+        return m_atlasCorrection;
+    return std::nullopt;
+}
+
+bool BirthDetailsScreen::settleClockTime() {
+    if (!m_place || !m_place->unsettled)
+        return true;
+    const atlas::PlaceTime time = *m_place->unsettled;
+    const atlas::DateTime moment = enteredMoment();
+    const QString firstUt =
+        qs(atlas::formatUniversalTime(atlas::universalTimeOf(moment, time.first.utOffsetSeconds)));
+    const QString secondUt =
+        qs(atlas::formatUniversalTime(atlas::universalTimeOf(moment, time.second.utOffsetSeconds)));
+    const QString zoneName = qs(m_place->place.timeZone);
+    const QString when = tr("%1 at %2").arg(dateText(moment), clockText(moment));
+    QString text;
+    QString first;
+    QString second;
+    if (time.kind == atlas::PlaceTime::Kind::DidNotExist) {
+        text = tr("In %1 the clock time %2 did not exist: the clocks were put forward over it. "
+                  "Read on the clock before the change (%3) it is %4; read on the clock after "
+                  "the change (%5) it is %6. Which one is meant?")
+                   .arg(zoneName, when, qs(time.first.abbreviation), firstUt,
+                        qs(time.second.abbreviation), secondUt);
+        first = tr("Clock before the change: %1").arg(firstUt);
+        second = tr("Clock after the change: %1").arg(secondUt);
+    } else {
+        text = tr("In %1 the clock time %2 happened twice: the clocks were put back over it. The "
+                  "first time (%3) it was %4; the second time (%5) it was %6. Which one is meant?")
+                   .arg(zoneName, when, qs(time.first.abbreviation), firstUt,
+                        qs(time.second.abbreviation), secondUt);
+        first = tr("First time: %1").arg(firstUt);
+        second = tr("Second time: %1").arg(secondUt);
+    }
+    const ClockChoice choice = clockQuestion()(this, text, first, second);
+    if (choice == ClockChoice::Cancel || !m_place)
+        return false;
+    m_place->settledMoment = moment;
+    m_place->settledSecond = choice == ClockChoice::Second;
+    refreshPlaceTime();
+    return true;
+}
+
+} // namespace orbenza

@@ -1,0 +1,299 @@
+// The birth details screen with the place atlas: the City box's suggestions,
+// the fill-in from a chosen place, its update with the date and time, the
+// detachment by a change by hand, the question for a clock time that did not
+// exist or happened twice, and the screen without an atlas.
+#include "AppController.h"
+#include "BirthDetailsScreen.h"
+#include "ShellRecorders.h"
+#include "chart/TimeZones.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+// Failures print the texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orbenza {
+namespace {
+
+using testing::MessageRecorder;
+
+template <typename T> T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found)
+        throw std::runtime_error(std::string("no child named ") + name);
+    return found;
+}
+
+// Records the clock-time questions and answers them as told.
+class ClockQuestionRecorder {
+public:
+    explicit ClockQuestionRecorder(BirthDetailsScreen::ClockChoice answer) : m_answer(answer) {
+        m_previous = BirthDetailsScreen::setClockQuestion(
+            [this](QWidget*, const QString& text, const QString& first, const QString& second) {
+                m_questions << text;
+                m_buttons << first << second;
+                return m_answer;
+            });
+    }
+    ~ClockQuestionRecorder() { BirthDetailsScreen::setClockQuestion(m_previous); }
+    ClockQuestionRecorder(const ClockQuestionRecorder&) = delete;
+    ClockQuestionRecorder& operator=(const ClockQuestionRecorder&) = delete;
+
+    void answer(BirthDetailsScreen::ClockChoice choice) { m_answer = choice; }
+    QStringList m_questions;
+    QStringList m_buttons;
+
+private:
+    BirthDetailsScreen::ClockChoice m_answer;
+    BirthDetailsScreen::ClockQuestion m_previous;
+};
+
+class BirthPlaceAtlasTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        m_controller.setModalRunner([](QDialog&) {});
+        m_controller.setQuitHandler([] {});
+        m_controller.start();
+        screen()->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
+    }
+
+    BirthDetailsScreen* screen() const { return m_controller.birthDetailsScreen(); }
+    template <typename T = QLineEdit> T* box(const char* name) const {
+        return child<T>(screen(), name);
+    }
+
+    // Enters a date and clock time as the lists would.
+    void enterMoment(int year, int month, int day, int hour, int minute) {
+        box<QComboBox>("cboYear")->setCurrentText(QString::number(year));
+        box<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+        box<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+        box<QComboBox>("cboHH")->setCurrentIndex(hour);
+        box<QComboBox>("cboMM")->setCurrentIndex(minute);
+    }
+
+    // Types into the City box and picks the suggestion that starts with the
+    // given text, as a click in the suggestions' list does.
+    void typeAndPick(const QString& typed, const QString& suggestion) {
+        QLineEdit* city = box("txtMCity");
+        city->clear();
+        city->setFocus();
+        QTest::keyClicks(city, typed);
+        QCompleter* completer = city->completer();
+        ASSERT_NE(completer, nullptr);
+        QAbstractItemModel* shown = completer->completionModel();
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            const QModelIndex index = shown->index(row, 0);
+            if (index.data(Qt::DisplayRole).toString().startsWith(suggestion)) {
+                emit completer->activated(index);
+                return;
+            }
+        }
+        FAIL() << "no suggestion " << suggestion.toStdString() << " for " << typed.toStdString()
+               << " among "
+               << screen()->placeSuggestions().join(QLatin1String(" | ")).toStdString();
+    }
+
+    QString zoneLine() const { return box<QLabel>("lblZoneLine")->text(); }
+    QString zoneText() const { return box<QComboBox>("cmbTimeZone")->currentText(); }
+    bool daylightSaving() const { return box<QCheckBox>("chkDST")->isChecked(); }
+    QString coordinates() const {
+        return QStringLiteral("%1 %2 %3, %4 %5 %6")
+            .arg(box("txtLonD")->text(), box("txtLonM")->text(),
+                 box<QRadioButton>("optLong0")->isChecked() ? "E" : "W", box("txtLatD")->text(),
+                 box("txtLatM")->text(), box<QRadioButton>("optLat0")->isChecked() ? "N" : "S");
+    }
+
+    MessageRecorder m_messages;
+    AppController m_controller;
+};
+
+TEST_F(BirthPlaceAtlasTest, CityBoxSuggestsFromTwoCharacters) {
+    QLineEdit* city = box("txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("M"));
+    EXPECT_TRUE(screen()->placeSuggestions().isEmpty());
+    QTest::keyClicks(city, QStringLiteral("adrid"));
+    const QStringList suggestions = screen()->placeSuggestions();
+    ASSERT_FALSE(suggestions.isEmpty());
+    EXPECT_EQ(suggestions.front(), "Madrid — Madrid, Spain");
+    // Accents and case do not matter; a qualifier after a comma narrows.
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("zurich"));
+    ASSERT_FALSE(screen()->placeSuggestions().isEmpty());
+    EXPECT_TRUE(screen()->placeSuggestions().front().startsWith(QStringLiteral("Zürich — ")))
+        << screen()->placeSuggestions().front().toStdString();
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("paris, us"));
+    for (const QString& suggestion : screen()->placeSuggestions())
+        EXPECT_TRUE(suggestion.endsWith(QStringLiteral("United States")))
+            << suggestion.toStdString();
+}
+
+TEST_F(BirthPlaceAtlasTest, ChosenPlaceFillsPlaceCoordinatesZoneAndDaylightSaving) {
+    enterMoment(1985, 7, 1, 14, 30);
+    typeAndPick(QStringLiteral("madr"), QStringLiteral("Madrid — Madrid, Spain"));
+    EXPECT_EQ(box("txtMCity")->text(), "Madrid");
+    EXPECT_EQ(box("txtMState")->text(), "Madrid"); // the region as GeoNames names it
+    EXPECT_EQ(box("txtMCountry")->text(), "Spain");
+    // Madrid, 40.4165 N 3.7026 W (GeoNames), to the minute.
+    EXPECT_EQ(coordinates(), "3 42 W, 40 25 N");
+    // CEST, two hours ahead: the CET row with one hour of summer time.
+    EXPECT_TRUE(zoneText().contains(QStringLiteral("CET"))) << zoneText().toStdString();
+    EXPECT_TRUE(daylightSaving());
+    EXPECT_EQ(zoneLine(), "Europe/Madrid · CEST · UT+2:00 on 1 Jul 1985 (summer time)");
+    EXPECT_TRUE(screen()->placeAttached());
+
+    // The chart is computed for 12:30 UT.
+    m_controller.proceed();
+    EXPECT_TRUE(m_messages.messages().empty());
+    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{-1, 0, 0}));
+}
+
+TEST_F(BirthPlaceAtlasTest, LaterDateOrTimeUpdatesTheZone) {
+    enterMoment(1985, 7, 1, 14, 30);
+    typeAndPick(QStringLiteral("Madrid"), QStringLiteral("Madrid — Madrid, Spain"));
+    ASSERT_TRUE(daylightSaving());
+    box<QComboBox>("cboMonth")->setCurrentIndex(0); // January: standard time
+    EXPECT_FALSE(daylightSaving());
+    EXPECT_EQ(zoneLine(), "Europe/Madrid · CET · UT+1:00 on 1 Jan 1985");
+    EXPECT_TRUE(screen()->placeAttached());
+}
+
+TEST_F(BirthPlaceAtlasTest, OffsetOfNoRowGetsAnEntryOfItsOwn) {
+    // Amsterdam Mean Time, +0:19:32 (IANA northamerica/europe files).
+    enterMoment(1930, 1, 1, 12, 0);
+    typeAndPick(QStringLiteral("Amsterdam"), QStringLiteral("Amsterdam — North Holland"));
+    auto* zone = box<QComboBox>("cmbTimeZone");
+    ASSERT_EQ(zone->count(), kTimeZoneCount + 1);
+    EXPECT_EQ(zone->currentIndex(), kTimeZoneCount);
+    EXPECT_EQ(zoneText(), "From the atlas: UT+0:19:32 (AMT)");
+    EXPECT_FALSE(daylightSaving());
+    EXPECT_EQ(screen()->atlasZoneCorrection(), (UtCorrection{0, -19, -32}));
+
+    // The run takes the entry's correction to the second: 11:40:28 UT.
+    m_controller.proceed();
+    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{0, -19, -32}));
+
+    // After the war the CET row serves again and the entry goes.
+    m_controller.back();
+    box<QComboBox>("cboYear")->setCurrentText(QStringLiteral("1950"));
+    EXPECT_EQ(zone->count(), kTimeZoneCount);
+    EXPECT_TRUE(zoneText().contains(QStringLiteral("CET"))) << zoneText().toStdString();
+    EXPECT_FALSE(screen()->atlasZoneCorrection().has_value());
+}
+
+TEST_F(BirthPlaceAtlasTest, ChangeByHandDetachesThePlace) {
+    enterMoment(1985, 7, 1, 14, 30);
+    const char* const changes[] = {"longitude", "hemisphere", "zone", "daylight"};
+    for (const char* change : changes) {
+        SCOPED_TRACE(change);
+        typeAndPick(QStringLiteral("Madrid"), QStringLiteral("Madrid — Madrid, Spain"));
+        box<QComboBox>("cboMonth")->setCurrentIndex(6);
+        ASSERT_TRUE(screen()->placeAttached());
+        const std::string name = change;
+        if (name == "longitude") {
+            box("txtLonD")->setFocus();
+            QTest::keyClick(box("txtLonD"), Qt::Key_End);
+            QTest::keyClicks(box("txtLonD"), QStringLiteral("1"));
+        } else if (name == "hemisphere") {
+            box<QRadioButton>("optLong0")->click();
+        } else if (name == "zone") {
+            box<QComboBox>("cmbTimeZone")->setCurrentIndex(kDefaultTimeZonePosition);
+        } else {
+            box<QCheckBox>("chkDST")->click();
+        }
+        EXPECT_FALSE(screen()->placeAttached());
+        EXPECT_EQ(zoneLine(),
+                  "Coordinates, zone and daylight saving set by hand, not from the atlas.");
+        // A later date no longer touches the zone.
+        const bool before = daylightSaving();
+        const QString zoneBefore = zoneText();
+        box<QComboBox>("cboMonth")->setCurrentIndex(0);
+        EXPECT_EQ(daylightSaving(), before);
+        EXPECT_EQ(zoneText(), zoneBefore);
+    }
+}
+
+TEST_F(BirthPlaceAtlasTest, ClockTimeThatDidNotExistIsAskedBeforeAnyRun) {
+    // New York, 14 Mar 2021: clocks went from 02:00 EST to 03:00 EDT.
+    ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::Cancel);
+    enterMoment(2021, 3, 14, 2, 30);
+    typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
+    EXPECT_TRUE(zoneLine().contains(QStringLiteral("did not exist"))) << zoneLine().toStdString();
+
+    m_controller.proceed();
+    ASSERT_EQ(questions.m_questions.size(), 1);
+    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-03-14 07:30 UT")))
+        << questions.m_questions[0].toStdString();
+    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-03-14 06:30 UT")));
+    EXPECT_EQ(m_controller.mainWindow(), nullptr) << "computed before the user chose";
+
+    // Chosen: the clock after the change, EDT, four hours behind.
+    questions.answer(BirthDetailsScreen::ClockChoice::Second);
+    m_controller.proceed();
+    EXPECT_EQ(questions.m_questions.size(), 2);
+    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    // EDT: the EST row, five hours to add, with the box's hour of summer time.
+    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    EXPECT_TRUE(daylightSaving());
+    EXPECT_EQ(zoneLine(), "America/New_York · EDT · UT-4:00 on 14 Mar 2021 (summer time)");
+}
+
+TEST_F(BirthPlaceAtlasTest, ClockTimeThatHappenedTwiceIsAskedBeforeAnyRun) {
+    // New York, 7 Nov 2021: clocks went back from 02:00 EDT to 01:00 EST.
+    ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::First);
+    enterMoment(2021, 11, 7, 1, 30);
+    typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
+    EXPECT_TRUE(zoneLine().contains(QStringLiteral("happened twice"))) << zoneLine().toStdString();
+
+    m_controller.proceed();
+    ASSERT_EQ(questions.m_questions.size(), 1);
+    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-11-07 05:30 UT")))
+        << questions.m_questions[0].toStdString();
+    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-11-07 06:30 UT")));
+    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    // The first pass, EDT: the EST row with the box, 05:30 UT.
+    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    EXPECT_TRUE(daylightSaving());
+
+    // The choice holds for that moment only: another minute is settled anew.
+    m_controller.back();
+    box<QComboBox>("cboMM")->setCurrentIndex(45);
+    questions.answer(BirthDetailsScreen::ClockChoice::Second);
+    m_controller.proceed();
+    EXPECT_EQ(questions.m_questions.size(), 2);
+    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    EXPECT_FALSE(daylightSaving());
+}
+
+TEST(BirthPlaceWithoutAtlas, CityBoxStaysPlainAndOneLineSaysWhy) {
+    BirthDetailsScreen screen;
+    screen.setAtlas(std::make_shared<const atlas::Atlas>(
+        atlas::Atlas::load("/nonexistent/orbenza/places.atlas")));
+    auto* city = child<QLineEdit>(&screen, "txtMCity");
+    EXPECT_EQ(city->completer(), nullptr);
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("Madrid"));
+    EXPECT_TRUE(screen.placeSuggestions().isEmpty());
+    EXPECT_EQ(child<QLabel>(&screen, "lblZoneLine")->text(),
+              "The place atlas is unavailable: type the coordinates and choose the zone by "
+              "hand.");
+    EXPECT_EQ(child<QComboBox>(&screen, "cmbTimeZone")->count(), kTimeZoneCount);
+}
+
+} // namespace
+} // namespace orbenza
