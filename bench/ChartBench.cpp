@@ -52,7 +52,7 @@ BENCHMARK(BM_Ascendant);
 
 void BM_NinePlanetLongitudes(benchmark::State& state) {
     for (auto _ : state) {
-        for (int body = 0; body < orbenza::kBodyCount; ++body)
+        for (int body = 0; body < orbenza::kElementBodyCount; ++body)
             benchmark::DoNotOptimize(orbenza::Planet_Longitude(body, -5313.125));
     }
 }

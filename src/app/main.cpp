@@ -3,6 +3,7 @@
 #include "ChartWheel.h"
 #include "SingleInstance.h"
 #include "UserMessages.h"
+#include "base/Version.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orbenza"));
     QApplication::setApplicationName(QStringLiteral("Orbenza"));
-    QApplication::setApplicationVersion(QStringLiteral("1.25"));
+    QApplication::setApplicationVersion(QString::fromLatin1(orbenza::kVersion.data(), static_cast<qsizetype>(orbenza::kVersion.size())));
     orbenza::ChartWheel::initResources();
     orbenza::applyProgramLook(application);
 

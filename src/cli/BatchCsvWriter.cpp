@@ -50,9 +50,7 @@ void appendCsvField(std::string& out, std::string_view text) {
 
 namespace {
 
-constexpr std::array<std::string_view, 11> kCsvBodyNames{"Sun",     "Moon",    "Mercury", "Venus",
-                                                         "Mars",    "Jupiter", "Saturn",  "Uranus",
-                                                         "Neptune", "Pluto",   "Asc"};
+constexpr const std::array<std::string_view, kBodyCount>& kCsvBodyNames = kBodyLabels;
 
 // The number of columns between the name and the line: positions, labels, houses.
 constexpr std::size_t kCsvChartColumns = 11 + 11 + 10;
@@ -86,7 +84,8 @@ void appendChartCsv(std::string& out, const ChartResult& chart, std::uint64_t li
         out += ',';
         appendCsvField(out, label);
     }
-    for (int house : chart.planetHouses) {
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const int house = chart.houses[bodyAt(planet)];
         out += ',';
         if (house != 0)
             out += std::to_string(house);

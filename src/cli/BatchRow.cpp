@@ -1,7 +1,7 @@
 #include "BatchRow.h"
 
 #include "base/Utf8.h"
-#include "chart/TextTrim.h"
+#include "base/TextTrim.h"
 
 namespace orbenza::cli {
 

@@ -219,11 +219,7 @@ private:
     char* m_end = m_buffer;
 };
 
-std::string_view sunSignOf(const ChartResult& chart) {
-    const std::string& sun = chart.PlanetPositions[0];
-    return sun.size() >= 6 ? signNameOfAbbreviation(std::string_view(sun).substr(3, 3))
-                           : std::string_view{};
-}
+std::string_view sunSignOf(const ChartResult& chart) { return signName(chart.sunSign()); }
 
 std::string_view zoneTextOf(const ChartResult& chart) {
     return chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
@@ -349,7 +345,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
         json.raw("},\"Houses\":{");
         bool first = true;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-            const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
+            const int house = chart.houses[bodyAt(static_cast<std::size_t>(planet))];
             if (house == 0)
                 continue;
             if (!first)

@@ -1,8 +1,9 @@
 #include "ChartOptions.h"
 
+#include "base/TextTrim.h"
 #include "base/Utf8.h"
+#include "base/YearRange.h"
 #include "chart/CheckInput.h"
-#include "chart/TextTrim.h"
 #include "chart/TimeZones.h"
 
 #include <algorithm>
@@ -116,9 +117,9 @@ Parsed<DateValue> parseDate(std::string_view text) {
     const auto day = digitsValue(text.substr(8, 2), 2);
     if (!year || !month || !day)
         return error();
-    if (*year < 1901 || *year > 2050)
-        return OptionError{"--date: the year must be between 1901 and 2050, not " +
-                           std::to_string(*year)};
+    if (!isAdmittedYear(*year))
+        return OptionError{"--date: the year must be between " + std::to_string(kFirstYear) +
+                           " and " + std::to_string(kLastYear) + ", not " + std::to_string(*year)};
     if (*month < 1 || *month > 12)
         return OptionError{"--date: the month must be between 01 and 12 in " +
                            quotedForMessage(text)};

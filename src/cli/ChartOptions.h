@@ -2,6 +2,7 @@
 // entries. Every function returns the entry or a one-line error.
 #pragma once
 
+#include "base/YearRange.h"
 #include "chart/ChartRun.h"
 
 #include <cstddef>
@@ -19,7 +20,7 @@ struct OptionError {
 template <typename T> using Parsed = std::variant<T, OptionError>;
 
 struct DateValue {
-    int year = 1901, month = 1, day = 1;
+    int year = kFirstYear, month = 1, day = 1;
 };
 struct TimeValue {
     int hour = 0, minute = 0;
@@ -42,7 +43,7 @@ std::string quotedForMessage(std::string_view text);
 // escaped as above, for messages that reach a terminal.
 std::string printableText(std::string_view text);
 
-// YYYY-MM-DD, the year 1901 to 2050.
+// YYYY-MM-DD, the year kFirstYear to kLastYear.
 Parsed<DateValue> parseDate(std::string_view text);
 // HH:MM, 0-23 and 0-59.
 Parsed<TimeValue> parseTime(std::string_view text);

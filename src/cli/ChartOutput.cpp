@@ -28,13 +28,10 @@ std::string isoUniversalTime(const UniversalMoment& ut) {
     return buffer;
 }
 
-std::string sunSign(const ChartResult& chart) {
-    const std::string& sun = chart.PlanetPositions[0];
-    return sun.size() >= 6 ? std::string(signNameOfAbbreviation(sun.substr(3, 3))) : std::string{};
-}
+std::string sunSign(const ChartResult& chart) { return std::string(signName(chart.sunSign())); }
 
 std::string ascendantSign(const ChartResult& chart) {
-    return std::string(signNameOfPositionText(chart.AscendantText));
+    return std::string(signName(chart.ascendantSign()));
 }
 
 std::string hexColor(Rgb color) {
@@ -108,7 +105,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
     json["Longitudes"] = std::move(longitudes);
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const int house = chart.planetHouses[static_cast<std::size_t>(planet)];
+        const int house = chart.houses[bodyAt(static_cast<std::size_t>(planet))];
         if (house != 0)
             houses[std::string(reportPlanetName(planet))] = house;
     }
@@ -129,18 +126,10 @@ std::string chartText(const ChartResult& chart, bool withReport) {
     const BirthData& birth = chart.birth;
     std::string out;
     out += "Natal chart of " + birth.Name + "\n";
-    char line[160];
-    std::snprintf(line, sizeof line, "Born %d %s %d at %02d:%02d local time%s\n", birth.BirthDay,
-                  std::string(monthName(birth.BirthMonth)).c_str(), birth.BirthYear,
-                  birth.BirthHour, birth.BirthMinute,
-                  isTrue16(birth.IsDaylightSaving) ? " (daylight saving)" : "");
-    out += line;
-    std::snprintf(
-        line, sizeof line, "Latitude %d\xC2\xB0 %02d' %c, longitude %d\xC2\xB0 %02d' %c\n",
-        birth.LatitudeDegrees, birth.LatitudeMinutes, isTrue16(birth.IsSouth) ? 'S' : 'N',
-        birth.LongitudeDegrees, birth.LongitudeMinutes, isTrue16(birth.IsEast) ? 'E' : 'W');
-    out += line;
-    out += computedForLine(chart) + "\n\n";
+    const ChartLines lines = chartLines(chart);
+    out += lines.born + "\n";
+    out += lines.coordinates + "\n";
+    out += lines.computedFor + "\n\n";
     out += "Sun sign   " + sunSign(chart) + "\n";
     out += "Moon sign  " + chart.MoonSignName + "\n";
     out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n\n";

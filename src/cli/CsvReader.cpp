@@ -1,6 +1,6 @@
 #include "CsvReader.h"
 
-#include "chart/TextTrim.h"
+#include "base/TextTrim.h"
 
 #include <cstring>
 

@@ -1,5 +1,7 @@
 #include "LibraryCommands.h"
 
+#include "base/YearRange.h"
+
 #include "AtomicOutput.h"
 #include "ByteSource.h"
 #include "ChartOptions.h"
@@ -236,7 +238,9 @@ int runLibraryCommand(int argc, char** argv) {
     std::string city, state, country, note;
     CLI::App* add = app.add_subcommand("add", "Compute a chart and keep it in the library");
     add->add_option("--name", texts.name, "The person's name")->required();
-    add->add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
+    add->add_option("--date", texts.date,
+                    "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
+                        std::to_string(kLastYear) + ")")
         ->capture_default_str();
     add->add_option("--time", texts.time, "Local clock time of birth, HH:MM")
         ->capture_default_str();

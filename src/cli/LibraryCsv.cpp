@@ -1,6 +1,6 @@
 #include "LibraryCsv.h"
 
-#include "chart/TextTrim.h"
+#include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "store/RecordChart.h"
 

@@ -15,6 +15,8 @@
 #include "ByteSink.h"
 #include "Commands.h"
 #include "LibraryCommands.h"
+#include "base/Version.h"
+#include "base/YearRange.h"
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
     if (asksForLibrary(argc, argv))
         return runLibraryCommand(argc - 1, argv + 1);
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
-    app.set_version_flag("--version", std::string("orbenza-cli ") + ORBENZA_VERSION);
+    app.set_version_flag("--version", "orbenza-cli " + std::string(kVersion));
 
     // A repeated option takes its last value, as most command lines do.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -106,7 +108,9 @@ int main(int argc, char** argv) {
     chartOptions.push_back(app.add_option("--name", texts.name, "The person's name")
                                ->required(!batch && !asksForPlaceList(argc, argv)));
     chartOptions.push_back(
-        app.add_option("--date", texts.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
+        app.add_option("--date", texts.date,
+                       "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
+                           std::to_string(kLastYear) + ")")
             ->capture_default_str());
     chartOptions.push_back(app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
                                ->capture_default_str());

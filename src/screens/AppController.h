@@ -5,7 +5,7 @@
 // chart picture or the report as PDF; closing either window ends the program.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 #include "store/ChartLibrary.h"
 
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
+#include "base/YearRange.h"
 #include "chart/TimeZones.h"
 
 #include <QAction>
@@ -30,7 +31,7 @@
 namespace orbenza {
 
 QString programCaption() {
-    return QStringLiteral("Orbenza v1.25");
+    return programTitle();
 }
 
 QString programDescription() {
@@ -430,7 +431,7 @@ void BirthDetailsScreen::loadLists() {
             box->addItem(QString::number(value));
     };
     fill(m_day, 1, 31);
-    fill(m_year, 1901, 2050);
+    fill(m_year, kFirstYear, kLastYear);
     fill(m_hour, 0, 23);
     fill(m_minute, 0, 59);
     fill(m_second, 0, 59);

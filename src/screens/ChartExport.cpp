@@ -41,7 +41,7 @@ namespace orbenza {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Orbenza v1.25");
+const QString kCaption = programTitle();
 
 // The translation context of the export texts outside the dialog class.
 class ExportText {
@@ -214,21 +214,13 @@ QString pdfReportFilter() {
 }
 
 ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
-    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
-    const BirthData& birth = chart.birth;
+    // The same lines the command line writes for this chart.
+    const ChartLines lines = chartLines(chart, birthPlace.toStdString());
     ChartTitle title;
-    title.name = fromUtf8(shown.lblName);
-    title.birthDetails = ExportText::tr("Born %1 %2 %3 at %4:%5")
-                             .arg(birth.BirthDay)
-                             .arg(fromUtf8(std::string(monthName(birth.BirthMonth))))
-                             .arg(birth.BirthYear)
-                             .arg(birth.BirthHour, 2, 10, QLatin1Char('0'))
-                             .arg(birth.BirthMinute, 2, 10, QLatin1Char('0'));
-    if (!birthPlace.isEmpty())
-        title.birthDetails = ExportText::tr("%1 in %2").arg(title.birthDetails, birthPlace);
-    title.coordinates = ExportText::tr("Latitude %1, longitude %2")
-                            .arg(fromUtf8(shown.lblLatitude), fromUtf8(shown.lblLongitude));
-    title.computedFor = fromUtf8(shown.computedFor);
+    title.name = fromUtf8(chart.birth.Name);
+    title.birthDetails = fromUtf8(lines.born);
+    title.coordinates = fromUtf8(lines.coordinates);
+    title.computedFor = fromUtf8(lines.computedFor);
     return title;
 }
 

@@ -1,4 +1,5 @@
 #include "ChartScreen.h"
+#include "UserMessages.h"
 
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
@@ -74,7 +75,7 @@ QGridLayout* groupGrid(QGroupBox* group) {
 ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
     ChartWheel::initResources();
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Orbenza v1.25"));
+    setWindowTitle(programTitle());
     setFont(ReportBox::screenFont());
 
     m_splitter = new QSplitter(Qt::Horizontal, this);

@@ -22,7 +22,7 @@ namespace orbenza {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Orbenza v1.25");
+const QString kCaption = programTitle();
 const QString kLineBreak = QStringLiteral("\r\n");
 
 SaveFileChoice chooseWithFileDialog(QWidget* parent, const SaveFileRequest& request) {

@@ -1,6 +1,7 @@
 #include "UserMessages.h"
 
 #include "Hook.h"
+#include "base/Version.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -11,7 +12,7 @@ namespace {
 
 void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QStringLiteral("Orbenza v1.25"), text, QMessageBox::Ok, parent);
+                    programTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -28,6 +29,10 @@ void showUserMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 
 MessagePresenter setMessagePresenter(MessagePresenter next) {
     return replaceHook(presenter(), std::move(next), MessagePresenter(showMessageBox));
+}
+
+QString programTitle() {
+    return QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
 }
 
 } // namespace orbenza

@@ -17,6 +17,10 @@ using MessagePresenter = std::function<void(QWidget* parent, const QString& text
 // the program's caption, through the current presenter.
 void showUserMessage(QWidget* parent, const QString& text, MessageIcon icon);
 
+// The caption of the program's windows and message boxes, "Orbenza v" and the
+// version.
+QString programTitle();
+
 // Replaces the presenter (nullptr restores the real message box); returns the
 // previous one.
 MessagePresenter setMessagePresenter(MessagePresenter presenter);

@@ -1,7 +1,7 @@
 // Birth details for the tests, built from plain numbers.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 #include "chart/TimeZones.h"
 
 namespace orbenza::testing {

@@ -74,8 +74,8 @@ void checkChart(const ChartResult& chart, std::string_view input) {
         FUZZ_CHECK(degreeIndexOfPrefix(position) != 0,
                    "position \"" + position + "\" names no degree; input: " + printable(input));
     }
-    for (std::size_t planet = 0; planet < chart.planetHouses.size(); ++planet) {
-        const int house = chart.planetHouses[planet];
+    for (std::size_t planet = 0; planet < orbenza::kPlanetCount; ++planet) {
+        const int house = chart.houses[orbenza::bodyAt(planet)];
         FUZZ_CHECK(house >= 1 && house <= 12, "planet " + std::to_string(planet) + " in house " +
                                                   std::to_string(house) +
                                                   "; input: " + printable(input));

@@ -91,7 +91,7 @@ std::string planetHeading(int planet, int house) {
 
 void checkHousesAndReport(const ChartPositions& positions, std::string_view input) {
     const HousePlacement placement = placeHouses(positions);
-    const int ascendant = expectedIndex(positions[kAscendantSlot]);
+    const int ascendant = expectedIndex(positions[orbenza::indexOf(orbenza::Body::Ascendant)]);
     FUZZ_CHECK(placement.ascendantFound == (ascendant != 0),
                "Ascendant found wrongly; input: " + printable(input));
 

@@ -2,6 +2,7 @@
 // filters of its boxes for typed, pasted, dropped and composed text, the input
 // checks of "Proceed" and the coordinates look-up.
 #include "BirthDetailsScreen.h"
+#include "UserMessages.h"
 
 #include "AppController.h"
 #include "ChartScreen.h"
@@ -95,7 +96,7 @@ public:
 
 TEST_F(BirthDetailsTest, ControlsCarryTheirCaptionsAndInitialContent) {
     EXPECT_EQ(screen()->objectName(), "frmMain");
-    EXPECT_EQ(screen()->windowTitle(), "Orbenza v1.25");
+    EXPECT_EQ(screen()->windowTitle(), programTitle());
 
     for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"})
         EXPECT_TRUE(box(name)->text().isEmpty()) << name;

@@ -211,7 +211,7 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
     const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
     EXPECT_EQ(title.name, QStringLiteral("ANNA"));
     EXPECT_EQ(title.birthDetails,
-              QStringLiteral("Born 15 June 1985 at 14:30 in New Delhi, Delhi, India"));
+              QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));
     EXPECT_EQ(title.coordinates,
               QStringLiteral("Latitude %1, longitude %2")
                   .arg(fromUtf8(shown.lblLatitude), fromUtf8(shown.lblLongitude)));
@@ -226,7 +226,7 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
     other.showChart(chart, QStringLiteral("Pune"), QStringLiteral("  "), QStringLiteral("India"));
     EXPECT_TRUE(chartTitleOf(other).birthDetails.endsWith(QStringLiteral(" in Pune, India")));
     EXPECT_EQ(chartTitleOf(chart, QString()).birthDetails,
-              QStringLiteral("Born 15 June 1985 at 14:30"));
+              QStringLiteral("Born 15 June 1985 at 14:30 local time"));
 
     // A chart screen that never showed a chart has no title.
     const ChartTitle none = chartTitleOf(ChartScreen());

@@ -1,6 +1,7 @@
 // The save-and-print screen: the report copy between its banners, saving it as
 // Rich Text or plain text without ever leaving a broken file, and printing it.
 #include "SaveScreen.h"
+#include "UserMessages.h"
 
 #include "ChartScreen.h"
 #include "ReportBox.h"
@@ -123,7 +124,7 @@ TEST(SaveScreenCopy, BannerReportBannerAsUniformPlainText) {
     ASSERT_TRUE(report.endsWith(QStringLiteral("\r\n\r\n")));
     SaveScreen screen(report);
     EXPECT_EQ(screen.objectName(), QStringLiteral("frmSave"));
-    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Orbenza v1.25"));
+    EXPECT_EQ(screen.windowTitle(), programTitle());
     EXPECT_TRUE(screen.isModal());
     EXPECT_EQ(screen.copyText(), expectedCopy(report));
     EXPECT_EQ(screen.copyBox()->objectName(), QStringLiteral("RTB"));
@@ -233,7 +234,7 @@ TEST_F(SaveScreenSaving, TheDialogOffersRichTextAndPlainText) {
     clickButton(screen, "cmdSave");
     ASSERT_EQ(dialog.requests().size(), 1u);
     const SaveFileRequest& request = dialog.requests().front();
-    EXPECT_EQ(request.title, QStringLiteral("Orbenza v1.25"));
+    EXPECT_EQ(request.title, programTitle());
     EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Rich Text Format (*.rtf)"),
                                             QStringLiteral("Plain text (*.txt)")}));
     EXPECT_EQ(request.defaultSuffixes, (QStringList{QStringLiteral("rtf"), QStringLiteral("txt")}));

@@ -2,6 +2,7 @@
 // chart, "&Print", "&Exit", the about box, the web links of the main window and
 // the placement of its controls.
 #include "AboutBox.h"
+#include "UserMessages.h"
 #include "AppController.h"
 #include "BirthDetailsScreen.h"
 #include "ChartScreen.h"
@@ -152,7 +153,7 @@ TEST_F(ShellTest, ProceedShowsTheChartInTheMainWindowAndHidesTheBirthDetails) {
     MainWindow* window = m_controller.mainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "MDI");
-    EXPECT_EQ(window->windowTitle(), "Orbenza v1.25");
+    EXPECT_EQ(window->windowTitle(), programTitle());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(details()->isVisible());
 
@@ -364,8 +365,8 @@ TEST_F(ShellTest, AboutBoxFromBothWindows) {
     EXPECT_EQ(seen[0].parent, details());
     EXPECT_EQ(seen[1].parent, m_controller.mainWindow());
     for (std::size_t i = 0; i < seen.size(); ++i) {
-        EXPECT_EQ(seen[i].title, "Orbenza v1.25");
-        EXPECT_EQ(seen[i].heading, "Orbenza v1.25");
+        EXPECT_EQ(seen[i].title, programTitle());
+        EXPECT_EQ(seen[i].heading, programTitle());
         EXPECT_EQ(seen[i].description, labelText(details(), "Label2"));
         EXPECT_EQ(seen[i].ok, "OK");
         EXPECT_EQ(seen[i].link, "Click here to visit " + homePageAddress());

@@ -4,8 +4,10 @@
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetRun.h"
+#include "positions/PlanetLongitudes.h"
 #include "precise/PrecisePositions.h"
 #include "retrograde/Retrograde.h"
+#include "retrograde/StationTables.h"
 
 #include <cstdlib>
 
@@ -14,6 +16,19 @@ namespace orbenza {
 namespace {
 std::int16_t wholeNumber(std::string_view text) {
     return static_cast<std::int16_t>(coordinateValue(text).value_or(0));
+}
+
+// The sign is taken apart from the longitude exactly as the position texts
+// are, so it always names the sign the texts show.
+Sign signOfPosition(double longitudeDeg) {
+    return signAt(static_cast<std::size_t>(positionParts(longitudeDeg).sign));
+}
+
+// The equal houses counted from the position texts, and each planet's house.
+void placeInHouses(ChartResult& chart) {
+    chart.housePlacement = placeHouses(chart.PlanetPositions);
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
 
 // Replaces the chart's longitudes with the precise ones for the same universal
@@ -26,14 +41,14 @@ void usePrecisePositions(ChartResult& chart) {
         latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
     for (Body body : kAllBodies) {
         const double longitude = precise.longitudesDeg[body];
-        chart.longitudesDeg[indexOf(body)] = longitude;
+        chart.longitudesDeg[body] = longitude;
+        chart.signs[body] = signOfPosition(longitude);
         chart.PlanetPositions[indexOf(body)] = shortPositionOf(longitude);
     }
     chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
     chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
     chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
-    chart.housePlacement = placeHouses(chart.PlanetPositions);
-    chart.planetHouses = chart.housePlacement.planetHouse;
+    placeInHouses(chart);
     chart.positions = Positions::Precise;
 }
 } // namespace
@@ -56,19 +71,25 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.MoonPositionText = std::move(moon.MoonPositionText);
     chart.MoonSignName = std::move(moon.MoonSignName);
     chart.universalTime = planets.PlanetUniversalTime;
-    chart.housePlacement = placeHouses(chart.PlanetPositions);
-    chart.planetHouses = chart.housePlacement.planetHouse;
+    placeInHouses(chart);
 
     // Retrograde marks go by the local calendar date of the birth.
     RetrogradeResult retrograde = Retrograde_Calculation(
         birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
     chart.PlanetNames = std::move(retrograde.PlanetNames);
-    chart.RetrogradeFlags = retrograde.RetrogradeFlags;
+    for (std::size_t k = 0; k < StationPlanetCount; ++k)
+        chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
 
-    const auto& l = planets.longitudesDeg;
-    chart.longitudesDeg = {
-        l[2], moon.MoonLongitude,          l[0], l[1], l[3], l[4], l[5], l[6], l[7],
-        l[8], ascendant.AscendantLongitude};
+    for (Body body : kAllBodies) {
+        if (body == Body::Moon)
+            chart.longitudesDeg[body] = moon.MoonLongitude;
+        else if (body == Body::Ascendant)
+            chart.longitudesDeg[body] = ascendant.AscendantLongitude;
+        else
+            chart.longitudesDeg[body] =
+                planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
+        chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
+    }
     if (positions == Positions::Precise)
         usePrecisePositions(chart);
     return chart;

@@ -2,8 +2,10 @@
 // the report and the command line all read this record.
 #pragma once
 
+#include "base/BirthData.h"
+#include "base/Body.h"
+#include "base/Sign.h"
 #include "base/Positions.h"
-#include "chart/BirthData.h"
 #include "chart/CheckInput.h"
 #include "positions/TimeScales.h"
 #include "report/HouseReport.h"
@@ -30,18 +32,24 @@ struct ChartResult {
     // Body labels in the same order: "Sun" ... "Pluto", "Asc"; a planet that
     // is retrograde on the local birth date carries " (R) " after its name.
     std::array<std::string, 11> PlanetNames;
-    // Retrograde on the local birth date: 0 Mercury ... 7 Pluto (8 unused).
-    std::array<bool, 9> RetrogradeFlags{};
     // The twelve equal houses from the Ascendant's degree and the planets in
     // them; House_Report(housePlacement) writes the report.
     HousePlacement housePlacement;
-    // Equal house of each planet, 0 Sun ... 9 Pluto: 1..12, 0 when its
-    // position could not be read.
-    std::array<int, 10> planetHouses{};
 
-    // Longitudes in the order of PlanetPositions; degrees, ecliptic and
-    // equinox of date, 0 to 360.
-    std::array<double, 11> longitudesDeg{};
+    // The chart's values, by body in chart order.
+    // Longitude: degrees, ecliptic and equinox of date, 0 to 360.
+    BodyArray<double> longitudesDeg;
+    // The sign each body stands in, the same sign its position text names.
+    BodyArray<Sign> signs;
+    // Retrograde on the local birth date (only Mercury ... Pluto can be).
+    BodyArray<bool> retrograde;
+    // Equal house 1..12 of Sun ... Pluto as the report counts it; 0 when the
+    // position could not be read, and always 0 for the Ascendant.
+    BodyArray<int> houses;
+
+    Sign sunSign() const { return signs[Body::Sun]; }
+    Sign moonSign() const { return signs[Body::Moon]; }
+    Sign ascendantSign() const { return signs[Body::Ascendant]; }
 
     // The universal date and time the chart was computed for.
     UniversalMoment universalTime;

@@ -1,7 +1,7 @@
 #include "chart/CheckInput.h"
 
+#include "base/TextTrim.h"
 #include "base/Utf8.h"
-#include "chart/TextTrim.h"
 
 #include <charconv>
 #include <cstdint>

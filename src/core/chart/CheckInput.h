@@ -3,6 +3,8 @@
 // input with the same words.
 #pragma once
 
+#include "base/YearRange.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ struct InputFields {
     std::string latitudeMinutes;  // txtLatM
     int monthPosition = 0;        // cboMonth list position, 0 = January
     int dayPosition = 0;          // cboDate list position, 0 = day 1
-    int year = 1901;              // cboYear value
+    int year = kFirstYear;        // cboYear value
 };
 
 enum class MessageIcon { Error, Information };

@@ -1,7 +1,7 @@
 #include "chart/Presentation.h"
 
-#include "chart/TextTrim.h"
 #include "chart/TimeZones.h"
+#include "base/TextTrim.h"
 #include "moon/MoonPosition.h"
 
 #include <cstdio>
@@ -23,11 +23,8 @@ std::string_view signOfShortPosition(std::string_view position) {
 }
 
 int signIndexOf(std::string_view abbreviation) {
-    for (int n = 0; n < 12; ++n) {
-        if (SignAbbreviationList[static_cast<std::size_t>(n)] == abbreviation)
-            return n;
-    }
-    return -1;
+    const auto sign = signOfAbbreviation(abbreviation);
+    return sign ? static_cast<int>(indexOf(*sign)) : -1;
 }
 
 std::string coordinateText(int degrees, int minutes, char hemisphere) {
@@ -52,17 +49,14 @@ ChartPresentation presentChart(const ChartResult& chart,
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
     shown.lblRashi = chart.MoonSignName;
-    shown.lblSunSign = std::string(
-        signNameOfAbbreviation(trimSpaces(signOfShortPosition(chart.PlanetPositions[0]))));
-    shown.lblLagna = std::string(signNameOfPositionText(chart.AscendantText));
+    shown.lblSunSign = std::string(signName(chart.sunSign()));
+    shown.lblLagna = std::string(signName(chart.ascendantSign()));
     shown.lblName = birth.Name;
     shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
                    "/" + std::to_string(birth.BirthYear);
     shown.lblTOB = std::to_string(birth.BirthHour) + ":" + std::to_string(birth.BirthMinute);
-    shown.lblLatitude = coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
-                                       isTrue16(birth.IsSouth) ? 'S' : 'N');
-    shown.lblLongitude = coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
-                                        isTrue16(birth.IsEast) ? 'E' : 'W');
+    shown.lblLatitude = latitudeText(birth);
+    shown.lblLongitude = longitudeText(birth);
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
@@ -126,6 +120,35 @@ std::string computedForLine(const ChartResult& chart) {
     line += positionsName(chart.positions);
     line += " positions";
     return line;
+}
+
+std::string latitudeText(const BirthData& birth) {
+    return coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
+                          isTrue16(birth.IsSouth) ? 'S' : 'N');
+}
+
+std::string longitudeText(const BirthData& birth) {
+    return coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
+                          isTrue16(birth.IsEast) ? 'E' : 'W');
+}
+
+ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
+    const BirthData& birth = chart.birth;
+    ChartLines lines;
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
+    lines.born = "Born " + std::to_string(birth.BirthDay) + " " +
+                 std::string(monthName(birth.BirthMonth)) + " " + std::to_string(birth.BirthYear) +
+                 " at " + time + " local time";
+    if (isTrue16(birth.IsDaylightSaving))
+        lines.born += " (daylight saving)";
+    if (!birthPlace.empty()) {
+        lines.born += " in ";
+        lines.born += birthPlace;
+    }
+    lines.coordinates = "Latitude " + latitudeText(birth) + ", longitude " + longitudeText(birth);
+    lines.computedFor = computedForLine(chart);
+    return lines;
 }
 
 } // namespace orbenza

@@ -42,4 +42,19 @@ ChartPresentation presentChart(const ChartResult& chart,
 // The line that tells which universal moment and zone row a chart used.
 std::string computedForLine(const ChartResult& chart);
 
+// A coordinate as the chart shows it: degrees, "° ", minutes, "'", a blank and
+// the hemisphere letter, the numbers without leading zeros ("13° 5' N").
+std::string latitudeText(const BirthData& birth);
+std::string longitudeText(const BirthData& birth);
+
+// The lines that describe a chart wherever it is written out (the command
+// line's text, the PDF's title block), so it reads the same everywhere.
+struct ChartLines {
+    std::string born;        // "Born 15 June 1985 at 14:30 local time"
+    std::string coordinates; // "Latitude 28° 39' N, longitude 77° 13' E"
+    std::string computedFor; // computedForLine()
+};
+// birthPlace, when not empty, is added to the born line after " in ".
+ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace = {});
+
 } // namespace orbenza

@@ -1,5 +1,5 @@
 #include "chart/TimeZones.h"
-#include "chart/TextTrim.h"
+#include "base/TextTrim.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 // The fixed list of 71 time zones offered on the birth details screen.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 
 #include <array>
 #include <optional>

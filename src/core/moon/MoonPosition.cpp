@@ -1,7 +1,7 @@
 #include "moon/MoonPosition.h"
 
 #include "moon/TimeBase.h"
-#include "chart/TextTrim.h"
+#include "base/TextTrim.h"
 
 #include <algorithm>
 #include <array>
@@ -30,9 +30,6 @@ constexpr std::array<LongitudeTerm, 25> kLongitudeTerms{{
     {2, 0, 2, 0, 0.003994},
 }};
 
-constexpr std::array<std::string_view, 12> kSignNames{
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // Appends a whole number of 0 to 99 in plain decimal, without leading zeros.
 char* appendNumber(char* out, int value) {

@@ -2,7 +2,7 @@
 // text and its sign.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 
 #include <string>
 #include <string_view>

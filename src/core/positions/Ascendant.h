@@ -2,7 +2,7 @@
 // the birth place at the birth moment.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 #include "positions/TimeScales.h"
 
 #include <string>

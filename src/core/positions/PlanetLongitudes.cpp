@@ -20,7 +20,7 @@ struct ElementRow {
 };
 
 // Standish (1992) table, J2000 ecliptic; row 2 is the Earth's orbit.
-constexpr std::array<ElementRow, kBodyCount> kElements{{
+constexpr std::array<ElementRow, kElementBodyCount> kElements{{
     {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30,
      77.45645, 573.57, 252.25084, 538101628.29},
     {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89,
@@ -49,7 +49,7 @@ double angleRadians(double baseDeg, double rateArcsec, double t) {
 
 OrbitalElementSet Orbital_Elements(int index, double d) {
     OrbitalElementSet set;
-    if (index < 0 || index >= kBodyCount)
+    if (index < 0 || index >= kElementBodyCount)
         return set;
     const ElementRow& row = kElements[static_cast<std::size_t>(index)];
     const double t = d / 36525.0;
@@ -148,11 +148,11 @@ double Planet_Longitude(int index, double d) {
     return geocentricLongitudeDeg(index, d, earthPlace(d), generalPrecessionDeg(d));
 }
 
-std::array<double, kBodyCount> planetLongitudesDeg(double d) {
+std::array<double, kElementBodyCount> planetLongitudesDeg(double d) {
     const EclipticXY earth = earthPlace(d);
     const double precession = generalPrecessionDeg(d);
-    std::array<double, kBodyCount> longitudes{};
-    for (int index = 0; index < kBodyCount; ++index)
+    std::array<double, kElementBodyCount> longitudes{};
+    for (int index = 0; index < kElementBodyCount; ++index)
         longitudes[static_cast<std::size_t>(index)] = geocentricLongitudeDeg(index, d, earth, precession);
     return longitudes;
 }

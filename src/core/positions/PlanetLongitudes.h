@@ -11,6 +11,8 @@
 // general precession in longitude (IAU 2006, Capitaine et al. 2003).
 #pragma once
 
+#include "base/Body.h"
+
 #include <array>
 
 namespace orbenza {
@@ -20,7 +22,27 @@ enum BodyIndex : int {
     kMercury = 0, kVenus = 1, kSunEarth = 2, kMars = 3, kJupiter = 4,
     kSaturn = 5, kUranus = 6, kNeptune = 7, kPluto = 8,
 };
-inline constexpr int kBodyCount = 9;
+inline constexpr int kElementBodyCount = 9;
+
+// The element-table index of the Sun or a planet Mercury ... Pluto (the Sun's
+// row holds the Earth's elements, from which the Sun is seen); -1 for the
+// Moon and the Ascendant, which the table does not hold.
+constexpr int elementIndexOf(Body body) {
+    switch (body) {
+    case Body::Sun: return kSunEarth;
+    case Body::Mercury: return kMercury;
+    case Body::Venus: return kVenus;
+    case Body::Mars: return kMars;
+    case Body::Jupiter: return kJupiter;
+    case Body::Saturn: return kSaturn;
+    case Body::Uranus: return kUranus;
+    case Body::Neptune: return kNeptune;
+    case Body::Pluto: return kPluto;
+    case Body::Moon:
+    case Body::Ascendant: break;
+    }
+    return -1;
+}
 
 // The six elements of one body at one moment.
 struct OrbitalElementSet {
@@ -59,6 +81,6 @@ double Planet_Longitude(int index, double d);
 
 // Planet_Longitude of all nine bodies at once, the Earth's place worked out
 // only once. The same values, bit for bit.
-std::array<double, kBodyCount> planetLongitudesDeg(double d);
+std::array<double, kElementBodyCount> planetLongitudesDeg(double d);
 
 } // namespace orbenza

@@ -1,7 +1,7 @@
 #include "positions/PlanetRun.h"
 
-#include "chart/TextTrim.h"
 #include "moon/MoonPosition.h"
+#include "base/TextTrim.h"
 #include "moon/TimeBase.h"
 #include "positions/PlanetLongitudes.h"
 
@@ -69,19 +69,16 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
 
     // The planets' long position texts are only ever read for their short
     // form, so that is written straight from the longitude.
-    const auto& l = run.longitudesDeg;
-    auto& positions = run.PlanetPositions;
-    positions[0] = shortPositionOf(l[kSunEarth]);
-    positions[1] = Short_Position(moonPositionText);
-    positions[2] = shortPositionOf(l[kMercury]);
-    positions[3] = shortPositionOf(l[kVenus]);
-    positions[4] = shortPositionOf(l[kMars]);
-    positions[5] = shortPositionOf(l[kJupiter]);
-    positions[6] = shortPositionOf(l[kSaturn]);
-    positions[7] = shortPositionOf(l[kUranus]);
-    positions[8] = shortPositionOf(l[kNeptune]);
-    positions[9] = shortPositionOf(l[kPluto]);
-    positions[10] = Short_Position(ascendantText);
+    for (Body body : kAllBodies) {
+        std::string& position = run.PlanetPositions[indexOf(body)];
+        if (body == Body::Moon)
+            position = Short_Position(moonPositionText);
+        else if (body == Body::Ascendant)
+            position = Short_Position(ascendantText);
+        else
+            position = shortPositionOf(
+                run.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))]);
+    }
     return run;
 }
 

@@ -2,7 +2,8 @@
 // texts of the chart.
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
+#include "base/Body.h"
 #include "positions/TimeScales.h"
 
 #include <array>
@@ -11,15 +12,12 @@
 
 namespace orbenza {
 
-// Chart order of PlanetPositions.
-inline constexpr int kChartBodyCount = 11;
-inline constexpr int kSlotSun = 0, kSlotMoon = 1, kSlotAscendant = 10;
 
 struct PlanetRunResult {
     UniversalMoment PlanetUniversalTime;
     double DaysJ2000 = 0;                 // days from J2000.0, UT
-    std::array<double, 9> longitudesDeg{}; // body index order, degrees, ecliptic of date
-    std::array<std::string, kChartBodyCount> PlanetPositions;
+    std::array<double, 9> longitudesDeg{}; // element-table order, degrees, ecliptic of date
+    std::array<std::string, kBodyCount> PlanetPositions; // chart order
 };
 
 // Planet_Calculation: the Sun and Mercury to Pluto at the universal moment of

@@ -4,7 +4,7 @@
 // the signed zone correction, less an hour of daylight saving).
 #pragma once
 
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 
 namespace orbenza {
 

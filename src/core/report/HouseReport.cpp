@@ -2,6 +2,9 @@
 
 #include "report/InterpretationTexts.h"
 
+#include "base/Body.h"
+#include "base/Sign.h"
+
 #include <cstdint>
 #include <initializer_list>
 
@@ -12,10 +15,7 @@ namespace {
 constexpr int kPrefixLength = 6;     // "dd Sss"
 constexpr int kDegreesPerHouse = 30; // equal houses of 30 whole degrees
 constexpr int kDegreesPerSign = 30;
-constexpr int kSignCount = 12;
-
-// The twelve sign abbreviations from Aries, three letters each.
-constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+constexpr int kSignCount = static_cast<int>(orbenza::kSignCount);
 
 constexpr std::uint32_t packAbbreviation(char a, char b, char c) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(a)) |
@@ -28,7 +28,7 @@ constexpr std::array<std::uint32_t, kSignCount> kPackedAbbreviations = [] {
     for (int n = 0; n < kSignCount; ++n) {
         const auto at = static_cast<std::size_t>(3 * n);
         packed[static_cast<std::size_t>(n)] = packAbbreviation(
-            kSignAbbreviations[at], kSignAbbreviations[at + 1], kSignAbbreviations[at + 2]);
+            SIGN_ABBREVIATIONS[at], SIGN_ABBREVIATIONS[at + 1], SIGN_ABBREVIATIONS[at + 2]);
     }
     return packed;
 }();
@@ -157,7 +157,7 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex) 
 
 HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
     HousePlacement placement;
-    const int ascendant = degreeIndexOfPrefix(PlanetPositions[kAscendantSlot]);
+    const int ascendant = degreeIndexOfPrefix(PlanetPositions[indexOf(Body::Ascendant)]);
     if (ascendant == 0)
         return placement; // malformed Ascendant: no houses, no planets placed
 

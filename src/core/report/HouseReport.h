@@ -14,6 +14,8 @@
 // so a report costs no text copies.
 #pragma once
 
+#include "base/Body.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -56,11 +58,9 @@ struct HousePlacement {
     bool ascendantFound = false;               // the Ascendant's prefix named a degree
 };
 
-// Number of entries of PlanetPositions: Sun, Moon, Mercury .. Pluto, Ascendant.
-inline constexpr int kChartPositionCount = 11;
-inline constexpr int kAscendantSlot = 10;
-
-using ChartPositions = std::array<std::string, kChartPositionCount>;
+// The position texts of a chart, in chart order (Sun, Moon, Mercury .. Pluto,
+// Ascendant).
+using ChartPositions = std::array<std::string, kBodyCount>;
 
 // Degree index 1..360 named by the first six characters of a position text, or
 // 0 when they are not a prefix "dd Sss" (degree 00..29, one blank, one of the

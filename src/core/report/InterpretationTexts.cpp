@@ -2,6 +2,9 @@
 
 #include "report/texts/InterpretationTextData.h"
 
+#include "base/Body.h"
+#include "base/Sign.h"
+
 #include <cstddef>
 
 namespace orbenza {
@@ -13,9 +16,6 @@ constexpr bool isPlanet(int planet) {
 constexpr bool isHouse(int house) {
     return house >= 1 && house <= kHouseCount;
 }
-
-constexpr std::array<std::string_view, kReportPlanetCount> kPlanetNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
 constexpr std::array<std::string_view, kReportPlanetCount> kPlanetHeadingPrefixes = {
     "Sun In",     "Moon In",   "Mercury In", "Venus In",   "Mars In",
@@ -61,8 +61,6 @@ constexpr std::array<std::string_view, kReportPlanetCount> kCharacteristicsHeadi
     "Characteristics Of Planet Saturn :-",  "Characteristics Of Planet Uranus :-",
     "Characteristics Of Planet Neptune :-", "Characteristics Of Planet Pluto :-"};
 
-// The degree labels: the sign abbreviations from Aries, three letters each.
-constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 constexpr std::size_t kLabelLength = 6; // "DD Sss"
 
 // The characters of labels 1..360 one after the other, six per label, built at
@@ -77,7 +75,7 @@ constexpr std::array<char, kDegreeCount * kLabelLength> buildLabelCharacters() {
         label[1] = static_cast<char>('0' + degree % 10);
         label[2] = ' ';
         for (std::size_t i = 0; i < 3; ++i)
-            label[3 + i] = kSignAbbreviations[static_cast<std::size_t>(sign) * 3 + i];
+            label[3 + i] = SIGN_ABBREVIATIONS[static_cast<std::size_t>(sign) * 3 + i];
     }
     return chars;
 }
@@ -99,7 +97,7 @@ static_assert(kDegreeNames[1] == "01 Ari" && kDegreeNames[30] == "30 Ari" &&
 } // namespace
 
 std::string_view reportPlanetName(int planet) {
-    return isPlanet(planet) ? kPlanetNames[planet] : std::string_view{};
+    return isPlanet(planet) ? bodyName(bodyAt(static_cast<std::size_t>(planet))) : std::string_view{};
 }
 
 std::string_view planetHeadingPrefix(int planet) {

@@ -6,12 +6,14 @@
 // adds the line breaks and the formatting.
 #pragma once
 
+#include "base/Body.h"
+
 #include <array>
 #include <string_view>
 
 namespace orbenza {
 
-inline constexpr int kReportPlanetCount = 10;
+inline constexpr int kReportPlanetCount = static_cast<int>(kPlanetCount); // Sun ... Pluto
 inline constexpr int kHouseCount = 12;
 inline constexpr int kDegreeCount = 360;
 

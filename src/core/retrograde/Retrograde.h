@@ -8,6 +8,8 @@
 // station. Only calendar dates are compared: the birth's local date as entered (no time
 // zone, no daylight saving) against the stations' dates as written in the tables.
 
+#include "base/Body.h"
+
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -21,10 +23,8 @@ namespace orbenza {
 // Appended to the label of a retrograde planet: a space, "(R)" and a space.
 inline constexpr std::string_view RetrogradeMark = " (R) ";
 
-// The eleven body labels without marks, in the slot order of the chart positions.
-inline constexpr std::array<std::string_view, 11> PlainPlanetNames{
-    "Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
-    "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+// The eleven body labels without marks, in chart order.
+inline constexpr const std::array<std::string_view, kBodyCount>& PlainPlanetNames = kBodyLabels;
 
 struct RetrogradeResult {
     std::array<bool, 9> RetrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused

@@ -3,6 +3,8 @@
 // The compiled-in retrograde station tables of Mercury to Pluto, 1899 to 2051.
 // The rows are generated (StationTables.cpp, see README.md in this folder).
 
+#include "base/Body.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
@@ -25,8 +27,14 @@ struct StationTable {
 
 // Planet order of the station tables and of the retrograde flags.
 inline constexpr std::size_t StationPlanetCount = 8;
-inline constexpr std::array<std::string_view, StationPlanetCount> StationPlanetNames{
-    "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
+// Station planet k is the body Mercury + k of the chart.
+constexpr Body stationPlanetBody(std::size_t k) { return bodyAt(indexOf(Body::Mercury) + k); }
+inline constexpr std::array<std::string_view, StationPlanetCount> StationPlanetNames = [] {
+    std::array<std::string_view, StationPlanetCount> names{};
+    for (std::size_t k = 0; k < StationPlanetCount; ++k)
+        names[k] = bodyName(stationPlanetBody(k));
+    return names;
+}();
 
 // Slots of each table: its rows plus the spare slot.
 inline constexpr std::array<std::size_t, StationPlanetCount> StationTableCapacities{

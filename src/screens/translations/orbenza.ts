@@ -38,18 +38,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Born %1 %2 %3 at %4:%5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Latitude %1, longitude %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Export Chart Picture</source>
         <translation type="unfinished"></translation>
     </message>

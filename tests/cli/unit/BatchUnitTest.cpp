@@ -115,7 +115,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     std::mt19937 random(7);
     auto outcome = proceed(randomEntries(random, "X"), {});
     ChartResult chart = std::get<ChartResult>(outcome);
-    chart.longitudesDeg = {0.0,
+    chart.longitudesDeg.values = {0.0,
                            -0.0,
                            360.0,
                            1e-9,
@@ -129,7 +129,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     chart.zonePosition = -1;
     chart.birth.BirthYear = -5;
     chart.universalTime.hour = 123;
-    chart.planetHouses = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6};
+    chart.houses.values = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6, 0};
     chart.PlanetPositions[10] = "nonsense";
     ChartJsonWriter writer;
     std::string fast;

@@ -1,6 +1,8 @@
 // The checks before every chart: each refusal in the order they are tried.
 #include "chart/CheckInput.h"
 
+#include "base/YearRange.h"
+
 #include <gtest/gtest.h>
 
 namespace orbenza {
@@ -222,6 +224,45 @@ TEST(PersonName, EachCharacterOfTheKeyFilter) {
     for (char32_t c : {U'0', U'9', U'\u0661', U'_', U',', U'\t', U'\n', U'\u00A0', U'"', U'\u2018',
                        U'\U0001F600', char32_t{0}})
         EXPECT_FALSE(isPersonNameCharacter(c)) << "U+" << std::hex << static_cast<unsigned>(c);
+}
+
+TEST(CheckInput, TwentyNinthOfFebruaryFollowsTheGregorianLeapYears) {
+    // Every admitted year: the 29th stands in a leap year (divisible by 4, and
+    // 2000, divisible by 400, is one) and is refused in a common year.
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        InputFields fields = acceptable();
+        fields.monthPosition = 1;
+        fields.dayPosition = 28;
+        fields.year = year;
+        const auto refusal = Check_Input(fields);
+        if (leap)
+            EXPECT_FALSE(refusal.has_value()) << "29 February " << year << " refused";
+        else
+            EXPECT_TRUE(refusal && refusal->message == kMessageFebruaryDate)
+                << "29 February " << year << " not refused as a common year";
+    }
+}
+
+TEST(CheckInput, MessagesAreTheProgramsOwnWords) {
+    // The texts as the user reads them, spacing included; a changed constant
+    // would otherwise pass every test that compares against the constant.
+    EXPECT_EQ(kMessageEnterName, "Please Enter Name");
+    EXPECT_EQ(kMessageLongitudeDegrees,
+              "Please Enter Value Between 0 And 179 in the Degree of Longitude");
+    EXPECT_EQ(kMessageLongitudeMinutes,
+              "Please Enter Value Between 0 And 59 in the  Minute of Longitude");
+    EXPECT_EQ(kMessageLatitudeDegrees,
+              "Please Enter Value Between 0 And 89 in the Degree of Latitude");
+    EXPECT_EQ(kMessageLatitudeMinutes,
+              "Please Enter Value Between 0 And 59 in the  Minute of Latitude");
+    EXPECT_EQ(kMessageFebruaryDate, "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(kMessageThirtyDayMonth, "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(kMessageEnterCity, "Please Enter City");
+    EXPECT_EQ(kMessageEnterState, "Please Enter State");
+    EXPECT_EQ(kMessageEnterCountry, "Please Enter Country");
+    EXPECT_EQ(kMessageOnlyNumbers, "Only Numbers Are Accepted");
+    EXPECT_EQ(kMessageOnlyLetters, "Please Enter only Letters");
 }
 
 TEST(CoordinateValue, DigitsOnly) {

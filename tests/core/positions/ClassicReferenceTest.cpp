@@ -70,7 +70,7 @@ TEST(ClassicReference, EveryBodyWithinTheStatedAccuracy) {
             if (body == Body::Ascendant && !withinThePolarCircles(row))
                 continue;
             const double expected = row.longitudesDeg[body];
-            const double actual = chart.longitudesDeg[indexOf(body)];
+            const double actual = chart.longitudesDeg[body];
             const double errorArcmin = std::fabs(differenceArcsec(actual, expected)) / 60.0;
             worst[body] = std::max(worst[body], errorArcmin);
             EXPECT_LE(errorArcmin, tolerance[body])

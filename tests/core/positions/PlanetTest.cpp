@@ -19,10 +19,10 @@ constexpr const char* kBodyNames[] = {"Mercury", "Venus",  "Sun",     "Mars", "J
 TEST(PlanetLongitude, AtJ2000TheElementTableGivesTheseLongitudes) {
     // At d = 0 the precession is zero, so these are the element table's own
     // J2000 geocentric longitudes.
-    const double expected[kBodyCount] = {271.906024, 241.578068, 280.379632,
+    const double expected[kElementBodyCount] = {271.906024, 241.578068, 280.379632,
                                          327.982802, 25.361134,  40.214662,
                                          314.790105, 303.191603, 251.454279};
-    for (int body = 0; body < kBodyCount; ++body) {
+    for (int body = 0; body < kElementBodyCount; ++body) {
         EXPECT_NEAR(Planet_Longitude(body, 0.0), expected[body], kSixDecimals)
             << kBodyNames[body] << " at d = 0";
     }
@@ -32,12 +32,12 @@ TEST(PlanetLongitude, ReferredToTheEquinoxOfDate) {
     // 15 June 1985 09:00 UT, d = -5313.125: the J2000 longitudes less the
     // general precession of 12.1915 arcminutes back to 1985.
     const double d = -5313.125;
-    const double j2000[kBodyCount] = {93.799865,  38.690206,  84.414584,
+    const double j2000[kElementBodyCount] = {93.799865,  38.690206,  84.414584,
                                       94.169882,  317.042280, 232.896081,
                                       255.819321, 272.664812, 212.315123};
     constexpr double kPrecessionDeg = 12.1915 / 60.0;
     EXPECT_NEAR(generalPrecessionDeg(d), -kPrecessionDeg, 0.000005);
-    for (int body = 0; body < kBodyCount; ++body) {
+    for (int body = 0; body < kElementBodyCount; ++body) {
         EXPECT_NEAR(Planet_Longitude(body, d), j2000[body] - kPrecessionDeg, 0.00001)
             << kBodyNames[body] << " at d = " << d;
     }
@@ -64,7 +64,7 @@ TEST(PlanetLongitude, A1901BirthIsAlmostADegreeAndAHalfOfPrecessionBack) {
 TEST(PlanetLongitude, AllAtOnceGivesTheSameValuesBitForBit) {
     for (double d : {-36000.0, -5313.125, 0.0, 12345.678, 18500.0}) {
         const auto all = planetLongitudesDeg(d);
-        for (int body = 0; body < kBodyCount; ++body)
+        for (int body = 0; body < kElementBodyCount; ++body)
             EXPECT_EQ(all[static_cast<std::size_t>(body)], Planet_Longitude(body, d))
                 << kBodyNames[body] << " at d = " << d;
     }
@@ -81,7 +81,7 @@ TEST(TrueAnomaly, KeplerResidualBelowToleranceForEveryTableEccentricity) {
     // Every element set's eccentricity, at the ends of the years the program
     // admits; mean anomalies round the whole circle.
     const double days[] = {Day_Number(1901, 1, 1, 0, 0), 0.0, Day_Number(2050, 12, 31, 0, 0)};
-    for (int body = 0; body < kBodyCount; ++body) {
+    for (int body = 0; body < kElementBodyCount; ++body) {
         for (double d : days) {
             const double e = Orbital_Elements(body, d).OrbitEccentricity;
             for (int step = 0; step < 720; ++step) {
@@ -96,7 +96,7 @@ TEST(TrueAnomaly, KeplerResidualBelowToleranceForEveryTableEccentricity) {
 }
 
 TEST(TrueAnomaly, FixedPointsOfTheOrbit) {
-    for (int body = 0; body < kBodyCount; ++body) {
+    for (int body = 0; body < kElementBodyCount; ++body) {
         const double e = Orbital_Elements(body, 0.0).OrbitEccentricity;
         EXPECT_EQ(True_Anomaly(0.0, e), 0.0) << kBodyNames[body];
         EXPECT_NEAR(True_Anomaly(kPi, e), kPi, 1e-9) << kBodyNames[body];

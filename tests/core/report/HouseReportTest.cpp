@@ -15,7 +15,7 @@ namespace {
 ChartPositions chartWith(const std::string& ascendant,
                          std::initializer_list<std::pair<int, std::string>> planets) {
     ChartPositions positions{};
-    positions[kAscendantSlot] = ascendant;
+    positions[indexOf(Body::Ascendant)] = ascendant;
     for (const auto& [planet, text] : planets)
         positions[static_cast<std::size_t>(planet)] = text;
     return positions;

@@ -131,8 +131,9 @@ void expectSameChart(const ChartResult& a, const ChartResult& b) {
     EXPECT_EQ(a.AscendantText, b.AscendantText);
     EXPECT_EQ(a.MoonPositionText, b.MoonPositionText);
     EXPECT_EQ(a.MoonSignName, b.MoonSignName);
-    EXPECT_EQ(a.RetrogradeFlags, b.RetrogradeFlags);
-    EXPECT_EQ(a.planetHouses, b.planetHouses);
+    EXPECT_EQ(a.retrograde, b.retrograde);
+    EXPECT_EQ(a.signs, b.signs);
+    EXPECT_EQ(a.houses, b.houses);
     EXPECT_EQ(a.longitudesDeg, b.longitudesDeg);
     EXPECT_EQ(a.universalTime, b.universalTime);
     EXPECT_EQ(a.correction, b.correction);

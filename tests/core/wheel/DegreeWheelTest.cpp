@@ -289,7 +289,7 @@ TEST(DegreeWheel, CuspsAndHousesAreTheReports) {
             EXPECT_EQ(cuspIndex, report.HouseStart[h]) << row.what << ", house " << h;
         }
         for (std::size_t i = 0; i < kPlanetCount; ++i)
-            EXPECT_EQ(wheelHouseOf(wheel, chart.longitudesDeg[i]), report.planetHouse[i])
+            EXPECT_EQ(wheelHouseOf(wheel, chart.longitudesDeg[bodyAt(i)]), report.planetHouse[i])
                 << row.what << ": " << bodyName(bodyAt(i));
         // The numbers stand in their houses.
         for (const WheelText& number : textsWithRole(wheel, WheelRole::HouseNumber)) {
@@ -398,7 +398,7 @@ TEST(WheelSvg, TheChartsTitleNamesThePersonAndTheMoment) {
     const WheelSvgTitle title = wheelTitleOf(chart);
     EXPECT_EQ(title.title, "Orbenza chart of TEST");
     EXPECT_EQ(title.description.substr(0, title.description.find('\n')),
-              "Born 5 February 1962 at 06:30");
+              "Born 5 February 1962 at 06:30 local time");
     EXPECT_NE(title.description.find("Latitude 28\u00B0 39' N, longitude 77\u00B0 13' E"),
               std::string::npos);
     EXPECT_NE(title.description.find("Computed for 5 Feb 1962 01:00 UT"), std::string::npos);

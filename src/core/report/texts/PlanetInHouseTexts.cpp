@@ -9,17 +9,19 @@
 
 #include "report/texts/InterpretationTextData.h"
 
+#include "base/Body.h"
+
 #include <cstddef>
 #include <iterator>
 
 namespace orbenza::texts {
 namespace {
 
-enum Planet : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
+using enum Body;
 
 struct PlanetInHouseEntry {
     int house; // 1..12
-    Planet planet;
+    Body planet;
     std::string_view text;
 };
 
@@ -420,10 +422,9 @@ static_assert(std::size(kEntries) == std::size_t{kHouseCount} * kReportPlanetCou
 constexpr bool everyPairExactlyOnce() {
     std::array<std::array<int, kReportPlanetCount>, kHouseCount + 1> seen{};
     for (const PlanetInHouseEntry& entry : kEntries) {
-        if (entry.house < 1 || entry.house > kHouseCount || entry.planet < 0 ||
-            entry.planet >= kReportPlanetCount || entry.text.empty())
+        if (entry.house < 1 || entry.house > kHouseCount || indexOf(entry.planet) >= kPlanetCount || entry.text.empty())
             return false;
-        if (++seen[entry.house][entry.planet] != 1)
+        if (++seen[entry.house][indexOf(entry.planet)] != 1)
             return false;
     }
     return true;
@@ -433,7 +434,7 @@ static_assert(everyPairExactlyOnce(), "each planet-in-house pair must appear exa
 constexpr PlanetInHouseTable buildTable() {
     PlanetInHouseTable table{};
     for (const PlanetInHouseEntry& entry : kEntries)
-        table[entry.house][entry.planet] = entry.text;
+        table[entry.house][indexOf(entry.planet)] = entry.text;
     return table;
 }
 

@@ -2,6 +2,8 @@
 // chosen time zone.
 #pragma once
 
+#include "base/YearRange.h"
+
 #include <cstdint>
 #include <string>
 
@@ -22,7 +24,7 @@ struct BirthData {
     std::string Name;                  // exactly as typed, not trimmed
     std::int16_t BirthMonth = 1;       // 1 = January ... 12 = December
     std::int16_t BirthDay = 1;         // 1 ... 31
-    std::int16_t BirthYear = 1901;     // 1901 ... 2050
+    std::int16_t BirthYear = kFirstYear; // kFirstYear ... kLastYear
     std::int16_t BirthHour = 0;        // 0 ... 23, local clock time
     std::int16_t BirthMinute = 0;      // 0 ... 59
     std::int16_t ZoneHours = 0;        // |UtCorrectionHours|, 0 ... 13

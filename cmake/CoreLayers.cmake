@@ -1,0 +1,45 @@
+# Which folders of the core each folder may include. Every folder may use
+# base/; chart/ puts the computing folders together; no two folders use each
+# other. orbenza_check_core_layers() reads the #include lines of the core's
+# sources at configure time and stops with the offending line when a folder
+# reaches one it may not use, or a folder is missing from this table.
+set(ORBENZA_CORE_LAYER_base "")
+set(ORBENZA_CORE_LAYER_moon "base")
+set(ORBENZA_CORE_LAYER_positions "base;moon")
+set(ORBENZA_CORE_LAYER_retrograde "base")
+set(ORBENZA_CORE_LAYER_report "base")
+set(ORBENZA_CORE_LAYER_precise "base;moon;positions")
+set(ORBENZA_CORE_LAYER_atlas "base")
+set(ORBENZA_CORE_LAYER_chart "base;moon;positions;retrograde;report;precise;atlas;wheel")
+set(ORBENZA_CORE_LAYER_wheel "base;report")
+set(ORBENZA_CORE_LAYER_windows "base;moon;positions;precise;atlas;report;chart")
+set(ORBENZA_CORE_LAYER_store "base;atlas;chart")
+
+function(orbenza_check_core_layers root)
+    foreach(_source IN LISTS ARGN)
+        if(NOT _source MATCHES "^([a-z]+)/")
+            continue()
+        endif()
+        set(_folder ${CMAKE_MATCH_1})
+        if(NOT DEFINED ORBENZA_CORE_LAYER_${_folder})
+            message(FATAL_ERROR "core folder ${_folder}/ is not in cmake/CoreLayers.cmake")
+        endif()
+        set(_allowed ${_folder} ${ORBENZA_CORE_LAYER_${_folder}})
+        set(_path ${root}/${_source})
+        if(NOT EXISTS ${_path})
+            continue()
+        endif()
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_path})
+        file(STRINGS ${_path} _includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+        foreach(_line IN LISTS _includes)
+            if(_line MATCHES "\"([a-z]+)/[^\"]*\"")
+                set(_used ${CMAKE_MATCH_1})
+                if(NOT _used IN_LIST _allowed)
+                    message(FATAL_ERROR
+                        "${_source} includes ${_used}/ (${_line}), which ${_folder}/ may not use; "
+                        "see cmake/CoreLayers.cmake")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
