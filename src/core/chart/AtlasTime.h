@@ -4,7 +4,7 @@
 #pragma once
 
 #include "atlas/PlaceClock.h"
-#include "chart/BirthData.h"
+#include "base/BirthData.h"
 
 namespace orbenza {
 

@@ -89,9 +89,9 @@ TEST(AtlasTime, SecondsOfTheCorrectionReachEveryComputation) {
     const ChartResult b = runChart(birth, minutesOnly);
     // 32 seconds earlier: the Moon about 13.2 degrees a day, the Sun about
     // 1 degree a day, the Ascendant about 15 degrees an hour of sidereal time.
-    const double moon = b.longitudesDeg[1] - a.longitudesDeg[1];
-    const double sun = b.longitudesDeg[0] - a.longitudesDeg[0];
-    const double asc = std::remainder(b.longitudesDeg[10] - a.longitudesDeg[10], 360.0);
+    const double moon = b.longitudesDeg[Body::Moon] - a.longitudesDeg[Body::Moon];
+    const double sun = b.longitudesDeg[Body::Sun] - a.longitudesDeg[Body::Sun];
+    const double asc = std::remainder(b.longitudesDeg[Body::Ascendant] - a.longitudesDeg[Body::Ascendant], 360.0);
     EXPECT_NEAR(moon, 13.2 * 32 / 86400, 0.002);
     EXPECT_NEAR(sun, 1.02 * 32 / 86400, 0.0001);
     EXPECT_GT(asc, 0.05);
