@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     if (asksForLibrary(argc, argv))
         return runLibraryCommand(argc - 1, argv + 1);
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
-    app.set_version_flag("--version", "orbenza-cli " + std::string(kVersion));
+    app.set_version_flag("--version", "orbenza-cli " + std::string(orbenza::kVersion));
 
     // A repeated option takes its last value, as most command lines do.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
                                ->required(!batch && !asksForPlaceList(argc, argv)));
     chartOptions.push_back(
         app.add_option("--date", texts.date,
-                       "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
-                           std::to_string(kLastYear) + ")")
+                       "Date of birth, YYYY-MM-DD (" + std::to_string(orbenza::kFirstYear) + " to " +
+                           std::to_string(orbenza::kLastYear) + ")")
             ->capture_default_str());
     chartOptions.push_back(app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
                                ->capture_default_str());
