@@ -340,7 +340,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
             json.raw('"');
             json.raw(bodyLabel(body));
             json.raw("\":");
-            json.number(longitudeSixDecimals(chart.longitudesDeg[indexOf(body)]));
+            json.number(longitudeSixDecimals(chart.longitudesDeg[body]));
         }
         json.raw("},\"Houses\":{");
         bool first = true;
