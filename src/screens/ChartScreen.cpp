@@ -3,13 +3,16 @@
 
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
+#include "ElidedLabel.h"
 #include "ReportBox.h"
 #include "WebLinks.h"
+#include "base/Body.h"
 #include "base/Sign.h"
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
 #include "report/HouseReport.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -51,8 +54,8 @@ QLabel* captionLabel(const char* objectName, const QString& caption, QWidget* pa
 
 // A value label shows exactly the text it is given (never as markup), bold, and
 // can be selected and copied.
-QLabel* valueLabel(const QString& objectName, QWidget* parent) {
-    auto* label = new QLabel(parent);
+template <typename Label = QLabel> Label* valueLabel(const QString& objectName, QWidget* parent) {
+    auto* label = new Label(parent);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -60,6 +63,12 @@ QLabel* valueLabel(const QString& objectName, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+bool isRetrograde(const ChartResult& chart, Body body) {
+    if (!canBeRetrograde(body))
+        return false;
+    return chart.RetrogradeFlags[indexOf(body) - indexOf(Body::Mercury)];
 }
 
 QGridLayout* groupGrid(QGroupBox* group) {
@@ -131,8 +140,9 @@ QWidget* ChartScreen::buildDetailsColumn() {
     auto* details = new QGroupBox(tr("Your Details"), column);
     details->setObjectName(QStringLiteral("fraDetails"));
     auto* detailsGrid = groupGrid(details);
-    m_name = valueLabel(QStringLiteral("lblName"), details);
-    m_name->setWordWrap(true);
+    // Names and places of any length stay on one line each, shortened with "…"
+    // when the column is too narrow, whole in their tooltips.
+    m_name = valueLabel<ElidedLabel>(QStringLiteral("lblName"), details);
     QFont nameFont = m_name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.25);
     m_name->setFont(nameFont);
@@ -143,32 +153,33 @@ QWidget* ChartScreen::buildDetailsColumn() {
         const char* captionName;
         const char* valueName;
         QLabel** value;
-        bool wraps;
+        ElidedLabel** elided;
     };
     const Row rows[] = {
-        {QT_TR_NOOP("Date of Birth :"), "Label3", "lblDOB", &m_dob, false},
-        {QT_TR_NOOP("Time of Birth :"), "Label14", "lblTOB", &m_tob, false},
-        {QT_TR_NOOP("City :"), "Label5", "lblCity", &m_city, true},
-        {QT_TR_NOOP("State :"), "Label12", "lblState", &m_state, true},
-        {QT_TR_NOOP("Country :"), "Label6", "lblCountry", &m_country, true},
-        {QT_TR_NOOP("Latitude   :"), "Label9", "lblLatitude", &m_latitude, false},
-        {QT_TR_NOOP("Longitude :"), "Label4", "lblLongitude", &m_longitude, false},
+        {QT_TR_NOOP("Date of Birth :"), "Label3", "lblDOB", &m_dob, nullptr},
+        {QT_TR_NOOP("Time of Birth :"), "Label14", "lblTOB", &m_tob, nullptr},
+        {QT_TR_NOOP("City :"), "Label5", "lblCity", nullptr, &m_city},
+        {QT_TR_NOOP("State :"), "Label12", "lblState", nullptr, &m_state},
+        {QT_TR_NOOP("Country :"), "Label6", "lblCountry", nullptr, &m_country},
+        {QT_TR_NOOP("Latitude   :"), "Label9", "lblLatitude", &m_latitude, nullptr},
+        {QT_TR_NOOP("Longitude :"), "Label4", "lblLongitude", &m_longitude, nullptr},
     };
     int row = 1;
     for (const Row& r : rows) {
         auto* caption = captionLabel(r.captionName, tr(r.caption), details);
-        *r.value = valueLabel(QString::fromLatin1(r.valueName), details);
-        (*r.value)->setWordWrap(r.wraps);
+        QLabel* value = nullptr;
+        if (r.elided != nullptr)
+            value = *r.elided = valueLabel<ElidedLabel>(QString::fromLatin1(r.valueName), details);
+        else
+            value = *r.value = valueLabel(QString::fromLatin1(r.valueName), details);
         detailsGrid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
-        detailsGrid->addWidget(*r.value, row, 1);
+        detailsGrid->addWidget(value, row, 1);
         ++row;
     }
 
     // The universal moment and zone the chart was computed for, quietly.
-    m_computedFor = new QLabel(details);
+    m_computedFor = new ElidedLabel(details);
     m_computedFor->setObjectName(QStringLiteral("lblComputedFor"));
-    m_computedFor->setTextFormat(Qt::PlainText);
-    m_computedFor->setWordWrap(true);
     m_computedFor->setForegroundRole(QPalette::PlaceholderText);
     QFont smallFont = m_computedFor->font();
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
@@ -181,9 +192,9 @@ QWidget* ChartScreen::buildDetailsColumn() {
     signs->setObjectName(QStringLiteral("fraVedic"));
     auto* signsGrid = groupGrid(signs);
     const Row signRows[] = {
-        {QT_TR_NOOP("Sun Sign"), "Label10", "lblSunSign", &m_sunSign, false},
-        {QT_TR_NOOP("Moon Sign"), "Label17", "lblRashi", &m_rashi, false},
-        {QT_TR_NOOP("Ascendant"), "Label1", "lblLagna", &m_lagna, false},
+        {QT_TR_NOOP("Sun Sign"), "Label10", "lblSunSign", &m_sunSign, nullptr},
+        {QT_TR_NOOP("Moon Sign"), "Label17", "lblRashi", &m_rashi, nullptr},
+        {QT_TR_NOOP("Ascendant"), "Label1", "lblLagna", &m_lagna, nullptr},
     };
     row = 0;
     for (const Row& r : signRows) {
@@ -207,9 +218,16 @@ QWidget* ChartScreen::buildDetailsColumn() {
         body->setObjectName(QStringLiteral("PlanetName%1").arg(i));
         body->setTextFormat(Qt::PlainText);
         m_planets[slot] = valueLabel(QStringLiteral("lblPlanet%1").arg(i), positions);
+        // lblRetrograde0..10: " (R) " beside a body retrograde at birth, else empty.
+        m_retrograde[slot] = valueLabel(QStringLiteral("lblRetrograde%1").arg(i), positions);
         positionsGrid->addWidget(body, i, 0);
         positionsGrid->addWidget(m_planets[slot], i, 1);
+        positionsGrid->addWidget(m_retrograde[slot], i, 2);
     }
+    // The marks' column is as wide as a mark even before the first chart, so
+    // a chart with marks does not widen the column.
+    positionsGrid->setColumnMinimumWidth(
+        2, QFontMetrics(m_retrograde[0]->font()).horizontalAdvance(retrogradeMark()));
     columnLayout->addWidget(positions);
     columnLayout->addStretch(1);
 
@@ -306,8 +324,10 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
     m_shownChart = chart;
 
-    for (std::size_t i = 0; i < m_planets.size(); ++i)
+    for (std::size_t i = 0; i < m_planets.size(); ++i) {
         m_planets[i]->setText(fromUtf8(chart.PlanetPositions[i]));
+        m_retrograde[i]->setText(isRetrograde(chart, bodyAt(i)) ? retrogradeMark() : QString());
+    }
     m_rashi->setText(fromUtf8(shown.lblRashi));
     // A sign that could not be read leaves the label as it was.
     if (!shown.lblSunSign.empty())
@@ -341,6 +361,10 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
     m_degreeWheel->setWheel(degreeWheelOf(chart));
+}
+
+QString ChartScreen::retrogradeMark() {
+    return tr(" (R) ");
 }
 
 QString ChartScreen::birthPlace() const {

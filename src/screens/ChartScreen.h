@@ -17,6 +17,7 @@ namespace orbenza {
 
 class ChartWheel;
 class DegreeWheelView;
+class ElidedLabel;
 class LinkLabel;
 class ReportBox;
 
@@ -42,6 +43,9 @@ public:
     // City, state and country as shown, joined by ", ", the empty ones left out.
     QString birthPlace() const;
 
+    // The mark beside a retrograde body in the positions table, as on the wheel.
+    static QString retrogradeMark();
+
     ReportBox* reportBox() const { return m_report; }
     ChartWheel* wheel() const { return m_wheel; }
     DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
@@ -59,19 +63,20 @@ private:
     QWidget* buildReportColumn();
     QWidget* buildPictureTabs();
 
-    QLabel* m_name = nullptr;
+    ElidedLabel* m_name = nullptr;
     QLabel* m_dob = nullptr;
     QLabel* m_tob = nullptr;
-    QLabel* m_city = nullptr;
-    QLabel* m_state = nullptr;
-    QLabel* m_country = nullptr;
+    ElidedLabel* m_city = nullptr;
+    ElidedLabel* m_state = nullptr;
+    ElidedLabel* m_country = nullptr;
     QLabel* m_latitude = nullptr;
     QLabel* m_longitude = nullptr;
-    QLabel* m_computedFor = nullptr;
+    ElidedLabel* m_computedFor = nullptr;
     QLabel* m_sunSign = nullptr;
     QLabel* m_rashi = nullptr;
     QLabel* m_lagna = nullptr;
     std::array<QLabel*, kPositionRows> m_planets{};
+    std::array<QLabel*, kPositionRows> m_retrograde{};
     // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.
     std::array<QLabel*, 12> m_perSign{};
     ChartWheel* m_wheel = nullptr;

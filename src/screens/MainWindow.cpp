@@ -53,6 +53,15 @@ int twipsToPixels(int twips, double dotsPerInch) {
     return qRound(twips * dotsPerInch / kTwipsPerInch);
 }
 
+QSize normalWindowSize(const QRect& available, const QMargins& frame) {
+    constexpr int kLargestWidth = 1280;
+    constexpr int kLargestHeight = 860;
+    const int width = available.width() - frame.left() - frame.right();
+    const int height = available.height() - frame.top() - frame.bottom();
+    return {std::max(0, std::min(kLargestWidth, width)),
+            std::max(0, std::min(kLargestHeight, height))};
+}
+
 MainWindow::MainWindow(ChartScreen* chartScreen, QWidget* parent)
     : QMainWindow(parent), m_chartScreen(chartScreen) {
     setObjectName(QStringLiteral("MDI"));
@@ -141,7 +150,16 @@ MainWindow::MainWindow(ChartScreen* chartScreen, QWidget* parent)
     // A comfortable size when shown normal; it is usually shown maximised.
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
-        resize(std::min(1280, available.width()), std::min(860, available.height()));
+        // The frame is known only once the window is shown; until then a
+        // common one is assumed.
+        QMargins frame(kAssumedBorderPixels, kAssumedTitleBarPixels, kAssumedBorderPixels,
+                       kAssumedBorderPixels);
+        if (isVisible() && frameGeometry() != geometry())
+            frame = QMargins(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        resize(normalWindowSize(available, frame));
     }
     placeControls();
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 
 class QLabel;
 class QPushButton;
@@ -32,6 +35,15 @@ ShellPlacement placeShellControls(int windowWidth, int bannerWidth, int titleWid
 // Twips and device-independent pixels at a logical resolution in dots per inch.
 int pixelsToTwips(int pixels, double dotsPerInch);
 int twipsToPixels(int twips, double dotsPerInch);
+
+// The window's size when shown normal (not maximised): 1280 x 860 at most, and
+// with its frame (title bar and borders, as the window system draws them) inside
+// the screen's available area, so that nothing falls off a small screen.
+QSize normalWindowSize(const QRect& available, const QMargins& frame);
+// The frame assumed before the window system has drawn one: a title bar and
+// thin borders.
+inline constexpr int kAssumedTitleBarPixels = 32;
+inline constexpr int kAssumedBorderPixels = 4;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT

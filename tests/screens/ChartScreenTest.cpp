@@ -4,6 +4,8 @@
 #include "UserMessages.h"
 
 #include "ChartWheel.h"
+#include "ElidedLabel.h"
+#include "MainWindow.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "report/HouseReport.h"
@@ -337,7 +339,8 @@ TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
         << "column needs " << scroller->widget()->minimumSizeHint().height() << " pixels, has "
         << scroller->viewport()->height();
     for (const QLabel* label : scroller->widget()->findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->wordWrap())
+        // Names and places may be shortened with "…"; every other label shows whole.
+        if (!label->isVisible() || label->wordWrap() || qobject_cast<const ElidedLabel*>(label))
             continue;
         EXPECT_GE(label->width(), label->sizeHint().width())
             << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\"";
@@ -350,6 +353,173 @@ TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
     const auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
     ASSERT_NE(link, nullptr);
     EXPECT_GE(link->width(), link->sizeHint().width());
+}
+
+// The details column leaves every group box its right edge and clips no label,
+// whatever the width the splitter gives it.
+void expectDetailsColumnWhole(const ChartScreen& screen) {
+    const auto* scroller = screen.findChild<QScrollArea*>(QStringLiteral("detailsScroller"));
+    ASSERT_NE(scroller, nullptr);
+    const QWidget* viewport = scroller->viewport();
+    for (const QGroupBox* group : scroller->widget()->findChildren<QGroupBox*>()) {
+        const QRect inViewport(group->mapTo(viewport, QPoint(0, 0)), group->size());
+        EXPECT_LE(inViewport.right(), viewport->width() - 1)
+            << group->objectName().toStdString() << " ends at " << inViewport.right()
+            << ", the column at " << viewport->width() - 1;
+    }
+    for (const QLabel* label : scroller->widget()->findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        const QRect inViewport(label->mapTo(viewport, QPoint(0, 0)), label->size());
+        EXPECT_LE(inViewport.right(), viewport->width() - 1) << label->objectName().toStdString();
+        if (!qobject_cast<const ElidedLabel*>(label))
+            EXPECT_GE(label->width(), label->sizeHint().width())
+                << label->objectName().toStdString() << " \"" << label->text().toStdString()
+                << "\"";
+    }
+}
+
+const ElidedLabel* elidedLabel(const ChartScreen& screen, const char* name) {
+    return screen.findChild<ElidedLabel*>(QString::fromLatin1(name));
+}
+
+TEST(ChartScreenMarks, RetrogradeBodiesAreMarkedBesideTheirPositions) {
+    // ANNA's chart has retrograde bodies (the command line shows "Uranus (R)").
+    const ChartResult anna = chartOf(annaEntries());
+    ChartScreen screen;
+    screen.showChart(anna, {}, {}, {});
+    int marked = 0;
+    for (int i = 0; i < ChartScreen::kPositionRows; ++i) {
+        const std::size_t slot = static_cast<std::size_t>(i);
+        // The body labels carry the same marks the table must show.
+        const bool retrograde = anna.PlanetNames[slot].find("(R)") != std::string::npos;
+        EXPECT_EQ(labelText(screen, QStringLiteral("lblRetrograde%1").arg(i)),
+                  retrograde ? QStringLiteral(" (R) ") : QString())
+            << anna.PlanetNames[slot];
+        // The position texts stay exactly as the run wrote them.
+        EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
+                  anna.PlanetPositions[slot]);
+        marked += retrograde ? 1 : 0;
+    }
+    EXPECT_GE(marked, 1);
+    EXPECT_NE(labelText(screen, QStringLiteral("lblRetrograde7")), QString()) << "Uranus";
+
+    // A chart with no retrograde body clears the marks of the one before.
+    ChartResult direct =
+        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
+                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Ari 10"},
+                     "3\u00B0 10' 0\" Ari", "Taurus");
+    screen.showChart(direct, {}, {}, {});
+    for (int i = 0; i < ChartScreen::kPositionRows; ++i)
+        EXPECT_EQ(labelText(screen, QStringLiteral("lblRetrograde%1").arg(i)), QString()) << i;
+}
+
+TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
+    ChartResult chart = chartOf(annaEntries());
+    chart.birth.Name = std::string(60, 'W');
+    const QString city =
+        QStringLiteral("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch Upper");
+    const QString state = QStringLiteral("Kerala");
+    const QString country =
+        QStringLiteral("The United Kingdom of Great Britain and Northern Ireland");
+    ChartScreen screen;
+    screen.showChart(chart, city, state, country);
+    screen.resize(1000, 650);
+    screen.show();
+    QCoreApplication::processEvents();
+
+    const struct {
+        const char* name;
+        QString whole;
+    } longTexts[] = {
+        {"lblName", QString(60, QLatin1Char('W'))}, {"lblCity", city}, {"lblCountry", country}};
+    for (const auto& row : longTexts) {
+        const ElidedLabel* label = elidedLabel(screen, row.name);
+        ASSERT_NE(label, nullptr) << row.name;
+        EXPECT_EQ(label->text(), row.whole) << row.name;
+        EXPECT_TRUE(label->isElided()) << row.name << " is " << label->width() << " wide";
+        EXPECT_TRUE(label->shownText().endsWith(QChar(0x2026))) << row.name;
+        EXPECT_EQ(label->toolTip(), row.whole) << row.name;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->shownText()), label->width())
+            << row.name;
+    }
+    // The line of the moment computed for is shortened too at this width.
+    const ElidedLabel* computedFor = elidedLabel(screen, "lblComputedFor");
+    ASSERT_NE(computedFor, nullptr);
+    EXPECT_FALSE(computedFor->text().isEmpty());
+    if (computedFor->isElided())
+        EXPECT_EQ(computedFor->toolTip(), computedFor->text());
+    // A short text shows whole and needs no tooltip.
+    const ElidedLabel* shortState = elidedLabel(screen, "lblState");
+    ASSERT_NE(shortState, nullptr);
+    EXPECT_FALSE(shortState->isElided());
+    EXPECT_EQ(shortState->shownText(), state);
+    EXPECT_EQ(shortState->toolTip(), QString());
+    // The place is still whole for the exports' titles.
+    EXPECT_EQ(screen.birthPlace(),
+              city + QStringLiteral(", ") + state + QStringLiteral(", ") + country);
+    expectDetailsColumnWhole(screen);
+
+    // Wider, the whole name fits and its tooltip goes.
+    chart.birth.Name = "ANNA";
+    screen.showChart(chart, city, state, country);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(elidedLabel(screen, "lblName")->isElided());
+    EXPECT_EQ(elidedLabel(screen, "lblName")->toolTip(), QString());
+}
+
+TEST(ChartScreenLayout, ReadableAt1000By650) {
+    ChartScreen screen;
+    ChartResult chart = chartOf(annaEntries());
+    screen.showChart(chart, QStringLiteral("Thiruvananthapuram"), QStringLiteral("Kerala"),
+                     QStringLiteral("India"));
+    screen.resize(1000, 650);
+    screen.show();
+    QCoreApplication::processEvents();
+    expectDetailsColumnWhole(screen);
+    EXPECT_GE(screen.wheel()->width(), 300);
+    EXPECT_GE(screen.wheel()->height(), 300);
+    EXPECT_GE(screen.reportBox()->width(), 250);
+    const auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_GE(link->width(), link->sizeHint().width());
+    EXPECT_LE(link->geometry().bottom(), screen.height() - 1);
+}
+
+TEST(ChartWindowSize, NormalWindowAndItsFrameFitTheAvailableScreen) {
+    // 1366 x 768 with a 40-pixel task bar.
+    const QRect small(0, 0, 1366, 728);
+    const QMargins frame(4, 32, 4, 4);
+    const QSize normal = normalWindowSize(small, frame);
+    EXPECT_EQ(normal, QSize(1280, 692));
+    const QRect framed(small.topLeft(), QSize(normal.width() + frame.left() + frame.right(),
+                                              normal.height() + frame.top() + frame.bottom()));
+    EXPECT_TRUE(small.contains(framed));
+    // A large screen gets the comfortable size.
+    EXPECT_EQ(normalWindowSize(QRect(0, 0, 2560, 1400), frame), QSize(1280, 860));
+    // A screen narrower than the comfortable width.
+    EXPECT_EQ(normalWindowSize(QRect(0, 0, 1024, 600), frame), QSize(1016, 564));
+    // A frame larger than the screen gives an empty size, never a negative one.
+    EXPECT_EQ(normalWindowSize(QRect(0, 0, 20, 20), QMargins(30, 30, 30, 30)), QSize(0, 0));
+}
+
+TEST(ChartWindowSize, TheBottomLinkShowsWithoutScrollingInTheNormalWindow) {
+    auto* screen = new ChartScreen;
+    MainWindow window(screen);
+    screen->showChart(chartOf(annaEntries()), QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+                      QStringLiteral("India"));
+    window.resize(normalWindowSize(QRect(0, 0, 1366, 728), QMargins(4, 32, 4, 4)));
+    window.show();
+    QCoreApplication::processEvents();
+    const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("scrChart"));
+    ASSERT_NE(scroll, nullptr);
+    const auto* link = screen->findChild<LinkLabel*>(QStringLiteral("Label7"));
+    ASSERT_NE(link, nullptr);
+    const QRect linkInView(link->mapTo(scroll->viewport(), QPoint(0, 0)), link->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(linkInView))
+        << "link at y " << linkInView.top() << ".." << linkInView.bottom() << ", view "
+        << scroll->viewport()->height() << " high; chart screen needs "
+        << screen->minimumSizeHint().height();
 }
 
 // Writes the screenshot of the filled chart screen when ORBENZA_SCREENSHOT_DIR

@@ -574,6 +574,10 @@
         <source>Planets in Houses</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> (R) </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orbenza::ChartWheel</name>
