@@ -1,5 +1,6 @@
 #include "store/RecordChart.h"
 
+#include "base/Positions.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
 
@@ -35,7 +36,7 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
     r.city = city;
     r.state = state;
     r.country = country;
-    r.positions = "classic";
+    r.positions = std::string(positionsName(chart.positions));
     return r;
 }
 
@@ -78,7 +79,7 @@ std::optional<std::string> recordProblem(const ChartRecord& r) {
         return "the time zone position " + std::to_string(r.zonePosition) + " is not on the list";
     if (outside(r.correctionSeconds, -kLargestCorrectionSeconds, kLargestCorrectionSeconds))
         return std::string("the time zone correction is larger than 14 hours");
-    if (r.positions != "classic")
+    if (!positionsNamed(r.positions))
         return "the positions source \"" + r.positions + "\" is not available";
     if (auto refusal = Check_Input(entriesOfRecord(r).fields))
         return std::string(refusal->message);
@@ -89,7 +90,10 @@ std::variant<ChartResult, std::string> chartOfRecord(const ChartRecord& r) {
     if (auto problem = recordProblem(r))
         return *problem;
     const UtCorrection correction = correctionOfRecord(r);
-    return runChart(makeBirthData(entriesOfRecord(r), correction), correction, r.zonePosition);
+    // The record names its positions source; recordProblem has vouched for it.
+    const Positions positions = positionsNamed(r.positions).value_or(kDefaultPositions);
+    return runChart(makeBirthData(entriesOfRecord(r), correction), correction, r.zonePosition,
+                    positions);
 }
 
 } // namespace orbenza::store

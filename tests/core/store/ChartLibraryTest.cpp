@@ -138,6 +138,7 @@ void expectSameChart(const ChartResult& a, const ChartResult& b) {
     EXPECT_EQ(a.universalTime, b.universalTime);
     EXPECT_EQ(a.correction, b.correction);
     EXPECT_EQ(a.zonePosition, b.zonePosition);
+    EXPECT_EQ(a.positions, b.positions);
     EXPECT_EQ(House_Report(a.housePlacement), House_Report(b.housePlacement));
 }
 
@@ -190,6 +191,46 @@ TEST(ChartLibrary, ChartOpenedFromTheLibraryIsTheSavedChart) {
     }
 }
 
+// A chart computed with the precise positions is kept as such and drawn again
+// with them, not with the built-in ones.
+TEST(ChartLibrary, PreciseChartIsDrawnAgainWithPrecisePositions) {
+    TempFolder folder;
+    ChartLibrary library;
+    ASSERT_TRUE(library.open(folder.file("charts.sqlite"))) << library.error();
+    const BirthEntries cases[] = {
+        entries("ANNA", 1985, 5, 14, 14, 30, 34, true, false, false),
+        entries("NEWFOUNDLAND", 1952, 1, 28, 23, 59, 50, false, true, true),
+    };
+    for (const BirthEntries& e : cases) {
+        SCOPED_TRACE(e.fields.name);
+        const auto classic = proceed(e, UtCorrection{});
+        ASSERT_TRUE(std::holds_alternative<ChartResult>(classic));
+        const ChartResult& builtIn = std::get<ChartResult>(classic);
+        const ChartResult saved =
+            runChart(builtIn.birth, builtIn.correction, builtIn.zonePosition, Positions::Precise);
+        ASSERT_EQ(saved.positions, Positions::Precise);
+        // The two methods differ in the Moon by far more than rounding.
+        ASSERT_NE(saved.longitudesDeg, builtIn.longitudesDeg);
+
+        ChartRecord record = recordOfChart(saved, "City", "State", "Country");
+        EXPECT_EQ(record.positions, "precise");
+        ASSERT_TRUE(library.add(record)) << library.error();
+        const auto loaded = library.get(record.id);
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->positions, "precise");
+        const auto drawn = chartOfRecord(*loaded);
+        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
+        expectSameChart(saved, std::get<ChartResult>(drawn));
+
+        // The same record marked classic draws the built-in chart.
+        ChartRecord asClassic = *loaded;
+        asClassic.positions = "classic";
+        const auto drawnClassic = chartOfRecord(asClassic);
+        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawnClassic));
+        expectSameChart(builtIn, std::get<ChartResult>(drawnClassic));
+    }
+}
+
 TEST(ChartLibrary, RecordsOutsideTheirRangesAreNotDrawn) {
     struct Case {
         const char* what;
@@ -207,6 +248,7 @@ TEST(ChartLibrary, RecordsOutsideTheirRangesAreNotDrawn) {
         {"longitude 180", [](ChartRecord& r) { r.longitudeDegrees = 180; }, "Degree of Longitude"},
         {"blank name", [](ChartRecord& r) { r.name = "  "; }, "Please Enter Name"},
         {"unknown source", [](ChartRecord& r) { r.positions = "guessed"; }, "not available"},
+        {"source in capitals", [](ChartRecord& r) { r.positions = "Precise"; }, "not available"},
     };
     for (const Case& c : cases) {
         ChartRecord r = sampleRecord();
