@@ -1,0 +1,262 @@
+#include "windows/BirthTimeWindows.h"
+
+#include "base/YearRange.h"
+#include "chart/AtlasTime.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+
+namespace orbenza {
+
+namespace {
+
+using Seconds = std::int64_t; // seconds of a calendar date-time counted from 1970-01-01 00:00
+
+constexpr std::array<const char*, 12> kShortMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+Seconds secondsOf(int year, int month, int day, int hour, int minute, int second) {
+    using namespace std::chrono;
+    const sys_days date{std::chrono::year{year} / month / day};
+    return static_cast<Seconds>(date.time_since_epoch().count()) * 86400 + hour * 3600 +
+           minute * 60 + second;
+}
+
+Seconds secondsOf(const atlas::DateTime& t) {
+    return secondsOf(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+atlas::DateTime dateTimeOf(Seconds s) {
+    using namespace std::chrono;
+    Seconds days = s / 86400;
+    Seconds rest = s % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    const year_month_day ymd{sys_days{std::chrono::days{days}}};
+    return atlas::DateTime{static_cast<int>(ymd.year()),
+                           static_cast<int>(static_cast<unsigned>(ymd.month())),
+                           static_cast<int>(static_cast<unsigned>(ymd.day())),
+                           static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
+                           static_cast<int>(rest % 60)};
+}
+
+// Seconds to add to local clock time to reach universal time, for a chart's
+// own correction and daylight-saving box.
+Seconds fixedCorrectionSeconds(const ChartResult& chart) {
+    const UtCorrection& c = chart.correction;
+    return c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds -
+           (isTrue16(chart.birth.IsDaylightSaving) ? 3600 : 0);
+}
+
+// The offset of a place's clock at a universal moment: the state whose clock
+// time maps back to that moment. A clock time that happened twice offers two
+// states, but only one of them belongs to a given universal moment.
+std::int32_t offsetAtUniversal(const PlaceClockRef& clock, Seconds ut, std::int32_t guess) {
+    auto consistent = [&](std::int32_t offset) {
+        const atlas::PlaceTime t = clock.zone->at(dateTimeOf(ut + offset), clock.longitudeEastDeg);
+        if (t.kind == atlas::PlaceTime::Kind::DidNotExist)
+            return false;
+        return t.first.utOffsetSeconds == offset ||
+               (t.kind == atlas::PlaceTime::Kind::HappenedTwice &&
+                t.second.utOffsetSeconds == offset);
+    };
+    if (consistent(guess))
+        return guess;
+    const atlas::PlaceTime t = clock.zone->at(dateTimeOf(ut + guess), clock.longitudeEastDeg);
+    if (consistent(t.first.utOffsetSeconds))
+        return t.first.utOffsetSeconds;
+    if (t.kind != atlas::PlaceTime::Kind::Unique && consistent(t.second.utOffsetSeconds))
+        return t.second.utOffsetSeconds;
+    return guess;
+}
+
+// Recomputes a chart for other moments and compares it with the birth's.
+class ChartProbe {
+public:
+    ChartProbe(const ChartResult& chart, std::optional<PlaceClockRef> clock)
+        : m_chart(chart), m_clock(clock) {
+        const BirthData& b = chart.birth;
+        const Seconds birthLocal =
+            secondsOf(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, 0);
+        m_birthUt = birthLocal + fixedCorrectionSeconds(chart);
+        m_offset = static_cast<std::int32_t>(birthLocal - m_birthUt);
+        if (m_clock)
+            m_offset = offsetAtUniversal(*m_clock, m_birthUt, m_offset);
+    }
+
+    Seconds birthUt() const { return m_birthUt; }
+
+    // The clock time at a universal moment.
+    Seconds localOf(Seconds ut) {
+        if (m_clock)
+            m_offset = offsetAtUniversal(*m_clock, ut, m_offset);
+        return ut + m_offset;
+    }
+
+    struct Outcome {
+        bool inRange = true;     // the moment's local year is one the program computes
+        bool sameSign = false;   // the Ascendant's sign is the birth's
+        bool sameHouses = false; // and so is the house of each of Sun ... Pluto
+    };
+
+    // The chart `shift` seconds of universal time from the birth.
+    Outcome at(Seconds shift) {
+        const Seconds ut = m_birthUt + shift;
+        const Seconds local = localOf(ut);
+        Seconds second = local % 60;
+        if (second < 0)
+            second += 60;
+        const atlas::DateTime minute = dateTimeOf(local - second);
+        Outcome outcome;
+        if (!isAdmittedYear(minute.year)) {
+            outcome.inRange = false;
+            return outcome;
+        }
+        BirthData birth = m_chart.birth;
+        birth.BirthYear = static_cast<std::int16_t>(minute.year);
+        birth.BirthMonth = static_cast<std::int16_t>(minute.month);
+        birth.BirthDay = static_cast<std::int16_t>(minute.day);
+        birth.BirthHour = static_cast<std::int16_t>(minute.hour);
+        birth.BirthMinute = static_cast<std::int16_t>(minute.minute);
+        // Universal time = the clock's minute + the correction; the seconds
+        // past the minute go into the correction.
+        Seconds correction = ut - (local - second);
+        if (!m_clock && isTrue16(birth.IsDaylightSaving))
+            correction += 3600;
+        if (m_clock)
+            birth.IsDaylightSaving = kFalse16;
+        const ChartResult probe =
+            runChart(birth, correctionOfOffset(static_cast<std::int32_t>(-correction)),
+                     m_chart.zonePosition, m_chart.positions);
+        outcome.sameSign = probe.ascendantSign() == m_chart.ascendantSign();
+        outcome.sameHouses = outcome.sameSign;
+        for (Body body : kAllBodies) {
+            if (body != Body::Ascendant && probe.houses[body] != m_chart.houses[body])
+                outcome.sameHouses = false;
+        }
+        return outcome;
+    }
+
+private:
+    const ChartResult& m_chart;
+    std::optional<PlaceClockRef> m_clock;
+    Seconds m_birthUt = 0;
+    std::int32_t m_offset = 0;
+};
+
+// The last second from `good` toward `bad` at which keeps() holds, given that
+// it holds at good and fails at bad.
+template <typename Keeps>
+Seconds bisect(Seconds good, Seconds bad, Keeps keeps) {
+    while (bad - good > 1 || good - bad > 1) {
+        const Seconds middle = good + (bad - good) / 2;
+        if (keeps(middle))
+            good = middle;
+        else
+            bad = middle;
+    }
+    return good;
+}
+
+struct Ends {
+    std::optional<Seconds> sign;   // the last shift keeping the Ascendant's sign
+    std::optional<Seconds> houses; // the last shift keeping sign and houses
+};
+
+Ends searchOneWay(ChartProbe& probe, int direction) {
+    Ends ends;
+    bool housesFound = false;
+    Seconds lastSign = 0;
+    Seconds lastHouses = 0;
+    for (Seconds step = kWindowScanStepSeconds; step <= kWindowSearchSeconds;
+         step += kWindowScanStepSeconds) {
+        const Seconds shift = direction * step;
+        const ChartProbe::Outcome outcome = probe.at(shift);
+        if (!outcome.inRange)
+            return ends;
+        if (!housesFound) {
+            if (outcome.sameHouses) {
+                lastHouses = shift;
+            } else {
+                ends.houses = bisect(lastHouses, shift, [&](Seconds s) {
+                    const ChartProbe::Outcome o = probe.at(s);
+                    return o.inRange && o.sameHouses;
+                });
+                housesFound = true;
+            }
+        }
+        if (outcome.sameSign) {
+            lastSign = shift;
+        } else {
+            ends.sign = bisect(lastSign, shift, [&](Seconds s) {
+                const ChartProbe::Outcome o = probe.at(s);
+                return o.inRange && o.sameSign;
+            });
+            return ends;
+        }
+    }
+    return ends;
+}
+
+std::optional<atlas::DateTime> clockTimeOf(ChartProbe& probe, const std::optional<Seconds>& shift) {
+    if (!shift)
+        return std::nullopt;
+    return dateTimeOf(probe.localOf(probe.birthUt() + *shift));
+}
+
+} // namespace
+
+BirthTimeWindows birthTimeWindows(const ChartResult& chart, std::optional<PlaceClockRef> clock) {
+    if (clock && clock->zone == nullptr)
+        clock.reset();
+    ChartProbe probe(chart, clock);
+    const Ends before = searchOneWay(probe, -1);
+    const Ends after = searchOneWay(probe, +1);
+    BirthTimeWindows windows;
+    windows.ascendantSign = chart.ascendantSign();
+    windows.ascendant = {clockTimeOf(probe, before.sign), clockTimeOf(probe, after.sign)};
+    windows.houses = {clockTimeOf(probe, before.houses), clockTimeOf(probe, after.houses)};
+    return windows;
+}
+
+std::string isoClockTime(const atlas::DateTime& t) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+std::string windowEndText(const std::optional<atlas::DateTime>& end, const BirthData& birth,
+                          bool isStart) {
+    if (!end)
+        return "beyond 12 hours";
+    Seconds s = secondsOf(*end);
+    s -= end->second;
+    if (isStart && end->second != 0)
+        s += 60;
+    const atlas::DateTime shown = dateTimeOf(s);
+    char text[40];
+    if (shown.year == birth.BirthYear && shown.month == birth.BirthMonth &&
+        shown.day == birth.BirthDay) {
+        std::snprintf(text, sizeof text, "%02d:%02d", shown.hour, shown.minute);
+    } else {
+        std::snprintf(text, sizeof text, "%d %s %04d %02d:%02d", shown.day,
+                      kShortMonths[static_cast<std::size_t>(shown.month - 1)], shown.year,
+                      shown.hour, shown.minute);
+    }
+    return text;
+}
+
+std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows& windows) {
+    const BirthData& b = chart.birth;
+    return "Ascendant " + std::string(signName(windows.ascendantSign)) + " for births from " +
+           windowEndText(windows.ascendant.from, b, true) + " to " +
+           windowEndText(windows.ascendant.to, b, false) + "; the same houses from " +
+           windowEndText(windows.houses.from, b, true) + " to " +
+           windowEndText(windows.houses.to, b, false);
+}
+
+} // namespace orbenza
