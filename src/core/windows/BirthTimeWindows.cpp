@@ -2,6 +2,8 @@
 
 #include "base/YearRange.h"
 #include "chart/AtlasTime.h"
+#include "moon/MoonPosition.h"
+#include "positions/Ascendant.h"
 
 #include <array>
 #include <chrono>
@@ -39,7 +41,8 @@ atlas::DateTime dateTimeOf(Seconds s) {
     return atlas::DateTime{static_cast<int>(ymd.year()),
                            static_cast<int>(static_cast<unsigned>(ymd.month())),
                            static_cast<int>(static_cast<unsigned>(ymd.day())),
-                           static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
+                           static_cast<int>(rest / 3600),
+                           static_cast<int>(rest / 60 % 60),
                            static_cast<int>(rest % 60)};
 }
 
@@ -102,35 +105,16 @@ public:
         bool sameHouses = false; // and so is the house of each of Sun ... Pluto
     };
 
-    // The chart `shift` seconds of universal time from the birth.
+    // The whole chart `shift` seconds of universal time from the birth.
     Outcome at(Seconds shift) {
-        const Seconds ut = m_birthUt + shift;
-        const Seconds local = localOf(ut);
-        Seconds second = local % 60;
-        if (second < 0)
-            second += 60;
-        const atlas::DateTime minute = dateTimeOf(local - second);
         Outcome outcome;
-        if (!isAdmittedYear(minute.year)) {
+        const std::optional<Entries> entries = entriesAt(shift);
+        if (!entries) {
             outcome.inRange = false;
             return outcome;
         }
-        BirthData birth = m_chart.birth;
-        birth.BirthYear = static_cast<std::int16_t>(minute.year);
-        birth.BirthMonth = static_cast<std::int16_t>(minute.month);
-        birth.BirthDay = static_cast<std::int16_t>(minute.day);
-        birth.BirthHour = static_cast<std::int16_t>(minute.hour);
-        birth.BirthMinute = static_cast<std::int16_t>(minute.minute);
-        // Universal time = the clock's minute + the correction; the seconds
-        // past the minute go into the correction.
-        Seconds correction = ut - (local - second);
-        if (!m_clock && isTrue16(birth.IsDaylightSaving))
-            correction += 3600;
-        if (m_clock)
-            birth.IsDaylightSaving = kFalse16;
         const ChartResult probe =
-            runChart(birth, correctionOfOffset(static_cast<std::int32_t>(-correction)),
-                     m_chart.zonePosition, m_chart.positions);
+            runChart(entries->birth, entries->correction, m_chart.zonePosition, m_chart.positions);
         outcome.sameSign = probe.ascendantSign() == m_chart.ascendantSign();
         outcome.sameHouses = outcome.sameSign;
         for (Body body : kAllBodies) {
@@ -140,7 +124,61 @@ public:
         return outcome;
     }
 
+    // Whether the Ascendant keeps its sign `shift` seconds from the birth. With
+    // the built-in positions only the Ascendant's step of the chart run is
+    // taken (the chart's sign is read from that longitude the same way); the
+    // precise positions need the whole run.
+    bool signKept(Seconds shift) {
+        if (m_chart.positions != Positions::Classic) {
+            const Outcome o = at(shift);
+            return o.inRange && o.sameSign;
+        }
+        const std::optional<Entries> entries = entriesAt(shift);
+        if (!entries)
+            return false;
+        const double longitude =
+            Ascendant_Calculation(entries->birth, entries->correction).AscendantLongitude;
+        return signAt(static_cast<std::size_t>(positionParts(longitude).sign)) ==
+               m_chart.ascendantSign();
+    }
+
+    bool inRange(Seconds shift) { return entriesAt(shift).has_value(); }
+
 private:
+    struct Entries {
+        BirthData birth;
+        UtCorrection correction;
+    };
+
+    // The birth details and correction of the moment `shift` seconds of
+    // universal time from the birth: the clock's minute in the details, the
+    // seconds past it in the correction. Empty outside the years computed.
+    std::optional<Entries> entriesAt(Seconds shift) {
+        const Seconds ut = m_birthUt + shift;
+        const Seconds local = localOf(ut);
+        Seconds second = local % 60;
+        if (second < 0)
+            second += 60;
+        const atlas::DateTime minute = dateTimeOf(local - second);
+        if (!isAdmittedYear(minute.year))
+            return std::nullopt;
+        Entries e{m_chart.birth, {}};
+        e.birth.BirthYear = static_cast<std::int16_t>(minute.year);
+        e.birth.BirthMonth = static_cast<std::int16_t>(minute.month);
+        e.birth.BirthDay = static_cast<std::int16_t>(minute.day);
+        e.birth.BirthHour = static_cast<std::int16_t>(minute.hour);
+        e.birth.BirthMinute = static_cast<std::int16_t>(minute.minute);
+        // Universal time = the clock's minute + the correction, less an hour
+        // when the daylight-saving box is ticked.
+        Seconds correction = ut - (local - second);
+        if (!m_clock && isTrue16(e.birth.IsDaylightSaving))
+            correction += 3600;
+        if (m_clock)
+            e.birth.IsDaylightSaving = kFalse16;
+        e.correction = correctionOfOffset(static_cast<std::int32_t>(-correction));
+        return e;
+    }
+
     const ChartResult& m_chart;
     std::optional<PlaceClockRef> m_clock;
     Seconds m_birthUt = 0;
@@ -149,8 +187,7 @@ private:
 
 // The last second from `good` toward `bad` at which keeps() holds, given that
 // it holds at good and fails at bad.
-template <typename Keeps>
-Seconds bisect(Seconds good, Seconds bad, Keeps keeps) {
+template <typename Keeps> Seconds bisect(Seconds good, Seconds bad, Keeps keeps) {
     while (bad - good > 1 || good - bad > 1) {
         const Seconds middle = good + (bad - good) / 2;
         if (keeps(middle))
@@ -168,34 +205,56 @@ struct Ends {
 
 Ends searchOneWay(ChartProbe& probe, int direction) {
     Ends ends;
-    bool housesFound = false;
     Seconds lastSign = 0;
-    Seconds lastHouses = 0;
-    for (Seconds step = kWindowScanStepSeconds; step <= kWindowSearchSeconds;
-         step += kWindowScanStepSeconds) {
+    Seconds firstOther = 0; // the scanned shift where the sign was first seen changed
+    Seconds step = kWindowScanStepSeconds;
+    // Whole chart runs until the houses change.
+    for (Seconds lastHouses = 0; step <= kWindowSearchSeconds; step += kWindowScanStepSeconds) {
         const Seconds shift = direction * step;
         const ChartProbe::Outcome outcome = probe.at(shift);
         if (!outcome.inRange)
             return ends;
-        if (!housesFound) {
-            if (outcome.sameHouses) {
-                lastHouses = shift;
-            } else {
-                ends.houses = bisect(lastHouses, shift, [&](Seconds s) {
-                    const ChartProbe::Outcome o = probe.at(s);
-                    return o.inRange && o.sameHouses;
-                });
-                housesFound = true;
-            }
+        if (outcome.sameHouses) {
+            lastHouses = lastSign = shift;
+            continue;
         }
+        ends.houses = bisect(lastHouses, shift, [&](Seconds s) {
+            const ChartProbe::Outcome o = probe.at(s);
+            return o.inRange && o.sameHouses;
+        });
         if (outcome.sameSign) {
             lastSign = shift;
-        } else {
-            ends.sign = bisect(lastSign, shift, [&](Seconds s) {
+            step += kWindowScanStepSeconds;
+            break;
+        }
+        // The sign changed in the same step.
+        firstOther = shift;
+        ends.sign = bisect(lastSign, shift, [&](Seconds s) { return probe.signKept(s); });
+        break;
+    }
+    // Then the Ascendant alone until its sign changes.
+    for (; !ends.sign && step <= kWindowSearchSeconds; step += kWindowScanStepSeconds) {
+        const Seconds shift = direction * step;
+        if (probe.signKept(shift)) {
+            lastSign = shift;
+            continue;
+        }
+        if (!probe.inRange(shift))
+            return ends;
+        firstOther = shift;
+        ends.sign = bisect(lastSign, shift, [&](Seconds s) { return probe.signKept(s); });
+    }
+    if (ends.sign) {
+        // The end is confirmed on whole chart runs; should they disagree,
+        // the bisection is repeated on them.
+        const Seconds end = *ends.sign;
+        const ChartProbe::Outcome inside = probe.at(end);
+        const ChartProbe::Outcome outside = probe.at(end + direction);
+        if (!inside.sameSign || (outside.inRange && outside.sameSign)) {
+            ends.sign = bisect(0, firstOther, [&](Seconds s) {
                 const ChartProbe::Outcome o = probe.at(s);
                 return o.inRange && o.sameSign;
             });
-            return ends;
         }
     }
     return ends;

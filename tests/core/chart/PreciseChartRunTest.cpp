@@ -71,8 +71,7 @@ TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
     const PrecisePositionsResult precise =
         precisePositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : kAllBodies) {
-        EXPECT_DOUBLE_EQ(chart.longitudesDeg[body], precise.longitudesDeg[body])
-            << bodyName(body);
+        EXPECT_DOUBLE_EQ(chart.longitudesDeg[body], precise.longitudesDeg[body]) << bodyName(body);
         EXPECT_EQ(chart.PlanetPositions[indexOf(body)],
                   shortPositionOf(precise.longitudesDeg[body]))
             << bodyName(body);
@@ -96,8 +95,7 @@ TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
     // The two methods differ by minutes of arc, never by more than the
     // built-in method's stated accuracy (12 arcminutes for Saturn).
     for (Body body : kAllBodies)
-        EXPECT_LE(arcsecBetween(precise.longitudesDeg[body],
-                                classic.longitudesDeg[body]),
+        EXPECT_LE(arcsecBetween(precise.longitudesDeg[body], classic.longitudesDeg[body]),
                   12.0 * 60.0)
             << bodyName(body);
 }
@@ -113,9 +111,25 @@ TEST(PreciseChartRun, DaylightSavingMovesTheMomentByAnHour) {
         EXPECT_DOUBLE_EQ(withSaving.longitudesDeg[body], anHourEarlier.longitudesDeg[body])
             << bodyName(body);
     // The Moon moves about half a degree an hour.
-    EXPECT_GT(arcsecBetween(plain.longitudesDeg[Body::Moon],
-                            withSaving.longitudesDeg[Body::Moon]),
+    EXPECT_GT(arcsecBetween(plain.longitudesDeg[Body::Moon], withSaving.longitudesDeg[Body::Moon]),
               0.4 * 3600.0);
+}
+
+TEST(PreciseChartRun, SecondsOfTheCorrectionMoveTheMoment) {
+    // Amsterdam kept +0:19:32 before 1937: a correction to the second.
+    BirthData birth;
+    birth.BirthYear = 1930;
+    birth.BirthMonth = 5;
+    birth.BirthDay = 4;
+    birth.BirthHour = 10;
+    birth.LatitudeDegrees = 52;
+    birth.LongitudeDegrees = 4;
+    birth.IsEast = kTrue16;
+    const ChartResult chart = runChart(birth, {0, -19, -32}, -1, Positions::Precise);
+    const PrecisePositionsResult expected =
+        precisePositions(julianDayOf(1930, 5, 4, 9.0 + 40.0 / 60.0 + 28.0 / 3600.0), 52.0, 4.0);
+    for (Body body : kAllBodies)
+        EXPECT_DOUBLE_EQ(chart.longitudesDeg[body], expected.longitudesDeg[body]) << bodyName(body);
 }
 
 TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {

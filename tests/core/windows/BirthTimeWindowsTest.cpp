@@ -1,11 +1,12 @@
 // The birth-time windows checked against the chart run: the chart at each end
 // (a local clock time to the second, computed here with runChart) has the
 // birth's Ascendant sign and houses, one second outside it does not.
+#include "windows/BirthTimeWindows.h"
+
 #include "BirthFixtures.h"
 #include "atlas/PlaceClock.h"
 #include "chart/AtlasTime.h"
 #include "chart/ChartRun.h"
-#include "windows/BirthTimeWindows.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -26,9 +27,11 @@ atlas::DateTime shifted(const atlas::DateTime& t, int seconds) {
     const auto day = floor<days>(s);
     const year_month_day ymd{day};
     const hh_mm_ss<std::chrono::seconds> time{s - day};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
             static_cast<int>(static_cast<unsigned>(ymd.day())),
-            static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.hours().count()),
+            static_cast<int>(time.minutes().count()),
             static_cast<int>(time.seconds().count())};
 }
 
@@ -73,10 +76,10 @@ std::string text(const std::optional<atlas::DateTime>& t) {
 void expectWindowsHold(const ChartResult& chart, const BirthTimeWindows& w,
                        const atlas::ZoneClock* zone = nullptr, double longitudeEastDeg = 0) {
     const BirthData& b = chart.birth;
-    const atlas::DateTime birth{b.BirthYear, b.BirthMonth, b.BirthDay,
+    const atlas::DateTime birth{b.BirthYear, b.BirthMonth,  b.BirthDay,
                                 b.BirthHour, b.BirthMinute, 0};
-    SCOPED_TRACE("birth " + isoClockTime(birth) + ", Ascendant " + text(w.ascendant.from) +
-                 " .. " + text(w.ascendant.to) + ", houses " + text(w.houses.from) + " .. " +
+    SCOPED_TRACE("birth " + isoClockTime(birth) + ", Ascendant " + text(w.ascendant.from) + " .. " +
+                 text(w.ascendant.to) + ", houses " + text(w.houses.from) + " .. " +
                  text(w.houses.to));
     EXPECT_EQ(w.ascendantSign, chart.ascendantSign());
     auto check = [&](const std::optional<atlas::DateTime>& end, int outward, bool houses) {
@@ -133,7 +136,7 @@ TEST(BirthTimeWindows, EndsAreTheLastSecondsThatKeepSignAndHouses) {
     const Row rows[] = {
         {1985, 6, 15, 14, 30, kDelhi, 34, Positions::Classic},
         {1985, 6, 15, 14, 30, kDelhi, 34, Positions::Precise},
-        {1962, 11, 3, 6, 5, {73, 58, false, 40, 45}, 24, Positions::Classic}, // New York
+        {1962, 11, 3, 6, 5, {73, 58, false, 40, 45}, 24, Positions::Classic},         // New York
         {2031, 1, 20, 19, 45, {151, 12, true, 33, 52, true}, 41, Positions::Classic}, // Sydney
     };
     for (const Row& r : rows) {
@@ -186,11 +189,11 @@ TEST(BirthTimeWindows, WindowCrossingMidnightCarriesTheDate) {
 TEST(BirthTimeWindows, HoldNearThePolarCircle) {
     // Latitude 66° North and South, where some signs rise in minutes.
     for (int hour = 0; hour < 24; hour += 3) {
-        const ChartResult north = runChart(makeBirth(2000, 12, 21, hour, 0, {25, 44, true, 66, 0}),
-                                           zoneAt(36), 36);
+        const ChartResult north =
+            runChart(makeBirth(2000, 12, 21, hour, 0, {25, 44, true, 66, 0}), zoneAt(36), 36);
         expectWindowsHold(north, birthTimeWindows(north));
-        const ChartResult south = runChart(
-            makeBirth(2000, 6, 21, hour, 0, {68, 0, false, 66, 0, true}), zoneAt(22), 22);
+        const ChartResult south =
+            runChart(makeBirth(2000, 6, 21, hour, 0, {68, 0, false, 66, 0, true}), zoneAt(22), 22);
         expectWindowsHold(south, birthTimeWindows(south));
     }
 }
@@ -203,8 +206,7 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
     const atlas::DateTime local{2021, 3, 28, 1, 40, 0};
     const atlas::PlaceTime state = berlin.at(local, lonEast);
     BirthData birth = makeBirth(2021, 3, 28, 1, 40, {13, 24, true, 52, 31});
-    const ChartResult chart =
-        runChart(birth, correctionOfOffset(state.first.utOffsetSeconds), -1);
+    const ChartResult chart = runChart(birth, correctionOfOffset(state.first.utOffsetSeconds), -1);
     const BirthTimeWindows w = birthTimeWindows(chart, PlaceClockRef{&berlin, lonEast});
     expectWindowsHold(chart, w, &berlin, lonEast);
 
@@ -232,8 +234,9 @@ TEST(BirthTimeWindows, SearchStopsAtTheFirstComputedYear) {
     const ChartResult chart = runChart(makeBirth(1901, 1, 1, 0, 5, kDelhi), zoneAt(34), 34);
     const BirthTimeWindows w = birthTimeWindows(chart);
     expectWindowsHold(chart, w);
-    if (w.ascendant.from)
+    if (w.ascendant.from) {
         EXPECT_EQ(w.ascendant.from->year, 1901);
+    }
 }
 
 TEST(BirthTimeWindows, LineShowsMinutesThatKeepTheValueAndOpenEnds) {

@@ -1,0 +1,47 @@
+// The cost of a chart's birth-time windows: both windows, each end scanned in
+// chart runs and bisected to the second.
+#include "chart/ChartRun.h"
+#include "chart/TimeZones.h"
+#include "windows/BirthTimeWindows.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+orbenza::ChartResult chartOf(int hour, int minute, int latitudeDeg) {
+    orbenza::BirthData b;
+    b.Name = "ANNA";
+    b.BirthYear = 1985;
+    b.BirthMonth = 6;
+    b.BirthDay = 15;
+    b.BirthHour = static_cast<std::int16_t>(hour);
+    b.BirthMinute = static_cast<std::int16_t>(minute);
+    b.LongitudeDegrees = 77;
+    b.LongitudeMinutes = 13;
+    b.LatitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
+    b.IsEast = orbenza::kTrue16;
+    return orbenza::runChart(b, orbenza::Zone_Calculation(34, {}), 34);
+}
+
+// Delhi, 15 June 1985 14:30.
+void BM_BirthTimeWindows(benchmark::State& state) {
+    const orbenza::ChartResult chart = chartOf(14, 30, 28);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
+}
+BENCHMARK(BM_BirthTimeWindows);
+
+// The average over births every 20 minutes of one day at latitude 28° N.
+void BM_BirthTimeWindowsDayAverage(benchmark::State& state) {
+    std::vector<orbenza::ChartResult> charts;
+    for (int m = 0; m < 24 * 60; m += 20)
+        charts.push_back(chartOf(m / 60, m % 60, 28));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orbenza::birthTimeWindows(charts[i]));
+        i = (i + 1) % charts.size();
+    }
+}
+BENCHMARK(BM_BirthTimeWindowsDayAverage);
+
+} // namespace
