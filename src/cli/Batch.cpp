@@ -31,8 +31,9 @@ struct Worker {
 
 class BatchRun {
 public:
-    BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions)
-        : m_columns(columns), m_format(format), m_positions(positions) {}
+    BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions, bool withWindows)
+        : m_columns(columns), m_format(format), m_positions(positions), m_withWindows(withWindows) {
+    }
 
     void row(const CsvRecord& record, OutputBuffer& output, ChunkTally& tally,
              ChartJsonWriter& json) const {
@@ -49,6 +50,13 @@ public:
         const ChartResult& chart = std::get<ChartResult>(outcome);
         if (m_format == BatchFormat::Csv) {
             appendChartCsv(output.text, chart, record.line);
+        } else if (m_withWindows) {
+            const BirthTimeWindows windows = birthTimeWindows(chart);
+            if (!json.append(output, chart, &windows)) {
+                refuse(record, "the chart's texts are not valid UTF-8", output, tally);
+                return;
+            }
+            output.text += '\n';
         } else if (json.append(output, chart)) {
             output.text += '\n';
         } else {
@@ -81,6 +89,7 @@ private:
     BatchColumns m_columns;
     BatchFormat m_format;
     Positions m_positions;
+    bool m_withWindows;
 };
 
 } // namespace
@@ -121,7 +130,8 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
         workers.emplace_back(options.withReport);
     std::size_t blockRows = 0;
     std::atomic<std::size_t> nextChunk{0};
-    const BatchRun run(std::get<BatchColumns>(columns), options.format, options.positions);
+    const BatchRun run(std::get<BatchColumns>(columns), options.format, options.positions,
+                       options.withWindows);
 
     WorkerPool pool(jobs, [&](unsigned index) {
         Worker& worker = workers[index];

@@ -41,6 +41,7 @@ struct BatchOptions {
     std::size_t rowsPerJob = 64;              // rows read per worker for each block
     std::size_t rowsPerChunk = 8;             // rows a worker takes from the block at a time
     Positions positions = Positions::Classic; // source of every chart's positions
+    bool withWindows = false;                 // JSON lines carry the birth-time windows
 };
 
 struct BatchOutcome {

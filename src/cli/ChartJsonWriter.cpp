@@ -219,7 +219,9 @@ private:
     char* m_end = m_buffer;
 };
 
-std::string_view sunSignOf(const ChartResult& chart) { return signName(chart.sunSign()); }
+std::string_view sunSignOf(const ChartResult& chart) {
+    return signName(chart.sunSign());
+}
 
 std::string_view zoneTextOf(const ChartResult& chart) {
     return chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
@@ -232,6 +234,16 @@ void appendHexColor(std::string& out, std::uint32_t rgb) {
     out += '#';
     for (int shift = 20; shift >= 0; shift -= 4)
         out += kHex[(rgb >> shift) & 0xF];
+}
+
+// {"From":"1985-06-15T13:52:10","To":null}: the window's ends in local clock
+// time, null for an end beyond 12 hours.
+void appendWindow(JsonScratch& json, const TimeWindow& window) {
+    json.raw("{\"From\":");
+    json.raw(window.from ? "\"" + isoClockTime(*window.from) + "\"" : std::string("null"));
+    json.raw(",\"To\":");
+    json.raw(window.to ? "\"" + isoClockTime(*window.to) + "\"" : std::string("null"));
+    json.raw('}');
 }
 
 } // namespace
@@ -280,15 +292,17 @@ const std::string* ChartJsonWriter::runFragment(std::string_view text, bool head
     return &m_fragments.back();
 }
 
-bool ChartJsonWriter::append(std::string& text, const ChartResult& chart) {
+bool ChartJsonWriter::append(std::string& text, const ChartResult& chart,
+                             const BirthTimeWindows* windows) {
     OutputBuffer buffer;
-    if (!append(buffer, chart))
+    if (!append(buffer, chart, windows))
         return false;
     text += buffer.flattened();
     return true;
 }
 
-bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
+bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
+                             const BirthTimeWindows* windows) {
     const BirthData& birth = chart.birth;
     const OutputBuffer::Mark start = buffer.mark();
     bool ok = true;
@@ -355,7 +369,14 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart) {
             json.raw(':');
             json.padded(house, 1);
         }
-        json.raw(m_withReport ? "},\"Report\":[" : "}}");
+        json.raw('}');
+        if (windows != nullptr) {
+            json.raw(",\"AscendantWindow\":");
+            appendWindow(json, windows->ascendant);
+            json.raw(",\"HouseWindow\":");
+            appendWindow(json, windows->houses);
+        }
+        json.raw(m_withReport ? ",\"Report\":[" : "}");
     }
     if (!ok) {
         buffer.rollback(start);

@@ -3,6 +3,7 @@
 
 #include "OutputBuffer.h"
 #include "chart/ChartRun.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,8 +28,11 @@ public:
     ChartJsonWriter& operator=(const ChartJsonWriter&) = delete;
     // Appends the object (no line break). False, with out unchanged, when a
     // text of the chart is not UTF-8 (the JSON library refuses those too).
-    bool append(OutputBuffer& out, const ChartResult& chart);
-    bool append(std::string& out, const ChartResult& chart);
+    // With windows, "AscendantWindow" and "HouseWindow" follow "Houses".
+    bool append(OutputBuffer& out, const ChartResult& chart,
+                const BirthTimeWindows* windows = nullptr);
+    bool append(std::string& out, const ChartResult& chart,
+                const BirthTimeWindows* windows = nullptr);
 
 private:
     struct Slot {

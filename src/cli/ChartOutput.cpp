@@ -28,7 +28,9 @@ std::string isoUniversalTime(const UniversalMoment& ut) {
     return buffer;
 }
 
-std::string sunSign(const ChartResult& chart) { return std::string(signName(chart.sunSign())); }
+std::string sunSign(const ChartResult& chart) {
+    return std::string(signName(chart.sunSign()));
+}
 
 std::string ascendantSign(const ChartResult& chart) {
     return std::string(signName(chart.ascendantSign()));
@@ -73,7 +75,15 @@ double longitudeSixDecimals(double longitudeDeg) {
     return rounded >= 360.0 ? rounded - 360.0 : rounded;
 }
 
-nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
+nlohmann::ordered_json windowJson(const TimeWindow& window) {
+    nlohmann::ordered_json json;
+    json["From"] = window.from ? nlohmann::ordered_json(isoClockTime(*window.from)) : nullptr;
+    json["To"] = window.to ? nlohmann::ordered_json(isoClockTime(*window.to)) : nullptr;
+    return json;
+}
+
+nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
+                                 const BirthTimeWindows* windows) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
     json["Name"] = birth.Name;
@@ -110,6 +120,10 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
             houses[std::string(reportPlanetName(planet))] = house;
     }
     json["Houses"] = std::move(houses);
+    if (windows != nullptr) {
+        json["AscendantWindow"] = windowJson(windows->ascendant);
+        json["HouseWindow"] = windowJson(windows->houses);
+    }
     if (!withReport)
         return json;
     nlohmann::ordered_json report = nlohmann::ordered_json::array();
@@ -122,7 +136,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport) {
     return json;
 }
 
-std::string chartText(const ChartResult& chart, bool withReport) {
+std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows) {
     const BirthData& birth = chart.birth;
     std::string out;
     out += "Natal chart of " + birth.Name + "\n";
@@ -132,7 +146,10 @@ std::string chartText(const ChartResult& chart, bool withReport) {
     out += lines.computedFor + "\n\n";
     out += "Sun sign   " + sunSign(chart) + "\n";
     out += "Moon sign  " + chart.MoonSignName + "\n";
-    out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n\n";
+    out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n";
+    if (windows != nullptr)
+        out += birthTimeWindowLine(chart, *windows) + "\n";
+    out += "\n";
     for (std::size_t i = 0; i < chart.PlanetNames.size(); ++i)
         out += padRight(chart.PlanetNames[i], 14) + chart.PlanetPositions[i] + "\n";
 

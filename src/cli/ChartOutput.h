@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/ChartRun.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <nlohmann/json.hpp>
 #include <string>
@@ -13,12 +14,20 @@ namespace orbenza::cli {
 double longitudeSixDecimals(double longitudeDeg);
 
 // One object with the chart's texts; keys in a fixed order. withReport false
-// leaves the report's runs out.
-nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true);
+// leaves the report's runs out. With windows, "AscendantWindow" and
+// "HouseWindow" follow "Houses".
+nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
+                                 const BirthTimeWindows* windows = nullptr);
+
+// A window as JSON: {"From": "YYYY-MM-DDTHH:MM:SS", "To": ...} in local clock
+// time, null for an end beyond 12 hours.
+nlohmann::ordered_json windowJson(const TimeWindow& window);
 
 // The readable chart: details, signs, the eleven bodies, then the
-// interpretation report with its headings in capitals.
-std::string chartText(const ChartResult& chart, bool withReport = true);
+// interpretation report with its headings in capitals. With windows, the
+// birth-time window line follows the Ascendant.
+std::string chartText(const ChartResult& chart, bool withReport = true,
+                      const BirthTimeWindows* windows = nullptr);
 
 // The coloured interpretation report as Rich Text.
 std::string chartRichText(const ChartResult& chart);

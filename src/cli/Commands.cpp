@@ -21,10 +21,22 @@ namespace {
 // scales freely, this is only the size a viewer opens it at.
 constexpr double kSvgWidthPixels = 800.0;
 
+// The birth-time windows; with a clock time from the atlas, its zone's offset
+// is looked up afresh at each moment, so clock changes inside a window count.
+BirthTimeWindows windowsOf(const ChartResult& chart, const std::optional<PlaceClockInfo>& place) {
+    if (!place)
+        return birthTimeWindows(chart);
+    const atlas::ZoneClock zone = atlas::ZoneClock::find(place->timeZone);
+    if (!zone.valid())
+        return birthTimeWindows(chart);
+    return birthTimeWindows(chart, PlaceClockRef{&zone, place->longitudeDeg});
+}
+
 std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                           const std::optional<PlaceClockInfo>& place) {
     if (command.format == "json") {
-        nlohmann::ordered_json json = chartJson(chart, command.withReport);
+        const BirthTimeWindows windows = windowsOf(chart, place);
+        nlohmann::ordered_json json = chartJson(chart, command.withReport, &windows);
         if (place)
             json["Place"] = placeJson(*place);
         return json.dump(2) + "\n";
@@ -33,7 +45,8 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
         return chartRichText(chart);
     if (command.format == "svg")
         return degreeWheelSvg(chart, kSvgWidthPixels);
-    return chartText(chart, command.withReport);
+    const BirthTimeWindows windows = windowsOf(chart, place);
+    return chartText(chart, command.withReport, &windows);
 }
 
 } // namespace
@@ -96,6 +109,7 @@ int runBatchCommand(const BatchCommand& command) {
         command.jobs != 0 ? command.jobs : std::max(1u, std::thread::hardware_concurrency());
     options.withReport = command.withReport;
     options.positions = command.positions;
+    options.withWindows = command.withWindows;
 
     // The output is checked before the input is read: a wrong target is
     // refused at once, not after the whole batch.

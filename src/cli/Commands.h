@@ -37,6 +37,7 @@ struct BatchCommand {
     std::string output;
     bool withReport = true;
     Positions positions = Positions::Classic;
+    bool withWindows = false; // --windows: each chart's birth-time windows in its JSON line
 };
 
 int runBatchCommand(const BatchCommand& command);

@@ -365,11 +365,13 @@ int runLibraryCommand(int argc, char** argv) {
         if (const auto* problem = std::get_if<std::string>(&drawn))
             return printError("chart " + std::to_string(showId) + " cannot be drawn: " + *problem);
         const ChartResult& chart = std::get<ChartResult>(drawn);
-        if (showFormat == "json")
-            return writeOut(chartJson(chart).dump(2) + "\n");
         if (showFormat == "rtf")
             return writeOut(chartRichText(chart));
-        return writeOut(chartText(chart));
+        // The same chart as the single chart gives, windows included.
+        const BirthTimeWindows windows = birthTimeWindows(chart);
+        if (showFormat == "json")
+            return writeOut(chartJson(chart, true, &windows).dump(2) + "\n");
+        return writeOut(chartText(chart, true, &windows));
     }
 
     if (remove->parsed()) {

@@ -4,7 +4,7 @@
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
 //               [--report runs|none] [--positions classic|precise] [--output FILE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
-//               [--positions classic|precise] [--output FILE]
+//               [--positions classic|precise] [--windows] [--output FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
@@ -160,6 +160,10 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(0u, 1024u))
         ->needs(batchOption)
         ->capture_default_str();
+    app.add_flag("--windows", batchCommand.withWindows,
+                 "Each JSON line carries the birth-time windows (AscendantWindow, HouseWindow); "
+                 "a single chart always has them")
+        ->needs(batchOption);
 
     // The birth place from the atlas.
     AtlasOptionTexts& atlasTexts = chart.atlas;
@@ -205,6 +209,9 @@ int main(int argc, char** argv) {
         batchCommand.withReport = withReport;
         batchCommand.positions =
             orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
+        if (batchCommand.withWindows && format != "json")
+            return printError("--windows adds the birth-time windows to json lines, not to " +
+                              format);
         return runBatchCommand(batchCommand);
     }
     if (findOption->count() > 0) {

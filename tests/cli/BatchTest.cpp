@@ -78,12 +78,13 @@ TEST(Batch, GoodAndBadRowsComeOutInInputOrder) {
                             "F,1985-06-15,14:30,34,77:13E,28:39N,maybe\n"   // line 8
                             "G,1985-06-15,14:30,34,77:13E,28:39N\n"         // line 9
                             "Bob,1990-01-01,06:05,GMT,0:07W,51:30N,TRUE\n"; // line 10
-    const auto run = runCli({"--batch", dir.file("rows.csv", csv)});
+    const auto run = runCli({"--batch", dir.file("rows.csv", csv), "--windows"});
     EXPECT_EQ(run.status, 1);
     const auto lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 9u) << run.out.substr(0, 2000);
 
-    // A chart is the same object as --format json gives for that birth.
+    // A chart is the same object as --format json gives for that birth (which
+    // always has the windows).
     EXPECT_EQ(nlohmann::json::parse(lines[0]).dump(),
               singleChartJson({"--name", "ANNA", "--date", "1985-06-15", "--time", "14:30",
                                "--zone", "34", "--lon", "77:13E", "--lat", "28:39N"}));
@@ -111,6 +112,41 @@ TEST(Batch, GoodAndBadRowsComeOutInInputOrder) {
             '\n';
     }
     EXPECT_EQ(run.err, expectedErr);
+}
+
+TEST(Batch, WindowsOnlyWhenAskedAndOnlyInJson) {
+    TempDir dir;
+    const std::string path = dir.file("rows.csv", kHeader + kAnna);
+    const auto plain = runCli({"--batch", path});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const auto plainJson = nlohmann::ordered_json::parse(linesOf(plain.out).at(0));
+    EXPECT_FALSE(plainJson.contains("AscendantWindow"));
+    EXPECT_FALSE(plainJson.contains("HouseWindow"));
+
+    const auto windows = runCli({"--batch", path, "--windows", "--report", "none"});
+    ASSERT_EQ(windows.status, 0) << windows.err;
+    const auto json = nlohmann::ordered_json::parse(linesOf(windows.out).at(0));
+    for (const char* key : {"AscendantWindow", "HouseWindow"}) {
+        ASSERT_TRUE(json.contains(key)) << windows.out;
+        const std::string from = json[key]["From"].get<std::string>();
+        const std::string to = json[key]["To"].get<std::string>();
+        EXPECT_LE(from, "1985-06-15T14:30:00") << key;
+        EXPECT_GE(to, "1985-06-15T14:30:00") << key;
+        EXPECT_EQ(from.size(), 19u) << from;
+    }
+    // The keys follow the houses.
+    std::vector<std::string> keys;
+    for (const auto& item : json.items())
+        keys.push_back(item.key());
+    const auto houses = std::find(keys.begin(), keys.end(), "Houses");
+    ASSERT_NE(houses, keys.end());
+    ASSERT_LT(houses + 2, keys.end());
+    EXPECT_EQ(*(houses + 1), "AscendantWindow");
+    EXPECT_EQ(*(houses + 2), "HouseWindow");
+
+    const auto csv = runCli({"--batch", path, "--windows", "--format", "csv"});
+    EXPECT_EQ(csv.status, 2);
+    EXPECT_NE(csv.err.find("--windows"), std::string::npos) << csv.err;
 }
 
 TEST(Batch, AllGoodExitsZero) {

@@ -41,6 +41,27 @@ TEST(Cli, JsonHoldsTheChart) {
     EXPECT_EQ(json.at("PlanetNames").get<std::vector<std::string>>(), names);
 }
 
+TEST(Cli, SingleChartAlwaysCarriesItsBirthTimeWindows) {
+    const auto json = runCli(with(kDelhi, {"--format", "json", "--report", "none"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto chart = nlohmann::json::parse(json.out);
+    const std::string ascFrom = chart.at("AscendantWindow").at("From");
+    const std::string ascTo = chart.at("AscendantWindow").at("To");
+    const std::string houseFrom = chart.at("HouseWindow").at("From");
+    const std::string houseTo = chart.at("HouseWindow").at("To");
+    // Libra rises for about two hours at Delhi; the houses hold a shorter while.
+    EXPECT_LE(ascFrom, houseFrom);
+    EXPECT_LE(houseFrom, "1985-06-15T14:30:00");
+    EXPECT_GE(houseTo, "1985-06-15T14:30:00");
+    EXPECT_LE(houseTo, ascTo);
+    EXPECT_EQ(ascFrom.substr(0, 11), "1985-06-15T");
+
+    const auto text = runCli(with(kDelhi, {"--report", "none"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Ascendant Libra for births from "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("; the same houses from "), std::string::npos) << text.out;
+}
+
 TEST(Cli, TextIsTheDefaultAndReadable) {
     const auto run = runCli(kDelhi);
     ASSERT_EQ(run.status, 0) << run.err;

@@ -347,8 +347,8 @@ TEST(Report, NoneLeavesTheReportOutOfJsonAndKeepsTheChart) {
     EXPECT_EQ(withoutReport, withReport);
 
     const std::string rows = kHeader + kAnna;
-    const auto lines = runCli({"--batch", "-"}, &rows);
-    const auto bareLines = runCli({"--batch", "-", "--report", "none"}, &rows);
+    const auto lines = runCli({"--batch", "-", "--windows"}, &rows);
+    const auto bareLines = runCli({"--batch", "-", "--report", "none", "--windows"}, &rows);
     EXPECT_EQ(nlohmann::ordered_json::parse(bareLines.out), withoutReport);
     EXPECT_EQ(nlohmann::ordered_json::parse(lines.out), nlohmann::ordered_json::parse(full.out));
     EXPECT_LT(bareLines.out.size() * 5, lines.out.size());

@@ -89,6 +89,34 @@ TEST(ChartJsonWriter, WritesTheSameBytesAsTheJsonLibrary) {
     EXPECT_GE(compared, 500);
 }
 
+TEST(ChartJsonWriter, WritesTheWindowsAsTheJsonLibraryDoes) {
+    std::mt19937 random(2031);
+    ChartJsonWriter withReport;
+    ChartJsonWriter withoutReport(false);
+    int compared = 0;
+    for (int i = 0; i < 40; ++i) {
+        const auto outcome = proceed(randomEntries(random, "ANNA"), {});
+        const auto* chart = std::get_if<ChartResult>(&outcome);
+        if (chart == nullptr)
+            continue;
+        BirthTimeWindows windows = birthTimeWindows(*chart);
+        // Open ends too: each end left open in turn.
+        if (i % 3 == 1)
+            windows.ascendant.from.reset();
+        if (i % 3 == 2)
+            windows.houses.to.reset();
+        std::string fast, fastBare;
+        ASSERT_TRUE(withReport.append(fast, *chart, &windows));
+        ASSERT_TRUE(withoutReport.append(fastBare, *chart, &windows));
+        const std::string library = chartJson(*chart, true, &windows).dump();
+        const std::string libraryBare = chartJson(*chart, false, &windows).dump();
+        ASSERT_TRUE(fast == library) << firstDifference(fast, library);
+        ASSERT_TRUE(fastBare == libraryBare) << firstDifference(fastBare, libraryBare);
+        ++compared;
+    }
+    EXPECT_GE(compared, 30);
+}
+
 TEST(ChartJsonWriter, EscapesASpecialByteWhereverItStands) {
     // The plain-text scan reads eight bytes at a time: put each kind of byte
     // that needs care at every place of a word and of the tail after it.
