@@ -377,7 +377,8 @@ namespace {
 TEST(BatchPositions, PreciseChartsAreTheSingleChartsPreciseObjects) {
     TempDir dir;
     const std::string csv = kHeader + kAnna + "Bob,1990-01-01,06:05,GMT,0:07W,51:30N,TRUE\n";
-    const auto run = runCli({"--batch", dir.file("rows.csv", csv), "--positions", "precise"});
+    const auto run =
+        runCli({"--batch", dir.file("rows.csv", csv), "--positions", "precise", "--windows"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 2000);
