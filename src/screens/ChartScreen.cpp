@@ -1,10 +1,10 @@
 #include "ChartScreen.h"
-#include "UserMessages.h"
 
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
 #include "ElidedLabel.h"
 #include "ReportBox.h"
+#include "UserMessages.h"
 #include "WebLinks.h"
 #include "base/Body.h"
 #include "base/Sign.h"
@@ -63,12 +63,6 @@ template <typename Label = QLabel> Label* valueLabel(const QString& objectName, 
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-bool isRetrograde(const ChartResult& chart, Body body) {
-    if (!canBeRetrograde(body))
-        return false;
-    return chart.RetrogradeFlags[indexOf(body) - indexOf(Body::Mercury)];
 }
 
 QGridLayout* groupGrid(QGroupBox* group) {
@@ -326,7 +320,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
 
     for (std::size_t i = 0; i < m_planets.size(); ++i) {
         m_planets[i]->setText(fromUtf8(chart.PlanetPositions[i]));
-        m_retrograde[i]->setText(isRetrograde(chart, bodyAt(i)) ? retrogradeMark() : QString());
+        m_retrograde[i]->setText(chart.retrograde[bodyAt(i)] ? retrogradeMark() : QString());
     }
     m_rashi->setText(fromUtf8(shown.lblRashi));
     // A sign that could not be read leaves the label as it was.
