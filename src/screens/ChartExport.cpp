@@ -9,6 +9,7 @@
 #include "UserMessages.h"
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -177,7 +178,8 @@ QString pictureTitle(const ChartTitle& title) {
 // The birth details, coordinates and computed-for line, one to a line.
 QString pictureDescription(const ChartTitle& title) {
     QStringList lines;
-    for (const QString& line : {title.birthDetails, title.coordinates, title.computedFor})
+    for (const QString& line :
+         {title.birthDetails, title.coordinates, title.birthTimeWindow, title.computedFor})
         if (!line.isEmpty())
             lines << line;
     return lines.join(QLatin1Char('\n'));
@@ -221,6 +223,7 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);
+    title.birthTimeWindow = fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart)));
     return title;
 }
 
@@ -455,6 +458,10 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     cursor.insertText(title.birthDetails);
     cursor.insertBlock(blockFormat(0, 1), charFormat(1.0, false, Qt::black));
     cursor.insertText(title.coordinates);
+    if (!title.birthTimeWindow.isEmpty()) {
+        cursor.insertBlock(blockFormat(0, 1), charFormat(1.0, false, Qt::black));
+        cursor.insertText(title.birthTimeWindow);
+    }
     // The computed-for line closes the title block with a rule under it.
     QTextBlockFormat closing = blockFormat(0, 8);
     closing.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,

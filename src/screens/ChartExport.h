@@ -35,6 +35,8 @@ struct ChartTitle {
     QString birthDetails; // "Born 15 June 1985 at 14:30 in New Delhi, Delhi, India"
     QString coordinates;  // "Latitude 28° 39' N, longitude 77° 13' E"
     QString computedFor;  // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3"
+    // "Ascendant Libra for births from 13:52 to 15:58; the same houses from 14:05 to 14:41"
+    QString birthTimeWindow;
 };
 
 // The title of a computed chart; birthPlace as typed ("City, State, Country"),

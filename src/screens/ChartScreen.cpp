@@ -11,6 +11,7 @@
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
 #include "report/HouseReport.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -197,6 +198,13 @@ QWidget* ChartScreen::buildDetailsColumn() {
         signsGrid->addWidget(*r.value, row, 1);
         ++row;
     }
+    // Under the Ascendant: the births that keep its sign and the houses.
+    m_birthTimeWindow = new QLabel(signs);
+    m_birthTimeWindow->setObjectName(QStringLiteral("lblBirthTimeWindow"));
+    m_birthTimeWindow->setTextFormat(Qt::PlainText);
+    m_birthTimeWindow->setWordWrap(true);
+    m_birthTimeWindow->setFont(smallFont);
+    signsGrid->addWidget(m_birthTimeWindow, row, 0, 1, 2);
     columnLayout->addWidget(signs);
 
     // fraWestern: the label arrays PlanetName(0..10) and lblPlanet(0..10), named
@@ -338,6 +346,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     m_state->setText(state);
     m_country->setText(country);
     m_computedFor->setText(fromUtf8(shown.computedFor));
+    m_birthTimeWindow->setText(fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart))));
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {
         m_perSign[n]->setText(fromUtf8(shown.perSign[n]));

@@ -75,6 +75,7 @@ private:
     QLabel* m_sunSign = nullptr;
     QLabel* m_rashi = nullptr;
     QLabel* m_lagna = nullptr;
+    QLabel* m_birthTimeWindow = nullptr; // how far the birth time may be off
     std::array<QLabel*, kPositionRows> m_planets{};
     std::array<QLabel*, kPositionRows> m_retrograde{};
     // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.
