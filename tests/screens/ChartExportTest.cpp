@@ -220,6 +220,9 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
     EXPECT_EQ(title.computedFor, fromUtf8(computedForLine(chart)));
     EXPECT_TRUE(title.computedFor.startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
         << title.computedFor.toStdString();
+    EXPECT_TRUE(
+        title.birthTimeWindow.startsWith(QStringLiteral("Ascendant Libra for births from ")))
+        << title.birthTimeWindow.toStdString();
 
     // Empty parts of the place are left out; no place, no "in".
     ChartScreen other;
@@ -550,6 +553,7 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
     const QStringList expected{squeezed(title.name),
                                squeezed(title.birthDetails),
                                squeezed(title.coordinates),
+                               squeezed(title.birthTimeWindow),
                                squeezed(title.computedFor),
                                QStringLiteral("PlanetsinHouses"),
                                firstHeading,

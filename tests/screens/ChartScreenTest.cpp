@@ -1,13 +1,13 @@
 // The chart screen: what it shows for a computed chart, its report box and
 // Label7, and how it fits a small screen.
 #include "ChartScreen.h"
-#include "UserMessages.h"
 
 #include "ChartWheel.h"
 #include "ElidedLabel.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
+#include "UserMessages.h"
 #include "report/HouseReport.h"
 
 #include <QDir>
@@ -100,6 +100,11 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
     EXPECT_TRUE(labelText(screen, QStringLiteral("lblComputedFor"))
                     .startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
         << labelText(screen, QStringLiteral("lblComputedFor")).toStdString();
+    // Under the Ascendant: the births that keep its sign and the houses.
+    const QString window = labelText(screen, QStringLiteral("lblBirthTimeWindow"));
+    EXPECT_TRUE(window.startsWith(QStringLiteral("Ascendant Libra for births from ")))
+        << window.toStdString();
+    EXPECT_TRUE(window.contains(QStringLiteral("; the same houses from "))) << window.toStdString();
 }
 
 TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
