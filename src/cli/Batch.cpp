@@ -31,18 +31,21 @@ struct Worker {
 
 class BatchRun {
 public:
-    BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions, bool withWindows)
-        : m_columns(columns), m_format(format), m_positions(positions), m_withWindows(withWindows) {
-    }
+    BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions, bool withWindows,
+             const atlas::Atlas& atlas)
+        : m_columns(columns), m_format(format), m_positions(positions), m_withWindows(withWindows),
+          m_atlas(atlas) {}
 
     void row(const CsvRecord& record, OutputBuffer& output, ChunkTally& tally,
              ChartJsonWriter& json) const {
-        const auto entries = batchRowEntries(record, m_columns);
-        if (const auto* error = std::get_if<OptionError>(&entries)) {
+        const auto input = batchRowInput(record, m_columns, m_atlas);
+        if (const auto* error = std::get_if<OptionError>(&input)) {
             refuse(record, error->message, output, tally);
             return;
         }
-        const auto outcome = proceed(std::get<BirthEntries>(entries), UtCorrection{}, m_positions);
+        // Without a zone row (the atlas's clock time), the row's correction is kept.
+        const BatchRowInput& row = std::get<BatchRowInput>(input);
+        const auto outcome = proceed(row.entries, row.correction, m_positions);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             refuse(record, refusal->message, output, tally);
             return;
@@ -90,6 +93,7 @@ private:
     BatchFormat m_format;
     Positions m_positions;
     bool m_withWindows;
+    const atlas::Atlas& m_atlas;
 };
 
 } // namespace
@@ -112,6 +116,10 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     const auto columns = batchColumns(header.fields);
     if (const auto* error = std::get_if<OptionError>(&columns))
         return fail(error->message);
+    // Places need the atlas: without it no row could be charted.
+    const atlas::Atlas& atlas = programAtlas();
+    if (std::get<BatchColumns>(columns).place && !atlas.available())
+        return fail(atlas.unavailableReason());
     if (options.format == BatchFormat::Csv && !output.write(batchCsvHeader()))
         return fail(output.error());
 
@@ -131,7 +139,7 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     std::size_t blockRows = 0;
     std::atomic<std::size_t> nextChunk{0};
     const BatchRun run(std::get<BatchColumns>(columns), options.format, options.positions,
-                       options.withWindows);
+                       options.withWindows, atlas);
 
     WorkerPool pool(jobs, [&](unsigned index) {
         Worker& worker = workers[index];

@@ -32,7 +32,9 @@ constexpr const char* kBatchHelp =
 columns name,date,time,zone,lon,lat,dst (any order, any case), one chart per
 row, each field in the form of the option of the same name (blanks around
 all but the name ignored); dst is empty, 0, false or no for off and 1, true or
-yes for on. Quoted fields, CRLF or LF line ends and a byte order mark are
+yes for on. In place of zone,lon,lat,dst a header may name place (an atlas
+place, as --place) or tz,lon,lat (an IANA zone, as --tz), each with an optional
+fold column (earlier, later or empty, as --fold). Quoted fields, CRLF or LF line ends and a byte order mark are
 accepted, blank lines skipped. The output keeps
 the input order: one compact JSON object per line (as --format json), or with
 --format csv a header and per chart the name, the positions Sun..Pluto and
