@@ -453,7 +453,10 @@ BirthEntries BirthDetailsScreen::entries() const {
     entries.fields.year = m_year->currentText().toInt();
     entries.hour = m_hour->currentText().toInt();
     entries.minute = m_minute->currentText().toInt();
-    entries.zonePosition = m_timeZone->currentIndex();
+    // The atlas's own entry after the rows is no row: the run keeps the
+    // correction it is given, as for no row at all.
+    entries.zonePosition =
+        m_timeZone->currentIndex() < kTimeZoneCount ? m_timeZone->currentIndex() : -1;
     entries.east = m_east->isChecked();
     entries.south = m_south->isChecked();
     entries.daylightSaving = m_daylightSaving->isChecked();

@@ -182,6 +182,8 @@ TEST_F(BirthPlaceAtlasTest, OffsetOfNoRowGetsAnEntryOfItsOwn) {
     EXPECT_EQ(zoneText(), "From the atlas: UT+0:19:32 (AMT)");
     EXPECT_FALSE(daylightSaving());
     EXPECT_EQ(screen()->atlasZoneCorrection(), (UtCorrection{0, -19, -32}));
+    // No row of the list: the chart (and a library record of it) holds none.
+    EXPECT_EQ(screen()->entries().zonePosition, -1);
 
     // The run takes the entry's correction to the second: 11:40:28 UT.
     m_controller.proceed();

@@ -25,7 +25,8 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
     r.second = 0;
     r.zonePosition = chart.zonePosition;
     r.correctionSeconds = chart.correction.UtCorrectionHours * kSecondsPerHour +
-                          chart.correction.UtCorrectionMinutes * 60;
+                          chart.correction.UtCorrectionMinutes * 60 +
+                          chart.correction.UtCorrectionSeconds;
     r.daylightSaving = isTrue16(b.IsDaylightSaving);
     r.longitudeDegrees = b.LongitudeDegrees;
     r.longitudeMinutes = b.LongitudeMinutes;
@@ -63,6 +64,7 @@ UtCorrection correctionOfRecord(const ChartRecord& r) {
     UtCorrection c;
     c.UtCorrectionHours = static_cast<std::int16_t>(r.correctionSeconds / kSecondsPerHour);
     c.UtCorrectionMinutes = static_cast<std::int16_t>(r.correctionSeconds % kSecondsPerHour / 60);
+    c.UtCorrectionSeconds = static_cast<std::int16_t>(r.correctionSeconds % 60);
     return c;
 }
 

@@ -191,6 +191,29 @@ TEST(ChartLibrary, ChartOpenedFromTheLibraryIsTheSavedChart) {
     }
 }
 
+// A clock time from the atlas: no zone row and a correction to the second
+// (Amsterdam Mean Time, +0:19:32), kept and drawn again to the second.
+TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
+    TempFolder folder;
+    ChartLibrary library;
+    ASSERT_TRUE(library.open(folder.file("charts.sqlite"))) << library.error();
+    BirthEntries e = entries("AMSTERDAM", 1930, 0, 0, 12, 0, -1, true, false, false);
+    const UtCorrection amsterdam{0, -19, -32};
+    const auto outcome = proceed(e, amsterdam);
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
+    const ChartResult& saved = std::get<ChartResult>(outcome);
+    ASSERT_EQ(saved.correction, amsterdam);
+    ChartRecord record = recordOfChart(saved, "Amsterdam", "North Holland", "Netherlands");
+    EXPECT_EQ(record.correctionSeconds, -(19 * 60 + 32));
+    ASSERT_TRUE(library.add(record)) << library.error();
+    const auto loaded = library.get(record.id);
+    ASSERT_TRUE(loaded);
+    const auto drawn = chartOfRecord(*loaded);
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
+    EXPECT_EQ(std::get<ChartResult>(drawn).correction, amsterdam);
+    expectSameChart(saved, std::get<ChartResult>(drawn));
+}
+
 // A chart computed with the precise positions is kept as such and drawn again
 // with them, not with the built-in ones.
 TEST(ChartLibrary, PreciseChartIsDrawnAgainWithPrecisePositions) {
