@@ -8,6 +8,8 @@
 #                      UndefinedBehaviorSanitizer in build-asan, run every test
 #   ./build.sh fuzz    build the fuzz targets with clang in build-fuzz, run each
 #                      for ORBENZA_FUZZ_SECONDS (60) seconds
+#   ./build.sh lint    check every C++ file against .clang-format and run
+#                      clang-tidy (.clang-tidy) over the core, warnings as errors
 #
 # Missing packages are installed with apt-get (through sudo when not root).
 set -euo pipefail
@@ -59,8 +61,11 @@ clang_runtime_package() {
     echo "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
+# The everyday Release build (preset "release"); ORBENZA_WERROR=ON makes
+# compiler warnings errors, as CI builds.
 build() {
-    cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cd "$here"
+    cmake --preset release -B "$build_dir" -DORBENZA_WERROR="${ORBENZA_WERROR:-OFF}"
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
@@ -97,6 +102,17 @@ sanitize)
     cmake --build --preset asan --parallel "$(nproc)"
     ctest --preset asan --parallel "$(nproc)"
     ;;
+lint)
+    install_missing clang-format clang-tidy
+    cd "$here"
+    # Formatting: every C++ source of the repository, generated files aside.
+    git ls-files '*.cpp' '*.h' | grep -v '^src/core/retrograde/StationTables.cpp$' |
+        xargs clang-format --dry-run --Werror
+    # clang-tidy reads the compile commands of the everyday build.
+    build
+    git ls-files 'src/core/*.cpp' | grep -v '^src/core/retrograde/StationTables.cpp$' |
+        xargs -P "$(nproc)" -n 4 clang-tidy -p "$build_dir" --quiet
+    ;;
 fuzz)
     install_missing
     install_missing "$(clang_runtime_package)"
@@ -106,7 +122,7 @@ fuzz)
     ctest --preset fuzz
     ;;
 *)
-    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
     exit 64
     ;;
 esac

@@ -106,7 +106,7 @@ Atlas::Atlas(Atlas&&) noexcept = default;
 Atlas& Atlas::operator=(Atlas&&) noexcept = default;
 Atlas::~Atlas() = default;
 
-void Atlas::fail(std::string reason) {
+void Atlas::fail(const std::string& reason) {
     *this = Atlas();
     m_reason = std::string(kUnavailable) + reason;
 }

@@ -110,7 +110,7 @@ private:
     void foldAppend(std::string_view text, std::string& out) const;
     bool qualifiersMatch(const Record& record, const std::vector<std::string>& qualifiers) const;
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
-    void fail(std::string reason);
+    void fail(const std::string& reason);
 
     bool m_available = false;
     std::string m_reason;

@@ -48,9 +48,9 @@ std::string shortPositionOf(double longitudeDeg) {
     const char text[9] = {static_cast<char>('0' + parts.degrees / 10),
                           static_cast<char>('0' + parts.degrees % 10),
                           ' ',
-                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign)],
-                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign + 1)],
-                          SIGN_ABBREVIATIONS[static_cast<std::size_t>(3 * parts.sign + 2)],
+                          SIGN_ABBREVIATIONS[3 * static_cast<std::size_t>(parts.sign)],
+                          SIGN_ABBREVIATIONS[3 * static_cast<std::size_t>(parts.sign) + 1],
+                          SIGN_ABBREVIATIONS[3 * static_cast<std::size_t>(parts.sign) + 2],
                           ' ',
                           static_cast<char>('0' + parts.minutes / 10),
                           static_cast<char>('0' + parts.minutes % 10)};

@@ -26,7 +26,7 @@ constexpr std::uint32_t packAbbreviation(char a, char b, char c) {
 constexpr std::array<std::uint32_t, kSignCount> kPackedAbbreviations = [] {
     std::array<std::uint32_t, kSignCount> packed{};
     for (int n = 0; n < kSignCount; ++n) {
-        const auto at = static_cast<std::size_t>(3 * n);
+        const auto at = 3 * static_cast<std::size_t>(n);
         packed[static_cast<std::size_t>(n)] = packAbbreviation(
             SIGN_ABBREVIATIONS[at], SIGN_ABBREVIATIONS[at + 1], SIGN_ABBREVIATIONS[at + 2]);
     }
