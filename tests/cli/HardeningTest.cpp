@@ -232,7 +232,7 @@ TEST_P(Targets, ANameOfTheLongestAllowedLengthWorks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Output, Targets, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Batch" : "Chart"; });
+                         [](const auto& param) { return param.param ? "Batch" : "Chart"; });
 
 // A batch that reads its rows from a pipe held open, so that it is still
 // writing when the signal comes.

@@ -377,10 +377,11 @@ void expectDetailsColumnWhole(const ChartScreen& screen) {
             continue;
         const QRect inViewport(label->mapTo(viewport, QPoint(0, 0)), label->size());
         EXPECT_LE(inViewport.right(), viewport->width() - 1) << label->objectName().toStdString();
-        if (!qobject_cast<const ElidedLabel*>(label))
+        if (!qobject_cast<const ElidedLabel*>(label)) {
             EXPECT_GE(label->width(), label->sizeHint().width())
                 << label->objectName().toStdString() << " \"" << label->text().toStdString()
                 << "\"";
+        }
     }
 }
 
@@ -452,8 +453,9 @@ TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
     const ElidedLabel* computedFor = elidedLabel(screen, "lblComputedFor");
     ASSERT_NE(computedFor, nullptr);
     EXPECT_FALSE(computedFor->text().isEmpty());
-    if (computedFor->isElided())
+    if (computedFor->isElided()) {
         EXPECT_EQ(computedFor->toolTip(), computedFor->text());
+    }
     // A short text shows whole and needs no tooltip.
     const ElidedLabel* shortState = elidedLabel(screen, "lblState");
     ASSERT_NE(shortState, nullptr);
