@@ -16,8 +16,7 @@ struct BenchLibrary {
     orbenza::store::ChartLibrary library;
 
     explicit BenchLibrary(int charts) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orbenza-bench-XXXXXX");
+        std::string pattern = (std::filesystem::temp_directory_path() / "orbenza-bench-XXXXXX");
         if (mkdtemp(pattern.data()) == nullptr)
             std::abort();
         folder = pattern;

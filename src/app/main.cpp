@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orbenza"));
     QApplication::setApplicationName(QStringLiteral("Orbenza"));
-    QApplication::setApplicationVersion(QString::fromLatin1(orbenza::kVersion.data(), static_cast<qsizetype>(orbenza::kVersion.size())));
+    QApplication::setApplicationVersion(QString::fromLatin1(
+        orbenza::kVersion.data(), static_cast<qsizetype>(orbenza::kVersion.size())));
     orbenza::ChartWheel::initResources();
     orbenza::applyProgramLook(application);
 

@@ -1,7 +1,7 @@
 #include "BatchRow.h"
 
-#include "base/Utf8.h"
 #include "base/TextTrim.h"
+#include "base/Utf8.h"
 
 namespace orbenza::cli {
 

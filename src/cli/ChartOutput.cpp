@@ -110,8 +110,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
     json["PlanetNames"] = chart.PlanetNames;
     nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
     for (Body body : kAllBodies)
-        longitudes[std::string(bodyLabel(body))] =
-            longitudeSixDecimals(chart.longitudesDeg[body]);
+        longitudes[std::string(bodyLabel(body))] = longitudeSixDecimals(chart.longitudesDeg[body]);
     json["Longitudes"] = std::move(longitudes);
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {

@@ -1,13 +1,12 @@
 #include "LibraryCommands.h"
 
-#include "base/YearRange.h"
-
 #include "AtomicOutput.h"
 #include "ByteSource.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 #include "LibraryCsv.h"
 #include "base/Utf8.h"
+#include "base/YearRange.h"
 #include "chart/TimeZones.h"
 #include "store/ChartLibrary.h"
 #include "store/RecordChart.h"

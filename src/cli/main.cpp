@@ -109,11 +109,11 @@ int main(int argc, char** argv) {
     std::vector<CLI::Option*> chartOptions;
     chartOptions.push_back(app.add_option("--name", texts.name, "The person's name")
                                ->required(!batch && !asksForPlaceList(argc, argv)));
-    chartOptions.push_back(
-        app.add_option("--date", texts.date,
-                       "Date of birth, YYYY-MM-DD (" + std::to_string(orbenza::kFirstYear) + " to " +
-                           std::to_string(orbenza::kLastYear) + ")")
-            ->capture_default_str());
+    chartOptions.push_back(app.add_option("--date", texts.date,
+                                          "Date of birth, YYYY-MM-DD (" +
+                                              std::to_string(orbenza::kFirstYear) + " to " +
+                                              std::to_string(orbenza::kLastYear) + ")")
+                               ->capture_default_str());
     chartOptions.push_back(app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
                                ->capture_default_str());
     chartOptions.push_back(

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace orbenza {
 
-using MessagePresenter = std::function<void(QWidget* parent, const QString& text, MessageIcon icon)>;
+using MessagePresenter =
+    std::function<void(QWidget* parent, const QString& text, MessageIcon icon)>;
 
 // Shows text in a modal message box with the error or information icon and
 // the program's caption, through the current presenter.

@@ -33,6 +33,8 @@ inline BirthData makeBirth(int year, int month, int day, int hour, int minute, P
 }
 
 // The correction of the time zone row at a list position.
-inline UtCorrection zoneAt(int position) { return Zone_Calculation(position, {}); }
+inline UtCorrection zoneAt(int position) {
+    return Zone_Calculation(position, {});
+}
 
 } // namespace orbenza::testing

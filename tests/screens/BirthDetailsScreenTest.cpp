@@ -2,13 +2,13 @@
 // filters of its boxes for typed, pasted, dropped and composed text, the input
 // checks of "Proceed" and the coordinates look-up.
 #include "BirthDetailsScreen.h"
-#include "UserMessages.h"
 
 #include "AppController.h"
 #include "ChartScreen.h"
 #include "InputFilters.h"
 #include "MainWindow.h"
 #include "ShellRecorders.h"
+#include "UserMessages.h"
 #include "chart/TimeZones.h"
 
 #include <QAbstractItemView>

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <optional>
 #include <sys/resource.h>
 #include <variant>

@@ -1,12 +1,12 @@
 // The save-and-print screen: the report copy between its banners, saving it as
 // Rich Text or plain text without ever leaving a broken file, and printing it.
 #include "SaveScreen.h"
-#include "UserMessages.h"
 
 #include "ChartScreen.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "RichTextReader.h"
+#include "UserMessages.h"
 
 #include <QDir>
 #include <QFile>

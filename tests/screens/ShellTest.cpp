@@ -2,7 +2,6 @@
 // chart, "&Print", "&Exit", the about box, the web links of the main window and
 // the placement of its controls.
 #include "AboutBox.h"
-#include "UserMessages.h"
 #include "AppController.h"
 #include "BirthDetailsScreen.h"
 #include "ChartScreen.h"
@@ -10,6 +9,7 @@
 #include "MainWindow.h"
 #include "SaveScreen.h"
 #include "ShellRecorders.h"
+#include "UserMessages.h"
 
 #include <QAction>
 #include <QApplication>

@@ -58,12 +58,13 @@ TEST(WebLinks, OnlyWebAddressesAreOpened) {
 
 TEST(WebLinks, ALinkLongerThanTheLimitIsRefused) {
     RecordedUrls recorded;
-    const QString longest = QStringLiteral("http://example.org/") +
-                            QString(kMaxLinkLength - 19, QLatin1Char('a'));
+    const QString longest =
+        QStringLiteral("http://example.org/") + QString(kMaxLinkLength - 19, QLatin1Char('a'));
     ASSERT_EQ(longest.size(), kMaxLinkLength);
     EXPECT_TRUE(openWebLink(longest));
     EXPECT_FALSE(openWebLink(longest + QLatin1Char('a')));
-    EXPECT_FALSE(openWebLink(QStringLiteral("http://example.org/") + QString(100000, QLatin1Char('b'))));
+    EXPECT_FALSE(
+        openWebLink(QStringLiteral("http://example.org/") + QString(100000, QLatin1Char('b'))));
     EXPECT_EQ(recorded.urls().size(), 1u);
 }
 

@@ -21,20 +21,20 @@ constexpr Bool16 toBool16(bool flag) {
 }
 
 struct BirthData {
-    std::string Name;                  // exactly as typed, not trimmed
-    std::int16_t BirthMonth = 1;       // 1 = January ... 12 = December
-    std::int16_t BirthDay = 1;         // 1 ... 31
+    std::string Name;                    // exactly as typed, not trimmed
+    std::int16_t BirthMonth = 1;         // 1 = January ... 12 = December
+    std::int16_t BirthDay = 1;           // 1 ... 31
     std::int16_t BirthYear = kFirstYear; // kFirstYear ... kLastYear
-    std::int16_t BirthHour = 0;        // 0 ... 23, local clock time
-    std::int16_t BirthMinute = 0;      // 0 ... 59
-    std::int16_t ZoneHours = 0;        // |UtCorrectionHours|, 0 ... 13
-    std::int16_t ZoneMinutes = 0;      // |UtCorrectionMinutes|, 0 or 30
-    std::int16_t LongitudeDegrees = 0; // 0 ... 179
-    std::int16_t LongitudeMinutes = 0; // 0 ... 59
-    std::int16_t LatitudeDegrees = 0;  // 0 ... 89
-    std::int16_t LatitudeMinutes = 0;  // 0 ... 59
-    Bool16 IsEast = kFalse16;          // -1 East, 0 West
-    Bool16 IsSouth = kFalse16;         // -1 South, 0 North
+    std::int16_t BirthHour = 0;          // 0 ... 23, local clock time
+    std::int16_t BirthMinute = 0;        // 0 ... 59
+    std::int16_t ZoneHours = 0;          // |UtCorrectionHours|, 0 ... 13
+    std::int16_t ZoneMinutes = 0;        // |UtCorrectionMinutes|, 0 or 30
+    std::int16_t LongitudeDegrees = 0;   // 0 ... 179
+    std::int16_t LongitudeMinutes = 0;   // 0 ... 59
+    std::int16_t LatitudeDegrees = 0;    // 0 ... 89
+    std::int16_t LatitudeMinutes = 0;    // 0 ... 59
+    Bool16 IsEast = kFalse16;            // -1 East, 0 West
+    Bool16 IsSouth = kFalse16;           // -1 South, 0 North
     Bool16 IsDaylightSaving = kFalse16;
 };
 

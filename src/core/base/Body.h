@@ -34,17 +34,20 @@ inline constexpr std::size_t kBodyCount = 11;
 inline constexpr std::size_t kPlanetCount = 10;
 
 inline constexpr std::array<Body, kBodyCount> kAllBodies{
-    Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,   Body::Mars,     Body::Jupiter,
-    Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto,   Body::Ascendant};
+    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,     Body::Jupiter,
+    Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant};
 
 // Position of a body in chart order, 0 Sun ... 10 Ascendant.
-constexpr std::size_t indexOf(Body body) { return static_cast<std::size_t>(body); }
+constexpr std::size_t indexOf(Body body) {
+    return static_cast<std::size_t>(body);
+}
 // The body at chart position 0 ... 10.
-constexpr Body bodyAt(std::size_t index) { return static_cast<Body>(index); }
+constexpr Body bodyAt(std::size_t index) {
+    return static_cast<Body>(index);
+}
 
 // An array indexed by Body in chart order.
-template <typename T>
-struct BodyArray {
+template <typename T> struct BodyArray {
     std::array<T, kBodyCount> values{};
     constexpr T& operator[](Body body) { return values[indexOf(body)]; }
     constexpr const T& operator[](Body body) const { return values[indexOf(body)]; }
@@ -57,11 +60,15 @@ inline constexpr std::array<std::string_view, kBodyCount> kBodyLabels{
     "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
 // Full names: "Sun" ... "Pluto", "Ascendant".
 inline constexpr std::array<std::string_view, kBodyCount> kBodyNames{
-    "Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+    "Sun",    "Moon",   "Mercury", "Venus", "Mars",     "Jupiter",
     "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"};
 
-constexpr std::string_view bodyLabel(Body body) { return kBodyLabels[indexOf(body)]; }
-constexpr std::string_view bodyName(Body body) { return kBodyNames[indexOf(body)]; }
+constexpr std::string_view bodyLabel(Body body) {
+    return kBodyLabels[indexOf(body)];
+}
+constexpr std::string_view bodyName(Body body) {
+    return kBodyNames[indexOf(body)];
+}
 
 // The body whose label or full name is exactly the text (case-sensitive).
 constexpr std::optional<Body> bodyNamed(std::string_view text) {

@@ -39,12 +39,20 @@ inline constexpr std::array<std::string_view, kSignCount> kSignNames{
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-constexpr std::size_t indexOf(Sign sign) { return static_cast<std::size_t>(sign); }
+constexpr std::size_t indexOf(Sign sign) {
+    return static_cast<std::size_t>(sign);
+}
 // The sign at position 0 ... 11, taken modulo 12.
-constexpr Sign signAt(std::size_t index) { return static_cast<Sign>(index % kSignCount); }
+constexpr Sign signAt(std::size_t index) {
+    return static_cast<Sign>(index % kSignCount);
+}
 
-constexpr std::string_view signAbbreviation(Sign sign) { return SignAbbreviationList[indexOf(sign)]; }
-constexpr std::string_view signName(Sign sign) { return kSignNames[indexOf(sign)]; }
+constexpr std::string_view signAbbreviation(Sign sign) {
+    return SignAbbreviationList[indexOf(sign)];
+}
+constexpr std::string_view signName(Sign sign) {
+    return kSignNames[indexOf(sign)];
+}
 
 // The sign whose abbreviation is exactly the text ("Ari" ... "Pis", case-sensitive).
 constexpr std::optional<Sign> signOfAbbreviation(std::string_view text) {

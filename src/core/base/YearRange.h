@@ -7,6 +7,8 @@ namespace orbenza {
 inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
 
-constexpr bool isAdmittedYear(int year) { return year >= kFirstYear && year <= kLastYear; }
+constexpr bool isAdmittedYear(int year) {
+    return year >= kFirstYear && year <= kLastYear;
+}
 
 } // namespace orbenza

@@ -4,8 +4,8 @@
 
 #include "base/BirthData.h"
 #include "base/Body.h"
-#include "base/Sign.h"
 #include "base/Positions.h"
+#include "base/Sign.h"
 #include "chart/CheckInput.h"
 #include "positions/TimeScales.h"
 #include "report/HouseReport.h"

@@ -1,7 +1,7 @@
 #include "chart/Presentation.h"
 
-#include "chart/TimeZones.h"
 #include "base/TextTrim.h"
+#include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 
 #include <cstdio>

@@ -16,13 +16,13 @@ namespace orbenza {
 std::string_view monthName(int month);
 
 struct ChartPresentation {
-    std::string lblSunSign;  // sign name of the Sun's abbreviation
-    std::string lblRashi;    // the Moon's sign name
-    std::string lblLagna;    // sign name of the Ascendant
+    std::string lblSunSign; // sign name of the Sun's abbreviation
+    std::string lblRashi;   // the Moon's sign name
+    std::string lblLagna;   // sign name of the Ascendant
     std::string lblName;
-    std::string lblDOB;      // "March/7/1985"
-    std::string lblTOB;      // "9:5"
-    std::string lblLatitude; // "13° 5' N"
+    std::string lblDOB;       // "March/7/1985"
+    std::string lblTOB;       // "9:5"
+    std::string lblLatitude;  // "13° 5' N"
     std::string lblLongitude; // "80° 18' E"
     // Per-sign lists, Aries .. Pisces: each body as a line break then its label.
     std::array<std::string, 12> perSign;

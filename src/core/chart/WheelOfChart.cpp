@@ -2,7 +2,6 @@
 
 #include "chart/Presentation.h"
 
-
 namespace orbenza {
 
 WheelInput wheelInputOf(const ChartResult& chart) {

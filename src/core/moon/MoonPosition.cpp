@@ -1,7 +1,7 @@
 #include "moon/MoonPosition.h"
 
-#include "moon/TimeBase.h"
 #include "base/TextTrim.h"
+#include "moon/TimeBase.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +30,6 @@ constexpr std::array<LongitudeTerm, 25> kLongitudeTerms{{
     {2, 0, 2, 0, 0.003994},
 }};
 
-
 // Appends a whole number of 0 to 99 in plain decimal, without leading zeros.
 char* appendNumber(char* out, int value) {
     if (value >= 10)
@@ -38,7 +37,6 @@ char* appendNumber(char* out, int value) {
     *out++ = static_cast<char>('0' + value % 10);
     return out;
 }
-
 
 } // namespace
 

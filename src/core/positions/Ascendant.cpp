@@ -24,8 +24,9 @@ AscendantResult Ascendant_Calculation(const BirthData& birth, UtCorrection corre
     // Greenwich sidereal time in hours; the universal hours enter unscaled
     // because T already counts them. A negative value only arises in the first
     // days of 1900 and is harmless: only its sine, cosine and tangent are used.
-    double s = 15.0 * (base.AscUniversalHours + (t * (t * 0.0000258) + (t * 2400.0513 + 6.6460656))) -
-               base.AscLongitudeWest;
+    double s =
+        15.0 * (base.AscUniversalHours + (t * (t * 0.0000258) + (t * 2400.0513 + 6.6460656))) -
+        base.AscLongitudeWest;
     while (s >= 360.0)
         s -= 360.0;
     result.SiderealDegrees = s;

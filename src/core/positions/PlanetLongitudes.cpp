@@ -21,22 +21,22 @@ struct ElementRow {
 
 // Standish (1992) table, J2000 ecliptic; row 2 is the Earth's orbit.
 constexpr std::array<ElementRow, kElementBodyCount> kElements{{
-    {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30,
-     77.45645, 573.57, 252.25084, 538101628.29},
-    {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89,
-     131.53298, -108.80, 181.97973, 210664136.06},
+    {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645,
+     573.57, 252.25084, 538101628.29},
+    {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298,
+     -108.80, 181.97973, 210664136.06},
     {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
      102.94719, 1198.28, 100.46435, 129597740.63},
     {1.52366231, -0.00007221, 0.09341233, 0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
      336.04084, 1560.78, 355.45332, 68905103.78},
-    {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17,
-     14.75385, 839.93, 34.40438, 10925078.35},
-    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05,
-     92.43194, -1948.89, 49.94432, 4401052.95},
+    {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17, 14.75385,
+     839.93, 34.40438, 10925078.35},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05, 92.43194,
+     -1948.89, 49.94432, 4401052.95},
     {19.19126393, 0.00152025, 0.04716771, -0.00019150, 0.76986, -2.09, 74.22988, -1681.40,
      170.96424, 1312.56, 313.23218, 1542547.79},
-    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25,
-     44.97135, -844.43, 304.88003, 786449.21},
+    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25, 44.97135,
+     -844.43, 304.88003, 786449.21},
     {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
      224.06676, -132.25, 238.92881, 522747.90},
 }};
@@ -79,7 +79,8 @@ double eccentricAnomaly(double meanAnomaly, double e) {
     // against a value that never settles in the last bit.
     for (int step = 0; step < 50; ++step) {
         const double previous = eAnomaly;
-        eAnomaly = previous - (previous - e * std::sin(previous) - m) / (1.0 - e * std::cos(previous));
+        eAnomaly =
+            previous - (previous - e * std::sin(previous) - m) / (1.0 - e * std::cos(previous));
         if (std::fabs(previous - eAnomaly) <= KEPLER_TOLERANCE)
             break;
     }
@@ -124,9 +125,11 @@ EclipticXY earthPlace(double d) {
     const OrbitalElementSet earth = Orbital_Elements(kSunEarth, d);
     const double mean = Normalize_Radians(earth.OrbitMeanLongitude - earth.OrbitPerihelion);
     const double v = True_Anomaly(mean, earth.OrbitEccentricity);
-    const double radius = earth.OrbitAxis * (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
+    const double radius = earth.OrbitAxis *
+                          (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
                           (1.0 + earth.OrbitEccentricity * std::cos(v));
-    return {radius * std::cos(v + earth.OrbitPerihelion), radius * std::sin(v + earth.OrbitPerihelion)};
+    return {radius * std::cos(v + earth.OrbitPerihelion),
+            radius * std::sin(v + earth.OrbitPerihelion)};
 }
 
 double geocentricLongitudeDeg(int index, double d, EclipticXY earth, double precessionDeg) {
@@ -153,7 +156,8 @@ std::array<double, kElementBodyCount> planetLongitudesDeg(double d) {
     const double precession = generalPrecessionDeg(d);
     std::array<double, kElementBodyCount> longitudes{};
     for (int index = 0; index < kElementBodyCount; ++index)
-        longitudes[static_cast<std::size_t>(index)] = geocentricLongitudeDeg(index, d, earth, precession);
+        longitudes[static_cast<std::size_t>(index)] =
+            geocentricLongitudeDeg(index, d, earth, precession);
     return longitudes;
 }
 

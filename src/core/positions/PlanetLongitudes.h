@@ -19,8 +19,15 @@ namespace orbenza {
 
 // Body index of the element table.
 enum BodyIndex : int {
-    kMercury = 0, kVenus = 1, kSunEarth = 2, kMars = 3, kJupiter = 4,
-    kSaturn = 5, kUranus = 6, kNeptune = 7, kPluto = 8,
+    kMercury = 0,
+    kVenus = 1,
+    kSunEarth = 2,
+    kMars = 3,
+    kJupiter = 4,
+    kSaturn = 5,
+    kUranus = 6,
+    kNeptune = 7,
+    kPluto = 8,
 };
 inline constexpr int kElementBodyCount = 9;
 
@@ -29,17 +36,27 @@ inline constexpr int kElementBodyCount = 9;
 // Moon and the Ascendant, which the table does not hold.
 constexpr int elementIndexOf(Body body) {
     switch (body) {
-    case Body::Sun: return kSunEarth;
-    case Body::Mercury: return kMercury;
-    case Body::Venus: return kVenus;
-    case Body::Mars: return kMars;
-    case Body::Jupiter: return kJupiter;
-    case Body::Saturn: return kSaturn;
-    case Body::Uranus: return kUranus;
-    case Body::Neptune: return kNeptune;
-    case Body::Pluto: return kPluto;
+    case Body::Sun:
+        return kSunEarth;
+    case Body::Mercury:
+        return kMercury;
+    case Body::Venus:
+        return kVenus;
+    case Body::Mars:
+        return kMars;
+    case Body::Jupiter:
+        return kJupiter;
+    case Body::Saturn:
+        return kSaturn;
+    case Body::Uranus:
+        return kUranus;
+    case Body::Neptune:
+        return kNeptune;
+    case Body::Pluto:
+        return kPluto;
     case Body::Moon:
-    case Body::Ascendant: break;
+    case Body::Ascendant:
+        break;
     }
     return -1;
 }

@@ -1,7 +1,7 @@
 #include "positions/PlanetRun.h"
 
-#include "moon/MoonPosition.h"
 #include "base/TextTrim.h"
+#include "moon/MoonPosition.h"
 #include "moon/TimeBase.h"
 #include "positions/PlanetLongitudes.h"
 
@@ -76,8 +76,8 @@ PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correcti
         else if (body == Body::Ascendant)
             position = Short_Position(ascendantText);
         else
-            position = shortPositionOf(
-                run.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))]);
+            position =
+                shortPositionOf(run.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))]);
     }
     return run;
 }

@@ -12,10 +12,9 @@
 
 namespace orbenza {
 
-
 struct PlanetRunResult {
     UniversalMoment PlanetUniversalTime;
-    double DaysJ2000 = 0;                 // days from J2000.0, UT
+    double DaysJ2000 = 0;                  // days from J2000.0, UT
     std::array<double, 9> longitudesDeg{}; // element-table order, degrees, ecliptic of date
     std::array<std::string, kBodyCount> PlanetPositions; // chart order
 };

@@ -1,9 +1,8 @@
 #include "report/HouseReport.h"
 
-#include "report/InterpretationTexts.h"
-
 #include "base/Body.h"
 #include "base/Sign.h"
+#include "report/InterpretationTexts.h"
 
 #include <cstdint>
 #include <initializer_list>

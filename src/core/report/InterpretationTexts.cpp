@@ -1,9 +1,8 @@
 #include "report/InterpretationTexts.h"
 
-#include "report/texts/InterpretationTextData.h"
-
 #include "base/Body.h"
 #include "base/Sign.h"
+#include "report/texts/InterpretationTextData.h"
 
 #include <cstddef>
 
@@ -97,7 +96,8 @@ static_assert(kDegreeNames[1] == "01 Ari" && kDegreeNames[30] == "30 Ari" &&
 } // namespace
 
 std::string_view reportPlanetName(int planet) {
-    return isPlanet(planet) ? bodyName(bodyAt(static_cast<std::size_t>(planet))) : std::string_view{};
+    return isPlanet(planet) ? bodyName(bodyAt(static_cast<std::size_t>(planet)))
+                            : std::string_view{};
 }
 
 std::string_view planetHeadingPrefix(int planet) {

@@ -28,7 +28,9 @@ struct StationTable {
 // Planet order of the station tables and of the retrograde flags.
 inline constexpr std::size_t StationPlanetCount = 8;
 // Station planet k is the body Mercury + k of the chart.
-constexpr Body stationPlanetBody(std::size_t k) { return bodyAt(indexOf(Body::Mercury) + k); }
+constexpr Body stationPlanetBody(std::size_t k) {
+    return bodyAt(indexOf(Body::Mercury) + k);
+}
 inline constexpr std::array<std::string_view, StationPlanetCount> StationPlanetNames = [] {
     std::array<std::string_view, StationPlanetCount> names{};
     for (std::size_t k = 0; k < StationPlanetCount; ++k)

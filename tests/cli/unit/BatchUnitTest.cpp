@@ -144,16 +144,16 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     auto outcome = proceed(randomEntries(random, "X"), {});
     ChartResult chart = std::get<ChartResult>(outcome);
     chart.longitudesDeg.values = {0.0,
-                           -0.0,
-                           360.0,
-                           1e-9,
-                           123456789.125,
-                           -5.5,
-                           1e21,
-                           0.1,
-                           0.2,
-                           0.30000000000000004,
-                           359.99999999999994};
+                                  -0.0,
+                                  360.0,
+                                  1e-9,
+                                  123456789.125,
+                                  -5.5,
+                                  1e21,
+                                  0.1,
+                                  0.2,
+                                  0.30000000000000004,
+                                  359.99999999999994};
     chart.zonePosition = -1;
     chart.birth.BirthYear = -5;
     chart.universalTime.hour = 123;

@@ -91,7 +91,8 @@ TEST(AtlasTime, SecondsOfTheCorrectionReachEveryComputation) {
     // 1 degree a day, the Ascendant about 15 degrees an hour of sidereal time.
     const double moon = b.longitudesDeg[Body::Moon] - a.longitudesDeg[Body::Moon];
     const double sun = b.longitudesDeg[Body::Sun] - a.longitudesDeg[Body::Sun];
-    const double asc = std::remainder(b.longitudesDeg[Body::Ascendant] - a.longitudesDeg[Body::Ascendant], 360.0);
+    const double asc =
+        std::remainder(b.longitudesDeg[Body::Ascendant] - a.longitudesDeg[Body::Ascendant], 360.0);
     EXPECT_NEAR(moon, 13.2 * 32 / 86400, 0.002);
     EXPECT_NEAR(sun, 1.02 * 32 / 86400, 0.0001);
     EXPECT_GT(asc, 0.05);

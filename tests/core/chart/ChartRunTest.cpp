@@ -1,5 +1,6 @@
 // A whole chart from the birth details, and what the chart screen shows of it.
 #include "chart/ChartRun.h"
+
 #include "BirthFixtures.h"
 #include "base/YearRange.h"
 #include "chart/Presentation.h"
@@ -253,10 +254,10 @@ TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
 TEST(ChartRun, EveryPlanetHasAHouseCountedFromTheAscendant) {
     const ChartResult chart = std::get<ChartResult>(proceed(delhi1985(), {}));
     // Ascendant 22 Lib: house 1 runs from 22 Lib to 21 Sco.
-    EXPECT_EQ(chart.houses[Body::Pluto], 1); // Pluto 02 Sco
+    EXPECT_EQ(chart.houses[Body::Pluto], 1);  // Pluto 02 Sco
     EXPECT_EQ(chart.houses[Body::Saturn], 2); // Saturn 22 Sco
-    EXPECT_EQ(chart.houses[Body::Sun], 9); // Sun 24 Gem
-    EXPECT_EQ(chart.houses[Body::Moon], 7); // Moon 19 Tau
+    EXPECT_EQ(chart.houses[Body::Sun], 9);    // Sun 24 Gem
+    EXPECT_EQ(chart.houses[Body::Moon], 7);   // Moon 19 Tau
 }
 
 } // namespace

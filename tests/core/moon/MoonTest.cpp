@@ -1,21 +1,20 @@
 // The Moon's longitude, the position text and the sign name.
+#include "BirthFixtures.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
-
-#include "BirthFixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace orbenza {
 namespace {
 
-using testing::Place;
 using testing::makeBirth;
-UtCorrection zone(int position) { return testing::zoneAt(position); }
+using testing::Place;
+UtCorrection zone(int position) {
+    return testing::zoneAt(position);
+}
 
 constexpr double kLongitudeTolerance = 0.00005; // degrees: "to four places"
-
-
 
 TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
     struct Row {
@@ -60,17 +59,17 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
         double universalHours;
     };
     const Row rows[] = {
-        {"00:30 at +5:30 East: 19:00 UT the day before", makeBirth(1980, 1, 1, 0, 30, {80, 18, true}),
-         34, -5.0},
-        {"East, +1:00 with daylight saving: local - 2", makeBirth(1985, 7, 1, 12, 0, {13, 24, true}, true),
-         20, 10.0},
-        {"West, -5:00 with daylight saving: local + 4", makeBirth(1985, 7, 1, 12, 0, {74, 0, false}, true),
-         27, 16.0},
-        {"Greenwich, West, daylight saving: local - 1", makeBirth(1985, 7, 1, 12, 0, {2, 0, false}, true),
-         29, 11.0},
+        {"00:30 at +5:30 East: 19:00 UT the day before",
+         makeBirth(1980, 1, 1, 0, 30, {80, 18, true}), 34, -5.0},
+        {"East, +1:00 with daylight saving: local - 2",
+         makeBirth(1985, 7, 1, 12, 0, {13, 24, true}, true), 20, 10.0},
+        {"West, -5:00 with daylight saving: local + 4",
+         makeBirth(1985, 7, 1, 12, 0, {74, 0, false}, true), 27, 16.0},
+        {"Greenwich, West, daylight saving: local - 1",
+         makeBirth(1985, 7, 1, 12, 0, {2, 0, false}, true), 29, 11.0},
         // The zone's own sign decides, not the birth place's hemisphere.
-        {"Madrid on CET: West of Greenwich, zone East of it", makeBirth(1985, 7, 1, 14, 30, {3, 42, false}),
-         20, 13.5},
+        {"Madrid on CET: West of Greenwich, zone East of it",
+         makeBirth(1985, 7, 1, 14, 30, {3, 42, false}), 20, 13.5},
         {"longitude 0 0 on IST", makeBirth(1985, 7, 1, 14, 30, {0, 0, true}), 34, 9.0},
     };
     for (const auto& row : rows) {

@@ -1,6 +1,7 @@
 // Julian Day Numbers, the full-circle arc tangent, and the agreement of the
 // two day counts the chart uses.
 #include "moon/TimeBase.h"
+
 #include "positions/TimeScales.h"
 
 #include <chrono>
@@ -59,9 +60,9 @@ TEST(ATan2, CoversTheFullCircle) {
         double y, x, expected;
     };
     const Row rows[] = {
-        {1, 0, kPi / 2},      {-1, 0, -kPi / 2},         {0, 0, 0},
-        {1, -1, 3 * kPi / 4}, {0, -1, kPi},              {-1, -1, -3 * kPi / 4},
-        {1, 1, kPi / 4},      {-1, 1, -kPi / 4},         {0, 5, 0},
+        {1, 0, kPi / 2},      {-1, 0, -kPi / 2}, {0, 0, 0},
+        {1, -1, 3 * kPi / 4}, {0, -1, kPi},      {-1, -1, -3 * kPi / 4},
+        {1, 1, kPi / 4},      {-1, 1, -kPi / 4}, {0, 5, 0},
     };
     for (const auto& row : rows) {
         EXPECT_NEAR(ATan2(row.y, row.x), row.expected, kTolerance)

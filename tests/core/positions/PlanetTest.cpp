@@ -20,8 +20,8 @@ TEST(PlanetLongitude, AtJ2000TheElementTableGivesTheseLongitudes) {
     // At d = 0 the precession is zero, so these are the element table's own
     // J2000 geocentric longitudes.
     const double expected[kElementBodyCount] = {271.906024, 241.578068, 280.379632,
-                                         327.982802, 25.361134,  40.214662,
-                                         314.790105, 303.191603, 251.454279};
+                                                327.982802, 25.361134,  40.214662,
+                                                314.790105, 303.191603, 251.454279};
     for (int body = 0; body < kElementBodyCount; ++body) {
         EXPECT_NEAR(Planet_Longitude(body, 0.0), expected[body], kSixDecimals)
             << kBodyNames[body] << " at d = 0";
@@ -33,8 +33,8 @@ TEST(PlanetLongitude, ReferredToTheEquinoxOfDate) {
     // general precession of 12.1915 arcminutes back to 1985.
     const double d = -5313.125;
     const double j2000[kElementBodyCount] = {93.799865,  38.690206,  84.414584,
-                                      94.169882,  317.042280, 232.896081,
-                                      255.819321, 272.664812, 212.315123};
+                                             94.169882,  317.042280, 232.896081,
+                                             255.819321, 272.664812, 212.315123};
     constexpr double kPrecessionDeg = 12.1915 / 60.0;
     EXPECT_NEAR(generalPrecessionDeg(d), -kPrecessionDeg, 0.000005);
     for (int body = 0; body < kElementBodyCount; ++body) {
@@ -116,10 +116,8 @@ TEST(ShortPosition, RewritesPositionTexts) {
         const char* expected;
     };
     const Row rows[] = {
-        {"11\xC2\xB0 22' 41\" Ari", "11 Ari 22"},
-        {"5\xC2\xB0 34' 45\" Sco", "05 Sco 34"},
-        {"0\xC2\xB0 7' 3\" Tau", "00 Tau 07"},
-        {"29\xC2\xB0 59' 59\" Pis", "29 Pis 59"},
+        {"11\xC2\xB0 22' 41\" Ari", "11 Ari 22"}, {"5\xC2\xB0 34' 45\" Sco", "05 Sco 34"},
+        {"0\xC2\xB0 7' 3\" Tau", "00 Tau 07"},    {"29\xC2\xB0 59' 59\" Pis", "29 Pis 59"},
         {"  9\xC2\xB0 2' 58\" Leo", "09 Leo 02"},
     };
     for (const auto& row : rows)

@@ -334,7 +334,8 @@ TEST(SpreadAround, KeepsOrderAndGapAndMovesNothingThatNeedNotMove) {
     for (const Row& row : rows) {
         const std::vector<double> places = spreadAround(row.longitudes, row.gap);
         ASSERT_EQ(places.size(), row.longitudes.size()) << row.what;
-        const double gap = std::min(row.gap, 360.0 / std::max(1.0, static_cast<double>(places.size())));
+        const double gap =
+            std::min(row.gap, 360.0 / std::max(1.0, static_cast<double>(places.size())));
         for (std::size_t a = 0; a < places.size(); ++a)
             for (std::size_t b = a + 1; b < places.size(); ++b)
                 EXPECT_GE(angularDistance(places[a], places[b]), gap - 1e-6)

@@ -7,9 +7,8 @@
 // single line (the report adds the line breaks), is 69 to 765 characters long
 // and differs from every other one; the tests check that.
 
-#include "report/texts/InterpretationTextData.h"
-
 #include "base/Body.h"
+#include "report/texts/InterpretationTextData.h"
 
 #include <cstddef>
 #include <iterator>
@@ -422,7 +421,8 @@ static_assert(std::size(kEntries) == std::size_t{kHouseCount} * kReportPlanetCou
 constexpr bool everyPairExactlyOnce() {
     std::array<std::array<int, kReportPlanetCount>, kHouseCount + 1> seen{};
     for (const PlanetInHouseEntry& entry : kEntries) {
-        if (entry.house < 1 || entry.house > kHouseCount || indexOf(entry.planet) >= kPlanetCount || entry.text.empty())
+        if (entry.house < 1 || entry.house > kHouseCount || indexOf(entry.planet) >= kPlanetCount ||
+            entry.text.empty())
             return false;
         if (++seen[entry.house][indexOf(entry.planet)] != 1)
             return false;
