@@ -8,6 +8,7 @@
 #include "base/Utf8.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
+#include "chart/WheelOfChart.h"
 #include "store/ChartLibrary.h"
 #include "store/RecordChart.h"
 
@@ -228,8 +229,8 @@ int runLibraryCommand(int argc, char** argv) {
                                                 "chart itself");
     show->add_option("ID", showId, "The chart's number")->required();
     show->add_flag("--chart", showChart, "Print the chart as a single chart does");
-    show->add_option("--format", showFormat, "text or json; with --chart also rtf")
-        ->check(CLI::IsMember({"text", "json", "rtf"}))
+    show->add_option("--format", showFormat, "text or json; with --chart also rtf or svg")
+        ->check(CLI::IsMember({"text", "json", "rtf", "svg"}))
         ->capture_default_str();
 
     // add
@@ -352,8 +353,8 @@ int runLibraryCommand(int argc, char** argv) {
         if (!record)
             return failed(library);
         if (!showChart) {
-            if (showFormat == "rtf")
-                return printError("--format rtf needs --chart");
+            if (showFormat == "rtf" || showFormat == "svg")
+                return printError("--format " + showFormat + " needs --chart");
             if (showFormat == "json")
                 return writeOut(recordJson(*record).dump(2, ' ', false,
                                                          nlohmann::json::error_handler_t::replace) +
@@ -366,6 +367,9 @@ int runLibraryCommand(int argc, char** argv) {
         const ChartResult& chart = std::get<ChartResult>(drawn);
         if (showFormat == "rtf")
             return writeOut(chartRichText(chart));
+        // The degree wheel, 800 pixels wide as the single chart writes it.
+        if (showFormat == "svg")
+            return writeOut(degreeWheelSvg(chart, 800.0));
         // The same chart as the single chart gives, windows included.
         const BirthTimeWindows windows = birthTimeWindows(chart);
         if (showFormat == "json")

@@ -89,7 +89,7 @@ TEST_F(LibraryCli, AddListShowRemove) {
 
 TEST_F(LibraryCli, ShownChartIsTheSingleChartInEveryForm) {
     ASSERT_EQ(library(joined({"add"}, joined(kAnna, {"--dst"}))).status, 0);
-    for (const char* format : {"text", "json", "rtf"}) {
+    for (const char* format : {"text", "json", "rtf", "svg"}) {
         SCOPED_TRACE(format);
         const CliRun single = runCli(joined(kAnna, {"--dst", "--format", format}));
         const CliRun shown = library({"show", "1", "--chart", "--format", format});
