@@ -93,8 +93,8 @@ void checkOutcome(const std::variant<ChartResult, InputRefusal>& outcome, std::s
 
 // An option error is one printable line naming the option it is about.
 void checkOptionError(const std::string& message, std::string_view input) {
-    static constexpr std::array<std::string_view, 5> kOptions{"--date", "--time", "--zone", "--lon",
-                                                              "--lat"};
+    static constexpr std::array<std::string_view, 6> kOptions{"--name", "--date", "--time",
+                                                              "--zone", "--lon",  "--lat"};
     bool named = false;
     for (std::string_view option : kOptions)
         named = named || message.starts_with(option);
