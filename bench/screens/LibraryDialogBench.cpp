@@ -59,7 +59,7 @@ void BM_OpenDialogFilterKeystroke(benchmark::State& state) {
     dialog.show();
     QApplication::processEvents();
     const QString typed = QStringLiteral("person 12");
-    int length = 0;
+    qsizetype length = 0;
     for (auto _ : state) {
         length = (length + 1) % (typed.size() + 1);
         dialog.filterBox()->setText(typed.left(length));
