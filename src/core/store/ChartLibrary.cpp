@@ -1,8 +1,10 @@
 #include "store/ChartLibrary.h"
 
+#include "store/LibrarySchema.h"
+#include "store/Statement.h"
+
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -14,183 +16,6 @@
 namespace orbenza::store {
 
 namespace {
-
-// The newest schema, made in one go for a new file.
-constexpr const char* kCreateSchema = R"sql(
-CREATE TABLE charts(
-    id INTEGER PRIMARY KEY,
-    name TEXT NOT NULL,
-    year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL,
-    hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL DEFAULT 0,
-    zone_position INTEGER NOT NULL,
-    correction_seconds INTEGER NOT NULL,
-    daylight_saving INTEGER NOT NULL,
-    longitude_degrees INTEGER NOT NULL, longitude_minutes INTEGER NOT NULL,
-    east INTEGER NOT NULL,
-    latitude_degrees INTEGER NOT NULL, latitude_minutes INTEGER NOT NULL,
-    south INTEGER NOT NULL,
-    city TEXT NOT NULL DEFAULT '', state TEXT NOT NULL DEFAULT '',
-    country TEXT NOT NULL DEFAULT '',
-    atlas_place TEXT NOT NULL DEFAULT '', atlas_zone TEXT NOT NULL DEFAULT '',
-    atlas_fold TEXT NOT NULL DEFAULT '',
-    positions TEXT NOT NULL DEFAULT 'classic',
-    note TEXT NOT NULL DEFAULT '',
-    added_at TEXT NOT NULL, changed_at TEXT NOT NULL,
-    opened_seq INTEGER
-);
-CREATE INDEX charts_by_name ON charts(name COLLATE NOCASE);
-CREATE INDEX charts_by_opened ON charts(opened_seq) WHERE opened_seq IS NOT NULL;
-)sql";
-
-// From the first schema: seconds of the birth time, the correction to the
-// second instead of hours and minutes, the atlas's place, zone and fold, and
-// the source of the positions.
-constexpr const char* kUpgrade1To2 = R"sql(
-ALTER TABLE charts ADD COLUMN second INTEGER NOT NULL DEFAULT 0;
-ALTER TABLE charts ADD COLUMN correction_seconds INTEGER NOT NULL DEFAULT 0;
-UPDATE charts SET correction_seconds = correction_hours * 3600 + correction_minutes * 60;
-ALTER TABLE charts DROP COLUMN correction_hours;
-ALTER TABLE charts DROP COLUMN correction_minutes;
-ALTER TABLE charts ADD COLUMN atlas_place TEXT NOT NULL DEFAULT '';
-ALTER TABLE charts ADD COLUMN atlas_zone TEXT NOT NULL DEFAULT '';
-ALTER TABLE charts ADD COLUMN atlas_fold TEXT NOT NULL DEFAULT '';
-ALTER TABLE charts ADD COLUMN positions TEXT NOT NULL DEFAULT 'classic';
-)sql";
-
-constexpr const char* kRecordColumns =
-    "id, name, year, month, day, hour, minute, second, zone_position, correction_seconds, "
-    "daylight_saving, longitude_degrees, longitude_minutes, east, latitude_degrees, "
-    "latitude_minutes, south, city, state, country, atlas_place, atlas_zone, atlas_fold, "
-    "positions, note, added_at, changed_at";
-
-constexpr const char* kSummaryColumns =
-    "id, name, year, month, day, hour, minute, second, city, state, country";
-
-// A prepared statement that finalizes itself.
-class Statement {
-public:
-    explicit Statement(sqlite3_stmt* statement) : m_statement(statement) {}
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    ~Statement() { sqlite3_finalize(m_statement); }
-    explicit operator bool() const { return m_statement != nullptr; }
-    sqlite3_stmt* get() const { return m_statement; }
-
-    void bind(int index, std::int64_t value) { sqlite3_bind_int64(m_statement, index, value); }
-    void bind(int index, int value) { sqlite3_bind_int(m_statement, index, value); }
-    void bind(int index, bool value) { sqlite3_bind_int(m_statement, index, value ? 1 : 0); }
-    // The text must stay alive until the statement has been stepped.
-    void bind(int index, const std::string& value) {
-        sqlite3_bind_text(m_statement, index, value.data(), static_cast<int>(value.size()),
-                          SQLITE_STATIC);
-    }
-    int step() { return sqlite3_step(m_statement); }
-    void reset() {
-        sqlite3_reset(m_statement);
-        sqlite3_clear_bindings(m_statement);
-    }
-
-    int integer(int column) const { return sqlite3_column_int(m_statement, column); }
-    std::int64_t integer64(int column) const { return sqlite3_column_int64(m_statement, column); }
-    std::string text(int column) const {
-        const auto* bytes = sqlite3_column_text(m_statement, column);
-        const int size = sqlite3_column_bytes(m_statement, column);
-        return bytes == nullptr ? std::string()
-                                : std::string(reinterpret_cast<const char*>(bytes),
-                                              static_cast<std::size_t>(size));
-    }
-
-private:
-    sqlite3_stmt* m_statement;
-};
-
-ChartRecord readRecord(const Statement& row) {
-    ChartRecord r;
-    int c = 0;
-    r.id = row.integer64(c++);
-    r.name = row.text(c++);
-    r.year = row.integer(c++);
-    r.month = row.integer(c++);
-    r.day = row.integer(c++);
-    r.hour = row.integer(c++);
-    r.minute = row.integer(c++);
-    r.second = row.integer(c++);
-    r.zonePosition = row.integer(c++);
-    r.correctionSeconds = row.integer(c++);
-    r.daylightSaving = row.integer(c++) != 0;
-    r.longitudeDegrees = row.integer(c++);
-    r.longitudeMinutes = row.integer(c++);
-    r.east = row.integer(c++) != 0;
-    r.latitudeDegrees = row.integer(c++);
-    r.latitudeMinutes = row.integer(c++);
-    r.south = row.integer(c++) != 0;
-    r.city = row.text(c++);
-    r.state = row.text(c++);
-    r.country = row.text(c++);
-    r.atlasPlace = row.text(c++);
-    r.atlasZone = row.text(c++);
-    r.atlasFold = row.text(c++);
-    r.positions = row.text(c++);
-    r.note = row.text(c++);
-    r.addedAt = row.text(c++);
-    r.changedAt = row.text(c++);
-    return r;
-}
-
-ChartSummary readSummary(const Statement& row) {
-    ChartSummary s;
-    s.id = row.integer64(0);
-    s.name = row.text(1);
-    s.year = row.integer(2);
-    s.month = row.integer(3);
-    s.day = row.integer(4);
-    s.hour = row.integer(5);
-    s.minute = row.integer(6);
-    s.second = row.integer(7);
-    s.city = row.text(8);
-    s.state = row.text(9);
-    s.country = row.text(10);
-    return s;
-}
-
-// Binds every field but the id, from parameter 1 on; returns the next index.
-int bindRecordFields(Statement& statement, const ChartRecord& r) {
-    int i = 1;
-    statement.bind(i++, r.name);
-    statement.bind(i++, r.year);
-    statement.bind(i++, r.month);
-    statement.bind(i++, r.day);
-    statement.bind(i++, r.hour);
-    statement.bind(i++, r.minute);
-    statement.bind(i++, r.second);
-    statement.bind(i++, r.zonePosition);
-    statement.bind(i++, r.correctionSeconds);
-    statement.bind(i++, r.daylightSaving);
-    statement.bind(i++, r.longitudeDegrees);
-    statement.bind(i++, r.longitudeMinutes);
-    statement.bind(i++, r.east);
-    statement.bind(i++, r.latitudeDegrees);
-    statement.bind(i++, r.latitudeMinutes);
-    statement.bind(i++, r.south);
-    statement.bind(i++, r.city);
-    statement.bind(i++, r.state);
-    statement.bind(i++, r.country);
-    statement.bind(i++, r.atlasPlace);
-    statement.bind(i++, r.atlasZone);
-    statement.bind(i++, r.atlasFold);
-    statement.bind(i++, r.positions);
-    statement.bind(i++, r.note);
-    statement.bind(i++, r.addedAt);
-    statement.bind(i++, r.changedAt);
-    return i;
-}
-
-constexpr const char* kInsertRecord =
-    "INSERT INTO charts(name, year, month, day, hour, minute, second, zone_position, "
-    "correction_seconds, daylight_saving, longitude_degrees, longitude_minutes, east, "
-    "latitude_degrees, latitude_minutes, south, city, state, country, atlas_place, atlas_zone, "
-    "atlas_fold, positions, note, added_at, changed_at) "
-    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
 
 std::string nowText() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -421,31 +246,57 @@ bool ChartLibrary::checkExisting() {
     return true;
 }
 
-bool ChartLibrary::createSchema() {
+bool ChartLibrary::transaction(const std::function<bool()>& change) {
     if (!begin())
         return false;
-    const std::string marks = "PRAGMA application_id=" + std::to_string(kLibraryApplicationId) +
-                              "; PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion) +
-                              ";";
-    if (!exec(kCreateSchema) || !exec(marks.c_str())) {
+    if (!change()) {
         rollback();
         return false;
     }
     return commit();
 }
 
+bool ChartLibrary::notFound(std::int64_t id) {
+    return fail(LibraryFault::NotFound,
+                "no chart numbered " + std::to_string(id) + " in the library " + m_path);
+}
+
+bool ChartLibrary::writeById(const char* sql, std::int64_t id, bool mustExist) {
+    return transaction([&] {
+        Statement statement(prepare(sql));
+        if (!statement)
+            return false;
+        statement.bind(1, id);
+        const int rc = statement.step();
+        if (rc != SQLITE_DONE)
+            return failSql(rc, "write to");
+        if (mustExist && sqlite3_changes(m_db) == 0)
+            return notFound(id);
+        return true;
+    });
+}
+
+bool ChartLibrary::query(const std::string& sql, const std::function<void(Statement&)>& bind,
+                         const std::function<void(const Statement&)>& eachRow) {
+    if (m_db == nullptr)
+        return false;
+    Statement statement(prepare(sql.c_str()));
+    if (!statement)
+        return false;
+    if (bind)
+        bind(statement);
+    int rc;
+    while ((rc = statement.step()) == SQLITE_ROW)
+        eachRow(statement);
+    return rc == SQLITE_DONE || failSql(rc, "read");
+}
+
+bool ChartLibrary::createSchema() {
+    return transaction([&] { return exec(createSchemaSql().c_str()); });
+}
+
 bool ChartLibrary::upgrade(int fromVersion) {
-    if (!begin())
-        return false;
-    bool ok = true;
-    if (fromVersion < 2)
-        ok = exec(kUpgrade1To2);
-    const std::string mark = "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion);
-    if (!ok || !exec(mark.c_str())) {
-        rollback();
-        return false;
-    }
-    return commit();
+    return transaction([&] { return exec(upgradeSql(fromVersion).c_str()); });
 }
 
 bool ChartLibrary::insert(ChartRecord& record, bool keepTimes) {
@@ -457,7 +308,9 @@ bool ChartLibrary::insert(ChartRecord& record, bool keepTimes) {
     Statement statement(prepare(kInsertRecord));
     if (!statement)
         return false;
-    bindRecordFields(statement, record);
+    const int next = bindRecordContent(statement, record);
+    statement.bind(next, record.addedAt);
+    statement.bind(next + 1, record.changedAt);
     const int rc = statement.step();
     if (rc != SQLITE_DONE)
         return failSql(rc, "write to");
@@ -466,14 +319,8 @@ bool ChartLibrary::insert(ChartRecord& record, bool keepTimes) {
 }
 
 bool ChartLibrary::add(ChartRecord& record) {
-    if (!begin())
-        return false;
     ChartRecord stored = record;
-    if (!insert(stored, false)) {
-        rollback();
-        return false;
-    }
-    if (!commit())
+    if (!transaction([&] { return insert(stored, false); }))
         return false;
     record = std::move(stored);
     return true;
@@ -481,42 +328,37 @@ bool ChartLibrary::add(ChartRecord& record) {
 
 bool ChartLibrary::addAll(std::vector<ChartRecord>& records,
                           const std::function<void(std::size_t)>& progress) {
-    if (!begin())
-        return false;
-    const std::string now = nowText();
-    Statement statement(prepare(kInsertRecord));
-    if (!statement) {
-        rollback();
-        return false;
-    }
+    std::string now;
     std::vector<std::int64_t> ids;
-    ids.reserve(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        ChartRecord& r = records[i];
-        const std::string added = r.addedAt.empty() ? now : r.addedAt;
-        const std::string changed = r.changedAt.empty() ? added : r.changedAt;
-        ChartRecord timed = r;
-        timed.addedAt = added;
-        timed.changedAt = changed;
-        bindRecordFields(statement, timed);
-        const int rc = statement.step();
-        statement.reset();
-        if (rc != SQLITE_DONE) {
-            failSql(rc, "write to");
-            rollback();
+    const bool stored = transaction([&] {
+        now = nowText();
+        Statement statement(prepare(kInsertRecord));
+        if (!statement)
             return false;
+        ids.reserve(records.size());
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const ChartRecord& r = records[i];
+            const std::string added = r.addedAt.empty() ? now : r.addedAt;
+            const std::string changed = r.changedAt.empty() ? added : r.changedAt;
+            const int next = bindRecordContent(statement, r);
+            statement.bind(next, added);
+            statement.bind(next + 1, changed);
+            const int rc = statement.step();
+            statement.reset();
+            if (rc != SQLITE_DONE)
+                return failSql(rc, "write to");
+            ids.push_back(sqlite3_last_insert_rowid(m_db));
+            if (progress)
+                progress(i + 1);
         }
-        ids.push_back(sqlite3_last_insert_rowid(m_db));
-        if (progress)
-            progress(i + 1);
-    }
-    if (!commit())
+        return true;
+    });
+    if (!stored)
         return false;
-    const std::string fallback = now;
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].id = ids[i];
         if (records[i].addedAt.empty())
-            records[i].addedAt = fallback;
+            records[i].addedAt = now;
         if (records[i].changedAt.empty())
             records[i].changedAt = records[i].addedAt;
     }
@@ -524,186 +366,92 @@ bool ChartLibrary::addAll(std::vector<ChartRecord>& records,
 }
 
 bool ChartLibrary::update(ChartRecord& record) {
-    if (!begin())
-        return false;
-    const std::string now = nowText();
-    Statement statement(prepare(
-        "UPDATE charts SET name=?, year=?, month=?, day=?, hour=?, minute=?, second=?, "
-        "zone_position=?, correction_seconds=?, daylight_saving=?, longitude_degrees=?, "
-        "longitude_minutes=?, east=?, latitude_degrees=?, latitude_minutes=?, south=?, city=?, "
-        "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, positions=?, note=?, "
-        "added_at=added_at, changed_at=? WHERE id=? RETURNING added_at"));
-    if (!statement) {
-        rollback();
-        return false;
-    }
     ChartRecord stored = record;
-    stored.changedAt = now;
-    // added_at keeps its stored value: parameter 25 binds the changed time.
-    int next = bindRecordFields(statement, stored);
-    // bindRecordFields bound added_at at 25 and changed_at at 26; shift them.
-    statement.bind(next - 2, stored.changedAt);
-    statement.bind(next - 1, record.id);
-    const int rc = statement.step();
-    if (rc == SQLITE_DONE) {
-        rollback();
-        return fail(LibraryFault::NotFound,
-                    "no chart numbered " + std::to_string(record.id) + " in the library " + m_path);
-    }
-    if (rc != SQLITE_ROW) {
-        failSql(rc, "write to");
-        rollback();
-        return false;
-    }
-    stored.addedAt = statement.text(0);
-    statement.reset();
-    if (!commit())
+    const bool replaced = transaction([&] {
+        stored.changedAt = nowText();
+        Statement statement(prepare(kUpdateRecord));
+        if (!statement)
+            return false;
+        const int next = bindRecordContent(statement, stored);
+        statement.bind(next, stored.changedAt);
+        statement.bind(next + 1, record.id);
+        const int rc = statement.step();
+        if (rc == SQLITE_DONE)
+            return notFound(record.id);
+        if (rc != SQLITE_ROW)
+            return failSql(rc, "write to");
+        stored.addedAt = statement.text(0);
+        // Done with the statement before the commit.
+        statement.reset();
+        return true;
+    });
+    if (!replaced)
         return false;
     record = std::move(stored);
     return true;
 }
 
 bool ChartLibrary::remove(std::int64_t id) {
-    if (!begin())
-        return false;
-    Statement statement(prepare("DELETE FROM charts WHERE id=?"));
-    if (!statement) {
-        rollback();
-        return false;
-    }
-    statement.bind(1, id);
-    const int rc = statement.step();
-    if (rc != SQLITE_DONE) {
-        failSql(rc, "write to");
-        rollback();
-        return false;
-    }
-    if (sqlite3_changes(m_db) == 0) {
-        rollback();
-        return fail(LibraryFault::NotFound,
-                    "no chart numbered " + std::to_string(id) + " in the library " + m_path);
-    }
-    return commit();
+    return writeById("DELETE FROM charts WHERE id=?", id, true);
+}
+
+bool ChartLibrary::markOpened(std::int64_t id) {
+    // A chart that is no longer stored has nothing to remember.
+    return writeById("UPDATE charts SET opened_seq = "
+                     "(SELECT coalesce(max(opened_seq), 0) + 1 FROM charts) WHERE id=?",
+                     id, false);
 }
 
 std::optional<ChartRecord> ChartLibrary::get(std::int64_t id) {
-    if (m_db == nullptr)
-        return std::nullopt;
-    Statement statement(
-        prepare((std::string("SELECT ") + kRecordColumns + " FROM charts WHERE id=?").c_str()));
-    if (!statement)
-        return std::nullopt;
-    statement.bind(1, id);
-    const int rc = statement.step();
-    if (rc == SQLITE_ROW)
-        return readRecord(statement);
-    if (rc == SQLITE_DONE)
-        fail(LibraryFault::NotFound,
-             "no chart numbered " + std::to_string(id) + " in the library " + m_path);
-    else
-        failSql(rc, "read");
-    return std::nullopt;
+    std::optional<ChartRecord> found;
+    const bool read = query(
+        std::string("SELECT ") + kRecordColumns + " FROM charts WHERE id=?",
+        [&](Statement& statement) { statement.bind(1, id); },
+        [&](const Statement& row) { found = readRecord(row); });
+    if (read && !found)
+        notFound(id);
+    return found;
 }
 
 std::vector<ChartRecord> ChartLibrary::all() {
     std::vector<ChartRecord> records;
-    if (m_db == nullptr)
-        return records;
-    Statement statement(
-        prepare((std::string("SELECT ") + kRecordColumns + " FROM charts ORDER BY id").c_str()));
-    if (!statement)
-        return records;
-    int rc;
-    while ((rc = statement.step()) == SQLITE_ROW)
-        records.push_back(readRecord(statement));
-    if (rc != SQLITE_DONE)
-        failSql(rc, "read");
+    query(std::string("SELECT ") + kRecordColumns + " FROM charts ORDER BY id", {},
+          [&](const Statement& row) { records.push_back(readRecord(row)); });
     return records;
 }
 
 std::vector<ChartSummary> ChartLibrary::summaries() {
     std::vector<ChartSummary> list;
-    if (m_db == nullptr)
-        return list;
-    Statement statement(prepare(
-        (std::string("SELECT ") + kSummaryColumns + " FROM charts ORDER BY name COLLATE NOCASE, id")
-            .c_str()));
-    if (!statement)
-        return list;
-    int rc;
-    while ((rc = statement.step()) == SQLITE_ROW)
-        list.push_back(readSummary(statement));
-    if (rc != SQLITE_DONE)
-        failSql(rc, "read");
+    query(std::string("SELECT ") + kSummaryColumns +
+              " FROM charts ORDER BY name COLLATE NOCASE, id",
+          {}, [&](const Statement& row) { list.push_back(readSummary(row)); });
     return list;
 }
 
 std::vector<std::int64_t> ChartLibrary::findByName(const std::string& name) {
     std::vector<std::int64_t> ids;
-    if (m_db == nullptr)
-        return ids;
-    Statement statement(prepare("SELECT id FROM charts WHERE name=? ORDER BY id"));
-    if (!statement)
-        return ids;
-    statement.bind(1, name);
-    int rc;
-    while ((rc = statement.step()) == SQLITE_ROW)
-        ids.push_back(statement.integer64(0));
-    if (rc != SQLITE_DONE)
-        failSql(rc, "read");
+    query(
+        "SELECT id FROM charts WHERE name=? ORDER BY id",
+        [&](Statement& statement) { statement.bind(1, name); },
+        [&](const Statement& row) { ids.push_back(row.integer64(0)); });
     return ids;
 }
 
 std::optional<std::int64_t> ChartLibrary::count() {
-    if (m_db == nullptr)
+    std::optional<std::int64_t> charts;
+    if (!query("SELECT count(*) FROM charts", {},
+               [&](const Statement& row) { charts = row.integer64(0); }))
         return std::nullopt;
-    Statement statement(prepare("SELECT count(*) FROM charts"));
-    if (!statement)
-        return std::nullopt;
-    const int rc = statement.step();
-    if (rc != SQLITE_ROW) {
-        failSql(rc, "read");
-        return std::nullopt;
-    }
-    return statement.integer64(0);
-}
-
-bool ChartLibrary::markOpened(std::int64_t id) {
-    if (!begin())
-        return false;
-    Statement statement(prepare("UPDATE charts SET opened_seq = "
-                                "(SELECT coalesce(max(opened_seq), 0) + 1 FROM charts) "
-                                "WHERE id=?"));
-    if (!statement) {
-        rollback();
-        return false;
-    }
-    statement.bind(1, id);
-    const int rc = statement.step();
-    if (rc != SQLITE_DONE) {
-        failSql(rc, "write to");
-        rollback();
-        return false;
-    }
-    return commit();
+    return charts;
 }
 
 std::vector<ChartSummary> ChartLibrary::recent(int limit) {
     std::vector<ChartSummary> list;
-    if (m_db == nullptr)
-        return list;
-    Statement statement(prepare((std::string("SELECT ") + kSummaryColumns +
-                                 " FROM charts WHERE opened_seq IS NOT NULL "
-                                 "ORDER BY opened_seq DESC LIMIT ?")
-                                    .c_str()));
-    if (!statement)
-        return list;
-    statement.bind(1, limit);
-    int rc;
-    while ((rc = statement.step()) == SQLITE_ROW)
-        list.push_back(readSummary(statement));
-    if (rc != SQLITE_DONE)
-        failSql(rc, "read");
+    query(
+        std::string("SELECT ") + kSummaryColumns +
+            " FROM charts WHERE opened_seq IS NOT NULL ORDER BY opened_seq DESC LIMIT ?",
+        [&](Statement& statement) { statement.bind(1, limit); },
+        [&](const Statement& row) { list.push_back(readSummary(row)); });
     return list;
 }
 

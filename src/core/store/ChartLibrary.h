@@ -23,6 +23,8 @@ struct sqlite3_stmt;
 
 namespace orbenza::store {
 
+class Statement;
+
 // The library file used when none is named: $ORBENZA_LIBRARY, else
 // $XDG_DATA_HOME/orbenza/charts.sqlite, else ~/.local/share/orbenza/charts.sqlite.
 // Empty when none of these can be worked out (no HOME).
@@ -106,6 +108,18 @@ private:
     bool begin();
     bool commit();
     void rollback();
+    // Runs change as one transaction: committed when it returns true, else
+    // rolled back with the fault it set.
+    bool transaction(const std::function<bool()>& change);
+    // Fails with NotFound for the chart numbered id.
+    bool notFound(std::int64_t id);
+    // Runs a change of the chart numbered id (the statement's one parameter)
+    // as one transaction; with mustExist, a chart that is not there fails it.
+    bool writeById(const char* sql, std::int64_t id, bool mustExist);
+    // Runs a query, bound by bind (when set), and hands each row to eachRow.
+    // False, with the fault set unless no library is open, when it fails.
+    bool query(const std::string& sql, const std::function<void(Statement&)>& bind,
+               const std::function<void(const Statement&)>& eachRow);
     bool insert(ChartRecord& record, bool keepTimes);
     sqlite3_stmt* prepare(const char* sql);
 

@@ -1,0 +1,58 @@
+// The charts table of the library file: how a new file is made, how an older
+// one is brought up to date, and how a row maps to a record. Used inside the
+// store only; the column lists and the read and bind helpers go together, in
+// the same order.
+#pragma once
+
+#include "store/ChartRecord.h"
+
+#include <string>
+
+namespace orbenza::store {
+
+class Statement;
+
+// The SQL that makes an empty file a library of the newest schema, with the
+// application id and the schema version that mark it.
+std::string createSchemaSql();
+// The SQL that upgrades a library of schema fromVersion to the newest,
+// ending with the new version mark.
+std::string upgradeSql(int fromVersion);
+
+// The columns readRecord reads, in its order.
+inline constexpr const char* kRecordColumns =
+    "id, name, year, month, day, hour, minute, second, zone_position, correction_seconds, "
+    "daylight_saving, longitude_degrees, longitude_minutes, east, latitude_degrees, "
+    "latitude_minutes, south, city, state, country, atlas_place, atlas_zone, atlas_fold, "
+    "positions, note, added_at, changed_at";
+
+// The columns readSummary reads, in its order.
+inline constexpr const char* kSummaryColumns =
+    "id, name, year, month, day, hour, minute, second, city, state, country";
+
+// A new chart: the record's content (bindRecordContent), then its added and
+// changed times at 25 and 26.
+inline constexpr const char* kInsertRecord =
+    "INSERT INTO charts(name, year, month, day, hour, minute, second, zone_position, "
+    "correction_seconds, daylight_saving, longitude_degrees, longitude_minutes, east, "
+    "latitude_degrees, latitude_minutes, south, city, state, country, atlas_place, atlas_zone, "
+    "atlas_fold, positions, note, added_at, changed_at) "
+    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+
+// A stored chart replaced: the record's content (bindRecordContent), then the
+// changed time at 25 and the id at 26. The added time stays and is returned.
+inline constexpr const char* kUpdateRecord =
+    "UPDATE charts SET name=?, year=?, month=?, day=?, hour=?, minute=?, second=?, "
+    "zone_position=?, correction_seconds=?, daylight_saving=?, longitude_degrees=?, "
+    "longitude_minutes=?, east=?, latitude_degrees=?, latitude_minutes=?, south=?, city=?, "
+    "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, positions=?, note=?, "
+    "added_at=added_at, changed_at=? WHERE id=? RETURNING added_at";
+
+ChartRecord readRecord(const Statement& row);
+ChartSummary readSummary(const Statement& row);
+
+// Binds every field but the id and the two times, from parameter 1 on;
+// returns the next parameter's index.
+int bindRecordContent(Statement& statement, const ChartRecord& record);
+
+} // namespace orbenza::store
