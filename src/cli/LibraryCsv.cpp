@@ -1,5 +1,6 @@
 #include "LibraryCsv.h"
 
+#include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "store/RecordChart.h"
@@ -88,15 +89,8 @@ std::string columnMessage(std::string message) {
 } // namespace
 
 std::string utOffsetText(int correctionSeconds) {
-    const int offset = -correctionSeconds;
-    const int magnitude = offset < 0 ? -offset : offset;
-    char text[16];
-    const int h = magnitude / 3600, m = magnitude % 3600 / 60, s = magnitude % 60;
-    if (s != 0)
-        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", offset < 0 ? '-' : '+', h, m, s);
-    else
-        std::snprintf(text, sizeof text, "%c%02d:%02d", offset < 0 ? '-' : '+', h, m);
-    return text;
+    // The clock's offset from universal time is the correction negated.
+    return atlas::formatIsoOffset(-correctionSeconds);
 }
 
 std::string clockText(int hour, int minute, int second) {
