@@ -1,5 +1,6 @@
 // The cost of one chart: the whole run from birth details to the eleven
 // position texts, and its parts.
+#include "Delhi1985.h"
 #include "chart/ChartRun.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -10,26 +11,8 @@
 
 namespace {
 
-orbenza::BirthData delhi1985() {
-    orbenza::BirthData b;
-    b.Name = "ANNA";
-    b.BirthYear = 1985;
-    b.BirthMonth = 6;
-    b.BirthDay = 15;
-    b.BirthHour = 14;
-    b.BirthMinute = 30;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    b.LongitudeDegrees = 77;
-    b.LongitudeMinutes = 13;
-    b.LatitudeDegrees = 28;
-    b.LatitudeMinutes = 39;
-    b.IsEast = orbenza::kTrue16;
-    return b;
-}
-
 void BM_WholeChartRun(benchmark::State& state) {
-    const orbenza::BirthData birth = delhi1985();
+    const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34));
@@ -37,14 +20,14 @@ void BM_WholeChartRun(benchmark::State& state) {
 BENCHMARK(BM_WholeChartRun);
 
 void BM_Moon(benchmark::State& state) {
-    const orbenza::BirthData birth = delhi1985();
+    const orbenza::BirthData birth = orbenza::delhi1985Birth();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, {-5, -30}));
 }
 BENCHMARK(BM_Moon);
 
 void BM_Ascendant(benchmark::State& state) {
-    const orbenza::BirthData birth = delhi1985();
+    const orbenza::BirthData birth = orbenza::delhi1985Birth();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, {-5, -30}));
 }

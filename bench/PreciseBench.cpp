@@ -3,6 +3,7 @@
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
+#include "Delhi1985.h"
 #include "chart/ChartRun.h"
 #include "chart/TimeZones.h"
 #include "precise/PrecisePositions.h"
@@ -12,24 +13,6 @@
 #include <string>
 
 namespace {
-
-orbenza::BirthData delhi1985() {
-    orbenza::BirthData b;
-    b.Name = "ANNA";
-    b.BirthYear = 1985;
-    b.BirthMonth = 6;
-    b.BirthDay = 15;
-    b.BirthHour = 14;
-    b.BirthMinute = 30;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    b.LongitudeDegrees = 77;
-    b.LongitudeMinutes = 13;
-    b.LatitudeDegrees = 28;
-    b.LatitudeMinutes = 39;
-    b.IsEast = orbenza::kTrue16;
-    return b;
-}
 
 // Sun ... Pluto and the Ascendant for one moment and place.
 void BM_PrecisePositions(benchmark::State& state) {
@@ -43,7 +26,7 @@ BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMillisecond);
 
 // One whole chart run with the precise positions (texts, marks, houses).
 void BM_PreciseChartRun(benchmark::State& state) {
-    orbenza::BirthData birth = delhi1985();
+    orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
     int minute = 0;
     for (auto _ : state) {

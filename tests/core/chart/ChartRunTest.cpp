@@ -2,6 +2,7 @@
 #include "chart/ChartRun.h"
 
 #include "BirthFixtures.h"
+#include "Delhi1985.h"
 #include "base/YearRange.h"
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
@@ -12,30 +13,12 @@
 namespace orbenza {
 namespace {
 
-BirthEntries delhi1985() {
-    BirthEntries e;
-    e.fields.name = "ANNA";
-    e.fields.monthPosition = 5; // June
-    e.fields.dayPosition = 14;  // 15
-    e.fields.year = 1985;
-    e.fields.longitudeDegrees = "77";
-    e.fields.longitudeMinutes = "13";
-    e.fields.latitudeDegrees = "28";
-    e.fields.latitudeMinutes = "39";
-    e.hour = 14;
-    e.minute = 30;
-    e.zonePosition = 34;
-    e.east = true;
-    e.south = false;
-    return e;
-}
-
 const std::array<std::string, 11> kPlainNames{"Sun",     "Moon",    "Mercury", "Venus",
                                               "Mars",    "Jupiter", "Saturn",  "Uranus",
                                               "Neptune", "Pluto",   "Asc"};
 
 TEST(ChartRun, FifteenthOfJune1985InDelhi) {
-    const auto outcome = proceed(delhi1985(), {});
+    const auto outcome = proceed(delhi1985Entries(), {});
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     const std::array<std::string, 11> expected{"24 Gem 12", "19 Tau 08", "03 Can 35", "08 Tau 29",
@@ -54,14 +37,14 @@ TEST(ChartRun, FifteenthOfJune1985InDelhi) {
 }
 
 TEST(ChartRun, MinutesTypedWithALeadingZeroAreStoredAsNumbers) {
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.fields.latitudeMinutes = "05";
     const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
     EXPECT_EQ(chart.birth.LatitudeMinutes, 5);
 }
 
 TEST(ChartRun, ARefusalComputesNothing) {
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.fields.name = "  ";
     const auto outcome = proceed(e, {});
     ASSERT_TRUE(std::holds_alternative<InputRefusal>(outcome));
@@ -69,7 +52,7 @@ TEST(ChartRun, ARefusalComputesNothing) {
 }
 
 TEST(ChartRun, NoZoneSelectedKeepsThePreviousCorrection) {
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.zonePosition = -1;
     const ChartResult chart = std::get<ChartResult>(proceed(e, UtCorrection{-5, -30}));
     EXPECT_EQ(chart.PlanetPositions[10], "22 Lib 39");
@@ -78,9 +61,9 @@ TEST(ChartRun, NoZoneSelectedKeepsThePreviousCorrection) {
 TEST(ChartRun, DaylightSavingMovesEveryBodyByTheSameHour) {
     // One time base: the clock read an hour ahead, so the chart is that of
     // one hour earlier for the Moon, the Ascendant and the planets alike.
-    BirthEntries summer = delhi1985();
+    BirthEntries summer = delhi1985Entries();
     summer.daylightSaving = true;
-    BirthEntries hourEarlier = delhi1985();
+    BirthEntries hourEarlier = delhi1985Entries();
     hourEarlier.hour = 13;
     const ChartResult a = std::get<ChartResult>(proceed(summer, {}));
     const ChartResult b = std::get<ChartResult>(proceed(hourEarlier, {}));
@@ -92,7 +75,7 @@ TEST(ChartRun, SunSignOfA1901BirthIsOfTheEquinoxOfDate) {
     // 22 March 1901 12:00 UT: the Sun had passed the equinox of date (about
     // 1.2 degrees of Aries, the equinox fell on 21 March 07:24 UT) but stood
     // 83 arcminutes short of it in the J2000 frame, in late Pisces.
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.fields.monthPosition = 2;
     e.fields.dayPosition = 21;
     e.fields.year = 1901;
@@ -191,7 +174,7 @@ TEST(Presentation, AnUnreadableAscendantLeavesWheelAndPicturesPlain) {
 }
 
 TEST(Presentation, DetailsInTheirDisplayForms) {
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.fields.monthPosition = 0;
     e.fields.dayPosition = 0;
     e.fields.year = 1901;
@@ -209,7 +192,7 @@ TEST(Presentation, DetailsInTheirDisplayForms) {
 }
 
 TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.zonePosition = 20;
     e.daylightSaving = true;
     const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
@@ -231,7 +214,7 @@ namespace {
 
 TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
     // 10 April 1985: Mercury retrograde (24 March to 17 April 1985).
-    BirthEntries e = delhi1985();
+    BirthEntries e = delhi1985Entries();
     e.fields.monthPosition = 3;
     e.fields.dayPosition = 9;
     const ChartResult april = std::get<ChartResult>(proceed(e, {}));
@@ -252,7 +235,7 @@ TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
 }
 
 TEST(ChartRun, EveryPlanetHasAHouseCountedFromTheAscendant) {
-    const ChartResult chart = std::get<ChartResult>(proceed(delhi1985(), {}));
+    const ChartResult chart = std::get<ChartResult>(proceed(delhi1985Entries(), {}));
     // Ascendant 22 Lib: house 1 runs from 22 Lib to 21 Sco.
     EXPECT_EQ(chart.houses[Body::Pluto], 1);  // Pluto 02 Sco
     EXPECT_EQ(chart.houses[Body::Saturn], 2); // Saturn 22 Sco

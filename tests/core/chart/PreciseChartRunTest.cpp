@@ -1,5 +1,6 @@
 // A chart computed with the precise positions: every text, sign and house
 // written from the precise longitudes, the retrograde marks unchanged.
+#include "Delhi1985.h"
 #include "chart/ChartRun.h"
 #include "moon/MoonPosition.h"
 #include "positions/PlanetRun.h"
@@ -10,23 +11,6 @@
 
 namespace orbenza {
 namespace {
-
-BirthEntries delhi1985() {
-    BirthEntries e;
-    e.fields.name = "ANNA";
-    e.fields.monthPosition = 5; // June
-    e.fields.dayPosition = 14;  // 15
-    e.fields.year = 1985;
-    e.fields.longitudeDegrees = "77";
-    e.fields.longitudeMinutes = "13";
-    e.fields.latitudeDegrees = "28";
-    e.fields.latitudeMinutes = "39";
-    e.hour = 14;
-    e.minute = 30;
-    e.zonePosition = 34; // India, +5:30
-    e.east = true;
-    return e;
-}
 
 ChartResult chartOf(const BirthEntries& entries, Positions positions) {
     return std::get<ChartResult>(proceed(entries, {}, positions));
@@ -49,7 +33,7 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
     const double reference[kBodyCount] = {84.201293,  49.144383,  93.576756,  38.478956,
                                           93.947373,  316.789847, 232.715093, 255.638116,
                                           272.466480, 212.122956, 202.648721};
-    const ChartResult chart = chartOf(delhi1985(), Positions::Precise);
+    const ChartResult chart = chartOf(delhi1985Entries(), Positions::Precise);
     EXPECT_EQ(chart.positions, Positions::Precise);
     for (Body body : kAllBodies) {
         EXPECT_LE(arcsecBetween(chart.longitudesDeg[body], reference[indexOf(body)]),
@@ -67,7 +51,7 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
 }
 
 TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
-    const ChartResult chart = chartOf(delhi1985(), Positions::Precise);
+    const ChartResult chart = chartOf(delhi1985Entries(), Positions::Precise);
     const PrecisePositionsResult precise =
         precisePositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : kAllBodies) {
@@ -86,8 +70,8 @@ TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
 
 TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
     // 1985-06-15: Saturn, Uranus, Neptune and Pluto retrograde by the tables.
-    const ChartResult classic = chartOf(delhi1985(), Positions::Classic);
-    const ChartResult precise = chartOf(delhi1985(), Positions::Precise);
+    const ChartResult classic = chartOf(delhi1985Entries(), Positions::Classic);
+    const ChartResult precise = chartOf(delhi1985Entries(), Positions::Precise);
     EXPECT_EQ(precise.PlanetNames, classic.PlanetNames);
     EXPECT_EQ(precise.retrograde, classic.retrograde);
     EXPECT_EQ(precise.universalTime, classic.universalTime);
@@ -101,9 +85,9 @@ TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
 }
 
 TEST(PreciseChartRun, DaylightSavingMovesTheMomentByAnHour) {
-    BirthEntries summer = delhi1985();
+    BirthEntries summer = delhi1985Entries();
     summer.daylightSaving = true;
-    const ChartResult plain = chartOf(delhi1985(), Positions::Precise);
+    const ChartResult plain = chartOf(delhi1985Entries(), Positions::Precise);
     const ChartResult withSaving = chartOf(summer, Positions::Precise);
     const PrecisePositionsResult anHourEarlier =
         precisePositions(julianDayOf(1985, 6, 15, 8.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
@@ -133,7 +117,7 @@ TEST(PreciseChartRun, SecondsOfTheCorrectionMoveTheMoment) {
 }
 
 TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {
-    const auto outcome = proceed(delhi1985(), {});
+    const auto outcome = proceed(delhi1985Entries(), {});
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     EXPECT_EQ(chart.positions, Positions::Classic);
