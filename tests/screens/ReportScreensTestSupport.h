@@ -2,6 +2,7 @@
 // opened addresses and the shown messages, a known chart, and mouse helpers.
 #pragma once
 
+#include "Delhi1985.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
@@ -61,24 +62,9 @@ private:
     MessagePresenter m_previous;
 };
 
-// The birth entries of the known chart: ANNA, 15 June 1985 14:30, zone row 34
-// (Indian time, +5:30), 77°13' E 28°39' N.
+// The birth entries of the known chart: ANNA, 15 June 1985 14:30 in Delhi.
 inline BirthEntries annaEntries() {
-    BirthEntries entries;
-    entries.fields.name = "ANNA";
-    entries.fields.longitudeDegrees = "77";
-    entries.fields.longitudeMinutes = "13";
-    entries.fields.latitudeDegrees = "28";
-    entries.fields.latitudeMinutes = "39";
-    entries.fields.monthPosition = 5; // June
-    entries.fields.dayPosition = 14;  // 15th
-    entries.fields.year = 1985;
-    entries.hour = 14;
-    entries.minute = 30;
-    entries.zonePosition = 34;
-    entries.east = true;
-    entries.south = false;
-    return entries;
+    return delhi1985Entries();
 }
 
 inline ChartResult chartOf(const BirthEntries& entries) {
