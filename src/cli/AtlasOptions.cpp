@@ -43,6 +43,25 @@ const atlas::Atlas& programAtlas() {
     return atlas;
 }
 
+std::optional<std::string> atlasOptionClash(const CLI::App& command) {
+    const bool place = command.count("--place") > 0;
+    const bool tz = command.count("--tz") > 0;
+    if (place && tz)
+        return "--place brings its own time zone; give --place or --tz, not both";
+    if (place) {
+        for (const char* name : {"--lon", "--lat", "--zone", "--dst"}) {
+            if (command.count(name) > 0)
+                return std::string("--place sets the coordinates and the clock time; ") + name +
+                       " cannot be given with it";
+        }
+    }
+    if (tz && (command.count("--zone") > 0 || command.count("--dst") > 0))
+        return "--tz sets the clock time; --zone and --dst cannot be given with it";
+    if (command.count("--fold") > 0 && !place && !tz)
+        return "--fold needs --place or --tz";
+    return std::nullopt;
+}
+
 Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
                                           const AtlasOptionTexts& texts,
                                           const atlas::Atlas& atlas) {
@@ -56,11 +75,12 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
         if (lookup.status != atlas::PlaceLookup::Status::Found) {
             std::string message = lookup.message;
             for (const atlas::Place& candidate : lookup.candidates)
-                message += "\n  " + placeLabel(candidate);
+                message += "\n  " + atlas::placeLabel(candidate);
             return OptionError{message};
         }
         const atlas::Place& place = lookup.place;
         input.place.name = place.name;
+        input.place.label = atlas::placeLabel(place);
         input.place.state = place.region;
         input.place.country = place.country;
         input.place.timeZone = place.timeZone;
@@ -115,6 +135,7 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
         }
         if (texts.fold == "later")
             state = &time.second;
+        input.place.fold = texts.fold;
     }
     input.place.abbreviation = state->abbreviation;
     input.place.utOffsetSeconds = state->utOffsetSeconds;
@@ -123,6 +144,28 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
     input.entries.zonePosition = -1;
     input.entries.daylightSaving = false;
     return input;
+}
+
+Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTexts& texts,
+                                bool fromAtlas) {
+    ChartInput input;
+    input.entries = entries;
+    if (!fromAtlas)
+        return input;
+    if (!texts.place.empty() && !programAtlas().available())
+        return OptionError{programAtlas().unavailableReason()};
+    auto settled = applyAtlasOptions(entries, texts, programAtlas());
+    if (auto* error = std::get_if<OptionError>(&settled))
+        return std::move(*error);
+    auto& atlasInput = std::get<AtlasChartInput>(settled);
+    input.entries = std::move(atlasInput.entries);
+    input.correction = atlasInput.correction;
+    input.place = std::move(atlasInput.place);
+    return input;
+}
+
+AtlasClock atlasClockOf(const PlaceClockInfo& place) {
+    return AtlasClock{place.label, place.timeZone, place.fold, place.longitudeDeg};
 }
 
 nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {
@@ -139,24 +182,13 @@ nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {
     return json;
 }
 
-std::string placeLabel(const atlas::Place& place) {
-    std::string label(place.name);
-    label += " \u2014 ";
-    if (!place.region.empty()) {
-        label += place.region;
-        label += ", ";
-    }
-    label += place.country;
-    return label;
-}
-
 std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text) {
     std::string out;
     for (const atlas::Place& place : atlas.search(text)) {
         char line[160];
         std::snprintf(line, sizeof line, "  %9.4f %10.4f  %-30s %10u\n", place.latitudeDeg,
                       place.longitudeDeg, std::string(place.timeZone).c_str(), place.population);
-        out += placeLabel(place) + "\n" + line;
+        out += atlas::placeLabel(place) + "\n" + line;
     }
     return out;
 }

@@ -4,7 +4,9 @@
 #include "ChartOptions.h"
 #include "atlas/Atlas.h"
 #include "atlas/PlaceClock.h"
+#include "chart/ChartRun.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -27,17 +29,28 @@ struct AtlasOptionTexts {
 // Where the clock time came from, for the JSON object "Place".
 struct PlaceClockInfo {
     std::string name, state, country; // empty for --tz
+    std::string label;                // "Madrid — Madrid, Spain"; empty for --tz
     double latitudeDeg = 0, longitudeDeg = 0;
     std::string timeZone, abbreviation;
     std::int32_t utOffsetSeconds = 0;
     bool summerTime = false;
+    std::string fold; // "earlier" or "later" when the clock time happened twice
 };
+
+// The clock the chart keeps: what its birth-time windows and its library
+// record read.
+AtlasClock atlasClockOf(const PlaceClockInfo& place);
 
 struct AtlasChartInput {
     BirthEntries entries;    // coordinates from the atlas for --place; no zone row
     UtCorrection correction; // the place's whole offset on the date, to the second
     PlaceClockInfo place;
 };
+
+// Why the atlas options given to a command clash with its other options, or
+// nothing: --place brings coordinates and a zone (no --lon, --lat, --zone,
+// --dst, --tz), --tz a zone (no --zone, --dst), and --fold needs either.
+std::optional<std::string> atlasOptionClash(const CLI::App& command);
 
 // Settles the clock time of entries parsed from the other options with the
 // atlas (--place) or the zone (--tz): the coordinates of the place, the
@@ -46,6 +59,20 @@ struct AtlasChartInput {
 // error naming both universal times.
 Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
                                           const AtlasOptionTexts& texts, const atlas::Atlas& atlas);
+
+// What a chart is computed from: the entries and the correction, and the
+// place or zone whose clock gave the correction.
+struct ChartInput {
+    BirthEntries entries;
+    UtCorrection correction;             // kept when the entries name no zone row
+    std::optional<PlaceClockInfo> place; // when --place or --tz gave the clock time
+};
+
+// The entries as given, or with fromAtlas (--place or --tz given) settled by
+// the program's atlas or the zone's history; an error when the atlas is
+// unavailable for --place or the clock time cannot be settled.
+Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTexts& texts,
+                                bool fromAtlas);
 
 // "Place": Name, State, Country, Latitude, Longitude, TimeZone, Abbreviation,
 // UtOffset ("+02:00", "+00:19:32"), SummerTime.
@@ -56,8 +83,5 @@ nlohmann::ordered_json placeJson(const PlaceClockInfo& place);
 // Population.
 std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text);
 nlohmann::ordered_json findPlaceJson(const atlas::Atlas& atlas, const std::string& text);
-
-// "Madrid — Madrid, Spain": the name, then the region and the country.
-std::string placeLabel(const atlas::Place& place);
 
 } // namespace orbenza::cli

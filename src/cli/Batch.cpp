@@ -45,12 +45,16 @@ public:
         }
         // Without a zone row (the atlas's clock time), the row's correction is kept.
         const BatchRowInput& row = std::get<BatchRowInput>(input);
-        const auto outcome = proceed(row.entries, row.correction, m_positions);
+        auto outcome = proceed(row.entries, row.correction, m_positions);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             refuse(record, refusal->message, output, tally);
             return;
         }
-        const ChartResult& chart = std::get<ChartResult>(outcome);
+        ChartResult& chart = std::get<ChartResult>(outcome);
+        // The windows read the clock of the row's place or zone, clock
+        // changes inside them included.
+        if (row.place)
+            chart.atlasClock = atlasClockOf(*row.place);
         if (m_format == BatchFormat::Csv) {
             appendChartCsv(output.text, chart, record.line);
         } else if (m_withWindows) {

@@ -21,21 +21,12 @@ namespace {
 // scales freely, this is only the size a viewer opens it at.
 constexpr double kSvgWidthPixels = 800.0;
 
-// The birth-time windows; with a clock time from the atlas, its zone's offset
-// is looked up afresh at each moment, so clock changes inside a window count.
-BirthTimeWindows windowsOf(const ChartResult& chart, const std::optional<PlaceClockInfo>& place) {
-    if (!place)
-        return birthTimeWindows(chart);
-    const atlas::ZoneClock zone = atlas::ZoneClock::find(place->timeZone);
-    if (!zone.valid())
-        return birthTimeWindows(chart);
-    return birthTimeWindows(chart, PlaceClockRef{&zone, place->longitudeDeg});
-}
-
+// The chart's document; its birth-time windows read the atlas's clock when
+// that set the time, so clock changes inside a window count.
 std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                           const std::optional<PlaceClockInfo>& place) {
     if (command.format == "json") {
-        const BirthTimeWindows windows = windowsOf(chart, place);
+        const BirthTimeWindows windows = birthTimeWindows(chart);
         nlohmann::ordered_json json = chartJson(chart, command.withReport, &windows);
         if (place)
             json["Place"] = placeJson(*place);
@@ -45,7 +36,7 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
         return chartRichText(chart);
     if (command.format == "svg")
         return degreeWheelSvg(chart, kSvgWidthPixels);
-    const BirthTimeWindows windows = windowsOf(chart, place);
+    const BirthTimeWindows windows = birthTimeWindows(chart);
     return chartText(chart, command.withReport, &windows);
 }
 
@@ -69,28 +60,22 @@ int runChartCommand(const ChartCommand& command) {
             return printError(file->error());
     }
 
-    std::optional<PlaceClockInfo> place;
-    BirthEntries entries = std::get<BirthEntries>(parsed);
-    UtCorrection correction;
-    if (command.fromAtlas) {
-        if (!command.atlas.place.empty() && !programAtlas().available())
-            return printError(programAtlas().unavailableReason());
-        const auto settled = applyAtlasOptions(entries, command.atlas, programAtlas());
-        if (const auto* error = std::get_if<OptionError>(&settled))
-            return printError(error->message);
-        const auto& input = std::get<AtlasChartInput>(settled);
-        entries = input.entries;
-        correction = input.correction;
-        place = input.place;
-    }
+    const auto settled =
+        chartInputOf(std::get<BirthEntries>(parsed), command.atlas, command.fromAtlas);
+    if (const auto* error = std::get_if<OptionError>(&settled))
+        return printError(error->message);
+    const auto& [entries, correction, place] = std::get<ChartInput>(settled);
     // Without a zone row (the atlas's clock time), the correction given here is kept.
-    const auto outcome = proceed(entries, correction, command.positions);
+    auto outcome = proceed(entries, correction, command.positions);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         const std::string line = printableText(refusal->message) + "\n";
         (void)writeWhole(STDERR_FILENO, line);
         return kExitRefused;
     }
-    const std::string document = chartDocument(std::get<ChartResult>(outcome), command, place);
+    ChartResult& chart = std::get<ChartResult>(outcome);
+    if (place)
+        chart.atlasClock = atlasClockOf(*place);
+    const std::string document = chartDocument(chart, command, place);
     if (file) {
         if (!file->write(document) || !file->commit())
             return printError(file->error());

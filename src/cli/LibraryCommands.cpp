@@ -1,5 +1,6 @@
 #include "LibraryCommands.h"
 
+#include "AtlasOptions.h"
 #include "AtomicOutput.h"
 #include "ByteSource.h"
 #include "ChartOptions.h"
@@ -256,6 +257,17 @@ int runLibraryCommand(int argc, char** argv) {
     add->add_option("--state", state, "State of birth");
     add->add_option("--country", country, "Country of birth");
     add->add_option("--note", note, "A note kept with the chart");
+    std::string positionsText(positionsName(kDefaultPositions));
+    add->add_option("--positions", positionsText,
+                    "Source of the positions: classic (the built-in method) or precise")
+        ->check(CLI::IsMember({"classic", "precise"}))
+        ->capture_default_str();
+    AtlasOptionTexts atlasTexts;
+    add->add_option("--place", atlasTexts.place,
+                    "Birth place from the atlas: its coordinates and clock time");
+    add->add_option("--tz", atlasTexts.tz, "IANA time zone whose history gives the clock time");
+    add->add_option("--fold", atlasTexts.fold,
+                    "earlier or later: which of a clock time that happened twice");
 
     // remove
     std::int64_t removeId = 0;
@@ -289,16 +301,26 @@ int runLibraryCommand(int argc, char** argv) {
         if (!isUtf8(texts.name) || !isUtf8(city) || !isUtf8(state) || !isUtf8(country) ||
             !isUtf8(note))
             return printError("the texts must be valid UTF-8");
+        if (const auto clash = atlasOptionClash(*add))
+            return printError(*clash);
         const auto parsed = parseChartOptions(texts);
         if (const auto* error = std::get_if<OptionError>(&parsed))
             return printError(error->message);
-        const auto outcome = proceed(std::get<BirthEntries>(parsed), UtCorrection{});
+        const bool fromAtlas = add->count("--place") > 0 || add->count("--tz") > 0;
+        const auto settled = chartInputOf(std::get<BirthEntries>(parsed), atlasTexts, fromAtlas);
+        if (const auto* error = std::get_if<OptionError>(&settled))
+            return printError(error->message);
+        const auto& [entries, correction, place] = std::get<ChartInput>(settled);
+        auto outcome =
+            proceed(entries, correction, positionsNamed(positionsText).value_or(kDefaultPositions));
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             std::cerr << refusal->message << '\n';
             return kExitFailed;
         }
-        store::ChartRecord record =
-            store::recordOfChart(std::get<ChartResult>(outcome), city, state, country);
+        ChartResult& chart = std::get<ChartResult>(outcome);
+        if (place)
+            chart.atlasClock = atlasClockOf(*place);
+        store::ChartRecord record = store::recordOfChart(chart, city, state, country);
         record.note = note;
         if (!session.open())
             return failed(session.library);

@@ -228,19 +228,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     chart.fromAtlas = placeOption->count() > 0 || tzOption->count() > 0;
-    if (placeOption->count() > 0 && tzOption->count() > 0)
-        return printError("--place brings its own time zone; give --place or --tz, not both");
-    if (placeOption->count() > 0) {
-        for (const char* name : {"--lon", "--lat", "--zone", "--dst"}) {
-            if (app.count(name) > 0)
-                return printError(std::string("--place sets the coordinates and the clock time; ") +
-                                  name + " cannot be given with it");
-        }
-    }
-    if (tzOption->count() > 0 && (app.count("--zone") > 0 || app.count("--dst") > 0))
-        return printError("--tz sets the clock time; --zone and --dst cannot be given with it");
-    if (foldOption->count() > 0 && !chart.fromAtlas)
-        return printError("--fold needs --place or --tz");
+    if (const auto clash = atlasOptionClash(app))
+        return printError(*clash);
     if (format == "csv")
         return printError("--format csv needs --batch");
     if (!withReport && (format == "rtf" || format == "svg"))

@@ -99,7 +99,8 @@ void AppController::proceed() {
         m_birthDetails->focusField(refusal->focus);
         return;
     }
-    const ChartResult& chart = std::get<ChartResult>(outcome);
+    ChartResult& chart = std::get<ChartResult>(outcome);
+    chart.atlasClock = m_birthDetails->atlasClock();
     m_lastCorrection = chart.correction;
     m_openedId.reset();
     showChartWindow(chart, m_birthDetails->cityText(), m_birthDetails->stateText(),
@@ -292,7 +293,7 @@ void AppController::saveToLibrary() {
                                    stored->latitudeMinutes == record.latitudeMinutes &&
                                    stored->south == record.south &&
                                    stored->correctionSeconds == record.correctionSeconds;
-            if (samePlace) {
+            if (samePlace && !chart->atlasClock) {
                 record.atlasPlace = stored->atlasPlace;
                 record.atlasZone = stored->atlasZone;
                 record.atlasFold = stored->atlasFold;

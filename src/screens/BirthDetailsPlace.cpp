@@ -231,6 +231,7 @@ void BirthDetailsScreen::refreshPlaceTime() {
     const QString zoneName = qs(attached.place.timeZone);
     const atlas::DateTime moment = enteredMoment();
     attached.unsettled.reset();
+    attached.fold.clear();
     if (!QDate(moment.year, moment.month, moment.day).isValid()) {
         m_zoneLine->setText(tr("%1 · %2 %3 %4 is no date of the calendar")
                                 .arg(zoneName)
@@ -252,6 +253,8 @@ void BirthDetailsScreen::refreshPlaceTime() {
         m_zoneLine->setText(placeClockLine(time.first));
     } else if (attached.settledMoment && *attached.settledMoment == moment) {
         const atlas::ZoneState& chosen = attached.settledSecond ? time.second : time.first;
+        if (time.kind == atlas::PlaceTime::Kind::HappenedTwice)
+            attached.fold = attached.settledSecond ? "later" : "earlier";
         applyZoneState(chosen);
         m_zoneLine->setText(placeClockLine(chosen));
     } else {
@@ -339,6 +342,14 @@ std::optional<UtCorrection> BirthDetailsScreen::atlasZoneCorrection() const {
     if (m_timeZone->currentIndex() == kTimeZoneCount)
         return m_atlasCorrection;
     return std::nullopt;
+}
+
+std::optional<AtlasClock> BirthDetailsScreen::atlasClock() const {
+    if (!m_place)
+        return std::nullopt;
+    const atlas::Place& place = m_place->place;
+    return AtlasClock{atlas::placeLabel(place), std::string(place.timeZone), m_place->fold,
+                      place.longitudeDeg};
 }
 
 bool BirthDetailsScreen::settleClockTime() {

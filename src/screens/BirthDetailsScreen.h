@@ -89,6 +89,9 @@ public:
     // The correction of the atlas's own zone entry after the 71 rows while it
     // is the one selected; the run keeps it since it is no row of the list.
     std::optional<UtCorrection> atlasZoneCorrection() const;
+    // While a chosen place is attached: the clock that sets the time, which
+    // the chart keeps for its birth-time windows and its library record.
+    std::optional<AtlasClock> atlasClock() const;
     // A clock time of the attached place that did not exist or happened twice
     // is settled here: the user is asked which universal time is meant. False
     // when the user declined to choose; then nothing may be computed.
@@ -141,6 +144,9 @@ private:
         // The moment and pass the user chose for such a clock time.
         std::optional<atlas::DateTime> settledMoment;
         bool settledSecond = false;
+        // "earlier" or "later" when the entered clock time happened twice
+        // and is settled, else empty.
+        std::string fold;
     };
 
     FilteredLineEdit* m_name = nullptr;

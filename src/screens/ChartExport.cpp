@@ -34,6 +34,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -54,6 +56,9 @@ constexpr int kTwipsPerInch = 1440;
 
 // The grey of the computed-for line in the report's title block.
 const QColor kQuietTextColour(0x5A, 0x64, 0x73);
+// The chart picture's width in a printed report, in the document's units of
+// 1/96 inch: five inches, which leaves the margins of A4 and Letter free.
+constexpr double kPdfPictureWidthUnits = 480.0;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -303,8 +308,36 @@ void saveReportAsPdf(const ChartScreen& screen, QWidget* parent) {
     const SaveFileChoice choice = exportFileChooser()(parent, request);
     if (choice.fileName.isEmpty())
         return; // cancelled
+    // The PDF carries the picture the user is looking at, as the picture
+    // export does.
     writeReportPdf(*screen.reportBox()->document(), title,
-                   resolveFileName(choice, request).fileName, parent);
+                   resolveFileName(choice, request).fileName, parent, shownPdfPicture(screen));
+}
+
+PdfPicture shownPdfPicture(const ChartScreen& screen, int widthPixels) {
+    PdfPicture picture;
+    if (!screen.shownChart())
+        return picture;
+    const bool degree = screen.shownPicture() == ChartScreen::Picture::DegreeWheel;
+    const QSize size(widthPixels, degree ? degreeWheelHeightForWidth(widthPixels)
+                                         : pictureHeightForWidth(widthPixels));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return picture; // no memory for it: the PDF goes without the picture
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const QRectF target(QPointF(0, 0), QSizeF(size));
+    if (degree)
+        screen.degreeWheel()->render(painter, target);
+    else
+        screen.wheel()->render(painter, target);
+    painter.end();
+    picture.image = image;
+    picture.caption =
+        degree ? ExportText::tr("Equal houses from the Ascendant's degree, as the report counts "
+                                "them")
+               : ExportText::tr("One sign to a house, counted from the Ascendant's sign");
+    return picture;
 }
 
 bool writeChartSvg(const ChartWheel& wheel, const ChartTitle& title, const QString& fileName,
@@ -426,7 +459,8 @@ bool writePicturePng(const std::function<void(QPainter&, const QRectF&)>& paint,
 }
 
 std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& report,
-                                                       const ChartTitle& title) {
+                                                       const ChartTitle& title,
+                                                       const PdfPicture& picture) {
     auto document = std::make_unique<QTextDocument>();
     const QFont base = report.defaultFont();
     document->setDefaultFont(base);
@@ -469,6 +503,23 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     cursor.insertBlock(closing, charFormat(0.9, false, kQuietTextColour));
     cursor.insertText(title.computedFor);
 
+    // The chart picture, centred, about five inches wide, with its house rule
+    // under it.
+    if (!picture.image.isNull()) {
+        const QUrl name(QStringLiteral("orbenza-chart-picture.png"));
+        document->addResource(QTextDocument::ImageResource, name, picture.image);
+        QTextBlockFormat centred = blockFormat(6, 2);
+        centred.setAlignment(Qt::AlignHCenter);
+        cursor.insertBlock(centred, charFormat(1.0, false, Qt::black));
+        QTextImageFormat image;
+        image.setName(name.toString());
+        image.setWidth(kPdfPictureWidthUnits);
+        image.setHeight(kPdfPictureWidthUnits * picture.image.height() / picture.image.width());
+        cursor.insertImage(image);
+        cursor.insertBlock(centred, charFormat(0.9, false, kQuietTextColour));
+        cursor.insertText(picture.caption);
+    }
+
     // The report box's caption on the chart screen, then the report itself: a
     // copy of the box's document, so the box is left as it is.
     cursor.insertBlock(blockFormat(10, 6), charFormat(1.15, true, Qt::black));
@@ -479,7 +530,7 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
 }
 
 bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const QString& fileName,
-                    QWidget* parent) {
+                    QWidget* parent, const PdfPicture& picture) {
     QString reason;
     // The printer can only print into a file: it prints into a private
     // temporary one, and only a complete document is then saved, in one step,
@@ -489,7 +540,8 @@ bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const 
         reason = temporary.errorString();
     } else {
         temporary.close();
-        const std::unique_ptr<QTextDocument> document = reportDocumentWithTitle(report, title);
+        const std::unique_ptr<QTextDocument> document =
+            reportDocumentWithTitle(report, title, picture);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(temporary.fileName());

@@ -11,6 +11,7 @@
 #include "chart/ChartRun.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -82,6 +83,10 @@ QString pdfReportFilter();  // "PDF document (*.pdf)"
 // Height in pixels of a picture of the whole wheel widthPixels wide, with the
 // wheel's 6780:6495 aspect kept (at least 1).
 int pictureHeightForWidth(int widthPixels);
+// Pixels across the chart picture a PDF carries: sharp when printed about
+// 5 inches wide at 300 dots an inch.
+inline constexpr int kPdfPictureWidth = 1600;
+
 // The PNG width offered first: twice the wheel as drawn on screen, in device
 // pixels (so sharp on a high-density screen too), within the offered range.
 int defaultPictureWidth(const ChartWheel& wheel);
@@ -124,16 +129,28 @@ int degreeWheelHeightForWidth(int widthPixels);
 int degreeWheelSvgWidth(const DegreeWheelView& view);
 int defaultDegreeWheelWidth(const DegreeWheelView& view);
 
+// The chart picture a PDF carries under its title block: the wheel as drawn,
+// and the line that names its house rule.
+struct PdfPicture {
+    QImage image;
+    QString caption;
+};
+// The picture the chart screen shows (the sign wheel or the degree wheel),
+// widthPixels wide; an empty image before the first chart.
+PdfPicture shownPdfPicture(const ChartScreen& screen, int widthPixels = kPdfPictureWidth);
+
 // PDF: reportDocumentWithTitle printed through the printer's PDF output into a
 // temporary file beside fileName, which replaces fileName only once complete.
 bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const QString& fileName,
-                    QWidget* parent);
+                    QWidget* parent, const PdfPicture& picture = {});
 
 // A copy of the report (its colours and bold headings kept) under a title block:
-// the name, the birth details, the coordinates, the computed-for line, then the
-// heading "Planets in Houses".
+// the name, the birth details, the coordinates, the computed-for line, the
+// picture with its caption when there is one, then the heading "Planets in
+// Houses".
 std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& report,
-                                                       const ChartTitle& title);
+                                                       const ChartTitle& title,
+                                                       const PdfPicture& picture = {});
 
 // The small dialog that asks the width of a PNG picture, with the height that
 // follows from it shown beside.

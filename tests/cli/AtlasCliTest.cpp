@@ -155,4 +155,18 @@ TEST(AtlasCli, WithoutTheAtlasOnlyThePlaceOptionsAreRefused) {
     EXPECT_EQ(tz.status, 0) << tz.err; // a zone needs the system's database only
 }
 
+// A batch row whose clock time comes from the atlas has the windows of the
+// single chart: the clocks went forward inside them (Berlin, 28 March 2021).
+TEST(AtlasCli, BatchWindowsReadThePlaceClock) {
+    const std::string rows = "name,date,time,place\nBERLIN,2021-03-28,01:40,\"Berlin, Germany\"\n";
+    const auto batch = runCli({"--batch", "-", "--windows"}, &rows);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    const auto line = nlohmann::json::parse(batch.out);
+    const auto single = chartJson({"--name", "BERLIN", "--date", "2021-03-28", "--time", "01:40",
+                                   "--place", "Berlin, Germany"});
+    EXPECT_EQ(line["AscendantWindow"], single["AscendantWindow"]);
+    EXPECT_EQ(line["HouseWindow"], single["HouseWindow"]);
+    EXPECT_GE(single["AscendantWindow"]["To"].get<std::string>(), "2021-03-28T03:00:00");
+}
+
 } // namespace

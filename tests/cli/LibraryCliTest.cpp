@@ -122,6 +122,43 @@ TEST_F(LibraryCli, ExportThenImportGivesTheSameLibrary) {
               library({"show", "1", "--chart"}).out);
 }
 
+// Berlin, 28 March 2021, 01:40 CET: the clocks went forward at 02:00, inside
+// the birth's windows. A chart added from the atlas keeps the place's clock
+// and positions source, so it is shown with the windows the single chart has.
+TEST_F(LibraryCli, ChartAddedFromTheAtlasKeepsItsClock) {
+    const std::vector<std::string> berlin = {"--name",      "BERLIN", "--date",  "2021-03-28",
+                                             "--time",      "01:40",  "--place", "Berlin, Germany",
+                                             "--positions", "precise"};
+    CliRun run = library(joined({"add"}, berlin));
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = library({"show", "1", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto record = nlohmann::json::parse(run.out);
+    EXPECT_EQ(record["TimeZone"], "Europe/Berlin");
+    EXPECT_EQ(record["AtlasPlace"], "Berlin \u2014 Land Berlin, Germany");
+    EXPECT_EQ(record["Positions"], "precise");
+
+    const CliRun single = runCli(joined(berlin, {"--format", "json"}));
+    ASSERT_EQ(single.status, 0) << single.err;
+    auto expected = nlohmann::json::parse(single.out);
+    ASSERT_TRUE(expected["AscendantWindow"].is_object());
+    EXPECT_GE(expected["AscendantWindow"]["To"].get<std::string>(), "2021-03-28T03:00:00")
+        << "the window should run past the change";
+    expected.erase("Place");
+    run = library({"show", "1", "--chart", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out), expected);
+
+    // The atlas options follow the single chart's rules.
+    run = library({"add", "--name", "X", "--place", "Berlin, Germany", "--zone", "CET"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orbenza-cli: --place sets the coordinates and the clock time; --zone "
+                       "cannot be given with it\n");
+    run = library({"add", "--name", "X", "--fold", "later"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orbenza-cli: --fold needs --place or --tz\n");
+}
+
 TEST_F(LibraryCli, ImportWithARefusedRowAddsNothing) {
     ASSERT_EQ(library(joined({"add"}, kAnna)).status, 0);
     const std::string batch = "name,date,time,zone,lon,lat,dst\n"

@@ -13,6 +13,7 @@
 #include "ShellRecorders.h"
 #include "chart/Presentation.h"
 #include "report/HouseReport.h"
+#include "wheel/DegreeWheel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -555,6 +556,7 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
                                squeezed(title.coordinates),
                                squeezed(title.birthTimeWindow),
                                squeezed(title.computedFor),
+                               squeezed(shownPdfPicture(screen).caption),
                                QStringLiteral("PlanetsinHouses"),
                                firstHeading,
                                firstText,
@@ -565,6 +567,53 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
         EXPECT_GE(at, 0) << "missing or out of order: " << piece.toStdString();
         if (at >= 0)
             from = at + piece.size();
+    }
+}
+
+// The PDF carries the picture on view, as the picture export does: one image
+// of that wheel's proportions, and the caption naming its house rule.
+TEST_F(ChartExportTest, PdfCarriesThePictureOnView) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdfimages or pdftotext is not installed";
+    struct Row {
+        ChartScreen::Picture picture;
+        const char* caption;
+        const char* otherCaption;
+        double heightPerWidth;
+    };
+    const Row rows[] = {
+        {ChartScreen::Picture::SignWheel, kSignWheelCaption, kDegreeWheelCaption,
+         ChartWheel::kLogicalSize.height() / ChartWheel::kLogicalSize.width()},
+        {ChartScreen::Picture::DegreeWheel, kDegreeWheelCaption, kSignWheelCaption,
+         kWheelCanvasHeight / kWheelCanvasWidth},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        screen.showPicture(row.picture);
+        QFile::remove(path(QStringLiteral("pictured.pdf")));
+        ScriptedExportDialog dialog({path(QStringLiteral("pictured")), pdfReportFilter()});
+        saveReportAsPdf(screen, &screen);
+        ASSERT_TRUE(messages.messages().empty());
+
+        const auto text = runTool(QStringLiteral("pdftotext"),
+                                  {path(QStringLiteral("pictured.pdf")), QStringLiteral("-")});
+        ASSERT_TRUE(text.has_value());
+        EXPECT_TRUE(squeezed(*text).contains(squeezed(QString::fromUtf8(row.caption))));
+        EXPECT_FALSE(squeezed(*text).contains(squeezed(QString::fromUtf8(row.otherCaption))));
+
+        // "page num type width height ..." after two header lines.
+        const auto list = runTool(QStringLiteral("pdfimages"),
+                                  {QStringLiteral("-list"), path(QStringLiteral("pictured.pdf"))});
+        ASSERT_TRUE(list.has_value());
+        const QStringList lines = list->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 3) << list->toStdString();
+        const QStringList columns = lines[2].simplified().split(QLatin1Char(' '));
+        ASSERT_GE(columns.size(), 5);
+        const double width = columns[3].toDouble();
+        const double height = columns[4].toDouble();
+        EXPECT_EQ(width, kPdfPictureWidth);
+        EXPECT_NEAR(height / width, row.heightPerWidth, 1.0 / kPdfPictureWidth);
     }
 }
 

@@ -475,4 +475,15 @@ std::string atlasPath() {
     return paths.empty() ? std::string("places.atlas") : paths.front();
 }
 
+std::string placeLabel(const atlas::Place& place) {
+    std::string label(place.name);
+    label += " \u2014 ";
+    if (!place.region.empty()) {
+        label += place.region;
+        label += ", ";
+    }
+    label += place.country;
+    return label;
+}
+
 } // namespace orbenza::atlas

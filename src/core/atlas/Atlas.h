@@ -134,4 +134,8 @@ std::vector<std::string> atlasSearchPaths();
 // first of atlasSearchPaths() that exists, else the first of them.
 std::string atlasPath();
 
+// "Madrid — Madrid, Spain": the name, then the region and the country, as
+// the library keeps the place a chart's clock time came from.
+std::string placeLabel(const Place& place);
+
 } // namespace orbenza::atlas

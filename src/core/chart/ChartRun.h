@@ -11,10 +11,22 @@
 #include "report/HouseReport.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
 namespace orbenza {
+
+// The clock that gave a chart its correction when the atlas (or an IANA time
+// zone named on the command line) set the clock time. Kept with the chart so
+// that everything drawn from it later (the birth-time windows, the library
+// record) reads the same clock, summer-time changes included.
+struct AtlasClock {
+    std::string place;           // "Madrid — Madrid, Spain"; empty for a zone given by name
+    std::string timeZone;        // IANA name, "Europe/Madrid"
+    std::string fold;            // "earlier" or "later" for a clock time that happened twice
+    double longitudeEastDeg = 0; // degrees, East positive: a zone on local mean time uses it
+};
 
 struct ChartResult {
     BirthData birth;         // as filled for this run
@@ -57,6 +69,10 @@ struct ChartResult {
     // The method that computed longitudesDeg; every text, sign and house above
     // is written from those longitudes.
     Positions positions = Positions::Classic;
+
+    // Set by the caller when the atlas gave the correction; the run itself
+    // only uses the correction.
+    std::optional<AtlasClock> atlasClock;
 };
 
 // Computes the chart for filled-in birth details and the zone's correction,

@@ -38,6 +38,11 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
     r.state = state;
     r.country = country;
     r.positions = std::string(positionsName(chart.positions));
+    if (chart.atlasClock) {
+        r.atlasPlace = chart.atlasClock->place;
+        r.atlasZone = chart.atlasClock->timeZone;
+        r.atlasFold = chart.atlasClock->fold;
+    }
     return r;
 }
 
@@ -94,8 +99,17 @@ std::variant<ChartResult, std::string> chartOfRecord(const ChartRecord& r) {
     const UtCorrection correction = correctionOfRecord(r);
     // The record names its positions source; recordProblem has vouched for it.
     const Positions positions = positionsNamed(r.positions).value_or(kDefaultPositions);
-    return runChart(makeBirthData(entriesOfRecord(r), correction), correction, r.zonePosition,
-                    positions);
+    ChartResult chart = runChart(makeBirthData(entriesOfRecord(r), correction), correction,
+                                 r.zonePosition, positions);
+    // The clock the atlas set the time with, for the birth-time windows. The
+    // record keeps the coordinates to the minute of arc, which is what a zone
+    // on local mean time then reads.
+    if (!r.atlasZone.empty()) {
+        const double longitudeDeg = r.longitudeDegrees + r.longitudeMinutes / 60.0;
+        chart.atlasClock = AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold,
+                                      r.east ? longitudeDeg : -longitudeDeg};
+    }
+    return chart;
 }
 
 } // namespace orbenza::store

@@ -11,7 +11,8 @@
 namespace orbenza::store {
 
 // The record of a chart computed from entries: the birth details, the zone
-// row and correction the run used, and the place texts as typed.
+// row and correction the run used, the place texts as typed, and the atlas's
+// place, zone and fold when the atlas set the clock time.
 ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
                           const std::string& state, const std::string& country);
 

@@ -271,6 +271,15 @@ std::optional<atlas::DateTime> clockTimeOf(ChartProbe& probe, const std::optiona
 BirthTimeWindows birthTimeWindows(const ChartResult& chart, std::optional<PlaceClockRef> clock) {
     if (clock && clock->zone == nullptr)
         clock.reset();
+    // The clock the atlas set the chart's time with, unless one is given. A
+    // zone the system's database no longer knows leaves the chart's own
+    // correction, which is the offset that zone had at the birth.
+    atlas::ZoneClock chartZone;
+    if (!clock && chart.atlasClock) {
+        chartZone = atlas::ZoneClock::find(chart.atlasClock->timeZone);
+        if (chartZone.valid())
+            clock = PlaceClockRef{&chartZone, chart.atlasClock->longitudeEastDeg};
+    }
     ChartProbe probe(chart, clock);
     const Ends before = searchOneWay(probe, -1);
     const Ends after = searchOneWay(probe, +1);

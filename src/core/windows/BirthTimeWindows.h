@@ -50,8 +50,9 @@ struct PlaceClockRef {
     double longitudeEastDeg = 0; // for a zone that kept local mean time
 };
 
-// Both windows of a chart. Without a place clock the chart's own correction
-// (and its daylight-saving box) turns universal time into clock time.
+// Both windows of a chart. The clock given, else the chart's atlas clock, turns
+// universal time into clock time; without either, the chart's own correction
+// (and its daylight-saving box) does.
 BirthTimeWindows birthTimeWindows(const ChartResult& chart,
                                   std::optional<PlaceClockRef> clock = std::nullopt);
 

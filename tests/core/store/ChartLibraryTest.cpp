@@ -201,10 +201,14 @@ TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
     const UtCorrection amsterdam{0, -19, -32};
     const auto outcome = proceed(e, amsterdam);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
-    const ChartResult& saved = std::get<ChartResult>(outcome);
+    ChartResult saved = std::get<ChartResult>(outcome);
     ASSERT_EQ(saved.correction, amsterdam);
+    saved.atlasClock =
+        AtlasClock{"Amsterdam — North Holland, Netherlands", "Europe/Amsterdam", "", 4.8897};
     ChartRecord record = recordOfChart(saved, "Amsterdam", "North Holland", "Netherlands");
     EXPECT_EQ(record.correctionSeconds, -(19 * 60 + 32));
+    EXPECT_EQ(record.atlasPlace, "Amsterdam — North Holland, Netherlands");
+    EXPECT_EQ(record.atlasZone, "Europe/Amsterdam");
     ASSERT_TRUE(library.add(record)) << library.error();
     const auto loaded = library.get(record.id);
     ASSERT_TRUE(loaded);
@@ -212,6 +216,13 @@ TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
     ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
     EXPECT_EQ(std::get<ChartResult>(drawn).correction, amsterdam);
     expectSameChart(saved, std::get<ChartResult>(drawn));
+    // The chart drawn again keeps the atlas's clock, read at the stored
+    // coordinates (the entries' 77° 13' E), not the atlas's own.
+    const auto& clock = std::get<ChartResult>(drawn).atlasClock;
+    ASSERT_TRUE(clock);
+    EXPECT_EQ(clock->timeZone, "Europe/Amsterdam");
+    EXPECT_EQ(clock->place, "Amsterdam — North Holland, Netherlands");
+    EXPECT_NEAR(clock->longitudeEastDeg, 77.0 + 13.0 / 60.0, 1e-9);
 }
 
 // A chart computed with the precise positions is kept as such and drawn again

@@ -228,6 +228,25 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
     laterByAnHour(w.ascendant.from, fixed.ascendant.from);
     ASSERT_TRUE(w.ascendant.to);
     EXPECT_GE(w.ascendant.to->hour, 3) << "the window should run past the change";
+
+    // A chart that keeps the atlas's clock reads it without being handed one:
+    // the screens, the PDF and the library draw windows that way.
+    ChartResult kept = chart;
+    kept.atlasClock = AtlasClock{"Berlin", "Europe/Berlin", "", lonEast};
+    const BirthTimeWindows fromChart = birthTimeWindows(kept);
+    for (const auto& [given, read] : {std::pair{w.ascendant.from, fromChart.ascendant.from},
+                                      std::pair{w.ascendant.to, fromChart.ascendant.to},
+                                      std::pair{w.houses.from, fromChart.houses.from},
+                                      std::pair{w.houses.to, fromChart.houses.to}}) {
+        ASSERT_EQ(given.has_value(), read.has_value());
+        if (given)
+            EXPECT_EQ(isoClockTime(*given), isoClockTime(*read));
+    }
+    // A zone the database does not know falls back to the chart's correction.
+    kept.atlasClock->timeZone = "Europe/Nowhere";
+    ASSERT_TRUE(fixed.ascendant.to);
+    EXPECT_EQ(isoClockTime(*birthTimeWindows(kept).ascendant.to),
+              isoClockTime(*fixed.ascendant.to));
 }
 
 TEST(BirthTimeWindows, SearchStopsAtTheFirstComputedYear) {
