@@ -209,7 +209,7 @@ void BirthDetailsScreen::choosePlace(const atlas::Place& place) {
     m_latitudeMinutes->setText(QString::number(latMin));
     (place.latitudeDeg < 0 ? m_south : m_north)->setChecked(true);
     m_filling = false;
-    m_place = AttachedPlace{place, std::nullopt, std::nullopt, false};
+    m_place = AttachedPlace{place, std::nullopt, std::nullopt, false, {}};
     refreshPlaceTime();
 }
 

@@ -4,8 +4,10 @@
 // exist or happened twice, and the screen without an atlas.
 #include "AppController.h"
 #include "BirthDetailsScreen.h"
+#include "ChartScreen.h"
 #include "ShellRecorders.h"
 #include "chart/TimeZones.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -280,6 +282,48 @@ TEST_F(BirthPlaceAtlasTest, ClockTimeThatHappenedTwiceIsAskedBeforeAnyRun) {
     EXPECT_EQ(questions.m_questions.size(), 2);
     EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
     EXPECT_FALSE(daylightSaving());
+}
+
+// Berlin, 28 March 2021, 01:40 CET: the clocks went forward at 02:00, inside
+// the windows. The chart on the screen keeps the place's clock, so its line
+// reads the ends as the Berlin clock showed them, not on a clock kept at CET.
+TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
+    enterMoment(2021, 3, 28, 1, 40);
+    typeAndPick(QStringLiteral("Berlin"), QStringLiteral("Berlin — "));
+    m_controller.proceed();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    const auto& chart = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(chart);
+    ASSERT_TRUE(chart->atlasClock);
+    EXPECT_EQ(chart->atlasClock->timeZone, "Europe/Berlin");
+    EXPECT_EQ(chart->atlasClock->fold, "");
+
+    const atlas::ZoneClock berlin = atlas::ZoneClock::find("Europe/Berlin");
+    ASSERT_TRUE(berlin.valid());
+    const BirthTimeWindows onTheClock =
+        birthTimeWindows(*chart, PlaceClockRef{&berlin, chart->atlasClock->longitudeEastDeg});
+    ChartResult fixed = *chart;
+    fixed.atlasClock.reset();
+    const QString shown = m_controller.chartScreen()
+                              ->findChild<QLabel*>(QStringLiteral("lblBirthTimeWindow"))
+                              ->text();
+    EXPECT_EQ(shown.toStdString(), birthTimeWindowLine(*chart, onTheClock));
+    EXPECT_NE(shown.toStdString(), birthTimeWindowLine(fixed, birthTimeWindows(fixed)));
+}
+
+// The pass chosen for a clock time that happened twice is kept with the chart.
+TEST_F(BirthPlaceAtlasTest, ChosenPassIsKeptWithTheChart) {
+    ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::Second);
+    enterMoment(2021, 11, 7, 1, 30);
+    typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
+    m_controller.proceed();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    const auto& chart = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(chart && chart->atlasClock);
+    EXPECT_EQ(chart->atlasClock->fold, "later");
+    EXPECT_EQ(chart->atlasClock->timeZone, "America/New_York");
+    EXPECT_EQ(chart->atlasClock->place.rfind("New York City — New York", 0), 0u)
+        << chart->atlasClock->place;
 }
 
 TEST(BirthPlaceWithoutAtlas, CityBoxStaysPlainAndOneLineSaysWhy) {

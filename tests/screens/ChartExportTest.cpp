@@ -752,7 +752,8 @@ TEST_F(ChartExportTest, Samples) {
     EXPECT_TRUE(writeChartPng(wheel(), defaultPictureWidth(wheel()),
                               samples.filePath(QStringLiteral("chart.png")), &screen));
     EXPECT_TRUE(writeReportPdf(*screen.reportBox()->document(), title,
-                               samples.filePath(QStringLiteral("report.pdf")), &screen));
+                               samples.filePath(QStringLiteral("report.pdf")), &screen,
+                               shownPdfPicture(screen)));
     PictureSizeDialog dialog(defaultPictureWidth(wheel()));
     dialog.adjustSize();
     dialog.show();

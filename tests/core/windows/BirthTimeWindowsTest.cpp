@@ -239,8 +239,9 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
                                       std::pair{w.houses.from, fromChart.houses.from},
                                       std::pair{w.houses.to, fromChart.houses.to}}) {
         ASSERT_EQ(given.has_value(), read.has_value());
-        if (given)
+        if (given) {
             EXPECT_EQ(isoClockTime(*given), isoClockTime(*read));
+        }
     }
     // A zone the database does not know falls back to the chart's correction.
     kept.atlasClock->timeZone = "Europe/Nowhere";
