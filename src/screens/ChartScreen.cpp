@@ -18,16 +18,40 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStringList>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 namespace orbenza {
 
 namespace {
+
+// The report box's least width: a column of text still easy to read.
+constexpr int kReportMinimumWidth = 250;
+// Pixels the picture column needs beside the wheel: the page's margins.
+constexpr int kPictureColumnMargin = 12;
+
+// The chart screen's columns. Says when it has laid them out for a new size,
+// so that the screen can share the width out again.
+class ColumnSplitter : public QSplitter {
+public:
+    explicit ColumnSplitter(QWidget* parent) : QSplitter(Qt::Horizontal, parent) {}
+    std::function<void()> onResized;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        if (onResized)
+            onResized();
+    }
+};
 
 constexpr std::array<const char*, ChartScreen::kPositionRows> kBodyCaptions{
     QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Sun"),
@@ -82,7 +106,9 @@ ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
     setWindowTitle(programTitle());
     setFont(ReportBox::screenFont());
 
-    m_splitter = new QSplitter(Qt::Horizontal, this);
+    auto* splitter = new ColumnSplitter(this);
+    splitter->onResized = [this] { balanceColumns(); };
+    m_splitter = splitter;
     m_splitter->setObjectName(QStringLiteral("chartSplitter"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setHandleWidth(8);
@@ -284,6 +310,34 @@ QWidget* ChartScreen::buildPictureTabs() {
     return m_pictures;
 }
 
+void ChartScreen::balanceColumns() {
+    // The details column keeps its width. Of the rest, the pictures take what
+    // their height lets the sign wheel use; the report, which scrolls, takes
+    // what is left but never less than its minimum. So on a small window the
+    // wheel's names stay readable and the report gives way first.
+    QList<int> sizes = m_splitter->sizes();
+    if (sizes.size() != 3 || m_splitter->height() <= 0)
+        return;
+    const int total = sizes[0] + sizes[1] + sizes[2];
+    const int reportLeast = m_splitter->widget(2)->minimumSizeHint().width();
+    const int pictureLeast = m_splitter->widget(1)->minimumSizeHint().width();
+    // The details column as wide as its texts ask, which a narrow window may
+    // have squeezed.
+    sizes[0] = std::clamp(std::max(sizes[0], m_splitter->widget(0)->sizeHint().width()), 0,
+                          std::max(0, total - reportLeast - pictureLeast));
+    const int shared = total - sizes[0];
+    // Above the wheel the tab bar, below it the caption and the layout's gaps.
+    const int pictureChrome =
+        m_pictures->tabBar()->sizeHint().height() + 3 * fontMetrics().height();
+    const double wheelHeight = std::max(0, m_splitter->height() - pictureChrome);
+    const int wanted = static_cast<int>(wheelHeight * ChartWheel::kLogicalSize.width() /
+                                        ChartWheel::kLogicalSize.height()) +
+                       kPictureColumnMargin;
+    sizes[1] = std::clamp(wanted, pictureLeast, std::max(pictureLeast, shared - reportLeast));
+    sizes[2] = shared - sizes[1];
+    m_splitter->setSizes(sizes);
+}
+
 QString ChartScreen::pictureSettingKey() {
     return QStringLiteral("chart/picture");
 }
@@ -315,7 +369,7 @@ QWidget* ChartScreen::buildReportColumn() {
 
     m_report = new ReportBox(container);
     m_report->setObjectName(QStringLiteral("RTBHouseDesc"));
-    m_report->setMinimumWidth(320);
+    m_report->setMinimumWidth(kReportMinimumWidth);
     m_report->enableLinks();
     layout->addWidget(m_report, 1);
     return container;

@@ -59,6 +59,9 @@ public:
     static QString pictureSettingKey();
 
 private:
+    // Shares the width beside the details column between the pictures and
+    // the report: the pictures first, up to what their height can use.
+    void balanceColumns();
     QWidget* buildDetailsColumn();
     QWidget* buildReportColumn();
     QWidget* buildPictureTabs();

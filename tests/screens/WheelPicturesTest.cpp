@@ -98,18 +98,24 @@ TEST(SignWheelNames, StayInsideTheirHouseAtEveryWindowSize) {
     }
 }
 
-TEST(SignWheelNames, EightNamesFitInAnyHouseOfAFullScreenWheel) {
-    ShownChart shown(chartOf(entries1962()), QSize(1366, 768));
-    ChartWheel& wheel = *shown.screen->wheel();
-    // The longest lists a chart can give one house: Sun ... Saturn and the
-    // Ascendant, retrograde marks on every planet that can carry one.
+TEST(SignWheelNames, EightNamesFitInAnyHouseAtEveryWindowSize) {
+    // Retrograde marks on every planet that can carry one: more than any sky
+    // gives one sign, and the longest list a house can be asked to hold.
     const QString crowded = QStringLiteral(
         "\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus (R) \r\nMars (R) \r\nJupiter (R) \r\nSaturn (R) "
         "\r\nAsc");
-    for (int k = 0; k < ChartWheel::kPositionCount; ++k)
-        wheel.setNatalText(k, crowded);
-    for (const double scale : {ChartWheel::scaleFor(wheel.size()), 0.1, 1.0})
-        expectNamesInsideTheirHouses(wheel, scale, QStringLiteral("scale %1").arg(scale));
+    for (const QSize size : {QSize(1366, 768), QSize(1000, 650)}) {
+        ShownChart shown(chartOf(entries1962()), size);
+        ChartWheel& wheel = *shown.screen->wheel();
+        for (int k = 0; k < ChartWheel::kPositionCount; ++k)
+            wheel.setNatalText(k, crowded);
+        for (const double scale : {ChartWheel::scaleFor(wheel.size()), 0.1, 1.0})
+            expectNamesInsideTheirHouses(wheel, scale,
+                                         QStringLiteral("%1x%2 at scale %3")
+                                             .arg(size.width())
+                                             .arg(size.height())
+                                             .arg(scale));
+    }
 }
 
 TEST(SignWheelNames, AShortListKeepsItsDesignedPlaceAndSize) {

@@ -46,6 +46,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Equal houses from the Ascendant&apos;s degree, as the report counts them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One sign to a house, counted from the Ascendant&apos;s sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The SVG picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
