@@ -7,6 +7,7 @@
 #include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "ShellRecorders.h"
+#include "TimingAllowance.h"
 #include "store/RecordChart.h"
 
 #include <QAction>
@@ -335,7 +336,7 @@ TEST_F(LibraryScreens, TenThousandChartsListAndFilterQuickly) {
     const qint64 listMs = timer.elapsed();
     EXPECT_EQ(dialog.model()->rowCount(), 10000);
     // Generous against a loaded machine; the benchmark gives the real figure.
-    EXPECT_LT(listMs, 1000);
+    EXPECT_LT(listMs, 1000 * testing::kTimingAllowance);
 
     timer.restart();
     for (QChar c : QStringLiteral("person 12"))
@@ -350,7 +351,7 @@ TEST_F(LibraryScreens, TenThousandChartsListAndFilterQuickly) {
                     std::to_string(i % 997).find("12") != std::string::npos;
     }
     EXPECT_EQ(dialog.model()->rowCount(), expected);
-    EXPECT_LT(perKeyMs, 100.0);
+    EXPECT_LT(perKeyMs, 100.0 * testing::kTimingAllowance);
 }
 
 // A picture of the open dialog for the user guide, when ORBENZA_SCREENSHOT_DIR is set.

@@ -2,6 +2,8 @@
 // copy, and the real program started twice.
 #include "SingleInstance.h"
 
+#include "TimingAllowance.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -17,7 +19,7 @@ namespace orbenza {
 namespace {
 
 // No start may wait longer than this for the lock.
-constexpr qint64 kPromptMilliseconds = 2000;
+constexpr qint64 kPromptMilliseconds = static_cast<qint64>(2000 * testing::kTimingAllowance);
 // How long a started program may take to come up or to end.
 constexpr int kProcessMilliseconds = 20000;
 
