@@ -8,6 +8,7 @@
 #include "ChartScreen.h"
 #include "ChartWheel.h"
 #include "MainWindow.h"
+#include "PictureSizeDialog.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "ShellRecorders.h"
