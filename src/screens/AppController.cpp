@@ -101,6 +101,8 @@ void AppController::proceed() {
     }
     ChartResult& chart = std::get<ChartResult>(outcome);
     chart.atlasClock = m_birthDetails->atlasClock();
+    if (!chart.atlasClock)
+        chart.atlasClock = editedAtlasClock(chart);
     m_lastCorrection = chart.correction;
     m_openedId.reset();
     showChartWindow(chart, m_birthDetails->cityText(), m_birthDetails->stateText(),
@@ -283,21 +285,9 @@ void AppController::saveToLibrary() {
         const auto stored = lib->get(*target);
         record.id = *target;
         if (stored) {
-            // What the screens do not show stays as it was: the note, and the
-            // atlas's place while the chart keeps its coordinates and clock.
+            // What the screens do not show stays as it was: the note. The
+            // atlas's place goes with the chart (see editedAtlasClock).
             record.note = stored->note;
-            const bool samePlace = stored->longitudeDegrees == record.longitudeDegrees &&
-                                   stored->longitudeMinutes == record.longitudeMinutes &&
-                                   stored->east == record.east &&
-                                   stored->latitudeDegrees == record.latitudeDegrees &&
-                                   stored->latitudeMinutes == record.latitudeMinutes &&
-                                   stored->south == record.south &&
-                                   stored->correctionSeconds == record.correctionSeconds;
-            if (samePlace && !chart->atlasClock) {
-                record.atlasPlace = stored->atlasPlace;
-                record.atlasZone = stored->atlasZone;
-                record.atlasFold = stored->atlasFold;
-            }
         }
         saved = lib->update(record);
     } else {
@@ -357,6 +347,29 @@ void AppController::openLibraryChart(std::int64_t id) {
     lib->markOpened(id);
 }
 
+std::optional<AtlasClock> AppController::editedAtlasClock(const ChartResult& chart) const {
+    if (!m_editingId || !m_editedRecord || m_editedRecord->atlasZone.empty())
+        return std::nullopt;
+    // The clock time is still the one the atlas settled only while the
+    // moment, the coordinates and the correction are those of the record.
+    const store::ChartRecord& was = *m_editedRecord;
+    const store::ChartRecord now = store::recordOfChart(chart, {}, {}, {});
+    const bool same = now.year == was.year && now.month == was.month && now.day == was.day &&
+                      now.hour == was.hour && now.minute == was.minute &&
+                      now.longitudeDegrees == was.longitudeDegrees &&
+                      now.longitudeMinutes == was.longitudeMinutes && now.east == was.east &&
+                      now.latitudeDegrees == was.latitudeDegrees &&
+                      now.latitudeMinutes == was.latitudeMinutes && now.south == was.south &&
+                      now.correctionSeconds == was.correctionSeconds &&
+                      now.daylightSaving == was.daylightSaving;
+    if (!same)
+        return std::nullopt;
+    const auto drawn = store::chartOfRecord(was);
+    if (const auto* wasChart = std::get_if<ChartResult>(&drawn))
+        return wasChart->atlasClock;
+    return std::nullopt;
+}
+
 void AppController::editLibraryChart(std::int64_t id) {
     store::ChartLibrary* lib = library();
     if (lib == nullptr)
@@ -372,6 +385,7 @@ void AppController::editLibraryChart(std::int64_t id) {
     // without a chosen zone row keeps the last one.
     m_lastCorrection = store::correctionOfRecord(*record);
     m_editingId = id;
+    m_editedRecord = *record;
     m_openedId = id;
     if (m_mainWindow)
         back();

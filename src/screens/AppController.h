@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/BirthData.h"
+#include "chart/ChartRun.h"
 #include "store/ChartLibrary.h"
 
 #include <QObject>
@@ -100,6 +101,10 @@ private:
     // Adds the library's entries to a window's File menu, before "E&xit".
     void addLibraryMenuEntries(QWidget* window, bool withSave);
     void showLibraryError(QWidget* parent, const std::string& message);
+    // The atlas clock of the library chart "Edit" loaded, for a chart computed
+    // from its details unchanged; nothing once the moment, the place or the
+    // correction differ, since the clock time is then no longer the atlas's.
+    std::optional<AtlasClock> editedAtlasClock(const ChartResult& chart) const;
     QWidget* activeScreen() const;
 
     std::unique_ptr<BirthDetailsScreen> m_birthDetails;
@@ -111,8 +116,9 @@ private:
 
     QString m_libraryPath;
     std::unique_ptr<store::ChartLibrary> m_library;
-    std::optional<std::int64_t> m_editingId; // loaded by "Edit"
-    std::optional<std::int64_t> m_openedId;  // the library chart on view
+    std::optional<std::int64_t> m_editingId;          // loaded by "Edit"
+    std::optional<store::ChartRecord> m_editedRecord; // as it was when "Edit" loaded it
+    std::optional<std::int64_t> m_openedId;           // the library chart on view
     // The place texts of the chart on view, as typed.
     QString m_shownCity, m_shownState, m_shownCountry;
 };

@@ -267,6 +267,58 @@ TEST_F(LibraryScreens, EditLoadsTheDetailsAndTheNextSaveUpdatesThatChart) {
     EXPECT_EQ(records[0].hour, 6);
 }
 
+// A chart the atlas set the clock time of (Berlin, 28 March 2021, 01:40 CET,
+// the clocks going forward at 02:00): edited and computed again unchanged it
+// keeps the atlas's clock, for its windows and the next save; with another
+// time it no longer does, since its correction is then a fixed one.
+TEST_F(LibraryScreens, EditedAtlasChartKeepsItsClockWhileItsDetailsStay) {
+    {
+        store::ChartLibrary library;
+        ASSERT_TRUE(library.open(m_path.toStdString())) << library.error();
+        store::ChartRecord berlin;
+        berlin.name = "BERLIN";
+        berlin.year = 2021;
+        berlin.month = 3;
+        berlin.day = 28;
+        berlin.hour = 1;
+        berlin.minute = 40;
+        berlin.zonePosition = -1;
+        berlin.correctionSeconds = -3600;
+        berlin.longitudeDegrees = 13;
+        berlin.longitudeMinutes = 24;
+        berlin.east = true;
+        berlin.latitudeDegrees = 52;
+        berlin.latitudeMinutes = 31;
+        berlin.south = false;
+        berlin.atlasPlace = "Berlin — State of Berlin, Germany";
+        berlin.atlasZone = "Europe/Berlin";
+        ASSERT_TRUE(library.add(berlin)) << library.error();
+    }
+    const auto editAndProceed = [this](int hour) {
+        m_controller.editLibraryChart(stored()[0].id);
+        child<QComboBox>(details(), "cboHH")->setCurrentIndex(hour);
+        child<QPushButton>(details(), "cmdRashi")->click();
+        ASSERT_NE(m_controller.chartScreen(), nullptr);
+    };
+
+    editAndProceed(1);
+    const auto& kept = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(kept && kept->atlasClock);
+    EXPECT_EQ(kept->atlasClock->timeZone, "Europe/Berlin");
+    saveShownChart();
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].atlasZone, "Europe/Berlin");
+
+    editAndProceed(4);
+    const auto& changed = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(changed);
+    EXPECT_FALSE(changed->atlasClock);
+    saveShownChart();
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].hour, 4);
+    EXPECT_EQ(stored()[0].atlasZone, "");
+}
+
 TEST_F(LibraryScreens, DeleteAsksFirstAndRemovesOnlyWhenConfirmed) {
     proceedWith(QStringLiteral("ANNA"), QStringLiteral("New Delhi"));
     saveShownChart();
