@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,9 @@ namespace {
 
 constexpr std::string_view kMagic = "ORBENZA-ATLAS\t1";
 constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
+// A text that more places start with than this is searched by population
+// (see Atlas::matches); fewer are simply all ordered.
+constexpr std::size_t kLongPrefixRange = 256;
 
 // FNV-1a, 32 bits: the sum the generator writes on the closing line.
 std::uint32_t fnv1a(std::string_view bytes) {
@@ -254,6 +258,8 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
     };
     if (!std::is_sorted(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey))
         std::sort(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey);
+    atlas.m_byPopulation1 = atlas.byPopulationWithin(1);
+    atlas.m_byPopulation2 = atlas.byPopulationWithin(2);
     atlas.m_available = true;
     atlas.m_reason.clear();
     return atlas;
@@ -340,9 +346,44 @@ bool Atlas::qualifiersMatch(const Record& record,
     return true;
 }
 
+std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) const {
+    const auto first = std::lower_bound(
+        m_byKey.begin(), m_byKey.end(), prefix,
+        [&](std::uint32_t index, std::string_view key) { return keyOf(m_places[index]) < key; });
+    // The keys from `first` on start with the prefix up to the first that does not.
+    const auto last = std::partition_point(first, m_byKey.end(), [&](std::uint32_t index) {
+        return startsWith(keyOf(m_places[index]), prefix);
+    });
+    return {static_cast<std::size_t>(first - m_byKey.begin()),
+            static_cast<std::size_t>(last - m_byKey.begin())};
+}
+
+std::vector<std::uint32_t> Atlas::byPopulationWithin(std::size_t prefixLength) const {
+    // Each place as one number that sorts the larger population first, then
+    // the earlier place: the population's complement above the index.
+    std::vector<std::uint64_t> order(m_byKey.size());
+    for (std::size_t i = 0; i < m_byKey.size(); ++i) {
+        const std::uint32_t index = m_byKey[i];
+        order[i] = (std::uint64_t{UINT32_MAX - m_places[index].population} << 32) | index;
+    }
+    for (std::size_t start = 0; start < order.size();) {
+        const std::string_view head = keyOf(m_places[m_byKey[start]]).substr(0, prefixLength);
+        std::size_t end = start + 1;
+        while (end < order.size() && keyOf(m_places[m_byKey[end]]).substr(0, prefixLength) == head)
+            ++end;
+        std::sort(order.begin() + static_cast<std::ptrdiff_t>(start),
+                  order.begin() + static_cast<std::ptrdiff_t>(end));
+        start = end;
+    }
+    std::vector<std::uint32_t> regrouped(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        regrouped[i] = static_cast<std::uint32_t>(order[i] & UINT32_MAX);
+    return regrouped;
+}
+
 std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limit) const {
     std::vector<Match> found;
-    if (!m_available)
+    if (!m_available || limit == 0)
         return found;
     std::vector<std::string> qualifiers;
     std::string name;
@@ -362,19 +403,6 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
     if (name.empty())
         return found;
 
-    auto it = std::lower_bound(
-        m_byKey.begin(), m_byKey.end(), name,
-        [&](std::uint32_t index, const std::string& key) { return keyOf(m_places[index]) < key; });
-    for (; it != m_byKey.end(); ++it) {
-        const Record& record = m_places[*it];
-        const std::string_view key = keyOf(record);
-        if (!startsWith(key, name))
-            break;
-        if (qualifiersMatch(record, qualifiers))
-            found.push_back({*it, key.size() == name.size()});
-    }
-    // Only the first `limit` are put in order: a one-letter text matches
-    // thousands of places.
     const auto better = [&](const Match& a, const Match& b) {
         if (a.exact != b.exact)
             return a.exact;
@@ -384,6 +412,41 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
             return ra.population > rb.population;
         return a.index < b.index;
     };
+    const auto [first, last] = keyRange(name);
+    if (last - first > kLongPrefixRange && limit < last - first) {
+        // A short text: the whole names (first in the range, as the shortest
+        // keys) in order, then the places of its first one or two letters by
+        // population, taking those that start with the text until enough.
+        for (std::size_t i = first; i < last && keyOf(m_places[m_byKey[i]]).size() == name.size();
+             ++i) {
+            if (qualifiersMatch(m_places[m_byKey[i]], qualifiers))
+                found.push_back({m_byKey[i], true});
+        }
+        std::sort(found.begin(), found.end(), better);
+        if (found.size() >= limit) {
+            found.resize(limit);
+            return found;
+        }
+        const std::size_t letters = std::min<std::size_t>(name.size(), 2);
+        const std::vector<std::uint32_t>& byPopulation =
+            letters == 1 ? m_byPopulation1 : m_byPopulation2;
+        const auto [groupFirst, groupLast] = keyRange(std::string_view(name).substr(0, letters));
+        for (std::size_t i = groupFirst; i < groupLast && found.size() < limit; ++i) {
+            const Record& record = m_places[byPopulation[i]];
+            const std::string_view key = keyOf(record);
+            if (key.size() > name.size() && startsWith(key, name) &&
+                qualifiersMatch(record, qualifiers))
+                found.push_back({byPopulation[i], false});
+        }
+        return found;
+    }
+
+    for (std::size_t i = first; i < last; ++i) {
+        const Record& record = m_places[m_byKey[i]];
+        if (qualifiersMatch(record, qualifiers))
+            found.push_back({m_byKey[i], keyOf(record).size() == name.size()});
+    }
+    // Only the first `limit` are put in order.
     if (limit < found.size()) {
         std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(limit),
                           found.end(), better);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace orbenza::atlas {
@@ -110,6 +111,12 @@ private:
     void foldAppend(std::string_view text, std::string& out) const;
     bool qualifiersMatch(const Record& record, const std::vector<std::string>& qualifiers) const;
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
+    // The positions in m_byKey of the places whose folded name starts with prefix.
+    std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
+    // m_byKey regrouped: the places whose folded names share their first
+    // prefixLength bytes (or are that short) stay where they stand in
+    // m_byKey, ordered among themselves by population, largest first.
+    std::vector<std::uint32_t> byPopulationWithin(std::size_t prefixLength) const;
     void fail(const std::string& reason);
 
     bool m_available = false;
@@ -124,6 +131,11 @@ private:
     std::vector<Region> m_regions;
     std::vector<Record> m_places;
     std::vector<std::uint32_t> m_byKey; // place indexes sorted by folded name
+    // m_byKey with the places of each first letter, and of each first two
+    // letters, by population: a short text's best places are the first of
+    // its letters' places that start with it.
+    std::vector<std::uint32_t> m_byPopulation1;
+    std::vector<std::uint32_t> m_byPopulation2;
 };
 
 // Where the program looks for the atlas file, in this order: the file named by

@@ -138,6 +138,132 @@ TEST(WorldAtlas, LoadsQuicklyAndSearchesTheWholeAtlasQuickly) {
     }
 }
 
+std::string placeAndWhere(const Place& p) {
+    return describe(p) + " at " + std::to_string(p.latitudeDeg) + " " +
+           std::to_string(p.longitudeDeg);
+}
+
+// The search's rule read plainly: every place of the atlas folded and tested,
+// whole names first, then by population, then in the file's order.
+class FullScan {
+public:
+    explicit FullScan(const Atlas& atlas) {
+        for (std::size_t i = 0; i < atlas.size(); ++i) {
+            const Place p = atlas.place(i);
+            m_entries.push_back({placeAndWhere(p), atlas.fold(p.name), atlas.fold(p.region),
+                                 atlas.fold(p.regionCode), atlas.fold(p.country),
+                                 atlas.fold(p.countryCode), p.population});
+        }
+    }
+
+    // Every place the text finds, in order, described with its coordinates.
+    std::vector<std::string> search(const Atlas& atlas, std::string_view text) const {
+        std::vector<std::string> parts;
+        for (std::size_t start = 0;;) {
+            const std::size_t comma = text.find(',', start);
+            parts.push_back(atlas.fold(text.substr(
+                start, comma == std::string_view::npos ? std::string_view::npos : comma - start)));
+            if (comma == std::string_view::npos)
+                break;
+            start = comma + 1;
+        }
+        const std::string& name = parts[0];
+        std::vector<std::size_t> found;
+        for (std::size_t i = 0; !name.empty() && i < m_entries.size(); ++i) {
+            const Entry& e = m_entries[i];
+            bool match = e.key.rfind(name, 0) == 0;
+            for (std::size_t q = 1; match && q < parts.size(); ++q) {
+                const std::string& part = parts[q];
+                match =
+                    part.empty() || part == e.countryCode || e.country.rfind(part, 0) == 0 ||
+                    (!e.region.empty() && (part == e.regionCode || e.region.rfind(part, 0) == 0));
+            }
+            if (match)
+                found.push_back(i);
+        }
+        std::stable_sort(found.begin(), found.end(), [&](std::size_t a, std::size_t b) {
+            const bool exactA = m_entries[a].key == name;
+            const bool exactB = m_entries[b].key == name;
+            if (exactA != exactB)
+                return exactA;
+            return m_entries[a].population > m_entries[b].population;
+        });
+        std::vector<std::string> places;
+        for (const std::size_t i : found)
+            places.push_back(m_entries[i].description);
+        return places;
+    }
+
+private:
+    struct Entry {
+        std::string description;
+        std::string key, region, regionCode, country, countryCode;
+        std::uint32_t population;
+    };
+    std::vector<Entry> m_entries;
+};
+
+TEST(WorldAtlas, SearchGivesWhatAFullScanGives) {
+    const Atlas& atlas = worldAtlas();
+    ASSERT_TRUE(atlas.available());
+    const FullScan scan(atlas);
+    // Single letters (a few are whole names, "Å"), two letters, texts that a
+    // few hundred names start with, qualifiers that keep many, few or none,
+    // accents, blanks, and letters the fold table leaves as they are.
+    std::vector<std::string> texts = {"san",
+                                      "sant",
+                                      "saint",
+                                      "bad",
+                                      "new",
+                                      "port",
+                                      "mount",
+                                      "la ",
+                                      "st ",
+                                      "al",
+                                      "el",
+                                      "springfield",
+                                      "san, us",
+                                      "s, nepal",
+                                      "m, zz",
+                                      "a, is",
+                                      "ba, bavaria",
+                                      "sa, sao paulo",
+                                      "new, ny",
+                                      "b, de, bavaria",
+                                      "å",
+                                      "Ö",
+                                      "ł",
+                                      "са",
+                                      "  Sa  ",
+                                      "sao paulo",
+                                      "paris, us",
+                                      "zurich",
+                                      ",",
+                                      "x, ",
+                                      "springfield, illinois"};
+    for (char first = 'a'; first <= 'z'; ++first) {
+        texts.emplace_back(1, first);
+        for (const char second : std::string_view("aeo "))
+            texts.push_back(std::string(1, first) + second);
+    }
+    std::size_t compared = 0;
+    for (const std::string& text : texts) {
+        const std::vector<std::string> all = scan.search(atlas, text);
+        for (const std::size_t limit :
+             {std::size_t{1}, std::size_t{12}, Atlas::kMaxCandidates, std::size_t{300}}) {
+            std::vector<std::string> found;
+            for (const Place& p : atlas.search(text, limit))
+                found.push_back(placeAndWhere(p));
+            const std::vector<std::string> expected(
+                all.begin(),
+                all.begin() + static_cast<std::ptrdiff_t>(std::min(limit, all.size())));
+            ASSERT_EQ(found, expected) << "\"" << text << "\", up to " << limit;
+            compared += found.size();
+        }
+    }
+    EXPECT_GT(compared, 30000u);
+}
+
 // Ranking and the ambiguity rule on a small atlas whose populations are chosen
 // at the rule's edges.
 TEST(AtlasRanking, ExactNamesFirstThenPopulation) {
