@@ -55,16 +55,19 @@ public:
         // changes inside them included.
         if (row.place)
             chart.atlasClock = atlasClockOf(*row.place);
+        // A clock time from the atlas or a zone: the line ends with "Place", as
+        // a single chart's does.
+        const PlaceClockInfo* place = row.place ? &*row.place : nullptr;
         if (m_format == BatchFormat::Csv) {
             appendChartCsv(output.text, chart, record.line);
         } else if (m_withWindows) {
             const BirthTimeWindows windows = birthTimeWindows(chart);
-            if (!json.append(output, chart, &windows)) {
+            if (!json.append(output, chart, &windows, place)) {
                 refuse(record, "the chart's texts are not valid UTF-8", output, tally);
                 return;
             }
             output.text += '\n';
-        } else if (json.append(output, chart)) {
+        } else if (json.append(output, chart, nullptr, place)) {
             output.text += '\n';
         } else {
             refuse(record, "the chart's texts are not valid UTF-8", output, tally);

@@ -246,6 +246,29 @@ void appendWindow(JsonScratch& json, const TimeWindow& window) {
     json.raw('}');
 }
 
+// ,"Place":{...} as placeJson(place) dumps it; false when a text is not UTF-8.
+bool appendPlace(std::string& out, const PlaceClockInfo& place) {
+    JsonScratch json(out);
+    json.raw(",\"Place\":{\"Name\":");
+    bool ok = json.string(place.name);
+    json.raw(",\"State\":");
+    ok = ok && json.string(place.state);
+    json.raw(",\"Country\":");
+    ok = ok && json.string(place.country);
+    json.raw(",\"Latitude\":");
+    json.number(place.latitudeDeg);
+    json.raw(",\"Longitude\":");
+    json.number(place.longitudeDeg);
+    json.raw(",\"TimeZone\":");
+    ok = ok && json.string(place.timeZone);
+    json.raw(",\"Abbreviation\":");
+    ok = ok && json.string(place.abbreviation);
+    json.raw(",\"UtOffset\":");
+    ok = ok && json.string(atlas::formatIsoOffset(place.utOffsetSeconds));
+    json.raw(place.summerTime ? ",\"SummerTime\":true}" : ",\"SummerTime\":false}");
+    return ok;
+}
+
 } // namespace
 
 ChartJsonWriter::ChartJsonWriter(bool withReport) : m_withReport(withReport), m_slots(1024) {}
@@ -293,16 +316,21 @@ const std::string* ChartJsonWriter::runFragment(std::string_view text, bool head
 }
 
 bool ChartJsonWriter::append(std::string& text, const ChartResult& chart,
-                             const BirthTimeWindows* windows) {
+                             const BirthTimeWindows* windows, const PlaceClockInfo* place) {
     OutputBuffer buffer;
-    if (!append(buffer, chart, windows))
+    if (!append(buffer, chart, windows, place))
         return false;
     text += buffer.flattened();
     return true;
 }
 
 bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
-                             const BirthTimeWindows* windows) {
+                             const BirthTimeWindows* windows, const PlaceClockInfo* place) {
+    // The place's object is made first: texts that are not UTF-8 refuse the
+    // chart before anything is written.
+    std::string placeText;
+    if (place != nullptr && !appendPlace(placeText, *place))
+        return false;
     const BirthData& birth = chart.birth;
     const OutputBuffer::Mark start = buffer.mark();
     bool ok = true;
@@ -376,7 +404,12 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
             json.raw(",\"HouseWindow\":");
             appendWindow(json, windows->houses);
         }
-        json.raw(m_withReport ? ",\"Report\":[" : "}");
+        if (m_withReport) {
+            json.raw(",\"Report\":[");
+        } else {
+            json.raw(placeText);
+            json.raw('}');
+        }
     }
     if (!ok) {
         buffer.rollback(start);
@@ -398,7 +431,9 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
                                   : std::string_view(*fragment));
         first = false;
     }
-    buffer.text += "]}";
+    buffer.text += ']';
+    buffer.text += placeText;
+    buffer.text += '}';
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The batch's JSON lines: charts and refused rows as compact JSON objects.
 #pragma once
 
+#include "AtlasOptions.h"
 #include "OutputBuffer.h"
 #include "chart/ChartRun.h"
 #include "windows/BirthTimeWindows.h"
@@ -14,8 +15,8 @@
 
 namespace orbenza::cli {
 
-// Writes the chart as compact JSON, byte for byte what chartJson(chart).dump()
-// gives, without building the JSON value. The report's run texts are static
+// Writes the chart as compact JSON, byte for byte what chartJson(...).dump()
+// gives for the same arguments, without building the JSON value. The report's run texts are static
 // (they live as long as the program and never change), so each run's JSON is
 // made once and kept, keyed by the text's address, and an OutputBuffer refers
 // to it in place. One writer per thread; what it added to a buffer refers to
@@ -27,12 +28,13 @@ public:
     ChartJsonWriter(const ChartJsonWriter&) = delete;
     ChartJsonWriter& operator=(const ChartJsonWriter&) = delete;
     // Appends the object (no line break). False, with out unchanged, when a
-    // text of the chart is not UTF-8 (the JSON library refuses those too).
-    // With windows, "AscendantWindow" and "HouseWindow" follow "Houses".
+    // text of the chart or the place is not UTF-8 (the JSON library refuses
+    // those too). With windows, "AscendantWindow" and "HouseWindow" follow
+    // "Houses"; with a place, "Place" comes last.
     bool append(OutputBuffer& out, const ChartResult& chart,
-                const BirthTimeWindows* windows = nullptr);
+                const BirthTimeWindows* windows = nullptr, const PlaceClockInfo* place = nullptr);
     bool append(std::string& out, const ChartResult& chart,
-                const BirthTimeWindows* windows = nullptr);
+                const BirthTimeWindows* windows = nullptr, const PlaceClockInfo* place = nullptr);
 
 private:
     struct Slot {

@@ -83,7 +83,7 @@ nlohmann::ordered_json windowJson(const TimeWindow& window) {
 }
 
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
-                                 const BirthTimeWindows* windows) {
+                                 const BirthTimeWindows* windows, const PlaceClockInfo* place) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
     json["Name"] = birth.Name;
@@ -123,15 +123,17 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
         json["AscendantWindow"] = windowJson(windows->ascendant);
         json["HouseWindow"] = windowJson(windows->houses);
     }
-    if (!withReport)
-        return json;
-    nlohmann::ordered_json report = nlohmann::ordered_json::array();
-    for (const ReportRun& run : House_Report(chart.housePlacement)) {
-        report.push_back({{"text", std::string(run.text)},
-                          {"heading", run.heading},
-                          {"color", hexColor(run.color)}});
+    if (withReport) {
+        nlohmann::ordered_json report = nlohmann::ordered_json::array();
+        for (const ReportRun& run : House_Report(chart.housePlacement)) {
+            report.push_back({{"text", std::string(run.text)},
+                              {"heading", run.heading},
+                              {"color", hexColor(run.color)}});
+        }
+        json["Report"] = std::move(report);
     }
-    json["Report"] = std::move(report);
+    if (place != nullptr)
+        json["Place"] = placeJson(*place);
     return json;
 }
 

@@ -1,6 +1,7 @@
 // The chart as the command line prints it: a readable text or one JSON object.
 #pragma once
 
+#include "AtlasOptions.h"
 #include "chart/ChartRun.h"
 #include "windows/BirthTimeWindows.h"
 
@@ -15,9 +16,11 @@ double longitudeSixDecimals(double longitudeDeg);
 
 // One object with the chart's texts; keys in a fixed order. withReport false
 // leaves the report's runs out. With windows, "AscendantWindow" and
-// "HouseWindow" follow "Houses".
+// "HouseWindow" follow "Houses". With a place (a clock time from the atlas or
+// a zone's history), "Place" comes last.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
-                                 const BirthTimeWindows* windows = nullptr);
+                                 const BirthTimeWindows* windows = nullptr,
+                                 const PlaceClockInfo* place = nullptr);
 
 // A window as JSON: {"From": "YYYY-MM-DDTHH:MM:SS", "To": ...} in local clock
 // time, null for an end beyond 12 hours.

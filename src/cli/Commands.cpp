@@ -27,10 +27,8 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                           const std::optional<PlaceClockInfo>& place) {
     if (command.format == "json") {
         const BirthTimeWindows windows = birthTimeWindows(chart);
-        nlohmann::ordered_json json = chartJson(chart, command.withReport, &windows);
-        if (place)
-            json["Place"] = placeJson(*place);
-        return json.dump(2) + "\n";
+        return chartJson(chart, command.withReport, &windows, place ? &*place : nullptr).dump(2) +
+               "\n";
     }
     if (command.format == "rtf")
         return chartRichText(chart);

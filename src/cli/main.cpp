@@ -36,7 +36,8 @@ yes for on. In place of zone,lon,lat,dst a header may name place (an atlas
 place, as --place) or tz,lon,lat (an IANA zone, as --tz), each with an optional
 fold column (earlier, later or empty, as --fold). Quoted fields, CRLF or LF line ends and a byte order mark are
 accepted, blank lines skipped. The output keeps
-the input order: one compact JSON object per line (as --format json), or with
+the input order: one compact JSON object per line (as --format json, with its
+Place for rows of place or tz), or with
 --format csv a header and per chart the name, the positions Sun..Pluto and
 Asc, their labels (retrograde planets marked " (R) "), the houses Sun..Pluto,
 the input line and an empty error column. A row that cannot be charted gives

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -139,6 +140,78 @@ TEST(AtlasCli, FindPlaceListsUpToTwentyMatches) {
     const auto none = runCli({"--find-place", "Xqzzyville", "--format", "json"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(nlohmann::json::parse(none.out).size(), 0u);
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+// The single chart's --format json object, compact, its keys in its own order.
+std::string singleChartLine(std::vector<std::string> args) {
+    args.insert(args.end(), {"--format", "json"});
+    const auto run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.status == 0 ? nlohmann::ordered_json::parse(run.out).dump() : std::string();
+}
+
+// A batch row charted at the clock time of a place or a zone is, byte for
+// byte, the single chart's object for the same options: "Place" last, and
+// windows that follow the zone's clock changes (New York's 01:00-02:00 of 7
+// November 2021 happened twice).
+TEST(AtlasCli, BatchLinesOfPlacesAndZonesAreTheSingleChartsObjects) {
+    const std::string places = "name,date,time,place,fold\n"
+                               "ANNA,1985-07-01,14:30,Madrid,\n"
+                               "Bob,1930-01-01,12:00,\"Amsterdam, NL\",\n"
+                               "Cid,2021-11-07,01:30,New York City,later\n";
+    const std::string zones = "name,date,time,tz,lon,lat,fold\n"
+                              "Dev,1910-06-01,12:00,Asia/Kathmandu,83:58E,28:13N,\n"
+                              "Eve,2021-11-07,01:10,America/New_York,73:56W,40:40N,earlier\n";
+    const std::vector<std::vector<std::string>> single{
+        {"--name", "ANNA", "--date", "1985-07-01", "--time", "14:30", "--place", "Madrid"},
+        {"--name", "Bob", "--date", "1930-01-01", "--time", "12:00", "--place", "Amsterdam, NL"},
+        {"--name", "Cid", "--date", "2021-11-07", "--time", "01:30", "--place", "New York City",
+         "--fold", "later"},
+        {"--name", "Dev", "--date", "1910-06-01", "--time", "12:00", "--tz", "Asia/Kathmandu",
+         "--lon", "83:58E", "--lat", "28:13N"},
+        {"--name", "Eve", "--date", "2021-11-07", "--time", "01:10", "--tz", "America/New_York",
+         "--lon", "73:56W", "--lat", "40:40N", "--fold", "earlier"},
+    };
+    std::vector<std::string> lines;
+    std::vector<std::string> bare; // without --windows and the report
+    for (const std::string* csv : {&places, &zones}) {
+        const auto run = runCli({"--batch", "-", "--windows"}, csv);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto plain = runCli({"--batch", "-", "--report", "none"}, csv);
+        ASSERT_EQ(plain.status, 0) << plain.err;
+        for (const std::string& line : linesOf(run.out))
+            lines.push_back(line);
+        for (const std::string& line : linesOf(plain.out))
+            bare.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), single.size());
+    ASSERT_EQ(bare.size(), single.size());
+    for (std::size_t i = 0; i < single.size(); ++i) {
+        EXPECT_EQ(lines[i], singleChartLine(single[i])) << single[i][1];
+        // The single chart always has its windows; without them and the
+        // report, the rest is the batch's line as it stands.
+        auto args = single[i];
+        args.insert(args.end(), {"--report", "none"});
+        auto object = nlohmann::ordered_json::parse(singleChartLine(args));
+        object.erase("AscendantWindow");
+        object.erase("HouseWindow");
+        EXPECT_EQ(bare[i], object.dump()) << single[i][1];
+    }
+    const auto madrid = nlohmann::ordered_json::parse(lines[0]);
+    EXPECT_EQ(madrid.items().begin().key(), "Name");
+    EXPECT_EQ(std::prev(madrid.end()).key(), "Place");
+    EXPECT_EQ(madrid["Place"]["UtOffset"], "+02:00");
+    EXPECT_EQ(nlohmann::json::parse(lines[1])["Place"]["UtOffset"], "+00:19:32");
 }
 
 TEST(AtlasCli, WithoutTheAtlasOnlyThePlaceOptionsAreRefused) {

@@ -117,6 +117,72 @@ TEST(ChartJsonWriter, WritesTheWindowsAsTheJsonLibraryDoes) {
     EXPECT_GE(compared, 30);
 }
 
+TEST(ChartJsonWriter, WritesThePlaceAsTheJsonLibraryDoes) {
+    // Places from the atlas and from a zone alone (no name), with texts that
+    // need escapes, coordinates whole, in minutes (thirds of a degree), at
+    // the poles and minus zero, offsets to the second and below universal time.
+    const auto makePlace = [](std::string name, std::string state, std::string country,
+                              double latitudeDeg, double longitudeDeg, std::string zone,
+                              std::string abbreviation, std::int32_t offsetSeconds, bool summer) {
+        PlaceClockInfo info;
+        info.name = std::move(name);
+        info.state = std::move(state);
+        info.country = std::move(country);
+        info.latitudeDeg = latitudeDeg;
+        info.longitudeDeg = longitudeDeg;
+        info.timeZone = std::move(zone);
+        info.abbreviation = std::move(abbreviation);
+        info.utOffsetSeconds = offsetSeconds;
+        info.summerTime = summer;
+        return info;
+    };
+    const std::vector<PlaceClockInfo> places{
+        makePlace("Madrid", "Madrid", "Spain", 40.4165, -3.7026, "Europe/Madrid", "CEST", 7200,
+                  true),
+        makePlace("Amsterdam", "North Holland", "Netherlands", 52.374, 4.8897, "Europe/Amsterdam",
+                  "AMT", 1172, false),
+        makePlace("", "", "", 28.0 + 13.0 / 60.0, 83.0 + 58.0 / 60.0, "Asia/Kathmandu", "LMT",
+                  20152, false),
+        makePlace("Z\xC3\xBCrich \"Alt\\stadt\"\t", "Z\xC3\xBCrich", "Switzerland", 47.0, 8.0,
+                  "Europe/Zurich", "CET", 3600, false),
+        makePlace("", "", "", -0.0, -180.0, "America/St_Johns", "NDT", -9000, true),
+        makePlace("\xE0\xA4\x95", "\x01", "\xF0\x9F\x8C\x99", 90.0, 179.9999, "Etc/GMT+12", "-12",
+                  -43200, false),
+    };
+    std::mt19937 random(1930);
+    ChartJsonWriter withReport;
+    ChartJsonWriter withoutReport(false);
+    int compared = 0;
+    for (int i = 0; i < 48; ++i) {
+        const auto outcome = proceed(randomEntries(random, "ANNA"), {});
+        const auto* chart = std::get_if<ChartResult>(&outcome);
+        if (chart == nullptr)
+            continue;
+        const PlaceClockInfo& place = places[static_cast<std::size_t>(i) % places.size()];
+        const BirthTimeWindows windows = birthTimeWindows(*chart);
+        const BirthTimeWindows* maybeWindows = i % 2 == 0 ? &windows : nullptr;
+        std::string fast, fastBare;
+        ASSERT_TRUE(withReport.append(fast, *chart, maybeWindows, &place));
+        ASSERT_TRUE(withoutReport.append(fastBare, *chart, maybeWindows, &place));
+        const std::string library = chartJson(*chart, true, maybeWindows, &place).dump();
+        const std::string libraryBare = chartJson(*chart, false, maybeWindows, &place).dump();
+        ASSERT_TRUE(fast == library) << firstDifference(fast, library);
+        ASSERT_TRUE(fastBare == libraryBare) << firstDifference(fastBare, libraryBare);
+        ++compared;
+    }
+    EXPECT_GE(compared, 40);
+
+    // A place text that is not UTF-8 refuses the chart, and leaves the text as it was.
+    const ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "ok"), {}));
+    PlaceClockInfo bad = places[0];
+    bad.state = "Castilla\xFF";
+    std::string out = "kept";
+    EXPECT_FALSE(withReport.append(out, chart, nullptr, &bad));
+    EXPECT_FALSE(withoutReport.append(out, chart, nullptr, &bad));
+    EXPECT_EQ(out, "kept");
+    EXPECT_THROW((void)chartJson(chart, true, nullptr, &bad).dump(), nlohmann::json::type_error);
+}
+
 TEST(ChartJsonWriter, EscapesASpecialByteWhereverItStands) {
     // The plain-text scan reads eight bytes at a time: put each kind of byte
     // that needs care at every place of a word and of the tail after it.
