@@ -10,12 +10,16 @@
 #include "windows/BirthTimeWindows.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -339,6 +343,70 @@ TEST(BirthPlaceWithoutAtlas, CityBoxStaysPlainAndOneLineSaysWhy) {
               "The place atlas is unavailable: type the coordinates and choose the zone by "
               "hand.");
     EXPECT_EQ(child<QComboBox>(&screen, "cmbTimeZone")->count(), kTimeZoneCount);
+}
+
+// The screen with a popup window over it, as one picture: the popup's own
+// grab drawn where it stands on the desktop, relative to the screen.
+QPixmap withPopup(QWidget* window, QWidget* popup) {
+    const QPoint offset = popup->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0));
+    const QRect area = QRect(QPoint(0, 0), window->size()).united(QRect(offset, popup->size()));
+    const qreal ratio = window->devicePixelRatioF();
+    QPixmap picture((QSizeF(area.size()) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(window->palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(-area.topLeft(), window->grab());
+    painter.drawPixmap(offset - area.topLeft(), popup->grab());
+    return picture;
+}
+
+// Pictures for the user guide when ORBENZA_SCREENSHOT_DIR is set: the City
+// box's suggestions open after "Madr", then the screen with Madrid chosen and
+// its zone line.
+TEST(BirthPlaceAtlasLook, Screenshots) {
+    const QString folder = qEnvironmentVariable("ORBENZA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "ORBENZA_SCREENSHOT_DIR not set";
+    QDir().mkpath(folder);
+    applyProgramLook(*qApp);
+    AppController controller;
+    controller.setModalRunner([](QDialog&) {});
+    controller.setQuitHandler([] {});
+    controller.start();
+    BirthDetailsScreen* screen = controller.birthDetailsScreen();
+    // The size it opens at on a real screen (the offscreen one is small).
+    screen->resize(screen->sizeHint());
+    screen->show();
+    screen->activateWindow();
+    QApplication::processEvents();
+    child<QLineEdit>(screen, "txtName")->setText(QStringLiteral("ANNA"));
+    child<QComboBox>(screen, "cboYear")->setCurrentText(QStringLiteral("1985"));
+    child<QComboBox>(screen, "cboMonth")->setCurrentIndex(6);
+    child<QComboBox>(screen, "cboDate")->setCurrentIndex(0);
+    child<QComboBox>(screen, "cboHH")->setCurrentIndex(14);
+    child<QComboBox>(screen, "cboMM")->setCurrentIndex(30);
+
+    QLineEdit* city = child<QLineEdit>(screen, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("Madr"));
+    QCompleter* completer = city->completer();
+    ASSERT_NE(completer, nullptr);
+    QAbstractItemView* popup = completer->popup();
+    QApplication::processEvents();
+    ASSERT_TRUE(popup->isVisible());
+    ASSERT_GT(popup->model()->rowCount(), 1);
+    EXPECT_EQ(popup->model()->index(0, 0).data().toString(), "Madrid — Madrid, Spain");
+    EXPECT_TRUE(withPopup(screen, popup).save(QDir(folder).filePath("atlas-suggestions.png")));
+
+    // Return on the first suggestion, as the user picks it.
+    popup->setCurrentIndex(popup->model()->index(0, 0));
+    QTest::keyClick(popup, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(city->text(), "Madrid");
+    EXPECT_EQ(child<QLabel>(screen, "lblZoneLine")->text(),
+              "Europe/Madrid · CEST · UT+2:00 on 1 Jul 1985 (summer time)");
+    EXPECT_TRUE(screen->grab().save(QDir(folder).filePath("atlas-madrid.png")));
 }
 
 } // namespace
