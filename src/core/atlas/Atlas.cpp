@@ -258,8 +258,7 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
     };
     if (!std::is_sorted(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey))
         std::sort(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey);
-    atlas.m_byPopulation1 = atlas.byPopulationWithin(1);
-    atlas.m_byPopulation2 = atlas.byPopulationWithin(2);
+    atlas.groupByPopulation();
     atlas.m_available = true;
     atlas.m_reason.clear();
     return atlas;
@@ -358,7 +357,7 @@ std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) con
             static_cast<std::size_t>(last - m_byKey.begin())};
 }
 
-std::vector<std::uint32_t> Atlas::byPopulationWithin(std::size_t prefixLength) const {
+void Atlas::groupByPopulation() {
     // Each place as one number that sorts the larger population first, then
     // the earlier place: the population's complement above the index.
     std::vector<std::uint64_t> order(m_byKey.size());
@@ -366,19 +365,21 @@ std::vector<std::uint32_t> Atlas::byPopulationWithin(std::size_t prefixLength) c
         const std::uint32_t index = m_byKey[i];
         order[i] = (std::uint64_t{UINT32_MAX - m_places[index].population} << 32) | index;
     }
+    m_groupStarts.clear();
     for (std::size_t start = 0; start < order.size();) {
-        const std::string_view head = keyOf(m_places[m_byKey[start]]).substr(0, prefixLength);
+        m_groupStarts.push_back(static_cast<std::uint32_t>(start));
+        const std::string_view head = keyOf(m_places[m_byKey[start]]).substr(0, 2);
         std::size_t end = start + 1;
-        while (end < order.size() && keyOf(m_places[m_byKey[end]]).substr(0, prefixLength) == head)
+        while (end < order.size() && keyOf(m_places[m_byKey[end]]).substr(0, 2) == head)
             ++end;
         std::sort(order.begin() + static_cast<std::ptrdiff_t>(start),
                   order.begin() + static_cast<std::ptrdiff_t>(end));
         start = end;
     }
-    std::vector<std::uint32_t> regrouped(order.size());
+    m_groupStarts.push_back(static_cast<std::uint32_t>(order.size()));
+    m_byPopulation.resize(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
-        regrouped[i] = static_cast<std::uint32_t>(order[i] & UINT32_MAX);
-    return regrouped;
+        m_byPopulation[i] = static_cast<std::uint32_t>(order[i] & UINT32_MAX);
 }
 
 std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limit) const {
@@ -415,8 +416,9 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
     const auto [first, last] = keyRange(name);
     if (last - first > kLongPrefixRange && limit < last - first) {
         // A short text: the whole names (first in the range, as the shortest
-        // keys) in order, then the places of its first one or two letters by
-        // population, taking those that start with the text until enough.
+        // keys) in order, then the places of its first two letters (one
+        // group), or of its only letter (all groups of that letter, merged),
+        // by population, taking those that start with the text until enough.
         for (std::size_t i = first; i < last && keyOf(m_places[m_byKey[i]]).size() == name.size();
              ++i) {
             if (qualifiersMatch(m_places[m_byKey[i]], qualifiers))
@@ -427,16 +429,37 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
             found.resize(limit);
             return found;
         }
-        const std::size_t letters = std::min<std::size_t>(name.size(), 2);
-        const std::vector<std::uint32_t>& byPopulation =
-            letters == 1 ? m_byPopulation1 : m_byPopulation2;
-        const auto [groupFirst, groupLast] = keyRange(std::string_view(name).substr(0, letters));
-        for (std::size_t i = groupFirst; i < groupLast && found.size() < limit; ++i) {
-            const Record& record = m_places[byPopulation[i]];
-            const std::string_view key = keyOf(record);
+        const auto [groupFirst, groupLast] = name.size() <= 2
+                                                 ? std::pair(first, last)
+                                                 : keyRange(std::string_view(name).substr(0, 2));
+        struct Cursor {
+            std::size_t at, end; // within m_byPopulation
+        };
+        // A heap whose top is the cursor at the best place.
+        const auto worse = [&](const Cursor& a, const Cursor& b) {
+            const std::uint32_t ia = m_byPopulation[a.at];
+            const std::uint32_t ib = m_byPopulation[b.at];
+            if (m_places[ia].population != m_places[ib].population)
+                return m_places[ia].population < m_places[ib].population;
+            return ia > ib;
+        };
+        std::vector<Cursor> cursors;
+        for (auto group = std::lower_bound(m_groupStarts.begin(), m_groupStarts.end(), groupFirst);
+             *group < groupLast; ++group)
+            cursors.push_back({*group, *(group + 1)});
+        std::make_heap(cursors.begin(), cursors.end(), worse);
+        while (!cursors.empty() && found.size() < limit) {
+            std::pop_heap(cursors.begin(), cursors.end(), worse);
+            Cursor& cursor = cursors.back();
+            const std::uint32_t index = m_byPopulation[cursor.at];
+            const std::string_view key = keyOf(m_places[index]);
             if (key.size() > name.size() && startsWith(key, name) &&
-                qualifiersMatch(record, qualifiers))
-                found.push_back({byPopulation[i], false});
+                qualifiersMatch(m_places[index], qualifiers))
+                found.push_back({index, false});
+            if (++cursor.at < cursor.end)
+                std::push_heap(cursors.begin(), cursors.end(), worse);
+            else
+                cursors.pop_back();
         }
         return found;
     }

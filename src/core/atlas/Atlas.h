@@ -113,10 +113,8 @@ private:
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
     // The positions in m_byKey of the places whose folded name starts with prefix.
     std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
-    // m_byKey regrouped: the places whose folded names share their first
-    // prefixLength bytes (or are that short) stay where they stand in
-    // m_byKey, ordered among themselves by population, largest first.
-    std::vector<std::uint32_t> byPopulationWithin(std::size_t prefixLength) const;
+    // Fills m_byPopulation and m_groupStarts from m_byKey.
+    void groupByPopulation();
     void fail(const std::string& reason);
 
     bool m_available = false;
@@ -131,11 +129,14 @@ private:
     std::vector<Region> m_regions;
     std::vector<Record> m_places;
     std::vector<std::uint32_t> m_byKey; // place indexes sorted by folded name
-    // m_byKey with the places of each first letter, and of each first two
-    // letters, by population: a short text's best places are the first of
-    // its letters' places that start with it.
-    std::vector<std::uint32_t> m_byPopulation1;
-    std::vector<std::uint32_t> m_byPopulation2;
+    // m_byKey in groups of the places whose folded names share their first
+    // two bytes (a one-byte name is a group of its own), each group where it
+    // stands in m_byKey but ordered by population, largest first, then by
+    // place: a short text's best places are the first of its letters' places
+    // that start with it. m_groupStarts: where each group begins, then the
+    // count of places.
+    std::vector<std::uint32_t> m_byPopulation;
+    std::vector<std::uint32_t> m_groupStarts;
 };
 
 // Where the program looks for the atlas file, in this order: the file named by
