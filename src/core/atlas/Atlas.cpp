@@ -358,28 +358,50 @@ std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) con
 }
 
 void Atlas::groupByPopulation() {
-    // Each place as one number that sorts the larger population first, then
-    // the earlier place: the population's complement above the index.
-    std::vector<std::uint64_t> order(m_byKey.size());
-    for (std::size_t i = 0; i < m_byKey.size(); ++i) {
-        const std::uint32_t index = m_byKey[i];
-        order[i] = (std::uint64_t{UINT32_MAX - m_places[index].population} << 32) | index;
-    }
+    const std::size_t count = m_byKey.size();
+    // The groups: runs of m_byKey whose keys share their first two bytes.
+    std::vector<std::uint32_t> groupOf(count); // by place index
     m_groupStarts.clear();
-    for (std::size_t start = 0; start < order.size();) {
-        m_groupStarts.push_back(static_cast<std::uint32_t>(start));
-        const std::string_view head = keyOf(m_places[m_byKey[start]]).substr(0, 2);
-        std::size_t end = start + 1;
-        while (end < order.size() && keyOf(m_places[m_byKey[end]]).substr(0, 2) == head)
-            ++end;
-        std::sort(order.begin() + static_cast<std::ptrdiff_t>(start),
-                  order.begin() + static_cast<std::ptrdiff_t>(end));
-        start = end;
+    std::string_view head;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view key = keyOf(m_places[m_byKey[i]]).substr(0, 2);
+        if (i == 0 || key != head) {
+            m_groupStarts.push_back(static_cast<std::uint32_t>(i));
+            head = key;
+        }
+        groupOf[m_byKey[i]] = static_cast<std::uint32_t>(m_groupStarts.size() - 1);
     }
-    m_groupStarts.push_back(static_cast<std::uint32_t>(order.size()));
-    m_byPopulation.resize(order.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        m_byPopulation[i] = static_cast<std::uint32_t>(order[i] & UINT32_MAX);
+    m_groupStarts.push_back(static_cast<std::uint32_t>(count));
+
+    // Every place by population, largest first, then by index: a stable
+    // least-significant-digit radix sort (three digits of 11 bits) of the
+    // places in index order, each carried as its population above its index.
+    constexpr unsigned kDigitBits = 11;
+    constexpr std::uint32_t kDigitMask = (1u << kDigitBits) - 1;
+    std::vector<std::uint64_t> order(count), sorted(count);
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = std::uint64_t{m_places[i].population} << 32 | i;
+    for (unsigned shift = 32; shift < 64; shift += kDigitBits) {
+        // Larger digits first.
+        const auto bucket = [&](std::uint64_t item) {
+            return kDigitMask - (static_cast<std::uint32_t>(item >> shift) & kDigitMask);
+        };
+        std::vector<std::uint32_t> next(kDigitMask + 2, 0);
+        for (const std::uint64_t item : order)
+            ++next[bucket(item) + 1];
+        for (std::size_t b = 1; b < next.size(); ++b)
+            next[b] += next[b - 1];
+        for (const std::uint64_t item : order)
+            sorted[next[bucket(item)]++] = item;
+        order.swap(sorted);
+    }
+    // Then each place into its group, in that order.
+    std::vector<std::uint32_t> next(m_groupStarts.begin(), m_groupStarts.end() - 1);
+    m_byPopulation.resize(count);
+    for (const std::uint64_t item : order) {
+        const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
+        m_byPopulation[next[groupOf[index]]++] = index;
+    }
 }
 
 std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limit) const {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 
 namespace orbenza::atlas {
@@ -262,6 +263,40 @@ TEST(WorldAtlas, SearchGivesWhatAFullScanGives) {
         }
     }
     EXPECT_GT(compared, 30000u);
+}
+
+// A file whose places are not in the order of their names, and whose
+// populations tie often: searched as a plain scan would.
+TEST(AtlasRanking, PlacesOutOfOrderAndTiedPopulationsAreSearchedAlike) {
+    std::mt19937 random(1648);
+    std::vector<TestPlace> places;
+    for (int i = 0; i < 4000; ++i) {
+        // Names of three to six letters, and now and then one of just "s" or "sa".
+        std::string name = i % 500 == 0 ? "s" : i % 500 == 1 ? "sa" : "";
+        const int length = name.empty() ? std::uniform_int_distribution<int>(3, 6)(random) : 0;
+        for (int k = 0; k < length; ++k)
+            name += "sabmt"[std::uniform_int_distribution<int>(0, k == 0 ? 1 : 4)(random)];
+        const std::uint32_t population =
+            100u * std::uniform_int_distribution<std::uint32_t>(0, 9)(random);
+        places.push_back(
+            {name, i % 3 == 0 ? "" : std::to_string(i % 3), i % 2, 0, 0, population, 0});
+    }
+    const Atlas atlas = Atlas::fromText(smallAtlasText(places), "test");
+    ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+    const FullScan scan(atlas);
+    for (const std::string text : {"s", "sa", "a", "ab", "s, illinois", "a, de", "sab", "sat"}) {
+        const std::vector<std::string> all = scan.search(atlas, text);
+        ASSERT_FALSE(all.empty()) << text;
+        for (const std::size_t limit : {std::size_t{1}, std::size_t{20}, std::size_t{60}}) {
+            std::vector<std::string> found;
+            for (const Place& p : atlas.search(text, limit))
+                found.push_back(placeAndWhere(p));
+            EXPECT_EQ(found, std::vector<std::string>(
+                                 all.begin(), all.begin() + static_cast<std::ptrdiff_t>(
+                                                                std::min(limit, all.size()))))
+                << "\"" << text << "\", up to " << limit;
+        }
+    }
 }
 
 // Ranking and the ambiguity rule on a small atlas whose populations are chosen
