@@ -258,7 +258,7 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
     };
     if (!std::is_sorted(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey))
         std::sort(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey);
-    atlas.groupByPopulation();
+    atlas.m_populationGroups = std::make_unique<PopulationGroups>();
     atlas.m_available = true;
     atlas.m_reason.clear();
     return atlas;
@@ -357,21 +357,26 @@ std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) con
             static_cast<std::size_t>(last - m_byKey.begin())};
 }
 
-void Atlas::groupByPopulation() {
+const Atlas::PopulationGroups& Atlas::populationGroups() const {
+    std::call_once(m_populationGroups->made, [this] { groupByPopulation(*m_populationGroups); });
+    return *m_populationGroups;
+}
+
+void Atlas::groupByPopulation(PopulationGroups& groups) const {
     const std::size_t count = m_byKey.size();
     // The groups: runs of m_byKey whose keys share their first two bytes.
     std::vector<std::uint32_t> groupOf(count); // by place index
-    m_groupStarts.clear();
+    std::vector<std::uint32_t>& starts = groups.groupStarts;
     std::string_view head;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view key = keyOf(m_places[m_byKey[i]]).substr(0, 2);
         if (i == 0 || key != head) {
-            m_groupStarts.push_back(static_cast<std::uint32_t>(i));
+            starts.push_back(static_cast<std::uint32_t>(i));
             head = key;
         }
-        groupOf[m_byKey[i]] = static_cast<std::uint32_t>(m_groupStarts.size() - 1);
+        groupOf[m_byKey[i]] = static_cast<std::uint32_t>(starts.size() - 1);
     }
-    m_groupStarts.push_back(static_cast<std::uint32_t>(count));
+    starts.push_back(static_cast<std::uint32_t>(count));
 
     // Every place by population, largest first, then by index: a stable
     // least-significant-digit radix sort (three digits of 11 bits) of the
@@ -396,11 +401,11 @@ void Atlas::groupByPopulation() {
         order.swap(sorted);
     }
     // Then each place into its group, in that order.
-    std::vector<std::uint32_t> next(m_groupStarts.begin(), m_groupStarts.end() - 1);
-    m_byPopulation.resize(count);
+    std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
+    groups.byPopulation.resize(count);
     for (const std::uint64_t item : order) {
         const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
-        m_byPopulation[next[groupOf[index]]++] = index;
+        groups.byPopulation[next[groupOf[index]]++] = index;
     }
 }
 
@@ -454,26 +459,29 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
         const auto [groupFirst, groupLast] = name.size() <= 2
                                                  ? std::pair(first, last)
                                                  : keyRange(std::string_view(name).substr(0, 2));
+        const PopulationGroups& groups = populationGroups();
+        const std::vector<std::uint32_t>& byPopulation = groups.byPopulation;
+        const std::vector<std::uint32_t>& groupStarts = groups.groupStarts;
         struct Cursor {
-            std::size_t at, end; // within m_byPopulation
+            std::size_t at, end; // within byPopulation
         };
         // A heap whose top is the cursor at the best place.
         const auto worse = [&](const Cursor& a, const Cursor& b) {
-            const std::uint32_t ia = m_byPopulation[a.at];
-            const std::uint32_t ib = m_byPopulation[b.at];
+            const std::uint32_t ia = byPopulation[a.at];
+            const std::uint32_t ib = byPopulation[b.at];
             if (m_places[ia].population != m_places[ib].population)
                 return m_places[ia].population < m_places[ib].population;
             return ia > ib;
         };
         std::vector<Cursor> cursors;
-        for (auto group = std::lower_bound(m_groupStarts.begin(), m_groupStarts.end(), groupFirst);
+        for (auto group = std::lower_bound(groupStarts.begin(), groupStarts.end(), groupFirst);
              *group < groupLast; ++group)
             cursors.push_back({*group, *(group + 1)});
         std::make_heap(cursors.begin(), cursors.end(), worse);
         while (!cursors.empty() && found.size() < limit) {
             std::pop_heap(cursors.begin(), cursors.end(), worse);
             Cursor& cursor = cursors.back();
-            const std::uint32_t index = m_byPopulation[cursor.at];
+            const std::uint32_t index = byPopulation[cursor.at];
             const std::string_view key = keyOf(m_places[index]);
             if (key.size() > name.size() && startsWith(key, name) &&
                 qualifiersMatch(m_places[index], qualifiers))

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -113,8 +114,20 @@ private:
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
     // The positions in m_byKey of the places whose folded name starts with prefix.
     std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
-    // Fills m_byPopulation and m_groupStarts from m_byKey.
-    void groupByPopulation();
+    // m_byKey in groups of the places whose folded names share their first
+    // two bytes (a one-byte name is a group of its own), each group where it
+    // stands in m_byKey but ordered by population, largest first, then by
+    // place: a short text's best places are the first of its letters' places
+    // that start with it. groupStarts: where each group begins, then the
+    // count of places. Made on the first search that needs it, so reading
+    // the atlas for one place (--place, a batch) does not pay for it.
+    struct PopulationGroups {
+        std::once_flag made;
+        std::vector<std::uint32_t> byPopulation;
+        std::vector<std::uint32_t> groupStarts;
+    };
+    const PopulationGroups& populationGroups() const;
+    void groupByPopulation(PopulationGroups& groups) const;
     void fail(const std::string& reason);
 
     bool m_available = false;
@@ -128,15 +141,8 @@ private:
     std::vector<Country> m_countries;
     std::vector<Region> m_regions;
     std::vector<Record> m_places;
-    std::vector<std::uint32_t> m_byKey; // place indexes sorted by folded name
-    // m_byKey in groups of the places whose folded names share their first
-    // two bytes (a one-byte name is a group of its own), each group where it
-    // stands in m_byKey but ordered by population, largest first, then by
-    // place: a short text's best places are the first of its letters' places
-    // that start with it. m_groupStarts: where each group begins, then the
-    // count of places.
-    std::vector<std::uint32_t> m_byPopulation;
-    std::vector<std::uint32_t> m_groupStarts;
+    std::vector<std::uint32_t> m_byKey;                   // place indexes sorted by folded name
+    std::unique_ptr<PopulationGroups> m_populationGroups; // when available
 };
 
 // Where the program looks for the atlas file, in this order: the file named by
