@@ -318,15 +318,20 @@ void AppController::openChartDialog(QWidget* parent) {
         editLibraryChart(dialog.chosenId());
 }
 
-void AppController::openLibraryChart(std::int64_t id) {
+std::optional<store::ChartRecord> AppController::libraryRecord(std::int64_t id) {
     store::ChartLibrary* lib = library();
     if (lib == nullptr)
-        return;
-    const auto record = lib->get(id);
-    if (!record) {
+        return std::nullopt;
+    auto record = lib->get(id);
+    if (!record)
         showLibraryError(activeScreen(), lib->error());
+    return record;
+}
+
+void AppController::openLibraryChart(std::int64_t id) {
+    const auto record = libraryRecord(id);
+    if (!record)
         return;
-    }
     auto drawn = store::chartOfRecord(*record);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {
         showLibraryError(activeScreen(), tr("The chart of %1 cannot be drawn: %2")
@@ -344,7 +349,7 @@ void AppController::openLibraryChart(std::int64_t id) {
     showChartWindow(chart, city, state, country);
     // Only the recent list depends on this; a busy library must not stop the
     // chart from showing.
-    lib->markOpened(id);
+    library(true)->markOpened(id); // opened: the record came from it
 }
 
 std::optional<AtlasClock> AppController::editedAtlasClock(const ChartResult& chart) const {
@@ -364,21 +369,13 @@ std::optional<AtlasClock> AppController::editedAtlasClock(const ChartResult& cha
                       now.daylightSaving == was.daylightSaving;
     if (!same)
         return std::nullopt;
-    const auto drawn = store::chartOfRecord(was);
-    if (const auto* wasChart = std::get_if<ChartResult>(&drawn))
-        return wasChart->atlasClock;
-    return std::nullopt;
+    return store::atlasClockOfRecord(was);
 }
 
 void AppController::editLibraryChart(std::int64_t id) {
-    store::ChartLibrary* lib = library();
-    if (lib == nullptr)
+    const auto record = libraryRecord(id);
+    if (!record)
         return;
-    const auto record = lib->get(id);
-    if (!record) {
-        showLibraryError(activeScreen(), lib->error());
-        return;
-    }
     m_birthDetails->setEntries(store::entriesOfRecord(*record), fromStd(record->city),
                                fromStd(record->state), fromStd(record->country));
     // A zone the list does not hold keeps the stored correction, as a run
@@ -391,7 +388,7 @@ void AppController::editLibraryChart(std::int64_t id) {
         back();
     else
         m_birthDetails->show();
-    lib->markOpened(id);
+    library(true)->markOpened(id); // opened: the record came from it
 }
 
 void AppController::quit() {

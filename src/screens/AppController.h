@@ -101,6 +101,8 @@ private:
     // Adds the library's entries to a window's File menu, before "E&xit".
     void addLibraryMenuEntries(QWidget* window, bool withSave);
     void showLibraryError(QWidget* parent, const std::string& message);
+    // The library's record of a chart, or nothing after showing why not.
+    std::optional<store::ChartRecord> libraryRecord(std::int64_t id);
     // The atlas clock of the library chart "Edit" loaded, for a chart computed
     // from its details unchanged; nothing once the moment, the place or the
     // correction differ, since the clock time is then no longer the atlas's.

@@ -73,6 +73,16 @@ UtCorrection correctionOfRecord(const ChartRecord& r) {
     return c;
 }
 
+std::optional<AtlasClock> atlasClockOfRecord(const ChartRecord& r) {
+    if (r.atlasZone.empty())
+        return std::nullopt;
+    // The record keeps the coordinates to the minute of arc, which is what a
+    // zone on local mean time then reads.
+    const double longitudeDeg = r.longitudeDegrees + r.longitudeMinutes / 60.0;
+    return AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold,
+                      r.east ? longitudeDeg : -longitudeDeg};
+}
+
 std::optional<std::string> recordProblem(const ChartRecord& r) {
     auto outside = [](int value, int low, int high) { return value < low || value > high; };
     if (outside(r.year, kFirstYear, kLastYear))
@@ -101,14 +111,7 @@ std::variant<ChartResult, std::string> chartOfRecord(const ChartRecord& r) {
     const Positions positions = positionsNamed(r.positions).value_or(kDefaultPositions);
     ChartResult chart = runChart(makeBirthData(entriesOfRecord(r), correction), correction,
                                  r.zonePosition, positions);
-    // The clock the atlas set the time with, for the birth-time windows. The
-    // record keeps the coordinates to the minute of arc, which is what a zone
-    // on local mean time then reads.
-    if (!r.atlasZone.empty()) {
-        const double longitudeDeg = r.longitudeDegrees + r.longitudeMinutes / 60.0;
-        chart.atlasClock = AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold,
-                                      r.east ? longitudeDeg : -longitudeDeg};
-    }
+    chart.atlasClock = atlasClockOfRecord(r);
     return chart;
 }
 

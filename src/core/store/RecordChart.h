@@ -21,6 +21,10 @@ BirthEntries entriesOfRecord(const ChartRecord& record);
 // The record's signed correction.
 UtCorrection correctionOfRecord(const ChartRecord& record);
 
+// The clock the atlas set the record's time with, for the birth-time
+// windows; nothing when the atlas did not set it.
+std::optional<AtlasClock> atlasClockOfRecord(const ChartRecord& record);
+
 // Why a record cannot be drawn, or nothing when it can: the birth checks'
 // message, or the field out of its range.
 std::optional<std::string> recordProblem(const ChartRecord& record);
