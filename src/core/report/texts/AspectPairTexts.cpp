@@ -70,7 +70,7 @@ constexpr AspectTextEntry kEntries[] = {
     {Sun, Pluto, Challenging, R"(People with this aspect are drawn into power struggles, especially with authority, and may be driven by a fierce need to prevail. Their lives bring upheavals that force them to let go and start again. When they turn this intensity toward mastering themselves instead of others, they become remarkably resilient.)"},
 
     // ---- Sun and Ascendant ----
-    {Sun, Ascendant, Conjunction, R"(The Sun rising gives a strong, radiant personality and a natural air of authority. These people are confident, proud and easily noticed, and they like to be seen for who they are. Health and vitality are usually good, though they can be rather self-centred.)"},
+    {Sun, Ascendant, Conjunction, R"(The Sun rising gives a warm, commanding personality and a natural air of authority. These people are confident, proud and easily noticed, and they like to be seen for who they are. Health and vitality are usually good, though they can be rather self-centred.)"},
     {Sun, Ascendant, Harmonious, R"(You present yourself with warmth and confidence, and others readily see your good qualities. Your purpose in life agrees with the way you meet the world, which makes you easy to understand and to trust. Your personality shines through in everything you do.)"},
     {Sun, Ascendant, Challenging, R"(These people may feel that the image they show the world does not fit who they really are, or they may look for their own light in a partner. Relationships can bring clashes of will, especially with people as strong as themselves. Finding a way to express their true self openly brings them ease and recognition.)"},
 
@@ -122,7 +122,7 @@ constexpr AspectTextEntry kEntries[] = {
     {Moon, Pluto, Challenging, R"(People with this aspect can be emotionally extreme and may struggle with jealousy, resentment or a need to control those close to them. The bond with the mother, or the atmosphere of the family, may have been difficult. Facing their feelings honestly transforms this intensity into great psychological strength.)"},
 
     // ---- Moon and Ascendant ----
-    {Moon, Ascendant, Conjunction, R"(The Moon rising gives a sensitive, changeable personality whose moods are visible to everyone. These people are caring and receptive and often popular with the public. Their appearance and their health tend to follow their emotional state.)"},
+    {Moon, Ascendant, Conjunction, R"(The Moon rising gives a sensitive, changeable personality whose moods are visible to everyone. These people are motherly and approachable, and strangers confide in them easily. They react strongly to their surroundings and need a peaceful home to feel at their best.)"},
     {Moon, Ascendant, Harmonious, R"(You show your feelings naturally, and people find you approachable and sympathetic. You adapt easily to your surroundings and have a good instinct for what others need. Home and family are an important part of the way you present yourself.)"},
     {Moon, Ascendant, Challenging, R"(These people may feel that their inner needs clash with the way they are expected to behave, or they may look to a partner for the security they cannot give themselves. Their moods colour their relationships strongly. They benefit from learning to meet their own emotional needs first.)"},
 
@@ -169,7 +169,7 @@ constexpr AspectTextEntry kEntries[] = {
     {Mercury, Pluto, Challenging, R"(People with this aspect may be obsessive in their thinking, suspicious or overbearing in argument. They may try to force their views on others or keep secrets that weigh on them. When they use their insight honestly, they become outstanding researchers and counsellors.)"},
 
     // ---- Mercury and Ascendant ----
-    {Mercury, Ascendant, Conjunction, R"(Mercury rising gives a quick, curious and talkative personality. These people look alert and youthful and enjoy exchanging ideas with everyone they meet. They can be restless and nervous when there is nothing to occupy the mind.)"},
+    {Mercury, Ascendant, Conjunction, R"(Mercury rising gives a quick, curious and talkative personality. These people look alert and youthful and enjoy exchanging ideas with everyone they meet. Their hands and eyes are seldom still, and boredom is the thing they fear most.)"},
     {Mercury, Ascendant, Harmonious, R"(You express yourself well, and others see you as intelligent and easy to talk to. You make a good first impression with your words and adapt quickly to new company. Your mind is your best tool in dealing with the world.)"},
     {Mercury, Ascendant, Challenging, R"(These people may find that their way of speaking is misunderstood, or they may have many arguments with partners and associates. They tend to think too much about how they come across. Clear, honest communication smooths their relationships.)"},
 
@@ -211,14 +211,14 @@ constexpr AspectTextEntry kEntries[] = {
     {Venus, Pluto, Challenging, R"(People with this aspect may meet jealousy, obsession or power struggles in love. Relationships can end dramatically and leave deep marks. When they learn to love without needing to control, they gain great emotional depth.)"},
 
     // ---- Venus and Ascendant ----
-    {Venus, Ascendant, Conjunction, R"(Venus rising gives charm, grace and good looks. These people are pleasant, sociable and well liked, and they dress with taste. They may be vain or too eager to please.)"},
+    {Venus, Ascendant, Conjunction, R"(Venus rising gives charm, grace and good looks. These people are pleasant, sociable and well liked, and they dress with taste. They may be vain, or so eager to please that they find it hard to say no.)"},
     {Venus, Ascendant, Harmonious, R"(You are charming, tactful and pleasant to be with, and people warm to you quickly. Your manners are graceful, and your relationships are usually happy. You find it easy to make others feel welcome.)"},
     {Venus, Ascendant, Challenging, R"(These people may depend too much on a partner for their sense of worth, or find that love brings them unexpected difficulties. They can be overly accommodating and give way to keep the peace. Learning to value themselves helps their relationships find a true balance.)"},
 
     // ---- Venus and Midheaven ----
     {Venus, Midheaven, Conjunction, R"(Venus at the top of the chart gives a pleasant reputation and success in work connected with art, beauty, fashion or diplomacy. These people are popular with colleagues and with the public. Their social graces help their careers.)"},
     {Venus, Midheaven, Harmonious, R"(Your charm and tact help your career, and you are well liked by your superiors. You may earn your living through art, beauty or work with people. Your public image is attractive.)"},
-    {Venus, Midheaven, Challenging, R"(These people may find that love and career pull in different directions, or that home and work compete for their affection. They may rely on charm where effort is needed. A balance between private and public life brings them satisfaction.)"},
+    {Venus, Midheaven, Challenging, R"(These people may find that love and career pull in different directions, or that home and work compete for their affection. They may count on being liked where hard work would serve them better. A balance between private and public life brings them satisfaction.)"},
 
     // ======================== Mars ========================
 
@@ -248,7 +248,7 @@ constexpr AspectTextEntry kEntries[] = {
     {Mars, Pluto, Challenging, R"(People with this aspect are drawn into power struggles and may meet force, or use it themselves. They can be compulsive and ruthless when they want something. Learning to use their power constructively gives them extraordinary strength.)"},
 
     // ---- Mars and Ascendant ----
-    {Mars, Ascendant, Conjunction, R"(Mars rising gives an energetic, assertive and courageous personality. These people are direct, competitive and physically active, and they often carry a mark or scar on the head or face. They can be aggressive and hasty.)"},
+    {Mars, Ascendant, Conjunction, R"(Mars rising gives an energetic, assertive and courageous personality. These people are direct, competitive and physically active, and they are prone to cuts, burns and minor injuries through haste. They can be aggressive and quick to anger.)"},
     {Mars, Ascendant, Harmonious, R"(You meet the world with energy and confidence and take the initiative readily. Your courage and directness win respect. You are physically active and recover quickly from illness or strain.)"},
     {Mars, Ascendant, Challenging, R"(These people may come across as aggressive, or they may attract quarrels with partners and open opponents. They can be impatient with others and quick to take offence. Learning to cooperate turns their drive into strength.)"},
 
@@ -281,12 +281,12 @@ constexpr AspectTextEntry kEntries[] = {
 
     // ---- Jupiter and Ascendant ----
     {Jupiter, Ascendant, Conjunction, R"(Jupiter rising gives a generous, optimistic and friendly personality. These people are popular, confident and often lucky, and they tend to put on weight with age. They may overdo things.)"},
-    {Jupiter, Ascendant, Harmonious, R"(You meet the world with warmth and good humour, and others trust you. Opportunity and help seem to find you. Your friendly manner opens many doors.)"},
+    {Jupiter, Ascendant, Harmonious, R"(You meet the world with warmth and good humour, and others trust you at first sight. Opportunity and help seem to find you, often through teachers, travel or people from abroad. Your friendly, open manner opens many doors.)"},
     {Jupiter, Ascendant, Challenging, R"(These people may overestimate themselves or promise too much in their dealings with others. They can be extravagant or self-righteous. When they keep their generosity within limits, they enjoy good fortune through partnerships.)"},
 
     // ---- Jupiter and Midheaven ----
-    {Jupiter, Midheaven, Conjunction, R"(Jupiter at the top of the chart is a classic sign of success and good reputation. These people often reach positions of honour and authority. They may be overambitious.)"},
-    {Jupiter, Midheaven, Harmonious, R"(Your career prospers, and you are respected in public life. Opportunities come through superiors and influential contacts. You have a natural gift for leadership.)"},
+    {Jupiter, Midheaven, Conjunction, R"(Jupiter at the top of the chart is a classic sign of success and a good name. These people often reach positions of honour and authority, in law, teaching, publishing or public life. They may be overambitious or take their good fortune for granted.)"},
+    {Jupiter, Midheaven, Harmonious, R"(Your career prospers, and you are respected in public life for your fairness and generosity. Opportunities come through superiors and influential contacts. You have a natural gift for leadership that others are glad to follow.)"},
     {Jupiter, Midheaven, Challenging, R"(These people may set their sights so high that they overreach, or find career and family competing for their time. They can be too proud of their position. Realistic goals bring them lasting success.)"},
 
     // ======================== Saturn ========================
@@ -303,7 +303,7 @@ constexpr AspectTextEntry kEntries[] = {
 
     // ---- Saturn and Pluto ----
     {Saturn, Pluto, Conjunction, R"(These people have great endurance, seriousness and determination, and they can survive real hardship. They may be ruthless in pursuit of their aims. Their lives can bring heavy burdens that ultimately transform them.)"},
-    {Saturn, Pluto, Harmonious, R"(You have great discipline and power of concentration, and you can rebuild things from the ground up. You are patient in pursuing long-term goals. Your strength lies in endurance.)"},
+    {Saturn, Pluto, Harmonious, R"(You have great discipline and power of concentration, and you can rebuild things from the ground up. You are patient in pursuing long-term goals and are not discouraged by the effort they cost. Your strength lies in endurance.)"},
     {Saturn, Pluto, Challenging, R"(People with this aspect may meet harsh circumstances, heavy responsibility or pressure from authorities they cannot escape. They can become rigid or afraid of losing control. Facing these challenges gives them formidable strength.)"},
 
     // ---- Saturn and Ascendant ----
@@ -320,23 +320,23 @@ constexpr AspectTextEntry kEntries[] = {
 
     // ---- Uranus and Neptune ----
     {Uranus, Neptune, Conjunction, R"(This conjunction is shared by a whole generation and shows an interest in mysticism, new spiritual movements and inspired art. In a personal chart it gives intuition and a sensitivity to social change. These people may be idealistic about the future.)"},
-    {Uranus, Neptune, Harmonious, R"(You have intuitive insight and an openness to new spiritual and artistic ideas. You may be gifted in music or psychology. You can sense coming changes before others do.)"},
+    {Uranus, Neptune, Harmonious, R"(You have intuitive insight and an openness to new spiritual and artistic ideas, as does much of your generation. You may be gifted in music, psychology or the healing arts. You can sense coming changes before others do.)"},
     {Uranus, Neptune, Challenging, R"(This aspect is shared by a generation that grew up in times of confusion and social change. In a personal chart it may give nervous tension and unrealistic ideas. A grounded approach helps these people use their inspiration.)"},
 
     // ---- Uranus and Pluto ----
     {Uranus, Pluto, Conjunction, R"(This conjunction marks a whole generation born in a time of upheaval, and shows a drive for radical change. Personally these people can be revolutionary and intense. They can bring about deep transformations in the world around them.)"},
-    {Uranus, Pluto, Harmonious, R"(You can help bring about constructive changes in society. You have insight into the forces that shape your times. You adapt well to upheaval and help others do the same.)"},
+    {Uranus, Pluto, Harmonious, R"(You belong to a generation able to bring about constructive changes in society, and you have an instinct for the forces that shape your times. Upheaval does not frighten you. You adapt to it well and help others to do the same.)"},
     {Uranus, Pluto, Challenging, R"(This aspect belongs to a generation that lived through sudden and sometimes violent changes in society. Personally it may bring upheavals that force a completely new start. These people must learn to accept change rather than fight it.)"},
 
     // ---- Uranus and Ascendant ----
     {Uranus, Ascendant, Conjunction, R"(Uranus rising gives an original, independent and unconventional personality. These people seem unusual to others and need a great deal of freedom. Their lives are marked by sudden changes.)"},
-    {Uranus, Ascendant, Harmonious, R"(You present yourself as original and inventive, and others find you stimulating company. You adapt well to change. Friends and groups help you along your way.)"},
-    {Uranus, Ascendant, Challenging, R"(These people may experience sudden changes in their relationships or be attracted to unusual partners. They may seem erratic to others. Freedom within their relationships is essential for them.)"},
+    {Uranus, Ascendant, Harmonious, R"(You present yourself as original and inventive, and others find you stimulating company. You adapt well to change and often see a new way of doing things at first glance. Friends and groups help you along your way.)"},
+    {Uranus, Ascendant, Challenging, R"(These people may experience sudden beginnings and endings in their relationships, or be attracted to unusual, freedom-loving partners. Others may find them erratic or hard to rely on. Room for independence within a partnership is essential for them.)"},
 
     // ---- Uranus and Midheaven ----
-    {Uranus, Midheaven, Conjunction, R"(Uranus at the top of the chart points to an unusual career, often in technology, science, astrology or reform. These people may change profession suddenly. They need independence in their work.)"},
-    {Uranus, Midheaven, Harmonious, R"(Your career benefits from originality and new ideas. You may work in technology or in progressive fields. Unexpected opportunities advance you.)"},
-    {Uranus, Midheaven, Challenging, R"(These people may experience sudden changes in their career or conflicts with authority. Their home life may also be unsettled. Independence in their work helps them.)"},
+    {Uranus, Midheaven, Conjunction, R"(Uranus at the top of the chart points to an unusual career, often in technology, science, astrology or social reform. These people may change profession suddenly, sometimes more than once. They need independence in their work and chafe under a conventional employer.)"},
+    {Uranus, Midheaven, Harmonious, R"(Your career benefits from originality and new ideas, and you may work in technology, research or progressive fields. You are quick to see where a profession is heading. Unexpected opportunities advance you at the turning points of your life.)"},
+    {Uranus, Midheaven, Challenging, R"(These people may experience sudden changes in their career, or conflicts with authority that end a position abruptly. Their home life may also be unsettled by moves or upheavals. Work that gives them independence, or a business of their own, suits them best.)"},
 
     // ======================== Neptune ========================
 
@@ -346,21 +346,21 @@ constexpr AspectTextEntry kEntries[] = {
     {Neptune, Pluto, Challenging, R"(A square or opposition between these two slow planets belongs to whole generations and to ages of deep collective crisis. In a personal chart it may show a sense of living through the collapse of old ideals. These people are asked to find faith and meaning where others see only loss.)"},
 
     // ---- Neptune and Ascendant ----
-    {Neptune, Ascendant, Conjunction, R"(Neptune rising gives a dreamy, gentle and elusive personality that others find hard to pin down. These people are impressionable, artistic and intuitive, and their image can be glamorous or mysterious. They should be careful with alcohol, drugs and people who would take advantage of them.)"},
-    {Neptune, Ascendant, Harmonious, R"(You come across as gentle, sympathetic and imaginative, and others sense your kindness. Your intuition helps you in your dealings with people. You have a natural feeling for art and music.)"},
-    {Neptune, Ascendant, Challenging, R"(These people may be confused about how others see them or idealise their partners and later feel disappointed. They can be deceived in relationships. Clarity and honesty with themselves protect them.)"},
+    {Neptune, Ascendant, Conjunction, R"(Neptune rising gives a soft, changeable presence in which people tend to see whatever they wish to see. These people are impressionable, artistic and intuitive, and many have a gift for acting, music or photography. They should be careful with alcohol, drugs and people who would take advantage of them.)"},
+    {Neptune, Ascendant, Harmonious, R"(You come across as gentle, sympathetic and imaginative, and others sense your kindness. Your intuition guides you well in your dealings with people. You have a natural feeling for art, music and anything that lifts the spirit.)"},
+    {Neptune, Ascendant, Challenging, R"(These people may be unsure how others see them, or idealise a partner and later feel disappointed. They can be deceived in relationships and in business partnerships. Honesty with themselves, and a careful reading of every contract, protects them.)"},
 
     // ---- Neptune and Midheaven ----
     {Neptune, Midheaven, Conjunction, R"(Neptune at the top of the chart points to a career in the arts, film, music, medicine or charity, or a calling of a spiritual kind. These people may have an uncertain sense of direction in their careers. Their reputation can be glamorous but also subject to rumour.)"},
-    {Neptune, Midheaven, Harmonious, R"(Your imagination and compassion can shape your career. You may find success in art, healing or service to others. Your ideals guide your choice of work.)"},
-    {Neptune, Midheaven, Challenging, R"(These people may feel unsure of their career direction or be disappointed by their work. They may face scandal or misunderstanding in public life. Realistic goals help them find their true vocation.)"},
+    {Neptune, Midheaven, Harmonious, R"(Your imagination and compassion can shape your career. You may find success in the arts, in healing or in service to others, and your work can inspire people. Your ideals, more than ambition, guide your choice of work.)"},
+    {Neptune, Midheaven, Challenging, R"(These people may feel unsure of their career direction or disappointed by their work. They may meet scandal, rumour or misunderstanding in public life and should be scrupulous in all their dealings. Realistic goals help them find their true vocation.)"},
 
     // ======================== Pluto ========================
 
     // ---- Pluto and Ascendant ----
-    {Pluto, Ascendant, Conjunction, R"(Pluto rising gives an intense, magnetic presence and a formidable will. These people are private and watchful, revealing little of themselves while seeing a great deal in others. Their lives pass through crises that transform them completely.)"},
-    {Pluto, Ascendant, Harmonious, R"(You have a quiet intensity and a strength of character that others respect. You can renew yourself and help others through difficult times. You understand what moves people.)"},
-    {Pluto, Ascendant, Challenging, R"(These people may become involved in power struggles in their relationships or attract controlling partners. They can be intense and demanding with others. Learning to share power brings them peace.)"},
+    {Pluto, Ascendant, Conjunction, R"(Pluto rising gives a penetrating gaze and a personality that is felt before it is understood. These people keep their own counsel and observe others closely, and they can unsettle people without meaning to. Their lives pass through crises that transform them completely.)"},
+    {Pluto, Ascendant, Harmonious, R"(You have a quiet intensity and a strength of character that others respect. You can renew yourself after hard times and help others through theirs. You understand what moves people, often before they know it themselves.)"},
+    {Pluto, Ascendant, Challenging, R"(These people may become involved in power struggles in their relationships, or attract partners who try to control them. They can be intense and demanding with others and slow to forgive. Learning to share power brings them peace.)"},
 
     // ---- Pluto and Midheaven ----
     {Pluto, Midheaven, Conjunction, R"(Pluto at the top of the chart gives a powerful drive for achievement and control over one's destiny. These people may rise to positions of great influence and often transform their field. They must beware of abusing power.)"},
