@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orbenza {
@@ -132,22 +133,6 @@ TEST(AspectReport, HeadingsAndTextsInChartOrder) {
         EXPECT_EQ(body.text, expected[k].second) << expected[k].first;
         EXPECT_FALSE(body.heading);
         EXPECT_EQ(body.color, kReportBlack);
-    }
-}
-
-TEST(AspectReport, EachAspectReadsItsFamilysText) {
-    const std::pair<ReportAspectKind, AspectFamily> rows[] = {
-        {ReportAspectKind::Conjunction, AspectFamily::Conjunction},
-        {ReportAspectKind::Sextile, AspectFamily::Harmonious},
-        {ReportAspectKind::Square, AspectFamily::Challenging},
-        {ReportAspectKind::Trine, AspectFamily::Harmonious},
-        {ReportAspectKind::Opposition, AspectFamily::Challenging},
-    };
-    for (const auto& [kind, family] : rows) {
-        const std::vector<ReportRun> runs = Aspect_Report({{Neptune, Pluto, kind}});
-        ASSERT_EQ(runs.size(), 2u);
-        EXPECT_EQ(runs[0].text, "Neptune " + std::string(reportAspectName(kind)) + " Pluto\r\n");
-        EXPECT_EQ(runs[1].text, paragraph(Neptune, Pluto, family));
     }
 }
 
