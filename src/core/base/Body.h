@@ -26,6 +26,7 @@ enum class Body : std::uint8_t {
     Neptune,
     Pluto,
     Ascendant,
+    Midheaven,
 };
 
 // Sun ... Pluto and the Ascendant.
@@ -37,6 +38,13 @@ inline constexpr std::array<Body, kBodyCount> kAllBodies{
     Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,     Body::Jupiter,
     Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant};
 
+// Every enumerator of Body: the chart bodies, then the points after them.
+inline constexpr std::size_t kPointCount = 12;
+
+inline constexpr std::array<Body, kPointCount> kAllPoints{
+    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,      Body::Jupiter,
+    Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant, Body::Midheaven};
+
 // Position of a body in chart order, 0 Sun ... 10 Ascendant.
 constexpr std::size_t indexOf(Body body) {
     return static_cast<std::size_t>(body);
@@ -46,12 +54,22 @@ constexpr Body bodyAt(std::size_t index) {
     return static_cast<Body>(index);
 }
 
+static_assert(indexOf(Body::Midheaven) + 1 == kPointCount, "kAllPoints lists every point");
+
 // An array indexed by Body in chart order.
 template <typename T> struct BodyArray {
     std::array<T, kBodyCount> values{};
     constexpr T& operator[](Body body) { return values[indexOf(body)]; }
     constexpr const T& operator[](Body body) const { return values[indexOf(body)]; }
     friend bool operator==(const BodyArray&, const BodyArray&) = default;
+};
+
+// An array indexed by Body over all points.
+template <typename T> struct PointArray {
+    std::array<T, kPointCount> values{};
+    constexpr T& operator[](Body body) { return values[indexOf(body)]; }
+    constexpr const T& operator[](Body body) const { return values[indexOf(body)]; }
+    friend bool operator==(const PointArray&, const PointArray&) = default;
 };
 
 // The body labels of the chart: "Sun" ... "Pluto", "Asc".

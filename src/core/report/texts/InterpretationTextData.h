@@ -1,14 +1,17 @@
 // The prose of the interpretation report, as compiled-in tables.
 //
-// The three .cpp files beside this header hold the texts themselves, written so
+// The .cpp files beside this header hold the texts themselves, written so
 // that they read like a document: one raw string literal per paragraph under a
-// comment heading. InterpretationTexts.cpp is the only reader; everybody else
-// goes through the lookups of report/InterpretationTexts.h.
+// comment heading. InterpretationTexts.cpp and AspectTexts.cpp are the only
+// readers; everybody else goes through the lookups of report/InterpretationTexts.h
+// and report/AspectTexts.h.
 #pragma once
 
+#include "report/AspectTexts.h"
 #include "report/InterpretationTexts.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace orbenza::texts {
@@ -23,8 +26,56 @@ using PlanetInHouseTable =
 // One text per planet, 0 Sun .. 9 Pluto.
 using PlanetCharacteristicsTable = std::array<std::string_view, kReportPlanetCount>;
 
+// One aspect text as it is written down: its key and its paragraph.
+struct AspectTextEntry {
+    Body a; // the first of the two points in chart order
+    Body b;
+    AspectFamily family;
+    std::string_view text;
+};
+
+// [a][b][family] by the points' chart positions, a before b; slots of other
+// pairs stay empty.
+using AspectTextTable =
+    std::array<std::array<std::array<std::string_view, kAspectFamilyCount>, kAspectPointCount>,
+               kAspectPointCount>;
+
+// True when a list of aspect texts (of any language) names every key exactly
+// once, a before b, and no text is empty.
+template <std::size_t N>
+constexpr bool coversEveryAspectKeyOnce(const AspectTextEntry (&entries)[N]) {
+    std::array<std::array<std::array<int, kAspectFamilyCount>, kAspectPointCount>,
+               kAspectPointCount>
+        seen{};
+    for (const AspectTextEntry& entry : entries) {
+        const std::size_t a = indexOf(entry.a);
+        const std::size_t b = indexOf(entry.b);
+        const auto family = static_cast<std::size_t>(entry.family);
+        if (!hasAspectText(entry.a, entry.b) || a > b || family >= kAspectFamilyCount ||
+            entry.text.empty())
+            return false;
+        if (++seen[a][b][family] != 1)
+            return false;
+    }
+    std::size_t pairs = 0;
+    for (Body a : kAspectPoints)
+        for (Body b : kAspectPoints)
+            pairs += indexOf(a) < indexOf(b) && hasAspectText(a, b) ? 1 : 0;
+    return N == pairs * kAspectFamilyCount;
+}
+
+template <std::size_t N>
+constexpr AspectTextTable buildAspectTextTable(const AspectTextEntry (&entries)[N]) {
+    AspectTextTable table{};
+    for (const AspectTextEntry& entry : entries)
+        table[indexOf(entry.a)][indexOf(entry.b)][static_cast<std::size_t>(entry.family)] =
+            entry.text;
+    return table;
+}
+
 extern const HouseDescriptionTable kHouseDescriptions;          // texts/HouseDescriptions.cpp
 extern const PlanetInHouseTable kPlanetInHouseTexts;            // texts/PlanetInHouseTexts.cpp
 extern const PlanetCharacteristicsTable kPlanetCharacteristics; // texts/PlanetCharacteristics.cpp
+extern const AspectTextTable kAspectTexts;                      // texts/AspectPairTexts.cpp
 
 } // namespace orbenza::texts

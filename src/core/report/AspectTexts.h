@@ -1,0 +1,76 @@
+// The aspects the report interprets and their texts.
+//
+// The report explains the five major aspects between two of twelve points: the
+// Sun ... Pluto, the Ascendant and the Midheaven, every pair but the Ascendant
+// with the Midheaven (their angle depends on the house frame, not on a
+// meeting of two forces). There is one text per pair and aspect family: the
+// conjunction; the harmonious trine and sextile; the challenging square and
+// opposition. A pair is keyed with its points in chart order.
+#pragma once
+
+#include "base/Body.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace orbenza {
+
+// The major aspects, by their angle: 0, 180, 120, 90 and 60 degrees.
+enum class ReportAspectKind : std::uint8_t { Conjunction, Opposition, Trine, Square, Sextile };
+inline constexpr std::size_t kReportAspectKindCount = 5;
+
+// What an aspect's text speaks of: the blend of a conjunction, the ease of a
+// trine or sextile, the tension of a square or opposition.
+enum class AspectFamily : std::uint8_t { Conjunction, Harmonious, Challenging };
+inline constexpr std::size_t kAspectFamilyCount = 3;
+
+// Sun ... Pluto, Ascendant, Midheaven: the points whose aspects have texts.
+inline constexpr std::size_t kAspectPointCount = 12;
+inline constexpr std::array<Body, kAspectPointCount> kAspectPoints{
+    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,      Body::Jupiter,
+    Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant, Body::Midheaven};
+
+constexpr AspectFamily aspectFamilyOf(ReportAspectKind kind) {
+    switch (kind) {
+    case ReportAspectKind::Conjunction:
+        return AspectFamily::Conjunction;
+    case ReportAspectKind::Trine:
+    case ReportAspectKind::Sextile:
+        return AspectFamily::Harmonious;
+    case ReportAspectKind::Opposition:
+    case ReportAspectKind::Square:
+        break;
+    }
+    return AspectFamily::Challenging;
+}
+
+// "Conjunction", "Opposition", "Trine", "Square", "Sextile".
+std::string_view reportAspectName(ReportAspectKind kind);
+
+constexpr bool isAspectPoint(Body point) {
+    return indexOf(point) < kAspectPointCount;
+}
+
+// Full name of an aspect point: "Sun" ... "Pluto", "Ascendant", "Midheaven";
+// empty for any other point.
+constexpr std::string_view aspectPointName(Body point) {
+    if (point == Body::Midheaven)
+        return "Midheaven";
+    return indexOf(point) < kBodyCount ? bodyName(point) : std::string_view{};
+}
+
+// True when the two points are different aspect points other than the
+// Ascendant with the Midheaven, in either order: the pairs that have texts.
+constexpr bool hasAspectText(Body a, Body b) {
+    const bool angles = (a == Body::Ascendant && b == Body::Midheaven) ||
+                        (a == Body::Midheaven && b == Body::Ascendant);
+    return isAspectPoint(a) && isAspectPoint(b) && a != b && !angles;
+}
+
+// The text of an aspect of the family between a and b (either order); empty
+// when the pair has no text.
+std::string_view AspectText(Body a, Body b, AspectFamily family);
+
+} // namespace orbenza
