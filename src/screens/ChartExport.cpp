@@ -101,8 +101,9 @@ SaveFileChoice chooseWithFileDialog(QWidget* parent, const ExportFileRequest& re
     return {chosen, dialog.selectedNameFilter()};
 }
 
-std::optional<int> askWidthWithDialog(QWidget* parent, int suggestedWidth) {
-    PictureSizeDialog dialog(suggestedWidth, parent);
+std::optional<int> askWidthWithDialog(QWidget* parent, int suggestedWidth,
+                                      PictureHeightForWidth heightForWidth) {
+    PictureSizeDialog dialog(suggestedWidth, heightForWidth, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.widthPixels();
@@ -121,15 +122,8 @@ PictureWidthChooser& pictureWidthChooser() {
 // ---------------------------------------------------------------------------
 // File names.
 
-// The file name the save dialog offers: the person's name without the
-// characters file systems refuse, and what the file holds.
 QString suggestedFileName(const QString& name, const QString& what, const QString& suffix) {
-    QString base = name;
-    base.remove(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])")));
-    base = base.simplified();
-    if (base.isEmpty())
-        base = QStringLiteral("Orbenza");
-    return base + QLatin1Char(' ') + what + QLatin1Char('.') + suffix;
+    return FileSaving::suggestedFileName(name, what, suffix);
 }
 
 struct ResolvedFileName {
@@ -269,8 +263,8 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
     if (screen.shownPicture() == ChartScreen::Picture::DegreeWheel && screen.shownChart()) {
         const DegreeWheelView& view = *screen.degreeWheel();
         if (target.filterIndex == 1) {
-            const std::optional<int> width =
-                pictureWidthChooser()(parent, defaultDegreeWheelWidth(view));
+            const std::optional<int> width = pictureWidthChooser()(
+                parent, defaultDegreeWheelWidth(view), degreeWheelHeightForWidth);
             if (!width)
                 return;
             writeDegreeWheelPng(view,
@@ -284,7 +278,8 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
     }
     const ChartWheel& wheel = *screen.wheel();
     if (target.filterIndex == 1) {
-        const std::optional<int> width = pictureWidthChooser()(parent, defaultPictureWidth(wheel));
+        const std::optional<int> width =
+            pictureWidthChooser()(parent, defaultPictureWidth(wheel), pictureHeightForWidth);
         if (!width)
             return;
         writeChartPng(wheel, std::clamp(*width, kMinimumPictureWidth, kMaximumPictureWidth),

@@ -63,9 +63,14 @@ using ExportFileChooser =
 // previous one.
 ExportFileChooser setExportFileChooser(ExportFileChooser chooser);
 
-// Asks the width in pixels of a PNG picture, offering suggestedWidth; nothing
-// when cancelled. Tests replace it.
-using PictureWidthChooser = std::function<std::optional<int>(QWidget* parent, int suggestedWidth)>;
+// The height in pixels of a picture of a wheel drawn widthPixels wide.
+using PictureHeightForWidth = int (*)(int widthPixels);
+
+// Asks the width in pixels of a PNG picture, offering suggestedWidth and
+// showing the height heightForWidth gives it; nothing when cancelled. Tests
+// replace it.
+using PictureWidthChooser = std::function<std::optional<int>(QWidget* parent, int suggestedWidth,
+                                                             PictureHeightForWidth heightForWidth)>;
 // Replaces the chooser (nullptr restores the real PictureSizeDialog); returns
 // the previous one.
 PictureWidthChooser setPictureWidthChooser(PictureWidthChooser chooser);

@@ -95,7 +95,7 @@ private:
 class ScriptedWidthDialog {
 public:
     explicit ScriptedWidthDialog(std::optional<int> answer) : m_answer(answer) {
-        m_previous = setPictureWidthChooser([this](QWidget*, int suggested) {
+        m_previous = setPictureWidthChooser([this](QWidget*, int suggested, PictureHeightForWidth) {
             m_offered.push_back(suggested);
             return m_answer;
         });

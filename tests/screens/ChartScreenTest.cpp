@@ -10,6 +10,7 @@
 #include "UserMessages.h"
 #include "report/HouseReport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -107,6 +108,28 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
     EXPECT_TRUE(window.contains(QStringLiteral("; the same houses from "))) << window.toStdString();
 }
 
+// The method that computed the positions is read whole on the screen, not
+// only in the tooltip of a shortened line.
+TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
+    screen.resize(1000, 650);
+    screen.show();
+    auto* method = screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
+    ASSERT_NE(method, nullptr);
+    const struct {
+        Positions positions;
+        const char* text;
+    } cases[] = {{Positions::Classic, "Classic positions (the built-in method)"},
+                 {Positions::Precise, "Precise positions (VSOP87 and ELP 2000-82B)"}};
+    for (const auto& c : cases) {
+        chart.positions = c.positions;
+        screen.showChart(chart, {}, {}, {});
+        QApplication::processEvents();
+        EXPECT_EQ(method->text().toStdString(), c.text);
+        EXPECT_TRUE(method->isVisible());
+        EXPECT_GE(method->height(), method->heightForWidth(method->width()));
+    }
+}
+
 TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
     // The Sun and the Ascendant as worked out for this birth; every row shows
     // the position text of its body.
@@ -170,7 +193,7 @@ TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
     // Midnight of the first day the lists offer.
     EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:0"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QString());
     // Nothing of the first chart shows through.
