@@ -7,6 +7,7 @@
 #include "Hook.h"
 #include "PictureSizeDialog.h"
 #include "ReportBox.h"
+#include "ReportPrinter.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
@@ -324,10 +325,10 @@ PdfPicture shownPdfPicture(const ChartScreen& screen, int widthPixels) {
         screen.wheel()->render(painter, target);
     painter.end();
     picture.image = image;
-    picture.caption =
-        degree ? ExportText::tr("Equal houses from the Ascendant's degree, as the report counts "
-                                "them")
-               : ExportText::tr("One sign to a house, counted from the Ascendant's sign");
+    // The degree wheel's picture names its house rule under the wheel itself;
+    // the sign wheel's is said in a line under the picture.
+    if (!degree)
+        picture.caption = ExportText::tr("One sign to a house, counted from the Ascendant's sign");
     return picture;
 }
 
@@ -507,8 +508,10 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
         image.setWidth(kPdfPictureWidthUnits);
         image.setHeight(kPdfPictureWidthUnits * picture.image.height() / picture.image.width());
         cursor.insertImage(image);
-        cursor.insertBlock(centred, charFormat(0.9, false, kQuietTextColour));
-        cursor.insertText(picture.caption);
+        if (!picture.caption.isEmpty()) {
+            cursor.insertBlock(centred, charFormat(0.9, false, kQuietTextColour));
+            cursor.insertText(picture.caption);
+        }
     }
 
     // The report box's caption on the chart screen, then the report itself: a
@@ -517,6 +520,7 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     cursor.insertText(ExportText::tr("Planets in Houses"));
     cursor.insertBlock(QTextBlockFormat(), charFormat(1.0, false, Qt::black));
     cursor.insertFragment(QTextDocumentFragment(&report));
+    removeTrailingBlankLines(*document);
     return document;
 }
 
