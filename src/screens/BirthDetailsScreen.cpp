@@ -167,6 +167,16 @@ QGroupBox* coordinateFrame(const QString& title, const char* objectName, const c
 // blank goes into the text instead of opening the list. Only the 71 rows can
 // be chosen: when the box loses the focus with a text that is no row, the
 // selected row's text comes back.
+// A searchable list's typed text: a row's whole text selects that row; any
+// other text gives way to the selected row's.
+void settleTypedRow(QComboBox* box) {
+    const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
+    if (row >= 0)
+        box->setCurrentIndex(row);
+    else
+        box->lineEdit()->setText(box->itemText(box->currentIndex()));
+}
+
 void makeSearchable(QComboBox* box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -182,13 +192,8 @@ void makeSearchable(QComboBox* box) {
                          if (row >= 0)
                              box->setCurrentIndex(row);
                      });
-    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box, [box] {
-        const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
-        if (row >= 0)
-            box->setCurrentIndex(row);
-        else
-            box->lineEdit()->setText(box->itemText(box->currentIndex()));
-    });
+    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box,
+                     [box] { settleTypedRow(box); });
 }
 
 } // namespace
@@ -579,6 +584,9 @@ void BirthDetailsScreen::findCoordinates() {
 }
 
 void BirthDetailsScreen::requestProceed() {
+    // Text typed into the zone list and not yet settled (File > Proceed
+    // leaves the focus where it is): the run takes the row the box then shows.
+    settleTypedRow(m_timeZone);
     // The key filter lets in the characters of a name one at a time; where the
     // signs stand ("-ANN", "ANN--LEE") is checked on the whole name here, before
     // the run. An empty name is the run's own refusal, "Please Enter Name".

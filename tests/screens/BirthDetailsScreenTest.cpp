@@ -782,6 +782,24 @@ TEST_F(BirthDetailsTest, TheZoneListIsSearchedByAnyWordOfItsRows) {
     EXPECT_EQ(screen()->entries().zonePosition, chosen);
 }
 
+// File > Proceed leaves the focus in the zone list: text typed there is
+// settled first, so the chart is of the row the box then shows.
+TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
+    box("txtName")->setText(QStringLiteral("ANNA"));
+    auto* zones = box<QComboBox>("cmbTimeZone");
+    const QString row = zones->itemText(40);
+    zones->lineEdit()->setText(row);
+    child<QAction>(screen(), "mnuProceed")->trigger();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
+
+    m_controller.back();
+    zones->lineEdit()->setText(QStringLiteral("Eastern"));
+    child<QAction>(screen(), "mnuProceed")->trigger();
+    EXPECT_EQ(zones->currentText(), row);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
+}
+
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
     child<QAction>(screen(), "mnuProceed")->trigger();
     ASSERT_EQ(m_messages.messages().size(), 1u);
