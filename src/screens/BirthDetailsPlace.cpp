@@ -140,10 +140,11 @@ void BirthDetailsScreen::buildPlaceSearch() {
                     pickSuggestion(index.data(kSuggestionRole).toInt());
             });
     connect(m_city, &QLineEdit::textEdited, this, &BirthDetailsScreen::suggestPlaces);
-    // The completer lets the City box see Enter before it takes the place, so
-    // Enter started the chart from the old coordinates, and Tab left the box
-    // with the name copied but the place never applied. The popup's keys are
-    // taken here first (the filter installed last runs first).
+    // QCompleter hands Enter to the City box before it takes the place, which
+    // would start the chart from the coordinates still in the boxes, and it
+    // lets Tab leave the box with the name copied but the place not applied.
+    // So the popup's Enter and Tab are handled here first (the event filter
+    // installed last runs first).
     QAbstractItemView* popup = m_placeCompleter->popup();
     popup->installEventFilter(new KeyInterceptor(
         popup, [this](const QKeyEvent& key) { return takeSuggestionByKey(key.key()); }));
