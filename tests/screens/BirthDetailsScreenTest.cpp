@@ -249,9 +249,6 @@ TEST_F(BirthDetailsTest, TypedDigitsSelectTheNumberMeant) {
     EXPECT_EQ(typed(hour, "23"), "23");
     EXPECT_EQ(typed(hour, "25"), "5") << "no hour 25: the 5 starts anew";
     EXPECT_EQ(typed(minute, "07"), "7");
-    EXPECT_EQ(typed(minute, "59"), "59");
-    EXPECT_EQ(typed(minute, "0"), "0");
-    EXPECT_EQ(typed(day, "3"), "3");
     EXPECT_EQ(typed(day, "31"), "31");
     // After a pause the next digit is a number of its own.
     QTest::keyClicks(hour, QStringLiteral("1"));
