@@ -155,6 +155,9 @@ void AppController::print() {
     const ChartScreen* chartScreen = m_mainWindow->chartScreen();
     SaveScreen screen(chartScreen->reportPlainText(), m_mainWindow);
     if (const auto& chart = chartScreen->shownChart()) {
+        // The report opens with whose chart it is, as the PDF's title block.
+        const ChartTitle title = chartTitleOf(*chartScreen);
+        screen.setReportHead(title.name, {title.birthDetails, title.coordinates});
         // A saved file tells whose chart it is and which moment and zone row
         // it was computed for, in its document properties.
         screen.setDocumentInfo(

@@ -8,10 +8,12 @@
 #include "chart/AtlasTime.h"
 #include "chart/TimeZones.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -95,6 +97,23 @@ BirthDetailsScreen::ClockChoice askInMessageBox(QWidget* parent, const QString& 
     return BirthDetailsScreen::ClockChoice::Cancel;
 }
 
+// Hands the key presses of a widget to a function first; true from it eats the key.
+class KeyInterceptor : public QObject {
+public:
+    KeyInterceptor(QObject* parent, std::function<bool(const QKeyEvent&)> handle)
+        : QObject(parent), m_handle(std::move(handle)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && m_handle(static_cast<const QKeyEvent&>(*event)))
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(const QKeyEvent&)> m_handle;
+};
+
 BirthDetailsScreen::ClockQuestion& clockQuestion() {
     static BirthDetailsScreen::ClockQuestion question = askInMessageBox;
     return question;
@@ -121,6 +140,14 @@ void BirthDetailsScreen::buildPlaceSearch() {
                     pickSuggestion(index.data(kSuggestionRole).toInt());
             });
     connect(m_city, &QLineEdit::textEdited, this, &BirthDetailsScreen::suggestPlaces);
+    // QCompleter hands Enter to the City box before it takes the place, which
+    // would start the chart from the coordinates still in the boxes, and it
+    // lets Tab leave the box with the name copied but the place not applied.
+    // So the popup's Enter and Tab are handled here first (the event filter
+    // installed last runs first).
+    QAbstractItemView* popup = m_placeCompleter->popup();
+    popup->installEventFilter(new KeyInterceptor(
+        popup, [this](const QKeyEvent& key) { return takeSuggestionByKey(key.key()); }));
 
     // A later date or time updates the attached place's clock time.
     for (QComboBox* box : {m_month, m_day, m_year, m_hour, m_minute, m_second})
@@ -187,6 +214,26 @@ QStringList BirthDetailsScreen::placeSuggestions() const {
     for (int row = 0; row < m_suggestionModel->rowCount(); ++row)
         texts << m_suggestionModel->item(row)->text();
     return texts;
+}
+
+bool BirthDetailsScreen::takeSuggestionByKey(int key) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    QAbstractItemView* popup = m_placeCompleter->popup();
+    if ((!enter && !tab) || !popup->isVisible())
+        return false;
+    // Enter with nothing highlighted means the first (the largest) place; Tab
+    // takes only a highlighted one.
+    QModelIndex index = popup->currentIndex();
+    if (!index.isValid() && enter)
+        index = m_placeCompleter->completionModel()->index(0, 0);
+    popup->hide();
+    if (index.isValid())
+        pickSuggestion(index.data(kSuggestionRole).toInt());
+    if (tab)
+        (key == Qt::Key_Tab ? static_cast<QWidget*>(m_state) : m_second)
+            ->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void BirthDetailsScreen::pickSuggestion(int row) {

@@ -2,6 +2,7 @@
 
 #include "InputFilters.h"
 #include "ReportBox.h"
+#include "UserGuide.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
 #include "base/YearRange.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -45,19 +47,27 @@ void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void(
     QMenu* help = menuBar->addMenu(BirthDetailsScreen::tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
 
+    QAction* guide = help->addAction(BirthDetailsScreen::tr("&User Guide"));
+    guide->setObjectName(QStringLiteral("mnuUserGuide"));
+    QObject::connect(guide, &QAction::triggered, receiver,
+                     [menuBar] { showUserGuide(menuBar->window()); });
+
     QAction* online = help->addAction(BirthDetailsScreen::tr("&Online Help"));
     online->setObjectName(QStringLiteral("mnuOnline"));
     online->setShortcut(QKeySequence::HelpContents);
-    QObject::connect(online, &QAction::triggered, receiver, [] { OpenHelpPage(); });
+    QObject::connect(online, &QAction::triggered, receiver,
+                     [menuBar] { openUrlOrSay(menuBar->window(), QUrl(helpPageAddress())); });
 
     QAction* visit = help->addAction(BirthDetailsScreen::tr("&Visit Us Online"));
     visit->setObjectName(QStringLiteral("mnuVisit"));
-    QObject::connect(visit, &QAction::triggered, receiver, [] { OpenHomePage(); });
+    QObject::connect(visit, &QAction::triggered, receiver,
+                     [menuBar] { openUrlOrSay(menuBar->window(), QUrl(homePageAddress())); });
 
     help->addSeparator();
     QAction* update = help->addAction(BirthDetailsScreen::tr("Check for Software &Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
-    QObject::connect(update, &QAction::triggered, receiver, [] { OpenDownloadPage(); });
+    QObject::connect(update, &QAction::triggered, receiver,
+                     [menuBar] { openUrlOrSay(menuBar->window(), QUrl(downloadPageAddress())); });
 
     help->addSeparator();
     QAction* aboutAction = help->addAction(BirthDetailsScreen::tr("&About Software"));
@@ -90,6 +100,29 @@ FilteredLineEdit* coordinateBox(const char* objectName, const QString& text, QWi
     box->setMaximumWidth(digitsWidth * 2 + 12);
     return box;
 }
+
+// A word-wrapped label that asks for the height of all its lines at the width
+// it has, so that the window's least size keeps every line in view. (A layout
+// gives a wrapped label its height for its width only while there is room;
+// at the window's least size it would cut off the lines past the first.)
+class WrappedLineLabel : public QLabel {
+public:
+    explicit WrappedLineLabel(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
+
+    QSize minimumSizeHint() const override {
+        QSize least = QLabel::minimumSizeHint();
+        if (width() > 0)
+            least.setHeight(std::max(least.height(), heightForWidth(width())));
+        return least;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width())
+            updateGeometry();
+    }
+};
 
 QLineEdit* placeBox(const char* objectName, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -134,6 +167,16 @@ QGroupBox* coordinateFrame(const QString& title, const char* objectName, const c
 // blank goes into the text instead of opening the list. Only the 71 rows can
 // be chosen: when the box loses the focus with a text that is no row, the
 // selected row's text comes back.
+// A searchable list's typed text: a row's whole text selects that row; any
+// other text gives way to the selected row's.
+void settleTypedRow(QComboBox* box) {
+    const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
+    if (row >= 0)
+        box->setCurrentIndex(row);
+    else
+        box->lineEdit()->setText(box->itemText(box->currentIndex()));
+}
+
 void makeSearchable(QComboBox* box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -149,13 +192,8 @@ void makeSearchable(QComboBox* box) {
                          if (row >= 0)
                              box->setCurrentIndex(row);
                      });
-    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box, [box] {
-        const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
-        if (row >= 0)
-            box->setCurrentIndex(row);
-        else
-            box->lineEdit()->setText(box->itemText(box->currentIndex()));
-    });
+    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box,
+                     [box] { settleTypedRow(box); });
 }
 
 } // namespace
@@ -303,9 +341,8 @@ void BirthDetailsScreen::buildControls() {
     m_timeZone->setMinimumContentsLength(30);
     m_timeZone->setMaxVisibleItems(20);
     makeSearchable(m_timeZone);
-    m_zoneLine = new QLabel(zone);
+    m_zoneLine = new WrappedLineLabel(zone);
     m_zoneLine->setObjectName(QStringLiteral("lblZoneLine"));
-    m_zoneLine->setWordWrap(true);
     m_zoneLine->hide(); // shown once an atlas is set
     auto* zoneLayout = new QVBoxLayout(zone);
     zoneLayout->addWidget(m_timeZone);
@@ -438,6 +475,8 @@ void BirthDetailsScreen::loadLists() {
 
     for (QComboBox* box : {m_month, m_day, m_year, m_hour, m_minute, m_second})
         box->setCurrentIndex(0);
+    for (QComboBox* box : {m_day, m_hour, m_minute, m_second})
+        selectTypedNumbers(box);
     m_timeZone->setCurrentIndex(kDefaultTimeZonePosition);
 }
 
@@ -541,10 +580,13 @@ void BirthDetailsScreen::findCoordinates() {
     }
     const QString query = m_city->text() + QLatin1Char(' ') + m_state->text() + QLatin1Char(' ') +
                           m_country->text() + QStringLiteral(" Latitude Longitude");
-    openUrl(coordinatesSearchAddress(query));
+    openUrlOrSay(this, coordinatesSearchAddress(query));
 }
 
 void BirthDetailsScreen::requestProceed() {
+    // Text typed into the zone list and not yet settled (File > Proceed
+    // leaves the focus where it is): the run takes the row the box then shows.
+    settleTypedRow(m_timeZone);
     // The key filter lets in the characters of a name one at a time; where the
     // signs stand ("-ANN", "ANN--LEE") is checked on the whole name here, before
     // the run. An empty name is the run's own refusal, "Please Enter Name".

@@ -127,6 +127,9 @@ private:
     void buildPlaceSearch();
     void suggestPlaces(const QString& text);
     void pickSuggestion(int row);
+    // Enter or Tab in the City box's suggestions: takes the place and says
+    // whether the key was used.
+    bool takeSuggestionByKey(int key);
     // Recomputes the attached place's clock time for the entered moment.
     void refreshPlaceTime();
     void applyZoneState(const atlas::ZoneState& state);

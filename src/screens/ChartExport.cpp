@@ -7,6 +7,7 @@
 #include "Hook.h"
 #include "PictureSizeDialog.h"
 #include "ReportBox.h"
+#include "ReportPrinter.h"
 #include "UserMessages.h"
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
@@ -101,8 +102,9 @@ SaveFileChoice chooseWithFileDialog(QWidget* parent, const ExportFileRequest& re
     return {chosen, dialog.selectedNameFilter()};
 }
 
-std::optional<int> askWidthWithDialog(QWidget* parent, int suggestedWidth) {
-    PictureSizeDialog dialog(suggestedWidth, parent);
+std::optional<int> askWidthWithDialog(QWidget* parent, int suggestedWidth,
+                                      PictureHeightForWidth heightForWidth) {
+    PictureSizeDialog dialog(suggestedWidth, heightForWidth, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.widthPixels();
@@ -121,15 +123,8 @@ PictureWidthChooser& pictureWidthChooser() {
 // ---------------------------------------------------------------------------
 // File names.
 
-// The file name the save dialog offers: the person's name without the
-// characters file systems refuse, and what the file holds.
 QString suggestedFileName(const QString& name, const QString& what, const QString& suffix) {
-    QString base = name;
-    base.remove(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])")));
-    base = base.simplified();
-    if (base.isEmpty())
-        base = QStringLiteral("Orbenza");
-    return base + QLatin1Char(' ') + what + QLatin1Char('.') + suffix;
+    return FileSaving::suggestedFileName(name, what, suffix);
 }
 
 struct ResolvedFileName {
@@ -269,8 +264,8 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
     if (screen.shownPicture() == ChartScreen::Picture::DegreeWheel && screen.shownChart()) {
         const DegreeWheelView& view = *screen.degreeWheel();
         if (target.filterIndex == 1) {
-            const std::optional<int> width =
-                pictureWidthChooser()(parent, defaultDegreeWheelWidth(view));
+            const std::optional<int> width = pictureWidthChooser()(
+                parent, defaultDegreeWheelWidth(view), degreeWheelHeightForWidth);
             if (!width)
                 return;
             writeDegreeWheelPng(view,
@@ -284,7 +279,8 @@ void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
     }
     const ChartWheel& wheel = *screen.wheel();
     if (target.filterIndex == 1) {
-        const std::optional<int> width = pictureWidthChooser()(parent, defaultPictureWidth(wheel));
+        const std::optional<int> width =
+            pictureWidthChooser()(parent, defaultPictureWidth(wheel), pictureHeightForWidth);
         if (!width)
             return;
         writeChartPng(wheel, std::clamp(*width, kMinimumPictureWidth, kMaximumPictureWidth),
@@ -329,10 +325,10 @@ PdfPicture shownPdfPicture(const ChartScreen& screen, int widthPixels) {
         screen.wheel()->render(painter, target);
     painter.end();
     picture.image = image;
-    picture.caption =
-        degree ? ExportText::tr("Equal houses from the Ascendant's degree, as the report counts "
-                                "them")
-               : ExportText::tr("One sign to a house, counted from the Ascendant's sign");
+    // The degree wheel's picture names its house rule under the wheel itself;
+    // the sign wheel's is said in a line under the picture.
+    if (!degree)
+        picture.caption = ExportText::tr("One sign to a house, counted from the Ascendant's sign");
     return picture;
 }
 
@@ -512,8 +508,10 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
         image.setWidth(kPdfPictureWidthUnits);
         image.setHeight(kPdfPictureWidthUnits * picture.image.height() / picture.image.width());
         cursor.insertImage(image);
-        cursor.insertBlock(centred, charFormat(0.9, false, kQuietTextColour));
-        cursor.insertText(picture.caption);
+        if (!picture.caption.isEmpty()) {
+            cursor.insertBlock(centred, charFormat(0.9, false, kQuietTextColour));
+            cursor.insertText(picture.caption);
+        }
     }
 
     // The report box's caption on the chart screen, then the report itself: a
@@ -522,6 +520,7 @@ std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& repo
     cursor.insertText(ExportText::tr("Planets in Houses"));
     cursor.insertBlock(QTextBlockFormat(), charFormat(1.0, false, Qt::black));
     cursor.insertFragment(QTextDocumentFragment(&report));
+    removeTrailingBlankLines(*document);
     return document;
 }
 

@@ -63,9 +63,14 @@ using ExportFileChooser =
 // previous one.
 ExportFileChooser setExportFileChooser(ExportFileChooser chooser);
 
-// Asks the width in pixels of a PNG picture, offering suggestedWidth; nothing
-// when cancelled. Tests replace it.
-using PictureWidthChooser = std::function<std::optional<int>(QWidget* parent, int suggestedWidth)>;
+// The height in pixels of a picture of a wheel drawn widthPixels wide.
+using PictureHeightForWidth = int (*)(int widthPixels);
+
+// Asks the width in pixels of a PNG picture, offering suggestedWidth and
+// showing the height heightForWidth gives it; nothing when cancelled. Tests
+// replace it.
+using PictureWidthChooser = std::function<std::optional<int>(QWidget* parent, int suggestedWidth,
+                                                             PictureHeightForWidth heightForWidth)>;
 // Replaces the chooser (nullptr restores the real PictureSizeDialog); returns
 // the previous one.
 PictureWidthChooser setPictureWidthChooser(PictureWidthChooser chooser);
@@ -130,7 +135,8 @@ int degreeWheelSvgWidth(const DegreeWheelView& view);
 int defaultDegreeWheelWidth(const DegreeWheelView& view);
 
 // The chart picture a PDF carries under its title block: the wheel as drawn,
-// and the line that names its house rule.
+// and the line that names its house rule when the picture does not show it
+// (empty for the degree wheel, which has it under the wheel).
 struct PdfPicture {
     QImage image;
     QString caption;
@@ -147,7 +153,7 @@ bool writeReportPdf(const QTextDocument& report, const ChartTitle& title, const 
 // A copy of the report (its colours and bold headings kept) under a title block:
 // the name, the birth details, the coordinates, the computed-for line, the
 // picture with its caption when there is one, then the heading "Planets in
-// Houses".
+// Houses". Blank lines at its end are left out.
 std::unique_ptr<QTextDocument> reportDocumentWithTitle(const QTextDocument& report,
                                                        const ChartTitle& title,
                                                        const PdfPicture& picture = {});

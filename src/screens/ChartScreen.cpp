@@ -256,6 +256,14 @@ QWidget* ChartScreen::buildDetailsColumn() {
     // a chart with marks does not widen the column.
     positionsGrid->setColumnMinimumWidth(
         2, QFontMetrics(m_retrograde[0]->font()).horizontalAdvance(retrogradeMark()));
+    // Which method computed the positions, in full under the table: the
+    // computed-for line carries it too, but may be shortened to fit.
+    m_positionsMethod = new QLabel(positions);
+    m_positionsMethod->setObjectName(QStringLiteral("lblPositionsMethod"));
+    m_positionsMethod->setTextFormat(Qt::PlainText);
+    m_positionsMethod->setWordWrap(true);
+    m_positionsMethod->setFont(smallFont);
+    positionsGrid->addWidget(m_positionsMethod, kPositionRows, 0, 1, 3);
     columnLayout->addWidget(positions);
     columnLayout->addStretch(1);
 
@@ -275,7 +283,12 @@ QWidget* ChartScreen::buildPictureTabs() {
     m_pictures->setObjectName(QStringLiteral("pictureTabs"));
     m_pictures->setDocumentMode(true);
 
-    // The sign wheel with its house rule under it.
+    // The degree wheel first: its houses are the ones the report counts. It
+    // carries its house rule in its picture.
+    m_degreeWheel = new DegreeWheelView;
+    m_pictures->addTab(m_degreeWheel, tr("&Degree Wheel"));
+
+    // The sign wheel with its house rule under it, named for what it shows.
     auto* signPage = new QWidget;
     signPage->setObjectName(QStringLiteral("signWheelPage"));
     auto* signLayout = new QVBoxLayout(signPage);
@@ -295,17 +308,14 @@ QWidget* ChartScreen::buildPictureTabs() {
     signCaption->setWordWrap(true);
     signCaption->setForegroundRole(QPalette::PlaceholderText);
     signLayout->addWidget(signCaption);
-    m_pictures->addTab(signPage, tr("&Sign Wheel"));
-
-    // The degree wheel carries its house rule in its picture.
-    m_degreeWheel = new DegreeWheelView;
-    m_pictures->addTab(m_degreeWheel, tr("&Degree Wheel"));
+    m_pictures->addTab(signPage, tr("Whole-&Sign Houses"));
 
     const QString remembered = QSettings().value(pictureSettingKey()).toString();
-    m_pictures->setCurrentIndex(remembered == QLatin1String("degree") ? 1 : 0);
-    connect(m_pictures, &QTabWidget::currentChanged, this, [](int index) {
-        QSettings().setValue(pictureSettingKey(),
-                             index == 1 ? QStringLiteral("degree") : QStringLiteral("sign"));
+    showPicture(remembered == QLatin1String("sign") ? Picture::SignWheel : Picture::DegreeWheel);
+    connect(m_pictures, &QTabWidget::currentChanged, this, [this] {
+        QSettings().setValue(pictureSettingKey(), shownPicture() == Picture::SignWheel
+                                                      ? QStringLiteral("sign")
+                                                      : QStringLiteral("degree"));
     });
     return m_pictures;
 }
@@ -343,11 +353,13 @@ QString ChartScreen::pictureSettingKey() {
 }
 
 ChartScreen::Picture ChartScreen::shownPicture() const {
-    return m_pictures->currentIndex() == 1 ? Picture::DegreeWheel : Picture::SignWheel;
+    return m_pictures->currentWidget() == m_degreeWheel ? Picture::DegreeWheel : Picture::SignWheel;
 }
 
 void ChartScreen::showPicture(Picture picture) {
-    m_pictures->setCurrentIndex(picture == Picture::DegreeWheel ? 1 : 0);
+    m_pictures->setCurrentWidget(picture == Picture::DegreeWheel
+                                     ? static_cast<QWidget*>(m_degreeWheel)
+                                     : m_wheel->parentWidget());
 }
 
 QWidget* ChartScreen::buildReportColumn() {
@@ -400,6 +412,9 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     m_state->setText(state);
     m_country->setText(country);
     m_computedFor->setText(fromUtf8(shown.computedFor));
+    m_positionsMethod->setText(chart.positions == Positions::Precise
+                                   ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
+                                   : tr("Classic positions (the built-in method)"));
     m_birthTimeWindow->setText(fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart))));
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {

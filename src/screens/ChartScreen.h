@@ -50,8 +50,8 @@ public:
     ChartWheel* wheel() const { return m_wheel; }
     DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
 
-    // The two chart pictures, one on each tab: the sign wheel (one sign to a
-    // house) first, the degree wheel (the report's equal houses) second.
+    // The two chart pictures, one on each tab: the degree wheel (the report's
+    // equal houses) first, the sign wheel (one sign to a house) second.
     enum class Picture { SignWheel, DegreeWheel };
     Picture shownPicture() const;
     void showPicture(Picture picture);
@@ -79,6 +79,7 @@ private:
     QLabel* m_rashi = nullptr;
     QLabel* m_lagna = nullptr;
     QLabel* m_birthTimeWindow = nullptr; // how far the birth time may be off
+    QLabel* m_positionsMethod = nullptr; // classic or precise, under the positions
     std::array<QLabel*, kPositionRows> m_planets{};
     std::array<QLabel*, kPositionRows> m_retrograde{};
     // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.

@@ -1,8 +1,19 @@
 #include "FileSaving.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace orbenza {
+
+QString FileSaving::suggestedFileName(const QString& name, const QString& what,
+                                      const QString& suffix) {
+    QString base = name;
+    base.remove(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])")));
+    base = base.simplified();
+    if (base.isEmpty())
+        base = QStringLiteral("Orbenza");
+    return base + QLatin1Char(' ') + what + QLatin1Char('.') + suffix;
+}
 
 QString FileSaving::incompleteWrite() {
     return tr("The file could not be written completely; the disk may be full.");

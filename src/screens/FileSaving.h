@@ -21,6 +21,12 @@ public:
 
     // The reason given when the disk took fewer bytes than were written.
     static QString incompleteWrite();
+
+    // The file name a save dialog offers: the person's name without the
+    // characters file systems refuse, what the file holds and the extension
+    // ("ANNA report.pdf"); "Orbenza report.pdf" without a name.
+    static QString suggestedFileName(const QString& name, const QString& what,
+                                     const QString& suffix);
 };
 
 } // namespace orbenza

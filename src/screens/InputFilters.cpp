@@ -2,10 +2,14 @@
 
 #include "UserMessages.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -233,6 +237,60 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+}
+
+namespace {
+
+// Keeps the digits typed into one number list within the keyboard input
+// interval, and selects the number they make.
+class TypedNumberSelector : public QObject {
+public:
+    explicit TypedNumberSelector(QComboBox* box) : QObject(box), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.size() != 1 || !text.front().isDigit() ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return QObject::eventFilter(watched, event);
+        if (!m_lastKey.isValid() || m_lastKey.elapsed() > QApplication::keyboardInputInterval())
+            m_typed.clear();
+        m_lastKey.restart();
+        m_typed += text;
+        int row = rowOf(m_typed);
+        if (row < 0) {
+            m_typed = text;
+            row = rowOf(m_typed);
+        }
+        if (row >= 0) {
+            m_box->setCurrentIndex(row);
+            m_box->view()->setCurrentIndex(m_box->model()->index(row, m_box->modelColumn()));
+        }
+        return true;
+    }
+
+private:
+    // The row of the number the digits make ("07" is 7), or -1.
+    int rowOf(const QString& digits) const {
+        bool ok = false;
+        const int value = digits.toInt(&ok);
+        return ok ? m_box->findText(QString::number(value), Qt::MatchExactly) : -1;
+    }
+
+    QComboBox* m_box;
+    QString m_typed;
+    QElapsedTimer m_lastKey;
+};
+
+} // namespace
+
+void selectTypedNumbers(QComboBox* box) {
+    auto* selector = new TypedNumberSelector(box);
+    box->installEventFilter(selector);
+    box->view()->installEventFilter(selector);
 }
 
 } // namespace orbenza

@@ -11,6 +11,7 @@
 #include <QString>
 #include <optional>
 
+class QComboBox;
 class QMenu;
 
 namespace orbenza {
@@ -64,5 +65,12 @@ private:
 
     CharacterFilter m_filter;
 };
+
+// Digits typed into a list of numbers (days, hours, minutes) select the number
+// a person means: "2" selects 2 whatever was selected before, "2" then "3"
+// typed in quick succession 23, "0" then "7" 7. A digit that would make a
+// number the list does not hold starts a new number ("2" then "5" in the hours
+// gives 5). Works on the closed box and on its open list.
+void selectTypedNumbers(QComboBox* box);
 
 } // namespace orbenza

@@ -4,6 +4,7 @@
 #include "Hook.h"
 
 #include <QDialogButtonBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,31 @@
 namespace orbenza {
 
 namespace {
+
+// A text as the filter compares it: case folded, accents and other marks
+// taken off letters ("Zoë" and "ZOË" read "zoe"), and the letters that carry
+// their stroke inside them written plainly ("Tromsø" reads "tromso"), as the
+// City box's search reads place names.
+QString searchFolded(const QString& text) {
+    static const QHash<char32_t, QString> plain{
+        {U'ø', QStringLiteral("o")},  {U'ł', QStringLiteral("l")},  {U'đ', QStringLiteral("d")},
+        {U'ħ', QStringLiteral("h")},  {U'ı', QStringLiteral("i")},  {U'æ', QStringLiteral("ae")},
+        {U'œ', QStringLiteral("oe")}, {U'þ', QStringLiteral("th")}, {U'ð', QStringLiteral("d")}};
+    const QString decomposed = text.toCaseFolded().normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const char32_t c : decomposed.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+            category == QChar::Mark_SpacingCombining)
+            continue;
+        if (const auto found = plain.constFind(c); found != plain.constEnd())
+            folded += *found;
+        else
+            folded += QString::fromUcs4(&c, 1);
+    }
+    return folded;
+}
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -109,8 +135,8 @@ void ChartListModel::setCharts(std::vector<store::ChartSummary> charts) {
         row.name = fromStd(summary.name);
         row.when = chartWhenText(summary);
         row.place = chartPlaceText(summary.city, summary.state, summary.country);
-        row.folded = (row.name + QLatin1Char('\n') + row.when + QLatin1Char('\n') + row.place)
-                         .toCaseFolded();
+        row.folded =
+            searchFolded(row.name + QLatin1Char('\n') + row.when + QLatin1Char('\n') + row.place);
         row.summary = std::move(summary);
         m_charts.push_back(std::move(row));
     }
@@ -128,7 +154,7 @@ void ChartListModel::setFilter(const QString& filter) {
 }
 
 void ChartListModel::applyFilter() {
-    const QStringList words = m_filter.toCaseFolded().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = searchFolded(m_filter).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     m_shown.clear();
     m_shown.reserve(m_charts.size());
     for (std::size_t i = 0; i < m_charts.size(); ++i) {

@@ -56,7 +56,7 @@ private:
     struct Row {
         store::ChartSummary summary;
         QString name, when, place;
-        QString folded; // name, when and place, case-folded, for the filter
+        QString folded; // name, when and place, folded as the filter compares them
     };
     void applyFilter();
 

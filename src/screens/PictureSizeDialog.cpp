@@ -11,7 +11,9 @@
 
 namespace orbenza {
 
-PictureSizeDialog::PictureSizeDialog(int suggestedWidth, QWidget* parent) : QDialog(parent) {
+PictureSizeDialog::PictureSizeDialog(int suggestedWidth, PictureHeightForWidth pictureHeight,
+                                     QWidget* parent)
+    : QDialog(parent), m_heightForWidth(pictureHeight) {
     setObjectName(QStringLiteral("frmPictureSize"));
     setWindowTitle(tr("Picture Size"));
     setFont(ReportBox::screenFont());
@@ -63,7 +65,7 @@ int PictureSizeDialog::widthPixels() const {
 }
 
 void PictureSizeDialog::showHeight() {
-    m_height->setText(tr("%1 px").arg(pictureHeightForWidth(m_width->value())));
+    m_height->setText(tr("%1 px").arg(m_heightForWidth(m_width->value())));
 }
 
 } // namespace orbenza

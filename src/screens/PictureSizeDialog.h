@@ -11,12 +11,15 @@ class QSpinBox;
 namespace orbenza {
 
 // The small dialog that asks the width of a PNG picture, with the height that
-// follows from it shown beside.
+// follows from it shown beside: the height the picture is
+// written with (the sign wheel's or the degree wheel's), pictureHeight.
 class PictureSizeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PictureSizeDialog(int suggestedWidth, QWidget* parent = nullptr);
+    explicit PictureSizeDialog(int suggestedWidth,
+                               PictureHeightForWidth pictureHeight = pictureHeightForWidth,
+                               QWidget* parent = nullptr);
 
     int widthPixels() const;
 
@@ -25,6 +28,7 @@ private:
 
     QSpinBox* m_width = nullptr;
     QLabel* m_height = nullptr;
+    PictureHeightForWidth m_heightForWidth;
 };
 
 } // namespace orbenza

@@ -1,6 +1,7 @@
 #include "ReportPrinter.h"
 
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -8,6 +9,18 @@
 #include <memory>
 
 namespace orbenza {
+
+void removeTrailingBlankLines(QTextDocument& document) {
+    QTextBlock last = document.lastBlock();
+    while (last.isValid() && last.text().trimmed().isEmpty())
+        last = last.previous();
+    if (!last.isValid())
+        return; // nothing but blanks: left as it is
+    QTextCursor tail(&document);
+    tail.setPosition(last.position() + last.length() - 1);
+    tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    tail.removeSelectedText();
+}
 
 bool printTextBox(const QTextEdit& box, QPrinter& printer) {
     const QTextDocument& source = *box.document();
@@ -25,6 +38,7 @@ bool printTextBox(const QTextEdit& box, QPrinter& printer) {
         insert.insertFragment(selection.selection());
     else
         insert.insertFragment(QTextDocumentFragment(&source));
+    removeTrailingBlankLines(*document);
 
     document->print(&printer);
     // QTextDocument::print reports nothing itself; the printer keeps its state.

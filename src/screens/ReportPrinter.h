@@ -3,6 +3,7 @@
 #pragma once
 
 class QPrinter;
+class QTextDocument;
 class QTextEdit;
 
 namespace orbenza {
@@ -12,5 +13,9 @@ namespace orbenza {
 // false when the printer reported an error (it could not be opened, or a PDF
 // file could not be written).
 bool printTextBox(const QTextEdit& box, QPrinter& printer);
+
+// Removes the blank lines at the end of a document to be printed: laid out on
+// their own they would make a last page that holds nothing but its number.
+void removeTrailingBlankLines(QTextDocument& document);
 
 } // namespace orbenza

@@ -1,7 +1,9 @@
 #include "WebLinks.h"
 
 #include "Hook.h"
+#include "UserMessages.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrlQuery>
 
@@ -9,11 +11,15 @@ namespace orbenza {
 
 namespace {
 
-void openWithDesktop(const QUrl& url) {
+bool openWithDesktop(const QUrl& url) {
     // QDesktopServices hands the address to the desktop's browser and returns
-    // at once; a missing browser is not reported.
-    QDesktopServices::openUrl(url);
+    // at once, false when no browser could be started.
+    return QDesktopServices::openUrl(url);
 }
+
+class WebLinkText {
+    Q_DECLARE_TR_FUNCTIONS(WebLinks)
+};
 
 UrlOpener& opener() {
     static UrlOpener current = openWithDesktop;
@@ -80,8 +86,17 @@ UrlOpener setUrlOpener(UrlOpener next) {
     return replaceHook(opener(), std::move(next), UrlOpener(openWithDesktop));
 }
 
-void openUrl(const QUrl& url) {
-    opener()(url);
+bool openUrl(const QUrl& url) {
+    return opener()(url);
+}
+
+void openUrlOrSay(QWidget* parent, const QUrl& url) {
+    if (openUrl(url))
+        return;
+    showUserMessage(parent,
+                    WebLinkText::tr("No web browser could be opened for %1.")
+                        .arg(url.toString(QUrl::FullyEncoded)),
+                    MessageIcon::Error);
 }
 
 } // namespace orbenza

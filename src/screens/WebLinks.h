@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <functional>
 
+class QWidget;
+
 namespace orbenza {
 
 // The three pages, set at configure time (ORBENZA_HOME_PAGE and friends).
@@ -33,11 +35,15 @@ bool openWebLink(const QString& linkText);
 // coordinates.
 QUrl coordinatesSearchAddress(const QString& query);
 
-using UrlOpener = std::function<void(const QUrl&)>;
+// Opens an address; says whether a browser took it.
+using UrlOpener = std::function<bool(const QUrl&)>;
 // Replaces what opens addresses (nullptr restores QDesktopServices); tests
 // record instead of starting a browser. Returns the previous opener.
 UrlOpener setUrlOpener(UrlOpener opener);
-// Hands url to the current opener.
-void openUrl(const QUrl& url);
+// Hands url to the current opener; false when no browser could be started.
+bool openUrl(const QUrl& url);
+// Opens url, or when no browser can be started says so over parent in a
+// message that names the address, so it can be opened by hand.
+void openUrlOrSay(QWidget* parent, const QUrl& url);
 
 } // namespace orbenza

@@ -13,7 +13,8 @@ p="$work/prefix"
 for f in bin/orbenza bin/orbenza-cli \
          share/applications/org.orbenza.Orbenza.desktop \
          share/metainfo/org.orbenza.Orbenza.metainfo.xml \
-         share/icons/hicolor/scalable/apps/org.orbenza.Orbenza.svg; do
+         share/icons/hicolor/scalable/apps/org.orbenza.Orbenza.svg \
+         share/doc/orbenza/user-guide.md share/doc/orbenza/screenshots/birth-details.png; do
     [ -s "$p/$f" ] || fail "missing $f"
 done
 for size in 16 24 32 48 64 128 256; do

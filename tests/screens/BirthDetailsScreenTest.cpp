@@ -21,6 +21,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,10 +29,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -208,7 +211,7 @@ TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
     QStringList help;
     for (const QAction* action : top[1]->menu()->actions())
         help << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(help, QStringList({"&Online Help", "&Visit Us Online", "-",
+    EXPECT_EQ(help, QStringList({"&User Guide", "&Online Help", "&Visit Us Online", "-",
                                  "Check for Software &Update", "-", "&About Software"}));
 }
 
@@ -226,6 +229,76 @@ TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {
     child<QAction>(screen(), "mnuAbout")->trigger();
     EXPECT_EQ(m_dialogs, QStringList({"frmAbout"}));
     EXPECT_TRUE(m_messages.messages().empty());
+}
+
+// Digits typed into the number lists select the number a person means, not
+// the next entry that starts with the digit.
+TEST_F(BirthDetailsTest, TypedDigitsSelectTheNumberMeant) {
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(200);
+    auto* hour = box<QComboBox>("cboHH");
+    auto* minute = box<QComboBox>("cboMM");
+    auto* day = box<QComboBox>("cboDate");
+    const auto typed = [](QComboBox* list, const char* digits) {
+        QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new number
+        QTest::keyClicks(list, QString::fromLatin1(digits));
+        return list->currentText();
+    };
+    hour->setCurrentIndex(14);
+    EXPECT_EQ(typed(hour, "2"), "2");
+    EXPECT_EQ(typed(hour, "23"), "23");
+    EXPECT_EQ(typed(hour, "25"), "5") << "no hour 25: the 5 starts anew";
+    EXPECT_EQ(typed(minute, "07"), "7");
+    EXPECT_EQ(typed(day, "31"), "31");
+    // After a pause the next digit is a number of its own.
+    QTest::keyClicks(hour, QStringLiteral("1"));
+    EXPECT_EQ(typed(hour, "8"), "8");
+    // In the open list as well.
+    hour->showPopup();
+    QTest::keyClicks(hour->view(), QStringLiteral("12"));
+    EXPECT_EQ(hour->view()->currentIndex().row(), 12);
+    QTest::keyClick(hour->view(), Qt::Key_Return);
+    EXPECT_EQ(hour->currentText(), "12");
+    QApplication::setKeyboardInputInterval(interval);
+}
+
+// Without a browser, the Help entries and the web search say so and name the
+// address, so it can be opened by hand.
+TEST_F(BirthDetailsTest, WithoutABrowserHelpAndTheWebSearchSaySo) {
+    const UrlOpener previous = setUrlOpener([](const QUrl&) { return false; });
+    child<QAction>(screen(), "mnuOnline")->trigger();
+    box("txtMCity")->setText(QStringLiteral("Agra"));
+    box("txtMState")->setText(QStringLiteral("UP"));
+    box("txtMCountry")->setText(QStringLiteral("India"));
+    QTest::mouseClick(box<QPushButton>("cmdBrowser"), Qt::LeftButton);
+    setUrlOpener(previous);
+    const auto& shown = m_messages.messages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "No web browser could be opened for " + helpPageAddress() + ".");
+    EXPECT_TRUE(shown[1].text.startsWith(QStringLiteral("No web browser could be opened for "
+                                                        "https://www.openstreetmap.org/search")))
+        << shown[1].text.toStdString();
+    EXPECT_EQ(shown[1].icon, MessageIcon::Error);
+    EXPECT_EQ(shown[1].parent, screen());
+}
+
+// Help > User Guide shows the guide that goes with the program, pictures and
+// all, without a browser.
+TEST_F(BirthDetailsTest, UserGuideShowsTheGuideWithItsPictures) {
+    const UrlOpener previous = setUrlOpener([](const QUrl&) { return false; });
+    child<QAction>(screen(), "mnuUserGuide")->trigger();
+    setUrlOpener(previous);
+    EXPECT_TRUE(m_messages.messages().empty());
+    QTextBrowser* guide = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("frmUserGuide") && window->isVisible())
+            guide = qobject_cast<QTextBrowser*>(window);
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->toPlainText().startsWith(QStringLiteral("Orbenza user guide")));
+    const QVariant picture = guide->document()->resource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("screenshots/birth-details.png")));
+    EXPECT_FALSE(picture.value<QImage>().isNull() && picture.value<QPixmap>().isNull());
+    guide->close();
 }
 
 TEST_F(BirthDetailsTest, ExitAndClosingEndTheProgram) {
@@ -704,6 +777,24 @@ TEST_F(BirthDetailsTest, TheZoneListIsSearchedByAnyWordOfItsRows) {
     EXPECT_EQ(zones->currentIndex(), chosen);
     EXPECT_EQ(zones->currentText(), picked);
     EXPECT_EQ(screen()->entries().zonePosition, chosen);
+}
+
+// File > Proceed leaves the focus in the zone list: text typed there is
+// settled first, so the chart is of the row the box then shows.
+TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
+    box("txtName")->setText(QStringLiteral("ANNA"));
+    auto* zones = box<QComboBox>("cmbTimeZone");
+    const QString row = zones->itemText(40);
+    zones->lineEdit()->setText(row);
+    child<QAction>(screen(), "mnuProceed")->trigger();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
+
+    m_controller.back();
+    zones->lineEdit()->setText(QStringLiteral("Eastern"));
+    child<QAction>(screen(), "mnuProceed")->trigger();
+    EXPECT_EQ(zones->currentText(), row);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {

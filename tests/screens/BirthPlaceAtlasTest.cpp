@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <vector>
 
 // Failures print the texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -166,6 +168,66 @@ TEST_F(BirthPlaceAtlasTest, ChosenPlaceFillsPlaceCoordinatesZoneAndDaylightSavin
     EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_NE(m_controller.mainWindow(), nullptr);
     EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{-1, 0, 0}));
+}
+
+// What the chart screen shows of the chart: place, coordinates, the moment
+// and zone computed for, and the positions.
+QString shownChart(const AppController& controller) {
+    const ChartScreen* chart = controller.chartScreen();
+    if (chart == nullptr)
+        return QStringLiteral("no chart");
+    QStringList shown;
+    for (const char* name : {"lblCity", "lblLatitude", "lblLongitude", "lblComputedFor"})
+        shown << chart->findChild<QLabel*>(QLatin1String(name))->text();
+    for (int i = 0; i < ChartScreen::kPositionRows; ++i)
+        shown << chart->findChild<QLabel*>(QStringLiteral("lblPlanet%1").arg(i))->text();
+    return shown.join(QLatin1String(" | "));
+}
+
+// The keyboard takes a suggestion as the mouse does: the place is applied
+// before anything is computed, and the key that takes it starts no chart.
+TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
+    enterMoment(1985, 6, 15, 14, 30);
+    typeAndPick(QStringLiteral("Madr"), QStringLiteral("Madrid — Madrid, Spain"));
+    m_controller.proceed();
+    const QString clicked = shownChart(m_controller);
+    ASSERT_TRUE(clicked.contains(QStringLiteral("Madrid | 40° 25' N | 3° 42' W")))
+        << clicked.toStdString();
+
+    const struct {
+        const char* name;
+        std::vector<Qt::Key> keys;
+    } ways[] = {{"Down+Enter", {Qt::Key_Down, Qt::Key_Return}},
+                {"Enter", {Qt::Key_Enter}},
+                {"Down+Tab", {Qt::Key_Down, Qt::Key_Tab}}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        m_controller.back();
+        // Back to the default place, then "Madr" typed and taken by key.
+        screen()->setEntries(screen()->entries(), {}, {}, {});
+        box("txtLonD")->setText(QStringLiteral("80"));
+        box("txtLatD")->setText(QStringLiteral("13"));
+        box<QComboBox>("cmbTimeZone")->setCurrentIndex(kDefaultTimeZonePosition);
+        QLineEdit* city = box("txtMCity");
+        city->clear();
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Madr"));
+        QAbstractItemView* popup = city->completer()->popup();
+        ASSERT_TRUE(popup->isVisible());
+        for (Qt::Key key : way.keys)
+            QTest::keyClick(popup, key);
+        EXPECT_FALSE(popup->isVisible());
+        EXPECT_EQ(m_controller.mainWindow(), nullptr) << "computed by the key that took the place";
+        EXPECT_TRUE(screen()->placeAttached());
+        EXPECT_EQ(coordinates(), "3 42 W, 40 25 N");
+        if (way.keys.back() == Qt::Key_Tab) {
+            EXPECT_EQ(screen()->focusWidget(), box("txtMState"));
+        }
+        // Enter once more in the City box computes, from what the screen shows.
+        city->setFocus();
+        QTest::keyClick(city, Qt::Key_Return);
+        EXPECT_EQ(shownChart(m_controller), clicked);
+    }
 }
 
 TEST_F(BirthPlaceAtlasTest, LaterDateOrTimeUpdatesTheZone) {
@@ -313,6 +375,43 @@ TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
                               ->text();
     EXPECT_EQ(shown.toStdString(), birthTimeWindowLine(*chart, onTheClock));
     EXPECT_NE(shown.toStdString(), birthTimeWindowLine(fixed, birthTimeWindows(fixed)));
+}
+
+// The zone line's longest messages, two or three lines, stand whole under
+// the zone at 1000 x 650 and at the smallest size the window takes.
+TEST_F(BirthPlaceAtlasTest, ZoneLineMessagesAreNotClipped) {
+    ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::Cancel);
+    auto* line = box<QLabel>("lblZoneLine");
+    const auto expectWhole = [this, line](const char* what) {
+        for (const QSize size : {QSize(1000, 650), screen()->minimumSize()}) {
+            SCOPED_TRACE(::testing::Message()
+                         << what << " at " << size.width() << "x" << size.height());
+            screen()->resize(size);
+            // A new width may ask for a new height: two rounds of layout.
+            QApplication::processEvents();
+            QApplication::processEvents();
+            ASSERT_TRUE(line->isVisible());
+            EXPECT_GE(line->height(), line->heightForWidth(line->width()))
+                << line->text().toStdString();
+            // Inside its frame, and the frame inside the window.
+            const QWidget* frame = line->parentWidget();
+            EXPECT_TRUE(frame->contentsRect().contains(line->geometry()))
+                << line->text().toStdString();
+            const QRect inWindow(frame->mapTo(screen(), QPoint(0, 0)), frame->size());
+            EXPECT_TRUE(screen()->rect().contains(inWindow));
+        }
+    };
+    screen()->show();
+    enterMoment(2021, 3, 14, 2, 30);
+    typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
+    ASSERT_TRUE(zoneLine().contains(QStringLiteral("did not exist")));
+    expectWhole("did not exist");
+    enterMoment(2021, 11, 7, 1, 30);
+    ASSERT_TRUE(zoneLine().contains(QStringLiteral("happened twice")));
+    expectWhole("happened twice");
+    box<QCheckBox>("chkDST")->click();
+    ASSERT_FALSE(screen()->placeAttached());
+    expectWhole("set by hand");
 }
 
 // The pass chosen for a clock time that happened twice is kept with the chart.

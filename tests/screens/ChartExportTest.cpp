@@ -30,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -95,7 +96,7 @@ private:
 class ScriptedWidthDialog {
 public:
     explicit ScriptedWidthDialog(std::optional<int> answer) : m_answer(answer) {
-        m_previous = setPictureWidthChooser([this](QWidget*, int suggested) {
+        m_previous = setPictureWidthChooser([this](QWidget*, int suggested, PictureHeightForWidth) {
             m_offered.push_back(suggested);
             return m_answer;
         });
@@ -179,10 +180,14 @@ protected:
         ASSERT_TRUE(folder.isValid());
         screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
                          QStringLiteral("India"));
+        // Most exports here are of the sign wheel; the degree wheel's are
+        // chosen where they are tested.
+        screen.showPicture(ChartScreen::Picture::SignWheel);
         screen.resize(1300, 680);
         screen.show();
         QApplication::processEvents();
     }
+    void TearDown() override { QSettings().remove(ChartScreen::pictureSettingKey()); }
     QString path(const QString& name) const { return folder.filePath(name); }
     QStringList filesInFolder() const {
         return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -503,12 +508,19 @@ TEST_F(ChartExportTest, TheDocumentKeepsTheReportsColoursUnderTheTitleBlock) {
     const QTextBlock first = document->begin();
     EXPECT_EQ(first.text(), QStringLiteral("ANNA"));
     EXPECT_EQ(first.next().text(), chartTitleOf(screen).birthDetails);
-    EXPECT_TRUE(document->toPlainText().endsWith(before)) << "the whole report follows the title";
+    // The whole report follows the title, without the blank lines at its end
+    // that could make a last page of their own.
+    ASSERT_TRUE(before.endsWith(QStringLiteral("\n\n")));
+    QString kept = before;
+    while (!kept.isEmpty() && kept.back().isSpace())
+        kept.chop(1);
+    EXPECT_TRUE(document->toPlainText().endsWith(kept)) << "the whole report follows the title";
+    EXPECT_FALSE(document->lastBlock().text().trimmed().isEmpty());
 
     // Every run of the report keeps its colour and weight in the copy.
     const std::vector<ReportRun> runs = House_Report(chart.PlanetPositions);
     ASSERT_FALSE(runs.empty());
-    const int reportStart = static_cast<int>(document->toPlainText().size() - before.size());
+    const int reportStart = static_cast<int>(document->toPlainText().size() - kept.size());
     int position = reportStart;
     int checked = 0;
     for (const ReportRun& run : runs) {
@@ -572,40 +584,55 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
 }
 
 // The PDF carries the picture on view, as the picture export does: one image
-// of that wheel's proportions, and the caption naming its house rule.
+// of that wheel's proportions, and the caption naming its house rule once
+// (the degree wheel's picture holds its own, so no line of text repeats it).
+// Its last page holds text: no blank page closes it.
 TEST_F(ChartExportTest, PdfCarriesThePictureOnView) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdfimages or pdftotext is not installed";
+    for (const char* tool : {"pdfimages", "pdftotext", "pdfinfo"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
     struct Row {
         ChartScreen::Picture picture;
-        const char* caption;
-        const char* otherCaption;
+        int signCaptions; // lines of text naming each house rule
+        int degreeCaptions;
         double heightPerWidth;
     };
     const Row rows[] = {
-        {ChartScreen::Picture::SignWheel, kSignWheelCaption, kDegreeWheelCaption,
+        {ChartScreen::Picture::SignWheel, 1, 0,
          ChartWheel::kLogicalSize.height() / ChartWheel::kLogicalSize.width()},
-        {ChartScreen::Picture::DegreeWheel, kDegreeWheelCaption, kSignWheelCaption,
-         kWheelCanvasHeight / kWheelCanvasWidth},
+        {ChartScreen::Picture::DegreeWheel, 0, 0, kWheelCanvasHeight / kWheelCanvasWidth},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.caption);
+        SCOPED_TRACE(row.picture == ChartScreen::Picture::SignWheel ? "sign wheel"
+                                                                    : "degree wheel");
         screen.showPicture(row.picture);
-        QFile::remove(path(QStringLiteral("pictured.pdf")));
+        const QString pdf = path(QStringLiteral("pictured.pdf"));
+        QFile::remove(pdf);
         ScriptedExportDialog dialog({path(QStringLiteral("pictured")), pdfReportFilter()});
         saveReportAsPdf(screen, &screen);
         ASSERT_TRUE(messages.messages().empty());
 
-        const auto text = runTool(QStringLiteral("pdftotext"),
-                                  {path(QStringLiteral("pictured.pdf")), QStringLiteral("-")});
+        const auto text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         ASSERT_TRUE(text.has_value());
-        EXPECT_TRUE(squeezed(*text).contains(squeezed(QString::fromUtf8(row.caption))));
-        EXPECT_FALSE(squeezed(*text).contains(squeezed(QString::fromUtf8(row.otherCaption))));
+        EXPECT_EQ(squeezed(*text).count(squeezed(QString::fromUtf8(kSignWheelCaption))),
+                  row.signCaptions);
+        EXPECT_EQ(squeezed(*text).count(squeezed(QString::fromUtf8(kDegreeWheelCaption))),
+                  row.degreeCaptions);
+
+        const auto info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        ASSERT_TRUE(info.has_value());
+        const QString pages =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(*info).captured(1);
+        ASSERT_FALSE(pages.isEmpty()) << info->toStdString();
+        const auto lastPage =
+            runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), pages, QStringLiteral("-l"),
+                                                  pages, pdf, QStringLiteral("-")});
+        ASSERT_TRUE(lastPage.has_value());
+        // More than the page's number at its foot.
+        EXPECT_NE(lastPage->trimmed(), pages) << "page " << pages.toStdString() << " is blank";
 
         // "page num type width height ..." after two header lines.
-        const auto list = runTool(QStringLiteral("pdfimages"),
-                                  {QStringLiteral("-list"), path(QStringLiteral("pictured.pdf"))});
+        const auto list = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         ASSERT_TRUE(list.has_value());
         const QStringList lines = list->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         ASSERT_EQ(lines.size(), 3) << list->toStdString();

@@ -3,6 +3,7 @@
 #include "ChartScreen.h"
 
 #include "ChartWheel.h"
+#include "DegreeWheelView.h"
 #include "ElidedLabel.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
@@ -10,11 +11,13 @@
 #include "UserMessages.h"
 #include "report/HouseReport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <array>
 
 namespace orbenza {
@@ -107,6 +110,28 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
     EXPECT_TRUE(window.contains(QStringLiteral("; the same houses from "))) << window.toStdString();
 }
 
+// The method that computed the positions is read whole on the screen, not
+// only in the tooltip of a shortened line.
+TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
+    screen.resize(1000, 650);
+    screen.show();
+    auto* method = screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
+    ASSERT_NE(method, nullptr);
+    const struct {
+        Positions positions;
+        const char* text;
+    } cases[] = {{Positions::Classic, "Classic positions (the built-in method)"},
+                 {Positions::Precise, "Precise positions (VSOP87 and ELP 2000-82B)"}};
+    for (const auto& c : cases) {
+        chart.positions = c.positions;
+        screen.showChart(chart, {}, {}, {});
+        QApplication::processEvents();
+        EXPECT_EQ(method->text().toStdString(), c.text);
+        EXPECT_TRUE(method->isVisible());
+        EXPECT_GE(method->height(), method->heightForWidth(method->width()));
+    }
+}
+
 TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
     // The Sun and the Ascendant as worked out for this birth; every row shows
     // the position text of its body.
@@ -170,7 +195,7 @@ TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
     // Midnight of the first day the lists offer.
     EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:0"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QString());
     // Nothing of the first chart shows through.
@@ -326,6 +351,22 @@ TEST(ChartScreenLayout, CaptionsAndNames) {
     }
 }
 
+// Both pictures in turn, each measured while it is the one shown; the tab
+// shown first is left as it was.
+void expectPicturesAtLeast(ChartScreen& screen, int least) {
+    for (const auto picture :
+         {ChartScreen::Picture::SignWheel, ChartScreen::Picture::DegreeWheel}) {
+        screen.showPicture(picture);
+        QCoreApplication::processEvents();
+        const QWidget* shown = picture == ChartScreen::Picture::SignWheel
+                                   ? static_cast<const QWidget*>(screen.wheel())
+                                   : static_cast<const QWidget*>(screen.degreeWheel());
+        EXPECT_GE(shown->width(), least) << shown->objectName().toStdString();
+        EXPECT_GE(shown->height(), least) << shown->objectName().toStdString();
+    }
+    QSettings().remove(ChartScreen::pictureSettingKey());
+}
+
 TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
     // What the main window leaves for the chart screen on a 1366 x 768 desktop.
     ChartScreen screen;
@@ -352,8 +393,7 @@ TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
         EXPECT_GE(label->height(), label->sizeHint().height()) << label->objectName().toStdString();
     }
     // The wheel gets the middle of the screen and the report a readable width.
-    EXPECT_GE(screen.wheel()->width(), 450);
-    EXPECT_GE(screen.wheel()->height(), 450);
+    expectPicturesAtLeast(screen, 450);
     EXPECT_GE(screen.reportBox()->width(), 320);
     const auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
     ASSERT_NE(link, nullptr);
@@ -484,8 +524,7 @@ TEST(ChartScreenLayout, ReadableAt1000By650) {
     screen.show();
     QCoreApplication::processEvents();
     expectDetailsColumnWhole(screen);
-    EXPECT_GE(screen.wheel()->width(), 300);
-    EXPECT_GE(screen.wheel()->height(), 300);
+    expectPicturesAtLeast(screen, 300);
     EXPECT_GE(screen.reportBox()->width(), 250);
     const auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
     ASSERT_NE(link, nullptr);

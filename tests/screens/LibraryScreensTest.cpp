@@ -160,6 +160,31 @@ TEST_F(LibraryScreens, SaveStoresTheChartOnViewAndASecondSaveAsks) {
     EXPECT_EQ((records[0].city == "Agra") + (records[1].city == "Agra"), 1);
 }
 
+// The filter reads accents and stroked letters as the City box does, on
+// both sides: what is typed and what is stored.
+TEST(ChartListFilter, FoldsAccentsAsTheCityBoxDoes) {
+    ChartListModel model;
+    std::vector<store::ChartSummary> charts(3);
+    charts[0].name = "ZOË";
+    charts[0].city = "Tromsø";
+    charts[1].name = "ZOE";
+    charts[2].name = "ŁUKASZ";
+    charts[2].city = "Kraków";
+    model.setCharts(charts);
+    const auto shown = [&model](const char* filter) {
+        model.setFilter(QString::fromUtf8(filter));
+        QStringList names;
+        for (int row = 0; row < model.rowCount(); ++row)
+            names << model.data(model.index(row, 0)).toString();
+        return names.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(shown("zoe"), QStringLiteral("ZOË ZOE"));
+    EXPECT_EQ(shown("Zoë"), QStringLiteral("ZOË ZOE"));
+    EXPECT_EQ(shown("tromso"), QStringLiteral("ZOË"));
+    EXPECT_EQ(shown("lukasz krakow"), QStringLiteral("ŁUKASZ"));
+    EXPECT_EQ(shown("zoex"), QString());
+}
+
 TEST_F(LibraryScreens, OpenDialogListsFiltersAndOpensOntoTheChartScreen) {
     {
         store::ChartLibrary library;

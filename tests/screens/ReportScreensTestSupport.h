@@ -27,7 +27,10 @@ namespace orbenza::testing {
 class RecordedUrls {
 public:
     RecordedUrls() {
-        m_previous = setUrlOpener([this](const QUrl& url) { m_urls.push_back(url); });
+        m_previous = setUrlOpener([this](const QUrl& url) {
+            m_urls.push_back(url);
+            return true;
+        });
     }
     ~RecordedUrls() { setUrlOpener(m_previous); }
     RecordedUrls(const RecordedUrls&) = delete;

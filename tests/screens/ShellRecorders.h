@@ -42,7 +42,10 @@ private:
 class UrlRecorder {
 public:
     UrlRecorder() {
-        m_previous = setUrlOpener([this](const QUrl& url) { m_urls.push_back(url); });
+        m_previous = setUrlOpener([this](const QUrl& url) {
+            m_urls.push_back(url);
+            return true;
+        });
     }
     ~UrlRecorder() { setUrlOpener(m_previous); }
     UrlRecorder(const UrlRecorder&) = delete;

@@ -225,15 +225,30 @@ TEST_F(ShellTest, PrintOpensTheSaveScreenWithTheShownReport) {
     MainWindow* window = m_controller.mainWindow();
     const QString report = m_controller.chartScreen()->reportPlainText();
     QString copy;
+    QString offeredFileName;
     QWidget* parent = nullptr;
     m_onDialog = [&](QDialog& dialog) {
         parent = dialog.parentWidget();
-        if (auto* save = qobject_cast<SaveScreen*>(&dialog))
+        if (auto* save = qobject_cast<SaveScreen*>(&dialog)) {
             copy = save->copyText();
+            const SaveFileChooser previous =
+                setSaveFileChooser([&](QWidget*, const SaveFileRequest& request) {
+                    offeredFileName = request.suggestedFileName;
+                    return SaveFileChoice{};
+                });
+            save->save();
+            setSaveFileChooser(previous);
+        }
     };
     child<QPushButton>(window, "Command1")->click();
     EXPECT_EQ(m_dialogs, QStringList({"frmSave"}));
     EXPECT_EQ(parent, window);
+    // The copy, printed or saved, opens with whose chart it is, and the save
+    // dialog offers a file name from the name.
+    EXPECT_TRUE(copy.startsWith(QStringLiteral("ADA\r\nBorn 15 June 1985 at 09:30 local time in "
+                                               "Chennai, Tamil Nadu, India\r\nLatitude ")))
+        << copy.left(200).toStdString();
+    EXPECT_EQ(offeredFileName, QStringLiteral("ADA report.rtf"));
     const QString firstLine = report.section(QStringLiteral("\r\n"), 0, 0);
     ASSERT_FALSE(firstLine.isEmpty());
     EXPECT_TRUE(copy.contains(firstLine)) << copy.left(200).toStdString();
@@ -305,11 +320,12 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
             entries << (action->isSeparator() ? "-" : action->text());
         menus << top->text() + ": " + entries.join('|');
     }
-    EXPECT_EQ(menus, QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
-                                  "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
-                                  "&Charts|-|E&xit",
-                                  "&Help: &Online Help|&Visit Us Online|-|Check for Software "
-                                  "&Update|-|&About Software"}));
+    EXPECT_EQ(menus,
+              QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
+                           "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
+                           "&Charts|-|E&xit",
+                           "&Help: &User Guide|&Online Help|&Visit Us Online|-|Check for Software "
+                           "&Update|-|&About Software"}));
 }
 
 TEST_F(ShellTest, MainWindowLinksOpenTheirPages) {

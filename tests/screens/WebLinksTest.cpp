@@ -11,7 +11,10 @@ namespace {
 class RecordedUrls {
 public:
     RecordedUrls() {
-        m_previous = setUrlOpener([this](const QUrl& url) { m_urls.push_back(url); });
+        m_previous = setUrlOpener([this](const QUrl& url) {
+            m_urls.push_back(url);
+            return true;
+        });
     }
     ~RecordedUrls() { setUrlOpener(m_previous); }
     const std::vector<QUrl>& urls() const { return m_urls; }

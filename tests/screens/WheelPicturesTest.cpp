@@ -185,24 +185,29 @@ TEST(DegreeWheelView, PaintsTheChartShownAndKeepsItsProportions) {
     EXPECT_TRUE(purple);
 }
 
-TEST(ChartPictureTabs, SignWheelFirstAndTheLastChoiceRemembered) {
+// The chart opens on the degree wheel, whose houses the report counts; the
+// second tab is named for the sign wheel's houses.
+TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
     QSettings().remove(ChartScreen::pictureSettingKey());
     {
         ChartScreen screen;
-        EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::SignWheel);
+        EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::DegreeWheel);
         auto* tabs = screen.findChild<QTabWidget*>(QStringLiteral("pictureTabs"));
         ASSERT_NE(tabs, nullptr);
-        EXPECT_EQ(tabs->count(), 2);
+        ASSERT_EQ(tabs->count(), 2);
+        EXPECT_EQ(tabs->currentWidget(), screen.degreeWheel());
+        EXPECT_EQ(tabs->tabText(1).remove(QLatin1Char('&')), QStringLiteral("Whole-Sign Houses"));
         tabs->setCurrentIndex(1);
-        EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::DegreeWheel);
+        EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::SignWheel);
+        EXPECT_TRUE(screen.wheel()->isVisibleTo(tabs->currentWidget()));
     }
     {
         ChartScreen next;
-        EXPECT_EQ(next.shownPicture(), ChartScreen::Picture::DegreeWheel);
-        next.showPicture(ChartScreen::Picture::SignWheel);
+        EXPECT_EQ(next.shownPicture(), ChartScreen::Picture::SignWheel);
+        next.showPicture(ChartScreen::Picture::DegreeWheel);
     }
     ChartScreen last;
-    EXPECT_EQ(last.shownPicture(), ChartScreen::Picture::SignWheel);
+    EXPECT_EQ(last.shownPicture(), ChartScreen::Picture::DegreeWheel);
     QSettings().remove(ChartScreen::pictureSettingKey());
 }
 
@@ -250,13 +255,19 @@ TEST(ChartPictureExport, PngOfTheDegreeWheelHasItsProportions) {
     const auto previousFile = setExportFileChooser([&file](QWidget*, const ExportFileRequest&) {
         return SaveFileChoice{file, {}};
     });
-    const auto previousWidth =
-        setPictureWidthChooser([](QWidget*, int) { return std::optional<int>(520); });
+    // The dialog states the height the picture is then written with.
+    int statedHeight = 0;
+    const auto previousWidth = setPictureWidthChooser(
+        [&statedHeight](QWidget*, int, PictureHeightForWidth heightForWidth) {
+            statedHeight = heightForWidth(520);
+            return std::optional<int>(520);
+        });
     exportChartPicture(*shown.screen, nullptr);
     setExportFileChooser(previousFile);
     setPictureWidthChooser(previousWidth);
     const QImage image(file);
     EXPECT_EQ(image.size(), QSize(520, 545));
+    EXPECT_EQ(statedHeight, 545);
 }
 
 TEST(ChartPictureTabs, Screenshots) {

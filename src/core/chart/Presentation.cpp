@@ -54,7 +54,9 @@ ChartPresentation presentChart(const ChartResult& chart,
     shown.lblName = birth.Name;
     shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
                    "/" + std::to_string(birth.BirthYear);
-    shown.lblTOB = std::to_string(birth.BirthHour) + ":" + std::to_string(birth.BirthMinute);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%d:%02d", birth.BirthHour, birth.BirthMinute);
+    shown.lblTOB = clock;
     shown.lblLatitude = latitudeText(birth);
     shown.lblLongitude = longitudeText(birth);
 

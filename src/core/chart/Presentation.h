@@ -21,7 +21,7 @@ struct ChartPresentation {
     std::string lblLagna;   // sign name of the Ascendant
     std::string lblName;
     std::string lblDOB;       // "March/7/1985"
-    std::string lblTOB;       // "9:5"
+    std::string lblTOB;       // "9:05"
     std::string lblLatitude;  // "13° 5' N"
     std::string lblLongitude; // "80° 18' E"
     // Per-sign lists, Aries .. Pisces: each body as a line break then its label.

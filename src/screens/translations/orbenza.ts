@@ -46,10 +46,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Equal houses from the Ascendant&apos;s degree, as the report counts them</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>One sign to a house, counted from the Ascendant&apos;s sign</source>
         <translation type="unfinished"></translation>
     </message>
@@ -113,6 +109,25 @@
     </message>
     <message>
         <source>Delete the chart of %1 from the library?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>The user guide could not be found. It was looked for in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbenza User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebLinks</name>
+    <message>
+        <source>No web browser could be opened for %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -290,6 +305,10 @@
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -567,19 +586,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>One sign to a house, counted from the Ascendant&apos;s sign</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Sign Wheel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Degree Wheel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>One sign to a house, counted from the Ascendant&apos;s sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole-&amp;Sign Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classic positions (the built-in method)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

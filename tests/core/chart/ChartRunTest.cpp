@@ -184,7 +184,7 @@ TEST(Presentation, DetailsInTheirDisplayForms) {
     const ChartResult midnight = std::get<ChartResult>(proceed(e, {}));
     const ChartPresentation shown = presentChart(midnight, kPlainNames);
     EXPECT_EQ(shown.lblDOB, "January/1/1901");
-    EXPECT_EQ(shown.lblTOB, "0:0");
+    EXPECT_EQ(shown.lblTOB, "0:00");
     EXPECT_EQ(shown.lblLatitude, "28\xC2\xB0 5' N");
     EXPECT_EQ(shown.lblLongitude, "77\xC2\xB0 13' E");
     EXPECT_EQ(shown.computedFor,
