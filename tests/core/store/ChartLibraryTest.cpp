@@ -46,6 +46,11 @@ ChartRecord sampleRecord() {
     r.atlasPlace = "New Delhi — Delhi, India";
     r.atlasZone = "Asia/Kolkata";
     r.atlasFold = "later";
+    r.atlasName = "New Delhi";
+    r.atlasState = "Delhi";
+    r.atlasCountry = "India";
+    r.atlasLatitudeDeg = 28.65195;
+    r.atlasLongitudeDeg = -0.1 * 3; // not a short binary fraction: kept to the last bit
     r.positions = "precise";
     r.note = "Line one\nLine two, with ünïcode and 'quotes'";
     return r;
@@ -359,7 +364,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
 
     ChartLibrary library;
     ASSERT_TRUE(library.open(path)) << library.error();
-    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), std::to_string(kLibrarySchemaVersion));
     const auto records = library.all();
     ASSERT_EQ(records.size(), 2u);
     const ChartRecord& anna = records[0];
@@ -414,7 +419,7 @@ TEST(ChartLibrary, ForeignDamagedAndNewerFilesAreLeftAsTheyWere) {
     rawSql(foreignDb, "CREATE TABLE songs(title TEXT); INSERT INTO songs VALUES('x');");
     const std::string newer = folder.file("newer-db.sqlite");
     writeBytes(newer, goodBytes);
-    rawSql(newer, "PRAGMA user_version=3");
+    rawSql(newer, "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion + 1));
 
     const Untouched cases[] = {
         {"text file", "name,date\nANNA,1985-06-15\n", LibraryFault::NotLibrary,
