@@ -320,16 +320,43 @@ TEST_F(LibraryFaults, ALibraryInAReadOnlyFolderCanBeRead) {
     EXPECT_NE(run.err.find("read-only"), std::string::npos) << run.err;
 }
 
+// A refused field is quoted with its first 60 characters and its length,
+// by the library, the batch and the single chart alike.
 TEST_F(LibraryFaults, ARefusedFieldIsEchoedShortened) {
-    const std::string csv = "name,date,time,zone,lon,lat,dst\nANNA," + std::string(5000, '9') +
-                            ",14:30,34,77:13E,28:39N,\n";
-    const CliRun run = library({"import", "-"}, &csv);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("-: line 2: date must look like YYYY-MM-DD, not \"" +
-                           std::string(60, '9') + "\xE2\x80\xA6\" (5000 bytes)\n"),
-              std::string::npos)
-        << run.err.substr(0, 300);
-    EXPECT_NE(run.err.find("1 row refused; nothing was imported"), std::string::npos);
+    const std::string longText(100, 'Q');
+    const std::string rows = "name,date,time,place,fold\n"
+                             "A,1985-07-01,14:30," +
+                             longText +
+                             ",\n"
+                             "B,1985-07-01,14:30,Madrid," +
+                             longText +
+                             "\n"
+                             "C," +
+                             longText + ",14:30,Madrid,\n";
+    const std::string zones =
+        "name,date,time,tz,lon,lat\nA,1985-07-01,14:30," + longText + ",0:00E,1:00N\n";
+    const std::vector<std::pair<std::vector<std::string>, const std::string*>> runs = {
+        {{"library", "--library", m_library, "import", "-"}, &rows},
+        {{"library", "--library", m_library, "import", "-"}, &zones},
+        {{"--batch", "-"}, &rows},
+        {{"--batch", "-"}, &zones},
+        {{"--name", "A", "--place", longText}, nullptr},
+        {{"--name", "A", "--tz", longText}, nullptr},
+        {{"--name", "A", "--place", "Madrid", "--fold", longText}, nullptr},
+        {{"--name", "--" + longText}, nullptr},
+        {{"library", "--library", m_library, "show", longText}, nullptr},
+    };
+    for (const auto& [args, input] : runs) {
+        const CliRun run = runCli(args, input);
+        const std::string said = run.out + run.err;
+        EXPECT_NE(said.find("\xE2\x80\xA6\" (10"), std::string::npos) << args[1] << said;
+        EXPECT_EQ(said.find(std::string(61, 'Q')), std::string::npos) << args[1] << said;
+    }
+    const CliRun run = library({"import", "-"}, &rows);
+    EXPECT_NE(run.err.find("3 rows refused"), std::string::npos) << run.err;
+    const std::string one = rows.substr(0, rows.find("\nB,") + 1);
+    EXPECT_NE(library({"import", "-"}, &one).err.find(": 1 row refused; nothing was imported"),
+              std::string::npos);
 }
 
 } // namespace
