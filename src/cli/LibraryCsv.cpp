@@ -12,6 +12,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace orbenza::cli {
@@ -304,21 +305,27 @@ std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow
     if (const auto* e = std::get_if<OptionError>(&settled))
         return columnMessage(e->message);
     const PlaceClockInfo& clock = std::get<AtlasChartInput>(settled).place;
-    std::int32_t offset = clock.utOffsetSeconds;
-    if (r.atlasLongitudeDeg) {
-        const atlas::PlaceTime time = atlas::ZoneClock::find(texts.tz).at(
-            {r.year, r.month, r.day, r.hour, r.minute, 0}, *r.atlasLongitudeDeg);
-        offset = (clock.fold == "later" ? time.second : time.first).utOffsetSeconds;
-    }
+    // The longitude a zone on local mean time reads: the place's own when
+    // the row has it, else the chart's (as --tz uses it).
+    const atlas::PlaceTime time =
+        atlas::ZoneClock::find(texts.tz).at({r.year, r.month, r.day, r.hour, r.minute, 0},
+                                            r.atlasLongitudeDeg.value_or(clock.longitudeDeg));
+    const atlas::ZoneState& state = clock.fold == "later" ? time.second : time.first;
+    std::int32_t offset = state.utOffsetSeconds;
+    // A chart saved from the atlas without the place's own longitude had its
+    // local mean time from that longitude, up to half a minute of arc (2 s of
+    // time) from the chart's: such an offset is kept.
+    const int slackSeconds = state.localMeanTime && !r.atlasLongitudeDeg ? 2 : 0;
     const std::string offsetText = row.text(UtOffset);
     if (!offsetText.empty()) {
         const auto correction = parseUtOffset(offsetText);
         if (!correction)
             return "utoffset must look like +HH:MM or +HH:MM:SS, not " +
                    quotedForMessage(offsetText);
-        if (*correction != -offset)
+        if (std::abs(*correction + offset) > slackSeconds)
             return "utoffset " + quotedForMessage(offsetText) + " contradicts the clock of " +
                    texts.tz + ", which was " + atlas::formatIsoOffset(offset) + " then";
+        offset = -*correction;
     }
     r.zonePosition = -1;
     r.daylightSaving = false;

@@ -32,6 +32,19 @@ TEST(LibraryCsv, OffsetsAndClockTimesBothWays) {
     EXPECT_EQ(read.records[1].correctionSeconds, -(5 * 3600 + 30 * 60));
     EXPECT_EQ(read.records[1].zonePosition, 34);
     EXPECT_EQ(read.records[2].correctionSeconds, 3 * 3600 + 30 * 60);
+
+    // Kathmandu kept local mean time in 1905: +05:41:16 at 85:19E. An offset
+    // worked out from the place's own longitude, a second away, is kept when
+    // the row lacks that longitude; more is a contradiction.
+    const auto lmt = readText("name,date,time,lon,lat,tz,utoffset,atlaslon\n"
+                              "K,1905-03-01,10:00,85:19E,27:42N,Asia/Kathmandu,+05:41:17,\n"
+                              "L,1905-03-01,10:00,85:19E,27:42N,Asia/Kathmandu,,85.3206\n"
+                              "M,1905-03-01,10:00,85:19E,27:42N,Asia/Kathmandu,+05:41:20,\n");
+    ASSERT_EQ(lmt.records.size(), 2u);
+    EXPECT_EQ(lmt.records[0].correctionSeconds, -(5 * 3600 + 41 * 60 + 17));
+    EXPECT_EQ(lmt.records[1].correctionSeconds, -(5 * 3600 + 41 * 60 + 17));
+    ASSERT_EQ(lmt.refusals.size(), 1u);
+    EXPECT_EQ(lmt.refusals[0].rfind("line 4: utoffset \"+05:41:20\" contradicts", 0), 0u);
 }
 
 TEST(LibraryCsv, EveryFieldSurvivesWritingAndReading) {
