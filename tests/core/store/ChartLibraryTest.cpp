@@ -622,6 +622,43 @@ TEST(ChartLibrary, ReadOnlyFileIsReadButNotWritten) {
     EXPECT_TRUE(fileBytes(path) == bytes) << "the file was changed";
 }
 
+// A library of the second schema in a folder nobody may write to: it cannot
+// be upgraded nor get its log files, and is read as it is.
+TEST(ChartLibrary, OlderLibraryInAReadOnlyFolderIsRead) {
+    TempFolder folder;
+    const std::string path = folder.file("charts.sqlite");
+    {
+        ChartLibrary library;
+        ASSERT_TRUE(library.open(path));
+        ChartRecord r = sampleRecord();
+        ASSERT_TRUE(library.add(r));
+    }
+    rawSql(path, "ALTER TABLE charts DROP COLUMN atlas_name; ALTER TABLE charts DROP COLUMN "
+                 "atlas_state; ALTER TABLE charts DROP COLUMN atlas_country; ALTER TABLE charts "
+                 "DROP COLUMN atlas_latitude; ALTER TABLE charts DROP COLUMN atlas_longitude; "
+                 "PRAGMA user_version=2;");
+    chmod(folder.path().c_str(), 0555);
+    const std::string bytes = fileBytes(path);
+    const std::string said = inChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return std::string("cannot become a plain user");
+        ChartLibrary library;
+        if (!library.open(path))
+            return "open: " + library.error();
+        const auto records = library.all();
+        if (records.size() != 1)
+            return "read " + std::to_string(records.size()) + ": " + library.error();
+        ChartRecord expected = sampleRecord();
+        expected.atlasName = expected.atlasState = expected.atlasCountry = "";
+        expected.atlasLatitudeDeg = expected.atlasLongitudeDeg = std::nullopt;
+        return withoutStoreFields(records[0]) == expected ? std::string("same")
+                                                          : std::string("other record");
+    });
+    chmod(folder.path().c_str(), 0700);
+    EXPECT_EQ(said, "same");
+    EXPECT_TRUE(fileBytes(path) == bytes) << "the file was changed";
+}
+
 TEST(ChartLibrary, DefaultFileFollowsTheEnvironment) {
     struct Saved {
         const char* name;
