@@ -41,14 +41,7 @@ constexpr const char* kLibrary = "charts.sqlite";
 constexpr const char* kTemplate = "template.sqlite"; // kept in the parent folder
 constexpr std::size_t kMostWords = 16;
 
-int g_stderr = -1; // the real standard error, for a broken promise
-
-// Standard error back, so a broken promise is seen.
-std::string withStderr(std::string detail) {
-    if (g_stderr >= 0)
-        ::dup2(g_stderr, STDERR_FILENO);
-    return detail;
-}
+int g_stderr = -1; // the real standard error, back after each command
 
 std::set<std::int64_t> chartNumbers(const std::string& path) {
     std::set<std::int64_t> numbers;
@@ -72,7 +65,11 @@ std::string prepareFolder() {
     char pattern[] = "/tmp/orbenza-fuzz-library-XXXXXX";
     if (::mkdtemp(pattern) == nullptr)
         std::abort();
-    const std::string root = pattern;
+    static const std::string root = pattern;
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    });
     fs::create_directory(root + "/run");
     store::ChartLibrary library;
     if (!library.open(root + "/" + kTemplate))
@@ -109,7 +106,8 @@ std::vector<std::string> wordsOf(std::string_view input) {
 
 // Whether a word is the number written in decimal digits.
 bool namesInDecimal(const std::string& word, std::int64_t number) {
-    if (word.empty() || word.size() > 18 || word.find_first_not_of("0123456789") != std::string::npos)
+    if (word.empty() || word.size() > 18 ||
+        word.find_first_not_of("0123456789") != std::string::npos)
         return false;
     return std::stoll(word) == number;
 }
@@ -127,7 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(folder, ignored);
     fs::create_directory(folder);
     fs::copy_file(root + "/" + kTemplate, folder + "/" + kLibrary);
-    if (::chdir(folder.c_str()) != 0)
+    // The command runs in the scratch folder; libFuzzer's own relative paths
+    // need the folder it was started in back afterwards.
+    static const int startFolder = ::open(".", O_RDONLY | O_DIRECTORY);
+    if (startFolder < 0 || ::chdir(folder.c_str()) != 0)
         std::abort();
 
     std::vector<std::string> words = {"library", "--library", kLibrary};
@@ -146,17 +147,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ::close(quiet);
     const int status = cli::runLibraryCommand(static_cast<int>(words.size()), argv.data());
     ::dup2(g_stderr, STDERR_FILENO);
+    if (::fchdir(startFolder) != 0)
+        std::abort();
 
     FUZZ_CHECK(status == 0 || status == 2,
-               withStderr("status " + std::to_string(status) + "; input: " + printable(input)));
+               "status " + std::to_string(status) + "; input: " + printable(input));
     const std::string library = folder + "/" + kLibrary;
     if (!startsAsSqlite(library))
         return 0; // replaced by an export, or never made
     {
         store::ChartLibrary check;
-        FUZZ_CHECK(check.openExisting(library),
-                   withStderr("the library no longer opens: " + check.error() +
-                              "; input: " + printable(input)));
+        FUZZ_CHECK(check.openExisting(library), "the library no longer opens: " + check.error() +
+                                                    "; input: " + printable(input));
     }
     const std::set<std::int64_t> after = chartNumbers(library);
     std::vector<std::int64_t> gone;
@@ -165,15 +167,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             gone.push_back(number);
     }
     FUZZ_CHECK(gone.size() <= 1 && (gone.empty() || status == 0),
-               withStderr(std::to_string(gone.size()) + " charts gone, status " +
-                          std::to_string(status) + "; input: " + printable(input)));
+               std::to_string(gone.size()) + " charts gone, status " + std::to_string(status) +
+                   "; input: " + printable(input));
     if (!gone.empty()) {
         bool named = false;
         for (const std::string& word : given)
             named = named || namesInDecimal(word, gone[0]);
-        FUZZ_CHECK(named, withStderr("chart " + std::to_string(gone[0]) +
-                                     " removed though no word names it in decimal; input: " +
-                                     printable(input)));
+        FUZZ_CHECK(named,
+                   "chart " + std::to_string(gone[0]) +
+                       " removed though no word names it in decimal; input: " + printable(input));
     }
     return 0;
 }

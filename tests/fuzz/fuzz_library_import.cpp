@@ -83,9 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "an export is refused: " + printable(again.failure) +
                    (again.refusals.empty() ? std::string() : printable(again.refusals[0])) +
                    "; export: " + printable(csv) + "; input: " + printable(input));
-    FUZZ_CHECK(again.records == read.records,
-               "an export reads back to other records; export: " + printable(csv) +
-                   "; input: " + printable(input));
+    FUZZ_CHECK(again.records == read.records, "an export reads back to other records; export: " +
+                                                  printable(csv) + "; input: " + printable(input));
     FUZZ_CHECK(exported(again.records) == csv,
                "an export read back exports other bytes; input: " + printable(input));
     return 0;
