@@ -42,6 +42,9 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
         r.atlasPlace = chart.atlasClock->place;
         r.atlasZone = chart.atlasClock->timeZone;
         r.atlasFold = chart.atlasClock->fold;
+        // A place's own longitude, which its local mean time was read from.
+        if (!chart.atlasClock->place.empty())
+            r.atlasLongitudeDeg = chart.atlasClock->longitudeEastDeg;
     }
     return r;
 }
