@@ -68,7 +68,7 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
     AtlasChartInput input;
     input.entries = entries;
     if (!texts.fold.empty() && texts.fold != "earlier" && texts.fold != "later")
-        return OptionError{"--fold must be earlier or later, not \"" + texts.fold + "\""};
+        return OptionError{"--fold must be earlier or later, not " + quotedForMessage(texts.fold)};
 
     if (!texts.place.empty()) {
         const atlas::PlaceLookup lookup = atlas.resolve(texts.place);

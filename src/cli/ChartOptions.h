@@ -2,6 +2,7 @@
 // entries. Every function returns the entry or a one-line error.
 #pragma once
 
+#include "base/MessageText.h"
 #include "base/YearRange.h"
 #include "chart/ChartRun.h"
 
@@ -31,17 +32,6 @@ struct CoordinateValue {
     std::string degrees, minutes;
     bool positiveHemisphere = true; // East for a longitude, North for a latitude
 };
-
-// A text quoted for an error message that stays one printable line: control
-// characters and bytes that are not UTF-8 escaped (\x1B, \u0085), and a text
-// longer than kMessageTextLimit characters cut there, with its length in
-// bytes after it: "AAAA…" (900000 bytes).
-inline constexpr std::size_t kMessageTextLimit = 60;
-std::string quotedForMessage(std::string_view text);
-
-// The whole text with control characters and bytes that are not UTF-8
-// escaped as above, for messages that reach a terminal.
-std::string printableText(std::string_view text);
 
 // YYYY-MM-DD, the year kFirstYear to kLastYear.
 Parsed<DateValue> parseDate(std::string_view text);

@@ -2,10 +2,13 @@
 
 #include "AtlasOptions.h"
 #include "AtomicOutput.h"
+#include "ByteSink.h"
 #include "ByteSource.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
+#include "Commands.h"
 #include "LibraryCsv.h"
+#include "LibraryPlace.h"
 #include "base/Utf8.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
@@ -14,9 +17,10 @@
 #include "store/RecordChart.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -24,18 +28,35 @@ namespace orbenza::cli {
 
 namespace {
 
-constexpr int kExitFailed = 2;
 // How many refused rows of an import are listed before the rest are counted.
 constexpr std::size_t kListedRefusals = 20;
 
-int printError(const std::string& message) {
-    std::cerr << "orbenza-cli: " << message << '\n';
-    return kExitFailed;
+// Everything a command prints on standard output goes out in one piece; a
+// failed write (a full disk, a closed output) is reported in the single
+// chart's words.
+int writeOut(std::string_view text) {
+    if (writeWhole(STDOUT_FILENO, text))
+        return 0;
+    return printError("cannot write the chart to standard output: " +
+                      std::string(std::strerror(errno)));
 }
 
-int writeOut(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : printError("cannot write to standard output");
+// "1 chart", "2 charts".
+std::string counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// A chart's number: decimal digits only, so "010" is chart 10, never 8.
+Parsed<std::int64_t> chartNumber(const std::string& text) {
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits)
+        return OptionError{"the chart number must be written in decimal digits, not " +
+                           quotedForMessage(text)};
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return OptionError{"the chart number " + quotedForMessage(text) + " is out of range"};
+    return number;
 }
 
 std::string dateText(int year, int month, int day) {
@@ -105,9 +126,10 @@ nlohmann::ordered_json recordJson(const store::ChartRecord& r) {
 
 std::string recordText(const store::ChartRecord& r) {
     std::string out;
+    // The texts as typed may hold anything; none reaches the terminal raw.
     auto line = [&](const char* label, const std::string& value) {
         out += label;
-        out += value;
+        out += printableText(value);
         out += '\n';
     };
     line("Chart:          ", std::to_string(r.id));
@@ -152,7 +174,7 @@ std::string summariesText(const std::vector<store::ChartSummary>& list) {
     std::size_t idWidth = 2, nameWidth = 4;
     for (const auto& s : list) {
         idWidth = std::max(idWidth, std::to_string(s.id).size());
-        nameWidth = std::max(nameWidth, displayWidth(s.name));
+        nameWidth = std::max(nameWidth, displayWidth(printableText(s.name)));
     }
     std::string out;
     auto row = [&](const std::string& id, const std::string& name, const std::string& when,
@@ -173,9 +195,9 @@ std::string summariesText(const std::vector<store::ChartSummary>& list) {
     };
     row("ID", "NAME", "DATE AND TIME", "PLACE");
     for (const auto& s : list)
-        row(std::to_string(s.id), s.name,
+        row(std::to_string(s.id), printableText(s.name),
             dateText(s.year, s.month, s.day) + " " + clockText(s.hour, s.minute, s.second),
-            placeText(s.city, s.state, s.country));
+            printableText(placeText(s.city, s.state, s.country)));
     return out;
 }
 
@@ -183,14 +205,197 @@ struct Session {
     std::string libraryPath;
     store::ChartLibrary library;
 
-    bool open() {
+    // Only a command that stores charts makes a new library file.
+    bool open(bool create) {
         const std::string path = libraryPath.empty() ? store::defaultLibraryPath() : libraryPath;
-        return library.open(path);
+        return create ? library.open(path) : library.openExisting(path);
     }
+    int failed() const { return printError(library.error()); }
 };
 
-int failed(const store::ChartLibrary& library) {
-    return printError(library.error());
+struct AddOptions {
+    ChartOptionTexts texts;
+    AtlasOptionTexts atlas;
+    std::string city, state, country, note;
+    std::string positions{positionsName(kDefaultPositions)};
+};
+
+struct ShowOptions {
+    std::string id;
+    std::string format = "text";
+    std::string report = "runs";
+    bool chart = false;
+};
+
+void addAddOptions(CLI::App& add, AddOptions& o) {
+    ChartOptionTexts& texts = o.texts;
+    add.add_option("--name", texts.name, "The person's name")->required();
+    add.add_option("--date", texts.date,
+                   "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
+                       std::to_string(kLastYear) + ")")
+        ->capture_default_str();
+    add.add_option("--time", texts.time, "Local clock time of birth, HH:MM")->capture_default_str();
+    add.add_option("--zone", texts.zone,
+                   "Time zone: list position 0-70 or an abbreviation such as IST")
+        ->capture_default_str();
+    add.add_option("--lon", texts.longitude, "Longitude, DDD:MM followed by E or W")
+        ->capture_default_str();
+    add.add_option("--lat", texts.latitude, "Latitude, DD:MM followed by N or S")
+        ->capture_default_str();
+    add.add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force");
+    add.add_option("--city", o.city, "City of birth (with --place: the atlas's)");
+    add.add_option("--state", o.state, "State of birth (with --place: the atlas's)");
+    add.add_option("--country", o.country, "Country of birth (with --place: the atlas's)");
+    add.add_option("--note", o.note, "A note kept with the chart");
+    add.add_option("--positions", o.positions,
+                   "Source of the positions: classic (the built-in method) or precise")
+        ->check(CLI::IsMember({"classic", "precise"}))
+        ->capture_default_str();
+    add.add_option("--place", o.atlas.place,
+                   "Birth place from the atlas: its coordinates and clock time");
+    add.add_option("--tz", o.atlas.tz, "IANA time zone whose history gives the clock time");
+    add.add_option("--fold", o.atlas.fold,
+                   "earlier or later: which of a clock time that happened twice");
+}
+
+int addChart(Session& session, const AddOptions& options, const CLI::App& add) {
+    // Checked before the library is touched: a refused chart changes nothing.
+    for (const std::string* text :
+         {&options.texts.name, &options.city, &options.state, &options.country, &options.note}) {
+        if (!isUtf8(*text))
+            return printError("the texts must be valid UTF-8");
+    }
+    if (const auto clash = atlasOptionClash(add))
+        return printError(*clash);
+    const auto parsed = parseChartOptions(options.texts);
+    if (const auto* error = std::get_if<OptionError>(&parsed))
+        return printError(error->message);
+    const bool fromAtlas = add.count("--place") > 0 || add.count("--tz") > 0;
+    const auto settled = chartInputOf(std::get<BirthEntries>(parsed), options.atlas, fromAtlas);
+    if (const auto* error = std::get_if<OptionError>(&settled))
+        return printError(error->message);
+    const auto& [entries, correction, place] = std::get<ChartInput>(settled);
+    auto outcome =
+        proceed(entries, correction, positionsNamed(options.positions).value_or(kDefaultPositions));
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        (void)writeWhole(STDERR_FILENO, printableText(refusal->message) + "\n");
+        return kExitRefused;
+    }
+    ChartResult& chart = std::get<ChartResult>(outcome);
+    if (place)
+        chart.atlasClock = atlasClockOf(*place);
+    // A place from the atlas names the city, state and country not given.
+    const bool named = place && !place->label.empty();
+    auto given = [&](const char* option, const std::string& text, const std::string& atlasText) {
+        return add.count(option) > 0 || !named ? text : atlasText;
+    };
+    store::ChartRecord record =
+        store::recordOfChart(chart, given("--city", options.city, named ? place->name : ""),
+                             given("--state", options.state, named ? place->state : ""),
+                             given("--country", options.country, named ? place->country : ""));
+    if (place)
+        keepPlaceInRecord(record, *place);
+    record.note = options.note;
+    if (!session.open(true) || !session.library.add(record))
+        return session.failed();
+    return writeOut("added chart " + std::to_string(record.id) + "\n");
+}
+
+int importCharts(Session& session, const std::string& file) {
+    FileSource source;
+    if (!source.open(file))
+        return printError(source.error());
+    LibraryCsvRead read = readLibraryCsv(source);
+    if (!read.failure.empty())
+        return printError(file + ": " + read.failure);
+    if (!read.refusals.empty()) {
+        std::string listed;
+        for (std::size_t i = 0; i < read.refusals.size() && i < kListedRefusals; ++i)
+            listed += printableText(file + ": " + read.refusals[i]) + "\n";
+        if (read.refusals.size() > kListedRefusals)
+            listed += printableText(file) + ": " +
+                      counted(read.refusals.size() - kListedRefusals, "more row", "more rows") +
+                      " refused\n";
+        (void)writeWhole(STDERR_FILENO, listed);
+        return printError(file + ": " + counted(read.refusals.size(), "row", "rows") +
+                          " refused; nothing was imported");
+    }
+    if (!session.open(true) || !session.library.addAll(read.records))
+        return session.failed();
+    return writeOut("imported " + counted(read.records.size(), "chart", "charts") + "\n");
+}
+
+int listCharts(store::ChartLibrary& library, const std::string& format) {
+    const auto summaries = library.summaries();
+    if (library.fault() != store::LibraryFault::None)
+        return printError(library.error());
+    if (format == "json") {
+        nlohmann::ordered_json array = nlohmann::ordered_json::array();
+        for (const auto& s : summaries)
+            array.push_back(summaryJson(s));
+        return writeOut(array.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
+    }
+    return writeOut(summariesText(summaries));
+}
+
+// Why the show options do not go together, or nothing.
+std::optional<std::string> showOptionClash(const ShowOptions& options) {
+    const bool drawn = options.format == "rtf" || options.format == "svg";
+    if (!options.chart && drawn)
+        return "--format " + options.format + " needs --chart";
+    if (!options.chart && options.report != "runs")
+        return std::string("--report needs --chart");
+    if (options.report == "none" && drawn)
+        return "--report none leaves the report out of text and json; --format " + options.format +
+               " has no report to leave out";
+    return std::nullopt;
+}
+
+int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& options) {
+    const auto record = library.get(id);
+    if (!record)
+        return printError(library.error());
+    const auto dump = [](const nlohmann::ordered_json& json) {
+        return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    };
+    if (!options.chart)
+        return writeOut(options.format == "json" ? dump(recordJson(*record)) : recordText(*record));
+    const auto drawn = store::chartOfRecord(*record);
+    if (const auto* problem = std::get_if<std::string>(&drawn))
+        return printError("chart " + std::to_string(id) + " cannot be drawn: " + *problem);
+    const ChartResult& chart = std::get<ChartResult>(drawn);
+    if (options.format == "rtf")
+        return writeOut(chartRichText(chart));
+    // The degree wheel, 800 pixels wide as the single chart writes it.
+    if (options.format == "svg")
+        return writeOut(degreeWheelSvg(chart, 800.0));
+    // The same chart as the single chart gives, windows and place included.
+    const bool withReport = options.report == "runs";
+    const BirthTimeWindows windows = birthTimeWindows(chart);
+    if (options.format == "json") {
+        const auto place = placeOfRecord(*record);
+        return writeOut(chartJson(chart, withReport, &windows, place ? &*place : nullptr).dump(2) +
+                        "\n");
+    }
+    return writeOut(chartText(chart, withReport, &windows));
+}
+
+int exportCharts(store::ChartLibrary& library, const std::string& file) {
+    // The target is checked before the library is read.
+    AtomicFileSink sink;
+    if (!file.empty() && !sink.open(file))
+        return printError(sink.error());
+    const auto records = library.all();
+    if (library.fault() != store::LibraryFault::None)
+        return printError(library.error());
+    std::string csv = libraryCsvHeader();
+    for (const auto& r : records)
+        appendRecordCsv(csv, r);
+    if (file.empty())
+        return writeOut(csv);
+    if (!sink.write(csv) || !sink.commit())
+        return printError(sink.error());
+    return 0;
 }
 
 } // namespace
@@ -212,7 +417,8 @@ int runLibraryCommand(int argc, char** argv) {
                    "$XDG_DATA_HOME/orbenza/charts.sqlite)")
         ->type_name("FILE");
     app.footer("Exit status: 0 done, 2 the library cannot be used (not a library, damaged, "
-               "from a newer version, busy, read-only, disk full) or the input was refused.");
+               "from a newer version, busy, read-only, disk full, not there) or the input was "
+               "refused.");
 
     // list
     std::string listFormat = "text";
@@ -223,54 +429,26 @@ int runLibraryCommand(int argc, char** argv) {
         ->capture_default_str();
 
     // show
-    std::int64_t showId = 0;
-    std::string showFormat = "text";
-    bool showChart = false;
+    ShowOptions showOptions;
     CLI::App* show = app.add_subcommand("show", "Show one chart's record, or with --chart the "
                                                 "chart itself");
-    show->add_option("ID", showId, "The chart's number")->required();
-    show->add_flag("--chart", showChart, "Print the chart as a single chart does");
-    show->add_option("--format", showFormat, "text or json; with --chart also rtf or svg")
+    show->add_option("ID", showOptions.id, "The chart's number")->required();
+    show->add_flag("--chart", showOptions.chart, "Print the chart as a single chart does");
+    show->add_option("--format", showOptions.format, "text or json; with --chart also rtf or svg")
         ->check(CLI::IsMember({"text", "json", "rtf", "svg"}))
         ->capture_default_str();
+    show->add_option("--report", showOptions.report,
+                     "With --chart, runs: the interpretation report with the chart (text, "
+                     "json); none: the chart alone")
+        ->check(CLI::IsMember({"runs", "none"}))
+        ->capture_default_str();
 
-    // add
-    ChartOptionTexts texts;
-    std::string city, state, country, note;
     CLI::App* add = app.add_subcommand("add", "Compute a chart and keep it in the library");
-    add->add_option("--name", texts.name, "The person's name")->required();
-    add->add_option("--date", texts.date,
-                    "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
-                        std::to_string(kLastYear) + ")")
-        ->capture_default_str();
-    add->add_option("--time", texts.time, "Local clock time of birth, HH:MM")
-        ->capture_default_str();
-    add->add_option("--zone", texts.zone,
-                    "Time zone: list position 0-70 or an abbreviation such as IST")
-        ->capture_default_str();
-    add->add_option("--lon", texts.longitude, "Longitude, DDD:MM followed by E or W")
-        ->capture_default_str();
-    add->add_option("--lat", texts.latitude, "Latitude, DD:MM followed by N or S")
-        ->capture_default_str();
-    add->add_flag("--dst", texts.daylightSaving, "Daylight saving time was in force");
-    add->add_option("--city", city, "City of birth");
-    add->add_option("--state", state, "State of birth");
-    add->add_option("--country", country, "Country of birth");
-    add->add_option("--note", note, "A note kept with the chart");
-    std::string positionsText(positionsName(kDefaultPositions));
-    add->add_option("--positions", positionsText,
-                    "Source of the positions: classic (the built-in method) or precise")
-        ->check(CLI::IsMember({"classic", "precise"}))
-        ->capture_default_str();
-    AtlasOptionTexts atlasTexts;
-    add->add_option("--place", atlasTexts.place,
-                    "Birth place from the atlas: its coordinates and clock time");
-    add->add_option("--tz", atlasTexts.tz, "IANA time zone whose history gives the clock time");
-    add->add_option("--fold", atlasTexts.fold,
-                    "earlier or later: which of a clock time that happened twice");
+    AddOptions addOptions;
+    addAddOptions(*add, addOptions);
 
     // remove
-    std::int64_t removeId = 0;
+    std::string removeId;
     CLI::App* remove = app.add_subcommand("remove", "Remove one chart");
     remove->add_option("ID", removeId, "The chart's number")->required();
 
@@ -296,129 +474,39 @@ int runLibraryCommand(int argc, char** argv) {
         return printError(e.what());
     }
 
-    if (add->parsed()) {
-        // Checked before the library is touched: a refused chart changes nothing.
-        if (!isUtf8(texts.name) || !isUtf8(city) || !isUtf8(state) || !isUtf8(country) ||
-            !isUtf8(note))
-            return printError("the texts must be valid UTF-8");
-        if (const auto clash = atlasOptionClash(*add))
-            return printError(*clash);
-        const auto parsed = parseChartOptions(texts);
-        if (const auto* error = std::get_if<OptionError>(&parsed))
+    if (add->parsed())
+        return addChart(session, addOptions, *add);
+    if (import->parsed())
+        return importCharts(session, importFile);
+
+    // The others read a library that must be there, and refuse a wrong
+    // number before they open it.
+    const std::string& idText = show->parsed() ? showOptions.id : removeId;
+    std::int64_t id = 0;
+    if (show->parsed() || remove->parsed()) {
+        const auto number = chartNumber(idText);
+        if (const auto* error = std::get_if<OptionError>(&number))
             return printError(error->message);
-        const bool fromAtlas = add->count("--place") > 0 || add->count("--tz") > 0;
-        const auto settled = chartInputOf(std::get<BirthEntries>(parsed), atlasTexts, fromAtlas);
-        if (const auto* error = std::get_if<OptionError>(&settled))
-            return printError(error->message);
-        const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-        auto outcome =
-            proceed(entries, correction, positionsNamed(positionsText).value_or(kDefaultPositions));
-        if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-            std::cerr << refusal->message << '\n';
-            return kExitFailed;
-        }
-        ChartResult& chart = std::get<ChartResult>(outcome);
-        if (place)
-            chart.atlasClock = atlasClockOf(*place);
-        store::ChartRecord record = store::recordOfChart(chart, city, state, country);
-        record.note = note;
-        if (!session.open())
-            return failed(session.library);
-        if (!session.library.add(record))
-            return failed(session.library);
-        return writeOut("added chart " + std::to_string(record.id) + "\n");
+        id = std::get<std::int64_t>(number);
     }
-
-    if (import->parsed()) {
-        FileSource source;
-        if (!source.open(importFile))
-            return printError(source.error());
-        LibraryCsvRead read = readLibraryCsv(source);
-        if (!read.failure.empty())
-            return printError(importFile + ": " + read.failure);
-        if (!read.refusals.empty()) {
-            for (std::size_t i = 0; i < read.refusals.size() && i < kListedRefusals; ++i)
-                std::cerr << importFile << ": " << read.refusals[i] << '\n';
-            if (read.refusals.size() > kListedRefusals)
-                std::cerr << importFile << ": " << read.refusals.size() - kListedRefusals
-                          << " more rows refused\n";
-            return printError(importFile + ": " + std::to_string(read.refusals.size()) +
-                              " rows refused; nothing was imported");
-        }
-        if (!session.open())
-            return failed(session.library);
-        if (!session.library.addAll(read.records))
-            return failed(session.library);
-        return writeOut("imported " + std::to_string(read.records.size()) + " charts\n");
-    }
-
-    if (!session.open())
-        return failed(session.library);
-    store::ChartLibrary& library = session.library;
-
-    if (list->parsed()) {
-        const auto summaries = library.summaries();
-        if (library.fault() != store::LibraryFault::None)
-            return failed(library);
-        if (listFormat == "json") {
-            nlohmann::ordered_json array = nlohmann::ordered_json::array();
-            for (const auto& s : summaries)
-                array.push_back(summaryJson(s));
-            return writeOut(array.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
-                            "\n");
-        }
-        return writeOut(summariesText(summaries));
-    }
-
     if (show->parsed()) {
-        const auto record = library.get(showId);
-        if (!record)
-            return failed(library);
-        if (!showChart) {
-            if (showFormat == "rtf" || showFormat == "svg")
-                return printError("--format " + showFormat + " needs --chart");
-            if (showFormat == "json")
-                return writeOut(recordJson(*record).dump(2, ' ', false,
-                                                         nlohmann::json::error_handler_t::replace) +
-                                "\n");
-            return writeOut(recordText(*record));
-        }
-        const auto drawn = store::chartOfRecord(*record);
-        if (const auto* problem = std::get_if<std::string>(&drawn))
-            return printError("chart " + std::to_string(showId) + " cannot be drawn: " + *problem);
-        const ChartResult& chart = std::get<ChartResult>(drawn);
-        if (showFormat == "rtf")
-            return writeOut(chartRichText(chart));
-        // The degree wheel, 800 pixels wide as the single chart writes it.
-        if (showFormat == "svg")
-            return writeOut(degreeWheelSvg(chart, 800.0));
-        // The same chart as the single chart gives, windows included.
-        const BirthTimeWindows windows = birthTimeWindows(chart);
-        if (showFormat == "json")
-            return writeOut(chartJson(chart, true, &windows).dump(2) + "\n");
-        return writeOut(chartText(chart, true, &windows));
+        if (const auto clash = showOptionClash(showOptions))
+            return printError(*clash);
     }
-
+    if (!session.open(false))
+        return session.failed();
+    store::ChartLibrary& library = session.library;
+    if (list->parsed())
+        return listCharts(library, listFormat);
+    if (show->parsed())
+        return showChart(library, id, showOptions);
     if (remove->parsed()) {
-        if (!library.remove(removeId))
-            return failed(library);
-        return writeOut("removed chart " + std::to_string(removeId) + "\n");
+        if (!library.remove(id))
+            return session.failed();
+        return writeOut("removed chart " + std::to_string(id) + "\n");
     }
-
-    if (exportCommand->parsed()) {
-        const auto records = library.all();
-        if (library.fault() != store::LibraryFault::None)
-            return failed(library);
-        std::string csv = libraryCsvHeader();
-        for (const auto& r : records)
-            appendRecordCsv(csv, r);
-        if (exportFile.empty())
-            return writeOut(csv);
-        std::string error;
-        if (!writeFileAtomically(exportFile, csv, error))
-            return printError(error);
-        return 0;
-    }
+    if (exportCommand->parsed())
+        return exportCharts(library, exportFile);
     return printError("no library command given");
 }
 

@@ -1,7 +1,9 @@
 #include "LibraryCsv.h"
 
+#include "LibraryPlace.h"
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
+#include "chart/CheckInput.h"
 #include "chart/TimeZones.h"
 #include "store/RecordChart.h"
 
@@ -9,6 +11,8 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace orbenza::cli {
@@ -30,6 +34,11 @@ enum Column {
     Place,
     Tz,
     Fold,
+    AtlasName,
+    AtlasState,
+    AtlasCountry,
+    AtlasLat,
+    AtlasLon,
     Positions,
     Note,
     Added,
@@ -38,8 +47,9 @@ enum Column {
 };
 
 constexpr std::array<std::string_view, ColumnCount> kColumnNames{
-    "name",  "date",    "time",  "zone", "lon",  "lat",       "dst",  "utoffset", "city",
-    "state", "country", "place", "tz",   "fold", "positions", "note", "added",    "changed"};
+    "name",         "date",     "time",     "zone",      "lon",  "lat",   "dst",       "utoffset",
+    "city",         "state",    "country",  "place",     "tz",   "fold",  "atlasname", "atlasstate",
+    "atlascountry", "atlaslat", "atlaslon", "positions", "note", "added", "changed"};
 
 std::optional<int> twoDigits(std::string_view text, int high) {
     if (text.size() != 2 || !std::isdigit(static_cast<unsigned char>(text[0])) ||
@@ -79,11 +89,32 @@ bool isTimestamp(std::string_view text) {
     return true;
 }
 
-// The option's message named after the column: "--lon must ..." -> "lon must ...".
+// An option's message named after the columns: "--fold later" -> "fold later".
 std::string columnMessage(std::string message) {
-    if (message.rfind("--", 0) == 0)
-        message.erase(0, 2);
+    for (std::string_view option : {"--name", "--date", "--time", "--zone", "--lon", "--lat",
+                                    "--dst", "--fold", "--place", "--tz"}) {
+        for (std::size_t at = 0; (at = message.find(option, at)) != std::string::npos;)
+            message.erase(at, 2);
+    }
     return message;
+}
+
+// A coordinate as the atlas gives it, written so that it reads back to the
+// same double (the shortest such text).
+std::string degreesText(const std::optional<double>& degrees) {
+    if (!degrees)
+        return {};
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, *degrees).ptr;
+    return std::string(text, end);
+}
+
+std::optional<double> parseDegrees(std::string_view text, double limit) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(std::fabs(value) <= limit))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -137,13 +168,352 @@ void appendRecordCsv(std::string& out, const store::ChartRecord& r) {
     field(r.atlasPlace);
     field(r.atlasZone);
     field(r.atlasFold);
+    field(r.atlasName);
+    field(r.atlasState);
+    field(r.atlasCountry);
+    field(degreesText(r.atlasLatitudeDeg));
+    field(degreesText(r.atlasLongitudeDeg));
     field(r.positions);
     field(r.note);
     field(r.addedAt);
     field(r.changedAt, true);
 }
 
-LibraryCsvRead readLibraryCsv(ByteSource& input) {
+namespace {
+
+// The columns only the library's own form has: a header with any of them is
+// read as an export, one without as a batch file.
+bool isLibraryColumn(Column column) {
+    return column > Dst && column != Place && column != Tz && column != Fold;
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string lower(trimBlanks(text));
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// One row of the library's own form: the fields by column, with the
+// single chart's defaults for a missing column or an empty field.
+class LibraryRow {
+public:
+    LibraryRow(const CsvRecord& record, const std::array<int, ColumnCount>& position)
+        : m_record(record), m_position(position) {}
+    // The field as given, blanks kept.
+    std::string raw(Column column) const {
+        return m_position[column] == -1
+                   ? std::string()
+                   : m_record.fields[static_cast<std::size_t>(m_position[column])];
+    }
+    // The field without blanks around it, or the fallback when empty.
+    std::string text(Column column, std::string_view fallback = {}) const {
+        const std::string value(trimBlanks(raw(column)));
+        return value.empty() ? std::string(fallback) : value;
+    }
+
+private:
+    const CsvRecord& m_record;
+    const std::array<int, ColumnCount>& m_position;
+};
+
+void setEntries(store::ChartRecord& r, const BirthEntries& e) {
+    r.name = e.fields.name;
+    r.year = e.fields.year;
+    r.month = e.fields.monthPosition + 1;
+    r.day = e.fields.dayPosition + 1;
+    r.hour = e.hour;
+    r.minute = e.minute;
+    r.second = 0;
+    r.zonePosition = e.zonePosition;
+    r.daylightSaving = e.daylightSaving;
+    r.longitudeDegrees = coordinateValue(e.fields.longitudeDegrees).value_or(-1);
+    r.longitudeMinutes = coordinateValue(e.fields.longitudeMinutes).value_or(-1);
+    r.east = e.east;
+    r.latitudeDegrees = coordinateValue(e.fields.latitudeDegrees).value_or(-1);
+    r.latitudeMinutes = coordinateValue(e.fields.latitudeMinutes).value_or(-1);
+    r.south = e.south;
+}
+
+int correctionSecondsOf(const UtCorrection& c) {
+    return c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds;
+}
+
+// The first of the columns that a clock from tz or place leaves no room
+// for, when one of them is given.
+std::optional<std::string> givenAmong(const LibraryRow& row,
+                                      std::initializer_list<Column> columns) {
+    for (Column column : columns) {
+        const auto dst = parseDaylightSaving(row.text(Dst));
+        const bool given = column == Dst ? !std::holds_alternative<bool>(dst) || std::get<bool>(dst)
+                                         : !row.text(column).empty();
+        if (given)
+            return std::string(kColumnNames[column]);
+    }
+    return std::nullopt;
+}
+
+// The clock of a row with a zone of the list, and an offset that, when
+// given, must be that row's.
+std::optional<std::string> settleZoneRowClock(store::ChartRecord& r, const LibraryRow& row) {
+    if (const auto atlasColumn =
+            givenAmong(row, {Place, Fold, AtlasName, AtlasState, AtlasCountry, AtlasLat, AtlasLon}))
+        return *atlasColumn + " needs tz, the zone whose clock it goes with";
+    const std::string offsetText = row.text(UtOffset);
+    std::optional<int> correction;
+    if (!offsetText.empty()) {
+        correction = parseUtOffset(offsetText);
+        if (!correction)
+            return "utoffset must look like +HH:MM or +HH:MM:SS, not " +
+                   quotedForMessage(offsetText);
+    }
+    if (row.text(Zone).empty()) {
+        // No zone row: the offset alone sets the clock.
+        r.zonePosition = correction ? -1 : r.zonePosition;
+        r.correctionSeconds =
+            correction ? *correction : correctionSecondsOf(Zone_Calculation(r.zonePosition, {}));
+        return std::nullopt;
+    }
+    r.correctionSeconds = correctionSecondsOf(Zone_Calculation(r.zonePosition, {}));
+    if (correction && *correction != r.correctionSeconds)
+        return "utoffset " + quotedForMessage(offsetText) + " contradicts zone " +
+               std::to_string(r.zonePosition) + ", whose offset is " +
+               utOffsetText(r.correctionSeconds);
+    return std::nullopt;
+}
+
+// The clock of a row with tz, worked out as --tz does; the place's own
+// longitude, when the row has it, is the one a zone on local mean time reads.
+std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow& row,
+                                         const BirthEntries& entries) {
+    if (const auto clash = givenAmong(row, {Zone, Dst}))
+        return "tz sets the clock time; " + *clash + " cannot be given with it";
+    for (Column column : {AtlasLat, AtlasLon}) {
+        const std::string text = row.text(column);
+        if (text.empty())
+            continue;
+        const auto degrees = parseDegrees(text, column == AtlasLat ? 90.0 : 180.0);
+        if (!degrees)
+            return std::string(kColumnNames[column]) + " must be degrees, not " +
+                   quotedForMessage(text);
+        (column == AtlasLat ? r.atlasLatitudeDeg : r.atlasLongitudeDeg) = degrees;
+    }
+    AtlasOptionTexts texts;
+    texts.tz = row.text(Tz);
+    texts.fold = row.text(Fold);
+    const auto settled = applyAtlasOptions(entries, texts, atlas::Atlas());
+    if (const auto* e = std::get_if<OptionError>(&settled))
+        return columnMessage(e->message);
+    const PlaceClockInfo& clock = std::get<AtlasChartInput>(settled).place;
+    // The longitude a zone on local mean time reads: the place's own when
+    // the row has it, else the chart's (as --tz uses it).
+    const atlas::PlaceTime time =
+        atlas::ZoneClock::find(texts.tz).at({r.year, r.month, r.day, r.hour, r.minute, 0},
+                                            r.atlasLongitudeDeg.value_or(clock.longitudeDeg));
+    const atlas::ZoneState& state = clock.fold == "later" ? time.second : time.first;
+    std::int32_t offset = state.utOffsetSeconds;
+    // A chart saved from the atlas without the place's own longitude had its
+    // local mean time from that longitude, up to half a minute of arc (2 s of
+    // time) from the chart's: such an offset is kept.
+    const int slackSeconds = state.localMeanTime && !r.atlasLongitudeDeg ? 2 : 0;
+    const std::string offsetText = row.text(UtOffset);
+    if (!offsetText.empty()) {
+        const auto correction = parseUtOffset(offsetText);
+        if (!correction)
+            return "utoffset must look like +HH:MM or +HH:MM:SS, not " +
+                   quotedForMessage(offsetText);
+        if (std::abs(*correction + offset) > slackSeconds)
+            return "utoffset " + quotedForMessage(offsetText) + " contradicts the clock of " +
+                   texts.tz + ", which was " + atlas::formatIsoOffset(offset) + " then";
+        offset = -*correction;
+    }
+    r.zonePosition = -1;
+    r.daylightSaving = false;
+    r.correctionSeconds = -offset;
+    r.atlasZone = texts.tz;
+    r.atlasFold = clock.fold;
+    r.atlasPlace = row.raw(Place);
+    r.atlasName = row.raw(AtlasName);
+    r.atlasState = row.raw(AtlasState);
+    r.atlasCountry = row.raw(AtlasCountry);
+    return std::nullopt;
+}
+
+// The clock and coordinates of a row with place but no tz, from the atlas as
+// --place gives them.
+std::optional<std::string> settlePlaceClock(store::ChartRecord& r, const LibraryRow& row,
+                                            const BirthEntries& entries, AtlasSource atlasSource) {
+    if (const auto clash = givenAmong(row, {Zone, Lon, Lat, Dst, UtOffset, AtlasName, AtlasState,
+                                            AtlasCountry, AtlasLat, AtlasLon}))
+        return "place sets the coordinates and the clock time; " + *clash +
+               " cannot be given with it";
+    const atlas::Atlas& atlas = atlasSource();
+    if (!atlas.available())
+        return atlas.unavailableReason();
+    AtlasOptionTexts texts;
+    texts.place = row.text(Place);
+    texts.fold = row.text(Fold);
+    const auto settled = applyAtlasOptions(entries, texts, atlas);
+    if (const auto* e = std::get_if<OptionError>(&settled))
+        return columnMessage(e->message);
+    const AtlasChartInput& input = std::get<AtlasChartInput>(settled);
+    setEntries(r, input.entries);
+    r.correctionSeconds = correctionSecondsOf(input.correction);
+    r.atlasPlace = input.place.label;
+    r.atlasZone = input.place.timeZone;
+    r.atlasFold = input.place.fold;
+    keepPlaceInRecord(r, input.place);
+    return std::nullopt;
+}
+
+// A row of the library's own form, or why it cannot be stored.
+Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atlasSource) {
+    const ChartOptionTexts defaults;
+    ChartOptionTexts texts;
+    texts.name = row.raw(Name);
+    texts.date = row.text(Date, defaults.date);
+    texts.time = row.text(Time, defaults.time);
+    texts.zone = row.text(Zone, defaults.zone);
+    texts.longitude = row.text(Lon, defaults.longitude);
+    texts.latitude = row.text(Lat, defaults.latitude);
+    const auto dst = parseDaylightSaving(row.text(Dst));
+    if (const auto* e = std::get_if<OptionError>(&dst))
+        return *e;
+    texts.daylightSaving = std::get<bool>(dst);
+    // The name, date, time, zone and coordinates by the single chart's rules.
+    const auto parsed = parseChartOptions(texts);
+    if (const auto* e = std::get_if<OptionError>(&parsed))
+        return OptionError{columnMessage(e->message)};
+    const BirthEntries& entries = std::get<BirthEntries>(parsed);
+
+    store::ChartRecord r;
+    setEntries(r, entries);
+    std::optional<std::string> refusal;
+    if (!row.text(Tz).empty())
+        refusal = settleTzClock(r, row, entries);
+    else if (!row.text(Place).empty())
+        refusal = settlePlaceClock(r, row, entries, atlasSource);
+    else
+        refusal = settleZoneRowClock(r, row);
+    if (refusal)
+        return OptionError{*refusal};
+
+    // A place from the atlas names the city, state and country not given.
+    r.city = row.raw(City).empty() ? r.atlasName : row.raw(City);
+    r.state = row.raw(State).empty() ? r.atlasState : row.raw(State);
+    r.country = row.raw(Country).empty() ? r.atlasCountry : row.raw(Country);
+    r.positions = row.text(Positions, "classic");
+    r.note = row.raw(Note);
+    r.addedAt = row.text(Added);
+    r.changedAt = row.text(Changed);
+    for (const std::string* text : {&r.city, &r.state, &r.country, &r.atlasPlace, &r.atlasName,
+                                    &r.atlasState, &r.atlasCountry, &r.note}) {
+        if (!isUtf8(*text))
+            return OptionError{"a text is not valid UTF-8"};
+    }
+    if (!isTimestamp(r.addedAt) || !isTimestamp(r.changedAt))
+        return OptionError{"added and changed must look like YYYY-MM-DDTHH:MM:SSZ"};
+    if (const auto problem = store::recordProblem(r))
+        return OptionError{*problem};
+    return r;
+}
+
+// A batch file: every row as --batch reads it, the chart computed as it
+// charts it, and its record kept.
+void readBatchForm(CsvReader& reader, const std::vector<std::string>& header,
+                   AtlasSource atlasSource, LibraryCsvRead& result) {
+    const auto parsedColumns = batchColumns(header);
+    if (const auto* e = std::get_if<OptionError>(&parsedColumns)) {
+        result.failure = e->message;
+        return;
+    }
+    const BatchColumns& columns = std::get<BatchColumns>(parsedColumns);
+    // Only places need the atlas.
+    static const atlas::Atlas noAtlas;
+    const atlas::Atlas& atlas = columns.place ? atlasSource() : noAtlas;
+    if (columns.place && !atlas.available()) {
+        result.failure = atlas.unavailableReason();
+        return;
+    }
+    CsvRecord record;
+    while (reader.next(record)) {
+        auto refuse = [&](const std::string& why) {
+            result.refusals.push_back("line " + std::to_string(record.line) + ": " + why);
+        };
+        const auto input = batchRowInput(record, columns, atlas);
+        if (const auto* e = std::get_if<OptionError>(&input)) {
+            refuse(e->message);
+            continue;
+        }
+        const BatchRowInput& row = std::get<BatchRowInput>(input);
+        auto outcome = proceed(row.entries, row.correction, kDefaultPositions);
+        if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+            refuse(std::string(refusal->message));
+            continue;
+        }
+        ChartResult& chart = std::get<ChartResult>(outcome);
+        const bool named = row.place && !row.place->label.empty();
+        if (row.place)
+            chart.atlasClock = atlasClockOf(*row.place);
+        store::ChartRecord r =
+            store::recordOfChart(chart, named ? row.place->name : "", named ? row.place->state : "",
+                                 named ? row.place->country : "");
+        if (row.place)
+            keepPlaceInRecord(r, *row.place);
+        result.records.push_back(std::move(r));
+    }
+}
+
+// An export: the header's columns in any order and any case, only name
+// required.
+void readLibraryForm(CsvReader& reader, const std::vector<std::string>& header,
+                     AtlasSource atlasSource, LibraryCsvRead& result) {
+    std::array<int, ColumnCount> position;
+    position.fill(-1);
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string name = lowerAscii(header[i]);
+        const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), name);
+        if (found == kColumnNames.end()) {
+            result.failure = "the header names an unknown column " + quotedForMessage(name);
+            return;
+        }
+        auto& slot = position[static_cast<std::size_t>(found - kColumnNames.begin())];
+        if (slot != -1) {
+            result.failure = "the header names the column " + quotedForMessage(name) + " twice";
+            return;
+        }
+        slot = static_cast<int>(i);
+    }
+    if (position[Name] == -1) {
+        result.failure = "the header has no name column";
+        return;
+    }
+    CsvRecord record;
+    while (reader.next(record)) {
+        auto refuse = [&](const std::string& why) {
+            result.refusals.push_back("line " + std::to_string(record.line) + ": " + why);
+        };
+        if (!record.error.empty()) {
+            refuse(record.error);
+            continue;
+        }
+        if (record.fields.size() != header.size()) {
+            refuse("the row has " + std::to_string(record.fields.size()) +
+                   (record.fields.size() == 1 ? " field" : " fields") + ", not " +
+                   std::to_string(header.size()));
+            continue;
+        }
+        auto parsed = libraryRecord(LibraryRow(record, position), atlasSource);
+        if (const auto* e = std::get_if<OptionError>(&parsed))
+            refuse(e->message);
+        else
+            result.records.push_back(std::move(std::get<store::ChartRecord>(parsed)));
+    }
+}
+
+} // namespace
+
+LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource) {
     LibraryCsvRead result;
     CsvReader reader(input);
     CsvRecord record;
@@ -155,172 +525,19 @@ LibraryCsvRead readLibraryCsv(ByteSource& input) {
         result.failure = "line 1: " + record.error;
         return result;
     }
-    std::array<int, ColumnCount> position;
-    position.fill(-1);
-    for (std::size_t i = 0; i < record.fields.size(); ++i) {
-        std::string name(trimBlanks(record.fields[i]));
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), name);
-        if (found == kColumnNames.end()) {
-            result.failure = "the header names an unknown column \"" + name + "\"";
-            return result;
-        }
-        auto& slot = position[static_cast<std::size_t>(found - kColumnNames.begin())];
-        if (slot != -1) {
-            result.failure = "the header names the column \"" + name + "\" twice";
-            return result;
-        }
-        slot = static_cast<int>(i);
+    const bool libraryForm =
+        std::any_of(record.fields.begin(), record.fields.end(), [](const std::string& field) {
+            const auto found =
+                std::find(kColumnNames.begin(), kColumnNames.end(), lowerAscii(field));
+            return found != kColumnNames.end() &&
+                   isLibraryColumn(static_cast<Column>(found - kColumnNames.begin()));
+        });
+    if (!libraryForm) {
+        readBatchForm(reader, record.fields, atlasSource, result);
+    } else {
+        readLibraryForm(reader, record.fields, atlasSource, result);
     }
-    if (position[Name] == -1) {
-        result.failure = "the header has no name column";
-        return result;
-    }
-    const std::size_t width = record.fields.size();
-    const ChartOptionTexts defaults;
-
-    while (reader.next(record)) {
-        auto refuse = [&](const std::string& why) {
-            result.refusals.push_back("line " + std::to_string(record.line) + ": " + why);
-        };
-        if (!record.error.empty()) {
-            refuse(record.error);
-            continue;
-        }
-        if (record.fields.size() != width) {
-            refuse("the row has " + std::to_string(record.fields.size()) + " fields, not " +
-                   std::to_string(width));
-            continue;
-        }
-        auto raw = [&](Column column) -> std::string {
-            return position[column] == -1
-                       ? std::string()
-                       : record.fields[static_cast<std::size_t>(position[column])];
-        };
-        // A missing column or an empty field takes the fallback.
-        auto text = [&](Column column, std::string_view fallback = {}) -> std::string {
-            const std::string_view value =
-                position[column] == -1
-                    ? std::string_view()
-                    : trimBlanks(record.fields[static_cast<std::size_t>(position[column])]);
-            return std::string(value.empty() ? fallback : value);
-        };
-
-        store::ChartRecord r;
-        r.name = raw(Name);
-        if (!isUtf8(r.name)) {
-            refuse("name is not valid UTF-8");
-            continue;
-        }
-        const auto date = parseDate(text(Date, defaults.date));
-        if (const auto* e = std::get_if<OptionError>(&date)) {
-            refuse(columnMessage(e->message));
-            continue;
-        }
-        std::string clock = text(Time, defaults.time);
-        int second = 0;
-        if (clock.size() == 8 && clock[5] == ':') {
-            const auto s = twoDigits(std::string_view(clock).substr(6), 59);
-            if (!s) {
-                refuse("time must look like HH:MM or HH:MM:SS, not \"" + clock + "\"");
-                continue;
-            }
-            second = *s;
-            clock.resize(5);
-        }
-        const auto time = parseTime(clock);
-        if (const auto* e = std::get_if<OptionError>(&time)) {
-            refuse(columnMessage(e->message));
-            continue;
-        }
-        const std::string offsetText = text(UtOffset);
-        // Without a zone the offset alone sets the clock; without either the
-        // single chart's default zone does.
-        const std::string zoneText = text(Zone, offsetText.empty() ? defaults.zone : "");
-        int zone = -1;
-        if (!zoneText.empty()) {
-            const auto parsedZone = parseZone(zoneText);
-            if (const auto* e = std::get_if<OptionError>(&parsedZone)) {
-                refuse(columnMessage(e->message));
-                continue;
-            }
-            zone = std::get<int>(parsedZone);
-        }
-        if (!offsetText.empty()) {
-            const auto correction = parseUtOffset(offsetText);
-            if (!correction) {
-                refuse("utoffset must look like +HH:MM or +HH:MM:SS, not \"" + offsetText + "\"");
-                continue;
-            }
-            r.correctionSeconds = *correction;
-        } else {
-            const UtCorrection c = Zone_Calculation(zone, {});
-            r.correctionSeconds = c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60;
-        }
-        const auto lon = parseLongitude(text(Lon, defaults.longitude));
-        if (const auto* e = std::get_if<OptionError>(&lon)) {
-            refuse(columnMessage(e->message));
-            continue;
-        }
-        const auto lat = parseLatitude(text(Lat, defaults.latitude));
-        if (const auto* e = std::get_if<OptionError>(&lat)) {
-            refuse(columnMessage(e->message));
-            continue;
-        }
-        const auto dst = parseDaylightSaving(text(Dst));
-        if (const auto* e = std::get_if<OptionError>(&dst)) {
-            refuse(columnMessage(e->message));
-            continue;
-        }
-        const auto& d = std::get<DateValue>(date);
-        const auto& t = std::get<TimeValue>(time);
-        const auto& lo = std::get<CoordinateValue>(lon);
-        const auto& la = std::get<CoordinateValue>(lat);
-        r.year = d.year;
-        r.month = d.month;
-        r.day = d.day;
-        r.hour = t.hour;
-        r.minute = t.minute;
-        r.second = second;
-        r.zonePosition = zone;
-        r.daylightSaving = std::get<bool>(dst);
-        r.longitudeDegrees = coordinateValue(lo.degrees).value_or(-1);
-        r.longitudeMinutes = coordinateValue(lo.minutes).value_or(-1);
-        r.east = lo.positiveHemisphere;
-        r.latitudeDegrees = coordinateValue(la.degrees).value_or(-1);
-        r.latitudeMinutes = coordinateValue(la.minutes).value_or(-1);
-        r.south = !la.positiveHemisphere;
-        r.city = raw(City);
-        r.state = raw(State);
-        r.country = raw(Country);
-        r.atlasPlace = raw(Place);
-        r.atlasZone = text(Tz);
-        r.atlasFold = text(Fold);
-        r.positions = text(Positions, "classic");
-        r.note = raw(Note);
-        r.addedAt = text(Added);
-        r.changedAt = text(Changed);
-        if (!isUtf8(r.city) || !isUtf8(r.state) || !isUtf8(r.country) || !isUtf8(r.atlasPlace) ||
-            !isUtf8(r.atlasZone) || !isUtf8(r.note)) {
-            refuse("a text is not valid UTF-8");
-            continue;
-        }
-        if (!r.atlasFold.empty() && r.atlasFold != "earlier" && r.atlasFold != "later") {
-            refuse("fold must be earlier or later, not \"" + r.atlasFold + "\"");
-            continue;
-        }
-        if (!isTimestamp(r.addedAt) || !isTimestamp(r.changedAt)) {
-            refuse("added and changed must look like YYYY-MM-DDTHH:MM:SSZ");
-            continue;
-        }
-        if (const auto problem = store::recordProblem(r)) {
-            refuse(*problem);
-            continue;
-        }
-        result.records.push_back(std::move(r));
-    }
-    if (reader.failed())
+    if (reader.failed() && result.failure.empty())
         result.failure = reader.error();
     return result;
 }

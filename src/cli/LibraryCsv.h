@@ -2,19 +2,28 @@
 // lat, dst) followed by what the library keeps beyond them, so that an export
 // read back by an import gives the same charts.
 //
-// Columns, by name in the header, any order and any case:
-//   name date time zone lon lat dst   as in a batch; time may carry seconds
-//                                     (HH:MM:SS); zone may be empty when
-//                                     utoffset is given
-//   utoffset   the clock's offset from universal time, +HH:MM or +HH:MM:SS
-//              (the zone row's offset when empty)
-//   city state country                as typed
-//   place tz fold                     the atlas's place, IANA zone and fold
+// A header naming none of the library's own columns (utoffset on) is a batch
+// file, read exactly as --batch reads it. Otherwise the columns, by name in
+// the header, any order and any case, are:
+//   name date time zone lon lat dst   as in a batch, by the single chart's
+//                                     rules; zone may be empty when utoffset
+//                                     is given
+//   utoffset   the clock's offset from universal time, +HH:MM or +HH:MM:SS;
+//              when given with a zone or tz it must be that clock's offset
+//   city state country                as typed (a place's own when empty)
+//   place tz fold                     the atlas's place, IANA zone and fold:
+//                                     with tz the clock is the zone's; a
+//                                     place without tz is looked up in the
+//                                     atlas as --place does
+//   atlasname atlasstate atlascountry atlaslat atlaslon
+//                                     the atlas's names of the place and its
+//                                     coordinates in degrees, with tz only
 //   positions  classic or precise     note  free text
 //   added changed                     UTC, YYYY-MM-DDTHH:MM:SSZ (now when empty)
 // Only name is required; a missing column takes the single chart's default.
 #pragma once
 
+#include "AtlasOptions.h"
 #include "BatchCsvWriter.h"
 #include "BatchRow.h"
 #include "ChartOptions.h"
@@ -41,7 +50,11 @@ struct LibraryCsvRead {
     std::string failure;               // the header or the input could not be read
 };
 
-// Reads every row; a row that cannot be stored is refused with its line.
-LibraryCsvRead readLibraryCsv(ByteSource& input);
+// Where the atlas comes from when a row names a place; called only then.
+using AtlasSource = const atlas::Atlas& (*)();
+
+// Reads every row; a row that cannot be stored is refused with its line and
+// the reason add or --batch would give.
+LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource = programAtlas);
 
 } // namespace orbenza::cli

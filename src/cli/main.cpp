@@ -72,7 +72,8 @@ CLI::Validator notAnOption() {
                                          (value[1] == '-' || (value[1] >= 'a' && value[1] <= 'z') ||
                                           (value[1] >= 'A' && value[1] <= 'Z'));
             if (looksLikeOption)
-                return "the value \"" + value + "\" looks like an option; was the value left out?";
+                return "the value " + orbenza::quotedForMessage(value) +
+                       " looks like an option; was the value left out?";
             return {};
         },
         "", "not an option");

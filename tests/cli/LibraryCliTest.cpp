@@ -144,10 +144,9 @@ TEST_F(LibraryCli, ChartAddedFromTheAtlasKeepsItsClock) {
     ASSERT_TRUE(expected["AscendantWindow"].is_object());
     EXPECT_GE(expected["AscendantWindow"]["To"].get<std::string>(), "2021-03-28T03:00:00")
         << "the window should run past the change";
-    expected.erase("Place");
     run = library({"show", "1", "--chart", "--format", "json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out), expected);
+    EXPECT_EQ(run.out, single.out);
 
     // The atlas options follow the single chart's rules.
     run = library({"add", "--name", "X", "--place", "Berlin, Germany", "--zone", "CET"});

@@ -1,5 +1,7 @@
 #include "atlas/Atlas.h"
 
+#include "base/MessageText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -528,7 +530,7 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
     const std::vector<Match> found = matches(text, SIZE_MAX);
     if (found.empty()) {
         lookup.status = PlaceLookup::Status::NotFound;
-        lookup.message = "No place in the atlas is called \"" + std::string(text) + "\"";
+        lookup.message = "No place in the atlas is called " + quotedForMessage(text);
         return lookup;
     }
     // The tier: the exact names when there are any (they come first), else all.
@@ -547,7 +549,7 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
     for (std::size_t i = 0; i < tier && i < kMaxCandidates; ++i)
         lookup.candidates.push_back(place(found[i].index));
     lookup.message =
-        "\"" + std::string(text) + "\" names " + std::to_string(tier) +
+        quotedForMessage(text) + " names " + std::to_string(tier) +
         " places; add the region or country after a comma, e.g. \"" +
         std::string(lookup.candidates[0].name) + ", " +
         std::string(lookup.candidates[0].region.empty() ? lookup.candidates[0].countryCode

@@ -1,5 +1,7 @@
 #include "atlas/PlaceClock.h"
 
+#include "base/MessageText.h"
+
 #include <cmath>
 #include <cstdio>
 #include <date/tz.h>
@@ -155,8 +157,8 @@ ZoneClock ZoneClock::find(std::string_view zoneName) {
                 return clock;
             }
         }
-        clock.m_error = "Unknown time zone \"" + clock.m_name +
-                        "\": the system's time-zone database has no zone of that name";
+        clock.m_error = "Unknown time zone " + quotedForMessage(clock.m_name) +
+                        ": the system's time-zone database has no zone of that name";
     } catch (...) {
         clock.m_error = "The system's time-zone database (/usr/share/zoneinfo) cannot be read";
     }

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <sqlite3.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace orbenza::store {
 
@@ -149,6 +151,46 @@ void ChartLibrary::rollback() {
 }
 
 bool ChartLibrary::open(const std::string& path, int busyTimeoutMs) {
+    return openFile(path, busyTimeoutMs, true);
+}
+
+bool ChartLibrary::openExisting(const std::string& path, int busyTimeoutMs) {
+    return openFile(path, busyTimeoutMs, false);
+}
+
+namespace {
+
+// A file URI for path that SQLite reads as an unchangeable file: no lock, no
+// shared-memory file beside it (which a read-only folder cannot take).
+std::string unchangeableUri(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+// Whether the folder of path takes no new file, so SQLite cannot make the
+// write-ahead log's files there; a log left with content keeps its changes
+// out of reach, so the file is then not read without it.
+bool inUnwritableFolder(const std::string& path) {
+    const auto folder = std::filesystem::path(path).parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0)
+        return false;
+    std::error_code ec;
+    const auto logSize = std::filesystem::file_size(path + "-wal", ec);
+    return ec || logSize == 0;
+}
+
+} // namespace
+
+bool ChartLibrary::openFile(const std::string& path, int busyTimeoutMs, bool create) {
     close();
     m_path = path;
     m_fault = LibraryFault::None;
@@ -158,6 +200,8 @@ bool ChartLibrary::open(const std::string& path, int busyTimeoutMs) {
 
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
+    if (!exists && !create)
+        return fail(LibraryFault::Missing, "the library " + path + " does not exist");
     if (!exists) {
         const auto folder = std::filesystem::path(path).parent_path();
         if (!folder.empty() && !std::filesystem::exists(folder, ec)) {
@@ -171,9 +215,31 @@ bool ChartLibrary::open(const std::string& path, int busyTimeoutMs) {
                     path + " is not a chart library; it is left as it is");
     }
 
-    const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE) |
+    if (openConnection(path, exists, false, busyTimeoutMs))
+        return true;
+    // A library in a folder that cannot be written is still read.
+    const bool readable = m_fault == LibraryFault::CannotOpen ||
+                          m_fault == LibraryFault::ReadOnly || m_fault == LibraryFault::Other;
+    if (!exists || !readable || !inUnwritableFolder(path))
+        return false;
+    const std::string firstError = m_error;
+    const LibraryFault firstFault = m_fault;
+    m_fault = LibraryFault::None;
+    m_error.clear();
+    if (openConnection(path, exists, true, busyTimeoutMs))
+        return true;
+    m_fault = firstFault;
+    m_error = firstError;
+    return false;
+}
+
+bool ChartLibrary::openConnection(const std::string& path, bool exists, bool unchangeable,
+                                  int busyTimeoutMs) {
+    const int flags = (unchangeable ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                                    : SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE)) |
                       SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE;
-    const int rc = sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr);
+    const std::string name = unchangeable ? unchangeableUri(path) : path;
+    const int rc = sqlite3_open_v2(name.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         failSql(rc, exists ? "open" : "create");
         close();
@@ -181,7 +247,6 @@ bool ChartLibrary::open(const std::string& path, int busyTimeoutMs) {
     }
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 1);
-
     if (!checkExisting()) {
         close();
         return false;
@@ -239,9 +304,12 @@ bool ChartLibrary::checkExisting() {
         if (rc != SQLITE_ROW)
             return failSql(rc, "open");
     }
+    m_schemaVersion = empty ? kLibrarySchemaVersion : version;
     if (empty)
         return createSchema();
-    if (version < kLibrarySchemaVersion)
+    // A library that cannot be written is read as it is when its columns
+    // can be (see recordColumns).
+    if (version < kLibrarySchemaVersion && !(!writable && version >= 2))
         return upgrade(version);
     return true;
 }
@@ -296,7 +364,10 @@ bool ChartLibrary::createSchema() {
 }
 
 bool ChartLibrary::upgrade(int fromVersion) {
-    return transaction([&] { return exec(upgradeSql(fromVersion).c_str()); });
+    if (!transaction([&] { return exec(upgradeSql(fromVersion).c_str()); }))
+        return false;
+    m_schemaVersion = kLibrarySchemaVersion;
+    return true;
 }
 
 bool ChartLibrary::insert(ChartRecord& record, bool keepTimes) {
@@ -405,7 +476,7 @@ bool ChartLibrary::markOpened(std::int64_t id) {
 std::optional<ChartRecord> ChartLibrary::get(std::int64_t id) {
     std::optional<ChartRecord> found;
     const bool read = query(
-        std::string("SELECT ") + kRecordColumns + " FROM charts WHERE id=?",
+        "SELECT " + recordColumns(m_schemaVersion) + " FROM charts WHERE id=?",
         [&](Statement& statement) { statement.bind(1, id); },
         [&](const Statement& row) { found = readRecord(row); });
     if (read && !found)
@@ -415,7 +486,7 @@ std::optional<ChartRecord> ChartLibrary::get(std::int64_t id) {
 
 std::vector<ChartRecord> ChartLibrary::all() {
     std::vector<ChartRecord> records;
-    query(std::string("SELECT ") + kRecordColumns + " FROM charts ORDER BY id", {},
+    query("SELECT " + recordColumns(m_schemaVersion) + " FROM charts ORDER BY id", {},
           [&](const Statement& row) { records.push_back(readRecord(row)); });
     return records;
 }

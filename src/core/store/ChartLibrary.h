@@ -32,7 +32,7 @@ std::string defaultLibraryPath();
 
 // The newest schema this program writes; a file with a higher version is
 // left alone.
-inline constexpr int kLibrarySchemaVersion = 2;
+inline constexpr int kLibrarySchemaVersion = 3;
 // The application id that marks a file as a chart library ("ORBZ").
 inline constexpr std::int32_t kLibraryApplicationId = 0x4F52425A;
 
@@ -48,6 +48,7 @@ enum class LibraryFault {
     Full,     // the disk is full
     CannotOpen,
     NotFound, // no chart with that number
+    Missing,  // no library file at the path
     Other,
 };
 
@@ -60,8 +61,12 @@ public:
 
     // Opens the library at path, creating the file and its folder when they
     // do not exist. False, with fault() and error() set, when it cannot be
-    // used; the file is then left as it was.
+    // used; the file is then left as it was. A library whose file or folder
+    // cannot be written is opened for reading.
     bool open(const std::string& path, int busyTimeoutMs = 2000);
+    // Opens the library at path only when the file is there; otherwise fails
+    // with Missing and creates nothing.
+    bool openExisting(const std::string& path, int busyTimeoutMs = 2000);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     const std::string& path() const { return m_path; }
@@ -101,6 +106,8 @@ public:
 private:
     bool fail(LibraryFault fault, std::string message);
     bool failSql(int rc, const char* doing);
+    bool openFile(const std::string& path, int busyTimeoutMs, bool create);
+    bool openConnection(const std::string& path, bool exists, bool unchangeable, int busyTimeoutMs);
     bool checkExisting();
     bool createSchema();
     bool upgrade(int fromVersion);
@@ -125,6 +132,7 @@ private:
 
     sqlite3* m_db = nullptr;
     std::string m_path;
+    int m_schemaVersion = kLibrarySchemaVersion; // of the open file
     LibraryFault m_fault = LibraryFault::None;
     std::string m_error;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orbenza::store {
@@ -42,6 +43,12 @@ struct ChartRecord {
     std::string atlasPlace;
     std::string atlasZone;
     std::string atlasFold;
+    // The atlas's own names of that place (name, region, country) and its
+    // coordinates to the atlas's precision, East and North positive; the
+    // chart's coordinates above are the same rounded to the minute of arc.
+    // Empty and nothing when the clock came from a zone given by name.
+    std::string atlasName, atlasState, atlasCountry;
+    std::optional<double> atlasLatitudeDeg, atlasLongitudeDeg;
 
     std::string positions = "classic"; // source of the positions: "classic" or "precise"
     std::string note;                  // free text

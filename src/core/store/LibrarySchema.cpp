@@ -25,6 +25,9 @@ CREATE TABLE charts(
     country TEXT NOT NULL DEFAULT '',
     atlas_place TEXT NOT NULL DEFAULT '', atlas_zone TEXT NOT NULL DEFAULT '',
     atlas_fold TEXT NOT NULL DEFAULT '',
+    atlas_name TEXT NOT NULL DEFAULT '', atlas_state TEXT NOT NULL DEFAULT '',
+    atlas_country TEXT NOT NULL DEFAULT '',
+    atlas_latitude REAL, atlas_longitude REAL,
     positions TEXT NOT NULL DEFAULT 'classic',
     note TEXT NOT NULL DEFAULT '',
     added_at TEXT NOT NULL, changed_at TEXT NOT NULL,
@@ -49,13 +52,23 @@ ALTER TABLE charts ADD COLUMN atlas_fold TEXT NOT NULL DEFAULT '';
 ALTER TABLE charts ADD COLUMN positions TEXT NOT NULL DEFAULT 'classic';
 )sql";
 
+// From the second schema: the atlas's names of the place and its coordinates
+// at the atlas's precision.
+constexpr const char* kUpgrade2To3 = R"sql(
+ALTER TABLE charts ADD COLUMN atlas_name TEXT NOT NULL DEFAULT '';
+ALTER TABLE charts ADD COLUMN atlas_state TEXT NOT NULL DEFAULT '';
+ALTER TABLE charts ADD COLUMN atlas_country TEXT NOT NULL DEFAULT '';
+ALTER TABLE charts ADD COLUMN atlas_latitude REAL;
+ALTER TABLE charts ADD COLUMN atlas_longitude REAL;
+)sql";
+
 // Each step brings a library below its version up to that version; they run
 // oldest first.
 struct UpgradeStep {
     int toVersion;
     const char* sql;
 };
-constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}};
+constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}, {3, kUpgrade2To3}};
 
 std::string versionMark() {
     return "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion) + ";";
@@ -75,6 +88,17 @@ std::string upgradeSql(int fromVersion) {
             sql += step.sql;
     }
     return sql + versionMark();
+}
+
+std::string recordColumns(int schemaVersion) {
+    std::string columns = "id, name, year, month, day, hour, minute, second, zone_position, "
+                          "correction_seconds, daylight_saving, longitude_degrees, "
+                          "longitude_minutes, east, latitude_degrees, latitude_minutes, south, "
+                          "city, state, country, atlas_place, atlas_zone, atlas_fold, ";
+    columns += schemaVersion >= 3 ? "atlas_name, atlas_state, atlas_country, atlas_latitude, "
+                                    "atlas_longitude, "
+                                  : "'', '', '', NULL, NULL, ";
+    return columns + "positions, note, added_at, changed_at";
 }
 
 ChartRecord readRecord(const Statement& row) {
@@ -103,6 +127,11 @@ ChartRecord readRecord(const Statement& row) {
     r.atlasPlace = row.text(c++);
     r.atlasZone = row.text(c++);
     r.atlasFold = row.text(c++);
+    r.atlasName = row.text(c++);
+    r.atlasState = row.text(c++);
+    r.atlasCountry = row.text(c++);
+    r.atlasLatitudeDeg = row.real(c++);
+    r.atlasLongitudeDeg = row.real(c++);
     r.positions = row.text(c++);
     r.note = row.text(c++);
     r.addedAt = row.text(c++);
@@ -150,6 +179,11 @@ int bindRecordContent(Statement& statement, const ChartRecord& r) {
     statement.bind(i++, r.atlasPlace);
     statement.bind(i++, r.atlasZone);
     statement.bind(i++, r.atlasFold);
+    statement.bind(i++, r.atlasName);
+    statement.bind(i++, r.atlasState);
+    statement.bind(i++, r.atlasCountry);
+    statement.bind(i++, r.atlasLatitudeDeg);
+    statement.bind(i++, r.atlasLongitudeDeg);
     statement.bind(i++, r.positions);
     statement.bind(i++, r.note);
     return i;

@@ -19,33 +19,33 @@ std::string createSchemaSql();
 // ending with the new version mark.
 std::string upgradeSql(int fromVersion);
 
-// The columns readRecord reads, in its order.
-inline constexpr const char* kRecordColumns =
-    "id, name, year, month, day, hour, minute, second, zone_position, correction_seconds, "
-    "daylight_saving, longitude_degrees, longitude_minutes, east, latitude_degrees, "
-    "latitude_minutes, south, city, state, country, atlas_place, atlas_zone, atlas_fold, "
-    "positions, note, added_at, changed_at";
+// The columns readRecord reads, in its order, from a library of the given
+// schema version; those the second schema lacks are read as empty, so such a
+// library that cannot be upgraded (it is read-only) can still be read.
+std::string recordColumns(int schemaVersion);
 
 // The columns readSummary reads, in its order.
 inline constexpr const char* kSummaryColumns =
     "id, name, year, month, day, hour, minute, second, city, state, country";
 
 // A new chart: the record's content (bindRecordContent), then its added and
-// changed times at 25 and 26.
+// changed times.
 inline constexpr const char* kInsertRecord =
     "INSERT INTO charts(name, year, month, day, hour, minute, second, zone_position, "
     "correction_seconds, daylight_saving, longitude_degrees, longitude_minutes, east, "
     "latitude_degrees, latitude_minutes, south, city, state, country, atlas_place, atlas_zone, "
-    "atlas_fold, positions, note, added_at, changed_at) "
-    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    "atlas_fold, atlas_name, atlas_state, atlas_country, atlas_latitude, atlas_longitude, "
+    "positions, note, added_at, changed_at) "
+    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
 
 // A stored chart replaced: the record's content (bindRecordContent), then the
-// changed time at 25 and the id at 26. The added time stays and is returned.
+// changed time and the id. The added time stays and is returned.
 inline constexpr const char* kUpdateRecord =
     "UPDATE charts SET name=?, year=?, month=?, day=?, hour=?, minute=?, second=?, "
     "zone_position=?, correction_seconds=?, daylight_saving=?, longitude_degrees=?, "
     "longitude_minutes=?, east=?, latitude_degrees=?, latitude_minutes=?, south=?, city=?, "
-    "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, positions=?, note=?, "
+    "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, atlas_name=?, "
+    "atlas_state=?, atlas_country=?, atlas_latitude=?, atlas_longitude=?, positions=?, note=?, "
     "added_at=added_at, changed_at=? WHERE id=? RETURNING added_at";
 
 ChartRecord readRecord(const Statement& row);

@@ -42,6 +42,9 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
         r.atlasPlace = chart.atlasClock->place;
         r.atlasZone = chart.atlasClock->timeZone;
         r.atlasFold = chart.atlasClock->fold;
+        // A place's own longitude, which its local mean time was read from.
+        if (!chart.atlasClock->place.empty())
+            r.atlasLongitudeDeg = chart.atlasClock->longitudeEastDeg;
     }
     return r;
 }
@@ -76,8 +79,10 @@ UtCorrection correctionOfRecord(const ChartRecord& r) {
 std::optional<AtlasClock> atlasClockOfRecord(const ChartRecord& r) {
     if (r.atlasZone.empty())
         return std::nullopt;
-    // The record keeps the coordinates to the minute of arc, which is what a
-    // zone on local mean time then reads.
+    // A zone on local mean time reads the longitude the clock was worked out
+    // with: the atlas's own for a place, else the chart's to the minute.
+    if (r.atlasLongitudeDeg)
+        return AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold, *r.atlasLongitudeDeg};
     const double longitudeDeg = r.longitudeDegrees + r.longitudeMinutes / 60.0;
     return AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold,
                       r.east ? longitudeDeg : -longitudeDeg};

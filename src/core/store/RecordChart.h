@@ -12,7 +12,8 @@ namespace orbenza::store {
 
 // The record of a chart computed from entries: the birth details, the zone
 // row and correction the run used, the place texts as typed, and the atlas's
-// place, zone and fold when the atlas set the clock time.
+// place, zone and fold (and the place's own longitude) when the atlas set the
+// clock time.
 ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
                           const std::string& state, const std::string& country);
 

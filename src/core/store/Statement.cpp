@@ -25,6 +25,13 @@ void Statement::bind(int index, const std::string& value) {
                       SQLITE_STATIC);
 }
 
+void Statement::bind(int index, std::optional<double> value) {
+    if (value)
+        sqlite3_bind_double(m_statement, index, *value);
+    else
+        sqlite3_bind_null(m_statement, index);
+}
+
 int Statement::step() {
     return sqlite3_step(m_statement);
 }
@@ -48,6 +55,12 @@ std::string Statement::text(int column) const {
     return bytes == nullptr
                ? std::string()
                : std::string(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(size));
+}
+
+std::optional<double> Statement::real(int column) const {
+    if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
+        return std::nullopt;
+    return sqlite3_column_double(m_statement, column);
 }
 
 } // namespace orbenza::store

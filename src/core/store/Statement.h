@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct sqlite3_stmt;
@@ -23,6 +24,8 @@ public:
     void bind(int index, bool value);
     // The text must stay alive until the statement has been stepped.
     void bind(int index, const std::string& value);
+    // NULL for nothing.
+    void bind(int index, std::optional<double> value);
     // One step: SQLITE_ROW, SQLITE_DONE or an error code.
     int step();
     // Ready to be bound and stepped again.
@@ -31,6 +34,8 @@ public:
     int integer(int column) const;
     std::int64_t integer64(int column) const;
     std::string text(int column) const;
+    // Nothing for NULL.
+    std::optional<double> real(int column) const;
 
 private:
     sqlite3_stmt* m_statement;

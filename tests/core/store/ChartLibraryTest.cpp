@@ -46,6 +46,11 @@ ChartRecord sampleRecord() {
     r.atlasPlace = "New Delhi — Delhi, India";
     r.atlasZone = "Asia/Kolkata";
     r.atlasFold = "later";
+    r.atlasName = "New Delhi";
+    r.atlasState = "Delhi";
+    r.atlasCountry = "India";
+    r.atlasLatitudeDeg = 28.65195;
+    r.atlasLongitudeDeg = -0.1 * 3; // not a short binary fraction: kept to the last bit
     r.positions = "precise";
     r.note = "Line one\nLine two, with ünïcode and 'quotes'";
     return r;
@@ -216,13 +221,13 @@ TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
     ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
     EXPECT_EQ(std::get<ChartResult>(drawn).correction, amsterdam);
     expectSameChart(saved, std::get<ChartResult>(drawn));
-    // The chart drawn again keeps the atlas's clock, read at the stored
-    // coordinates (the entries' 77° 13' E), not the atlas's own.
+    // The chart drawn again keeps the atlas's clock, read at the place's own
+    // longitude (as the chart was computed), not at the entries' 77° 13' E.
     const auto& clock = std::get<ChartResult>(drawn).atlasClock;
     ASSERT_TRUE(clock);
     EXPECT_EQ(clock->timeZone, "Europe/Amsterdam");
     EXPECT_EQ(clock->place, "Amsterdam — North Holland, Netherlands");
-    EXPECT_NEAR(clock->longitudeEastDeg, 77.0 + 13.0 / 60.0, 1e-9);
+    EXPECT_EQ(clock->longitudeEastDeg, 4.8897);
 }
 
 // A chart computed with the precise positions is kept as such and drawn again
@@ -359,7 +364,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
 
     ChartLibrary library;
     ASSERT_TRUE(library.open(path)) << library.error();
-    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), std::to_string(kLibrarySchemaVersion));
     const auto records = library.all();
     ASSERT_EQ(records.size(), 2u);
     const ChartRecord& anna = records[0];
@@ -414,7 +419,7 @@ TEST(ChartLibrary, ForeignDamagedAndNewerFilesAreLeftAsTheyWere) {
     rawSql(foreignDb, "CREATE TABLE songs(title TEXT); INSERT INTO songs VALUES('x');");
     const std::string newer = folder.file("newer-db.sqlite");
     writeBytes(newer, goodBytes);
-    rawSql(newer, "PRAGMA user_version=3");
+    rawSql(newer, "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion + 1));
 
     const Untouched cases[] = {
         {"text file", "name,date\nANNA,1985-06-15\n", LibraryFault::NotLibrary,
@@ -614,6 +619,43 @@ TEST(ChartLibrary, ReadOnlyFileIsReadButNotWritten) {
         return seen + library.error();
     });
     EXPECT_EQ(said, "count 1; cannot write to the library " + path + ": the file is read-only");
+    EXPECT_TRUE(fileBytes(path) == bytes) << "the file was changed";
+}
+
+// A library of the second schema in a folder nobody may write to: it cannot
+// be upgraded nor get its log files, and is read as it is.
+TEST(ChartLibrary, OlderLibraryInAReadOnlyFolderIsRead) {
+    TempFolder folder;
+    const std::string path = folder.file("charts.sqlite");
+    {
+        ChartLibrary library;
+        ASSERT_TRUE(library.open(path));
+        ChartRecord r = sampleRecord();
+        ASSERT_TRUE(library.add(r));
+    }
+    rawSql(path, "ALTER TABLE charts DROP COLUMN atlas_name; ALTER TABLE charts DROP COLUMN "
+                 "atlas_state; ALTER TABLE charts DROP COLUMN atlas_country; ALTER TABLE charts "
+                 "DROP COLUMN atlas_latitude; ALTER TABLE charts DROP COLUMN atlas_longitude; "
+                 "PRAGMA user_version=2;");
+    chmod(folder.path().c_str(), 0555);
+    const std::string bytes = fileBytes(path);
+    const std::string said = inChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return std::string("cannot become a plain user");
+        ChartLibrary library;
+        if (!library.open(path))
+            return "open: " + library.error();
+        const auto records = library.all();
+        if (records.size() != 1)
+            return "read " + std::to_string(records.size()) + ": " + library.error();
+        ChartRecord expected = sampleRecord();
+        expected.atlasName = expected.atlasState = expected.atlasCountry = "";
+        expected.atlasLatitudeDeg = expected.atlasLongitudeDeg = std::nullopt;
+        return withoutStoreFields(records[0]) == expected ? std::string("same")
+                                                          : std::string("other record");
+    });
+    chmod(folder.path().c_str(), 0700);
+    EXPECT_EQ(said, "same");
     EXPECT_TRUE(fileBytes(path) == bytes) << "the file was changed";
 }
 
