@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbenza::atlas {
@@ -17,6 +19,9 @@ constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
 // A text that more places start with than this is searched by population
 // (see Atlas::matches); fewer are simply all ordered.
 constexpr std::size_t kLongPrefixRange = 256;
+// No atlas comes near this size (the world's file is under 6 MB); a larger
+// file is something else and is not read into memory.
+constexpr std::int64_t kMaxFileBytes = std::int64_t{256} << 20;
 
 // FNV-1a, 32 bits: the sum the generator writes on the closing line.
 std::uint32_t fnv1a(std::string_view bytes) {
@@ -116,23 +121,52 @@ void Atlas::fail(const std::string& reason) {
 }
 
 Atlas Atlas::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        Atlas atlas;
+    Atlas atlas;
+    // Only a regular file can be the atlas: a folder or a device would be
+    // read as nonsense, or as a size the memory cannot hold.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         atlas.fail(path + " cannot be read");
         return atlas;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    std::string text;
-    if (size > 0) {
-        text.resize(static_cast<std::size_t>(size));
-        in.read(text.data(), size);
+    if (S_ISDIR(info.st_mode)) {
+        atlas.fail(path + " is a folder, not an atlas file");
+        return atlas;
     }
-    if (size < 0 || !in) {
-        Atlas atlas;
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
+        atlas.fail(path + " is not an atlas file");
+        return atlas;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
         atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    std::string text(kMagic.size() + 1, '\0');
+    // The first line tells an atlas from any other file before the rest is read.
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!in.bad() &&
+        (!in || std::string_view(text).substr(0, kMagic.size()) != kMagic || text.back() != '\n')) {
+        const bool atlasOfAnotherVersion =
+            startsWith(text, kMagic.substr(0, kMagic.find('\t') + 1));
+        atlas.fail(path + (atlasOfAnotherVersion ? " is not an atlas file of this version"
+                                                 : " is not an atlas file"));
+        return atlas;
+    }
+    if (!in) {
+        atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    try {
+        text.resize(static_cast<std::size_t>(info.st_size));
+    } catch (const std::bad_alloc&) {
+        atlas.fail(path + " is too large to be read");
+        return atlas;
+    }
+    const auto rest = static_cast<std::streamsize>(text.size() - (kMagic.size() + 1));
+    if (!in.read(text.data() + kMagic.size() + 1, rest) ||
+        in.peek() != std::ifstream::traits_type::eof()) {
+        atlas.fail(path + " cannot be read whole");
         return atlas;
     }
     return fromText(std::move(text), path);
