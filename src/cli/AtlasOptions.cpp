@@ -1,8 +1,11 @@
 #include "AtlasOptions.h"
 
+#include "base/TextTrim.h"
 #include "chart/AtlasTime.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orbenza::cli {
 
@@ -59,6 +62,11 @@ std::optional<std::string> atlasOptionClash(const CLI::App& command) {
         return "--tz sets the clock time; --zone and --dst cannot be given with it";
     if (command.count("--fold") > 0 && !place && !tz)
         return "--fold needs --place or --tz";
+    // An empty text would otherwise be taken for no option at all.
+    if (place && trimBlanks(command["--place"]->as<std::string>()).empty())
+        return std::string("--place needs a place, e.g. \"Madrid\" or \"Springfield, Illinois\"");
+    if (tz && trimBlanks(command["--tz"]->as<std::string>()).empty())
+        return std::string("--tz needs a time zone, e.g. \"Europe/Madrid\"");
     return std::nullopt;
 }
 
@@ -69,6 +77,14 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
     input.entries = entries;
     if (!texts.fold.empty() && texts.fold != "earlier" && texts.fold != "later")
         return OptionError{"--fold must be earlier or later, not " + quotedForMessage(texts.fold)};
+    // No place or zone name holds a control character; refused here, such a
+    // text is never echoed raw in the messages below.
+    for (const auto& [option, text] : {std::pair{"--place", &texts.place}, {"--tz", &texts.tz}}) {
+        if (std::any_of(text->begin(), text->end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+            return OptionError{std::string(option) +
+                               " holds a control character: " + quotedForMessage(*text)};
+    }
 
     if (!texts.place.empty()) {
         const atlas::PlaceLookup lookup = atlas.resolve(texts.place);
@@ -152,9 +168,12 @@ Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTe
     input.entries = entries;
     if (!fromAtlas)
         return input;
-    if (!texts.place.empty() && !programAtlas().available())
-        return OptionError{programAtlas().unavailableReason()};
-    auto settled = applyAtlasOptions(entries, texts, programAtlas());
+    // A zone named by --tz needs the system's database only, not the atlas.
+    const atlas::Atlas none;
+    const atlas::Atlas& places = texts.place.empty() ? none : programAtlas();
+    if (!texts.place.empty() && !places.available())
+        return OptionError{places.unavailableReason()};
+    auto settled = applyAtlasOptions(entries, texts, places);
     if (auto* error = std::get_if<OptionError>(&settled))
         return std::move(*error);
     auto& atlasInput = std::get<AtlasChartInput>(settled);

@@ -123,9 +123,12 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     const auto columns = batchColumns(header.fields);
     if (const auto* error = std::get_if<OptionError>(&columns))
         return fail(error->message);
-    // Places need the atlas: without it no row could be charted.
-    const atlas::Atlas& atlas = programAtlas();
-    if (std::get<BatchColumns>(columns).place && !atlas.available())
+    // Places need the atlas: without it no row could be charted. Other rows
+    // never read it.
+    const atlas::Atlas none;
+    const bool withPlaces = std::get<BatchColumns>(columns).place.has_value();
+    const atlas::Atlas& atlas = withPlaces ? programAtlas() : none;
+    if (withPlaces && !atlas.available())
         return fail(atlas.unavailableReason());
     if (options.format == BatchFormat::Csv && !output.write(batchCsvHeader()))
         return fail(output.error());
@@ -193,8 +196,20 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
             tally.charted = tally.refused = 0;
             chunkOutputs[i].clear();
         }
+        if (options.progress != nullptr && !diagnosticLines.empty())
+            options.progress->clear(); // the refused rows' lines start on a line of their own
         diagnostics.write(diagnosticLines);
+        if (options.progress != nullptr) {
+            const std::optional<std::uint64_t> size = input.size();
+            options.progress->update(outcome.charted + outcome.refused,
+                                     size && *size > 0
+                                         ? std::optional(static_cast<double>(input.bytesRead()) /
+                                                         static_cast<double>(*size))
+                                         : std::nullopt);
+        }
     }
+    if (options.progress != nullptr)
+        options.progress->finish();
     if (reader.failed())
         return fail(reader.error());
     outcome.status = outcome.refused == 0 ? 0 : 1;

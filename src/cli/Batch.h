@@ -24,6 +24,7 @@
 
 #include "ByteSink.h"
 #include "ByteSource.h"
+#include "ProgressMeter.h"
 #include "base/Positions.h"
 
 #include <cstddef>
@@ -42,6 +43,7 @@ struct BatchOptions {
     std::size_t rowsPerChunk = 8;             // rows a worker takes from the block at a time
     Positions positions = Positions::Classic; // source of every chart's positions
     bool withWindows = false;                 // JSON lines carry the birth-time windows
+    ProgressMeter* progress = nullptr;        // told the rows done after every block
 };
 
 struct BatchOutcome {

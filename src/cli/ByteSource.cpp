@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbenza::cli {
@@ -26,6 +27,11 @@ bool FileSource::open(const std::string& path) {
         m_fd = STDIN_FILENO;
         m_owned = false;
         m_name = "standard input";
+        // Standard input redirected from a file: the rest of that file.
+        struct stat info {};
+        const off_t at = ::lseek(m_fd, 0, SEEK_CUR);
+        if (::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode) && at >= 0 && at <= info.st_size)
+            m_size = static_cast<std::uint64_t>(info.st_size - at);
         return true;
     }
     m_name = path;
@@ -35,14 +41,19 @@ bool FileSource::open(const std::string& path) {
         return false;
     }
     m_owned = true;
+    struct stat info {};
+    if (::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode))
+        m_size = static_cast<std::uint64_t>(info.st_size);
     return true;
 }
 
 std::ptrdiff_t FileSource::read(char* buffer, std::size_t size) {
     for (;;) {
         const ssize_t got = ::read(m_fd, buffer, size);
-        if (got >= 0)
+        if (got >= 0) {
+            m_bytesRead += static_cast<std::uint64_t>(got);
             return got;
+        }
         if (errno == EINTR)
             continue;
         m_error = "cannot read " + m_name + ": " + reason(errno);
@@ -54,6 +65,7 @@ std::ptrdiff_t StringSource::read(char* buffer, std::size_t size) {
     const std::size_t n = std::min({size, m_chunkSize, m_text.size() - m_position});
     std::memcpy(buffer, m_text.data() + m_position, n);
     m_position += n;
+    m_bytesRead += n;
     return static_cast<std::ptrdiff_t>(n);
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +17,15 @@ public:
     // failure (error() says why).
     virtual std::ptrdiff_t read(char* buffer, std::size_t size) = 0;
     const std::string& error() const { return m_error; }
+    // Bytes read so far, and the whole input's size when it is known (a
+    // file, not a pipe): how far through it the reading is.
+    std::uint64_t bytesRead() const { return m_bytesRead; }
+    std::optional<std::uint64_t> size() const { return m_size; }
 
 protected:
     std::string m_error;
+    std::uint64_t m_bytesRead = 0;
+    std::optional<std::uint64_t> m_size;
 };
 
 // A file, or standard input for the name "-".
@@ -42,7 +50,9 @@ private:
 class StringSource final : public ByteSource {
 public:
     explicit StringSource(std::string_view text, std::size_t chunkSize = 1 << 16)
-        : m_text(text), m_chunkSize(chunkSize == 0 ? 1 : chunkSize) {}
+        : m_text(text), m_chunkSize(chunkSize == 0 ? 1 : chunkSize) {
+        m_size = text.size();
+    }
     std::ptrdiff_t read(char* buffer, std::size_t size) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "AtomicOutput.h"
 #include "Batch.h"
 #include "ChartOutput.h"
+#include "ProgressMeter.h"
 #include "chart/WheelOfChart.h"
 
 #include <algorithm>
@@ -41,8 +42,16 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
 } // namespace
 
 int printError(const std::string& message) {
-    const std::string line = "orbenza-cli: " + printableText(message) + "\n";
-    (void)writeWhole(STDERR_FILENO, line); // nowhere left to report a failure
+    std::string lines = "orbenza-cli: ";
+    for (std::size_t start = 0;;) {
+        const std::size_t end = message.find('\n', start);
+        lines += printableText(std::string_view(message).substr(start, end - start));
+        lines += '\n';
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    (void)writeWhole(STDERR_FILENO, lines); // nowhere left to report a failure
     return kExitRefused;
 }
 
@@ -88,8 +97,9 @@ int runChartCommand(const ChartCommand& command) {
 int runBatchCommand(const BatchCommand& command) {
     BatchOptions options;
     options.format = command.format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
-    options.jobs =
-        command.jobs != 0 ? command.jobs : std::max(1u, std::thread::hardware_concurrency());
+    // More threads than processors chart no faster, and each costs memory.
+    const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
+    options.jobs = command.jobs != 0 ? std::min(command.jobs, processors) : processors;
     options.withReport = command.withReport;
     options.positions = command.positions;
     options.withWindows = command.withWindows;
@@ -109,7 +119,14 @@ int runBatchCommand(const BatchCommand& command) {
     FdSink standardOutput(STDOUT_FILENO, "standard output");
     ByteSink& sink = file ? static_cast<ByteSink&>(*file) : standardOutput;
 
+    // Progress on standard error when it is a terminal that the charts
+    // themselves do not scroll past.
+    ProgressMeter::Environment terminal = ProgressMeter::standardError();
+    terminal.terminal = terminal.terminal && (file || ::isatty(STDOUT_FILENO) != 1);
+    ProgressMeter progress("rows", std::move(terminal));
+    options.progress = &progress;
     const BatchOutcome outcome = runBatch(source, sink, diagnostics, options);
+    progress.finish(); // also when the run failed, before its message
     if (outcome.status == kExitRefused) {
         if (file)
             file->discard();
@@ -118,6 +135,28 @@ int runBatchCommand(const BatchCommand& command) {
     if (file && !file->commit())
         return printError(file->error());
     return outcome.status;
+}
+
+int runFindPlace(const std::string& text, const std::string& format, const std::string& output) {
+    std::unique_ptr<AtomicFileSink> file;
+    if (!output.empty()) {
+        file = std::make_unique<AtomicFileSink>();
+        if (!file->open(output))
+            return printError(file->error());
+    }
+    const atlas::Atlas& places = programAtlas();
+    if (!places.available())
+        return printError(places.unavailableReason());
+    const std::string list =
+        format == "json" ? findPlaceJson(places, text).dump(2) + "\n" : findPlaceText(places, text);
+    if (file) {
+        if (!file->write(list) || !file->commit())
+            return printError(file->error());
+        return 0;
+    }
+    if (!writeWhole(STDOUT_FILENO, list))
+        return printError("cannot write to standard output: " + std::string(std::strerror(errno)));
+    return 0;
 }
 
 } // namespace orbenza::cli

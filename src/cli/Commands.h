@@ -12,8 +12,10 @@ namespace orbenza::cli {
 
 inline constexpr int kExitRefused = 2;
 
-// Prints "orbenza-cli: message" on standard error, control characters and
-// bytes that are not UTF-8 escaped; returns kExitRefused.
+// Prints "orbenza-cli: message" on standard error, each of its lines with
+// control characters and bytes that are not UTF-8 escaped (a message that
+// echoes what was typed must escape the line breaks in it first); returns
+// kExitRefused.
 int printError(const std::string& message);
 
 struct ChartCommand {
@@ -41,5 +43,9 @@ struct BatchCommand {
 };
 
 int runBatchCommand(const BatchCommand& command);
+
+// --find-place: the atlas's places for a text, as text or json ("json"), to
+// standard output or to the file output names.
+int runFindPlace(const std::string& text, const std::string& format, const std::string& output);
 
 } // namespace orbenza::cli

@@ -44,7 +44,8 @@ the input line and an empty error column. A row that cannot be charted gives
 {"line":N,"error":"..."} (CSV: its name, line and error, the chart columns
 empty) and "line N: ..." on standard error; the other rows are still charted.
 N is the line of the input where the row starts, the header being line 1.
---jobs N charts on N threads (0: one per processor) with the same output.
+--jobs N charts on N threads (0, or more than there are processors: one per
+processor) with the same output.
 Batch exit status: 0 every row charted, 1 some rows refused, 2 the input or
 its header could not be read or the output could not be written.
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
             ->type_name("FILE");
     for (CLI::Option* option : chartOptions)
         batchOption->excludes(option);
-    app.add_option("--jobs", batchCommand.jobs, "Threads for a batch, 0 for one per processor")
+    app.add_option("--jobs", batchCommand.jobs,
+                   "Threads for a batch, 0 for one per processor (never more)")
         ->type_name("N")
         ->check(CLI::Range(0u, 1024u))
         ->needs(batchOption)
@@ -197,7 +199,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        return printError(e.what());
+        return printError(printableText(e.what())); // it may echo a value's line breaks
     }
 
     const bool withReport = report == "runs";
@@ -219,15 +221,17 @@ int main(int argc, char** argv) {
         return runBatchCommand(batchCommand);
     }
     if (findOption->count() > 0) {
-        const orbenza::atlas::Atlas& places = programAtlas();
-        if (!places.available())
-            return printError(places.unavailableReason());
-        const std::string list = format == "json" ? findPlaceJson(places, findPlace).dump(2) + "\n"
-                                                  : findPlaceText(places, findPlace);
-        if (!writeWhole(STDOUT_FILENO, list))
-            return printError("cannot write to standard output: " +
-                              std::string(std::strerror(errno)));
-        return 0;
+        // A list of places draws no chart: the chart's options are refused,
+        // not ignored.
+        for (CLI::Option* option : app.get_options()) {
+            if (option != findOption && option != formatOption && option->count() > 0 &&
+                option->get_name() != "--output")
+                return printError("--find-place lists places; " + option->get_name() +
+                                  " is for a chart and cannot be given with it");
+        }
+        if (format != "text" && format != "json")
+            return printError("--find-place writes text or json, not " + format);
+        return runFindPlace(findPlace, format, output);
     }
     chart.fromAtlas = placeOption->count() > 0 || tzOption->count() > 0;
     if (const auto clash = atlasOptionClash(app))

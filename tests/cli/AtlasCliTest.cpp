@@ -109,7 +109,11 @@ TEST(AtlasCli, RefusedCombinationsAndUnknownNames) {
         {{"--tz", "Europe/Madrid", "--fold", "sideways"}, "--fold must be earlier or later"},
         {{"--tz", "Europe/Atlantis"}, "Unknown time zone \"Europe/Atlantis\""},
         {{"--place", "Xqzzyville"}, "No place in the atlas"},
-        {{"--place", "Springfield"}, "Springfield — Illinois, United States"},
+        {{"--place", "Springfield"}, "\n  Springfield — Illinois, United States\n"},
+        {{"--place", ""}, "--place needs a place"},
+        {{"--place", " "}, "--place needs a place"},
+        {{"--tz", ""}, "--tz needs a time zone"},
+        {{"--place", "Mad\nrid"}, "--place holds a control character: \"Mad\\x0Arid\""},
     };
     for (const Row& row : rows) {
         std::vector<std::string> args = {"--name", "TEST"};
@@ -240,6 +244,105 @@ TEST(AtlasCli, BatchWindowsReadThePlaceClock) {
     EXPECT_EQ(line["AscendantWindow"], single["AscendantWindow"]);
     EXPECT_EQ(line["HouseWindow"], single["HouseWindow"]);
     EXPECT_GE(single["AscendantWindow"]["To"].get<std::string>(), "2021-03-28T03:00:00");
+}
+
+// The clock of a place as the zone files give it: the changes they list after
+// 2037 (Palestine's follow Ramadan, 2040-08-31 23:00 UT EET gmtoff=7200),
+// summer time as the clock ahead of the standard time people use (Ireland's
+// winter GMT is the database's negative summer time), and windows that reach
+// past the years a chart may be drawn for.
+TEST(AtlasCli, ClockTimesOfTheZoneFiles) {
+    const auto gaza = chartJson({"--date", "2040-09-01", "--time", "12:00", "--tz", "Asia/Gaza",
+                                 "--lon", "34:28E", "--lat", "31:30N"});
+    EXPECT_EQ(gaza["Place"]["UtOffset"], "+02:00");
+    EXPECT_EQ(gaza["Place"]["SummerTime"], false);
+
+    const auto july = chartJson({"--date", "2021-07-01", "--time", "12:00", "--place", "Dublin"});
+    const auto january =
+        chartJson({"--date", "2021-01-15", "--time", "12:00", "--place", "Dublin"});
+    EXPECT_EQ(july["Place"]["Abbreviation"], "IST");
+    EXPECT_EQ(july["Place"]["SummerTime"], true);
+    EXPECT_EQ(january["Place"]["Abbreviation"], "GMT");
+    EXPECT_EQ(january["Place"]["SummerTime"], false);
+    // Morocco's Ramadan hour: 2025-02-23 02:00 UT +00 gmtoff=0 isdst=1.
+    const auto ramadan =
+        chartJson({"--date", "2025-03-01", "--time", "12:00", "--place", "Casablanca"});
+    EXPECT_EQ(ramadan["Place"]["UtOffset"], "+00:00");
+    EXPECT_EQ(ramadan["Place"]["SummerTime"], false);
+
+    const auto first = chartJson({"--date", "1901-01-01", "--time", "00:30", "--place", "Paris"});
+    ASSERT_TRUE(first["AscendantWindow"]["From"].is_string());
+    EXPECT_EQ(first["AscendantWindow"]["From"].get<std::string>().substr(0, 10), "1900-12-31");
+    const auto last = chartJson({"--date", "2050-12-31", "--time", "23:30", "--place", "Paris"});
+    ASSERT_TRUE(last["AscendantWindow"]["To"].is_string());
+    EXPECT_EQ(last["AscendantWindow"]["To"].get<std::string>().substr(0, 10), "2051-01-01");
+
+    // The text chart names the zone and its offset with the universal time.
+    const auto text = runCli({"--name", "TEST", "--date", "1901-01-01", "--time", "00:30",
+                              "--place", "Paris", "--report", "none"});
+    EXPECT_NE(text.out.find("Computed for 1 Jan 1901 00:20:39 UT, Europe/Paris, UT+0:09:21, "),
+              std::string::npos)
+        << text.out;
+}
+
+TEST(AtlasCli, PlacesWithCommasInTheirNames) {
+    const auto washington = chartJson({"--place", "Washington, D.C."});
+    EXPECT_EQ(washington["Place"]["Name"], "Washington, D.C.");
+    EXPECT_EQ(washington["Place"]["State"], "District of Columbia");
+    const auto kinshasa = chartJson({"--place", "Kinshasa, Congo, The Democratic Republic of the"});
+    EXPECT_EQ(kinshasa["Place"]["TimeZone"], "Africa/Kinshasa");
+}
+
+// --find-place lists places: its output can go to a file, other forms and the
+// chart's options are refused rather than ignored.
+TEST(AtlasCli, FindPlaceTakesOnlyItsOwnOptions) {
+    const std::string path = "/tmp/orbenza-find-place-test.json";
+    std::remove(path.c_str());
+    const auto toFile = runCli({"--find-place", "Madrid", "--format", "json", "--output", path});
+    const auto toOutput = runCli({"--find-place", "Madrid", "--format", "json"});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_TRUE(toFile.out.empty());
+    EXPECT_EQ(orbenza::testing::readWhole(path), toOutput.out);
+    std::remove(path.c_str());
+
+    for (const auto& [extra, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--format", "csv"}, "--find-place writes text or json, not csv"},
+             {{"--format", "svg"}, "not svg"},
+             {{"--name", "ANNA"}, "--name is for a chart"},
+             {{"--place", "Madrid"}, "--place is for a chart"},
+             {{"--date", "1985-07-01"}, "--date is for a chart"}}) {
+        std::vector<std::string> args = {"--find-place", "Madrid"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto run = runCli(args);
+        EXPECT_EQ(run.status, 2) << says;
+        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << says;
+    }
+}
+
+// Any path that is not an atlas file leaves the atlas unavailable, and what
+// does not need the atlas does not read it.
+TEST(AtlasCli, AnAtlasPathThatIsNoAtlasFile) {
+    const std::string folder = std::string(ORBENZA_SOURCE_DIR) + "/data";
+    const std::string zones =
+        "name,date,time,zone,lon,lat,dst\nANNA,1985-06-15,14:30,34,77:13E,28:39N,\n";
+    const std::string places = "name,date,time,place\nANNA,1985-07-01,14:30,Madrid\n";
+    ::setenv("ORBENZA_ATLAS", folder.c_str(), 1);
+    const auto find = runCli({"--find-place", "Madrid"});
+    const auto place = runCli({"--name", "TEST", "--place", "Madrid"});
+    const auto zoneBatch = runCli({"--batch", "-"}, &zones);
+    const auto placeBatch = runCli({"--batch", "-"}, &places);
+    ::setenv("ORBENZA_ATLAS", "/dev/zero", 1);
+    const auto device = runCli({"--find-place", "Madrid"});
+    ::unsetenv("ORBENZA_ATLAS");
+    const std::string unavailable = "The place atlas is unavailable: " + folder + " is a folder";
+    for (const auto* run : {&find, &place, &placeBatch}) {
+        EXPECT_EQ(run->status, 2);
+        EXPECT_NE(run->err.find(unavailable), std::string::npos) << run->err;
+    }
+    EXPECT_EQ(zoneBatch.status, 0) << zoneBatch.err;
+    EXPECT_EQ(device.status, 2);
+    EXPECT_NE(device.err.find("/dev/zero is not an atlas file"), std::string::npos) << device.err;
 }
 
 } // namespace

@@ -3,11 +3,15 @@
 #include "CliRunner.h"
 
 #include <algorithm>
+#include <chrono>
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <pty.h>
 #include <random>
 #include <sys/stat.h>
+#include <thread>
 
 namespace orbenza {
 namespace {
@@ -393,6 +397,111 @@ TEST(BatchPositions, PreciseChartsAreTheSingleChartsPreciseObjects) {
     // Without the option the batch keeps the built-in positions.
     const auto classic = runCli({"--batch", dir.file("rows.csv", csv)});
     EXPECT_EQ(nlohmann::json::parse(linesOf(classic.out)[0]).at("Positions"), "classic");
+}
+
+} // namespace
+} // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+// Peak resident memory of orbenza-cli in kilobytes, from /usr/bin/time; 0
+// when it cannot be measured here.
+long peakKilobytes(const std::vector<std::string>& args, const std::string& input) {
+    TempDir dir;
+    const std::string in = dir.file("in.csv", input);
+    const std::string report = dir.path("time.txt");
+    std::string command = "/usr/bin/time -f %M -o " + report + " " + ORBENZA_CLI_PATH;
+    for (const std::string& arg : args)
+        command += " " + testing::shellQuoted(arg);
+    command += " < " + in + " > /dev/null 2>&1";
+    if (::access("/usr/bin/time", X_OK) != 0 || std::system(command.c_str()) == -1)
+        return 0;
+    return std::atol(readWhole(report).c_str());
+}
+
+// What needs no atlas never reads it (reading it takes some 12 MB), and no
+// more threads run than there are processors (1,024 threads took 206 MB).
+TEST(BatchResources, PlainRowsLeaveTheAtlasUnreadAndThreadsAreCapped) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own memory hides the program's";
+#endif
+    std::string rows = kHeader;
+    for (int i = 0; i < 200; ++i)
+        rows += kAnna;
+    const long plain = peakKilobytes({"--batch", "-"}, rows);
+    if (plain == 0)
+        GTEST_SKIP() << "/usr/bin/time is not installed";
+    EXPECT_LT(plain, 12'000) << "a batch of zone rows";
+    const std::string zones = "name,date,time,tz,lon,lat\nANNA,1985-07-01,14:30,Europe/Madrid,"
+                              "3:42W,40:25N\n";
+    EXPECT_LT(peakKilobytes({"--batch", "-"}, zones), 12'000) << "a batch of tz rows";
+    EXPECT_LT(peakKilobytes({"--batch", "-", "--jobs", "1024"}, rows), 40'000) << "--jobs 1024";
+}
+
+// A child orbenza-cli --batch - whose rows the test writes when it likes.
+struct SlowBatch {
+    pid_t pid = -1;
+    int rows = -1;     // the batch's standard input
+    int terminal = -1; // its standard error when it is a terminal
+};
+
+SlowBatch startSlowBatch(bool onTerminal, int errorFd, const std::string& outputPath) {
+    int pipeFds[2];
+    EXPECT_EQ(::pipe(pipeFds), 0);
+    SlowBatch batch;
+    batch.pid = onTerminal ? ::forkpty(&batch.terminal, nullptr, nullptr, nullptr) : ::fork();
+    if (batch.pid == 0) {
+        ::dup2(pipeFds[0], STDIN_FILENO);
+        ::close(pipeFds[1]);
+        ::dup2(::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+        if (!onTerminal)
+            ::dup2(errorFd, STDERR_FILENO);
+        ::execl(ORBENZA_CLI_PATH, "orbenza-cli", "--batch", "-", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipeFds[0]);
+    batch.rows = pipeFds[1];
+    return batch;
+}
+
+// A batch that runs longer than two seconds shows rows done and their rate
+// (standard input has no size to tell the time left) on a terminal, and
+// erases the line at the end; with standard error elsewhere it says nothing.
+TEST(BatchProgress, ShownOnATerminalOnlyOnceTwoSecondsHavePassed) {
+    TempDir dir;
+    const std::string errorPath = dir.path("err.txt");
+    const int errorFd = ::open(errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    SlowBatch shown = startSlowBatch(true, -1, dir.path("shown.jsonl"));
+    SlowBatch quiet = startSlowBatch(false, errorFd, dir.path("quiet.jsonl"));
+    ::close(errorFd);
+    ASSERT_GT(shown.pid, 0);
+    ASSERT_GT(quiet.pid, 0);
+    std::string block; // 64 rows: one block of a batch of one job
+    for (int i = 0; i < 64; ++i)
+        block += kAnna;
+    for (const SlowBatch* batch : {&shown, &quiet})
+        ASSERT_TRUE(testing::writeAll(batch->rows, kHeader + block));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2300));
+    for (const SlowBatch* batch : {&shown, &quiet}) {
+        ASSERT_TRUE(testing::writeAll(batch->rows, block));
+        ::close(batch->rows);
+    }
+    std::string seen;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(shown.terminal, buffer, sizeof buffer)) > 0;)
+        seen.append(buffer, static_cast<std::size_t>(got)); // ends with EIO when the batch exits
+    ::close(shown.terminal);
+    for (const SlowBatch* batch : {&shown, &quiet}) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(batch->pid, &status, 0), batch->pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    EXPECT_EQ(seen.rfind("\r128 rows, ", 0), 0u) << seen;
+    EXPECT_NE(seen.find(" rows/s\x1b[K\r\x1b[K"), std::string::npos) << seen;
+    EXPECT_EQ(seen.find("left"), std::string::npos) << seen;
+    EXPECT_EQ(readWhole(errorPath), "");
+    EXPECT_EQ(linesOf(readWhole(dir.path("quiet.jsonl"))).size(), 128u);
 }
 
 } // namespace

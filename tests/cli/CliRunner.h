@@ -34,6 +34,17 @@ inline std::string readWhole(const std::string& path) {
     return buffer.str();
 }
 
+// Writes all of data to fd, resuming after short writes.
+inline bool writeAll(int fd, const std::string& data) {
+    for (std::size_t done = 0; done < data.size();) {
+        const ssize_t wrote = ::write(fd, data.data() + done, data.size() - done);
+        if (wrote <= 0)
+            return false;
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
 // stdinText, when given, is fed to the program's standard input.
 inline CliRun runCli(const std::vector<std::string>& args, const std::string* stdinText = nullptr) {
     char outName[] = "/tmp/orbenza-cli-out-XXXXXX";

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbenza::atlas {
@@ -19,6 +21,11 @@ constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
 // A text that more places start with than this is searched by population
 // (see Atlas::matches); fewer are simply all ordered.
 constexpr std::size_t kLongPrefixRange = 256;
+// No atlas comes near this size (the world's file is under 6 MB); a larger
+// file is something else and is not read into memory.
+constexpr std::int64_t kMaxFileBytes = std::int64_t{256} << 20;
+// A text of more comma-separated parts than this names no place.
+constexpr std::size_t kMaxTextParts = 16;
 
 // FNV-1a, 32 bits: the sum the generator writes on the closing line.
 std::uint32_t fnv1a(std::string_view bytes) {
@@ -118,23 +125,52 @@ void Atlas::fail(const std::string& reason) {
 }
 
 Atlas Atlas::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        Atlas atlas;
+    Atlas atlas;
+    // Only a regular file can be the atlas: a folder or a device would be
+    // read as nonsense, or as a size the memory cannot hold.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
         atlas.fail(path + " cannot be read");
         return atlas;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    std::string text;
-    if (size > 0) {
-        text.resize(static_cast<std::size_t>(size));
-        in.read(text.data(), size);
+    if (S_ISDIR(info.st_mode)) {
+        atlas.fail(path + " is a folder, not an atlas file");
+        return atlas;
     }
-    if (size < 0 || !in) {
-        Atlas atlas;
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
+        atlas.fail(path + " is not an atlas file");
+        return atlas;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
         atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    std::string text(kMagic.size() + 1, '\0');
+    // The first line tells an atlas from any other file before the rest is read.
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!in.bad() &&
+        (!in || std::string_view(text).substr(0, kMagic.size()) != kMagic || text.back() != '\n')) {
+        const bool atlasOfAnotherVersion =
+            startsWith(text, kMagic.substr(0, kMagic.find('\t') + 1));
+        atlas.fail(path + (atlasOfAnotherVersion ? " is not an atlas file of this version"
+                                                 : " is not an atlas file"));
+        return atlas;
+    }
+    if (!in) {
+        atlas.fail(path + " cannot be read");
+        return atlas;
+    }
+    try {
+        text.resize(static_cast<std::size_t>(info.st_size));
+    } catch (const std::bad_alloc&) {
+        atlas.fail(path + " is too large to be read");
+        return atlas;
+    }
+    const auto rest = static_cast<std::streamsize>(text.size() - (kMagic.size() + 1));
+    if (!in.read(text.data() + kMagic.size() + 1, rest) ||
+        in.peek() != std::ifstream::traits_type::eof()) {
+        atlas.fail(path + " cannot be read whole");
         return atlas;
     }
     return fromText(std::move(text), path);
@@ -295,7 +331,15 @@ void Atlas::foldAppend(std::string_view text, std::string& out) const {
                 c = static_cast<char>(c - 'A' + 'a');
             else if (c == '-' || c == '\t')
                 c = ' ';
-            put(c);
+            if (c == ',') {
+                // One blank after a comma and none before: "Xeraco,Jaraco"
+                // and "Xeraco , Jaraco" fold as "xeraco, jaraco".
+                pendingBlank = false;
+                put(c);
+                pendingBlank = true;
+            } else {
+                put(c);
+            }
             ++pos;
             continue;
         }
@@ -332,19 +376,30 @@ Place Atlas::place(std::size_t index) const {
     return p;
 }
 
-bool Atlas::qualifiersMatch(const Record& record,
-                            const std::vector<std::string>& qualifiers) const {
+bool Atlas::qualifierMatches(const Record& record, std::string_view qualifier) const {
     const Country& country = m_countries[record.country];
-    const Region* region =
-        record.region >= 0 ? &m_regions[static_cast<std::size_t>(record.region)] : nullptr;
-    for (const std::string& q : qualifiers) {
-        const bool byCountry = q == country.codeKey || startsWith(country.nameKey, q);
-        const bool byRegion =
-            region != nullptr && (q == region->codeKey || startsWith(region->nameKey, q));
-        if (!byCountry && !byRegion)
-            return false;
+    if (qualifier == country.codeKey || startsWith(country.nameKey, qualifier))
+        return true;
+    if (record.region < 0)
+        return false;
+    const Region& region = m_regions[static_cast<std::size_t>(record.region)];
+    return qualifier == region.codeKey || startsWith(region.nameKey, qualifier);
+}
+
+bool Atlas::qualifiersMatch(const Record& record, const Qualifiers& qualifiers) const {
+    // Every part belongs to a qualifier, each of one part or of several that
+    // are one name with commas: which ends of parts can be reached.
+    const std::size_t count = qualifiers.parts.size();
+    std::uint32_t reached = 1; // bit i: the parts before i are qualifiers
+    for (std::size_t i = 0; i < count; ++i) {
+        if ((reached >> i & 1u) == 0)
+            continue;
+        for (std::size_t j = i + 1; j <= count; ++j) {
+            if (qualifierMatches(record, qualifiers.runs[i * (count + 1) + j]))
+                reached |= 1u << j;
+        }
     }
-    return true;
+    return (reached >> count & 1u) != 0;
 }
 
 std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) const {
@@ -412,27 +467,56 @@ void Atlas::groupByPopulation(PopulationGroups& groups) const {
 }
 
 std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limit) const {
-    std::vector<Match> found;
     if (!m_available || limit == 0)
-        return found;
-    std::vector<std::string> qualifiers;
-    std::string name;
-    std::size_t start = 0;
-    for (bool first = true;; first = false) {
+        return {};
+    // The text's comma-separated parts.
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
         const std::size_t comma = text.find(',', start);
-        std::string part = fold(text.substr(
-            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (first)
-            name = std::move(part);
-        else if (!part.empty())
-            qualifiers.push_back(std::move(part));
+        parts.push_back(
+            text.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
-    if (name.empty())
-        return found;
+    if (parts.size() > kMaxTextParts)
+        return {};
+    // A part is tried as part of the name ("Washington, D.C.") before it is
+    // taken as a region or country: the longest name that gives places wins.
+    for (std::size_t nameParts = parts.size(); nameParts > 0; --nameParts) {
+        // "Washington," is a name still being qualified, not a name with a comma.
+        if (nameParts > 1 && fold(parts[nameParts - 1]).empty())
+            continue;
+        const std::size_t nameLength =
+            static_cast<std::size_t>(parts[nameParts - 1].end() - text.begin());
+        const std::string name = fold(text.substr(0, nameLength));
+        if (name.empty())
+            return {};
+        Qualifiers qualifiers;
+        for (std::size_t i = nameParts; i < parts.size(); ++i) {
+            if (!fold(parts[i]).empty())
+                qualifiers.parts.push_back(parts[i]);
+        }
+        const std::size_t count = qualifiers.parts.size();
+        qualifiers.runs.resize(count * (count + 1));
+        for (std::size_t i = 0; i < count; ++i) {
+            std::string run;
+            for (std::size_t j = i; j < count; ++j) {
+                run += j == i ? "" : ",";
+                run += qualifiers.parts[j];
+                qualifiers.runs[i * (count + 1) + j + 1] = fold(run);
+            }
+        }
+        std::vector<Match> found = matchesOf(name, qualifiers, limit);
+        if (!found.empty())
+            return found;
+    }
+    return {};
+}
 
+std::vector<Atlas::Match> Atlas::matchesOf(const std::string& name, const Qualifiers& qualifiers,
+                                           std::size_t limit) const {
+    std::vector<Match> found;
     const auto better = [&](const Match& a, const Match& b) {
         if (a.exact != b.exact)
             return a.exact;

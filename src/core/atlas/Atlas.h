@@ -63,10 +63,13 @@ public:
     std::size_t size() const { return m_places.size(); }
     Place place(std::size_t index) const;
 
-    // Places whose name starts with the text before the first comma, folded
-    // (no accents, any case); every further comma-separated part must match
-    // the place's region or country by name prefix or by code. Exact names
-    // come first, then by population, largest first. At most `limit` places.
+    // Places whose name starts with the text, folded (no accents, any case).
+    // Of a text with commas, as much as gives places is taken as the name
+    // ("Washington, D.C."), the longest first; every part after it must match
+    // the place's region or country by name prefix or by code, several parts
+    // together where that name has commas ("Congo, The Democratic Republic of
+    // the"). Exact names come first, then by population, largest first. At
+    // most `limit` places.
     std::vector<Place> search(std::string_view text, std::size_t limit = kMaxCandidates) const;
 
     // One place for a text, or a refusal. The answers are taken in tiers:
@@ -78,7 +81,8 @@ public:
     PlaceLookup resolve(std::string_view text) const;
 
     // The search key of a text: accents removed, lower case, a hyphen as a
-    // blank, runs of blanks as one, no blanks at either end.
+    // blank, runs of blanks as one, no blanks at either end, one blank after
+    // a comma and none before it.
     std::string fold(std::string_view text) const;
 
 private:
@@ -110,8 +114,18 @@ private:
 
     std::string_view keyOf(const Record& record) const;
     void foldAppend(std::string_view text, std::string& out) const;
-    bool qualifiersMatch(const Record& record, const std::vector<std::string>& qualifiers) const;
+    // The comma-separated parts of a text after its name, and every run of
+    // consecutive parts folded as one text: runs[i * (parts + 1) + j] holds
+    // parts i to j - 1.
+    struct Qualifiers {
+        std::vector<std::string_view> parts;
+        std::vector<std::string> runs;
+    };
+    bool qualifierMatches(const Record& record, std::string_view qualifier) const;
+    bool qualifiersMatch(const Record& record, const Qualifiers& qualifiers) const;
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
+    std::vector<Match> matchesOf(const std::string& name, const Qualifiers& qualifiers,
+                                 std::size_t limit) const;
     // The positions in m_byKey of the places whose folded name starts with prefix.
     std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
     // m_byKey in groups of the places whose folded names share their first

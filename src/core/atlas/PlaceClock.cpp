@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <date/tz.h>
+#include <map>
+#include <mutex>
+#include <optional>
 
 namespace orbenza::atlas {
 
@@ -14,10 +17,8 @@ using std::chrono::hours;
 using std::chrono::minutes;
 using std::chrono::seconds;
 
-// The compiled zone files (zic's "fat" output, as Debian builds them) list
-// every transition up to this year; later ones follow from rules the reader
-// of date/tz does not apply.
-constexpr int kLastListedYear = 2037;
+// Where the system's compiled zone files are, as date/tz reads them.
+constexpr std::string_view kZoneFolder = "/usr/share/zoneinfo/";
 // How far back a summer-time stretch is followed to find the standard time
 // it was added to; the longest chains of the database (wartime Britain) are
 // a few stretches.
@@ -30,24 +31,6 @@ const date::time_zone* zoneOf(const void* zone) {
 date::local_seconds toLocal(const DateTime& t) {
     return date::local_days{date::year{t.year} / t.month / t.day} + hours{t.hour} +
            minutes{t.minute} + seconds{t.second};
-}
-
-// The year whose calendar stands in for a year after kLastListedYear: the
-// latest listed year in which the date's part of the year (January to
-// February, or March to December) falls on the same weekdays. A 29 February
-// needs a leap year.
-int referenceYear(const DateTime& t) {
-    if (t.year <= kLastListedYear)
-        return t.year;
-    const unsigned anchorMonth = t.month >= 3 ? 3u : 1u;
-    const date::weekday wanted{date::sys_days{date::year{t.year} / anchorMonth / 1}};
-    const bool needsLeap = t.month == 2 && t.day == 29;
-    for (int y = kLastListedYear; y > kLastListedYear - 28; --y) {
-        if (date::weekday{date::sys_days{date::year{y} / anchorMonth / 1}} == wanted &&
-            (!needsLeap || date::year{y}.is_leap()))
-            return y;
-    }
-    return t.year - 28; // the Gregorian calendar repeats every 28 years from 1901 to 2099
 }
 
 std::int32_t offsetSeconds(const date::sys_info& info) {
@@ -74,6 +57,43 @@ date::sys_info standardBeneath(const date::time_zone* zone, const date::sys_info
     return info;
 }
 
+// Whether a stretch of daylight saving sets the clock back from the standard
+// time next to it: the database's negative summer time (Ireland's winter
+// GMT under Irish Standard Time since 1971, Morocco's Ramadan hour).
+bool isNegativeSaving(const date::time_zone* zone, const date::sys_info& info) {
+    return info.save != minutes{0} && info.offset < standardBeneath(zone, info).offset;
+}
+
+// The clock ahead of the standard time people use: a stretch the database
+// marks as daylight saving that puts the clock forward, or a stretch it calls
+// standard next to one of negative summer time (Dublin's July, a year of
+// Morocco outside Ramadan), which is how the database's own form for older
+// readers (its "rearguard" files) writes the same clocks. Empty otherwise;
+// else the standard time beneath it.
+std::optional<date::sys_info> standardBelowSummer(const date::time_zone* zone,
+                                                  const date::sys_info& info) {
+    if (info.save != minutes{0}) {
+        date::sys_info standard = standardBeneath(zone, info);
+        if (info.offset > standard.offset)
+            return standard;
+        return std::nullopt;
+    }
+    // The reader's first and last stretches reach to the years -32767 and 32767.
+    const date::sys_seconds farPast = date::sys_days{date::year{1000} / 1 / 1};
+    const date::sys_seconds farFuture = date::sys_days{date::year{9000} / 1 / 1};
+    if (info.begin > farPast) {
+        const date::sys_info before = zone->get_info(info.begin - seconds{1});
+        if (before.offset < info.offset && isNegativeSaving(zone, before))
+            return before;
+    }
+    if (info.end < farFuture) {
+        const date::sys_info after = zone->get_info(info.end);
+        if (after.offset < info.offset && isNegativeSaving(zone, after))
+            return after;
+    }
+    return std::nullopt;
+}
+
 ZoneState stateOf(const date::time_zone* zone, const date::sys_info& info,
                   double longitudeEastDeg) {
     ZoneState state;
@@ -84,14 +104,45 @@ ZoneState stateOf(const date::time_zone* zone, const date::sys_info& info,
         return state;
     }
     state.utOffsetSeconds = offsetSeconds(info);
-    state.summerTime = info.save != minutes{0};
     state.standardAbbreviation = info.abbrev;
-    if (state.summerTime) {
-        const date::sys_info standard = standardBeneath(zone, info);
-        state.summerSeconds = state.utOffsetSeconds - offsetSeconds(standard);
-        state.standardAbbreviation = standard.abbrev;
+    if (const std::optional<date::sys_info> standard = standardBelowSummer(zone, info)) {
+        state.summerTime = true;
+        state.summerSeconds = state.utOffsetSeconds - offsetSeconds(*standard);
+        state.standardAbbreviation = standard->abbrev;
     }
     return state;
+}
+
+// A stretch of a zone's closing rule: summer time when it is the rule's
+// time that is ahead of the other (so also Dublin's July, whose rule calls
+// GMT the daylight-saving time).
+ZoneState stateOfRule(const PosixTzRule& rule, const PosixTzRule::Stretch& stretch) {
+    ZoneState state;
+    state.abbreviation = rule.abbreviation(stretch.daylight);
+    state.utOffsetSeconds = stretch.utOffsetSeconds;
+    state.standardAbbreviation = state.abbreviation;
+    const std::int32_t other = rule.utOffsetSeconds(!stretch.daylight);
+    if (rule.hasDaylight() && stretch.utOffsetSeconds > other) {
+        state.summerTime = true;
+        state.summerSeconds = stretch.utOffsetSeconds - other;
+        state.standardAbbreviation = rule.abbreviation(!stretch.daylight);
+    }
+    return state;
+}
+
+// The closing rule of each zone's file, read once for all clocks and threads.
+std::shared_ptr<const PosixTzRule> closingRuleOf(const std::string& zoneName) {
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<const PosixTzRule>, std::less<>> rules;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto found = rules.find(zoneName);
+    if (found != rules.end())
+        return found->second;
+    std::shared_ptr<const PosixTzRule> rule;
+    if (auto parsed = PosixTzRule::ofZoneFile(std::string(kZoneFolder) + zoneName))
+        rule = std::make_shared<const PosixTzRule>(std::move(*parsed));
+    rules.emplace(zoneName, rule);
+    return rule;
 }
 
 std::string formatOffset(std::int32_t totalSeconds, bool padHours) {
@@ -154,6 +205,14 @@ ZoneClock ZoneClock::find(std::string_view zoneName) {
         for (const date::time_zone& zone : db.zones) {
             if (zone.name() == zoneName) {
                 clock.m_zone = &zone;
+                // After the last change the file lists, its closing rule
+                // gives the clock (date/tz's reader would repeat the last
+                // stretch for ever).
+                const date::sys_info last = zone.get_info(date::sys_days{date::year{3000} / 1 / 1});
+                clock.m_closingRule = closingRuleOf(clock.m_name);
+                if (clock.m_closingRule)
+                    clock.m_lastListedChangeLocal =
+                        (last.begin + last.offset).time_since_epoch().count();
                 return clock;
             }
         }
@@ -170,9 +229,10 @@ PlaceTime ZoneClock::at(const DateTime& local, double longitudeEastDeg) const {
     if (m_zone == nullptr)
         return result;
     const date::time_zone* zone = zoneOf(m_zone);
-    DateTime reference = local;
-    reference.year = referenceYear(local);
-    const date::local_info info = zone->get_info(toLocal(reference));
+    const std::int64_t localSeconds = toLocal(local).time_since_epoch().count();
+    if (localSeconds >= m_lastListedChangeLocal)
+        return atByRule(localSeconds);
+    const date::local_info info = zone->get_info(toLocal(local));
     result.first = stateOf(zone, info.first, longitudeEastDeg);
     switch (info.result) {
     case date::local_info::unique:
@@ -187,6 +247,18 @@ PlaceTime ZoneClock::at(const DateTime& local, double longitudeEastDeg) const {
         result.second = stateOf(zone, info.second, longitudeEastDeg);
         break;
     }
+    return result;
+}
+
+PlaceTime ZoneClock::atByRule(std::int64_t localSeconds) const {
+    const PosixTzRule::LocalStretches stretches = m_closingRule->atLocal(localSeconds);
+    PlaceTime result;
+    result.kind = stretches.count == 1   ? PlaceTime::Kind::Unique
+                  : stretches.count == 0 ? PlaceTime::Kind::DidNotExist
+                                         : PlaceTime::Kind::HappenedTwice;
+    result.first = stateOfRule(*m_closingRule, stretches.first);
+    if (stretches.count != 1)
+        result.second = stateOfRule(*m_closingRule, stretches.second);
     return result;
 }
 

@@ -6,6 +6,8 @@
 // not that of the zone's reference city.
 #pragma once
 
+#include "atlas/PosixTzRule.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -71,13 +73,22 @@ public:
     const std::string& error() const { return m_error; }
     const std::string& name() const { return m_name; }
 
-    // The clock time at a place of this zone. Dates from 1901 to 2050; after
-    // the last year the database files list (2037), the zone's rules of the
-    // latest listed year whose calendar falls on the same weekdays are used.
+    // The clock time at a place of this zone: the changes the database's
+    // file lists, and after the last of them (in 2037 for a zone with yearly
+    // rules, decades later for zones whose changes follow Ramadan) the rule
+    // the file closes with, which gives every later year.
     PlaceTime at(const DateTime& local, double longitudeEastDeg) const;
 
 private:
+    PlaceTime atByRule(std::int64_t localSeconds) const;
+
     const void* m_zone = nullptr; // date::time_zone of the system database
+    // The rule the zone's file closes with; none in a file of the oldest
+    // form, whose last stretch then lasts.
+    std::shared_ptr<const PosixTzRule> m_closingRule;
+    // The local clock time, in seconds from 1970-01-01 00:00, of the last
+    // change the file lists, when it has a closing rule.
+    std::int64_t m_lastListedChangeLocal = INT64_MAX;
     std::string m_name;
     std::string m_error;
 };

@@ -1,5 +1,6 @@
 #include "chart/Presentation.h"
 
+#include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -100,9 +101,23 @@ std::string computedForLine(const ChartResult& chart) {
     const UniversalMoment& ut = chart.universalTime;
     const std::string_view month = monthName(ut.month);
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d UT", ut.day,
-                  month.data(), ut.year, ut.hour, ut.minute);
+    std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
+                  ut.year, ut.hour, ut.minute);
     std::string line = buffer;
+    // Seconds only when the correction had them (a clock time from the atlas).
+    if (ut.second != 0) {
+        std::snprintf(buffer, sizeof buffer, ":%02d", ut.second);
+        line += buffer;
+    }
+    line += " UT";
+    if (chart.zonePosition < 0 && chart.atlasClock) {
+        // The zone whose history gave the clock time, and its offset then:
+        // ", Europe/Paris, UT+0:09:21".
+        const UtCorrection& c = chart.correction;
+        line += ", " + chart.atlasClock->timeZone + ", " +
+                atlas::formatUtOffset(-(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 +
+                                        c.UtCorrectionSeconds));
+    }
     if (chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
         // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike.

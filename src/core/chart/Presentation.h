@@ -39,7 +39,8 @@ struct ChartPresentation {
 ChartPresentation presentChart(const ChartResult& chart,
                                const std::array<std::string, 11>& planetNames);
 
-// The line that tells which universal moment and zone row a chart used.
+// The line that tells which universal moment and zone row a chart used; for
+// a clock time from the atlas, the IANA zone and its offset at the birth.
 std::string computedForLine(const ChartResult& chart);
 
 // A coordinate as the chart shows it: degrees, "° ", minutes, "'", a blank and

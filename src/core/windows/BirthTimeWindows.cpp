@@ -152,7 +152,9 @@ private:
 
     // The birth details and correction of the moment `shift` seconds of
     // universal time from the birth: the clock's minute in the details, the
-    // seconds past it in the correction. Empty outside the years computed.
+    // seconds past it in the correction. A birth may only be charted from
+    // 1901 to 2050, but a window of one near either end reaches into the
+    // year before or after, whose sky is computed alike; empty beyond.
     std::optional<Entries> entriesAt(Seconds shift) {
         const Seconds ut = m_birthUt + shift;
         const Seconds local = localOf(ut);
@@ -160,7 +162,7 @@ private:
         if (second < 0)
             second += 60;
         const atlas::DateTime minute = dateTimeOf(local - second);
-        if (!isAdmittedYear(minute.year))
+        if (minute.year < kFirstYear - 1 || minute.year > kLastYear + 1)
             return std::nullopt;
         Entries e{m_chart.birth, {}};
         e.birth.BirthYear = static_cast<std::int16_t>(minute.year);

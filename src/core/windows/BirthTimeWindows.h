@@ -27,7 +27,8 @@ inline constexpr std::int64_t kWindowSearchSeconds = 12 * 3600;
 inline constexpr std::int64_t kWindowScanStepSeconds = 4 * 60;
 
 // One window in local clock time; an end is empty when it lies more than 12
-// hours from the birth (or past the years the program computes).
+// hours from the birth. Near the ends of the years a chart may be drawn for,
+// an end may lie in 1900 or 2051.
 struct TimeWindow {
     std::optional<atlas::DateTime> from; // the first second that keeps the chart's value
     std::optional<atlas::DateTime> to;   // the last second that keeps it

@@ -3,10 +3,12 @@
 #include "AtlasTestSupport.h"
 #include "atlas/PlaceClock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 #include <set>
 
@@ -25,6 +27,11 @@ const Atlas& worldAtlas() {
 std::string describe(const Place& p) {
     return std::string(p.name) + " / " + std::string(p.region) + " / " +
            std::string(p.countryCode) + " / " + std::to_string(p.population);
+}
+
+std::string placeAndWhere(const Place& p) {
+    return describe(p) + " at " + std::to_string(p.latitudeDeg) + " " +
+           std::to_string(p.longitudeDeg);
 }
 
 TEST(WorldAtlas, HoldsEveryPlaceWithItsRegionCountryAndZone) {
@@ -101,6 +108,53 @@ TEST(WorldAtlas, QualifiersMatchRegionOrCountryByNameOrCode) {
     EXPECT_TRUE(atlas.search("Paris, Nowhere").empty());
 }
 
+// A text's parts after a comma are tried as part of the name before they are
+// taken as a region or country, and a country whose name has commas is one
+// qualifier of several parts.
+TEST(WorldAtlas, NamesAndCountriesWithCommas) {
+    const Atlas& atlas = worldAtlas();
+    ASSERT_TRUE(atlas.available());
+    std::size_t names = 0;
+    std::map<std::string, Place> largestOfCountry; // countries with commas
+    for (std::size_t i = 0; i < atlas.size(); ++i) {
+        const Place p = atlas.place(i);
+        if (p.name.find(',') != std::string_view::npos) {
+            ++names;
+            std::vector<std::string> found;
+            for (const Place& q : atlas.search(p.name, 100))
+                found.push_back(placeAndWhere(q));
+            EXPECT_NE(std::find(found.begin(), found.end(), placeAndWhere(p)), found.end())
+                << describe(p);
+        }
+        if (p.country.find(',') != std::string_view::npos) {
+            auto [at, added] = largestOfCountry.emplace(std::string(p.country), p);
+            if (!added && p.population > at->second.population)
+                at->second = p;
+        }
+    }
+    EXPECT_GE(names, 25u);
+    EXPECT_GE(largestOfCountry.size(), 7u);
+    for (const auto& [country, place] : largestOfCountry) {
+        const std::vector<Place> found =
+            atlas.search(std::string(place.name) + ", " + country, Atlas::kMaxCandidates);
+        ASSERT_FALSE(found.empty()) << country;
+        EXPECT_EQ(placeAndWhere(found[0]), placeAndWhere(place)) << country;
+        for (const Place& p : found)
+            EXPECT_EQ(p.country, country) << describe(p);
+    }
+    // Blanks around the commas do not matter; a code still qualifies.
+    for (const char* text :
+         {"Washington, D.C.", "washington,d.c.", "Washington ,D.C.", "Washington, DC",
+          "Kinshasa, Congo, The Democratic Republic of the", "Kinshasa, CD"}) {
+        const PlaceLookup lookup = atlas.resolve(text);
+        ASSERT_EQ(lookup.status, PlaceLookup::Status::Found) << text << ": " << lookup.message;
+        EXPECT_TRUE(lookup.place.name == "Washington, D.C." || lookup.place.name == "Kinshasa")
+            << text << ": " << describe(lookup.place);
+    }
+    // A trailing comma is a qualifier still to come, not part of the name.
+    EXPECT_GT(atlas.search("Washington,", Atlas::kMaxCandidates).size(), 1u);
+}
+
 TEST(WorldAtlas, ResolvesClearWinnersAndRefusesNearEqualCandidates) {
     const Atlas& atlas = worldAtlas();
     const PlaceLookup paris = atlas.resolve("Paris");
@@ -137,11 +191,6 @@ TEST(WorldAtlas, LoadsQuicklyAndSearchesTheWholeAtlasQuickly) {
         EXPECT_EQ(found.size(), Atlas::kMaxCandidates) << text;
         EXPECT_LT(std::chrono::duration<double>(t1 - t0).count(), 0.5) << text;
     }
-}
-
-std::string placeAndWhere(const Place& p) {
-    return describe(p) + " at " + std::to_string(p.latitudeDeg) + " " +
-           std::to_string(p.longitudeDeg);
 }
 
 // The search's rule read plainly: every place of the atlas folded and tested,
@@ -404,6 +453,15 @@ TEST(AtlasFile, MissingOrDamagedFilesLeaveTheAtlasUnavailable) {
     EXPECT_FALSE(missing.available());
     EXPECT_NE(missing.unavailableReason().find("/nonexistent/places.atlas cannot be read"),
               std::string::npos);
+    // Paths that are no atlas file at all: a folder, endless devices, a text.
+    const std::string source = ORBENZA_SOURCE_DIR;
+    for (const std::string& path : {source + "/data", std::string("/dev/zero"),
+                                    std::string("/dev/null"), source + "/README.md"}) {
+        const Atlas other = Atlas::load(path);
+        EXPECT_FALSE(other.available()) << path;
+        EXPECT_EQ(other.unavailableReason().rfind("The place atlas is unavailable: " + path, 0), 0u)
+            << other.unavailableReason();
+    }
 }
 
 TEST(AtlasFile, TheEnvironmentVariableComesFirst) {

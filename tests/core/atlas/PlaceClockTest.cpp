@@ -1,6 +1,12 @@
 #include "atlas/PlaceClock.h"
 
+#include "AtlasTestSupport.h"
+#include "atlas/Atlas.h"
+
+#include <cstdlib>
+#include <ctime>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace orbenza::atlas {
 namespace {
@@ -129,6 +135,29 @@ TEST(PlaceClock, UniversalTimesFromTheZoneHistory) {
          "CST",
          0,
          "2022-10-30 07:00 UT CST gmtoff=-21600, no later change"},
+        // Negative summer time in the database (isdst=1 on the clock set
+        // back): summer time is the hour ahead of it, as people say.
+        {"Europe/Dublin",
+         -6.25,
+         {2021, 7, 1, 12, 0, 0},
+         {2021, 7, 1, 11, 0, 0},
+         "IST",
+         3600,
+         "2021-03-28 01:00 UT IST isdst=0 gmtoff=3600, between GMT isdst=1"},
+        {"Europe/Dublin",
+         -6.25,
+         {2021, 1, 15, 12, 0, 0},
+         {2021, 1, 15, 12, 0, 0},
+         "GMT",
+         0,
+         "2020-10-25 01:00 UT GMT isdst=1 gmtoff=0"},
+        {"Africa/Casablanca",
+         -7.62,
+         {2025, 3, 1, 12, 0, 0},
+         {2025, 3, 1, 12, 0, 0},
+         "+00",
+         0,
+         "2025-02-23 02:00 UT +00 isdst=1 gmtoff=0 (Ramadan)"},
     };
     for (const Row& row : rows) {
         const ZoneClock clock = ZoneClock::find(row.zone);
@@ -144,6 +173,11 @@ TEST(PlaceClock, UniversalTimesFromTheZoneHistory) {
         EXPECT_EQ(time.first.summerSeconds, row.summerSeconds) << label;
         EXPECT_EQ(time.first.localMeanTime, std::string(row.abbreviation) == "LMT") << label;
     }
+    // Summer time in Dublin stands over GMT, not over Irish Standard Time.
+    EXPECT_EQ(ZoneClock::find("Europe/Dublin")
+                  .at({2021, 7, 1, 12, 0, 0}, -6.25)
+                  .first.standardAbbreviation,
+              "GMT");
 }
 
 // New York, 2021: "2021-03-14 07:00 UT EDT gmtoff=-14400" (01:59:59 EST is
@@ -176,6 +210,56 @@ TEST(PlaceClock, ClockTimesThatDidNotExistOrHappenedTwice) {
     // The same in a year the zone files do not list: 12 March 2045 is its second Sunday.
     EXPECT_EQ(newYork.at({2045, 3, 12, 2, 30, 0}, -74.0).kind, PlaceTime::Kind::DidNotExist);
     EXPECT_EQ(newYork.at({2045, 11, 5, 1, 30, 0}, -74.0).kind, PlaceTime::Kind::HappenedTwice);
+}
+
+// Every zone of the atlas over 2038-2050 against the C library's reading of
+// the same files, which applies the rule a file ends with after its last
+// listed change: the same offset and abbreviation each day at 00:00 and 12:00
+// universal time, whether the file lists the years (Palestine's and Morocco's
+// changes, set by Ramadan) or its rule gives them.
+TEST(PlaceClock, YearsAfter2037AgreeWithTheSystemLibraryInEveryAtlasZone) {
+    const Atlas atlas = Atlas::load(orbenza::testing::sourceAtlasPath());
+    ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+    std::set<std::string> zones;
+    for (std::size_t i = 0; i < atlas.size(); ++i)
+        zones.emplace(atlas.place(i).timeZone);
+    ASSERT_GT(zones.size(), 300u);
+
+    const char* savedTz = std::getenv("TZ");
+    const std::string saved = savedTz != nullptr ? savedTz : "";
+    const std::time_t from = 2145916800; // 2038-01-01 00:00 UT
+    const std::time_t to = 2556144000;   // 2051-01-01 00:00 UT
+    std::size_t differences = 0;
+    std::string firstDifferences;
+    for (const std::string& zone : zones) {
+        const ZoneClock clock = ZoneClock::find(zone);
+        ASSERT_TRUE(clock.valid()) << zone;
+        ::setenv("TZ", (":" + zone).c_str(), 1);
+        ::tzset();
+        for (std::time_t t = from; t < to; t += 12 * 3600) {
+            std::tm tm{};
+            ASSERT_NE(::localtime_r(&t, &tm), nullptr);
+            const DateTime local{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+                                 tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+            const PlaceTime time = clock.at(local, 0);
+            const bool same = (time.first.utOffsetSeconds == tm.tm_gmtoff &&
+                               time.first.abbreviation == tm.tm_zone) ||
+                              (time.kind == PlaceTime::Kind::HappenedTwice &&
+                               time.second.utOffsetSeconds == tm.tm_gmtoff &&
+                               time.second.abbreviation == tm.tm_zone);
+            if (!same && ++differences <= 400)
+                firstDifferences += zone + " " + show(local) + ": " + time.first.abbreviation +
+                                    " " + std::to_string(time.first.utOffsetSeconds) +
+                                    ", the library " + tm.tm_zone + " " +
+                                    std::to_string(tm.tm_gmtoff) + "\n";
+        }
+    }
+    if (savedTz != nullptr)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
+    EXPECT_EQ(differences, 0u) << firstDifferences;
 }
 
 TEST(PlaceClock, UnknownZonesAreRefusedNotGuessed) {

@@ -250,12 +250,28 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
               isoClockTime(*fixed.ascendant.to));
 }
 
-TEST(BirthTimeWindows, SearchStopsAtTheFirstComputedYear) {
-    const ChartResult chart = runChart(makeBirth(1901, 1, 1, 0, 5, kDelhi), zoneAt(34), 34);
-    const BirthTimeWindows w = birthTimeWindows(chart);
-    expectWindowsHold(chart, w);
-    if (w.ascendant.from) {
-        EXPECT_EQ(w.ascendant.from->year, 1901);
+// Near either end of the years a chart may be drawn for, a window reaches
+// into the year beyond: Paris kept its mean time (+0:09:21) in 1901 and
+// Central European Time (+1:00) in 2050.
+TEST(BirthTimeWindows, WindowsReachIntoTheYearsBeyondTheRange) {
+    constexpr Place kParis{2, 21, true, 48, 51};
+    const atlas::ZoneClock paris = atlas::ZoneClock::find("Europe/Paris");
+    ASSERT_TRUE(paris.valid());
+    struct Row {
+        BirthData birth;
+        std::int32_t offset;
+    };
+    const Row rows[] = {{makeBirth(1901, 1, 1, 0, 30, kParis), 561},
+                        {makeBirth(2050, 12, 31, 23, 30, kParis), 3600}};
+    for (const Row& row : rows) {
+        ChartResult chart = runChart(row.birth, correctionOfOffset(row.offset));
+        chart.atlasClock = AtlasClock{"", "Europe/Paris", "", 2.35};
+        const BirthTimeWindows w = birthTimeWindows(chart);
+        expectWindowsHold(chart, w, &paris, 2.35);
+        const bool first = row.birth.BirthYear == 1901;
+        const std::optional<atlas::DateTime>& beyond = first ? w.ascendant.from : w.ascendant.to;
+        ASSERT_TRUE(beyond.has_value()) << row.birth.BirthYear;
+        EXPECT_EQ(beyond->year, first ? 1900 : 2051);
     }
 }
 
