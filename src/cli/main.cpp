@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        return printError(printableText(e.what())); // it may echo a value's line breaks
+        return printError(orbenza::printableText(e.what())); // it may echo a value's line breaks
     }
 
     const bool withReport = report == "runs";
