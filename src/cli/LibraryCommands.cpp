@@ -117,6 +117,14 @@ nlohmann::ordered_json recordJson(const store::ChartRecord& r) {
     j["AtlasPlace"] = r.atlasPlace;
     j["TimeZone"] = r.atlasZone;
     j["Fold"] = r.atlasFold;
+    j["AtlasName"] = r.atlasName;
+    j["AtlasState"] = r.atlasState;
+    j["AtlasCountry"] = r.atlasCountry;
+    const auto degrees = [](const std::optional<double>& value) {
+        return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    };
+    j["AtlasLatitude"] = degrees(r.atlasLatitudeDeg);
+    j["AtlasLongitude"] = degrees(r.atlasLongitudeDeg);
     j["Positions"] = r.positions;
     j["Note"] = r.note;
     j["Added"] = r.addedAt;
