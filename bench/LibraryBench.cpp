@@ -19,6 +19,16 @@ std::string temporaryFolder() {
     return pattern;
 }
 
+// A name of letters only, as the name rule wants, different for every n.
+std::string personName(int n) {
+    std::string name = "PERSON ";
+    do {
+        name += static_cast<char>('A' + n % 26);
+        n /= 26;
+    } while (n > 0);
+    return name;
+}
+
 // rows of birth details in the library's CSV form, with place texts and notes.
 std::string libraryCsv(int rows) {
     std::mt19937 random(7);
@@ -29,11 +39,12 @@ std::string libraryCsv(int rows) {
     char line[256];
     for (int i = 0; i < rows; ++i) {
         std::snprintf(line, sizeof line,
-                      "PERSON %d,%04d-%02d-%02d,%02d:%02d,%d,%d:%02d%c,%d:%02d%c,%d,City %d,"
+                      "%s,%04d-%02d-%02d,%02d:%02d,%d,%d:%02d%c,%d:%02d%c,%d,City %d,"
                       "State,Country,a note\n",
-                      i, pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59),
-                      pick(0, 70), pick(0, 179), pick(0, 59), pick(0, 1) ? 'E' : 'W', pick(0, 89),
-                      pick(0, 59), pick(0, 1) ? 'N' : 'S', pick(0, 1), i % 997);
+                      personName(i).c_str(), pick(1901, 2050), pick(1, 12), pick(1, 28),
+                      pick(0, 23), pick(0, 59), pick(0, 70), pick(0, 179), pick(0, 59),
+                      pick(0, 1) ? 'E' : 'W', pick(0, 89), pick(0, 59), pick(0, 1) ? 'N' : 'S',
+                      pick(0, 1), i % 997);
         csv += line;
     }
     return csv;

@@ -117,6 +117,14 @@ nlohmann::ordered_json recordJson(const store::ChartRecord& r) {
     j["AtlasPlace"] = r.atlasPlace;
     j["TimeZone"] = r.atlasZone;
     j["Fold"] = r.atlasFold;
+    j["AtlasName"] = r.atlasName;
+    j["AtlasState"] = r.atlasState;
+    j["AtlasCountry"] = r.atlasCountry;
+    const auto degrees = [](const std::optional<double>& value) {
+        return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+    };
+    j["AtlasLatitude"] = degrees(r.atlasLatitudeDeg);
+    j["AtlasLongitude"] = degrees(r.atlasLongitudeDeg);
     j["Positions"] = r.positions;
     j["Note"] = r.note;
     j["Added"] = r.addedAt;
@@ -398,6 +406,55 @@ int exportCharts(store::ChartLibrary& library, const std::string& file) {
     return 0;
 }
 
+// The subcommands and the values their options take.
+struct LibraryCommandLine {
+    CLI::App *list = nullptr, *show = nullptr, *add = nullptr, *remove = nullptr, *import = nullptr,
+             *exportCommand = nullptr;
+    std::string listFormat = "text";
+    ShowOptions showOptions;
+    AddOptions addOptions;
+    std::string removeId, importFile, exportFile;
+};
+
+void declareCommands(CLI::App& app, LibraryCommandLine& line) {
+    line.list = app.add_subcommand("list", "List every chart: number, name, date and time, place");
+    line.list->add_option("--format", line.listFormat, "text or json")
+        ->check(CLI::IsMember({"text", "json"}))
+        ->capture_default_str();
+
+    ShowOptions& show = line.showOptions;
+    line.show = app.add_subcommand("show", "Show one chart's record, or with --chart the "
+                                           "chart itself");
+    line.show->add_option("ID", show.id, "The chart's number")->required();
+    line.show->add_flag("--chart", show.chart, "Print the chart as a single chart does");
+    line.show->add_option("--format", show.format, "text or json; with --chart also rtf or svg")
+        ->check(CLI::IsMember({"text", "json", "rtf", "svg"}))
+        ->capture_default_str();
+    line.show
+        ->add_option("--report", show.report,
+                     "With --chart, runs: the interpretation report with the chart (text, "
+                     "json); none: the chart alone")
+        ->check(CLI::IsMember({"runs", "none"}))
+        ->capture_default_str();
+
+    line.add = app.add_subcommand("add", "Compute a chart and keep it in the library");
+    addAddOptions(*line.add, line.addOptions);
+
+    line.remove = app.add_subcommand("remove", "Remove one chart");
+    line.remove->add_option("ID", line.removeId, "The chart's number")->required();
+
+    line.import = app.add_subcommand(
+        "import", "Add the charts of a CSV file (as export writes, or a batch file); a file "
+                  "with any refused row adds nothing");
+    line.import->add_option("FILE", line.importFile, "The CSV file, - for standard input")
+        ->required();
+
+    line.exportCommand =
+        app.add_subcommand("export", "Write every chart as CSV, in the form import reads");
+    line.exportCommand->add_option("--output", line.exportFile,
+                                   "Write to this file instead of standard output");
+}
+
 } // namespace
 
 bool asksForLibrary(int argc, char** argv) {
@@ -419,53 +476,8 @@ int runLibraryCommand(int argc, char** argv) {
     app.footer("Exit status: 0 done, 2 the library cannot be used (not a library, damaged, "
                "from a newer version, busy, read-only, disk full, not there) or the input was "
                "refused.");
-
-    // list
-    std::string listFormat = "text";
-    CLI::App* list = app.add_subcommand("list", "List every chart: number, name, date and "
-                                                "time, place");
-    list->add_option("--format", listFormat, "text or json")
-        ->check(CLI::IsMember({"text", "json"}))
-        ->capture_default_str();
-
-    // show
-    ShowOptions showOptions;
-    CLI::App* show = app.add_subcommand("show", "Show one chart's record, or with --chart the "
-                                                "chart itself");
-    show->add_option("ID", showOptions.id, "The chart's number")->required();
-    show->add_flag("--chart", showOptions.chart, "Print the chart as a single chart does");
-    show->add_option("--format", showOptions.format, "text or json; with --chart also rtf or svg")
-        ->check(CLI::IsMember({"text", "json", "rtf", "svg"}))
-        ->capture_default_str();
-    show->add_option("--report", showOptions.report,
-                     "With --chart, runs: the interpretation report with the chart (text, "
-                     "json); none: the chart alone")
-        ->check(CLI::IsMember({"runs", "none"}))
-        ->capture_default_str();
-
-    CLI::App* add = app.add_subcommand("add", "Compute a chart and keep it in the library");
-    AddOptions addOptions;
-    addAddOptions(*add, addOptions);
-
-    // remove
-    std::string removeId;
-    CLI::App* remove = app.add_subcommand("remove", "Remove one chart");
-    remove->add_option("ID", removeId, "The chart's number")->required();
-
-    // import
-    std::string importFile;
-    CLI::App* import = app.add_subcommand(
-        "import", "Add the charts of a CSV file (as export writes, or a batch file); a file "
-                  "with any refused row adds nothing");
-    import->add_option("FILE", importFile, "The CSV file, - for standard input")->required();
-
-    // export
-    std::string exportFile;
-    CLI::App* exportCommand =
-        app.add_subcommand("export", "Write every chart as CSV, in the form import reads");
-    exportCommand->add_option("--output", exportFile,
-                              "Write to this file instead of standard output");
-
+    LibraryCommandLine line;
+    declareCommands(app, line);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -474,39 +486,39 @@ int runLibraryCommand(int argc, char** argv) {
         return printError(e.what());
     }
 
-    if (add->parsed())
-        return addChart(session, addOptions, *add);
-    if (import->parsed())
-        return importCharts(session, importFile);
+    if (line.add->parsed())
+        return addChart(session, line.addOptions, *line.add);
+    if (line.import->parsed())
+        return importCharts(session, line.importFile);
 
     // The others read a library that must be there, and refuse a wrong
     // number before they open it.
-    const std::string& idText = show->parsed() ? showOptions.id : removeId;
+    const bool show = line.show->parsed(), remove = line.remove->parsed();
     std::int64_t id = 0;
-    if (show->parsed() || remove->parsed()) {
-        const auto number = chartNumber(idText);
+    if (show || remove) {
+        const auto number = chartNumber(show ? line.showOptions.id : line.removeId);
         if (const auto* error = std::get_if<OptionError>(&number))
             return printError(error->message);
         id = std::get<std::int64_t>(number);
     }
-    if (show->parsed()) {
-        if (const auto clash = showOptionClash(showOptions))
+    if (show) {
+        if (const auto clash = showOptionClash(line.showOptions))
             return printError(*clash);
     }
     if (!session.open(false))
         return session.failed();
     store::ChartLibrary& library = session.library;
-    if (list->parsed())
-        return listCharts(library, listFormat);
-    if (show->parsed())
-        return showChart(library, id, showOptions);
-    if (remove->parsed()) {
+    if (line.list->parsed())
+        return listCharts(library, line.listFormat);
+    if (show)
+        return showChart(library, id, line.showOptions);
+    if (remove) {
         if (!library.remove(id))
             return session.failed();
         return writeOut("removed chart " + std::to_string(id) + "\n");
     }
-    if (exportCommand->parsed())
-        return exportCharts(library, exportFile);
+    if (line.exportCommand->parsed())
+        return exportCharts(library, line.exportFile);
     return printError("no library command given");
 }
 
