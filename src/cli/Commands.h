@@ -12,10 +12,9 @@ namespace orbenza::cli {
 
 inline constexpr int kExitRefused = 2;
 
-// Prints "orbenza-cli: message" on standard error, each of its lines with
-// control characters and bytes that are not UTF-8 escaped (a message that
-// echoes what was typed must escape the line breaks in it first); returns
-// kExitRefused.
+// Prints "orbenza-cli: message" on standard error; a line feed in the
+// message starts a new line (a list of candidates), every other control
+// character and any byte that is not UTF-8 is escaped. Returns kExitRefused.
 int printError(const std::string& message);
 
 struct ChartCommand {

@@ -244,8 +244,7 @@ PosixTzRule::LocalStretches PosixTzRule::atLocal(std::int64_t localSeconds) cons
 
     // The stretches in which this clock time was shown.
     result.count = 0;
-    for (std::size_t k = 0; k < stretches.size(); ++k) {
-        const Stretch& s = stretches[k];
+    for (const Stretch& s : stretches) {
         const std::int64_t ut = localSeconds - s.utOffsetSeconds;
         if (ut < s.beginUt || ut >= s.endUt)
             continue;

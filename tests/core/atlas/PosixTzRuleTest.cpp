@@ -43,14 +43,6 @@ TEST(PosixTzRule, MalformedRulesAreRefused) {
           "EST5EDT,M3.2.7,M11.1.0", "<+03", "<>3", "EST5EDT,M3.2.0/168,M11.1.0",
           "EST5EDT,M3.2.0,M11.1.0,", "EST25", "EST5EDT,J0,J365"})
         EXPECT_FALSE(PosixTzRule::parse(text).has_value()) << text;
-    // A zone without summer time, and the hour-ahead default.
-    const auto fixed = PosixTzRule::parse("<-03>3");
-    ASSERT_TRUE(fixed);
-    EXPECT_FALSE(fixed->hasDaylight());
-    EXPECT_EQ(fixed->atLocal(localSeconds(2040, 6, 1, 12, 0)).first.utOffsetSeconds, -10800);
-    const auto hourAhead = PosixTzRule::parse("EST5EDT,M3.2.0,M11.1.0");
-    ASSERT_TRUE(hourAhead);
-    EXPECT_EQ(hourAhead->utOffsetSeconds(true), -14400);
 }
 
 } // namespace
