@@ -1,5 +1,6 @@
 #include "LibraryCommands.h"
 
+#include "AafCommands.h"
 #include "AtlasOptions.h"
 #include "AtomicOutput.h"
 #include "ByteSource.h"
@@ -280,6 +281,13 @@ int runLibraryCommand(int argc, char** argv) {
         "import", "Add the charts of a CSV file (as export writes, or a batch file); a file "
                   "with any refused row adds nothing");
     import->add_option("FILE", importFile, "The CSV file, - for standard input")->required();
+    std::string importFormat = "csv";
+    import
+        ->add_option("--format", importFormat,
+                     "csv, or aaf (#A93/#B93 records: the charts that can be read are added, "
+                     "the others listed)")
+        ->check(CLI::IsMember({"csv", "aaf"}))
+        ->capture_default_str();
 
     // export
     std::string exportFile;
@@ -287,6 +295,10 @@ int runLibraryCommand(int argc, char** argv) {
         app.add_subcommand("export", "Write every chart as CSV, in the form import reads");
     exportCommand->add_option("--output", exportFile,
                               "Write to this file instead of standard output");
+    std::string exportFormat = "csv";
+    exportCommand->add_option("--format", exportFormat, "csv, or aaf (#A93/#B93 records)")
+        ->check(CLI::IsMember({"csv", "aaf"}))
+        ->capture_default_str();
 
     try {
         app.parse(argc, argv);
@@ -329,6 +341,8 @@ int runLibraryCommand(int argc, char** argv) {
         return writeOut("added chart " + std::to_string(record.id) + "\n");
     }
 
+    if (import->parsed() && importFormat == "aaf")
+        return importAafFile(importFile, session.library, [&] { return session.open(); });
     if (import->parsed()) {
         FileSource source;
         if (!source.open(importFile))
@@ -409,6 +423,8 @@ int runLibraryCommand(int argc, char** argv) {
         const auto records = library.all();
         if (library.fault() != store::LibraryFault::None)
             return failed(library);
+        if (exportFormat == "aaf")
+            return exportAafFile(records, exportFile);
         std::string csv = libraryCsvHeader();
         for (const auto& r : records)
             appendRecordCsv(csv, r);
