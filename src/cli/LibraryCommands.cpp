@@ -7,7 +7,9 @@
 #include "ChartOptions.h"
 #include "ChartOutput.h"
 #include "LibraryCsv.h"
+#include "ManPage.h"
 #include "base/Utf8.h"
+#include "base/Version.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
 #include "chart/WheelOfChart.h"
@@ -300,6 +302,12 @@ int runLibraryCommand(int argc, char** argv) {
         ->check(CLI::IsMember({"csv", "aaf"}))
         ->capture_default_str();
 
+    if (asksForManPage(argc, argv))
+        return printManPage(app, {"orbenza-cli-library",
+                                  "orbenza-cli library",
+                                  "orbenza-cli " + std::string(kVersion),
+                                  {"orbenza-cli(1)", "orbenza(1)"},
+                                  {}});
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
