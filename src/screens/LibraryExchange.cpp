@@ -110,19 +110,18 @@ ExchangeReport importAafCharts(store::ChartLibrary& library, const QString& path
     }
     ExchangeReport report;
     report.charts = static_cast<int>(read.records.size());
-    report.text = Texts::tr("Imported %n chart(s).", nullptr, report.charts);
+    report.text = Texts::tr("Charts imported: %1.").arg(report.charts);
     if (!read.refusals.empty()) {
         report.icon = MessageIcon::Error;
-        report.text += QLatin1Char(' ') + Texts::tr("%n chart(s) could not be read:", nullptr,
-                                                    static_cast<int>(read.refusals.size()));
+        report.text += QLatin1Char(' ') +
+                       Texts::tr("Charts that could not be read: %1").arg(read.refusals.size());
         for (std::size_t i = 0; i < read.refusals.size() && i < kListedRefusals; ++i)
             report.text += QLatin1Char('\n') + Texts::tr("line %1: %2")
                                                    .arg(read.refusals[i].line)
                                                    .arg(problemText(read.refusals[i]));
         if (read.refusals.size() > kListedRefusals)
             report.text += QLatin1Char('\n') +
-                           Texts::tr("and %n more.", nullptr,
-                                     static_cast<int>(read.refusals.size() - kListedRefusals));
+                           Texts::tr("and %1 more.").arg(read.refusals.size() - kListedRefusals);
     }
     return report;
 }
@@ -145,12 +144,12 @@ ExchangeReport exportAafCharts(store::ChartLibrary& library, const QString& path
         return failure(Texts::tr("Cannot write %1: %2").arg(path, file.errorString()));
     ExchangeReport report;
     report.charts = static_cast<int>(records.size());
-    report.text = Texts::tr("Exported %n chart(s).", nullptr, report.charts);
+    report.text = Texts::tr("Charts exported: %1.").arg(report.charts);
     if (altered > 0)
         report.text +=
-            QLatin1Char(' ') + Texts::tr("In %n chart(s) a comma or line break was written "
-                                         "as a semicolon or a space.",
-                                         nullptr, altered);
+            QLatin1Char(' ') +
+            Texts::tr("Charts with a comma or line break written as a semicolon or a space: %1.")
+                .arg(altered);
     return report;
 }
 
