@@ -215,7 +215,8 @@ int runLibraryCommand(int argc, char** argv) {
                    "$XDG_DATA_HOME/orbenza/charts.sqlite)")
         ->type_name("FILE");
     app.footer("Exit status: 0 done, 2 the library cannot be used (not a library, damaged, "
-               "from a newer version, busy, read-only, disk full) or the input was refused.");
+               "from a newer version, busy, read-only, disk full) or the input was refused; 1 an "
+               "AAF import refused some charts and imported the others.");
 
     // list
     std::string listFormat = "text";

@@ -325,7 +325,8 @@ AafRead readAaf(std::string_view text) {
     std::optional<Pending> a93;
     bool a93Refused = false; // the #B93 line after a refused #A93 line goes with it
     std::size_t lineNumber = 0;
-    std::size_t start = 0;
+    // A byte order mark, which some editors put first, is no part of the first line.
+    std::size_t start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos)

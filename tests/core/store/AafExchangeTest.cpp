@@ -23,7 +23,7 @@ TEST(AafExchange, JulianDayOfKnownDates) {
 }
 
 TEST(AafExchange, KandelOnCentralEuropeanTimeGetsItsUniversalTime) {
-    const AafRead read = readAaf("#A93:Muster,Anna,f,12.3.1970,15:42,Kandel/Pfalz,D\r\n"
+    const AafRead read = readAaf("\xEF\xBB\xBF#A93:Muster,Anna,f,12.3.1970,15:42,Kandel/Pfalz,D\r\n"
                                  "#B93:2440658.112500,49n05,8e12,1hE00,0\r\n");
     ASSERT_TRUE(read.refusals.empty());
     ASSERT_EQ(read.records.size(), 1u);
