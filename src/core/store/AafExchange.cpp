@@ -22,6 +22,7 @@ constexpr int kSecondsPerHour = 3600;
 constexpr double kZoneToleranceSeconds = 60.0;
 // Decimals of a Julian day that pin the time to a tenth of a second.
 constexpr int kPreciseJulianDecimals = 6;
+constexpr double kLargestOffsetSeconds = 15.0 * kSecondsPerHour;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -225,6 +226,9 @@ Outcome settleClock(ChartRecord& r, const Zone& zone, const JulianDay& jd, std::
     // universal time = local clock time + correction - summer time
     const double fromJd = (jd.value - localJd) * kSecondsPerDay + summer;
     if (!stated) {
+        // No clock runs more than 14 hours from universal time, 15 with summer time.
+        if (std::abs(fromJd) > kLargestOffsetSeconds)
+            return refusal(line, AafProblem::Disagrees, jdText);
         r.correctionSeconds = static_cast<int>(std::lround(fromJd));
         return std::nullopt;
     }

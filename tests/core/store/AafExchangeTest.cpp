@@ -87,9 +87,12 @@ TEST(AafExchange, JulianDaySettlesOrChecksTheClock) {
     EXPECT_EQ(read.records.size(), 1u);
     // The same chart a minute off, and with nothing to settle the clock.
     read = readAaf("#A93:D,*,*,1.7.1980,12:02,*,*\n#B93:2444421.916667,0n0,0e0,1hE00,1\n"
-                   "#A93:E,*,*,1.7.1980,12:00,*,*\n#B93:*,0n0,0e0,*,0\n");
+                   "#A93:E,*,*,1.7.1980,12:00,*,*\n#B93:*,0n0,0e0,*,0\n"
+                   // With the zone unknown a Julian day days away is no offset at all.
+                   "#A93:F,*,*,1.7.1980,12:00,*,*\n#B93:2444521.916667,0n0,0e0,*,0\n");
     EXPECT_TRUE(read.records.empty());
-    ASSERT_EQ(read.refusals.size(), 2u);
+    ASSERT_EQ(read.refusals.size(), 3u);
+    EXPECT_EQ(read.refusals[2].problem, AafProblem::Disagrees);
     EXPECT_EQ(read.refusals[0].problem, AafProblem::Disagrees);
     EXPECT_EQ(read.refusals[0].line, 2u);
     EXPECT_EQ(read.refusals[1].problem, AafProblem::UnknownClock);
