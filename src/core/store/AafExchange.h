@@ -84,8 +84,10 @@ std::string aafOfRecord(const ChartRecord& record);
 bool aafAltersTexts(const ChartRecord& record);
 
 // The Julian day of a Gregorian calendar date and clock time on universal
-// time (Meeus, Astronomical Algorithms, chapter 7; exact for any date the
-// calendar covers, to the precision of a double: about 40 microseconds).
+// time: the days of <chrono>'s proleptic Gregorian calendar counted from JD
+// 2440587.5 (1970-01-01 0h UT), which agrees with Meeus, Astronomical
+// Algorithms, chapter 7 (example 7.a: 1957 October 4.81 is JD 2436116.31);
+// exact to the precision of a double, about 40 microseconds.
 double julianDayOf(int year, int month, int day, int hour, int minute, int second);
 
 } // namespace orbenza::store
