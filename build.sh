@@ -22,7 +22,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-l10n-tools libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libsqlite3-dev libicu-dev
     unrtf poppler-utils libswe-dev swe-basic-data libnova-dev xauth xvfb librsvg2-bin libxml2-utils
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
     libhowardhinnant-date-dev tzdata iso-codes
     clang libclang-rt-14-dev
 )

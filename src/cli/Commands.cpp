@@ -2,6 +2,7 @@
 
 #include "AtomicOutput.h"
 #include "Batch.h"
+#include "ByteSink.h"
 #include "ChartOutput.h"
 #include "ProgressMeter.h"
 #include "chart/WheelOfChart.h"
@@ -53,6 +54,17 @@ int printError(const std::string& message) {
     }
     (void)writeWhole(STDERR_FILENO, lines); // nowhere left to report a failure
     return kExitRefused;
+}
+
+int writeOut(std::string_view text) {
+    if (writeWhole(STDOUT_FILENO, text))
+        return 0;
+    return printError("cannot write the chart to standard output: " +
+                      std::string(std::strerror(errno)));
+}
+
+std::string counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 int runChartCommand(const ChartCommand& command) {

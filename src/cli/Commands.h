@@ -6,7 +6,9 @@
 #include "ChartOptions.h"
 #include "base/Positions.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace orbenza::cli {
 
@@ -16,6 +18,14 @@ inline constexpr int kExitRefused = 2;
 // message starts a new line (a list of candidates), every other control
 // character and any byte that is not UTF-8 is escaped. Returns kExitRefused.
 int printError(const std::string& message);
+
+// Writes the text to standard output in one piece; a failed write (a full
+// disk, a closed output) is reported in the single chart's words. Returns 0 or
+// kExitRefused.
+int writeOut(std::string_view text);
+
+// "1 chart", "2 charts".
+std::string counted(std::size_t count, const char* one, const char* many);
 
 struct ChartCommand {
     ChartOptionTexts texts;

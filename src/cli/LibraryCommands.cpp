@@ -1,5 +1,6 @@
 #include "LibraryCommands.h"
 
+#include "AafCommands.h"
 #include "AtlasOptions.h"
 #include "AtomicOutput.h"
 #include "ByteSink.h"
@@ -9,7 +10,9 @@
 #include "Commands.h"
 #include "LibraryCsv.h"
 #include "LibraryPlace.h"
+#include "ManPage.h"
 #include "base/Utf8.h"
+#include "base/Version.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
 #include "chart/WheelOfChart.h"
@@ -30,21 +33,6 @@ namespace {
 
 // How many refused rows of an import are listed before the rest are counted.
 constexpr std::size_t kListedRefusals = 20;
-
-// Everything a command prints on standard output goes out in one piece; a
-// failed write (a full disk, a closed output) is reported in the single
-// chart's words.
-int writeOut(std::string_view text) {
-    if (writeWhole(STDOUT_FILENO, text))
-        return 0;
-    return printError("cannot write the chart to standard output: " +
-                      std::string(std::strerror(errno)));
-}
-
-// "1 chart", "2 charts".
-std::string counted(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
 
 // A chart's number: decimal digits only, so "010" is chart 10, never 8.
 Parsed<std::int64_t> chartNumber(const std::string& text) {
@@ -388,7 +376,7 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
     return writeOut(chartText(chart, withReport, &windows));
 }
 
-int exportCharts(store::ChartLibrary& library, const std::string& file) {
+int exportCharts(store::ChartLibrary& library, const std::string& file, const std::string& format) {
     // The target is checked before the library is read.
     AtomicFileSink sink;
     if (!file.empty() && !sink.open(file))
@@ -396,6 +384,8 @@ int exportCharts(store::ChartLibrary& library, const std::string& file) {
     const auto records = library.all();
     if (library.fault() != store::LibraryFault::None)
         return printError(library.error());
+    if (format == "aaf")
+        return exportAafFile(records, file);
     std::string csv = libraryCsvHeader();
     for (const auto& r : records)
         appendRecordCsv(csv, r);
@@ -414,6 +404,7 @@ struct LibraryCommandLine {
     ShowOptions showOptions;
     AddOptions addOptions;
     std::string removeId, importFile, exportFile;
+    std::string importFormat = "csv", exportFormat = "csv";
 };
 
 void declareCommands(CLI::App& app, LibraryCommandLine& line) {
@@ -448,11 +439,20 @@ void declareCommands(CLI::App& app, LibraryCommandLine& line) {
                   "with any refused row adds nothing");
     line.import->add_option("FILE", line.importFile, "The CSV file, - for standard input")
         ->required();
+    line.import
+        ->add_option("--format", line.importFormat,
+                     "csv, or aaf (#A93/#B93 records: the charts that can be read are added, "
+                     "the others listed)")
+        ->check(CLI::IsMember({"csv", "aaf"}))
+        ->capture_default_str();
 
     line.exportCommand =
         app.add_subcommand("export", "Write every chart as CSV, in the form import reads");
     line.exportCommand->add_option("--output", line.exportFile,
                                    "Write to this file instead of standard output");
+    line.exportCommand->add_option("--format", line.exportFormat, "csv, or aaf (#A93/#B93 records)")
+        ->check(CLI::IsMember({"csv", "aaf"}))
+        ->capture_default_str();
 }
 
 } // namespace
@@ -475,9 +475,15 @@ int runLibraryCommand(int argc, char** argv) {
         ->type_name("FILE");
     app.footer("Exit status: 0 done, 2 the library cannot be used (not a library, damaged, "
                "from a newer version, busy, read-only, disk full, not there) or the input was "
-               "refused.");
+               "refused; 1 an AAF import refused some charts and imported the others.");
     LibraryCommandLine line;
     declareCommands(app, line);
+    if (asksForManPage(argc, argv))
+        return printManPage(app, {"orbenza-cli-library",
+                                  "orbenza-cli library",
+                                  "orbenza-cli " + std::string(kVersion),
+                                  {"orbenza-cli(1)", "orbenza(1)"},
+                                  {}});
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -488,6 +494,8 @@ int runLibraryCommand(int argc, char** argv) {
 
     if (line.add->parsed())
         return addChart(session, line.addOptions, *line.add);
+    if (line.import->parsed() && line.importFormat == "aaf")
+        return importAafFile(line.importFile, session.library, [&] { return session.open(true); });
     if (line.import->parsed())
         return importCharts(session, line.importFile);
 
@@ -518,7 +526,7 @@ int runLibraryCommand(int argc, char** argv) {
         return writeOut("removed chart " + std::to_string(id) + "\n");
     }
     if (line.exportCommand->parsed())
-        return exportCharts(library, line.exportFile);
+        return exportCharts(library, line.exportFile, line.exportFormat);
     return printError("no library command given");
 }
 

@@ -15,6 +15,7 @@
 #include "ByteSink.h"
 #include "Commands.h"
 #include "LibraryCommands.h"
+#include "ManPage.h"
 #include "base/Version.h"
 #include "base/YearRange.h"
 
@@ -191,6 +192,13 @@ int main(int argc, char** argv) {
             option->check(notAnOption());
     }
     app.footer(kBatchHelp);
+    if (asksForManPage(argc, argv))
+        return printManPage(app, {"orbenza-cli",
+                                  "orbenza-cli",
+                                  "orbenza-cli " + std::string(orbenza::kVersion),
+                                  {"orbenza-cli-library(1)", "orbenza(1)"},
+                                  {".B orbenza\\-cli library\n\\fICOMMAND\\fR ... (see "
+                                   "\\fBorbenza\\-cli\\-library\\fR(1))"}});
 
     try {
         app.parse(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "BirthDetailsScreen.h"
 #include "Hook.h"
+#include "LibraryExchange.h"
 
 #include <QDialogButtonBox>
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
@@ -259,6 +261,11 @@ OpenChartDialog::OpenChartDialog(store::ChartLibrary& library, QWidget* parent)
     m_open->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
+    auto* menuBar = new QMenuBar(this);
+    QMenu* fileMenu = menuBar->addMenu(tr("&File"));
+    fileMenu->addAction(tr("&Import AAF…"), this, &OpenChartDialog::importAaf);
+    fileMenu->addAction(tr("&Export AAF…"), this, &OpenChartDialog::exportAaf);
+    layout->setMenuBar(menuBar);
     layout->addWidget(m_filter);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_status);
@@ -283,6 +290,23 @@ OpenChartDialog::OpenChartDialog(store::ChartLibrary& library, QWidget* parent)
 
     reload();
     m_filter->setFocus();
+}
+
+void OpenChartDialog::importAaf() {
+    const QString path = chooseAafFile(this, false);
+    if (path.isEmpty())
+        return;
+    const ExchangeReport report = importAafCharts(m_library, path, this);
+    reload();
+    showUserMessage(this, report.text, report.icon);
+}
+
+void OpenChartDialog::exportAaf() {
+    const QString path = chooseAafFile(this, true);
+    if (path.isEmpty())
+        return;
+    const ExchangeReport report = exportAafCharts(m_library, path);
+    showUserMessage(this, report.text, report.icon);
 }
 
 bool OpenChartDialog::reload() {

@@ -106,6 +106,11 @@ public slots:
     void openSelected();
     void editSelected();
     void deleteSelected();
+    // File → "Import AAF…": the readable charts of the chosen file are added
+    // and the list read again; a message names the others. "Export AAF…"
+    // writes every chart to the chosen file.
+    void importAaf();
+    void exportAaf();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,6 +27,27 @@ for size in 16 24 32 48 64 128 256; do
     height="$(od -An -tu1 -j20 -N4 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4}')"
     [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
 done
+# The manual pages: present, rendered by man without a warning, and the
+# command line's pages naming every option and command --help names.
+for page in orbenza orbenza-cli orbenza-cli-library; do
+    [ -s "$p/share/man/man1/$page.1.gz" ] || fail "missing the manual page $page(1)"
+done
+if command -v man >/dev/null 2>&1; then
+    for page in orbenza orbenza-cli orbenza-cli-library; do
+        warnings="$(MANWIDTH=80 man --warnings -l "$p/share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
+        [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
+    done
+    rendered="$(MANWIDTH=200 man -l "$p/share/man/man1/orbenza-cli-library.1.gz" 2>/dev/null)"
+    for word in list show add remove import export --format --library --output --chart; do
+        echo "$rendered" | grep -q -- "$word" || fail "orbenza-cli-library(1) lacks $word"
+    done
+    rendered="$(MANWIDTH=200 man -l "$p/share/man/man1/orbenza-cli.1.gz" 2>/dev/null)"
+    for word in --name --batch --place --find-place --positions "orbenza-cli-library(1)"; do
+        echo "$rendered" | grep -q -- "$word" || fail "orbenza-cli(1) lacks $word"
+    done
+else
+    echo "man not installed: manual pages not rendered"
+fi
 [ -x "$p/bin/orbenza-cli" ] || fail "orbenza-cli not executable"
 "$p/bin/orbenza-cli" --name INSTALLED --format json | grep -q '"SunSign"' || fail "installed orbenza-cli does not run"
 
@@ -56,6 +77,15 @@ if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2
     [ -x "$work/unpacked/usr/bin/orbenza" ] || fail "package lacks /usr/bin/orbenza"
     "$work/unpacked/usr/bin/orbenza-cli" --name PACKAGED >/dev/null || fail "packaged orbenza-cli"
     [ -s "$work/unpacked/usr/share/applications/org.orbenza.Orbenza.desktop" ] || fail "package lacks the desktop entry"
+    for f in copyright changelog.gz; do
+        [ -s "$work/unpacked/usr/share/doc/orbenza/$f" ] || fail "package lacks /usr/share/doc/orbenza/$f"
+    done
+    # No error and no warning; the informational notes are shown.
+    if command -v lintian >/dev/null 2>&1; then
+        lintian --info --fail-on error,warning "$deb" || fail "lintian"
+    else
+        echo "lintian not installed: package not checked by it"
+    fi
 else
     echo "dpkg-deb or dpkg-shlibdeps missing: package not checked"
 fi

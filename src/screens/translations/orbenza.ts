@@ -94,6 +94,117 @@
     </message>
 </context>
 <context>
+    <name>LibraryExchange</name>
+    <message>
+        <source>an #A93 record needs 7 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a #B93 record needs 5 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the #A93 record has no #B93 record after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the #B93 record has no #A93 record before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date is not day.month.year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time is not hh:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date or the time of birth is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the latitude cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the longitude cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zone difference cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the summer time flag is not 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Julian day is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both the zone difference and the Julian day are unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Julian day disagrees with the date, time and zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AAF files (*.aaf *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Charts as AAF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Charts from AAF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no #A93 record; is it an AAF file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing charts…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts imported: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts that could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts exported: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The library already holds a chart of %1. Update that chart, or keep both?</source>
@@ -683,6 +794,18 @@
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import AAF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export AAF…</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
