@@ -11,6 +11,7 @@
 #include "LibraryCsv.h"
 #include "LibraryPlace.h"
 #include "ManPage.h"
+#include "ProgressMeter.h"
 #include "base/Utf8.h"
 #include "base/Version.h"
 #include "base/YearRange.h"
@@ -301,7 +302,11 @@ int importCharts(Session& session, const std::string& file) {
     FileSource source;
     if (!source.open(file))
         return printError(source.error());
-    LibraryCsvRead read = readLibraryCsv(source);
+    LibraryCsvRead read;
+    {
+        ProgressMeter progress("rows", ProgressMeter::standardError());
+        read = readLibraryCsv(source, programAtlas, &progress);
+    } // the line is erased before the refusals are listed
     if (!read.failure.empty())
         return printError(file + ": " + read.failure);
     if (!read.refusals.empty()) {
@@ -387,8 +392,18 @@ int exportCharts(store::ChartLibrary& library, const std::string& file, const st
     if (format == "aaf")
         return exportAafFile(records, file);
     std::string csv = libraryCsvHeader();
-    for (const auto& r : records)
-        appendRecordCsv(csv, r);
+    {
+        // Progress on a terminal that the charts themselves do not scroll past.
+        ProgressMeter::Environment terminal = ProgressMeter::standardError();
+        terminal.terminal = terminal.terminal && (!file.empty() || ::isatty(STDOUT_FILENO) != 1);
+        ProgressMeter progress("charts", std::move(terminal));
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            appendRecordCsv(csv, records[i]);
+            if ((i + 1) % 256 == 0)
+                progress.update(i + 1,
+                                static_cast<double>(i + 1) / static_cast<double>(records.size()));
+        }
+    }
     if (file.empty())
         return writeOut(csv);
     if (!sink.write(csv) || !sink.commit())

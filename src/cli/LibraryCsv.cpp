@@ -1,6 +1,7 @@
 #include "LibraryCsv.h"
 
 #include "LibraryPlace.h"
+#include "ProgressMeter.h"
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/CheckInput.h"
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace orbenza::cli {
@@ -421,7 +423,8 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
 // A batch file: every row as --batch reads it, the chart computed as it
 // charts it, and its record kept.
 void readBatchForm(CsvReader& reader, const std::vector<std::string>& header,
-                   AtlasSource atlasSource, LibraryCsvRead& result) {
+                   AtlasSource atlasSource, LibraryCsvRead& result,
+                   const std::function<void()>& rowDone) {
     const auto parsedColumns = batchColumns(header);
     if (const auto* e = std::get_if<OptionError>(&parsedColumns)) {
         result.failure = e->message;
@@ -437,6 +440,7 @@ void readBatchForm(CsvReader& reader, const std::vector<std::string>& header,
     }
     CsvRecord record;
     while (reader.next(record)) {
+        rowDone();
         auto refuse = [&](const std::string& why) {
             result.refusals.push_back("line " + std::to_string(record.line) + ": " + why);
         };
@@ -467,7 +471,8 @@ void readBatchForm(CsvReader& reader, const std::vector<std::string>& header,
 // An export: the header's columns in any order and any case, only name
 // required.
 void readLibraryForm(CsvReader& reader, const std::vector<std::string>& header,
-                     AtlasSource atlasSource, LibraryCsvRead& result) {
+                     AtlasSource atlasSource, LibraryCsvRead& result,
+                     const std::function<void()>& rowDone) {
     std::array<int, ColumnCount> position;
     position.fill(-1);
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -490,6 +495,7 @@ void readLibraryForm(CsvReader& reader, const std::vector<std::string>& header,
     }
     CsvRecord record;
     while (reader.next(record)) {
+        rowDone();
         auto refuse = [&](const std::string& why) {
             result.refusals.push_back("line " + std::to_string(record.line) + ": " + why);
         };
@@ -513,8 +519,18 @@ void readLibraryForm(CsvReader& reader, const std::vector<std::string>& header,
 
 } // namespace
 
-LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource) {
+LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource, ProgressMeter* progress) {
     LibraryCsvRead result;
+    std::uint64_t rows = 0;
+    const auto rowDone = [&] {
+        if (progress == nullptr || ++rows % 64 != 0)
+            return;
+        const auto size = input.size();
+        progress->update(rows, size && *size > 0
+                                   ? std::optional<double>(static_cast<double>(input.bytesRead()) /
+                                                           static_cast<double>(*size))
+                                   : std::nullopt);
+    };
     CsvReader reader(input);
     CsvRecord record;
     if (!reader.next(record)) {
@@ -533,9 +549,9 @@ LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource) {
                    isLibraryColumn(static_cast<Column>(found - kColumnNames.begin()));
         });
     if (!libraryForm) {
-        readBatchForm(reader, record.fields, atlasSource, result);
+        readBatchForm(reader, record.fields, atlasSource, result, rowDone);
     } else {
-        readLibraryForm(reader, record.fields, atlasSource, result);
+        readLibraryForm(reader, record.fields, atlasSource, result, rowDone);
     }
     if (reader.failed() && result.failure.empty())
         result.failure = reader.error();

@@ -36,6 +36,8 @@
 
 namespace orbenza::cli {
 
+class ProgressMeter;
+
 std::string libraryCsvHeader();
 void appendRecordCsv(std::string& out, const store::ChartRecord& record);
 
@@ -54,7 +56,9 @@ struct LibraryCsvRead {
 using AtlasSource = const atlas::Atlas& (*)();
 
 // Reads every row; a row that cannot be stored is refused with its line and
-// the reason add or --batch would give.
-LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource = programAtlas);
+// the reason add or --batch would give. progress, when given, is told the rows
+// read and the share of the input behind them.
+LibraryCsvRead readLibraryCsv(ByteSource& input, AtlasSource atlasSource = programAtlas,
+                              ProgressMeter* progress = nullptr);
 
 } // namespace orbenza::cli

@@ -1,5 +1,6 @@
 #include "LibraryCsv.h"
 
+#include "ProgressMeter.h"
 #include "store/RecordChart.h"
 
 #include <gtest/gtest.h>
@@ -140,4 +141,21 @@ TEST(LibraryCsv, RowsAndHeadersThatCannotBeStored) {
 }
 
 } // namespace
+// A long import tells a terminal how far it has come: rows read and, the size
+// of the input being known, the time left.
+TEST(LibraryCsv, ALongImportShowsItsProgress) {
+    std::string text = "name,date,time,zone,lon,lat,dst\n";
+    for (int i = 0; i < 200; ++i)
+        text += "ANNA,1985-06-15,14:30,IST,77:13E,28:39N,0\n";
+    ProgressMeter::TimePoint now{};
+    std::string written;
+    ProgressMeter meter("rows", {[&] { return now += std::chrono::seconds(1); }, true,
+                                 [&](std::string_view line) { written.append(line); }});
+    StringSource source(text, 4096);
+    const auto read = readLibraryCsv(source, programAtlas, &meter);
+    ASSERT_EQ(read.records.size(), 200u);
+    EXPECT_NE(written.find("192 rows"), std::string::npos) << written;
+    EXPECT_NE(written.find("left"), std::string::npos) << written;
+}
+
 } // namespace orbenza::cli
