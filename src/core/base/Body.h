@@ -26,6 +26,12 @@ enum class Body : std::uint8_t {
     Neptune,
     Pluto,
     Ascendant,
+    Midheaven,
+    Chiron,
+    TrueNode,
+    MeanNode,
+    Lilith,
+    Fortune,
 };
 
 // Sun ... Pluto and the Ascendant.
@@ -45,6 +51,24 @@ constexpr std::size_t indexOf(Body body) {
 constexpr Body bodyAt(std::size_t index) {
     return static_cast<Body>(index);
 }
+
+// Every point of a chart: the bodies above, then the Midheaven, Chiron, the
+// true and the mean lunar node, Lilith (the mean lunar apogee) and the Part of
+// Fortune.
+inline constexpr std::size_t kPointCount = 17;
+
+inline constexpr std::array<Body, kPointCount> kAllPoints{
+    Body::Sun,    Body::Moon,     Body::Mercury,  Body::Venus,  Body::Mars,      Body::Jupiter,
+    Body::Saturn, Body::Uranus,   Body::Neptune,  Body::Pluto,  Body::Ascendant, Body::Midheaven,
+    Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith, Body::Fortune};
+
+// An array indexed by Body over every point.
+template <typename T> struct PointArray {
+    std::array<T, kPointCount> values{};
+    constexpr T& operator[](Body body) { return values[indexOf(body)]; }
+    constexpr const T& operator[](Body body) const { return values[indexOf(body)]; }
+    friend bool operator==(const PointArray&, const PointArray&) = default;
+};
 
 // An array indexed by Body in chart order.
 template <typename T> struct BodyArray {

@@ -1,11 +1,11 @@
 #include "chart/ChartRun.h"
 
 #include "chart/TimeZones.h"
+#include "ephemeris/Ephemeris.h"
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetLongitudes.h"
 #include "positions/PlanetRun.h"
-#include "precise/PrecisePositions.h"
 #include "retrograde/Retrograde.h"
 #include "retrograde/StationTables.h"
 
@@ -36,7 +36,7 @@ void placeInHouses(ChartResult& chart) {
 // as the built-in run writes its own.
 void usePrecisePositions(ChartResult& chart) {
     const UniversalMoment& ut = chart.universalTime;
-    const PrecisePositionsResult precise = precisePositions(
+    const EphemerisPositions precise = ephemerisPositions(
         julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0),
         latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
     for (Body body : kAllBodies) {

@@ -1,0 +1,177 @@
+#include "ephemeris/Ephemeris.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace orbenza {
+
+namespace {
+
+constexpr double kRadPerDeg = std::numbers::pi / 180.0;
+
+const ChebyshevSeries& seriesTable(SeriesId id) {
+    return kChebyshevSeries[static_cast<std::size_t>(id)];
+}
+
+double segmentDays(const ChebyshevSeries& series, std::size_t segment) {
+    return std::ldexp(series.blockDays, -static_cast<int>(series.levels[segment]));
+}
+
+SeriesSegment makeSegment(const ChebyshevSeries& series, std::size_t segment, double start) {
+    return {start, segmentDays(series, segment),
+            series.coefficients + segment * series.coefficientCount};
+}
+
+double reduceDeg(double x) {
+    x = std::fmod(x, 360.0);
+    if (x < 0.0)
+        x += 360.0;
+    // fmod of a value just below 0 can round up to 360 itself.
+    return x >= 360.0 ? 0.0 : x;
+}
+
+} // namespace
+
+std::size_t segmentCount(SeriesId id) {
+    const ChebyshevSeries& series = seriesTable(id);
+    return series.blockStarts[series.blockCount];
+}
+
+SeriesSegment segmentAt(SeriesId id, std::size_t index) {
+    const ChebyshevSeries& series = seriesTable(id);
+    const std::uint32_t* next =
+        std::upper_bound(series.blockStarts, series.blockStarts + series.blockCount + 1, index);
+    const std::size_t block = static_cast<std::size_t>(next - series.blockStarts) - 1;
+    double start = series.firstJulianDayUt + static_cast<double>(block) * series.blockDays;
+    for (std::size_t s = series.blockStarts[block]; s < index; ++s)
+        start += segmentDays(series, s);
+    return makeSegment(series, index, start);
+}
+
+SeriesSegment segmentHolding(SeriesId id, double julianDayUt) {
+    const ChebyshevSeries& series = seriesTable(id);
+    const double position = (julianDayUt - series.firstJulianDayUt) / series.blockDays;
+    const double lastBlock = static_cast<double>(series.blockCount - 1);
+    const auto block = static_cast<std::size_t>(std::clamp(std::floor(position), 0.0, lastBlock));
+    double start = series.firstJulianDayUt + static_cast<double>(block) * series.blockDays;
+    // Most blocks are one segment; a halved one is walked in time order.
+    const std::size_t last = series.blockStarts[block + 1] - 1;
+    std::size_t segment = series.blockStarts[block];
+    for (; segment < last; ++segment) {
+        const double days = segmentDays(series, segment);
+        if (julianDayUt < start + days)
+            break;
+        start += days;
+    }
+    return makeSegment(series, segment, start);
+}
+
+SeriesPoint evaluateSegment(SeriesId id, const SeriesSegment& segment, double julianDayUt) {
+    // Clenshaw's recurrence for the sum of c_k T_k(x) and, differentiated,
+    // for its derivative (Press et al., Numerical Recipes, 3rd ed., 5.8).
+    const std::size_t count = seriesTable(id).coefficientCount;
+    const double x = 2.0 * (julianDayUt - segment.startJulianDayUt) / segment.days - 1.0;
+    double b1 = 0, b2 = 0, d1 = 0, d2 = 0;
+    for (std::size_t k = count - 1; k >= 1; --k) {
+        const double b0 = 2.0 * x * b1 - b2 + segment.coefficients[k];
+        const double d0 = 2.0 * b1 + 2.0 * x * d1 - d2;
+        b2 = b1;
+        b1 = b0;
+        d2 = d1;
+        d1 = d0;
+    }
+    const double value = x * b1 - b2 + segment.coefficients[0];
+    const double derivative = b1 + x * d1 - d2;
+    return {value * kSeriesUnitDeg, derivative * kSeriesUnitDeg * 2.0 / segment.days};
+}
+
+SeriesPoint seriesAt(SeriesId id, double julianDayUt) {
+    return evaluateSegment(id, segmentHolding(id, julianDayUt), julianDayUt);
+}
+
+std::optional<SeriesId> seriesOf(Body body) {
+    if (body <= Body::Pluto)
+        return static_cast<SeriesId>(indexOf(body));
+    switch (body) {
+    case Body::Chiron:
+        return SeriesId::Chiron;
+    case Body::TrueNode:
+        return SeriesId::TrueNode;
+    case Body::MeanNode:
+        return SeriesId::MeanNode;
+    case Body::Lilith:
+        return SeriesId::Lilith;
+    default:
+        return std::nullopt;
+    }
+}
+
+SeriesPoint apparentLongitude(SeriesId id, double julianDayUt) {
+    const SeriesPoint mean = seriesAt(id, julianDayUt);
+    const SeriesPoint nutation = seriesAt(SeriesId::Nutation, julianDayUt);
+    return {reduceDeg(mean.valueDeg + nutation.valueDeg),
+            mean.speedDegPerDay + nutation.speedDegPerDay};
+}
+
+SiderealFrame siderealFrame(double julianDayUt) {
+    // The linear part of the mean sidereal time, Meeus, Astronomical
+    // Algorithms, eq. 12.4; the whole turns of 360 d are left out so that the
+    // size of d costs no precision. The series carry the rest.
+    const double d = julianDayUt - 2451545.0;
+    const double linearDeg = 280.46061837 + 360.0 * (d - std::floor(d)) + 0.98564736629 * d;
+    const double obliquityDeg = seriesAt(SeriesId::TrueObliquity, julianDayUt).valueDeg;
+    const double nutationDeg = seriesAt(SeriesId::Nutation, julianDayUt).valueDeg;
+    const double correctionDeg = seriesAt(SeriesId::SiderealCorrection, julianDayUt).valueDeg;
+    const double equinoxesDeg = nutationDeg * std::cos(obliquityDeg * kRadPerDeg);
+    return {reduceDeg(linearDeg + correctionDeg + equinoxesDeg), obliquityDeg};
+}
+
+double ascendantLongitudeDeg(double localSiderealDeg, double obliquityDeg, double latitudeDeg) {
+    const double theta = localSiderealDeg * kRadPerDeg;
+    const double eps = obliquityDeg * kRadPerDeg;
+    const double phi = latitudeDeg * kRadPerDeg;
+    const double y = std::cos(theta);
+    const double x = -(std::sin(theta) * std::cos(eps) + std::tan(phi) * std::sin(eps));
+    double lambda = std::atan2(y, x);
+    // Outside the polar circles this point always stands on the eastern
+    // horizon. Within them the ecliptic can meet the eastern horizon in its
+    // setting half; the Ascendant is then the opposite point of the two
+    // (the one in the east), as astrological programs take it.
+    const double rightAscension = std::atan2(std::sin(lambda) * std::cos(eps), std::cos(lambda));
+    if (std::sin(theta - rightAscension) > 0.0) // hour angle 0..180: the western half
+        lambda += std::numbers::pi;
+    return reduceDeg(lambda / kRadPerDeg);
+}
+
+EphemerisPositions ephemerisPositions(double julianDayUt, double latitudeDeg,
+                                      double longitudeEastDeg) {
+    EphemerisPositions result;
+    const SeriesPoint nutation = seriesAt(SeriesId::Nutation, julianDayUt);
+    for (Body body : kAllPoints) {
+        const std::optional<SeriesId> id = seriesOf(body);
+        if (!id)
+            continue;
+        const SeriesPoint mean = seriesAt(*id, julianDayUt);
+        result.longitudesDeg[body] = reduceDeg(mean.valueDeg + nutation.valueDeg);
+        result.speedsDegPerDay[body] = mean.speedDegPerDay + nutation.speedDegPerDay;
+    }
+    const SiderealFrame frame = siderealFrame(julianDayUt);
+    result.trueObliquityDeg = frame.trueObliquityDeg;
+    result.localApparentSiderealDeg =
+        reduceDeg(frame.greenwichApparentSiderealDeg + longitudeEastDeg);
+    result.longitudesDeg[Body::Ascendant] = ascendantLongitudeDeg(
+        result.localApparentSiderealDeg, result.trueObliquityDeg, latitudeDeg);
+    return result;
+}
+
+double julianDayOf(int year, int month, int day, double hours) {
+    // Fliegel & Van Flandern (1968), Gregorian calendar, integer arithmetic.
+    const long y = year, m = month, d = day;
+    const long a = (m - 14) / 12;
+    const long jdn = (1461 * (y + 4800 + a)) / 4 + (367 * (m - 2 - 12 * a)) / 12 -
+                     (3 * ((y + 4900 + a) / 100)) / 4 + d - 32075;
+    return static_cast<double>(jdn) - 0.5 + hours / 24.0;
+}
+
+} // namespace orbenza
