@@ -1,6 +1,7 @@
 #include "ephemeris/Ephemeris.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -14,8 +15,20 @@ const ChebyshevSeries& seriesTable(SeriesId id) {
     return kChebyshevSeries[static_cast<std::size_t>(id)];
 }
 
+// 2^-level for the levels a segment can have (a table: std::ldexp costs more
+// than the rest of the lookup).
+constexpr auto kHalvings = [] {
+    std::array<double, 32> halvings{};
+    double h = 1.0;
+    for (double& value : halvings) {
+        value = h;
+        h /= 2.0;
+    }
+    return halvings;
+}();
+
 double segmentDays(const ChebyshevSeries& series, std::size_t segment) {
-    return std::ldexp(series.blockDays, -static_cast<int>(series.levels[segment]));
+    return series.blockDays * kHalvings[series.levels[segment] & 31u];
 }
 
 SeriesSegment makeSegment(const ChebyshevSeries& series, std::size_t segment, double start) {
@@ -69,13 +82,16 @@ SeriesSegment segmentHolding(SeriesId id, double julianDayUt) {
 
 SeriesPoint evaluateSegment(SeriesId id, const SeriesSegment& segment, double julianDayUt) {
     // Clenshaw's recurrence for the sum of c_k T_k(x) and, differentiated,
-    // for its derivative (Press et al., Numerical Recipes, 3rd ed., 5.8).
+    // for its derivative (Press et al., Numerical Recipes, 3rd ed., 5.8). The
+    // terms are grouped so that each step waits for one multiplication and
+    // one addition only.
     const std::size_t count = seriesTable(id).coefficientCount;
     const double x = 2.0 * (julianDayUt - segment.startJulianDayUt) / segment.days - 1.0;
+    const double twoX = 2.0 * x;
     double b1 = 0, b2 = 0, d1 = 0, d2 = 0;
     for (std::size_t k = count - 1; k >= 1; --k) {
-        const double b0 = 2.0 * x * b1 - b2 + segment.coefficients[k];
-        const double d0 = 2.0 * b1 + 2.0 * x * d1 - d2;
+        const double b0 = (segment.coefficients[k] - b2) + twoX * b1;
+        const double d0 = (2.0 * b1 - d2) + twoX * d1;
         b2 = b1;
         b1 = b0;
         d2 = d1;
@@ -114,17 +130,24 @@ SeriesPoint apparentLongitude(SeriesId id, double julianDayUt) {
             mean.speedDegPerDay + nutation.speedDegPerDay};
 }
 
-SiderealFrame siderealFrame(double julianDayUt) {
+namespace {
+
+SiderealFrame siderealFrameWith(double julianDayUt, double nutationDeg) {
     // The linear part of the mean sidereal time, Meeus, Astronomical
     // Algorithms, eq. 12.4; the whole turns of 360 d are left out so that the
     // size of d costs no precision. The series carry the rest.
     const double d = julianDayUt - 2451545.0;
     const double linearDeg = 280.46061837 + 360.0 * (d - std::floor(d)) + 0.98564736629 * d;
     const double obliquityDeg = seriesAt(SeriesId::TrueObliquity, julianDayUt).valueDeg;
-    const double nutationDeg = seriesAt(SeriesId::Nutation, julianDayUt).valueDeg;
     const double correctionDeg = seriesAt(SeriesId::SiderealCorrection, julianDayUt).valueDeg;
     const double equinoxesDeg = nutationDeg * std::cos(obliquityDeg * kRadPerDeg);
     return {reduceDeg(linearDeg + correctionDeg + equinoxesDeg), obliquityDeg};
+}
+
+} // namespace
+
+SiderealFrame siderealFrame(double julianDayUt) {
+    return siderealFrameWith(julianDayUt, seriesAt(SeriesId::Nutation, julianDayUt).valueDeg);
 }
 
 double ascendantLongitudeDeg(double localSiderealDeg, double obliquityDeg, double latitudeDeg) {
@@ -144,11 +167,14 @@ double ascendantLongitudeDeg(double localSiderealDeg, double obliquityDeg, doubl
     return reduceDeg(lambda / kRadPerDeg);
 }
 
-EphemerisPositions ephemerisPositions(double julianDayUt, double latitudeDeg,
-                                      double longitudeEastDeg) {
-    EphemerisPositions result;
+namespace {
+
+// The longitudes and speeds of the points with a series, nutation included;
+// returns the nutation in longitude.
+template <typename Points>
+double placePoints(EphemerisPositions& result, double julianDayUt, const Points& points) {
     const SeriesPoint nutation = seriesAt(SeriesId::Nutation, julianDayUt);
-    for (Body body : kAllPoints) {
+    for (Body body : points) {
         const std::optional<SeriesId> id = seriesOf(body);
         if (!id)
             continue;
@@ -156,12 +182,27 @@ EphemerisPositions ephemerisPositions(double julianDayUt, double latitudeDeg,
         result.longitudesDeg[body] = reduceDeg(mean.valueDeg + nutation.valueDeg);
         result.speedsDegPerDay[body] = mean.speedDegPerDay + nutation.speedDegPerDay;
     }
-    const SiderealFrame frame = siderealFrame(julianDayUt);
+    return nutation.valueDeg;
+}
+
+} // namespace
+
+EphemerisPositions ephemerisPositions(double julianDayUt, double latitudeDeg,
+                                      double longitudeEastDeg) {
+    EphemerisPositions result;
+    const double nutationDeg = placePoints(result, julianDayUt, kAllPoints);
+    const SiderealFrame frame = siderealFrameWith(julianDayUt, nutationDeg);
     result.trueObliquityDeg = frame.trueObliquityDeg;
     result.localApparentSiderealDeg =
         reduceDeg(frame.greenwichApparentSiderealDeg + longitudeEastDeg);
     result.longitudesDeg[Body::Ascendant] = ascendantLongitudeDeg(
         result.localApparentSiderealDeg, result.trueObliquityDeg, latitudeDeg);
+    return result;
+}
+
+EphemerisPositions ephemerisPoints(double julianDayUt, std::initializer_list<Body> points) {
+    EphemerisPositions result;
+    placePoints(result, julianDayUt, points);
     return result;
 }
 

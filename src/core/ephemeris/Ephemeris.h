@@ -16,6 +16,7 @@
 #include "ephemeris/SeriesData.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 
 namespace orbenza {
@@ -78,6 +79,10 @@ struct EphemerisPositions {
 };
 EphemerisPositions ephemerisPositions(double julianDayUt, double latitudeDeg,
                                       double longitudeEastDeg);
+
+// Only the points given that have a series (no sidereal time, no Ascendant):
+// what a chart computed by another method takes from the series.
+EphemerisPositions ephemerisPoints(double julianDayUt, std::initializer_list<Body> points);
 
 // The Julian Day of a Gregorian calendar date and time (proleptic before 1582).
 double julianDayOf(int year, int month, int day, double hours);

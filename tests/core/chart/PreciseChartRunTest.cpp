@@ -126,3 +126,52 @@ TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {
 
 } // namespace
 } // namespace orbenza
+
+namespace orbenza {
+namespace {
+
+double reduced(double degrees) {
+    return std::fmod(degrees + 720.0, 360.0);
+}
+
+TEST(ChartPoints, ChironTheNodesAndLilithComeFromTheSeriesInEitherMethod) {
+    const ChartResult classic = chartOf(delhi1985Entries(), Positions::Classic);
+    const ChartResult precise = chartOf(delhi1985Entries(), Positions::Precise);
+    const EphemerisPositions series =
+        ephemerisPositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith}) {
+        EXPECT_DOUBLE_EQ(classic.pointLongitudesDeg[body], series.longitudesDeg[body]);
+        EXPECT_DOUBLE_EQ(precise.pointLongitudesDeg[body], series.longitudesDeg[body]);
+    }
+    for (Body body : kAllBodies) {
+        EXPECT_EQ(classic.pointLongitudesDeg[body], classic.longitudesDeg[body]);
+        EXPECT_EQ(precise.pointLongitudesDeg[body], precise.longitudesDeg[body]);
+    }
+}
+
+TEST(ChartPoints, FortuneTakesTheMoonFromTheSunByDayAndTheSunFromTheMoonByNight) {
+    // Delhi 1985-06-15: at 14:30 the Sun stands high (houses 7 ... 12 of the
+    // Ascendant's half circle), at 02:00 below the horizon.
+    for (Positions positions : {Positions::Classic, Positions::Precise}) {
+        const ChartResult day = chartOf(delhi1985Entries(), positions);
+        BirthEntries nightEntries = delhi1985Entries();
+        nightEntries.hour = 2;
+        nightEntries.minute = 0;
+        const ChartResult night = chartOf(nightEntries, positions);
+        const auto& d = day.longitudesDeg;
+        const auto& n = night.longitudesDeg;
+        EXPECT_GE(reduced(d[Body::Sun] - d[Body::Ascendant]), 180.0);
+        EXPECT_LT(reduced(n[Body::Sun] - n[Body::Ascendant]), 180.0);
+        EXPECT_NEAR(day.pointLongitudesDeg[Body::Fortune],
+                    reduced(d[Body::Ascendant] + d[Body::Moon] - d[Body::Sun]), 1e-9);
+        EXPECT_NEAR(night.pointLongitudesDeg[Body::Fortune],
+                    reduced(n[Body::Ascendant] + n[Body::Sun] - n[Body::Moon]), 1e-9);
+        // The two formulas differ by twice the Moon's distance from the Sun.
+        EXPECT_GT(arcsecBetween(night.pointLongitudesDeg[Body::Fortune],
+                                reduced(n[Body::Ascendant] + n[Body::Moon] - n[Body::Sun])),
+                  3600.0);
+    }
+}
+
+} // namespace
+} // namespace orbenza
