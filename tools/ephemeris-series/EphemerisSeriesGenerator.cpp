@@ -99,9 +99,9 @@ const std::array<Series, 17> AllSeries{{
     {"TrueNode", Source::Body, SE_TRUE_NODE, 16, 14, 0.3},
     {"MeanNode", Source::Body, SE_MEAN_NODE, 2048, 12, 0.05},
     {"Lilith", Source::Body, SE_MEAN_APOG, 512, 8, 0.05},
-    {"Nutation", Source::Nutation, 0, 64, 28, 0.005},
+    {"Nutation", Source::Nutation, 0, 32, 14, 0.005},
     {"SiderealCorrection", Source::SiderealCorrection, 0, 2048, 12, 0.002, 2469807.5},
-    {"TrueObliquity", Source::TrueObliquity, 0, 64, 28, 0.002},
+    {"TrueObliquity", Source::TrueObliquity, 0, 32, 14, 0.002},
 }};
 
 [[noreturn]] void fail(const std::string& message) {

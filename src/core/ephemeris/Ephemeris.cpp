@@ -36,11 +36,11 @@ SeriesSegment makeSegment(const ChebyshevSeries& series, std::size_t segment, do
             series.coefficients + segment * series.coefficientCount};
 }
 
+// x taken into 0 to below 360 degrees (without fmod, which costs as much as
+// a short series).
 double reduceDeg(double x) {
-    x = std::fmod(x, 360.0);
-    if (x < 0.0)
-        x += 360.0;
-    // fmod of a value just below 0 can round up to 360 itself.
+    x -= 360.0 * std::floor(x * (1.0 / 360.0));
+    // The rounding of a value just below 0 can give 360 itself.
     return x >= 360.0 ? 0.0 : x;
 }
 
@@ -86,7 +86,8 @@ SeriesPoint evaluateSegment(SeriesId id, const SeriesSegment& segment, double ju
     // terms are grouped so that each step waits for one multiplication and
     // one addition only.
     const std::size_t count = seriesTable(id).coefficientCount;
-    const double x = 2.0 * (julianDayUt - segment.startJulianDayUt) / segment.days - 1.0;
+    const double scale = 2.0 / segment.days; // d x / d t
+    const double x = (julianDayUt - segment.startJulianDayUt) * scale - 1.0;
     const double twoX = 2.0 * x;
     double b1 = 0, b2 = 0, d1 = 0, d2 = 0;
     for (std::size_t k = count - 1; k >= 1; --k) {
@@ -99,7 +100,7 @@ SeriesPoint evaluateSegment(SeriesId id, const SeriesSegment& segment, double ju
     }
     const double value = x * b1 - b2 + segment.coefficients[0];
     const double derivative = b1 + x * d1 - d2;
-    return {value * kSeriesUnitDeg, derivative * kSeriesUnitDeg * 2.0 / segment.days};
+    return {value * kSeriesUnitDeg, derivative * kSeriesUnitDeg * scale};
 }
 
 SeriesPoint seriesAt(SeriesId id, double julianDayUt) {
@@ -169,18 +170,73 @@ double ascendantLongitudeDeg(double localSiderealDeg, double obliquityDeg, doubl
 
 namespace {
 
-// The longitudes and speeds of the points with a series, nutation included;
-// returns the nutation in longitude.
+// Two series at one moment side by side: each recurrence waits on its own
+// last step, so running two in step lets the processor overlap them. The
+// shorter one is padded with zero coefficients at its top, which keeps its
+// recurrence at exactly zero until its own coefficients begin: each gives the
+// bits evaluateSegment gives.
+std::pair<SeriesPoint, SeriesPoint> evaluatePair(SeriesId first, SeriesId second,
+                                                 double julianDayUt) {
+    const SeriesSegment a = segmentHolding(first, julianDayUt);
+    const SeriesSegment b = segmentHolding(second, julianDayUt);
+    const std::size_t sizeA = seriesTable(first).coefficientCount;
+    const std::size_t sizeB = seriesTable(second).coefficientCount;
+    const double scaleA = 2.0 / a.days, scaleB = 2.0 / b.days;
+    const double xA = (julianDayUt - a.startJulianDayUt) * scaleA - 1.0;
+    const double xB = (julianDayUt - b.startJulianDayUt) * scaleB - 1.0;
+    const double twoXA = 2.0 * xA, twoXB = 2.0 * xB;
+    double a1 = 0, a2 = 0, da1 = 0, da2 = 0, b1 = 0, b2 = 0, db1 = 0, db2 = 0;
+    for (std::size_t k = std::max(sizeA, sizeB) - 1; k >= 1; --k) {
+        const double cA = k < sizeA ? a.coefficients[k] : 0.0;
+        const double cB = k < sizeB ? b.coefficients[k] : 0.0;
+        const double a0 = (cA - a2) + twoXA * a1;
+        const double da0 = (2.0 * a1 - da2) + twoXA * da1;
+        const double b0 = (cB - b2) + twoXB * b1;
+        const double db0 = (2.0 * b1 - db2) + twoXB * db1;
+        a2 = a1;
+        a1 = a0;
+        da2 = da1;
+        da1 = da0;
+        b2 = b1;
+        b1 = b0;
+        db2 = db1;
+        db1 = db0;
+    }
+    return {{(xA * a1 - a2 + a.coefficients[0]) * kSeriesUnitDeg,
+             (a1 + xA * da1 - da2) * kSeriesUnitDeg * scaleA},
+            {(xB * b1 - b2 + b.coefficients[0]) * kSeriesUnitDeg,
+             (b1 + xB * db1 - db2) * kSeriesUnitDeg * scaleB}};
+}
+
+// The longitudes and speeds of the points with a series, nutation included,
+// two series at a time; returns the nutation in longitude.
 template <typename Points>
 double placePoints(EphemerisPositions& result, double julianDayUt, const Points& points) {
-    const SeriesPoint nutation = seriesAt(SeriesId::Nutation, julianDayUt);
-    for (Body body : points) {
-        const std::optional<SeriesId> id = seriesOf(body);
-        if (!id)
-            continue;
-        const SeriesPoint mean = seriesAt(*id, julianDayUt);
+    std::array<Body, kPointCount> bodies{};
+    std::size_t count = 0;
+    for (Body body : points)
+        if (seriesOf(body))
+            bodies[count++] = body;
+    SeriesPoint nutation;
+    std::size_t next = 0;
+    const auto place = [&](Body body, const SeriesPoint& mean) {
         result.longitudesDeg[body] = reduceDeg(mean.valueDeg + nutation.valueDeg);
         result.speedsDegPerDay[body] = mean.speedDegPerDay + nutation.speedDegPerDay;
+    };
+    if (count % 2 == 1) {
+        const auto [first, nutationPoint] =
+            evaluatePair(*seriesOf(bodies[0]), SeriesId::Nutation, julianDayUt);
+        nutation = nutationPoint;
+        place(bodies[0], first);
+        next = 1;
+    } else {
+        nutation = seriesAt(SeriesId::Nutation, julianDayUt);
+    }
+    for (; next < count; next += 2) {
+        const auto [first, second] =
+            evaluatePair(*seriesOf(bodies[next]), *seriesOf(bodies[next + 1]), julianDayUt);
+        place(bodies[next], first);
+        place(bodies[next + 1], second);
     }
     return nutation.valueDeg;
 }
