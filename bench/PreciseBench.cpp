@@ -1,12 +1,14 @@
 // The cost of the precise positions: the positions alone, one whole chart run
-// with them, and a batch of JSON lines computed with them.
+// with them, a batch of JSON lines without the report and both birth-time
+// windows, each beside the built-in method.
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
 #include "Delhi1985.h"
 #include "chart/ChartRun.h"
 #include "chart/TimeZones.h"
-#include "precise/PrecisePositions.h"
+#include "ephemeris/Ephemeris.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -14,33 +16,37 @@
 
 namespace {
 
-// Sun ... Pluto and the Ascendant for one moment and place.
+// Sun ... Pluto, Chiron, the nodes, Lilith and the Ascendant for one moment
+// and place, with their speeds.
 void BM_PrecisePositions(benchmark::State& state) {
     double julianDay = orbenza::julianDayOf(1985, 6, 15, 9.0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orbenza::precisePositions(julianDay, 28.65, 77.2167));
-        julianDay += 0.37; // a new moment each time: libnova keeps its last results
+        benchmark::DoNotOptimize(orbenza::ephemerisPositions(julianDay, 28.65, 77.2167));
+        julianDay += 0.37; // a new moment each time, in a new segment now and then
     }
 }
-BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMicrosecond);
 
-// One whole chart run with the precise positions (texts, marks, houses).
-void BM_PreciseChartRun(benchmark::State& state) {
+// One whole chart run (texts, marks, houses), with either method (0 classic,
+// 1 precise).
+void BM_ChartRunByMethod(benchmark::State& state) {
     orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    const auto positions =
+        state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     int minute = 0;
     for (auto _ : state) {
         birth.BirthMinute = static_cast<std::int16_t>(minute++ % 60);
-        benchmark::DoNotOptimize(
-            orbenza::runChart(birth, correction, 34, orbenza::Positions::Precise));
+        benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34, positions));
     }
 }
-BENCHMARK(BM_PreciseChartRun)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// Charts per second (items_per_second) of a batch computed with the precise
-// positions, JSON lines, one worker or two.
-void BM_BatchJsonLinesPrecise(benchmark::State& state) {
-    constexpr int kRows = 200;
+// Charts per second (items_per_second) of a batch of JSON lines without the
+// report (--report none), side by side: arguments workers and method (0
+// classic, 1 precise).
+void BM_BatchReportNone(benchmark::State& state) {
+    constexpr int kRows = 2000;
     std::string csv = "name,date,time,zone,lon,lat,dst\n";
     char row[128];
     for (int i = 0; i < kRows; ++i) {
@@ -51,7 +57,9 @@ void BM_BatchJsonLinesPrecise(benchmark::State& state) {
     }
     orbenza::cli::BatchOptions options;
     options.jobs = static_cast<unsigned>(state.range(0));
-    options.positions = orbenza::Positions::Precise;
+    options.positions =
+        state.range(1) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
+    options.withReport = false;
     for (auto _ : state) {
         orbenza::cli::StringSource input(csv);
         orbenza::cli::NullSink output, diagnostics;
@@ -61,6 +69,25 @@ void BM_BatchJsonLinesPrecise(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_BatchJsonLinesPrecise)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchReportNone)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Both birth-time windows of the Delhi chart, each end scanned in chart runs
+// and bisected to the second, with either method (0 classic, 1 precise).
+void BM_BirthTimeWindowsByMethod(benchmark::State& state) {
+    const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const auto positions =
+        state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
+    const orbenza::ChartResult chart =
+        orbenza::runChart(birth, orbenza::Zone_Calculation(34, {}), 34, positions);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
+}
+BENCHMARK(BM_BirthTimeWindowsByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -384,6 +384,12 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
             json.raw("\":");
             json.number(longitudeSixDecimals(chart.longitudesDeg[body]));
         }
+        for (const OtherPoint& point : kOtherPoints) {
+            json.raw(",\"");
+            json.raw(point.key);
+            json.raw("\":");
+            json.number(longitudeSixDecimals(chart.pointLongitudesDeg[point.body]));
+        }
         json.raw("},\"Houses\":{");
         bool first = true;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {

@@ -4,6 +4,7 @@
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
+#include "positions/PlanetRun.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 #include "report/RichText.h"
@@ -111,6 +112,9 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
     nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
     for (Body body : kAllBodies)
         longitudes[std::string(bodyLabel(body))] = longitudeSixDecimals(chart.longitudesDeg[body]);
+    for (const OtherPoint& point : kOtherPoints)
+        longitudes[std::string(point.key)] =
+            longitudeSixDecimals(chart.pointLongitudesDeg[point.body]);
     json["Longitudes"] = std::move(longitudes);
     nlohmann::ordered_json houses = nlohmann::ordered_json::object();
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
@@ -153,6 +157,9 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     out += "\n";
     for (std::size_t i = 0; i < chart.PlanetNames.size(); ++i)
         out += padRight(chart.PlanetNames[i], 14) + chart.PlanetPositions[i] + "\n";
+    for (const OtherPoint& point : kOtherPoints)
+        out += padRight(std::string(point.label), 14) +
+               shortPositionOf(chart.pointLongitudesDeg[point.body]) + "\n";
 
     if (!withReport)
         return out;

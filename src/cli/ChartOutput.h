@@ -5,14 +5,32 @@
 #include "chart/ChartRun.h"
 #include "windows/BirthTimeWindows.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 
 namespace orbenza::cli {
 
 // A longitude as the JSON gives it: degrees rounded to six decimals (0.0036
 // arcseconds); a value that rounds up to 360 is written as 0.
 double longitudeSixDecimals(double longitudeDeg);
+
+// The points that follow the Ascendant in the JSON's Longitudes and in the
+// readable chart, with their JSON keys and text labels. The South node is
+// opposite the North node and is not written.
+struct OtherPoint {
+    Body body;
+    std::string_view key;
+    std::string_view label;
+};
+inline constexpr std::array<OtherPoint, 5> kOtherPoints{{
+    {Body::Chiron, "Chiron", "Chiron"},
+    {Body::TrueNode, "TrueNode", "True Node"},
+    {Body::MeanNode, "MeanNode", "Mean Node"},
+    {Body::Lilith, "Lilith", "Lilith"},
+    {Body::Fortune, "Fortune", "Fortune"},
+}};
 
 // One object with the chart's texts; keys in a fixed order. withReport false
 // leaves the report's runs out. With windows, "AscendantWindow" and
@@ -26,7 +44,8 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = tru
 // time, null for an end beyond 12 hours.
 nlohmann::ordered_json windowJson(const TimeWindow& window);
 
-// The readable chart: details, signs, the eleven bodies, then the
+// The readable chart: details, signs, the eleven bodies and the other
+// points, then the
 // interpretation report with its headings in capitals. With windows, the
 // birth-time window line follows the Ascendant.
 std::string chartText(const ChartResult& chart, bool withReport = true,

@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     std::string positionsText(orbenza::positionsName(orbenza::kDefaultPositions));
     app.add_option("--positions", positionsText,
                    "Source of the positions: classic (the built-in method) or precise "
-                   "(VSOP87 and ELP 2000-82B through libnova, to arcseconds)")
+                   "(series fitted to the JPL ephemeris, within an arcsecond)")
         ->check(CLI::IsMember({"classic", "precise"}))
         ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output")

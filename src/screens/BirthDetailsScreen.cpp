@@ -410,8 +410,8 @@ void BirthDetailsScreen::buildMenus() {
     m_precisePositions->setObjectName(QStringLiteral("mnuPrecisePositions"));
     m_precisePositions->setCheckable(true);
     m_precisePositions->setStatusTip(
-        tr("Compute the positions from VSOP87 and ELP 2000-82B, to arcseconds, "
-           "instead of the built-in method"));
+        tr("Compute the positions from series fitted to the JPL ephemeris, to a tenth "
+           "of an arcsecond, instead of the built-in method"));
     m_precisePositions->setChecked(storedPositions() == Positions::Precise);
     connect(m_precisePositions, &QAction::toggled, this, [](bool precise) {
         storePositions(precise ? Positions::Precise : Positions::Classic);

@@ -251,8 +251,9 @@ TEST(CliPositions, JsonNamesTheSourceAndGivesTheLongitudes) {
         nlohmann::ordered_json::parse(testing::runCli(with(kDelhi, {"--format", "json"})).out);
     EXPECT_EQ(classic.at("Positions"), "classic");
     const auto& longitudes = classic.at("Longitudes");
-    const std::vector<std::string> keys{"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
-                                        "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    const std::vector<std::string> keys{
+        "Sun",     "Moon",  "Mercury", "Venus",  "Mars",     "Jupiter",  "Saturn", "Uranus",
+        "Neptune", "Pluto", "Asc",     "Chiron", "TrueNode", "MeanNode", "Lilith", "Fortune"};
     ASSERT_EQ(longitudes.size(), keys.size());
     std::size_t i = 0;
     for (const auto& [key, value] : longitudes.items())
@@ -278,6 +279,13 @@ TEST(CliPositions, PreciseChartAgreesWithTheSwissEphemerisAndSaysSo) {
     EXPECT_NEAR(json.at("Longitudes").at("Saturn").get<double>(), 232.715093, kToleranceDeg);
     EXPECT_NEAR(json.at("Longitudes").at("Moon").get<double>(), 49.144383, kToleranceDeg);
     EXPECT_NEAR(json.at("Longitudes").at("Asc").get<double>(), 202.648721, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("Chiron").get<double>(), 70.073117, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("TrueNode").get<double>(), 47.868921, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("MeanNode").get<double>(), 46.391017, kToleranceDeg);
+    EXPECT_NEAR(json.at("Longitudes").at("Lilith").get<double>(), 31.506273, kToleranceDeg);
+    // A day birth: Ascendant + Moon - Sun.
+    EXPECT_NEAR(json.at("Longitudes").at("Fortune").get<double>(),
+                202.648721 + 49.144383 - 84.201293, kToleranceDeg);
     EXPECT_EQ(json.at("PlanetPositions").at(6), "22 Sco 42");
     // The station tables still mark the retrograde planets.
     EXPECT_EQ(json.at("PlanetNames").at(6), "Saturn (R) ");
@@ -288,6 +296,11 @@ TEST(CliPositions, PreciseChartAgreesWithTheSwissEphemerisAndSaysSo) {
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("Saturn (R)    22 Sco 42"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Asc           22 Lib 38\nChiron        10 Gem 04\n"
+                            "True Node     17 Tau 52\nMean Node     16 Tau 23\n"
+                            "Lilith        01 Tau 30\nFortune       17 Vir 35\n"),
+              std::string::npos)
+        << text.out;
     EXPECT_NE(testing::runCli(kDelhi).out.find("+5.3, classic positions"), std::string::npos);
 }
 

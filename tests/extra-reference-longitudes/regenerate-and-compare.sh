@@ -1,6 +1,6 @@
 #!/bin/sh
 # Usage: regenerate-and-compare.sh SOURCE_DIR [CXX_COMPILER [CMAKE_GENERATOR]]
-# Builds tools/reference-longitudes, regenerates tests/core/precise/reference-longitudes.txt
+# Builds tools/reference-longitudes, regenerates tests/core/ephemeris/reference-longitudes.txt
 # into a temporary folder and compares it with the committed file. Exit 77 (skipped) when
 # the Swiss Ephemeris library or its data files are missing.
 set -eu
@@ -9,7 +9,7 @@ source_dir=$1
 compiler=${2:-}
 generator=${3:-}
 ephemeris_dir=/usr/share/libswe/ephe
-committed=$source_dir/tests/core/precise/reference-longitudes.txt
+committed=$source_dir/tests/core/ephemeris/reference-longitudes.txt
 
 if ! pkg-config --exists swe 2>/dev/null && [ ! -f /usr/include/swephexp.h ]; then
     echo "SKIPPED: the Swiss Ephemeris library is not installed (apt-get install libswe-dev)"

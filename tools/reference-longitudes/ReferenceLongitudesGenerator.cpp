@@ -10,6 +10,8 @@
 //     of the Sun, the Moon and Mercury to Pluto (swe_calc_ut, SEFLG_SWIEPH);
 //   - the Ascendant of the place (swe_houses_ex; the true obliquity and the
 //     apparent sidereal time);
+//   - the apparent longitude of date of Chiron, the true and the mean lunar
+//     node and the mean lunar apogee (Lilith), as of the bodies above;
 //   - Delta T in seconds, as the library took it.
 //
 // Usage: reference-longitudes [--rows N] [--ephe PATH] OUTPUT.txt
@@ -62,6 +64,8 @@ constexpr std::array<Place, 18> Places{{
 
 constexpr std::array<int, 10> Bodies{SE_SUN,     SE_MOON,   SE_MERCURY, SE_VENUS,   SE_MARS,
                                      SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
+
+constexpr std::array<int, 4> Points{SE_CHIRON, SE_TRUE_NODE, SE_MEAN_NODE, SE_MEAN_APOG};
 
 [[noreturn]] void fail(const std::string& message) {
     std::cerr << "reference-longitudes: " << message << '\n';
@@ -123,7 +127,7 @@ int main(int argc, char** argv) {
            "# Apparent geocentric ecliptic longitudes of date, degrees; the Ascendant of the\n"
            "# place; Delta T in seconds. One row per moment of universal time:\n"
            "# date time(UT) latitude longitude deltaT Sun Moon Mercury Venus Mars Jupiter Saturn"
-           " Uranus Neptune Pluto Asc\n";
+           " Uranus Neptune Pluto Asc Chiron TrueNode MeanNode Lilith\n";
     for (long row = 0; row < rows; ++row) {
         const chr::sys_time<chr::minutes> moment =
             first + chr::minutes{static_cast<long>(random() % spanMinutes)};
@@ -162,8 +166,14 @@ int main(int argc, char** argv) {
                           ascmc.data()) < 0)
             fail("no Ascendant for row " + std::to_string(row));
         std::array<char, 24> value{};
-        std::snprintf(value.data(), value.size(), " %.6f\n", ascmc[0]);
+        std::snprintf(value.data(), value.size(), " %.6f", ascmc[0]);
         out << value.data();
+        for (const int point : Points) {
+            std::snprintf(value.data(), value.size(), " %.6f",
+                          apparentLongitude(point, julianDayUt));
+            out << value.data();
+        }
+        out << '\n';
     }
     swe_close();
     if (!out.good())

@@ -1,9 +1,9 @@
 // Which method computes a chart's positions.
 //
 // Classic is the program's own built-in method (mean orbital elements, a
-// 25-term Moon, the linear sidereal time) and the default. Precise computes
-// apparent positions from full planetary and lunar theories (VSOP87,
-// ELP 2000-82B) through libnova.
+// 25-term Moon, the linear sidereal time) and the default. Precise takes the
+// apparent positions from the compiled-in series fitted to the JPL ephemeris
+// (ephemeris/).
 #pragma once
 
 #include <array>

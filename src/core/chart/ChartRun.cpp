@@ -1,14 +1,16 @@
 #include "chart/ChartRun.h"
 
 #include "chart/TimeZones.h"
+#include "ephemeris/Ephemeris.h"
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetLongitudes.h"
 #include "positions/PlanetRun.h"
-#include "precise/PrecisePositions.h"
+#include "positions/TimeScales.h"
 #include "retrograde/Retrograde.h"
 #include "retrograde/StationTables.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace orbenza {
@@ -31,14 +33,15 @@ void placeInHouses(ChartResult& chart) {
         chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
 
-// Replaces the chart's longitudes with the precise ones for the same universal
-// moment and place, and writes every position text afresh from them, exactly
-// as the built-in run writes its own.
-void usePrecisePositions(ChartResult& chart) {
-    const UniversalMoment& ut = chart.universalTime;
-    const PrecisePositionsResult precise = precisePositions(
-        julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0),
-        latitudeDegOf(chart.birth), -longitudeWestDegOf(chart.birth));
+// The Julian Day (UT) of the chart's universal moment.
+double julianDayUtOf(const UniversalMoment& ut) {
+    return julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0);
+}
+
+// The chart's longitudes, signs and every position text from the precise
+// positions of its universal moment and place, written exactly as the
+// built-in run writes its own.
+void usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) {
     for (Body body : kAllBodies) {
         const double longitude = precise.longitudesDeg[body];
         chart.longitudesDeg[body] = longitude;
@@ -48,38 +51,20 @@ void usePrecisePositions(ChartResult& chart) {
     chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
     chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
     chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
-    placeInHouses(chart);
     chart.positions = Positions::Precise;
 }
-} // namespace
 
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
-                     Positions positions) {
-    ChartResult chart;
-    chart.birth = birth;
-    chart.correction = correction;
-    chart.zonePosition = zonePosition;
-
-    // The Ascendant and the Moon come first: the planet run copies their texts.
-    AscendantResult ascendant = Ascendant_Calculation(birth, correction);
-    MoonResult moon = Moon_Calculation(birth, correction);
-    PlanetRunResult planets =
-        Planet_Calculation(birth, correction, moon.MoonPositionText, ascendant.AscendantText);
-
+// The built-in method: the Ascendant and the Moon first, as the planet run
+// copies their texts.
+void useClassicPositions(ChartResult& chart) {
+    AscendantResult ascendant = Ascendant_Calculation(chart.birth, chart.correction);
+    MoonResult moon = Moon_Calculation(chart.birth, chart.correction);
+    PlanetRunResult planets = Planet_Calculation(chart.birth, chart.correction,
+                                                 moon.MoonPositionText, ascendant.AscendantText);
     chart.PlanetPositions = std::move(planets.PlanetPositions);
     chart.AscendantText = std::move(ascendant.AscendantText);
     chart.MoonPositionText = std::move(moon.MoonPositionText);
     chart.MoonSignName = std::move(moon.MoonSignName);
-    chart.universalTime = planets.PlanetUniversalTime;
-    placeInHouses(chart);
-
-    // Retrograde marks go by the local calendar date of the birth.
-    RetrogradeResult retrograde = Retrograde_Calculation(
-        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
-    chart.PlanetNames = std::move(retrograde.PlanetNames);
-    for (std::size_t k = 0; k < StationPlanetCount; ++k)
-        chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
-
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
             chart.longitudesDeg[body] = moon.MoonLongitude;
@@ -90,8 +75,50 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
         chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
+    chart.positions = Positions::Classic;
+}
+
+// Chiron, the nodes and Lilith from the series in either method, and the Part
+// of Fortune from the chart's own Ascendant, Sun and Moon: Ascendant + Moon -
+// Sun by day (the Sun above the horizon, in the half of the ecliptic from the
+// Descendant through the Midheaven to the Ascendant), Ascendant + Sun - Moon
+// by night.
+void placeOtherPoints(ChartResult& chart, const EphemerisPositions& series) {
+    for (Body body : kAllBodies)
+        chart.pointLongitudesDeg[body] = chart.longitudesDeg[body];
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith})
+        chart.pointLongitudesDeg[body] = series.longitudesDeg[body];
+    const double asc = chart.longitudesDeg[Body::Ascendant];
+    const double sun = chart.longitudesDeg[Body::Sun];
+    const double moon = chart.longitudesDeg[Body::Moon];
+    const bool day = std::fmod(sun - asc + 720.0, 360.0) >= 180.0;
+    const double fortune = std::fmod((day ? asc + moon - sun : asc + sun - moon) + 720.0, 360.0);
+    chart.pointLongitudesDeg[Body::Fortune] = fortune >= 360.0 ? 0.0 : fortune;
+}
+} // namespace
+
+ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
+                     Positions positions) {
+    ChartResult chart;
+    chart.birth = birth;
+    chart.correction = correction;
+    chart.zonePosition = zonePosition;
+    chart.universalTime = planetUniversalTime(birth, correction);
+    const EphemerisPositions series = ephemerisPositions(
+        julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
     if (positions == Positions::Precise)
-        usePrecisePositions(chart);
+        usePrecisePositions(chart, series);
+    else
+        useClassicPositions(chart);
+    placeInHouses(chart);
+    placeOtherPoints(chart, series);
+
+    // Retrograde marks go by the local calendar date of the birth.
+    RetrogradeResult retrograde = Retrograde_Calculation(
+        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
+    chart.PlanetNames = std::move(retrograde.PlanetNames);
+    for (std::size_t k = 0; k < StationPlanetCount; ++k)
+        chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
     return chart;
 }
 

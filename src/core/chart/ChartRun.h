@@ -51,6 +51,11 @@ struct ChartResult {
     // The chart's values, by body in chart order.
     // Longitude: degrees, ecliptic and equinox of date, 0 to 360.
     BodyArray<double> longitudesDeg;
+    // Every point: Sun ... Ascendant as longitudesDeg; Chiron, the true and
+    // the mean node and Lilith from the precise series in either method; the
+    // Part of Fortune from the chart's Ascendant, Sun and Moon. The Midheaven
+    // is left 0.
+    PointArray<double> pointLongitudesDeg;
     // The sign each body stands in, the same sign its position text names.
     BodyArray<Sign> signs;
     // Retrograde on the local birth date (only Mercury ... Pluto can be).

@@ -33,7 +33,7 @@ inline constexpr int kElementBodyCount = 9;
 
 // The element-table index of the Sun or a planet Mercury ... Pluto (the Sun's
 // row holds the Earth's elements, from which the Sun is seen); -1 for the
-// Moon and the Ascendant, which the table does not hold.
+// Moon, the Ascendant and every other point, which the table does not hold.
 constexpr int elementIndexOf(Body body) {
     switch (body) {
     case Body::Sun:
@@ -54,9 +54,7 @@ constexpr int elementIndexOf(Body body) {
         return kNeptune;
     case Body::Pluto:
         return kPluto;
-    case Body::Moon:
-    case Body::Ascendant:
-    case Body::Midheaven:
+    default: // the Moon, the Ascendant and the other points
         break;
     }
     return -1;

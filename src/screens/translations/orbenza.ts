@@ -527,7 +527,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Compute the positions from VSOP87 and ELP 2000-82B, to arcseconds, instead of the built-in method</source>
+        <source>Compute the positions from series fitted to the JPL ephemeris, to a tenth of an arcsecond, instead of the built-in method</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -3,7 +3,7 @@
 // the accuracy README.md states, body by body, as tested facts.
 #include "base/Body.h"
 #include "chart/ChartRun.h"
-#include "precise/ReferenceTable.h"
+#include "ephemeris/ReferenceTable.h"
 
 #include <algorithm>
 #include <cmath>

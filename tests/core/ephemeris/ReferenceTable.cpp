@@ -1,4 +1,4 @@
-#include "precise/ReferenceTable.h"
+#include "ephemeris/ReferenceTable.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,7 +12,7 @@ namespace {
 std::vector<ReferenceRow> readRows() {
     std::vector<ReferenceRow> rows;
     const std::string path =
-        std::string(ORBENZA_SOURCE_DIR) + "/tests/core/precise/reference-longitudes.txt";
+        std::string(ORBENZA_SOURCE_DIR) + "/tests/core/ephemeris/reference-longitudes.txt";
     std::ifstream in(path);
     if (!in) {
         ADD_FAILURE() << "cannot open " << path;
@@ -27,16 +27,19 @@ std::vector<ReferenceRow> readRows() {
         ReferenceRow row;
         row.lineNumber = lineNumber;
         char latHemisphere = 0, lonHemisphere = 0;
-        BodyArray<double>& l = row.longitudesDeg;
-        const int fields = std::sscanf(
-            line.c_str(),
-            "%d-%d-%d %d:%d %d:%d%c %d:%d%c %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf",
-            &row.year, &row.month, &row.day, &row.hour, &row.minute, &row.latDeg, &row.latMin,
-            &latHemisphere, &row.lonDeg, &row.lonMin, &lonHemisphere, &row.deltaTSeconds,
-            &l[Body::Sun], &l[Body::Moon], &l[Body::Mercury], &l[Body::Venus], &l[Body::Mars],
-            &l[Body::Jupiter], &l[Body::Saturn], &l[Body::Uranus], &l[Body::Neptune],
-            &l[Body::Pluto], &l[Body::Ascendant]);
-        if (fields != 23 || (latHemisphere != 'N' && latHemisphere != 'S') ||
+        PointArray<double>& l = row.longitudesDeg;
+        const int fields =
+            std::sscanf(line.c_str(),
+                        "%d-%d-%d %d:%d %d:%d%c %d:%d%c %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf "
+                        "%lf %lf %lf %lf %lf "
+                        "%lf",
+                        &row.year, &row.month, &row.day, &row.hour, &row.minute, &row.latDeg,
+                        &row.latMin, &latHemisphere, &row.lonDeg, &row.lonMin, &lonHemisphere,
+                        &row.deltaTSeconds, &l[Body::Sun], &l[Body::Moon], &l[Body::Mercury],
+                        &l[Body::Venus], &l[Body::Mars], &l[Body::Jupiter], &l[Body::Saturn],
+                        &l[Body::Uranus], &l[Body::Neptune], &l[Body::Pluto], &l[Body::Ascendant],
+                        &l[Body::Chiron], &l[Body::TrueNode], &l[Body::MeanNode], &l[Body::Lilith]);
+        if (fields != 27 || (latHemisphere != 'N' && latHemisphere != 'S') ||
             (lonHemisphere != 'E' && lonHemisphere != 'W')) {
             ADD_FAILURE() << path << ':' << lineNumber << ": unreadable row: " << line;
             continue;
