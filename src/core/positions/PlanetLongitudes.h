@@ -56,6 +56,7 @@ constexpr int elementIndexOf(Body body) {
         return kPluto;
     case Body::Moon:
     case Body::Ascendant:
+    case Body::Midheaven:
         break;
     }
     return -1;
