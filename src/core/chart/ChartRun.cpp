@@ -1,5 +1,6 @@
 #include "chart/ChartRun.h"
 
+#include "base/Angles.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
@@ -9,6 +10,7 @@
 #include "retrograde/Retrograde.h"
 #include "retrograde/StationTables.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace orbenza {
@@ -33,8 +35,9 @@ void placeInHouses(ChartResult& chart) {
 
 // Replaces the chart's longitudes with the precise ones for the same universal
 // moment and place, and writes every position text afresh from them, exactly
-// as the built-in run writes its own.
-void usePrecisePositions(ChartResult& chart) {
+// as the built-in run writes its own. Returns the apparent sidereal time and
+// true obliquity they were computed with.
+HouseFrame usePrecisePositions(ChartResult& chart) {
     const UniversalMoment& ut = chart.universalTime;
     const PrecisePositionsResult precise = precisePositions(
         julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0),
@@ -50,11 +53,85 @@ void usePrecisePositions(ChartResult& chart) {
     chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
     placeInHouses(chart);
     chart.positions = Positions::Precise;
+    return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
+}
+
+// Daily motions of Sun ... Pluto by the built-in method: the longitudes half
+// a day before and after, differenced (central difference; the error is of
+// the order of the third derivative, well under 0.01 degrees a day).
+void computeSpeeds(ChartResult& chart) {
+    const UniversalMoment& ut = chart.universalTime;
+    const double days =
+        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
+    constexpr double kHalfStepDays = 0.5;
+    const auto before = planetLongitudesDeg(days - kHalfStepDays);
+    const auto after = planetLongitudesDeg(days + kHalfStepDays);
+    const auto rate = [](double from, double to) {
+        double d = std::fmod(to - from, 360.0);
+        if (d > 180.0)
+            d -= 360.0;
+        else if (d < -180.0)
+            d += 360.0;
+        return d / (2.0 * kHalfStepDays);
+    };
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const Body body = bodyAt(planet);
+        if (body == Body::Moon) {
+            chart.speedsDegPerDay[body] = rate(moonLongitudeDeg((days - kHalfStepDays) / 36525.0),
+                                               moonLongitudeDeg((days + kHalfStepDays) / 36525.0));
+            continue;
+        }
+        const auto k = static_cast<std::size_t>(elementIndexOf(body));
+        chart.speedsDegPerDay[body] = rate(before[k], after[k]);
+    }
+}
+
+// The houses of the chosen system: cusps, angles, and the house of each
+// planet, which the report follows. The equal houses keep the report's own
+// count from the position texts.
+void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
+                         const AngleSpeeds& angleRates) {
+    const HouseCusps cusps = houseCusps(asked, frame);
+    chart.houseSystemAsked = asked;
+    chart.houseSystem = cusps.system;
+    chart.houseNote = cusps.note;
+    chart.angles = cusps.angles;
+    chart.cuspsDeg = cusps.cuspsDeg;
+    chart.speedsDegPerDay[Body::Ascendant] = angleRates.ascDegPerDay;
+    HousePlacement& placement = chart.housePlacement;
+    if (cusps.system == HouseSystem::Equal) {
+        if (placement.ascendantFound)
+            for (std::size_t k = 0; k < 12; ++k)
+                chart.cuspsDeg[k] = placement.HouseStart[k + 1] - 1.0;
+        return;
+    }
+    // The report reads which houses are occupied and by whom; the degree
+    // ranges of the placement stay those of the equal houses.
+    placement.HouseOccupied = {};
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const Body body = bodyAt(planet);
+        const int house = houseOf(chart.cuspsDeg, chart.longitudesDeg[body]);
+        placement.planetHouse[planet] = house;
+        placement.HouseOccupied[static_cast<std::size_t>(house)] = true;
+        chart.houses[body] = house;
+    }
+}
+
+void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates) {
+    PointArray<PointMotion> points;
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const Body body = bodyAt(planet);
+        points[body] = {chart.longitudesDeg[body], chart.speedsDegPerDay[body]};
+    }
+    points[Body::Ascendant] = {chart.angles.ascDeg, angleRates.ascDegPerDay};
+    points[Body::Midheaven] = {chart.angles.mcDeg, angleRates.mcDegPerDay};
+    chart.aspectSet = choices.aspectSet;
+    chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
 } // namespace
 
 ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
-                     Positions positions) {
+                     Positions positions, const ChartChoices& choices) {
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
@@ -90,8 +167,14 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
         chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
+    HouseFrame frame{ascendant.SiderealDegrees, ascendant.ObliquityRadians * kRadiansToDegrees,
+                     latitudeDegOf(birth)};
     if (positions == Positions::Precise)
-        usePrecisePositions(chart);
+        frame = usePrecisePositions(chart);
+    computeSpeeds(chart);
+    const AngleSpeeds angleRates = angleSpeeds(frame);
+    placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
+    findAspects(chart, choices, angleRates);
     return chart;
 }
 
@@ -116,12 +199,12 @@ BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
 }
 
 std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions) {
+                                                Positions positions, const ChartChoices& choices) {
     if (auto refusal = Check_Input(entries.fields))
         return *refusal;
     const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
-    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition,
-                    positions);
+    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition, positions,
+                    choices);
 }
 
 } // namespace orbenza
