@@ -25,6 +25,7 @@
 #include "ByteSink.h"
 #include "ByteSource.h"
 #include "base/Positions.h"
+#include "chart/ChartRun.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,7 @@ struct BatchOptions {
     std::size_t rowsPerChunk = 8;             // rows a worker takes from the block at a time
     Positions positions = Positions::Classic; // source of every chart's positions
     bool withWindows = false;                 // JSON lines carry the birth-time windows
+    ChartChoices choices;                     // house system, aspects listed, orbs
 };
 
 struct BatchOutcome {

@@ -6,6 +6,7 @@
 #include "ChartOptions.h"
 #include "base/Positions.h"
 
+#include <CLI/CLI.hpp>
 #include <string>
 
 namespace orbenza::cli {
@@ -24,6 +25,7 @@ struct ChartCommand {
     std::string output;          // empty: standard output
     bool withReport = true;
     Positions positions = Positions::Classic;
+    ChartChoices choices; // --houses, --aspects, --orbs
 };
 
 // The output target is opened (and so checked) before the chart is computed;
@@ -38,8 +40,20 @@ struct BatchCommand {
     bool withReport = true;
     Positions positions = Positions::Classic;
     bool withWindows = false; // --windows: each chart's birth-time windows in its JSON line
+    ChartChoices choices;     // --houses, --aspects, --orbs
 };
 
 int runBatchCommand(const BatchCommand& command);
+
+// Declares --houses, --aspects and --orbs on a command line (the single chart,
+// the batch and library add share them).
+void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspects,
+                           std::string& orbsFile);
+
+// The chart choices of --houses NAME, --aspects major|all and --orbs FILE (a
+// JSON object of aspect name to orb in degrees, 0 to 30); an empty text
+// keeps the default. The error names the option and what was wrong.
+Parsed<ChartChoices> parseChartChoices(const std::string& houses, const std::string& aspects,
+                                       const std::string& orbsFile);
 
 } // namespace orbenza::cli

@@ -6,9 +6,9 @@ namespace orbenza {
 
 namespace {
 
-// b's longitude less a's, brought into -180 to 180.
+// b's longitude less a's, brought into -180 to 180 (longitudes 0 to 360).
 double signedSeparationDeg(double aDeg, double bDeg) {
-    double d = std::fmod(bDeg - aDeg, 360.0);
+    double d = bDeg - aDeg;
     if (d > 180.0)
         d -= 360.0;
     else if (d < -180.0)
@@ -33,15 +33,18 @@ std::optional<AspectFound> aspectBetween(Body a, const PointMotion& pa, Body b,
                                          const OrbTable& orbs) {
     const double signedDeg = signedSeparationDeg(pa.longitudeDeg, pb.longitudeDeg);
     const double separationDeg = std::fabs(signedDeg);
+    const bool luminary = isLuminary(a) || isLuminary(b);
     std::optional<AspectFound> found;
     for (std::size_t i = 0; i < kAspectCount; ++i) {
-        const Aspect aspect = aspectAt(i);
         const AspectKind& kind = kAspectKinds[i];
         if (set == AspectSet::Major && !kind.major())
             continue;
         const double orbDeg = std::fabs(separationDeg - kind.angleDeg);
-        if (orbDeg > allowedOrbDeg(orbs, aspect, a, b) || (found && orbDeg >= found->orbDeg))
+        const double allowedDeg =
+            orbs.orbDeg[i] + (luminary && kind.major() ? kLuminaryOrbBonusDeg : 0.0);
+        if (orbDeg > allowedDeg || (found && orbDeg >= found->orbDeg))
             continue;
+        const Aspect aspect = aspectAt(i);
         found = AspectFound{a, b, aspect, separationDeg, orbDeg, false};
     }
     if (!found)

@@ -1,6 +1,7 @@
 #include "chart/ChartRun.h"
 
 #include "base/Angles.h"
+#include "chart/ChartSpeeds.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
@@ -56,34 +57,14 @@ HouseFrame usePrecisePositions(ChartResult& chart) {
     return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
 }
 
-// Daily motions of Sun ... Pluto by the built-in method: the longitudes half
-// a day before and after, differenced (central difference; the error is of
-// the order of the third derivative, well under 0.01 degrees a day).
+// Daily motions of Sun ... Pluto by the built-in method, for either source of
+// positions (enough to tell applying aspects from separating ones).
 void computeSpeeds(ChartResult& chart) {
     const UniversalMoment& ut = chart.universalTime;
-    const double days =
-        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
-    constexpr double kHalfStepDays = 0.5;
-    const auto before = planetLongitudesDeg(days - kHalfStepDays);
-    const auto after = planetLongitudesDeg(days + kHalfStepDays);
-    const auto rate = [](double from, double to) {
-        double d = std::fmod(to - from, 360.0);
-        if (d > 180.0)
-            d -= 360.0;
-        else if (d < -180.0)
-            d += 360.0;
-        return d / (2.0 * kHalfStepDays);
-    };
-    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        const Body body = bodyAt(planet);
-        if (body == Body::Moon) {
-            chart.speedsDegPerDay[body] = rate(moonLongitudeDeg((days - kHalfStepDays) / 36525.0),
-                                               moonLongitudeDeg((days + kHalfStepDays) / 36525.0));
-            continue;
-        }
-        const auto k = static_cast<std::size_t>(elementIndexOf(body));
-        chart.speedsDegPerDay[body] = rate(before[k], after[k]);
-    }
+    const BodyArray<double> speeds = classicSpeedsDegPerDay(
+        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        chart.speedsDegPerDay[bodyAt(planet)] = speeds[bodyAt(planet)];
 }
 
 // The houses of the chosen system: cusps, angles, and the house of each

@@ -97,8 +97,8 @@ struct ChartResult {
     // Asc, MC, Dsc, IC and Vertex from the sidereal time and obliquity the
     // positions use (mean ones for classic, apparent and true for precise).
     ChartAngles angles;
-    // Daily motion, degrees a day: Sun ... Pluto from the built-in positions
-    // a half day either side, the Ascendant from the Earth's turn.
+    // Daily motion, degrees a day: Sun ... Pluto by the built-in method
+    // (chart/ChartSpeeds.h), the Ascendant from the Earth's turn.
     BodyArray<double> speedsDegPerDay;
     // The aspects among Sun ... Pluto, Asc and MC, in chart order.
     std::vector<AspectFound> aspects;

@@ -343,21 +343,19 @@ int houseOf(const std::array<double, 12>& cuspsDeg, double longitudeDeg) {
 }
 
 AngleSpeeds angleSpeeds(const HouseFrame& frame) {
-    // A step of 0.05 degrees of sidereal time, 12 seconds of time.
-    constexpr double kStepDeg = 0.05;
-    HouseFrame before = frame;
-    HouseFrame after = frame;
-    before.ramcDeg -= kStepDeg;
-    after.ramcDeg += kStepDeg;
-    const ChartAngles a0 = chartAngles(before);
-    const ChartAngles a1 = chartAngles(after);
-    const auto rate = [](double from, double to) {
-        double d = reduceDeg(to - from);
-        if (d > 180.0)
-            d -= 360.0;
-        return d / (2.0 * kStepDeg) * kSiderealDegPerDay;
-    };
-    return {rate(a0.ascDeg, a1.ascDeg), rate(a0.mcDeg, a1.mcDeg)};
+    // Both angles are atan2(y, x) of the sidereal angle theta; their rate is
+    // (x dy - y dx) / (x^2 + y^2) times the sidereal rate. The Ascendant:
+    // y = cos theta, x = -(sin theta cos eps + tan phi sin eps). The
+    // Midheaven: y = sin theta, x = cos theta cos eps.
+    const Circles c = circlesOf(frame);
+    const double sinT = sinDeg(frame.ramcDeg);
+    const double cosT = cosDeg(frame.ramcDeg);
+    const double ascX = -(sinT * c.cosEps + c.tanPhi * c.sinEps);
+    const double ascY = cosT;
+    const double ascRate = (ascX * -sinT - ascY * -cosT * c.cosEps) / (ascX * ascX + ascY * ascY);
+    const double mcX = cosT * c.cosEps;
+    const double mcRate = c.cosEps / (mcX * mcX + sinT * sinT);
+    return {ascRate * kSiderealDegPerDay, mcRate * kSiderealDegPerDay};
 }
 
 } // namespace orbenza

@@ -63,7 +63,7 @@ HouseCusps houseCusps(HouseSystem system, const HouseFrame& frame);
 int houseOf(const std::array<double, 12>& cuspsDeg, double longitudeDeg);
 
 // Daily motion of the Ascendant and the Midheaven (degrees a day), from the
-// Earth's turn alone: the angles a little before and after, divided out.
+// Earth's turn alone (the derivatives of their formulas).
 struct AngleSpeeds {
     double ascDegPerDay = 0;
     double mcDegPerDay = 0;

@@ -2,6 +2,9 @@
 #include "BirthFixtures.h"
 #include "Delhi1985.h"
 #include "chart/ChartRun.h"
+#include "chart/ChartSpeeds.h"
+#include "moon/MoonPosition.h"
+#include "positions/PlanetLongitudes.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +91,33 @@ TEST(ChartAspects, ApplyingMeansTheOrbIsSmallerAMinuteLater) {
         }
     }
     EXPECT_GT(compared, 200);
+}
+
+// The speeds are derivatives of the longitudes the chart gives: checked
+// against a central difference of those longitudes over a tenth of a day,
+// stations and the Moon's fastest days included.
+TEST(ChartSpeeds, AreTheRateOfTheBuiltInLongitudes) {
+    const auto wrapped = [](double d) {
+        return d > 180.0 ? d - 360.0 : d < -180.0 ? d + 360.0 : d;
+    };
+    constexpr double h = 0.05;
+    for (double days = -36000.0; days < 18000.0; days += 997.3) {
+        const BodyArray<double> speeds = classicSpeedsDegPerDay(days);
+        const auto before = planetLongitudesDeg(days - h);
+        const auto after = planetLongitudesDeg(days + h);
+        for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+            const Body body = bodyAt(planet);
+            const double expected =
+                body == Body::Moon
+                    ? wrapped(moonLongitudeDeg((days + h) / 36525.0) -
+                              moonLongitudeDeg((days - h) / 36525.0)) /
+                          (2 * h)
+                    : wrapped(after[static_cast<std::size_t>(elementIndexOf(body))] -
+                              before[static_cast<std::size_t>(elementIndexOf(body))]) /
+                          (2 * h);
+            EXPECT_NEAR(speeds[body], expected, 1e-3) << bodyName(body) << " at d = " << days;
+        }
+    }
 }
 
 } // namespace
