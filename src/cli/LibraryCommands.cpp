@@ -19,6 +19,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
+#include <vector>
 
 namespace orbenza::cli {
 
@@ -97,6 +98,7 @@ nlohmann::ordered_json recordJson(const store::ChartRecord& r) {
     j["TimeZone"] = r.atlasZone;
     j["Fold"] = r.atlasFold;
     j["Positions"] = r.positions;
+    j["HouseSystem"] = r.houseSystem;
     j["Note"] = r.note;
     j["Added"] = r.addedAt;
     j["Changed"] = r.changedAt;
@@ -134,6 +136,7 @@ std::string recordText(const store::ChartRecord& r) {
             line("Fold:           ", r.atlasFold);
     }
     line("Positions:      ", r.positions);
+    line("House system:   ", r.houseSystem);
     line("Note:           ", r.note);
     line("Added:          ", r.addedAt);
     line("Changed:        ", r.changedAt);
@@ -262,6 +265,11 @@ int runLibraryCommand(int argc, char** argv) {
                     "Source of the positions: classic (the built-in method) or precise")
         ->check(CLI::IsMember({"classic", "precise"}))
         ->capture_default_str();
+    std::string housesText;
+    add->add_option("--houses", housesText, "House system the chart is kept with (as --houses)")
+        ->check(CLI::IsMember(
+            std::vector<std::string>(kHouseSystemNames.begin(), kHouseSystemNames.end())))
+        ->type_name("SYSTEM");
     AtlasOptionTexts atlasTexts;
     add->add_option("--place", atlasTexts.place,
                     "Birth place from the atlas: its coordinates and clock time");
@@ -311,8 +319,10 @@ int runLibraryCommand(int argc, char** argv) {
         if (const auto* error = std::get_if<OptionError>(&settled))
             return printError(error->message);
         const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-        auto outcome =
-            proceed(entries, correction, positionsNamed(positionsText).value_or(kDefaultPositions));
+        ChartChoices choices;
+        choices.houseSystem = houseSystemNamed(housesText).value_or(kDefaultHouseSystem);
+        auto outcome = proceed(entries, correction,
+                               positionsNamed(positionsText).value_or(kDefaultPositions), choices);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             std::cerr << refusal->message << '\n';
             return kExitFailed;

@@ -26,6 +26,7 @@ CREATE TABLE charts(
     atlas_place TEXT NOT NULL DEFAULT '', atlas_zone TEXT NOT NULL DEFAULT '',
     atlas_fold TEXT NOT NULL DEFAULT '',
     positions TEXT NOT NULL DEFAULT 'classic',
+    house_system TEXT NOT NULL DEFAULT 'equal',
     note TEXT NOT NULL DEFAULT '',
     added_at TEXT NOT NULL, changed_at TEXT NOT NULL,
     opened_seq INTEGER
@@ -49,13 +50,18 @@ ALTER TABLE charts ADD COLUMN atlas_fold TEXT NOT NULL DEFAULT '';
 ALTER TABLE charts ADD COLUMN positions TEXT NOT NULL DEFAULT 'classic';
 )sql";
 
+// From the second schema: the house system the chart is drawn with.
+constexpr const char* kUpgrade2To3 = R"sql(
+ALTER TABLE charts ADD COLUMN house_system TEXT NOT NULL DEFAULT 'equal';
+)sql";
+
 // Each step brings a library below its version up to that version; they run
 // oldest first.
 struct UpgradeStep {
     int toVersion;
     const char* sql;
 };
-constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}};
+constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}, {3, kUpgrade2To3}};
 
 std::string versionMark() {
     return "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion) + ";";
@@ -104,6 +110,7 @@ ChartRecord readRecord(const Statement& row) {
     r.atlasZone = row.text(c++);
     r.atlasFold = row.text(c++);
     r.positions = row.text(c++);
+    r.houseSystem = row.text(c++);
     r.note = row.text(c++);
     r.addedAt = row.text(c++);
     r.changedAt = row.text(c++);
@@ -151,6 +158,7 @@ int bindRecordContent(Statement& statement, const ChartRecord& r) {
     statement.bind(i++, r.atlasZone);
     statement.bind(i++, r.atlasFold);
     statement.bind(i++, r.positions);
+    statement.bind(i++, r.houseSystem);
     statement.bind(i++, r.note);
     return i;
 }

@@ -24,28 +24,29 @@ inline constexpr const char* kRecordColumns =
     "id, name, year, month, day, hour, minute, second, zone_position, correction_seconds, "
     "daylight_saving, longitude_degrees, longitude_minutes, east, latitude_degrees, "
     "latitude_minutes, south, city, state, country, atlas_place, atlas_zone, atlas_fold, "
-    "positions, note, added_at, changed_at";
+    "positions, house_system, note, added_at, changed_at";
 
 // The columns readSummary reads, in its order.
 inline constexpr const char* kSummaryColumns =
     "id, name, year, month, day, hour, minute, second, city, state, country";
 
 // A new chart: the record's content (bindRecordContent), then its added and
-// changed times at 25 and 26.
+// changed times at 26 and 27.
 inline constexpr const char* kInsertRecord =
     "INSERT INTO charts(name, year, month, day, hour, minute, second, zone_position, "
     "correction_seconds, daylight_saving, longitude_degrees, longitude_minutes, east, "
     "latitude_degrees, latitude_minutes, south, city, state, country, atlas_place, atlas_zone, "
-    "atlas_fold, positions, note, added_at, changed_at) "
-    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    "atlas_fold, positions, house_system, note, added_at, changed_at) "
+    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
 
 // A stored chart replaced: the record's content (bindRecordContent), then the
-// changed time at 25 and the id at 26. The added time stays and is returned.
+// changed time at 26 and the id at 27. The added time stays and is returned.
 inline constexpr const char* kUpdateRecord =
     "UPDATE charts SET name=?, year=?, month=?, day=?, hour=?, minute=?, second=?, "
     "zone_position=?, correction_seconds=?, daylight_saving=?, longitude_degrees=?, "
     "longitude_minutes=?, east=?, latitude_degrees=?, latitude_minutes=?, south=?, city=?, "
-    "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, positions=?, note=?, "
+    "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, positions=?, "
+    "house_system=?, note=?, "
     "added_at=added_at, changed_at=? WHERE id=? RETURNING added_at";
 
 ChartRecord readRecord(const Statement& row);

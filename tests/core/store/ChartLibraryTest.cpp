@@ -359,7 +359,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
 
     ChartLibrary library;
     ASSERT_TRUE(library.open(path)) << library.error();
-    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(rawSql(path, "PRAGMA user_version"), std::to_string(kLibrarySchemaVersion));
     const auto records = library.all();
     ASSERT_EQ(records.size(), 2u);
     const ChartRecord& anna = records[0];
@@ -367,6 +367,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
     EXPECT_EQ(anna.correctionSeconds, -19800);
     EXPECT_EQ(anna.second, 0);
     EXPECT_EQ(anna.positions, "classic");
+    EXPECT_EQ(anna.houseSystem, "equal");
     EXPECT_EQ(anna.atlasPlace, "");
     EXPECT_EQ(anna.note, "first");
     EXPECT_EQ(anna.changedAt, "2011-01-01T00:00:00Z");
@@ -383,6 +384,25 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
     ChartRecord added = sampleRecord();
     ASSERT_TRUE(library.add(added)) << library.error();
     EXPECT_EQ(withoutStoreFields(*library.get(added.id)), sampleRecord());
+}
+
+TEST(ChartLibrary, ARecordKeepsItsHouseSystemAndIsDrawnWithIt) {
+    TempFolder folder;
+    ChartLibrary library;
+    ASSERT_TRUE(library.open(folder.file("houses.sqlite"))) << library.error();
+    ChartRecord record = sampleRecord();
+    record.houseSystem = "koch";
+    ASSERT_TRUE(library.add(record)) << library.error();
+    const auto stored = library.get(record.id);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->houseSystem, "koch");
+    const auto drawn = chartOfRecord(*stored);
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn));
+    EXPECT_EQ(std::get<ChartResult>(drawn).houseSystemAsked, HouseSystem::Koch);
+    EXPECT_EQ(recordOfChart(std::get<ChartResult>(drawn), "", "", "").houseSystem, "koch");
+
+    record.houseSystem = "koch-like";
+    EXPECT_EQ(recordProblem(record), "the house system \"koch-like\" is not available");
 }
 
 struct Untouched {
@@ -414,7 +434,7 @@ TEST(ChartLibrary, ForeignDamagedAndNewerFilesAreLeftAsTheyWere) {
     rawSql(foreignDb, "CREATE TABLE songs(title TEXT); INSERT INTO songs VALUES('x');");
     const std::string newer = folder.file("newer-db.sqlite");
     writeBytes(newer, goodBytes);
-    rawSql(newer, "PRAGMA user_version=3");
+    rawSql(newer, "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion + 1));
 
     const Untouched cases[] = {
         {"text file", "name,date\nANNA,1985-06-15\n", LibraryFault::NotLibrary,
