@@ -13,7 +13,7 @@ set(ORBENZA_CORE_LAYER_report "base")
 set(ORBENZA_CORE_LAYER_precise "base;moon;positions")
 set(ORBENZA_CORE_LAYER_atlas "base")
 set(ORBENZA_CORE_LAYER_chart "base;moon;positions;retrograde;report;precise;atlas;wheel;houses;aspects")
-set(ORBENZA_CORE_LAYER_wheel "base;report")
+set(ORBENZA_CORE_LAYER_wheel "base;report;houses")
 set(ORBENZA_CORE_LAYER_windows "base;moon;positions;precise;atlas;report;chart")
 set(ORBENZA_CORE_LAYER_store "base;atlas;chart")
 
