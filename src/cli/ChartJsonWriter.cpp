@@ -502,7 +502,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         if (m_withReport) {
             json.raw(",\"Report\":[");
         } else {
-            ok = ok && appendHousesAndAspects(json, chart);
+            ok = ok && (!chart.housesAndAspects || appendHousesAndAspects(json, chart));
             json.raw(placeText);
             json.raw('}');
         }
@@ -528,7 +528,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         first = false;
     }
     buffer.text += ']';
-    {
+    if (chart.housesAndAspects) {
         JsonScratch json(buffer.text);
         if (!appendHousesAndAspects(json, chart)) {
             json.flush();

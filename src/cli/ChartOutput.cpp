@@ -191,7 +191,8 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
         }
         json["Report"] = std::move(report);
     }
-    addHousesAndAspects(json, chart);
+    if (chart.housesAndAspects)
+        addHousesAndAspects(json, chart);
     if (place != nullptr)
         json["Place"] = placeJson(*place);
     return json;

@@ -209,6 +209,10 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<OptionError>(&choices))
         return printError(error->message);
     chart.choices = batchCommand.choices = std::get<orbenza::ChartChoices>(choices);
+    // A batch's lines carry the houses and aspects when asked for, as they
+    // carry the windows with --windows; a single chart always has them.
+    batchCommand.choices.housesAndAspects =
+        !housesText.empty() || !aspectsText.empty() || !orbsFile.empty();
 
     const bool withReport = report == "runs";
     if (batch) {

@@ -111,6 +111,8 @@ TEST(HousesCli, UnknownSystemIsRefusedAndTheBatchMatchesTheSingleChart) {
     auto single = nlohmann::ordered_json::parse(
         runCli(with(kDelhi, {"--format", "json", "--houses", "regiomontanus", "--aspects", "all"}))
             .out);
+    // Without any of the three options a batch line is as it always was.
+    EXPECT_FALSE(nlohmann::json::parse(runCli({"--batch", "-"}, &rows).out).contains("Aspects"));
     single.erase("AscendantWindow");
     single.erase("HouseWindow");
     EXPECT_EQ(nlohmann::ordered_json::parse(line.out), single);

@@ -152,6 +152,11 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
                      latitudeDegOf(birth)};
     if (positions == Positions::Precise)
         frame = usePrecisePositions(chart);
+    chart.housesAndAspects = choices.housesAndAspects;
+    if (!choices.housesAndAspects) {
+        placeInChosenHouses(chart, frame, choices.houseSystem, AngleSpeeds{});
+        return chart;
+    }
     computeSpeeds(chart);
     const AngleSpeeds angleRates = angleSpeeds(frame);
     placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);

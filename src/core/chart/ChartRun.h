@@ -38,6 +38,9 @@ struct ChartChoices {
     HouseSystem houseSystem = kDefaultHouseSystem;
     AspectSet aspectSet = AspectSet::Major;
     OrbTable orbs;
+    // False leaves the speeds and the aspects out (a batch that did not ask
+    // for them): the cusps, angles and houses are computed either way.
+    bool housesAndAspects = true;
 };
 
 struct ChartResult {
@@ -103,6 +106,9 @@ struct ChartResult {
     // The aspects among Sun ... Pluto, Asc and MC, in chart order.
     std::vector<AspectFound> aspects;
     AspectSet aspectSet = AspectSet::Major;
+    // Whether the speeds and aspects were computed, and so whether the JSON
+    // carries the houses and aspects (ChartChoices::housesAndAspects).
+    bool housesAndAspects = true;
 };
 
 // Computes the chart for filled-in birth details and the zone's correction,
