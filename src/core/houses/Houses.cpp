@@ -115,7 +115,7 @@ std::array<double, 12> equalFrom(double startDeg, std::size_t first) {
 // meridian (Swiss Ephemeris documentation, 6.2.1). The ecliptic point at right
 // ascension alpha has tan(dec) = tan(eps) sin(alpha), so the semi-diurnal arc
 // is acos(-tan(phi) tan(eps) sin(alpha)); alpha = RAMC + offset + f * arc is
-// solved by fixed-point iteration to 1e-10 degrees.
+// solved by fixed-point iteration to 1e-8 degrees (0.00004").
 bool placidusCusp(double ramcDeg, double offsetDeg, double fraction, const Circles& c,
                   double& cuspDeg) {
     const double k = -c.tanPhi * c.sinEps / c.cosEps;
@@ -125,7 +125,7 @@ bool placidusCusp(double ramcDeg, double offsetDeg, double fraction, const Circl
         if (std::fabs(r) > 1.0)
             return false;
         const double next = ramcDeg + offsetDeg + fraction * std::acos(r) / kRadPerDeg;
-        const bool done = std::fabs(next - alpha) < 1e-10;
+        const bool done = std::fabs(next - alpha) < 1e-8;
         alpha = next;
         if (done) {
             cuspDeg = c.cusp(alpha, 0.0);
