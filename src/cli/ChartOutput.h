@@ -17,8 +17,9 @@ double longitudeSixDecimals(double longitudeDeg);
 // One object with the chart's texts; keys in a fixed order. withReport false
 // leaves the report's runs out. With windows, "AscendantWindow" and
 // "HouseWindow" follow "Houses". The houses and aspects (addHousesAndAspects)
-// follow the report when the chart has them (ChartResult::housesAndAspects). With a place (a clock time from the atlas or a zone's
-// history), "Place" comes last.
+// follow the report when the chart has them (ChartResult::housesAndAspects).
+// With a place (a clock time from the atlas or a zone's history), "Place"
+// comes last.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
                                  const BirthTimeWindows* windows = nullptr,
                                  const PlaceClockInfo* place = nullptr);
