@@ -26,9 +26,9 @@ enum class Aspect : std::uint8_t {
 
 inline constexpr std::size_t kAspectCount = 11;
 
-// How an aspect reads: the conjunction, the flowing ones (trine, sextile), the
-// tense ones (square, opposition) and the minor ones.
-enum class AspectFamily : std::uint8_t { Conjunction, Flowing, Tense, Minor };
+// How an aspect reads: the conjunction, the harmonious ones (trine, sextile), the
+// challenging ones (square, opposition) and the minor ones.
+enum class AspectFamily : std::uint8_t { Conjunction, Harmonious, Challenging, Minor };
 
 struct AspectKind {
     std::string_view name; // the name in the JSON output and the orbs file
@@ -40,10 +40,10 @@ struct AspectKind {
 
 inline constexpr std::array<AspectKind, kAspectCount> kAspectKinds{{
     {"conjunction", 0.0, 8.0, AspectFamily::Conjunction},
-    {"opposition", 180.0, 8.0, AspectFamily::Tense},
-    {"trine", 120.0, 7.0, AspectFamily::Flowing},
-    {"square", 90.0, 7.0, AspectFamily::Tense},
-    {"sextile", 60.0, 5.0, AspectFamily::Flowing},
+    {"opposition", 180.0, 8.0, AspectFamily::Challenging},
+    {"trine", 120.0, 7.0, AspectFamily::Harmonious},
+    {"square", 90.0, 7.0, AspectFamily::Challenging},
+    {"sextile", 60.0, 5.0, AspectFamily::Harmonious},
     {"quincunx", 150.0, 3.0, AspectFamily::Minor},
     {"semi-sextile", 30.0, 2.0, AspectFamily::Minor},
     {"semi-square", 45.0, 2.0, AspectFamily::Minor},

@@ -304,9 +304,9 @@ namespace {
 // green (minor ones dashed), the flowing ones blue, the tense ones red.
 WheelColour aspectColour(AspectFamily family) {
     switch (family) {
-    case AspectFamily::Flowing:
+    case AspectFamily::Harmonious:
         return {0x2B, 0x6C, 0xD8};
-    case AspectFamily::Tense:
+    case AspectFamily::Challenging:
         return {0xD0, 0x3B, 0x3B};
     case AspectFamily::Conjunction:
     case AspectFamily::Minor:
