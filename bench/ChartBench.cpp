@@ -1,8 +1,12 @@
 // The cost of one chart: the whole run from birth details to the eleven
 // position texts, and its parts.
 #include "Delhi1985.h"
+#include "aspects/Aspects.h"
+#include "base/Angles.h"
 #include "chart/ChartRun.h"
+#include "chart/ChartSpeeds.h"
 #include "chart/TimeZones.h"
+#include "houses/Houses.h"
 #include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "positions/PlanetLongitudes.h"
@@ -40,5 +44,44 @@ void BM_NinePlanetLongitudes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NinePlanetLongitudes);
+
+// What the house systems and aspects add to a chart: one system's cusps, the
+// angles and their daily motion, and the major aspects among the twelve
+// points, for the Delhi chart. The argument is the house system.
+void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
+    using namespace orbenza;
+    const BirthData birth = delhi1985Birth();
+    const ChartResult chart = runChart(birth, Zone_Calculation(34, {}), 34);
+    const AscendantResult asc = Ascendant_Calculation(birth, {-5, -30});
+    const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
+                           latitudeDegOf(birth)};
+    const auto system = static_cast<HouseSystem>(state.range(0));
+    const OrbTable orbs;
+    for (auto _ : state) {
+        const HouseCusps cusps = houseCusps(system, frame);
+        const AngleSpeeds rates = angleSpeeds(frame);
+        PointArray<PointMotion> points;
+        for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+            points[bodyAt(planet)] = {chart.longitudesDeg[bodyAt(planet)],
+                                      chart.speedsDegPerDay[bodyAt(planet)]};
+        points[Body::Ascendant] = {cusps.angles.ascDeg, rates.ascDegPerDay};
+        points[Body::Midheaven] = {cusps.angles.mcDeg, rates.mcDegPerDay};
+        benchmark::DoNotOptimize(cusps);
+        benchmark::DoNotOptimize(chartAspects(points, AspectSet::Major, orbs));
+    }
+    state.SetLabel(std::string(houseSystemName(system)));
+}
+BENCHMARK(BM_CuspsAnglesMajorAspects)
+    ->Arg(static_cast<int>(orbenza::HouseSystem::Equal))
+    ->Arg(static_cast<int>(orbenza::HouseSystem::Placidus))
+    ->Arg(static_cast<int>(orbenza::HouseSystem::Koch))
+    ->Arg(static_cast<int>(orbenza::HouseSystem::Regiomontanus));
+
+// The daily motions of Sun ... Pluto by the built-in method.
+void BM_ClassicSpeeds(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orbenza::classicSpeedsDegPerDay(-5313.125));
+}
+BENCHMARK(BM_ClassicSpeeds);
 
 } // namespace

@@ -32,9 +32,9 @@ struct Worker {
 class BatchRun {
 public:
     BatchRun(const BatchColumns& columns, BatchFormat format, Positions positions, bool withWindows,
-             const atlas::Atlas& atlas)
+             const atlas::Atlas& atlas, const ChartChoices& choices)
         : m_columns(columns), m_format(format), m_positions(positions), m_withWindows(withWindows),
-          m_atlas(atlas) {}
+          m_atlas(atlas), m_choices(choices) {}
 
     void row(const CsvRecord& record, OutputBuffer& output, ChunkTally& tally,
              ChartJsonWriter& json) const {
@@ -45,7 +45,7 @@ public:
         }
         // Without a zone row (the atlas's clock time), the row's correction is kept.
         const BatchRowInput& row = std::get<BatchRowInput>(input);
-        auto outcome = proceed(row.entries, row.correction, m_positions);
+        auto outcome = proceed(row.entries, row.correction, m_positions, m_choices);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             refuse(record, refusal->message, output, tally);
             return;
@@ -101,6 +101,7 @@ private:
     Positions m_positions;
     bool m_withWindows;
     const atlas::Atlas& m_atlas;
+    ChartChoices m_choices;
 };
 
 } // namespace
@@ -149,7 +150,7 @@ BatchOutcome runBatch(ByteSource& input, ByteSink& output, ByteSink& diagnostics
     std::size_t blockRows = 0;
     std::atomic<std::size_t> nextChunk{0};
     const BatchRun run(std::get<BatchColumns>(columns), options.format, options.positions,
-                       options.withWindows, atlas);
+                       options.withWindows, atlas, options.choices);
 
     WorkerPool pool(jobs, [&](unsigned index) {
         Worker& worker = workers[index];

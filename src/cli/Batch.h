@@ -26,6 +26,7 @@
 #include "ByteSource.h"
 #include "ProgressMeter.h"
 #include "base/Positions.h"
+#include "chart/ChartRun.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -44,6 +45,7 @@ struct BatchOptions {
     Positions positions = Positions::Classic; // source of every chart's positions
     bool withWindows = false;                 // JSON lines carry the birth-time windows
     ProgressMeter* progress = nullptr;        // told the rows done after every block
+    ChartChoices choices;                     // house system, aspects listed, orbs
 };
 
 struct BatchOutcome {

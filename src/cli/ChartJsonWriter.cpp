@@ -3,6 +3,7 @@
 #include "ChartOutput.h"
 #include "base/Body.h"
 #include "base/Utf8.h"
+#include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
 #include "report/HouseReport.h"
@@ -178,6 +179,44 @@ public:
         }
         m_end = nlohmann::detail::to_chars(p, p + 64, value);
     }
+    // A value already rounded to six decimals, as the JSON library writes it.
+    // Its shortest form is the six-decimal one without trailing zeros, written
+    // here directly. The library's digit generation (Grisu2) gives a longer
+    // form when the value lies within a few thousandths of an ulp of the
+    // middle between two doubles, and an exponent below 0.0001: such values,
+    // and all under 0.001, go through the library.
+    void sixDecimals(double value) {
+        const double magnitude = std::fabs(value);
+        if (!(magnitude >= 1e-3 && magnitude < 1e9)) {
+            number(value);
+            return;
+        }
+        const double micro = std::nearbyint(value * 1e6);
+        const double residual = std::fma(value, 1e6, -micro);
+        const double halfUlp = (std::nextafter(magnitude, 2 * magnitude) - magnitude) * 0.5e6;
+        if (std::fabs(residual) > 0.9 * halfUlp) {
+            number(value);
+            return;
+        }
+        char* p = room(32);
+        if (value < 0)
+            *p++ = '-';
+        const auto whole = static_cast<std::uint64_t>(std::fabs(micro));
+        p = writePadded(p, static_cast<int>(whole / 1000000), 1);
+        *p++ = '.';
+        auto fraction = static_cast<int>(whole % 1000000);
+        if (fraction == 0) {
+            *p++ = '0';
+        } else {
+            int digits = 6;
+            while (fraction % 10 == 0) {
+                fraction /= 10;
+                --digits;
+            }
+            p = writePadded(p, fraction, digits);
+        }
+        m_end = p;
+    }
     // A JSON string; false for text that is not UTF-8 (strict).
     bool string(std::string_view text) {
         if (text.size() > sizeof m_buffer / 2 || !isPlain(text)) {
@@ -218,6 +257,62 @@ private:
     char m_buffer[2048];
     char* m_end = m_buffer;
 };
+
+// The keys of the house systems and aspects, as addHousesAndAspects writes
+// them: after the report, before the place.
+bool appendHousesAndAspects(JsonScratch& json, const ChartResult& chart) {
+    json.raw(",\"HouseSystem\":\"");
+    json.raw(houseSystemName(chart.houseSystem));
+    json.raw("\",\"HouseNote\":");
+    bool ok = true;
+    if (chart.houseNote == HouseNote::None)
+        json.raw("null");
+    else
+        ok = json.string(houseNoteText(chart));
+    json.raw(",\"Cusps\":[");
+    for (std::size_t k = 0; k < chart.cuspsDeg.size(); ++k) {
+        if (k != 0)
+            json.raw(',');
+        json.sixDecimals(longitudeSixDecimals(chart.cuspsDeg[k]));
+    }
+    const ChartAngles& a = chart.angles;
+    json.raw("],\"Angles\":{\"Asc\":");
+    json.sixDecimals(longitudeSixDecimals(a.ascDeg));
+    json.raw(",\"MC\":");
+    json.sixDecimals(longitudeSixDecimals(a.mcDeg));
+    json.raw(",\"Dsc\":");
+    json.sixDecimals(longitudeSixDecimals(a.dscDeg));
+    json.raw(",\"IC\":");
+    json.sixDecimals(longitudeSixDecimals(a.icDeg));
+    json.raw(",\"Vertex\":");
+    json.sixDecimals(longitudeSixDecimals(a.vertexDeg));
+    json.raw("},\"Speeds\":{");
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        if (planet != 0)
+            json.raw(',');
+        json.raw('"');
+        json.raw(bodyLabel(bodyAt(planet)));
+        json.raw("\":");
+        json.sixDecimals(sixDecimals(chart.speedsDegPerDay[bodyAt(planet)]));
+    }
+    json.raw("},\"Aspects\":[");
+    for (std::size_t i = 0; i < chart.aspects.size(); ++i) {
+        const AspectFound& aspect = chart.aspects[i];
+        json.raw(i == 0 ? "{\"A\":\"" : ",{\"A\":\"");
+        json.raw(bodyLabel(aspect.a));
+        json.raw("\",\"B\":\"");
+        json.raw(bodyLabel(aspect.b));
+        json.raw("\",\"Aspect\":\"");
+        json.raw(aspectName(aspect.aspect));
+        json.raw("\",\"Angle\":");
+        json.sixDecimals(sixDecimals(aspect.angleDeg));
+        json.raw(",\"Orb\":");
+        json.sixDecimals(sixDecimals(aspect.orbDeg));
+        json.raw(aspect.applying ? ",\"Applying\":true}" : ",\"Applying\":false}");
+    }
+    json.raw(']');
+    return ok;
+}
 
 std::string_view sunSignOf(const ChartResult& chart) {
     return signName(chart.sunSign());
@@ -413,6 +508,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         if (m_withReport) {
             json.raw(",\"Report\":[");
         } else {
+            ok = ok && (!chart.housesAndAspects || appendHousesAndAspects(json, chart));
             json.raw(placeText);
             json.raw('}');
         }
@@ -438,6 +534,14 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         first = false;
     }
     buffer.text += ']';
+    if (chart.housesAndAspects) {
+        JsonScratch json(buffer.text);
+        if (!appendHousesAndAspects(json, chart)) {
+            json.flush();
+            buffer.rollback(start);
+            return false;
+        }
+    }
     buffer.text += placeText;
     buffer.text += '}';
     return true;

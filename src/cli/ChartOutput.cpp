@@ -69,11 +69,69 @@ std::string padRight(std::string_view text, std::size_t width) {
     return out;
 }
 
+// The cusps, the Midheaven and the aspects as the text output lists them.
+std::string housesAndAspectsText(const ChartResult& chart) {
+    std::string out = padRight("MC", 14) + shortPositionOf(chart.angles.mcDeg) + "\n\n";
+    out += "Houses (" + std::string(houseSystemName(chart.houseSystem)) + ")\n";
+    if (const std::string note = houseNoteText(chart); !note.empty())
+        out += note + "\n";
+    for (std::size_t k = 0; k < chart.cuspsDeg.size(); ++k) {
+        const std::string label = "House " + std::to_string(k + 1);
+        out += padRight(label, 14) + shortPositionOf(chart.cuspsDeg[k]) + "\n";
+    }
+    out += "\nAspects (" + std::string(aspectSetName(chart.aspectSet)) + ")\n";
+    if (chart.aspects.empty())
+        out += "none\n";
+    for (const AspectFound& aspect : chart.aspects) {
+        char orb[32];
+        std::snprintf(orb, sizeof orb, "orb %.2f", aspect.orbDeg);
+        out += padRight(bodyLabel(aspect.a), 9) + padRight(aspectName(aspect.aspect), 16) +
+               padRight(bodyLabel(aspect.b), 9) + orb +
+               (aspect.applying ? " applying\n" : " separating\n");
+    }
+    return out;
+}
+
 } // namespace
 
 double longitudeSixDecimals(double longitudeDeg) {
     const double rounded = std::round(longitudeDeg * 1e6) / 1e6;
     return rounded >= 360.0 ? rounded - 360.0 : rounded;
+}
+
+double sixDecimals(double value) {
+    return std::round(value * 1e6) / 1e6;
+}
+
+void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart) {
+    json["HouseSystem"] = std::string(houseSystemName(chart.houseSystem));
+    const std::string note = houseNoteText(chart);
+    json["HouseNote"] =
+        note.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(note);
+    nlohmann::ordered_json cusps = nlohmann::ordered_json::array();
+    for (double cusp : chart.cuspsDeg)
+        cusps.push_back(longitudeSixDecimals(cusp));
+    json["Cusps"] = std::move(cusps);
+    const ChartAngles& a = chart.angles;
+    json["Angles"] = {{"Asc", longitudeSixDecimals(a.ascDeg)},
+                      {"MC", longitudeSixDecimals(a.mcDeg)},
+                      {"Dsc", longitudeSixDecimals(a.dscDeg)},
+                      {"IC", longitudeSixDecimals(a.icDeg)},
+                      {"Vertex", longitudeSixDecimals(a.vertexDeg)}};
+    nlohmann::ordered_json speeds = nlohmann::ordered_json::object();
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        speeds[std::string(bodyLabel(bodyAt(planet)))] =
+            sixDecimals(chart.speedsDegPerDay[bodyAt(planet)]);
+    json["Speeds"] = std::move(speeds);
+    nlohmann::ordered_json aspects = nlohmann::ordered_json::array();
+    for (const AspectFound& aspect : chart.aspects)
+        aspects.push_back({{"A", std::string(bodyLabel(aspect.a))},
+                           {"B", std::string(bodyLabel(aspect.b))},
+                           {"Aspect", std::string(aspectName(aspect.aspect))},
+                           {"Angle", sixDecimals(aspect.angleDeg)},
+                           {"Orb", sixDecimals(aspect.orbDeg)},
+                           {"Applying", aspect.applying}});
+    json["Aspects"] = std::move(aspects);
 }
 
 nlohmann::ordered_json windowJson(const TimeWindow& window) {
@@ -136,6 +194,8 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
         }
         json["Report"] = std::move(report);
     }
+    if (chart.housesAndAspects)
+        addHousesAndAspects(json, chart);
     if (place != nullptr)
         json["Place"] = placeJson(*place);
     return json;
@@ -160,6 +220,7 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     for (const OtherPoint& point : kOtherPoints)
         out += padRight(std::string(point.label), 14) +
                shortPositionOf(chart.pointLongitudesDeg[point.body]) + "\n";
+    out += housesAndAspectsText(chart);
 
     if (!withReport)
         return out;

@@ -34,11 +34,20 @@ inline constexpr std::array<OtherPoint, 5> kOtherPoints{{
 
 // One object with the chart's texts; keys in a fixed order. withReport false
 // leaves the report's runs out. With windows, "AscendantWindow" and
-// "HouseWindow" follow "Houses". With a place (a clock time from the atlas or
-// a zone's history), "Place" comes last.
+// "HouseWindow" follow "Houses". The houses and aspects (addHousesAndAspects)
+// follow the report when the chart has them (ChartResult::housesAndAspects).
+// With a place (a clock time from the atlas or a zone's history), "Place"
+// comes last.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
                                  const BirthTimeWindows* windows = nullptr,
                                  const PlaceClockInfo* place = nullptr);
+
+// A value rounded to six decimals, as the JSON gives angles, orbs and speeds.
+double sixDecimals(double value);
+
+// The keys the house systems and aspects add to a chart's object, in order:
+// HouseSystem, HouseNote, Cusps, Angles, Speeds, Aspects.
+void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart);
 
 // A window as JSON: {"From": "YYYY-MM-DDTHH:MM:SS", "To": ...} in local clock
 // time, null for an end beyond 12 hours.

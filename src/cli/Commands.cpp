@@ -4,6 +4,7 @@
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ChartOutput.h"
+#include "OrbsFile.h"
 #include "ProgressMeter.h"
 #include "chart/WheelOfChart.h"
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace orbenza::cli {
 
@@ -41,6 +43,51 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
 }
 
 } // namespace
+
+void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspects,
+                           std::string& orbsFile) {
+    std::vector<std::string> names(kHouseSystemNames.begin(), kHouseSystemNames.end());
+    app.add_option("--houses", houses,
+                   "House system: placidus, koch, porphyry, regiomontanus, campanus, alcabitius, "
+                   "topocentric, morinus, meridian, whole-sign, equal-asc, equal-mc or equal "
+                   "(the default: 30 whole degrees from the Ascendant's degree)")
+        ->check(CLI::IsMember(names))
+        ->type_name("SYSTEM");
+    app.add_option("--aspects", aspects, "Aspects listed: major (the default) or all")
+        ->check(CLI::IsMember({"major", "all"}));
+    app.add_option("--orbs", orbsFile,
+                   "JSON file of aspect name to orb in degrees, e.g. {\"trine\": 6}; the Sun and "
+                   "the Moon add 2 to major aspects")
+        ->type_name("FILE");
+}
+
+Parsed<ChartChoices> parseChartChoices(const std::string& houses, const std::string& aspects,
+                                       const std::string& orbsFile) {
+    ChartChoices choices;
+    if (!houses.empty()) {
+        const auto system = houseSystemNamed(houses);
+        if (!system) {
+            std::string names;
+            for (std::string_view name : kHouseSystemNames)
+                names += (names.empty() ? "" : ", ") + std::string(name);
+            return OptionError{"--houses: " + quotedForMessage(houses) + " is not one of " + names};
+        }
+        choices.houseSystem = *system;
+    }
+    if (!aspects.empty()) {
+        const auto set = aspectSetNamed(aspects);
+        if (!set)
+            return OptionError{"--aspects must be major or all, not " + quotedForMessage(aspects)};
+        choices.aspectSet = *set;
+    }
+    if (!orbsFile.empty()) {
+        auto orbs = readOrbsFile(orbsFile);
+        if (const auto* error = std::get_if<OptionError>(&orbs))
+            return *error;
+        choices.orbs = std::get<OrbTable>(orbs);
+    }
+    return choices;
+}
 
 int printError(const std::string& message) {
     std::string lines = "orbenza-cli: ";
@@ -85,7 +132,7 @@ int runChartCommand(const ChartCommand& command) {
         return printError(error->message);
     const auto& [entries, correction, place] = std::get<ChartInput>(settled);
     // Without a zone row (the atlas's clock time), the correction given here is kept.
-    auto outcome = proceed(entries, correction, command.positions);
+    auto outcome = proceed(entries, correction, command.positions, command.choices);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         const std::string line = printableText(refusal->message) + "\n";
         (void)writeWhole(STDERR_FILENO, line);
@@ -115,6 +162,7 @@ int runBatchCommand(const BatchCommand& command) {
     options.withReport = command.withReport;
     options.positions = command.positions;
     options.withWindows = command.withWindows;
+    options.choices = command.choices;
 
     // The output is checked before the input is read: a wrong target is
     // refused at once, not after the whole batch.

@@ -7,6 +7,7 @@
 #include "base/Positions.h"
 
 #include <cstddef>
+#include <CLI/CLI.hpp>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,7 @@ struct ChartCommand {
     std::string output;          // empty: standard output
     bool withReport = true;
     Positions positions = Positions::Classic;
+    ChartChoices choices; // --houses, --aspects, --orbs
 };
 
 // The output target is opened (and so checked) before the chart is computed;
@@ -49,6 +51,7 @@ struct BatchCommand {
     bool withReport = true;
     Positions positions = Positions::Classic;
     bool withWindows = false; // --windows: each chart's birth-time windows in its JSON line
+    ChartChoices choices;     // --houses, --aspects, --orbs
 };
 
 int runBatchCommand(const BatchCommand& command);
@@ -56,5 +59,15 @@ int runBatchCommand(const BatchCommand& command);
 // --find-place: the atlas's places for a text, as text or json ("json"), to
 // standard output or to the file output names.
 int runFindPlace(const std::string& text, const std::string& format, const std::string& output);
+// Declares --houses, --aspects and --orbs on a command line (the single chart,
+// the batch and library add share them).
+void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspects,
+                           std::string& orbsFile);
+
+// The chart choices of --houses NAME, --aspects major|all and --orbs FILE (a
+// JSON object of aspect name to orb in degrees, 0 to 30); an empty text
+// keeps the default. The error names the option and what was wrong.
+Parsed<ChartChoices> parseChartChoices(const std::string& houses, const std::string& aspects,
+                                       const std::string& orbsFile);
 
 } // namespace orbenza::cli

@@ -27,6 +27,7 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
+#include <vector>
 
 namespace orbenza::cli {
 
@@ -115,6 +116,7 @@ nlohmann::ordered_json recordJson(const store::ChartRecord& r) {
     j["AtlasLatitude"] = degrees(r.atlasLatitudeDeg);
     j["AtlasLongitude"] = degrees(r.atlasLongitudeDeg);
     j["Positions"] = r.positions;
+    j["HouseSystem"] = r.houseSystem;
     j["Note"] = r.note;
     j["Added"] = r.addedAt;
     j["Changed"] = r.changedAt;
@@ -153,6 +155,7 @@ std::string recordText(const store::ChartRecord& r) {
             line("Fold:           ", r.atlasFold);
     }
     line("Positions:      ", r.positions);
+    line("House system:   ", r.houseSystem);
     line("Note:           ", r.note);
     line("Added:          ", r.addedAt);
     line("Changed:        ", r.changedAt);
@@ -215,6 +218,7 @@ struct AddOptions {
     AtlasOptionTexts atlas;
     std::string city, state, country, note;
     std::string positions{positionsName(kDefaultPositions)};
+    std::string houses;
 };
 
 struct ShowOptions {
@@ -248,6 +252,10 @@ void addAddOptions(CLI::App& add, AddOptions& o) {
                    "Source of the positions: classic (the built-in method) or precise")
         ->check(CLI::IsMember({"classic", "precise"}))
         ->capture_default_str();
+    add.add_option("--houses", o.houses, "House system the chart is kept with (as --houses)")
+        ->check(CLI::IsMember(
+            std::vector<std::string>(kHouseSystemNames.begin(), kHouseSystemNames.end())))
+        ->type_name("SYSTEM");
     add.add_option("--place", o.atlas.place,
                    "Birth place from the atlas: its coordinates and clock time");
     add.add_option("--tz", o.atlas.tz, "IANA time zone whose history gives the clock time");
@@ -272,8 +280,10 @@ int addChart(Session& session, const AddOptions& options, const CLI::App& add) {
     if (const auto* error = std::get_if<OptionError>(&settled))
         return printError(error->message);
     const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-    auto outcome =
-        proceed(entries, correction, positionsNamed(options.positions).value_or(kDefaultPositions));
+    ChartChoices choices;
+    choices.houseSystem = houseSystemNamed(options.houses).value_or(kDefaultHouseSystem);
+    auto outcome = proceed(entries, correction,
+                           positionsNamed(options.positions).value_or(kDefaultPositions), choices);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         (void)writeWhole(STDERR_FILENO, printableText(refusal->message) + "\n");
         return kExitRefused;

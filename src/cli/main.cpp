@@ -3,8 +3,10 @@
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
 //               [--report runs|none] [--positions classic|precise] [--output FILE]
+//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
 //               [--positions classic|precise] [--windows] [--output FILE]
+//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
@@ -153,6 +155,10 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output")
         ->check(notEmpty());
+    std::string housesText;
+    std::string aspectsText;
+    std::string orbsFile;
+    addChartChoiceOptions(app, housesText, aspectsText, orbsFile);
 
     // The batch.
     CLI::Option* batchOption =
@@ -209,6 +215,15 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         return printError(orbenza::printableText(e.what())); // it may echo a value's line breaks
     }
+
+    const auto choices = parseChartChoices(housesText, aspectsText, orbsFile);
+    if (const auto* error = std::get_if<OptionError>(&choices))
+        return printError(error->message);
+    chart.choices = batchCommand.choices = std::get<orbenza::ChartChoices>(choices);
+    // A batch's lines carry the houses and aspects when asked for, as they
+    // carry the windows with --windows; a single chart always has them.
+    batchCommand.choices.housesAndAspects =
+        !housesText.empty() || !aspectsText.empty() || !orbsFile.empty();
 
     const bool withReport = report == "runs";
     if (batch) {

@@ -82,7 +82,8 @@ TEST(Batch, GoodAndBadRowsComeOutInInputOrder) {
                             "F,1985-06-15,14:30,34,77:13E,28:39N,maybe\n"   // line 8
                             "G,1985-06-15,14:30,34,77:13E,28:39N\n"         // line 9
                             "Bob,1990-01-01,06:05,GMT,0:07W,51:30N,TRUE\n"; // line 10
-    const auto run = runCli({"--batch", dir.file("rows.csv", csv), "--windows"});
+    const auto run =
+        runCli({"--batch", dir.file("rows.csv", csv), "--windows", "--aspects", "major"});
     EXPECT_EQ(run.status, 1);
     const auto lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 9u) << run.out.substr(0, 2000);
@@ -381,8 +382,8 @@ namespace {
 TEST(BatchPositions, PreciseChartsAreTheSingleChartsPreciseObjects) {
     TempDir dir;
     const std::string csv = kHeader + kAnna + "Bob,1990-01-01,06:05,GMT,0:07W,51:30N,TRUE\n";
-    const auto run =
-        runCli({"--batch", dir.file("rows.csv", csv), "--positions", "precise", "--windows"});
+    const auto run = runCli({"--batch", dir.file("rows.csv", csv), "--positions", "precise",
+                             "--windows", "--aspects", "major"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 2000);

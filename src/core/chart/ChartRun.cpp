@@ -1,5 +1,7 @@
 #include "chart/ChartRun.h"
 
+#include "base/Angles.h"
+#include "chart/ChartSpeeds.h"
 #include "chart/TimeZones.h"
 #include "ephemeris/Ephemeris.h"
 #include "moon/MoonPosition.h"
@@ -40,8 +42,9 @@ double julianDayUtOf(const UniversalMoment& ut) {
 
 // The chart's longitudes, signs and every position text from the precise
 // positions of its universal moment and place, written exactly as the
-// built-in run writes its own.
-void usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) {
+// built-in run writes its own. Returns the apparent sidereal time and true
+// obliquity they were computed with.
+HouseFrame usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) {
     for (Body body : kAllBodies) {
         const double longitude = precise.longitudesDeg[body];
         chart.longitudesDeg[body] = longitude;
@@ -52,11 +55,70 @@ void usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) 
     chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
     chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
     chart.positions = Positions::Precise;
+    return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
+}
+
+// Daily motions of Sun ... Pluto: the derivatives of the series for precise
+// positions, the built-in method's own for classic ones.
+void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
+    if (chart.positions == Positions::Precise) {
+        for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+            chart.speedsDegPerDay[bodyAt(planet)] = series.speedsDegPerDay[bodyAt(planet)];
+        return;
+    }
+    const UniversalMoment& ut = chart.universalTime;
+    const BodyArray<double> speeds = classicSpeedsDegPerDay(
+        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        chart.speedsDegPerDay[bodyAt(planet)] = speeds[bodyAt(planet)];
+}
+
+// The houses of the chosen system: cusps, angles, and the house of each
+// planet, which the report follows. The equal houses keep the report's own
+// count from the position texts.
+void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
+                         const AngleSpeeds& angleRates) {
+    const HouseCusps cusps = houseCusps(asked, frame);
+    chart.houseSystemAsked = asked;
+    chart.houseSystem = cusps.system;
+    chart.houseNote = cusps.note;
+    chart.angles = cusps.angles;
+    chart.cuspsDeg = cusps.cuspsDeg;
+    chart.speedsDegPerDay[Body::Ascendant] = angleRates.ascDegPerDay;
+    HousePlacement& placement = chart.housePlacement;
+    if (cusps.system == HouseSystem::Equal) {
+        if (placement.ascendantFound)
+            for (std::size_t k = 0; k < 12; ++k)
+                chart.cuspsDeg[k] = placement.HouseStart[k + 1] - 1.0;
+        return;
+    }
+    // The report reads which houses are occupied and by whom; the degree
+    // ranges of the placement stay those of the equal houses.
+    placement.HouseOccupied = {};
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const Body body = bodyAt(planet);
+        const int house = houseOf(chart.cuspsDeg, chart.longitudesDeg[body]);
+        placement.planetHouse[planet] = house;
+        placement.HouseOccupied[static_cast<std::size_t>(house)] = true;
+        chart.houses[body] = house;
+    }
+}
+
+void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates) {
+    PointArray<PointMotion> points;
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const Body body = bodyAt(planet);
+        points[body] = {chart.longitudesDeg[body], chart.speedsDegPerDay[body]};
+    }
+    points[Body::Ascendant] = {chart.angles.ascDeg, angleRates.ascDegPerDay};
+    points[Body::Midheaven] = {chart.angles.mcDeg, angleRates.mcDegPerDay};
+    chart.aspectSet = choices.aspectSet;
+    chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
 
 // The built-in method: the Ascendant and the Moon first, as the planet run
 // copies their texts.
-void useClassicPositions(ChartResult& chart) {
+HouseFrame useClassicPositions(ChartResult& chart) {
     AscendantResult ascendant = Ascendant_Calculation(chart.birth, chart.correction);
     MoonResult moon = Moon_Calculation(chart.birth, chart.correction);
     PlanetRunResult planets = Planet_Calculation(chart.birth, chart.correction,
@@ -76,6 +138,8 @@ void useClassicPositions(ChartResult& chart) {
         chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
     chart.positions = Positions::Classic;
+    return {ascendant.SiderealDegrees, ascendant.ObliquityRadians * kRadiansToDegrees,
+            latitudeDegOf(chart.birth)};
 }
 
 // Chiron, the nodes and Lilith from the series in either method, and the Part
@@ -98,7 +162,7 @@ void placeOtherPoints(ChartResult& chart, const EphemerisPositions& series) {
 } // namespace
 
 ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
-                     Positions positions) {
+                     Positions positions, const ChartChoices& choices) {
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
@@ -106,10 +170,8 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.universalTime = planetUniversalTime(birth, correction);
     const EphemerisPositions series = ephemerisPositions(
         julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
-    if (positions == Positions::Precise)
-        usePrecisePositions(chart, series);
-    else
-        useClassicPositions(chart);
+    const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
+                                                             : useClassicPositions(chart);
     placeInHouses(chart);
     placeOtherPoints(chart, series);
 
@@ -119,6 +181,16 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     chart.PlanetNames = std::move(retrograde.PlanetNames);
     for (std::size_t k = 0; k < StationPlanetCount; ++k)
         chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
+
+    chart.housesAndAspects = choices.housesAndAspects;
+    if (!choices.housesAndAspects) {
+        placeInChosenHouses(chart, frame, choices.houseSystem, AngleSpeeds{});
+        return chart;
+    }
+    computeSpeeds(chart, series);
+    const AngleSpeeds angleRates = angleSpeeds(frame);
+    placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
+    findAspects(chart, choices, angleRates);
     return chart;
 }
 
@@ -143,12 +215,12 @@ BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
 }
 
 std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions) {
+                                                Positions positions, const ChartChoices& choices) {
     if (auto refusal = Check_Input(entries.fields))
         return *refusal;
     const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
-    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition,
-                    positions);
+    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition, positions,
+                    choices);
 }
 
 } // namespace orbenza

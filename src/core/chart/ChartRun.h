@@ -2,11 +2,14 @@
 // the report and the command line all read this record.
 #pragma once
 
+#include "aspects/Aspects.h"
 #include "base/BirthData.h"
 #include "base/Body.h"
+#include "base/HouseSystem.h"
 #include "base/Positions.h"
 #include "base/Sign.h"
 #include "chart/CheckInput.h"
+#include "houses/Houses.h"
 #include "positions/TimeScales.h"
 #include "report/HouseReport.h"
 
@@ -14,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace orbenza {
 
@@ -26,6 +30,17 @@ struct AtlasClock {
     std::string timeZone;        // IANA name, "Europe/Madrid"
     std::string fold;            // "earlier" or "later" for a clock time that happened twice
     double longitudeEastDeg = 0; // degrees, East positive: a zone on local mean time uses it
+};
+
+// What a chart is drawn with besides the birth details: the house system and
+// the aspects listed.
+struct ChartChoices {
+    HouseSystem houseSystem = kDefaultHouseSystem;
+    AspectSet aspectSet = AspectSet::Major;
+    OrbTable orbs;
+    // False leaves the speeds and the aspects out (a batch that did not ask
+    // for them): the cusps, angles and houses are computed either way.
+    bool housesAndAspects = true;
 };
 
 struct ChartResult {
@@ -78,6 +93,27 @@ struct ChartResult {
     // Set by the caller when the atlas gave the correction; the run itself
     // only uses the correction.
     std::optional<AtlasClock> atlasClock;
+
+    // The house system whose cusps are given (Porphyry when the one asked for
+    // has no solution here), and why the one asked for was not used.
+    HouseSystem houseSystem = kDefaultHouseSystem;
+    HouseSystem houseSystemAsked = kDefaultHouseSystem;
+    HouseNote houseNote = HouseNote::None;
+    // The twelve cusps, house 1 first, degrees 0 to below 360. For the equal
+    // houses these are the report's whole degrees.
+    std::array<double, 12> cuspsDeg{};
+    // Asc, MC, Dsc, IC and Vertex from the sidereal time and obliquity the
+    // positions use (mean ones for classic, apparent and true for precise).
+    ChartAngles angles;
+    // Daily motion, degrees a day: Sun ... Pluto by the built-in method
+    // (chart/ChartSpeeds.h), the Ascendant from the Earth's turn.
+    BodyArray<double> speedsDegPerDay;
+    // The aspects among Sun ... Pluto, Asc and MC, in chart order.
+    std::vector<AspectFound> aspects;
+    AspectSet aspectSet = AspectSet::Major;
+    // Whether the speeds and aspects were computed, and so whether the JSON
+    // carries the houses and aspects (ChartChoices::housesAndAspects).
+    bool housesAndAspects = true;
 };
 
 // Computes the chart for filled-in birth details and the zone's correction,
@@ -85,7 +121,7 @@ struct ChartResult {
 // passed Check_Input. The retrograde marks come from the station tables
 // either way.
 ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition = -1,
-                     Positions positions = Positions::Classic);
+                     Positions positions = Positions::Classic, const ChartChoices& choices = {});
 
 // Everything the birth details screen holds for a run.
 struct BirthEntries {
@@ -106,6 +142,7 @@ BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction);
 // refusal computes nothing. previous is the correction of the last run, kept
 // when no zone row is chosen.
 std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions = Positions::Classic);
+                                                Positions positions = Positions::Classic,
+                                                const ChartChoices& choices = {});
 
 } // namespace orbenza

@@ -149,6 +149,22 @@ std::string longitudeText(const BirthData& birth) {
                           isTrue16(birth.IsEast) ? 'E' : 'W');
 }
 
+std::string houseNoteText(const ChartResult& chart) {
+    const std::string asked(houseSystemName(chart.houseSystemAsked));
+    const std::string used(houseSystemName(chart.houseSystem));
+    switch (chart.houseNote) {
+    case HouseNote::None:
+        break;
+    case HouseNote::PolarCircle:
+        return asked + " has no cusps at latitude " + latitudeText(chart.birth) +
+               ", beyond the polar circle; " + used + " is used";
+    case HouseNote::NoSolution:
+        return asked + " has no cusps for this moment at latitude " + latitudeText(chart.birth) +
+               "; " + used + " is used";
+    }
+    return {};
+}
+
 ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
     const BirthData& birth = chart.birth;
     ChartLines lines;

@@ -48,6 +48,11 @@ std::string computedForLine(const ChartResult& chart);
 std::string latitudeText(const BirthData& birth);
 std::string longitudeText(const BirthData& birth);
 
+// Why the chart's cusps are not those of the system asked for, or empty when
+// they are: "placidus has no cusps at latitude 69° 39' N, beyond the polar
+// circle; porphyry is used".
+std::string houseNoteText(const ChartResult& chart);
+
 // The lines that describe a chart wherever it is written out (the command
 // line's text, the PDF's title block), so it reads the same everywhere.
 struct ChartLines {

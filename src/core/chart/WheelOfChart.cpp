@@ -4,10 +4,27 @@
 
 namespace orbenza {
 
-WheelInput wheelInputOf(const ChartResult& chart) {
+WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects) {
     WheelInput input;
     input.longitudesDeg = chart.longitudesDeg;
     input.retrograde = chart.retrograde;
+    if (chart.houseSystem != HouseSystem::Equal) {
+        input.cuspsDeg = chart.cuspsDeg;
+        std::string name(houseSystemName(chart.houseSystem));
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        input.houseCaption = name + " houses";
+    }
+    if (!withAnglesAndAspects)
+        return input;
+    input.midheavenDeg = chart.angles.mcDeg;
+    const auto longitudeOf = [&chart](Body body) {
+        return body == Body::Midheaven   ? chart.angles.mcDeg
+               : body == Body::Ascendant ? chart.angles.ascDeg
+                                         : chart.longitudesDeg[body];
+    };
+    for (const AspectFound& aspect : chart.aspects)
+        input.aspects.push_back(
+            {longitudeOf(aspect.a), longitudeOf(aspect.b), aspectKind(aspect.aspect).family});
     return input;
 }
 
@@ -25,7 +42,7 @@ WheelSvgTitle wheelTitleOf(const ChartResult& chart) {
 }
 
 std::string degreeWheelSvg(const ChartResult& chart, double widthPixels) {
-    return wheelSvg(degreeWheelOf(chart), widthPixels, wheelTitleOf(chart));
+    return wheelSvg(buildDegreeWheel(wheelInputOf(chart, true)), widthPixels, wheelTitleOf(chart));
 }
 
 } // namespace orbenza

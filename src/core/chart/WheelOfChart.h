@@ -9,9 +9,10 @@
 
 namespace orbenza {
 
-// The wheel's input from the chart: the eleven longitudes and the planets'
-// retrograde marks.
-WheelInput wheelInputOf(const ChartResult& chart);
+// The wheel's input from the chart: the eleven longitudes, the planets'
+// retrograde marks and the cusps of its house system; with
+// withAnglesAndAspects, the Midheaven and the aspect lines too.
+WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects = false);
 
 // The degree wheel of the chart.
 DegreeWheel degreeWheelOf(const ChartResult& chart);
@@ -21,8 +22,9 @@ DegreeWheel degreeWheelOf(const ChartResult& chart);
 // computed-for line, one to a line.
 WheelSvgTitle wheelTitleOf(const ChartResult& chart);
 
-// The degree wheel as an SVG document widthPixels wide, with its title. The
-// command line and the chart screen write this same document.
+// The degree wheel as an SVG document widthPixels wide, with its title, the
+// Midheaven and the aspect lines. The command line and the chart screen write
+// this same document.
 std::string degreeWheelSvg(const ChartResult& chart, double widthPixels);
 
 } // namespace orbenza

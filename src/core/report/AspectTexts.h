@@ -8,6 +8,7 @@
 // opposition. A pair is keyed with its points in chart order.
 #pragma once
 
+#include "base/Aspect.h"
 #include "base/Body.h"
 
 #include <array>
@@ -22,15 +23,9 @@ enum class ReportAspectKind : std::uint8_t { Conjunction, Opposition, Trine, Squ
 inline constexpr std::size_t kReportAspectKindCount = 5;
 
 // What an aspect's text speaks of: the blend of a conjunction, the ease of a
-// trine or sextile, the tension of a square or opposition.
-enum class AspectFamily : std::uint8_t { Conjunction, Harmonious, Challenging };
+// trine or sextile, the tension of a square or opposition (the first three
+// families of the aspect table; the minor aspects have no text).
 inline constexpr std::size_t kAspectFamilyCount = 3;
-
-// Sun ... Pluto, Ascendant, Midheaven: the points whose aspects have texts.
-inline constexpr std::size_t kAspectPointCount = 12;
-inline constexpr std::array<Body, kAspectPointCount> kAspectPoints{
-    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,      Body::Jupiter,
-    Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant, Body::Midheaven};
 
 constexpr AspectFamily aspectFamilyOf(ReportAspectKind kind) {
     switch (kind) {

@@ -32,7 +32,7 @@ std::string defaultLibraryPath();
 
 // The newest schema this program writes; a file with a higher version is
 // left alone.
-inline constexpr int kLibrarySchemaVersion = 3;
+inline constexpr int kLibrarySchemaVersion = 4;
 // The application id that marks a file as a chart library ("ORBZ").
 inline constexpr std::int32_t kLibraryApplicationId = 0x4F52425A;
 

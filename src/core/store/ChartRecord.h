@@ -51,6 +51,7 @@ struct ChartRecord {
     std::optional<double> atlasLatitudeDeg, atlasLongitudeDeg;
 
     std::string positions = "classic"; // source of the positions: "classic" or "precise"
+    std::string houseSystem = "equal"; // the house system asked for, by its name
     std::string note;                  // free text
 
     // UTC, "YYYY-MM-DDTHH:MM:SSZ"; set by the library.

@@ -29,6 +29,7 @@ CREATE TABLE charts(
     atlas_country TEXT NOT NULL DEFAULT '',
     atlas_latitude REAL, atlas_longitude REAL,
     positions TEXT NOT NULL DEFAULT 'classic',
+    house_system TEXT NOT NULL DEFAULT 'equal',
     note TEXT NOT NULL DEFAULT '',
     added_at TEXT NOT NULL, changed_at TEXT NOT NULL,
     opened_seq INTEGER
@@ -62,13 +63,18 @@ ALTER TABLE charts ADD COLUMN atlas_latitude REAL;
 ALTER TABLE charts ADD COLUMN atlas_longitude REAL;
 )sql";
 
+// From the third schema: the house system the chart is drawn with.
+constexpr const char* kUpgrade3To4 = R"sql(
+ALTER TABLE charts ADD COLUMN house_system TEXT NOT NULL DEFAULT 'equal';
+)sql";
+
 // Each step brings a library below its version up to that version; they run
 // oldest first.
 struct UpgradeStep {
     int toVersion;
     const char* sql;
 };
-constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}, {3, kUpgrade2To3}};
+constexpr UpgradeStep kUpgradeSteps[] = {{2, kUpgrade1To2}, {3, kUpgrade2To3}, {4, kUpgrade3To4}};
 
 std::string versionMark() {
     return "PRAGMA user_version=" + std::to_string(kLibrarySchemaVersion) + ";";
@@ -98,7 +104,9 @@ std::string recordColumns(int schemaVersion) {
     columns += schemaVersion >= 3 ? "atlas_name, atlas_state, atlas_country, atlas_latitude, "
                                     "atlas_longitude, "
                                   : "'', '', '', NULL, NULL, ";
-    return columns + "positions, note, added_at, changed_at";
+    columns += "positions, ";
+    columns += schemaVersion >= 4 ? "house_system, " : "'equal', ";
+    return columns + "note, added_at, changed_at";
 }
 
 ChartRecord readRecord(const Statement& row) {
@@ -133,6 +141,7 @@ ChartRecord readRecord(const Statement& row) {
     r.atlasLatitudeDeg = row.real(c++);
     r.atlasLongitudeDeg = row.real(c++);
     r.positions = row.text(c++);
+    r.houseSystem = row.text(c++);
     r.note = row.text(c++);
     r.addedAt = row.text(c++);
     r.changedAt = row.text(c++);
@@ -185,6 +194,7 @@ int bindRecordContent(Statement& statement, const ChartRecord& r) {
     statement.bind(i++, r.atlasLatitudeDeg);
     statement.bind(i++, r.atlasLongitudeDeg);
     statement.bind(i++, r.positions);
+    statement.bind(i++, r.houseSystem);
     statement.bind(i++, r.note);
     return i;
 }

@@ -35,8 +35,8 @@ inline constexpr const char* kInsertRecord =
     "correction_seconds, daylight_saving, longitude_degrees, longitude_minutes, east, "
     "latitude_degrees, latitude_minutes, south, city, state, country, atlas_place, atlas_zone, "
     "atlas_fold, atlas_name, atlas_state, atlas_country, atlas_latitude, atlas_longitude, "
-    "positions, note, added_at, changed_at) "
-    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    "positions, house_system, note, added_at, changed_at) "
+    "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
 
 // A stored chart replaced: the record's content (bindRecordContent), then the
 // changed time and the id. The added time stays and is returned.
@@ -45,7 +45,8 @@ inline constexpr const char* kUpdateRecord =
     "zone_position=?, correction_seconds=?, daylight_saving=?, longitude_degrees=?, "
     "longitude_minutes=?, east=?, latitude_degrees=?, latitude_minutes=?, south=?, city=?, "
     "state=?, country=?, atlas_place=?, atlas_zone=?, atlas_fold=?, atlas_name=?, "
-    "atlas_state=?, atlas_country=?, atlas_latitude=?, atlas_longitude=?, positions=?, note=?, "
+    "atlas_state=?, atlas_country=?, atlas_latitude=?, atlas_longitude=?, positions=?, "
+    "house_system=?, note=?, "
     "added_at=added_at, changed_at=? WHERE id=? RETURNING added_at";
 
 ChartRecord readRecord(const Statement& row);

@@ -38,6 +38,7 @@ ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
     r.state = state;
     r.country = country;
     r.positions = std::string(positionsName(chart.positions));
+    r.houseSystem = std::string(houseSystemName(chart.houseSystemAsked));
     if (chart.atlasClock) {
         r.atlasPlace = chart.atlasClock->place;
         r.atlasZone = chart.atlasClock->timeZone;
@@ -103,6 +104,8 @@ std::optional<std::string> recordProblem(const ChartRecord& r) {
         return std::string("the time zone correction is larger than 14 hours");
     if (!positionsNamed(r.positions))
         return "the positions source \"" + r.positions + "\" is not available";
+    if (!houseSystemNamed(r.houseSystem))
+        return "the house system \"" + r.houseSystem + "\" is not available";
     if (auto refusal = Check_Input(entriesOfRecord(r).fields))
         return std::string(refusal->message);
     return std::nullopt;
@@ -114,8 +117,10 @@ std::variant<ChartResult, std::string> chartOfRecord(const ChartRecord& r) {
     const UtCorrection correction = correctionOfRecord(r);
     // The record names its positions source; recordProblem has vouched for it.
     const Positions positions = positionsNamed(r.positions).value_or(kDefaultPositions);
+    ChartChoices choices;
+    choices.houseSystem = houseSystemNamed(r.houseSystem).value_or(kDefaultHouseSystem);
     ChartResult chart = runChart(makeBirthData(entriesOfRecord(r), correction), correction,
-                                 r.zonePosition, positions);
+                                 r.zonePosition, positions, choices);
     chart.atlasClock = atlasClockOfRecord(r);
     return chart;
 }

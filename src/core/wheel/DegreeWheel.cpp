@@ -1,5 +1,7 @@
 #include "wheel/DegreeWheel.h"
 
+#include "houses/Houses.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -229,8 +231,7 @@ double longitudeAtWheelAngle(double angleDeg, double ascendantDeg) {
 }
 
 int wheelHouseOf(const DegreeWheel& wheel, double longitudeDeg) {
-    const double fromFirstCusp = reduced(longitudeDeg - wheel.cuspLongitudeDeg[0]);
-    return std::min(12, static_cast<int>(fromFirstCusp / 30.0) + 1);
+    return houseOf(wheel.cuspLongitudeDeg, reduced(longitudeDeg));
 }
 
 std::vector<double> spreadAround(const std::vector<double>& longitudesDeg, double minimumGapDeg) {
@@ -297,6 +298,54 @@ std::vector<double> spreadAround(const std::vector<double>& longitudesDeg, doubl
     return places;
 }
 
+namespace {
+
+// The colours of the aspect families: conjunctions and the minor aspects
+// green (minor ones dashed), the flowing ones blue, the tense ones red.
+WheelColour aspectColour(AspectFamily family) {
+    switch (family) {
+    case AspectFamily::Harmonious:
+        return {0x2B, 0x6C, 0xD8};
+    case AspectFamily::Challenging:
+        return {0xD0, 0x3B, 0x3B};
+    case AspectFamily::Conjunction:
+    case AspectFamily::Minor:
+        break;
+    }
+    return {0x3C, 0x9A, 0x5A};
+}
+
+// The Midheaven's line across the sign ring with its "MC" mark outside the
+// rim, and the aspects as chords between their points on the hub's edge (a
+// conjunction, whose points nearly meet, draws no chord).
+template <typename AngleOf>
+void addMidheavenAndAspects(std::vector<WheelItem>& items, const WheelInput& input,
+                            const AngleOf& angleOf) {
+    if (input.midheavenDeg) {
+        const double angle = angleOf(*input.midheavenDeg);
+        items.push_back(WheelLine{pointAt(kLeaderInnerRadius, angle),
+                                  pointAt(kWheelRimRadius + 16.0, angle), kAscendantColour, 2.5,
+                                  WheelRole::Midheaven, std::nullopt});
+        items.push_back(textAt("MC", pointAt(kWheelRimRadius + 30.0, angle), kAscendantMarkSize,
+                               kAscendantColour, WheelRole::Midheaven, true));
+    }
+    constexpr double kChordRadius = kWheelHubRadius - 6.0;
+    for (const WheelInput::Chord& chord : input.aspects) {
+        if (chord.family == AspectFamily::Conjunction)
+            continue;
+        WheelLine line{pointAt(kChordRadius, angleOf(chord.fromDeg)),
+                       pointAt(kChordRadius, angleOf(chord.toDeg)),
+                       aspectColour(chord.family),
+                       chord.family == AspectFamily::Minor ? 1.0 : 1.4,
+                       WheelRole::AspectLine,
+                       std::nullopt};
+        line.dashed = chord.family == AspectFamily::Minor;
+        items.push_back(line);
+    }
+}
+
+} // namespace
+
 DegreeWheel buildDegreeWheel(const WheelInput& input) {
     DegreeWheel wheel;
     wheel.centre = kCentre;
@@ -304,7 +353,9 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     wheel.ascendantDeg = asc;
     const double firstCusp = std::floor(asc);
     for (std::size_t h = 0; h < 12; ++h)
-        wheel.cuspLongitudeDeg[h] = reduced(firstCusp + 30.0 * static_cast<double>(h));
+        wheel.cuspLongitudeDeg[h] = input.cuspsDeg
+                                        ? reduced((*input.cuspsDeg)[h])
+                                        : reduced(firstCusp + 30.0 * static_cast<double>(h));
     const auto angleOf = [asc](double longitudeDeg) { return wheelAngleDeg(longitudeDeg, asc); };
     auto& items = wheel.items;
     items.reserve(600);
@@ -361,9 +412,12 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
                                   WheelRole::HouseCusp, std::nullopt});
     }
     for (std::size_t h = 0; h < 12; ++h) {
+        // In the middle of the house, however wide it is.
+        const double width =
+            reduced(wheel.cuspLongitudeDeg[(h + 1) % 12] - wheel.cuspLongitudeDeg[h]);
         WheelText number =
             textAt(std::to_string(h + 1),
-                   pointAt(kHouseNumberRadius, angleOf(wheel.cuspLongitudeDeg[h] + 15.0)),
+                   pointAt(kHouseNumberRadius, angleOf(wheel.cuspLongitudeDeg[h] + width / 2.0)),
                    kHouseNumberSize, kRimColour, WheelRole::HouseNumber, true);
         number.house = static_cast<int>(h + 1);
         items.push_back(std::move(number));
@@ -377,6 +431,8 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     items.push_back(
         textAt("Asc", {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
                kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true));
+
+    addMidheavenAndAspects(items, input, angleOf);
 
     // The sign pictures in the middle of their sectors.
     for (std::size_t s = 0; s < kSignCount; ++s) {
@@ -424,8 +480,8 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
             items.push_back(std::move(t));
     }
 
-    items.push_back(textAt(kDegreeWheelCaption, {kCentre.x, 0.0}, kCaptionSize, kQuietTextColour,
-                           WheelRole::Caption));
+    items.push_back(textAt(input.houseCaption.empty() ? kDegreeWheelCaption : input.houseCaption,
+                           {kCentre.x, 0.0}, kCaptionSize, kQuietTextColour, WheelRole::Caption));
     // Put the caption on its baseline under the wheel.
     auto& caption = std::get<WheelText>(items.back());
     const double shift = kCaptionBaseline - caption.anchor.y;

@@ -16,6 +16,7 @@
 // scales the canvas to its pixel size. Text sizes are in the same units.
 #pragma once
 
+#include "base/Aspect.h"
 #include "base/Body.h"
 #include "base/Sign.h"
 
@@ -77,6 +78,8 @@ enum class WheelRole : std::uint8_t {
     BodyMinute,  // "34′": minute
     Retrograde,  // "R"
     Caption,     // the house rule under the wheel
+    Midheaven,   // the Midheaven's line and its "MC" mark
+    AspectLine,  // an aspect's chord inside the hub
 };
 
 struct WheelCircle {
@@ -104,6 +107,7 @@ struct WheelLine {
     double width = 1.0;
     WheelRole role = WheelRole::Background;
     std::optional<Body> body; // the body of a tick or leader line
+    bool dashed = false;      // drawn in dashes (the minor aspects)
 };
 
 // A line of text, centred on its anchor's x with its baseline on the
@@ -141,6 +145,19 @@ struct WheelBodyPlace {
 struct WheelInput {
     BodyArray<double> longitudesDeg;
     BodyArray<bool> retrograde;
+    // The cusps of a house system other than the report's equal houses, house
+    // 1 first, with the rule the caption states; unset: the equal houses.
+    std::optional<std::array<double, 12>> cuspsDeg;
+    std::string houseCaption;
+    // The Midheaven, marked on the rim when given.
+    std::optional<double> midheavenDeg;
+    // The aspects drawn as chords inside the hub: the two longitudes and the
+    // family, which gives the colour (minor ones dashed).
+    struct Chord {
+        double fromDeg = 0.0, toDeg = 0.0;
+        AspectFamily family = AspectFamily::Conjunction;
+    };
+    std::vector<Chord> aspects;
 };
 
 struct DegreeWheel {
@@ -149,7 +166,7 @@ struct DegreeWheel {
     WheelPoint centre;
     double ascendantDeg = 0.0; // reduced into 0 ... 360
     // Longitude of the cusp of house 1 ... 12 (index 0 ... 11): the Ascendant's
-    // whole degree, then every 30 degrees.
+    // whole degree, then every 30 degrees, or the cusps given in the input.
     std::array<double, 12> cuspLongitudeDeg{};
     // Sun ... Pluto (index 0 ... 9 in chart order).
     std::array<WheelBodyPlace, kPlanetCount> bodies{};
@@ -179,7 +196,8 @@ double wheelAngleDeg(double longitudeDeg, double ascendantDeg);
 // The longitude shown at a wheel angle (the inverse of wheelAngleDeg), 0 ... 360.
 double longitudeAtWheelAngle(double angleDeg, double ascendantDeg);
 
-// House 1 ... 12 of a longitude on the wheel's cusps.
+// House 1 ... 12 of a longitude on the wheel's cusps (from cusp k up to
+// cusp k + 1).
 int wheelHouseOf(const DegreeWheel& wheel, double longitudeDeg);
 
 // The display width of a text in the wheel's font, in ems: the advance widths

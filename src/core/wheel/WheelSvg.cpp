@@ -140,6 +140,8 @@ void write(std::string& out, const WheelLine& l) {
     appendAttribute(out, "y2", l.to.y);
     appendPaint(out, "stroke", l.colour);
     appendAttribute(out, "stroke-width", l.width);
+    if (l.dashed)
+        out += " stroke-dasharray=\"6 4\"";
     out += "/>\n";
 }
 

@@ -89,6 +89,32 @@ TEST(ChartJsonWriter, WritesTheSameBytesAsTheJsonLibrary) {
     EXPECT_GE(compared, 500);
 }
 
+// Every house system, both aspect sets and both sources of positions: the
+// cusps, angles, speeds and aspects are written as the JSON library writes
+// them, numbers near the middle between two doubles included.
+TEST(ChartJsonWriter, WritesHousesAndAspectsAsTheJsonLibraryDoes) {
+    std::mt19937 random(1212);
+    ChartJsonWriter writer(false);
+    int compared = 0;
+    for (int i = 0; i < 400; ++i) {
+        ChartChoices choices;
+        choices.houseSystem =
+            static_cast<HouseSystem>(static_cast<std::size_t>(i) % kHouseSystemCount);
+        choices.aspectSet = i % 2 == 0 ? AspectSet::All : AspectSet::Major;
+        const Positions positions = i % 20 == 0 ? Positions::Precise : Positions::Classic;
+        const auto outcome = proceed(randomEntries(random, "ANNA"), {}, positions, choices);
+        const auto* chart = std::get_if<ChartResult>(&outcome);
+        if (chart == nullptr)
+            continue;
+        std::string fast;
+        ASSERT_TRUE(writer.append(fast, *chart));
+        const std::string library = chartJson(*chart, false).dump();
+        ASSERT_TRUE(fast == library) << "chart " << i << ": " << firstDifference(fast, library);
+        ++compared;
+    }
+    EXPECT_GE(compared, 350);
+}
+
 TEST(ChartJsonWriter, WritesTheWindowsAsTheJsonLibraryDoes) {
     std::mt19937 random(2031);
     ChartJsonWriter withReport;

@@ -372,6 +372,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
     EXPECT_EQ(anna.correctionSeconds, -19800);
     EXPECT_EQ(anna.second, 0);
     EXPECT_EQ(anna.positions, "classic");
+    EXPECT_EQ(anna.houseSystem, "equal");
     EXPECT_EQ(anna.atlasPlace, "");
     EXPECT_EQ(anna.note, "first");
     EXPECT_EQ(anna.changedAt, "2011-01-01T00:00:00Z");
@@ -388,6 +389,25 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
     ChartRecord added = sampleRecord();
     ASSERT_TRUE(library.add(added)) << library.error();
     EXPECT_EQ(withoutStoreFields(*library.get(added.id)), sampleRecord());
+}
+
+TEST(ChartLibrary, ARecordKeepsItsHouseSystemAndIsDrawnWithIt) {
+    TempFolder folder;
+    ChartLibrary library;
+    ASSERT_TRUE(library.open(folder.file("houses.sqlite"))) << library.error();
+    ChartRecord record = sampleRecord();
+    record.houseSystem = "koch";
+    ASSERT_TRUE(library.add(record)) << library.error();
+    const auto stored = library.get(record.id);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->houseSystem, "koch");
+    const auto drawn = chartOfRecord(*stored);
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn));
+    EXPECT_EQ(std::get<ChartResult>(drawn).houseSystemAsked, HouseSystem::Koch);
+    EXPECT_EQ(recordOfChart(std::get<ChartResult>(drawn), "", "", "").houseSystem, "koch");
+
+    record.houseSystem = "koch-like";
+    EXPECT_EQ(recordProblem(record), "the house system \"koch-like\" is not available");
 }
 
 struct Untouched {

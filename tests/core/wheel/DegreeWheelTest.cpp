@@ -404,3 +404,41 @@ TEST(WheelSvg, TheChartsTitleNamesThePersonAndTheMoment) {
               std::string::npos);
     EXPECT_NE(title.description.find("Computed for 5 Feb 1962 01:00 UT"), std::string::npos);
 }
+
+// A chart of another house system draws its own cusps, its Midheaven and an
+// aspect chord for every aspect but the conjunctions, minor ones dashed.
+TEST(DegreeWheel, DrawsTheChosenCuspsTheMidheavenAndTheAspects) {
+    ChartChoices choices;
+    choices.houseSystem = HouseSystem::Placidus;
+    choices.aspectSet = AspectSet::All;
+    const ChartResult chart = runChart(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}),
+                                       zoneAt(kIstZone), kIstZone, Positions::Classic, choices);
+    const DegreeWheel wheel = buildDegreeWheel(wheelInputOf(chart, true));
+    EXPECT_EQ(wheel.cuspLongitudeDeg, chart.cuspsDeg);
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        EXPECT_EQ(wheelHouseOf(wheel, chart.longitudesDeg[bodyAt(planet)]),
+                  chart.houses[bodyAt(planet)]);
+    std::size_t chords = 0, dashed = 0, midheaven = 0;
+    for (const WheelItem& item : wheel.items) {
+        if (const auto* line = std::get_if<WheelLine>(&item)) {
+            chords += line->role == WheelRole::AspectLine;
+            dashed += line->role == WheelRole::AspectLine && line->dashed;
+            midheaven += line->role == WheelRole::Midheaven;
+        }
+    }
+    std::size_t expectedChords = 0, expectedDashed = 0;
+    for (const AspectFound& aspect : chart.aspects) {
+        expectedChords += aspect.aspect != Aspect::Conjunction;
+        expectedDashed += !aspectKind(aspect.aspect).major();
+    }
+    EXPECT_EQ(chords, expectedChords);
+    EXPECT_EQ(dashed, expectedDashed);
+    EXPECT_GT(dashed, 0u);
+    EXPECT_EQ(midheaven, 1u);
+    // Without them, as the chart screen shows it, the wheel has neither.
+    for (const WheelItem& item : buildDegreeWheel(wheelInputOf(chart)).items) {
+        if (const auto* line = std::get_if<WheelLine>(&item)) {
+            EXPECT_NE(line->role, WheelRole::AspectLine);
+        }
+    }
+}

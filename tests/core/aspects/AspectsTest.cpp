@@ -1,0 +1,199 @@
+#include "aspects/Aspects.h"
+
+#include <gtest/gtest.h>
+
+namespace orbenza {
+namespace {
+
+struct PairCase {
+    const char* what;
+    Body a;
+    PointMotion pa;
+    Body b;
+    PointMotion pb;
+    AspectSet set;
+    std::optional<Aspect> aspect;
+    double orbDeg;
+    bool applying;
+};
+
+// Worked by hand: the separation, the aspect it falls in, the orb, and
+// whether the two daily motions close the orb or open it.
+TEST(AspectBetween, HandWorkedPairs) {
+    using enum Body;
+    const PairCase cases[] = {
+        {"luminary trine, Moon pulling away",
+         Sun,
+         {0, 1},
+         Moon,
+         {128, 13},
+         AspectSet::Major,
+         Aspect::Trine,
+         8,
+         false},
+        {"conjunction at the Sun's widened orb, across 0 Aries",
+         Sun,
+         {0, 1},
+         Mercury,
+         {350, -0.5},
+         AspectSet::Major,
+         Aspect::Conjunction,
+         10,
+         false},
+        {"conjunction just past the plain orb",
+         Mars,
+         {0, 0.5},
+         Jupiter,
+         {10, 0.1},
+         AspectSet::Major,
+         std::nullopt,
+         0,
+         false},
+        {"conjunction at the plain orb, faster body behind",
+         Mars,
+         {0, 0.5},
+         Jupiter,
+         {8, 0.1},
+         AspectSet::Major,
+         Aspect::Conjunction,
+         8,
+         true},
+        {"exact semi-square is separating",
+         Sun,
+         {0, 1},
+         Venus,
+         {45, 1.2},
+         AspectSet::All,
+         Aspect::SemiSquare,
+         0,
+         false},
+        {"semi-square is minor",
+         Sun,
+         {0, 1},
+         Venus,
+         {45, 1.2},
+         AspectSet::Major,
+         std::nullopt,
+         0,
+         false},
+        {"square below its angle, widening",
+         Moon,
+         {128, 13},
+         Venus,
+         {45, 1.2},
+         AspectSet::Major,
+         Aspect::Square,
+         7,
+         true},
+        {"sextile at the edge, retrograde body closing",
+         Mercury,
+         {350, -0.5},
+         Venus,
+         {45, 1.2},
+         AspectSet::Major,
+         Aspect::Sextile,
+         5,
+         true},
+        {"no luminary bonus for a minor aspect",
+         Sun,
+         {0, 1},
+         Mars,
+         {153.5, 0.5},
+         AspectSet::All,
+         std::nullopt,
+         0,
+         false},
+        {"quintile, slow bodies drawing apart",
+         Saturn,
+         {100, 0.03},
+         Uranus,
+         {171.5, 0.01},
+         AspectSet::All,
+         Aspect::Quintile,
+         0.5,
+         false},
+        {"opposition just past its orb",
+         Neptune,
+         {355, 0.01},
+         Pluto,
+         {185, 0.02},
+         AspectSet::Major,
+         std::nullopt,
+         0,
+         false},
+        {"opposition across 0 Aries",
+         Neptune,
+         {355, 0.01},
+         Pluto,
+         {176, 0.02},
+         AspectSet::Major,
+         Aspect::Opposition,
+         1,
+         false},
+        {"the Ascendant turns into a square",
+         Sun,
+         {0, 1},
+         Ascendant,
+         {89, 361},
+         AspectSet::Major,
+         Aspect::Square,
+         1,
+         true},
+    };
+    const OrbTable orbs;
+    for (const PairCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto found = aspectBetween(c.a, c.pa, c.b, c.pb, c.set, orbs);
+        ASSERT_EQ(found.has_value(), c.aspect.has_value());
+        if (!found)
+            continue;
+        EXPECT_EQ(found->aspect, *c.aspect);
+        EXPECT_NEAR(found->orbDeg, c.orbDeg, 1e-9);
+        EXPECT_EQ(found->applying, c.applying);
+        EXPECT_EQ(found->a, c.a);
+        EXPECT_EQ(found->b, c.b);
+    }
+}
+
+TEST(AspectBetween, ChangedOrbsDecideAndTheCloserAspectWins) {
+    OrbTable orbs;
+    orbs[Aspect::Trine] = 1.0;
+    // 8 degrees from a trine: inside 7 + 2 by default, outside 1 + 2.
+    EXPECT_FALSE(aspectBetween(Body::Sun, {0, 1}, Body::Moon, {128, 13}, AspectSet::Major, orbs));
+    EXPECT_TRUE(aspectBetween(Body::Sun, {0, 1}, Body::Moon, {122.5, 13}, AspectSet::Major, orbs));
+
+    // 47 degrees: a semi-square 2 away and, with a wide sextile orb, a sextile
+    // 13 away. The closer one is taken among the aspects listed.
+    orbs[Aspect::Sextile] = 20.0;
+    const auto all = aspectBetween(Body::Mars, {0, 0}, Body::Saturn, {47, 0}, AspectSet::All, orbs);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->aspect, Aspect::SemiSquare);
+    const auto major =
+        aspectBetween(Body::Mars, {0, 0}, Body::Saturn, {47, 0}, AspectSet::Major, orbs);
+    ASSERT_TRUE(major);
+    EXPECT_EQ(major->aspect, Aspect::Sextile);
+}
+
+TEST(ChartAspects, EveryPairButAscendantAndMidheavenInChartOrder) {
+    // Twelve points on one degree: 66 pairs, less the Ascendant with the Midheaven.
+    PointArray<PointMotion> points;
+    for (Body body : kAspectPoints)
+        points[body] = {200.0, 0.0};
+    const auto aspects = chartAspects(points, AspectSet::Major, OrbTable{});
+    ASSERT_EQ(aspects.size(), 65u);
+    EXPECT_EQ(aspects.front().a, Body::Sun);
+    EXPECT_EQ(aspects.front().b, Body::Moon);
+    EXPECT_EQ(aspects.back().a, Body::Pluto);
+    EXPECT_EQ(aspects.back().b, Body::Midheaven);
+    for (std::size_t i = 1; i < aspects.size(); ++i) {
+        const auto key = [&](std::size_t k) {
+            return std::pair(indexOf(aspects[k].a), indexOf(aspects[k].b));
+        };
+        EXPECT_LT(key(i - 1), key(i));
+        EXPECT_LT(indexOf(aspects[i].a), indexOf(aspects[i].b));
+        EXPECT_FALSE(aspects[i].a == Body::Ascendant && aspects[i].b == Body::Midheaven);
+    }
+}
+
+} // namespace
+} // namespace orbenza
