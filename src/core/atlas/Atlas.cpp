@@ -425,7 +425,9 @@ std::pair<std::size_t, std::string_view> Atlas::nameAt(std::size_t index) const 
 Place Atlas::placeOf(const Match& match) const {
     const NameEntry& entry = m_names[match.name];
     Place p = place(entry.place);
-    if (entry.nameLength > 0)
+    // The other name is shown unless the own name starts with it ("New York
+    // City" found by "New York").
+    if (entry.nameLength > 0 && !startsWith(fold(p.name), keyOf(entry)))
         p.matchedName = std::string_view(*m_strings)
                             .substr(entry.keyOffset + entry.keyLength, entry.nameLength);
     return p;

@@ -26,7 +26,7 @@ struct Place {
     double longitudeDeg = 0;      // degrees, East positive (1e-4 degree steps)
     std::uint32_t population = 0; // 0 when GeoNames does not know it
     // The other name a search found the place by ("Bombay" for Mumbai);
-    // empty when its own name matched.
+    // empty when its own name matched or starts with that name.
     std::string_view matchedName;
 };
 
