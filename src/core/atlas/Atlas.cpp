@@ -22,6 +22,11 @@ constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
 // A text that more places start with than this is searched by population
 // (see Atlas::matches); fewer are simply all ordered.
 constexpr std::size_t kLongPrefixRange = 256;
+// Names are grouped by their keys' first two bytes for texts of one or two,
+// and by their first three for longer texts (see Atlas::groupByPopulation),
+// so that a group is mostly the names a text finds, not a big city's many
+// names in other languages.
+constexpr std::size_t kLongGroupBytes = 3;
 
 // The sum the generator writes on the closing line: FNV-1a, 64 bits, taken
 // over the bytes as 8-byte little-endian words (the last one padded with
@@ -358,6 +363,19 @@ Atlas Atlas::fromText(std::string_view text, const std::string& origin) {
     };
     if (!std::is_sorted(atlas.m_names.begin(), atlas.m_names.end(), byKey))
         std::stable_sort(atlas.m_names.begin(), atlas.m_names.end(), byKey);
+    // Every place has its own name once.
+    std::vector<bool> named(atlas.m_places.size(), false);
+    for (std::uint32_t i = 0; i < atlas.m_names.size(); ++i) {
+        const NameEntry& entry = atlas.m_names[i];
+        if (entry.nameLength == 0) {
+            if (named[entry.place])
+                return damaged("a place named twice");
+            named[entry.place] = true;
+            atlas.m_places[entry.place].ownName = i;
+        }
+    }
+    if (std::find(named.begin(), named.end(), false) != named.end())
+        return damaged("a place without its name");
     atlas.m_populationGroups = std::make_unique<PopulationGroups>();
     atlas.m_available = true;
     atlas.m_reason.clear();
@@ -427,7 +445,8 @@ Place Atlas::placeOf(const Match& match) const {
     Place p = place(entry.place);
     // The other name is shown unless the own name starts with it ("New York
     // City" found by "New York").
-    if (entry.nameLength > 0 && !startsWith(fold(p.name), keyOf(entry)))
+    if (entry.nameLength > 0 &&
+        !startsWith(keyOf(m_names[m_places[entry.place].ownName]), keyOf(entry)))
         p.matchedName = std::string_view(*m_strings)
                             .substr(entry.keyOffset + entry.keyLength, entry.nameLength);
     return p;
@@ -484,19 +503,6 @@ const Atlas::PopulationGroups& Atlas::populationGroups() const {
 
 void Atlas::groupByPopulation(PopulationGroups& groups) const {
     const std::size_t count = m_names.size();
-    // The groups: runs of m_names whose keys share their first two bytes.
-    std::vector<std::uint32_t> groupOf(count); // by name
-    std::vector<std::uint32_t>& starts = groups.groupStarts;
-    std::string_view head;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view key = keyOf(m_names[i]).substr(0, 2);
-        if (i == 0 || key != head) {
-            starts.push_back(static_cast<std::uint32_t>(i));
-            head = key;
-        }
-        groupOf[i] = static_cast<std::uint32_t>(starts.size() - 1);
-    }
-    starts.push_back(static_cast<std::uint32_t>(count));
 
     // Every name by its place's population, largest first, then by place,
     // then by index: a stable least-significant-digit radix sort (three
@@ -528,12 +534,28 @@ void Atlas::groupByPopulation(PopulationGroups& groups) const {
             sorted[next[bucket(item)]++] = item;
         order.swap(sorted);
     }
-    // Then each name into its group, in that order.
-    std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
-    groups.byPopulation.resize(count);
-    for (const std::uint64_t item : order) {
-        const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
-        groups.byPopulation[next[groupOf[index]]++] = index;
+    // Then each name into its group, in that order: the groups are runs of
+    // m_names whose keys share their first bytes.
+    for (const std::size_t bytes : {std::size_t{2}, kLongGroupBytes}) {
+        Grouping& grouping = bytes == 2 ? groups.byTwo : groups.byThree;
+        std::vector<std::uint32_t> groupOf(count); // by name
+        std::vector<std::uint32_t>& starts = grouping.groupStarts;
+        std::string_view head;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string_view key = keyOf(m_names[i]).substr(0, bytes);
+            if (i == 0 || key != head) {
+                starts.push_back(static_cast<std::uint32_t>(i));
+                head = key;
+            }
+            groupOf[i] = static_cast<std::uint32_t>(starts.size() - 1);
+        }
+        starts.push_back(static_cast<std::uint32_t>(count));
+        std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
+        grouping.byPopulation.resize(count);
+        for (const std::uint64_t item : order) {
+            const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
+            grouping.byPopulation[next[groupOf[index]]++] = index;
+        }
     }
 }
 
@@ -582,10 +604,18 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
         });
     };
     const auto [first, last] = keyRange(name);
-    if (last - first > kLongPrefixRange && limit < last - first) {
+    const std::size_t groupBytes = name.size() <= 2 ? 2 : kLongGroupBytes;
+    const auto [groupFirst, groupLast] =
+        name.size() <= groupBytes ? std::pair(first, last)
+                                  : keyRange(std::string_view(name).substr(0, groupBytes));
+    // Walking the group by population meets about limit * group / range
+    // names before it has enough; ordering the range costs about its size.
+    const std::size_t range = last - first;
+    if (range > kLongPrefixRange && limit < range &&
+        limit * (groupLast - groupFirst) < range * range) {
         // A short text: the whole names (first in the range, as the shortest
-        // keys) in order, then the names of its first two letters (one
-        // group), or of its only letter (all groups of that letter, merged),
+        // keys) in order, then the names of its first three letters (one
+        // group), or of its one or two (all groups of two that start so, merged),
         // by population, taking those that start with the text until enough.
         std::vector<Match> whole;
         for (std::size_t i = first; i < last && keyOf(m_names[i]).size() == name.size(); ++i) {
@@ -597,10 +627,8 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
             if (found.size() < limit && !listed(m))
                 found.push_back(m);
         }
-        const auto [groupFirst, groupLast] = name.size() <= 2
-                                                 ? std::pair(first, last)
-                                                 : keyRange(std::string_view(name).substr(0, 2));
-        const PopulationGroups& groups = populationGroups();
+        const Grouping& groups =
+            groupBytes == 2 ? populationGroups().byTwo : populationGroups().byThree;
         const std::vector<std::uint32_t>& byPopulation = groups.byPopulation;
         const std::vector<std::uint32_t>& groupStarts = groups.groupStarts;
         struct Cursor {
@@ -621,7 +649,11 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
              *group < groupLast; ++group)
             cursors.push_back({*group, *(group + 1)});
         std::make_heap(cursors.begin(), cursors.end(), worse);
-        while (!cursors.empty() && found.size() < limit) {
+        // The group's most populous names may belong to other texts (a big
+        // city's many names): past `range` names looked at, ordering the
+        // range itself costs less.
+        std::size_t looked = 0;
+        while (!cursors.empty() && found.size() < limit && ++looked <= range) {
             std::pop_heap(cursors.begin(), cursors.end(), worse);
             Cursor& cursor = cursors.back();
             const std::uint32_t index = byPopulation[cursor.at];
@@ -635,8 +667,11 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
             else
                 cursors.pop_back();
         }
-        preferOwnNames(found, name);
-        return found;
+        if (looked <= range) {
+            preferOwnNames(found, name);
+            return found;
+        }
+        found.clear();
     }
 
     std::vector<Match> all;
@@ -672,18 +707,10 @@ void Atlas::preferOwnNames(std::vector<Match>& found, std::string_view text) con
         const NameEntry& entry = m_names[m.name];
         if (entry.nameLength == 0)
             continue;
-        const Record& r = m_places[entry.place];
-        const std::string own =
-            fold(std::string_view(*m_strings).substr(r.nameOffset, r.nameLength));
-        if (!startsWith(own, text) || (own.size() == text.size()) != m.exact)
-            continue;
-        const auto [first, last] = keyRange(own);
-        for (std::size_t k = first; k < last; ++k) {
-            if (m_names[k].place == entry.place && m_names[k].nameLength == 0) {
-                m.name = static_cast<std::uint32_t>(k);
-                break;
-            }
-        }
+        const std::uint32_t ownName = m_places[entry.place].ownName;
+        const std::string_view own = keyOf(m_names[ownName]);
+        if (startsWith(own, text) && (own.size() == text.size()) == m.exact)
+            m.name = ownName;
     }
 }
 

@@ -102,6 +102,7 @@ private:
         std::uint32_t population;
         std::int32_t region; // -1 when unknown
         std::uint16_t country;
+        std::uint32_t ownName; // its own name's entry in m_names
     };
     // One searchable name of a place: its search key in m_strings, followed
     // there by the name as written when it is not the place's own name.
@@ -137,17 +138,19 @@ private:
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
     // The positions in m_names of the names whose key starts with prefix.
     std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
-    // m_names in groups of the names whose keys share their first two bytes
-    // (a one-byte key is a group of its own), each group where it stands in
-    // m_names but ordered by their places' population, largest first, then
-    // by name: a short text's best places are the first of its letters' names
-    // that start with it. groupStarts: where each group begins, then the
-    // count of places. Made on the first search that needs it, so reading
-    // the atlas for one place (--place, a batch) does not pay for it.
-    struct PopulationGroups {
-        std::once_flag made;
+    // m_names in groups of the names whose keys share their first bytes
+    // (two bytes, and again three; a shorter key is a group of its own), each group where it stands
+    // in m_names but ordered by their places' population, largest first, then by name: a short
+    // text's best places are the first of its letters' names that start with it. groupStarts: where
+    // each group begins, then the count of places. Made on the first search that needs it, so
+    // reading the atlas for one place (--place, a batch) does not pay for it.
+    struct Grouping {
         std::vector<std::uint32_t> byPopulation;
         std::vector<std::uint32_t> groupStarts;
+    };
+    struct PopulationGroups {
+        std::once_flag made;
+        Grouping byTwo, byThree; // by the keys' first two or three bytes
     };
     const PopulationGroups& populationGroups() const;
     void groupByPopulation(PopulationGroups& groups) const;

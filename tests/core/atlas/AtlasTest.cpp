@@ -419,7 +419,16 @@ TEST(AtlasFile, MissingOrDamagedFilesLeaveTheAtlasUnavailable) {
     const std::string shortCount = orbenza::testing::closeAtlas(
         good.substr(0, good.rfind("END\t")).replace(good.find("P\t1"), 3, "P\t2"));
 
+    std::string unnamed = good; // the place's one name marked as another name
+    unnamed.replace(unnamed.find("berg\t0\t\n"), 8, "berg\t0\tBerg\n");
+    unnamed = orbenza::testing::closeAtlas(unnamed.substr(0, unnamed.rfind("END\t")));
+    std::string nameless = good; // a name of a place past the list
+    nameless.replace(nameless.find("berg\t0\t\n"), 8, "berg\t1\t\n");
+    nameless = orbenza::testing::closeAtlas(nameless.substr(0, nameless.rfind("END\t")));
+
     const std::pair<std::string, std::string> damaged[] = {
+        {unnamed, "a place without its own name"},
+        {nameless, "a name of no place"},
         {"", "cut short"},
         {good.substr(0, good.size() / 2), "cut in the middle"},
         {good.substr(0, good.size() - 1), "no final line feed"},
