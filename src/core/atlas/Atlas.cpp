@@ -33,7 +33,8 @@ constexpr std::size_t kLongGroupBytes = 3;
 // zeros) in four lanes (word i to lane i mod 4, so the lanes' multiplications
 // overlap and 25 MB sum in a few milliseconds), then the four lanes and the
 // byte count summed by FNV-1a into one, folded to 32 bits.
-std::uint32_t atlasSum(std::string_view bytes) {
+std::uint32_t atlasSum(std::string_view bytes,
+                       const std::function<void(const char* upTo)>& consumed) {
     constexpr std::uint64_t kBasis = 0xcbf29ce484222325u, kPrime = 0x100000001b3u;
     std::uint64_t lane[4] = {kBasis, kBasis, kBasis, kBasis};
     const auto word = [&](std::size_t at) {
@@ -49,6 +50,8 @@ std::uint32_t atlasSum(std::string_view bytes) {
     };
     std::size_t at = 0;
     for (; at + 32 <= bytes.size(); at += 32) {
+        if (consumed && at % (1u << 20) == 0)
+            consumed(bytes.data() + at);
         for (std::size_t k = 0; k < 4; ++k)
             lane[k] = (lane[k] ^ word(at + 8 * k)) * kPrime;
     }
@@ -155,8 +158,9 @@ void Atlas::fail(const std::string& reason) {
 }
 
 Atlas Atlas::load(const std::string& path) {
-    // Mapped rather than read: no copy of the 25 MB, and the pages are
-    // dropped again once the atlas holds what it needs.
+    // Mapped rather than read: no copy of the 25 MB, and the pages already
+    // read are given back as the reading goes (they come again from the page
+    // cache for the second pass), so that the file never stays resident whole.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -174,15 +178,30 @@ Atlas Atlas::load(const std::string& path) {
         atlas.fail(path + " cannot be read");
         return atlas;
     }
-    Atlas atlas = fromText(size > 0 ? std::string_view(static_cast<const char*>(mapped), size)
-                                    : std::string_view(),
-                           path);
+    const char* const base = static_cast<const char*>(mapped);
+    const auto pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    std::size_t released = 0;
+    const auto consumed = [&](const char* upTo) {
+        const auto done = static_cast<std::size_t>(upTo - base) / pageSize * pageSize;
+        if (done < released)
+            released = 0; // the next pass began
+        if (done > released)
+            ::madvise(const_cast<char*>(base) + released, done - released, MADV_DONTNEED);
+        released = std::max(released, done);
+    };
+    Atlas atlas =
+        fromBytes(size > 0 ? std::string_view(base, size) : std::string_view(), path, consumed);
     if (mapped != nullptr)
         ::munmap(mapped, size);
     return atlas;
 }
 
 Atlas Atlas::fromText(std::string_view text, const std::string& origin) {
+    return fromBytes(text, origin, nullptr);
+}
+
+Atlas Atlas::fromBytes(std::string_view text, const std::string& origin,
+                       const std::function<void(const char* upTo)>& consumed) {
     Atlas atlas;
     const std::string_view all = text;
     const auto damaged = [&](const std::string& what) {
@@ -199,7 +218,7 @@ Atlas Atlas::fromText(std::string_view text, const std::string& origin) {
     if (!startsWith(endLine, "END\t") || !parseNumber(endLine.substr(4), sum, 16))
         return damaged("no closing line");
     const std::string_view body = all.substr(0, closing);
-    if (atlasSum(body) != sum)
+    if (atlasSum(body, consumed) != sum)
         return damaged("its sum does not match its content");
 
     // Every text kept is a piece of the file, so the file's size bounds them
@@ -350,7 +369,8 @@ Atlas Atlas::fromText(std::string_view text, const std::string& origin) {
         strings.append(name, entry.nameLength);
         atlas.m_names.push_back(entry);
         ++at;
-        ++i;
+        if (++i % 16384 == 0 && consumed)
+            consumed(at);
     }
     lines.skip(static_cast<std::size_t>(at - from), lineCount);
     if (nextData(line))

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -126,6 +127,11 @@ private:
         bool exact;
     };
 
+    // fromText(), telling `consumed` now and then how far it has read the
+    // text in its current pass (it reads it twice: the sum, then the lines),
+    // so that load() can give back the pages already read.
+    static Atlas fromBytes(std::string_view text, const std::string& origin,
+                           const std::function<void(const char* upTo)>& consumed);
     std::string_view keyOf(const NameEntry& entry) const;
     std::uint32_t populationOf(std::uint32_t name) const {
         return m_places[m_names[name].place].population;
