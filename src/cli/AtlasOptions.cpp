@@ -90,8 +90,8 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
         const atlas::PlaceLookup lookup = atlas.resolve(texts.place);
         if (lookup.status != atlas::PlaceLookup::Status::Found) {
             std::string message = lookup.message;
-            for (const atlas::Place& candidate : lookup.candidates)
-                message += "\n  " + atlas::placeLabel(candidate);
+            for (const std::string& label : atlas::distinctPlaceLabels(lookup.candidates))
+                message += "\n  " + label;
             return OptionError{message};
         }
         const atlas::Place& place = lookup.place;
@@ -110,6 +110,8 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
         input.entries.south = !lat.positiveHemisphere;
         input.place.latitudeDeg = place.latitudeDeg;
         input.place.longitudeDeg = place.longitudeDeg;
+        input.place.caution = atlas::clockCaution(place.timeZone, place.name, place.latitudeDeg,
+                                                  place.longitudeDeg, entries.fields.year);
     } else {
         input.place.timeZone = texts.tz;
         input.place.longitudeDeg = signedDegrees(entries.fields.longitudeDegrees,
@@ -198,16 +200,29 @@ nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {
     json["Abbreviation"] = place.abbreviation;
     json["UtOffset"] = atlas::formatIsoOffset(place.utOffsetSeconds);
     json["SummerTime"] = place.summerTime;
+    const std::string caution = cautionSentence(place.caution);
+    json["Caution"] =
+        caution.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(caution);
     return json;
+}
+
+std::string cautionSentence(const atlas::ClockCaution& caution) {
+    if (caution.code != atlas::ClockCaution::Code::PrincipalCityOnly)
+        return {};
+    return "Before 1970 this zone's clock history is that of " + caution.principalCity +
+           "; local practice in " + caution.place + " may have differed: check the birth record.";
 }
 
 std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text) {
     std::string out;
-    for (const atlas::Place& place : atlas.search(text)) {
+    const std::vector<atlas::Place> places = atlas.search(text);
+    const std::vector<std::string> labels = atlas::distinctPlaceLabels(places);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const atlas::Place& place = places[i];
         char line[160];
         std::snprintf(line, sizeof line, "  %9.4f %10.4f  %-30s %10u\n", place.latitudeDeg,
                       place.longitudeDeg, std::string(place.timeZone).c_str(), place.population);
-        out += atlas::placeLabel(place) + "\n" + line;
+        out += labels[i] + "\n" + line;
     }
     return out;
 }
@@ -217,6 +232,7 @@ nlohmann::ordered_json findPlaceJson(const atlas::Atlas& atlas, const std::strin
     for (const atlas::Place& place : atlas.search(text)) {
         nlohmann::ordered_json json;
         json["Name"] = place.name;
+        json["MatchedName"] = place.matchedName.empty() ? place.name : place.matchedName;
         json["State"] = place.region;
         json["Country"] = place.country;
         json["CountryCode"] = place.countryCode;

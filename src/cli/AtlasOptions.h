@@ -3,6 +3,7 @@
 
 #include "ChartOptions.h"
 #include "atlas/Atlas.h"
+#include "atlas/ClockCaution.h"
 #include "atlas/PlaceClock.h"
 #include "chart/ChartRun.h"
 
@@ -35,7 +36,13 @@ struct PlaceClockInfo {
     std::int32_t utOffsetSeconds = 0;
     bool summerTime = false;
     std::string fold; // "earlier" or "later" when the clock time happened twice
+    // Before 1970 far from the zone's principal city (--place only).
+    atlas::ClockCaution caution;
 };
+
+// "Before 1970 this zone's clock history is that of Chicago; local practice in
+// Ames may have differed: check the birth record."; empty without a caution.
+std::string cautionSentence(const atlas::ClockCaution& caution);
 
 // The clock the chart keeps: what its birth-time windows and its library
 // record read.
@@ -75,12 +82,14 @@ Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTe
                                 bool fromAtlas);
 
 // "Place": Name, State, Country, Latitude, Longitude, TimeZone, Abbreviation,
-// UtOffset ("+02:00", "+00:19:32"), SummerTime.
+// UtOffset ("+02:00", "+00:19:32"), SummerTime, Caution (the sentence or null).
 nlohmann::ordered_json placeJson(const PlaceClockInfo& place);
 
 // --find-place: up to 20 matches, as lines of text or a JSON array of objects
-// with Name, State, Country, CountryCode, Latitude, Longitude, TimeZone and
-// Population.
+// with Name, MatchedName (the name the text matched: another name such as
+// "Bombay", or Name), State, Country, CountryCode, Latitude, Longitude,
+// TimeZone and Population. Places that would read alike carry their
+// coordinates in the text.
 std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text);
 nlohmann::ordered_json findPlaceJson(const atlas::Atlas& atlas, const std::string& text);
 

@@ -360,7 +360,14 @@ bool appendPlace(std::string& out, const PlaceClockInfo& place) {
     ok = ok && json.string(place.abbreviation);
     json.raw(",\"UtOffset\":");
     ok = ok && json.string(atlas::formatIsoOffset(place.utOffsetSeconds));
-    json.raw(place.summerTime ? ",\"SummerTime\":true}" : ",\"SummerTime\":false}");
+    json.raw(place.summerTime ? ",\"SummerTime\":true" : ",\"SummerTime\":false");
+    const std::string caution = cautionSentence(place.caution);
+    json.raw(",\"Caution\":");
+    if (caution.empty())
+        json.raw("null");
+    else
+        ok = ok && json.string(caution);
+    json.raw('}');
     return ok;
 }
 

@@ -201,14 +201,20 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
     return json;
 }
 
-std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows) {
+std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows,
+                      std::string_view caution) {
     const BirthData& birth = chart.birth;
     std::string out;
     out += "Natal chart of " + birth.Name + "\n";
     const ChartLines lines = chartLines(chart);
     out += lines.born + "\n";
     out += lines.coordinates + "\n";
-    out += lines.computedFor + "\n\n";
+    out += lines.computedFor + "\n";
+    if (!caution.empty()) {
+        out += caution;
+        out += '\n';
+    }
+    out += '\n';
     out += "Sun sign   " + sunSign(chart) + "\n";
     out += "Moon sign  " + chart.MoonSignName + "\n";
     out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n";

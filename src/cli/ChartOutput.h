@@ -56,9 +56,10 @@ nlohmann::ordered_json windowJson(const TimeWindow& window);
 // The readable chart: details, signs, the eleven bodies and the other
 // points, then the
 // interpretation report with its headings in capitals. With windows, the
-// birth-time window line follows the Ascendant.
+// birth-time window line follows the Ascendant. A caution on the clock time
+// (cautionSentence()), when not empty, follows the "Computed for" line.
 std::string chartText(const ChartResult& chart, bool withReport = true,
-                      const BirthTimeWindows* windows = nullptr);
+                      const BirthTimeWindows* windows = nullptr, std::string_view caution = {});
 
 // The coloured interpretation report as Rich Text.
 std::string chartRichText(const ChartResult& chart);

@@ -39,7 +39,8 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
     if (command.format == "svg")
         return degreeWheelSvg(chart, kSvgWidthPixels);
     const BirthTimeWindows windows = birthTimeWindows(chart);
-    return chartText(chart, command.withReport, &windows);
+    return chartText(chart, command.withReport, &windows,
+                     place ? cautionSentence(place->caution) : std::string());
 }
 
 } // namespace

@@ -42,9 +42,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     // The data the place atlas is built from, with the licences they ask to be named.
     auto* sources = new QLabel(
-        tr("Place atlas: GeoNames (geonames.org), CC BY 4.0. Time-zone boundaries: "
-           "timezone-boundary-builder, from OpenStreetMap data, ODbL 1.0. Clock times: the IANA "
-           "time-zone database (public domain)."),
+        tr("Place atlas: GeoNames (geonames.org), its places, names, regions and time zones, "
+           "CC BY 4.0. Clock times: the IANA time-zone database (public domain)."),
         this);
     sources->setObjectName(QStringLiteral("lblDataSources"));
     sources->setWordWrap(true);

@@ -107,6 +107,7 @@ void AppController::proceed() {
     m_openedId.reset();
     showChartWindow(chart, m_birthDetails->cityText(), m_birthDetails->stateText(),
                     m_birthDetails->countryText());
+    m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
 }
 
 void AppController::showChartWindow(const ChartResult& chart, const QString& city,

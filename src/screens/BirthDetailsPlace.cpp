@@ -5,6 +5,7 @@
 #include "BirthDetailsScreen.h"
 #include "Hook.h"
 #include "InputFilters.h"
+#include "atlas/ClockCaution.h"
 #include "chart/AtlasTime.h"
 #include "chart/TimeZones.h"
 
@@ -36,14 +37,6 @@ constexpr std::size_t kMaxSuggestions = 12;
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// "Madrid — Community of Madrid, Spain"; without a known region, "Name — Country".
-QString suggestionText(const atlas::Place& place) {
-    if (place.region.empty())
-        return BirthDetailsScreen::tr("%1 — %2").arg(qs(place.name), qs(place.country));
-    return BirthDetailsScreen::tr("%1 — %2, %3")
-        .arg(qs(place.name), qs(place.region), qs(place.country));
 }
 
 // "1 Jul 1985".
@@ -200,8 +193,11 @@ void BirthDetailsScreen::suggestPlaces(const QString& text) {
     if (text.trimmed().size() < kMinimumSearchLength)
         return;
     m_suggested = m_atlas->search(text.toStdString(), kMaxSuggestions);
+    // "Mumbai (Bombay) — Maharashtra, India": the name the text matched, and
+    // the coordinates of places that would read alike.
+    const std::vector<std::string> labels = atlas::distinctPlaceLabels(m_suggested);
     for (std::size_t i = 0; i < m_suggested.size(); ++i) {
-        auto* item = new QStandardItem(suggestionText(m_suggested[i]));
+        auto* item = new QStandardItem(qs(labels[i]));
         item->setData(qs(m_suggested[i].name), kNameRole);
         item->setData(static_cast<int>(i), kSuggestionRole);
         item->setEditable(false);
@@ -317,7 +313,22 @@ void BirthDetailsScreen::refreshPlaceTime() {
                      "universal time is meant.")
                       .arg(zoneName, when));
     }
+    if (const QString caution = clockCautionText(); !caution.isEmpty())
+        m_zoneLine->setText(m_zoneLine->text() + QLatin1Char('\n') + caution);
     m_zoneLine->show();
+}
+
+QString BirthDetailsScreen::clockCautionText() const {
+    if (!m_place)
+        return {};
+    const atlas::Place& place = m_place->place;
+    const atlas::ClockCaution caution = atlas::clockCaution(
+        place.timeZone, place.name, place.latitudeDeg, place.longitudeDeg, enteredMoment().year);
+    if (caution.code != atlas::ClockCaution::Code::PrincipalCityOnly)
+        return {};
+    return tr("Before 1970 this zone's clock history is that of %1; local practice in %2 may "
+              "have differed: check the birth record.")
+        .arg(qs(caution.principalCity), qs(caution.place));
 }
 
 QString BirthDetailsScreen::placeClockLine(const atlas::ZoneState& state) const {

@@ -92,6 +92,10 @@ public:
     // While a chosen place is attached: the clock that sets the time, which
     // the chart keeps for its birth-time windows and its library record.
     std::optional<AtlasClock> atlasClock() const;
+    // While a chosen place is attached and the date is before 1970 with the
+    // place far from its zone's principal city: the sentence that says so;
+    // else empty.
+    QString clockCautionText() const;
     // A clock time of the attached place that did not exist or happened twice
     // is settled here: the user is asked which universal time is meant. False
     // when the user declined to choose; then nothing may be computed.

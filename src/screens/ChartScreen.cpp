@@ -206,6 +206,13 @@ QWidget* ChartScreen::buildDetailsColumn() {
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
     m_computedFor->setFont(smallFont);
     detailsGrid->addWidget(m_computedFor, row, 0, 1, 2);
+    ++row;
+    m_clockCaution = new QLabel(details);
+    m_clockCaution->setObjectName(QStringLiteral("lblClockCaution"));
+    m_clockCaution->setWordWrap(true);
+    m_clockCaution->setFont(smallFont);
+    m_clockCaution->hide();
+    detailsGrid->addWidget(m_clockCaution, row, 0, 1, 2);
     columnLayout->addWidget(details);
 
     // fraVedic: the Sun sign, the Moon sign and the Ascendant's sign.
@@ -387,6 +394,11 @@ QWidget* ChartScreen::buildReportColumn() {
     return container;
 }
 
+void ChartScreen::setClockCaution(const QString& sentence) {
+    m_clockCaution->setText(sentence);
+    m_clockCaution->setVisible(!sentence.isEmpty());
+}
+
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
     const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
@@ -415,6 +427,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     m_positionsMethod->setText(chart.positions == Positions::Precise
                                    ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
                                    : tr("Classic positions (the built-in method)"));
+    setClockCaution(QString());
     m_birthTimeWindow->setText(fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart))));
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {

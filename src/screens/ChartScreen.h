@@ -29,6 +29,9 @@ public:
 
     explicit ChartScreen(QWidget* parent = nullptr);
 
+    // The caution on the shown chart's clock time (before 1970, far from the
+    // zone's principal city) under the details; showChart() clears it.
+    void setClockCaution(const QString& sentence);
     // Fills every label, the report box and the wheel for a computed chart; city,
     // state and country as the user typed them.
     void showChart(const ChartResult& chart, const QString& city, const QString& state,
@@ -75,6 +78,7 @@ private:
     QLabel* m_latitude = nullptr;
     QLabel* m_longitude = nullptr;
     ElidedLabel* m_computedFor = nullptr;
+    QLabel* m_clockCaution = nullptr; // lblClockCaution, hidden when empty
     QLabel* m_sunSign = nullptr;
     QLabel* m_rashi = nullptr;
     QLabel* m_lagna = nullptr;

@@ -156,6 +156,51 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
+// A birth record's old name finds the place, and says which name matched;
+// before 1970 far from the zone's principal city the chart says to check the
+// clock time, in its text, its JSON and the batch's lines alike.
+TEST(AtlasCli, OldNamesAndTheCautionOnOldClockTimes) {
+    const auto bombay = runCli({"--find-place", "Bombay", "--format", "json"});
+    ASSERT_EQ(bombay.status, 0) << bombay.err;
+    const auto found = nlohmann::json::parse(bombay.out);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found[0]["Name"], "Mumbai");
+    EXPECT_EQ(found[0]["MatchedName"], "Bombay");
+    const auto own =
+        nlohmann::json::parse(runCli({"--find-place", "Mumbai", "--format", "json"}).out);
+    EXPECT_EQ(own[0]["MatchedName"], "Mumbai");
+    EXPECT_EQ(
+        runCli({"--find-place", "Bombay"}).out.rfind("Mumbai (Bombay) — Maharashtra, India\n", 0),
+        0u);
+
+    const std::string caution = "Before 1970 this zone's clock history is that of Chicago; local "
+                                "practice in Ames may have differed: check the birth record.";
+    const auto ames =
+        chartJson({"--date", "1960-05-01", "--time", "12:00", "--place", "Ames, Iowa"});
+    EXPECT_EQ(ames["Place"]["Caution"], caution);
+    const auto text = runCli(
+        {"--name", "TEST", "--date", "1960-05-01", "--time", "12:00", "--place", "Ames, Iowa"});
+    EXPECT_NE(text.out.find("UT, America/Chicago, UT-5:00, classic positions\n" + caution + "\n"),
+              std::string::npos)
+        << text.out;
+    for (const auto& quiet :
+         {chartJson({"--date", "1960-05-01", "--time", "12:00", "--place", "Chicago"}),
+          chartJson({"--date", "1970-01-01", "--time", "12:00", "--place", "Ames, Iowa"}),
+          chartJson({"--date", "1960-05-01", "--time", "12:00", "--tz", "America/Chicago", "--lon",
+                     "93:37W", "--lat", "42:02N"})})
+        EXPECT_TRUE(quiet["Place"]["Caution"].is_null()) << quiet["Place"];
+
+    const std::string rows = "name,date,time,place\nA,1960-05-01,12:00,\"Ames, Iowa\"\n"
+                             "B,1985-05-01,12:00,Bombay\n";
+    const auto batch = runCli({"--batch", "-", "--report", "none"}, &rows);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    const auto lines = linesOf(batch.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(nlohmann::json::parse(lines[0])["Place"]["Caution"], caution);
+    EXPECT_EQ(nlohmann::json::parse(lines[1])["Place"]["Name"], "Mumbai");
+    EXPECT_TRUE(nlohmann::json::parse(lines[1])["Place"]["Caution"].is_null());
+}
+
 // The single chart's --format json object, compact, its keys in its own order.
 std::string singleChartLine(std::vector<std::string> args) {
     args.insert(args.end(), {"--format", "json"});

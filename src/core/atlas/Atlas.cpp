@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
 #include <iterator>
-#include <new>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,25 +19,56 @@ namespace orbenza::atlas {
 
 namespace {
 
-constexpr std::string_view kMagic = "ORBENZA-ATLAS\t1";
+constexpr std::string_view kMagic = "ORBENZA-ATLAS\t2";
 constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
 // A text that more places start with than this is searched by population
 // (see Atlas::matches); fewer are simply all ordered.
 constexpr std::size_t kLongPrefixRange = 256;
-// No atlas comes near this size (the world's file is under 6 MB); a larger
-// file is something else and is not read into memory.
+// No atlas comes near this size (the world's file is about 25 MB); a larger
+// file is something else and is not mapped.
 constexpr std::int64_t kMaxFileBytes = std::int64_t{256} << 20;
 // A text of more comma-separated parts than this names no place.
 constexpr std::size_t kMaxTextParts = 16;
+// Names are grouped by their keys' first two bytes for texts of one or two,
+// and by their first three for longer texts (see Atlas::groupByPopulation),
+// so that a group is mostly the names a text finds, not a big city's many
+// names in other languages.
+constexpr std::size_t kLongGroupBytes = 3;
 
-// FNV-1a, 32 bits: the sum the generator writes on the closing line.
-std::uint32_t fnv1a(std::string_view bytes) {
-    std::uint32_t hash = 0x811c9dc5u;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x01000193u;
+// The sum the generator writes on the closing line: FNV-1a, 64 bits, taken
+// over the bytes as 8-byte little-endian words (the last one padded with
+// zeros) in four lanes (word i to lane i mod 4, so the lanes' multiplications
+// overlap and 25 MB sum in a few milliseconds), then the four lanes and the
+// byte count summed by FNV-1a into one, folded to 32 bits.
+std::uint32_t atlasSum(std::string_view bytes,
+                       const std::function<void(const char* upTo)>& consumed) {
+    constexpr std::uint64_t kBasis = 0xcbf29ce484222325u, kPrime = 0x100000001b3u;
+    std::uint64_t lane[4] = {kBasis, kBasis, kBasis, kBasis};
+    const auto word = [&](std::size_t at) {
+        unsigned char b[8] = {};
+        if (at + 8 <= bytes.size())
+            std::memcpy(b, bytes.data() + at, 8);
+        else
+            std::memcpy(b, bytes.data() + at, bytes.size() - at);
+        std::uint64_t w = 0;
+        for (int k = 7; k >= 0; --k)
+            w = w << 8 | b[k];
+        return w;
+    };
+    std::size_t at = 0;
+    for (; at + 32 <= bytes.size(); at += 32) {
+        if (consumed && at % (1u << 20) == 0)
+            consumed(bytes.data() + at);
+        for (std::size_t k = 0; k < 4; ++k)
+            lane[k] = (lane[k] ^ word(at + 8 * k)) * kPrime;
     }
-    return hash;
+    for (std::size_t k = 0; at < bytes.size(); at += 8, ++k)
+        lane[k] = (lane[k] ^ word(at)) * kPrime;
+    std::uint64_t hash = kBasis;
+    for (const std::uint64_t value : lane)
+        hash = (hash ^ value) * kPrime;
+    hash = (hash ^ bytes.size()) * kPrime;
+    return static_cast<std::uint32_t>(hash ^ hash >> 32);
 }
 
 // Reads lines one by one from a text, each without its line feed.
@@ -53,6 +87,12 @@ public:
         return true;
     }
     std::size_t number() const { return m_number; }
+    // The text not yet read, and stepping over a part of it of `lines` lines.
+    std::string_view rest() const { return m_text.substr(m_pos); }
+    void skip(std::size_t bytes, std::size_t lines) {
+        m_pos += bytes;
+        m_number += lines;
+    }
 
 private:
     std::string_view m_text;
@@ -110,6 +150,22 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
+// Whether a folded qualifier is a region's or country's folded code, its dots
+// aside: "d.c." for "dc", "u.s." for "us".
+bool isCode(std::string_view qualifier, std::string_view code) {
+    if (code.empty())
+        return false;
+    std::size_t at = 0;
+    for (const char c : qualifier) {
+        if (c == '.')
+            continue;
+        if (at == code.size() || code[at] != c)
+            return false;
+        ++at;
+    }
+    return at == code.size();
+}
+
 } // namespace
 
 Atlas::Atlas() {
@@ -125,61 +181,72 @@ void Atlas::fail(const std::string& reason) {
 }
 
 Atlas Atlas::load(const std::string& path) {
-    Atlas atlas;
     // Only a regular file can be the atlas: a folder or a device would be
     // read as nonsense, or as a size the memory cannot hold.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        atlas.fail(path + " cannot be read");
+    const bool examined = fd >= 0 && ::fstat(fd, &info) == 0;
+    const auto refuse = [&](const char* why) {
+        if (fd >= 0)
+            ::close(fd);
+        Atlas atlas;
+        atlas.fail(path + why);
         return atlas;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        atlas.fail(path + " is a folder, not an atlas file");
-        return atlas;
-    }
-    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
-        atlas.fail(path + " is not an atlas file");
-        return atlas;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        atlas.fail(path + " cannot be read");
-        return atlas;
-    }
-    std::string text(kMagic.size() + 1, '\0');
+    };
+    if (!examined)
+        return refuse(" cannot be read");
+    if (S_ISDIR(info.st_mode))
+        return refuse(" is a folder, not an atlas file");
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes)
+        return refuse(" is not an atlas file");
     // The first line tells an atlas from any other file before the rest is read.
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!in.bad() &&
-        (!in || std::string_view(text).substr(0, kMagic.size()) != kMagic || text.back() != '\n')) {
+    std::string head(kMagic.size() + 1, '\0');
+    const ::ssize_t headBytes = ::pread(fd, head.data(), head.size(), 0);
+    if (headBytes < 0)
+        return refuse(" cannot be read");
+    if (static_cast<std::size_t>(headBytes) != head.size() || !startsWith(head, kMagic) ||
+        head.back() != '\n') {
         const bool atlasOfAnotherVersion =
-            startsWith(text, kMagic.substr(0, kMagic.find('\t') + 1));
-        atlas.fail(path + (atlasOfAnotherVersion ? " is not an atlas file of this version"
-                                                 : " is not an atlas file"));
-        return atlas;
+            startsWith(head.substr(0, static_cast<std::size_t>(headBytes)),
+                       kMagic.substr(0, kMagic.find('\t') + 1));
+        return refuse(atlasOfAnotherVersion ? " is not an atlas file of this version"
+                                            : " is not an atlas file");
     }
-    if (!in) {
+    // Mapped rather than read: no copy of the 25 MB, and the pages already
+    // read are given back as the reading goes (they come again from the page
+    // cache for the second pass), so that the file never stays resident whole.
+    const auto size = static_cast<std::size_t>(info.st_size);
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (mapped == MAP_FAILED) {
+        Atlas atlas;
         atlas.fail(path + " cannot be read");
         return atlas;
     }
-    try {
-        text.resize(static_cast<std::size_t>(info.st_size));
-    } catch (const std::bad_alloc&) {
-        atlas.fail(path + " is too large to be read");
-        return atlas;
-    }
-    const auto rest = static_cast<std::streamsize>(text.size() - (kMagic.size() + 1));
-    if (!in.read(text.data() + kMagic.size() + 1, rest) ||
-        in.peek() != std::ifstream::traits_type::eof()) {
-        atlas.fail(path + " cannot be read whole");
-        return atlas;
-    }
-    return fromText(std::move(text), path);
+    const char* const base = static_cast<const char*>(mapped);
+    const auto pageSize = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    std::size_t released = 0;
+    const auto consumed = [&](const char* upTo) {
+        const auto done = static_cast<std::size_t>(upTo - base) / pageSize * pageSize;
+        if (done < released)
+            released = 0; // the next pass began
+        if (done > released)
+            ::madvise(const_cast<char*>(base) + released, done - released, MADV_DONTNEED);
+        released = std::max(released, done);
+    };
+    Atlas atlas = fromBytes(std::string_view(base, size), path, consumed);
+    ::munmap(mapped, size);
+    return atlas;
 }
 
-Atlas Atlas::fromText(std::string text, const std::string& origin) {
+Atlas Atlas::fromText(std::string_view text, const std::string& origin) {
+    return fromBytes(text, origin, nullptr);
+}
+
+Atlas Atlas::fromBytes(std::string_view text, const std::string& origin,
+                       const std::function<void(const char* upTo)>& consumed) {
     Atlas atlas;
-    atlas.m_text = std::make_unique<std::string>(std::move(text));
-    const std::string_view all = *atlas.m_text;
+    const std::string_view all = text;
     const auto damaged = [&](const std::string& what) {
         atlas.fail(origin + " is damaged (" + what + ")");
         return std::move(atlas);
@@ -194,8 +261,20 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
     if (!startsWith(endLine, "END\t") || !parseNumber(endLine.substr(4), sum, 16))
         return damaged("no closing line");
     const std::string_view body = all.substr(0, closing);
-    if (fnv1a(body) != sum)
+    if (atlasSum(body, consumed) != sum)
         return damaged("its sum does not match its content");
+
+    // Every text kept is a piece of the file, so the file's size bounds them
+    // and m_strings never moves once reserved; pages never written are not
+    // resident.
+    atlas.m_strings = std::make_unique<std::string>();
+    atlas.m_strings->reserve(all.size());
+    std::string& strings = *atlas.m_strings;
+    const auto keep = [&](std::string_view piece) {
+        const std::size_t at = strings.size();
+        strings.append(piece);
+        return std::string_view(strings).substr(at, piece.size());
+    };
 
     LineReader lines(body);
     std::string_view line;
@@ -231,7 +310,7 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
     for (std::size_t i = 0; i < count; ++i) {
         if (!nextData(line) || line.empty())
             return damaged(where());
-        atlas.m_zones.push_back(line);
+        atlas.m_zones.push_back(keep(line));
     }
 
     if (!section('C', count))
@@ -240,7 +319,7 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
         std::string_view f[2];
         if (!nextData(line) || !splitFields(line, f, 2) || f[0].empty() || f[1].empty())
             return damaged(where());
-        atlas.m_countries.push_back({f[0], f[1], atlas.fold(f[0]), atlas.fold(f[1])});
+        atlas.m_countries.push_back({keep(f[0]), keep(f[1]), atlas.fold(f[0]), atlas.fold(f[1])});
     }
 
     if (!section('R', count))
@@ -251,13 +330,13 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
         if (!nextData(line) || !splitFields(line, f, 3) || !parseNumber(f[0], country) ||
             country >= atlas.m_countries.size() || f[2].empty())
             return damaged(where());
-        atlas.m_regions.push_back({country, f[1], f[2], atlas.fold(f[1]), atlas.fold(f[2])});
+        atlas.m_regions.push_back(
+            {country, keep(f[1]), keep(f[2]), atlas.fold(f[1]), atlas.fold(f[2])});
     }
 
     if (!section('P', count))
         return damaged("no place list");
     atlas.m_places.reserve(count);
-    atlas.m_keys.reserve(count * 12);
     for (std::size_t i = 0; i < count; ++i) {
         std::string_view f[7];
         Record r{};
@@ -274,28 +353,92 @@ Atlas Atlas::fromText(std::string text, const std::string& origin) {
             r.country >= atlas.m_countries.size() || r.zone >= atlas.m_zones.size() ||
             std::abs(r.latE4) > 900000 || std::abs(r.lonE4) > 1800000)
             return damaged(where());
-        r.nameOffset = static_cast<std::uint32_t>(f[0].data() - all.data());
+        r.nameOffset = static_cast<std::uint32_t>(strings.size());
         r.nameLength = static_cast<std::uint16_t>(f[0].size());
-        r.keyOffset = static_cast<std::uint32_t>(atlas.m_keys.size());
-        atlas.foldAppend(f[0], atlas.m_keys);
-        if (atlas.m_keys.size() - r.keyOffset > 0xffff)
-            return damaged(where());
-        r.keyLength = static_cast<std::uint16_t>(atlas.m_keys.size() - r.keyOffset);
+        keep(f[0]);
         atlas.m_places.push_back(r);
     }
-    if (nextData(line))
-        return damaged("text after the place list");
 
-    // The generator writes the places in the order of their search keys; a
-    // file written otherwise is still searched right, after a sort.
-    atlas.m_byKey.resize(atlas.m_places.size());
-    for (std::uint32_t i = 0; i < atlas.m_byKey.size(); ++i)
-        atlas.m_byKey[i] = i;
-    const auto byKey = [&](std::uint32_t a, std::uint32_t b) {
-        return atlas.keyOf(atlas.m_places[a]) < atlas.keyOf(atlas.m_places[b]);
+    // The names: search key, place, and the name as written when it is not
+    // the place's own; the key is the fold() of the name, written by the
+    // generator so that loading folds nothing.
+    if (!section('N', count))
+        return damaged("no name list");
+    atlas.m_names.reserve(count);
+    // key TAB place TAB name, read byte by byte in one pass: these are most
+    // of the file's lines, too short for memchr to pay.
+    const std::string_view rest = lines.rest();
+    const char* const from = rest.data();
+    const char* const end = from + rest.size();
+    const char* at = from;
+    std::size_t lineCount = 0;
+    for (std::size_t i = 0; i < count; ++lineCount) {
+        const auto bad = [&] {
+            lines.skip(static_cast<std::size_t>(at - from), lineCount + 1);
+            return damaged(where());
+        };
+        if (at == end)
+            return bad();
+        if (*at == '#') { // a comment
+            while (at != end && *at != '\n')
+                ++at;
+            if (at != end)
+                ++at;
+            continue;
+        }
+        const char* const key = at;
+        while (at != end && *at != '\t' && *at != '\n')
+            ++at;
+        if (at == end || *at != '\t' || at == key || at - key > 0xffff)
+            return bad();
+        const auto keyLength = static_cast<std::size_t>(at - key);
+        std::uint64_t place = 0;
+        const char* const digits = ++at;
+        while (at != end && *at >= '0' && *at <= '9' && place < atlas.m_places.size())
+            place = place * 10 + static_cast<unsigned>(*at++ - '0');
+        if (at == digits || at == end || *at != '\t' || place >= atlas.m_places.size())
+            return bad();
+        const char* const name = ++at;
+        while (at != end && *at != '\t' && *at != '\n')
+            ++at;
+        if (at == end || *at != '\n' || at - name > 0xffff)
+            return bad();
+        NameEntry entry{};
+        entry.place = static_cast<std::uint32_t>(place);
+        entry.keyOffset = static_cast<std::uint32_t>(strings.size());
+        entry.keyLength = static_cast<std::uint16_t>(keyLength);
+        entry.nameLength = static_cast<std::uint16_t>(at - name);
+        strings.append(key, keyLength);
+        strings.append(name, entry.nameLength);
+        atlas.m_names.push_back(entry);
+        ++at;
+        if (++i % 16384 == 0 && consumed)
+            consumed(at);
+    }
+    lines.skip(static_cast<std::size_t>(at - from), lineCount);
+    if (nextData(line))
+        return damaged("text after the name list");
+
+    // The generator writes the names in the order of their keys; a file
+    // written otherwise is still searched right, after a sort.
+    const auto byKey = [&](const NameEntry& a, const NameEntry& b) {
+        return atlas.keyOf(a) < atlas.keyOf(b);
     };
-    if (!std::is_sorted(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey))
-        std::sort(atlas.m_byKey.begin(), atlas.m_byKey.end(), byKey);
+    if (!std::is_sorted(atlas.m_names.begin(), atlas.m_names.end(), byKey))
+        std::stable_sort(atlas.m_names.begin(), atlas.m_names.end(), byKey);
+    // Every place has its own name once.
+    std::vector<bool> named(atlas.m_places.size(), false);
+    for (std::uint32_t i = 0; i < atlas.m_names.size(); ++i) {
+        const NameEntry& entry = atlas.m_names[i];
+        if (entry.nameLength == 0) {
+            if (named[entry.place])
+                return damaged("a place named twice");
+            named[entry.place] = true;
+            atlas.m_places[entry.place].ownName = i;
+        }
+    }
+    if (std::find(named.begin(), named.end(), false) != named.end())
+        return damaged("a place without its name");
     atlas.m_populationGroups = std::make_unique<PopulationGroups>();
     atlas.m_available = true;
     atlas.m_reason.clear();
@@ -355,14 +498,35 @@ void Atlas::foldAppend(std::string_view text, std::string& out) const {
     }
 }
 
-std::string_view Atlas::keyOf(const Record& record) const {
-    return std::string_view(m_keys).substr(record.keyOffset, record.keyLength);
+std::string_view Atlas::keyOf(const NameEntry& entry) const {
+    return std::string_view(*m_strings).substr(entry.keyOffset, entry.keyLength);
+}
+
+std::pair<std::size_t, std::string_view> Atlas::nameAt(std::size_t index) const {
+    const NameEntry& entry = m_names.at(index);
+    if (entry.nameLength == 0)
+        return {entry.place, place(entry.place).name};
+    return {
+        entry.place,
+        std::string_view(*m_strings).substr(entry.keyOffset + entry.keyLength, entry.nameLength)};
+}
+
+Place Atlas::placeOf(const Match& match) const {
+    const NameEntry& entry = m_names[match.name];
+    Place p = place(entry.place);
+    // The other name is shown unless the own name starts with it ("New York
+    // City" found by "New York").
+    if (entry.nameLength > 0 &&
+        !startsWith(keyOf(m_names[m_places[entry.place].ownName]), keyOf(entry)))
+        p.matchedName = std::string_view(*m_strings)
+                            .substr(entry.keyOffset + entry.keyLength, entry.nameLength);
+    return p;
 }
 
 Place Atlas::place(std::size_t index) const {
     const Record& r = m_places.at(index);
     Place p;
-    p.name = std::string_view(*m_text).substr(r.nameOffset, r.nameLength);
+    p.name = std::string_view(*m_strings).substr(r.nameOffset, r.nameLength);
     if (r.region >= 0) {
         p.region = m_regions[static_cast<std::size_t>(r.region)].name;
         p.regionCode = m_regions[static_cast<std::size_t>(r.region)].code;
@@ -378,12 +542,12 @@ Place Atlas::place(std::size_t index) const {
 
 bool Atlas::qualifierMatches(const Record& record, std::string_view qualifier) const {
     const Country& country = m_countries[record.country];
-    if (qualifier == country.codeKey || startsWith(country.nameKey, qualifier))
+    if (isCode(qualifier, country.codeKey) || startsWith(country.nameKey, qualifier))
         return true;
     if (record.region < 0)
         return false;
     const Region& region = m_regions[static_cast<std::size_t>(record.region)];
-    return qualifier == region.codeKey || startsWith(region.nameKey, qualifier);
+    return isCode(qualifier, region.codeKey) || startsWith(region.nameKey, qualifier);
 }
 
 bool Atlas::qualifiersMatch(const Record& record, const Qualifiers& qualifiers) const {
@@ -404,14 +568,14 @@ bool Atlas::qualifiersMatch(const Record& record, const Qualifiers& qualifiers) 
 
 std::pair<std::size_t, std::size_t> Atlas::keyRange(std::string_view prefix) const {
     const auto first = std::lower_bound(
-        m_byKey.begin(), m_byKey.end(), prefix,
-        [&](std::uint32_t index, std::string_view key) { return keyOf(m_places[index]) < key; });
+        m_names.begin(), m_names.end(), prefix,
+        [&](const NameEntry& entry, std::string_view key) { return keyOf(entry) < key; });
     // The keys from `first` on start with the prefix up to the first that does not.
-    const auto last = std::partition_point(first, m_byKey.end(), [&](std::uint32_t index) {
-        return startsWith(keyOf(m_places[index]), prefix);
+    const auto last = std::partition_point(first, m_names.end(), [&](const NameEntry& entry) {
+        return startsWith(keyOf(entry), prefix);
     });
-    return {static_cast<std::size_t>(first - m_byKey.begin()),
-            static_cast<std::size_t>(last - m_byKey.begin())};
+    return {static_cast<std::size_t>(first - m_names.begin()),
+            static_cast<std::size_t>(last - m_names.begin())};
 }
 
 const Atlas::PopulationGroups& Atlas::populationGroups() const {
@@ -420,29 +584,24 @@ const Atlas::PopulationGroups& Atlas::populationGroups() const {
 }
 
 void Atlas::groupByPopulation(PopulationGroups& groups) const {
-    const std::size_t count = m_byKey.size();
-    // The groups: runs of m_byKey whose keys share their first two bytes.
-    std::vector<std::uint32_t> groupOf(count); // by place index
-    std::vector<std::uint32_t>& starts = groups.groupStarts;
-    std::string_view head;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view key = keyOf(m_places[m_byKey[i]]).substr(0, 2);
-        if (i == 0 || key != head) {
-            starts.push_back(static_cast<std::uint32_t>(i));
-            head = key;
-        }
-        groupOf[m_byKey[i]] = static_cast<std::uint32_t>(starts.size() - 1);
-    }
-    starts.push_back(static_cast<std::uint32_t>(count));
+    const std::size_t count = m_names.size();
 
-    // Every place by population, largest first, then by index: a stable
-    // least-significant-digit radix sort (three digits of 11 bits) of the
-    // places in index order, each carried as its population above its index.
+    // Every name by its place's population, largest first, then by place,
+    // then by index: a stable least-significant-digit radix sort (three
+    // digits of 11 bits), each name carried as the population above its index.
     constexpr unsigned kDigitBits = 11;
     constexpr std::uint32_t kDigitMask = (1u << kDigitBits) - 1;
     std::vector<std::uint64_t> order(count), sorted(count);
+    // Start from the names in the order of their places (a counting sort),
+    // so that equal populations stay in place order as a search ranks them.
+    std::vector<std::uint32_t> placeStart(m_places.size() + 1, 0);
+    for (const NameEntry& entry : m_names)
+        ++placeStart[entry.place + 1];
+    for (std::size_t p = 1; p < placeStart.size(); ++p)
+        placeStart[p] += placeStart[p - 1];
     for (std::size_t i = 0; i < count; ++i)
-        order[i] = std::uint64_t{m_places[i].population} << 32 | i;
+        order[placeStart[m_names[i].place]++] =
+            std::uint64_t{populationOf(static_cast<std::uint32_t>(i))} << 32 | i;
     for (unsigned shift = 32; shift < 64; shift += kDigitBits) {
         // Larger digits first.
         const auto bucket = [&](std::uint64_t item) {
@@ -457,12 +616,28 @@ void Atlas::groupByPopulation(PopulationGroups& groups) const {
             sorted[next[bucket(item)]++] = item;
         order.swap(sorted);
     }
-    // Then each place into its group, in that order.
-    std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
-    groups.byPopulation.resize(count);
-    for (const std::uint64_t item : order) {
-        const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
-        groups.byPopulation[next[groupOf[index]]++] = index;
+    // Then each name into its group, in that order: the groups are runs of
+    // m_names whose keys share their first bytes.
+    for (const std::size_t bytes : {std::size_t{2}, kLongGroupBytes}) {
+        Grouping& grouping = bytes == 2 ? groups.byTwo : groups.byThree;
+        std::vector<std::uint32_t> groupOf(count); // by name
+        std::vector<std::uint32_t>& starts = grouping.groupStarts;
+        std::string_view head;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string_view key = keyOf(m_names[i]).substr(0, bytes);
+            if (i == 0 || key != head) {
+                starts.push_back(static_cast<std::uint32_t>(i));
+                head = key;
+            }
+            groupOf[i] = static_cast<std::uint32_t>(starts.size() - 1);
+        }
+        starts.push_back(static_cast<std::uint32_t>(count));
+        std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
+        grouping.byPopulation.resize(count);
+        for (const std::uint64_t item : order) {
+            const auto index = static_cast<std::uint32_t>(item & UINT32_MAX);
+            grouping.byPopulation[next[groupOf[index]]++] = index;
+        }
     }
 }
 
@@ -517,46 +692,67 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
 std::vector<Atlas::Match> Atlas::matchesOf(const std::string& name, const Qualifiers& qualifiers,
                                            std::size_t limit) const {
     std::vector<Match> found;
+    // Whole names first, then by population; of one place's names the whole
+    // one, then its own name, then the first.
     const auto better = [&](const Match& a, const Match& b) {
         if (a.exact != b.exact)
             return a.exact;
-        const Record& ra = m_places[a.index];
-        const Record& rb = m_places[b.index];
-        if (ra.population != rb.population)
-            return ra.population > rb.population;
-        return a.index < b.index;
+        const std::uint32_t pa = populationOf(a.name);
+        const std::uint32_t pb = populationOf(b.name);
+        if (pa != pb)
+            return pa > pb;
+        const NameEntry& ea = m_names[a.name];
+        const NameEntry& eb = m_names[b.name];
+        if (ea.place != eb.place)
+            return ea.place < eb.place;
+        if ((ea.nameLength == 0) != (eb.nameLength == 0))
+            return ea.nameLength == 0;
+        return a.name < b.name;
+    };
+    const auto listed = [&](const Match& m) {
+        return std::any_of(found.begin(), found.end(), [&](const Match& f) {
+            return m_names[f.name].place == m_names[m.name].place;
+        });
     };
     const auto [first, last] = keyRange(name);
-    if (last - first > kLongPrefixRange && limit < last - first) {
+    const std::size_t groupBytes = name.size() <= 2 ? 2 : kLongGroupBytes;
+    const auto [groupFirst, groupLast] =
+        name.size() <= groupBytes ? std::pair(first, last)
+                                  : keyRange(std::string_view(name).substr(0, groupBytes));
+    // Walking the group by population meets about limit * group / range
+    // names before it has enough; ordering the range costs about its size.
+    const std::size_t range = last - first;
+    if (range > kLongPrefixRange && limit < range &&
+        limit * (groupLast - groupFirst) < range * range) {
         // A short text: the whole names (first in the range, as the shortest
-        // keys) in order, then the places of its first two letters (one
-        // group), or of its only letter (all groups of that letter, merged),
+        // keys) in order, then the names of its first three letters (one
+        // group), or of its one or two (all groups of two that start so, merged),
         // by population, taking those that start with the text until enough.
-        for (std::size_t i = first; i < last && keyOf(m_places[m_byKey[i]]).size() == name.size();
-             ++i) {
-            if (qualifiersMatch(m_places[m_byKey[i]], qualifiers))
-                found.push_back({m_byKey[i], true});
+        std::vector<Match> whole;
+        for (std::size_t i = first; i < last && keyOf(m_names[i]).size() == name.size(); ++i) {
+            if (qualifiersMatch(m_places[m_names[i].place], qualifiers))
+                whole.push_back({static_cast<std::uint32_t>(i), true});
         }
-        std::sort(found.begin(), found.end(), better);
-        if (found.size() >= limit) {
-            found.resize(limit);
-            return found;
+        std::sort(whole.begin(), whole.end(), better);
+        for (const Match& m : whole) {
+            if (found.size() < limit && !listed(m))
+                found.push_back(m);
         }
-        const auto [groupFirst, groupLast] = name.size() <= 2
-                                                 ? std::pair(first, last)
-                                                 : keyRange(std::string_view(name).substr(0, 2));
-        const PopulationGroups& groups = populationGroups();
+        const Grouping& groups =
+            groupBytes == 2 ? populationGroups().byTwo : populationGroups().byThree;
         const std::vector<std::uint32_t>& byPopulation = groups.byPopulation;
         const std::vector<std::uint32_t>& groupStarts = groups.groupStarts;
         struct Cursor {
             std::size_t at, end; // within byPopulation
         };
-        // A heap whose top is the cursor at the best place.
+        // A heap whose top is the cursor at the best name.
         const auto worse = [&](const Cursor& a, const Cursor& b) {
             const std::uint32_t ia = byPopulation[a.at];
             const std::uint32_t ib = byPopulation[b.at];
-            if (m_places[ia].population != m_places[ib].population)
-                return m_places[ia].population < m_places[ib].population;
+            if (populationOf(ia) != populationOf(ib))
+                return populationOf(ia) < populationOf(ib);
+            if (m_names[ia].place != m_names[ib].place)
+                return m_names[ia].place > m_names[ib].place;
             return ia > ib;
         };
         std::vector<Cursor> cursors;
@@ -564,43 +760,103 @@ std::vector<Atlas::Match> Atlas::matchesOf(const std::string& name, const Qualif
              *group < groupLast; ++group)
             cursors.push_back({*group, *(group + 1)});
         std::make_heap(cursors.begin(), cursors.end(), worse);
-        while (!cursors.empty() && found.size() < limit) {
+        // The group's most populous names may belong to other texts (a big
+        // city's many names): past `range` names looked at, ordering the
+        // range itself costs less.
+        std::size_t looked = 0;
+        while (!cursors.empty() && found.size() < limit && ++looked <= range) {
             std::pop_heap(cursors.begin(), cursors.end(), worse);
             Cursor& cursor = cursors.back();
             const std::uint32_t index = byPopulation[cursor.at];
-            const std::string_view key = keyOf(m_places[index]);
+            const std::string_view key = keyOf(m_names[index]);
+            const Match m{index, false};
             if (key.size() > name.size() && startsWith(key, name) &&
-                qualifiersMatch(m_places[index], qualifiers))
-                found.push_back({index, false});
+                qualifiersMatch(m_places[m_names[index].place], qualifiers) && !listed(m))
+                found.push_back(m);
             if (++cursor.at < cursor.end)
                 std::push_heap(cursors.begin(), cursors.end(), worse);
             else
                 cursors.pop_back();
         }
-        return found;
+        if (looked <= range) {
+            preferOwnNames(found, name);
+            return found;
+        }
+        found.clear();
     }
 
+    std::vector<Match> all;
     for (std::size_t i = first; i < last; ++i) {
-        const Record& record = m_places[m_byKey[i]];
-        if (qualifiersMatch(record, qualifiers))
-            found.push_back({m_byKey[i], keyOf(record).size() == name.size()});
+        const NameEntry& entry = m_names[i];
+        if (qualifiersMatch(m_places[entry.place], qualifiers))
+            all.push_back({static_cast<std::uint32_t>(i), keyOf(entry).size() == name.size()});
     }
-    // Only the first `limit` are put in order.
-    if (limit < found.size()) {
-        std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(limit),
-                          found.end(), better);
-        found.resize(limit);
-    } else {
-        std::sort(found.begin(), found.end(), better);
+    std::sort(all.begin(), all.end(), better);
+    // Each place once, by its best name: after the sort a place's names stand
+    // together in their tier, and the best first.
+    std::vector<bool> seen(all.size() > 32 ? m_places.size() : 0);
+    for (const Match& m : all) {
+        if (found.size() == limit)
+            break;
+        const std::uint32_t placeIndex = m_names[m.name].place;
+        if (seen.empty() ? listed(m) : seen[placeIndex])
+            continue;
+        if (!seen.empty())
+            seen[placeIndex] = true;
+        found.push_back(m);
     }
+    preferOwnNames(found, name);
     return found;
+}
+
+void Atlas::preferOwnNames(std::vector<Match>& found, std::string_view text) const {
+    // A place shows the name it was found by only when its own name would not
+    // have found it as well (so "Mum" lists plain "Mumbai"); only the first
+    // few, which are shown, are looked at.
+    for (std::size_t i = 0; i < found.size() && i < kMaxCandidates; ++i) {
+        Match& m = found[i];
+        const NameEntry& entry = m_names[m.name];
+        if (entry.nameLength == 0)
+            continue;
+        const std::uint32_t ownName = m_places[entry.place].ownName;
+        const std::string_view own = keyOf(m_names[ownName]);
+        if (startsWith(own, text) && (own.size() == text.size()) == m.exact)
+            m.name = ownName;
+    }
+}
+
+void Atlas::putDistrictsAfterCities(std::vector<Match>& found) const {
+    // A district is named "City (District)" in the city's country; it moves
+    // to just after the last of its city's districts listed before it.
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const Record& district = m_places[m_names[found[i].name].place];
+        const std::string_view name =
+            std::string_view(*m_strings).substr(district.nameOffset, district.nameLength);
+        const std::size_t open = name.find(" (");
+        if (open == std::string_view::npos || name.back() != ')')
+            continue;
+        const std::string_view city = name.substr(0, open);
+        for (std::size_t j = i + 1; j < found.size(); ++j) {
+            const Record& r = m_places[m_names[found[j].name].place];
+            if (r.country == district.country && found[j].exact == found[i].exact &&
+                std::string_view(*m_strings).substr(r.nameOffset, r.nameLength) == city) {
+                const Match moved = found[i];
+                found.erase(found.begin() + static_cast<std::ptrdiff_t>(i));
+                found.insert(found.begin() + static_cast<std::ptrdiff_t>(j), moved);
+                --i; // the entry now at i has not been looked at
+                break;
+            }
+        }
+    }
 }
 
 std::vector<Place> Atlas::search(std::string_view text, std::size_t limit) const {
     std::vector<Place> places;
-    for (const Match& m : matches(text, limit)) {
-        places.push_back(place(m.index));
-    }
+    std::vector<Match> found = matches(text, limit);
+    putDistrictsAfterCities(found);
+    places.reserve(found.size());
+    for (const Match& m : found)
+        places.push_back(placeOf(m));
     return places;
 }
 
@@ -622,23 +878,25 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
     std::size_t tier = 0;
     while (tier < found.size() && found[tier].exact == exactTier)
         ++tier;
-    const std::uint64_t best = m_places[found[0].index].population;
-    const std::uint64_t next = tier > 1 ? m_places[found[1].index].population : 0;
+    const std::uint64_t best = populationOf(found[0].name);
+    const std::uint64_t next = tier > 1 ? populationOf(found[1].name) : 0;
     if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next)) {
         lookup.status = PlaceLookup::Status::Found;
-        lookup.place = place(found[0].index);
+        lookup.place = placeOf(found[0]);
         return lookup;
     }
     lookup.status = PlaceLookup::Status::Ambiguous;
     for (std::size_t i = 0; i < tier && i < kMaxCandidates; ++i)
-        lookup.candidates.push_back(place(found[i].index));
-    lookup.message =
-        quotedForMessage(text) + " names " + std::to_string(tier) +
-        " places; add the region or country after a comma, e.g. \"" +
-        std::string(lookup.candidates[0].name) + ", " +
-        std::string(lookup.candidates[0].region.empty() ? lookup.candidates[0].countryCode
-                                                        : lookup.candidates[0].region) +
-        "\"";
+        lookup.candidates.push_back(placeOf(found[i]));
+    const Place& example = lookup.candidates[0];
+    std::string& message = lookup.message;
+    message = quotedForMessage(text);
+    message += " names " + std::to_string(tier);
+    message += " places; add the region or country after a comma, e.g. \"";
+    message.append(example.name);
+    message += ", ";
+    message.append(example.region.empty() ? example.countryCode : example.region);
+    message += '"';
     return lookup;
 }
 
@@ -679,6 +937,11 @@ std::string atlasPath() {
 
 std::string placeLabel(const atlas::Place& place) {
     std::string label(place.name);
+    if (!place.matchedName.empty()) {
+        label += " (";
+        label += place.matchedName;
+        label += ')';
+    }
     label += " \u2014 ";
     if (!place.region.empty()) {
         label += place.region;
@@ -686,6 +949,34 @@ std::string placeLabel(const atlas::Place& place) {
     }
     label += place.country;
     return label;
+}
+
+} // namespace orbenza::atlas
+
+namespace orbenza::atlas {
+
+std::vector<std::string> distinctPlaceLabels(const std::vector<Place>& places) {
+    std::vector<std::string> labels;
+    labels.reserve(places.size());
+    for (const Place& place : places)
+        labels.push_back(placeLabel(place));
+    std::vector<bool> alike(labels.size(), false);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            if (labels[i] == labels[j])
+                alike[i] = alike[j] = true;
+        }
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!alike[i])
+            continue;
+        char where[48];
+        std::snprintf(where, sizeof where, " (%.2f\u00b0%c %.2f\u00b0%c)",
+                      std::fabs(places[i].latitudeDeg), places[i].latitudeDeg < 0 ? 'S' : 'N',
+                      std::fabs(places[i].longitudeDeg), places[i].longitudeDeg < 0 ? 'W' : 'E');
+        labels[i] += where;
+    }
+    return labels;
 }
 
 } // namespace orbenza::atlas

@@ -249,7 +249,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Place atlas: GeoNames (geonames.org), CC BY 4.0. Time-zone boundaries: timezone-boundary-builder, from OpenStreetMap data, ODbL 1.0. Clock times: the IANA time-zone database (public domain).</source>
+        <source>Place atlas: GeoNames (geonames.org), its places, names, regions and time zones, CC BY 4.0. Clock times: the IANA time-zone database (public domain).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -286,14 +286,6 @@
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
-    <message>
-        <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 — %2, %3</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Jan</source>
         <translation type="unfinished"></translation>
@@ -364,6 +356,10 @@
     </message>
     <message>
         <source>%1 · %2 happened twice: the clocks were put back. Proceed asks which universal time is meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before 1970 this zone&apos;s clock history is that of %1; local practice in %2 may have differed: check the birth record.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
