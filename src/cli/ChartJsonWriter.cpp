@@ -3,6 +3,7 @@
 #include "ChartOutput.h"
 #include "base/Body.h"
 #include "base/Utf8.h"
+#include "chart/ChartReport.h"
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -527,7 +528,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
     if (!m_withReport)
         return true;
     bool first = true;
-    for (const ReportRun& run : House_Report(chart.housePlacement)) {
+    for (const ReportRun& run : chartReport(chart)) {
         const std::uint32_t color =
             (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
         const std::string* fragment = runFragment(run.text, run.heading, color);

@@ -1,6 +1,7 @@
 #include "ChartOutput.h"
 
 #include "base/Body.h"
+#include "chart/ChartReport.h"
 #include "chart/Presentation.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
@@ -187,7 +188,7 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
     }
     if (withReport) {
         nlohmann::ordered_json report = nlohmann::ordered_json::array();
-        for (const ReportRun& run : House_Report(chart.housePlacement)) {
+        for (const ReportRun& run : chartReport(chart)) {
             report.push_back({{"text", std::string(run.text)},
                               {"heading", run.heading},
                               {"color", hexColor(run.color)}});
@@ -232,7 +233,7 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
         return out;
     // The report: headings in capitals under a rule, body text as written.
     out += "\n";
-    for (const ReportRun& run : House_Report(chart.housePlacement)) {
+    for (const ReportRun& run : chartReport(chart)) {
         std::string text = withUnixLineBreaks(run.text);
         if (run.heading) {
             text = upperCase(std::move(text));
@@ -246,7 +247,7 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
 }
 
 std::string chartRichText(const ChartResult& chart) {
-    return reportToRichText(House_Report(chart.housePlacement));
+    return reportToRichText(chartReport(chart));
 }
 
 } // namespace orbenza::cli

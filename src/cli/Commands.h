@@ -6,8 +6,8 @@
 #include "ChartOptions.h"
 #include "base/Positions.h"
 
-#include <cstddef>
 #include <CLI/CLI.hpp>
+#include <cstddef>
 #include <string>
 #include <string_view>
 

@@ -8,6 +8,7 @@
 #include "WebLinks.h"
 #include "base/Body.h"
 #include "base/Sign.h"
+#include "chart/ChartReport.h"
 #include "chart/Presentation.h"
 #include "chart/WheelOfChart.h"
 #include "report/HouseReport.h"
@@ -435,7 +436,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         m_perSign[n]->hide();
     }
 
-    m_report->showReport(House_Report(chart.housePlacement));
+    m_report->showReport(chartReport(chart));
 
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);

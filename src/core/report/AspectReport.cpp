@@ -19,9 +19,8 @@ struct AspectRunTexts {
         text;
 };
 
-constexpr std::array<ReportAspectKind, kReportAspectKindCount> kKinds{
-    ReportAspectKind::Conjunction, ReportAspectKind::Opposition, ReportAspectKind::Trine,
-    ReportAspectKind::Square, ReportAspectKind::Sextile};
+constexpr std::array<Aspect, kReportAspectKindCount> kKinds{
+    Aspect::Conjunction, Aspect::Opposition, Aspect::Trine, Aspect::Square, Aspect::Sextile};
 constexpr std::array<AspectFamily, kAspectFamilyCount> kFamilies{
     AspectFamily::Conjunction, AspectFamily::Harmonious, AspectFamily::Challenging};
 
@@ -34,7 +33,7 @@ const AspectRunTexts& aspectRunTexts() {
             for (Body b : kAspectPoints) {
                 if (indexOf(a) >= indexOf(b) || !hasAspectText(a, b))
                     continue;
-                for (ReportAspectKind kind : kKinds) {
+                for (Aspect kind : kKinds) {
                     std::string& heading =
                         built->heading[indexOf(a)][indexOf(b)][static_cast<std::size_t>(kind)];
                     heading.append(aspectPointName(a)).append(" ");
@@ -53,7 +52,7 @@ const AspectRunTexts& aspectRunTexts() {
     return *texts;
 }
 
-bool isMajor(ReportAspectKind kind) {
+bool isMajor(Aspect kind) {
     return static_cast<std::size_t>(kind) < kReportAspectKindCount;
 }
 

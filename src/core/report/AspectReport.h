@@ -20,7 +20,7 @@ namespace orbenza {
 struct ReportAspect {
     Body a = Body::Sun;
     Body b = Body::Moon;
-    ReportAspectKind kind = ReportAspectKind::Conjunction;
+    Aspect kind = Aspect::Conjunction;
     friend bool operator==(const ReportAspect&, const ReportAspect&) = default;
 };
 

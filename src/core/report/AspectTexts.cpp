@@ -12,7 +12,7 @@ constexpr std::array<std::string_view, kReportAspectKindCount> kAspectNames = {
 
 } // namespace
 
-std::string_view reportAspectName(ReportAspectKind kind) {
+std::string_view reportAspectName(Aspect kind) {
     const auto k = static_cast<std::size_t>(kind);
     return k < kAspectNames.size() ? kAspectNames[k] : std::string_view{};
 }

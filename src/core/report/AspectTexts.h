@@ -18,8 +18,8 @@
 
 namespace orbenza {
 
-// The major aspects, by their angle: 0, 180, 120, 90 and 60 degrees.
-enum class ReportAspectKind : std::uint8_t { Conjunction, Opposition, Trine, Square, Sextile };
+// The major aspects, the ones the report interprets: conjunction, opposition,
+// trine, square and sextile, the first five of the aspect table.
 inline constexpr std::size_t kReportAspectKindCount = 5;
 
 // What an aspect's text speaks of: the blend of a conjunction, the ease of a
@@ -27,22 +27,12 @@ inline constexpr std::size_t kReportAspectKindCount = 5;
 // families of the aspect table; the minor aspects have no text).
 inline constexpr std::size_t kAspectFamilyCount = 3;
 
-constexpr AspectFamily aspectFamilyOf(ReportAspectKind kind) {
-    switch (kind) {
-    case ReportAspectKind::Conjunction:
-        return AspectFamily::Conjunction;
-    case ReportAspectKind::Trine:
-    case ReportAspectKind::Sextile:
-        return AspectFamily::Harmonious;
-    case ReportAspectKind::Opposition:
-    case ReportAspectKind::Square:
-        break;
-    }
-    return AspectFamily::Challenging;
+constexpr AspectFamily aspectFamilyOf(Aspect aspect) {
+    return aspectKind(aspect).family;
 }
 
 // "Conjunction", "Opposition", "Trine", "Square", "Sextile".
-std::string_view reportAspectName(ReportAspectKind kind);
+std::string_view reportAspectName(Aspect aspect);
 
 constexpr bool isAspectPoint(Body point) {
     return indexOf(point) < kAspectPointCount;

@@ -1,11 +1,13 @@
 // The chart's houses, angles, speeds and aspects.
 #include "BirthFixtures.h"
 #include "Delhi1985.h"
+#include "chart/ChartReport.h"
 #include "chart/ChartRun.h"
 #include "chart/ChartSpeeds.h"
 #include "moon/MoonPosition.h"
 #include "positions/PlanetLongitudes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace orbenza {
@@ -118,6 +120,33 @@ TEST(ChartSpeeds, AreTheRateOfTheBuiltInLongitudes) {
             EXPECT_NEAR(speeds[body], expected, 1e-3) << bodyName(body) << " at d = " << days;
         }
     }
+}
+
+// The report closes with a section for each major aspect the chart lists and
+// none for a minor one; a chart run without aspects has the houses alone.
+TEST(ChartHouses, TheReportInterpretsTheChartsMajorAspects) {
+    ChartChoices all;
+    all.aspectSet = AspectSet::All;
+    const ChartResult chart = runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Classic, all);
+    std::size_t majors = 0, minors = 0;
+    for (const AspectFound& found : chart.aspects)
+        (aspectKind(found.aspect).major() ? majors : minors) += 1;
+    ASSERT_GT(majors, 0u);
+    ASSERT_GT(minors, 0u);
+    const std::vector<ReportRun> houses = House_Report(chart.housePlacement);
+    const std::vector<ReportRun> report = chartReport(chart);
+    ASSERT_EQ(report.size(), houses.size() + 2 * majors); // a heading and a text each
+    EXPECT_TRUE(std::equal(houses.begin(), houses.end(), report.begin()));
+    const AspectFound& first =
+        *std::find_if(chart.aspects.begin(), chart.aspects.end(),
+                      [](const AspectFound& found) { return aspectKind(found.aspect).major(); });
+    EXPECT_TRUE(report[houses.size()].heading);
+    EXPECT_EQ(report[houses.size()].text.substr(0, bodyName(first.a).size()), bodyName(first.a));
+
+    ChartChoices none;
+    none.housesAndAspects = false;
+    const ChartResult plain = runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Classic, none);
+    EXPECT_EQ(chartReport(plain), houses);
 }
 
 } // namespace

@@ -107,13 +107,13 @@ std::string paragraph(Body a, Body b, AspectFamily family) {
 
 TEST(AspectReport, HeadingsAndTextsInChartOrder) {
     const std::vector<ReportAspect> aspects = {
-        {Mars, Midheaven, ReportAspectKind::Square},
-        {Moon, Sun, ReportAspectKind::Trine}, // points given the other way round
-        {Ascendant, Venus, ReportAspectKind::Conjunction},
-        {Ascendant, Midheaven, ReportAspectKind::Square}, // no text: left out
-        {Sun, Moon, ReportAspectKind::Trine},             // the same aspect again
-        {Sun, Saturn, ReportAspectKind::Opposition},
-        {Sun, Moon, ReportAspectKind::Sextile},
+        {Mars, Midheaven, Aspect::Square},
+        {Moon, Sun, Aspect::Trine}, // points given the other way round
+        {Ascendant, Venus, Aspect::Conjunction},
+        {Ascendant, Midheaven, Aspect::Square}, // no text: left out
+        {Sun, Moon, Aspect::Trine},             // the same aspect again
+        {Sun, Saturn, Aspect::Opposition},
+        {Sun, Moon, Aspect::Sextile},
     };
     const std::vector<ReportRun> runs = Aspect_Report(aspects);
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -142,12 +142,12 @@ TEST(AspectReport, FollowsTheHouseSectionAndLeavesItUnchanged) {
     ASSERT_FALSE(houses.empty());
 
     EXPECT_TRUE(Aspect_Report({}).empty());
-    EXPECT_TRUE(Aspect_Report({{Ascendant, Midheaven, ReportAspectKind::Trine}}).empty());
+    EXPECT_TRUE(Aspect_Report({{Ascendant, Midheaven, Aspect::Trine}}).empty());
     EXPECT_EQ(House_Report(placement, {}), houses);
     EXPECT_EQ(reportPlainText(House_Report(placement, {})), reportPlainText(houses));
 
-    const std::vector<ReportAspect> aspects = {{Jupiter, Uranus, ReportAspectKind::Sextile},
-                                               {Moon, Ascendant, ReportAspectKind::Square}};
+    const std::vector<ReportAspect> aspects = {{Jupiter, Uranus, Aspect::Sextile},
+                                               {Moon, Ascendant, Aspect::Square}};
     const std::vector<ReportRun> whole = House_Report(placement, aspects);
     std::vector<ReportRun> joined = houses;
     for (const ReportRun& run : Aspect_Report(aspects))
@@ -157,9 +157,9 @@ TEST(AspectReport, FollowsTheHouseSectionAndLeavesItUnchanged) {
 }
 
 TEST(AspectReport, SavedRichTextReadsBack) {
-    const std::vector<ReportAspect> aspects = {{Sun, Mercury, ReportAspectKind::Conjunction},
-                                               {Saturn, Midheaven, ReportAspectKind::Trine},
-                                               {Venus, Neptune, ReportAspectKind::Opposition}};
+    const std::vector<ReportAspect> aspects = {{Sun, Mercury, Aspect::Conjunction},
+                                               {Saturn, Midheaven, Aspect::Trine},
+                                               {Venus, Neptune, Aspect::Opposition}};
     const std::vector<ReportRun> runs = House_Report(samplePlacement(), aspects);
     const std::string text = richTextToPlainText(reportToRichText(runs));
     EXPECT_EQ(text, reportPlainText(runs));
