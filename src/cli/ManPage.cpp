@@ -64,8 +64,14 @@ std::string optionEntry(const CLI::Option& option) {
         names += (names.empty() ? "" : ", ") + std::string("\\fB\\-\\-") + roffText(l) + "\\fR";
     if (!option.nonpositional())
         names = "\\fI" + roffText(option.get_name(true)) + "\\fR";
-    else if (option.get_expected_max() > 0 && !option.get_type_name().empty())
-        names += " \\fI" + roffText(option.get_type_name()) + "\\fR";
+    else if (option.get_expected_max() > 0 && !option.get_type_name().empty()) {
+        // A long list of the values taken ("{placidus,koch,...}") breaks
+        // after its commas rather than running past the page.
+        std::string type;
+        for (char c : option.get_type_name())
+            type += c == ',' ? std::string(", ") : std::string(1, c);
+        names += " \\fI" + roffText(type) + "\\fR";
+    }
     std::string text = roffText(option.get_description());
     if (!option.get_default_str().empty())
         text += " (default: " + roffText(option.get_default_str()) + ")";

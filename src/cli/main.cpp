@@ -226,6 +226,8 @@ int main(int argc, char** argv) {
         !housesText.empty() || !aspectsText.empty() || !orbsFile.empty();
 
     const bool withReport = report == "runs";
+    // The report's aspect section is the single chart's in a batch too.
+    batchCommand.choices.aspectsForReport = withReport;
     if (batch) {
         if (formatOption->count() == 0)
             format = "json";

@@ -12,6 +12,7 @@
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "ShellRecorders.h"
+#include "chart/ChartReport.h"
 #include "chart/Presentation.h"
 #include "report/HouseReport.h"
 #include "wheel/DegreeWheel.h"
@@ -518,7 +519,7 @@ TEST_F(ChartExportTest, TheDocumentKeepsTheReportsColoursUnderTheTitleBlock) {
     EXPECT_FALSE(document->lastBlock().text().trimmed().isEmpty());
 
     // Every run of the report keeps its colour and weight in the copy.
-    const std::vector<ReportRun> runs = House_Report(chart.PlanetPositions);
+    const std::vector<ReportRun> runs = chartReport(chart);
     ASSERT_FALSE(runs.empty());
     const int reportStart = static_cast<int>(document->toPlainText().size() - kept.size());
     int position = reportStart;
@@ -558,7 +559,7 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
     ASSERT_TRUE(text.has_value());
     const QString printed = squeezed(*text);
     const ChartTitle title = chartTitleOf(screen);
-    const std::vector<ReportRun> runs = House_Report(chart.PlanetPositions);
+    const std::vector<ReportRun> runs = chartReport(chart);
     ASSERT_GE(runs.size(), 2u);
     const QString firstHeading = squeezed(fromUtf8(runs[0].text));
     const QString firstText = squeezed(fromUtf8(runs[1].text)).left(80);

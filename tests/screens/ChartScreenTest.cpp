@@ -9,6 +9,7 @@
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "UserMessages.h"
+#include "chart/ChartReport.h"
 #include "report/HouseReport.h"
 
 #include <QApplication>
@@ -173,7 +174,7 @@ TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
 }
 
 TEST_F(AnnaChart, ReportBoxHoldsTheReportOfThePositions) {
-    const std::vector<ReportRun> runs = House_Report(chart.PlanetPositions);
+    const std::vector<ReportRun> runs = chartReport(chart);
     EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(runs));
     const auto* box = screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
     ASSERT_EQ(box, screen.reportBox());
@@ -203,8 +204,7 @@ TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
     for (int sign = 0; sign < 12; ++sign)
         listed += static_cast<int>(perSignList(screen, sign).count(QStringLiteral("\r\n")));
     EXPECT_EQ(listed, 8) << "seven bodies and the Ascendant";
-    EXPECT_EQ(screen.reportPlainText().toStdString(),
-              reportPlainText(House_Report(second.PlanetPositions)));
+    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(chartReport(second)));
 }
 
 TEST_F(AnnaChart, Label7OpensTheHomePageAndChangesNothing) {

@@ -183,7 +183,7 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
         chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
 
     chart.housesAndAspects = choices.housesAndAspects;
-    if (!choices.housesAndAspects) {
+    if (!choices.housesAndAspects && !choices.aspectsForReport) {
         placeInChosenHouses(chart, frame, choices.houseSystem, AngleSpeeds{});
         return chart;
     }

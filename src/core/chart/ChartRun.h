@@ -41,6 +41,9 @@ struct ChartChoices {
     // False leaves the speeds and the aspects out (a batch that did not ask
     // for them): the cusps, angles and houses are computed either way.
     bool housesAndAspects = true;
+    // True computes the speeds and aspects even so, for the report's aspect
+    // section, without listing them (a batch with the report).
+    bool aspectsForReport = false;
 };
 
 struct ChartResult {

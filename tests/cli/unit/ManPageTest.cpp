@@ -19,7 +19,7 @@ TEST(ManPage, OptionsAndTextsBecomeSafeRoff) {
 
     EXPECT_EQ(page.rfind(".TH TOOL 1 ", 0), 0u) << page;
     EXPECT_NE(page.find(".SH NAME\ntool \\- Tool: does things\n"), std::string::npos) << page;
-    EXPECT_NE(page.find("\\fB\\-\\-mode\\fR \\fITEXT:{fast,slow}\\fR\n"
+    EXPECT_NE(page.find("\\fB\\-\\-mode\\fR \\fITEXT:{fast, slow}\\fR\n"
                         "How to run \\- quickly\\eslowly (default: fast)\n"),
               std::string::npos)
         << page;
