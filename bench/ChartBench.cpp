@@ -15,7 +15,8 @@ void BM_WholeChartRun(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34));
+        benchmark::DoNotOptimize(
+            orbenza::computeChart(birth, correction, orbenza::Positions::Classic));
 }
 BENCHMARK(BM_WholeChartRun);
 

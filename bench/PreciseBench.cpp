@@ -32,7 +32,7 @@ void BM_PreciseChartRun(benchmark::State& state) {
     for (auto _ : state) {
         birth.BirthMinute = static_cast<std::int16_t>(minute++ % 60);
         benchmark::DoNotOptimize(
-            orbenza::runChart(birth, correction, 34, orbenza::Positions::Precise));
+            orbenza::computeChart(birth, correction, orbenza::Positions::Precise));
     }
 }
 BENCHMARK(BM_PreciseChartRun)->Unit(benchmark::kMillisecond);

@@ -224,8 +224,8 @@ std::string_view sunSignOf(const ChartResult& chart) {
 }
 
 std::string_view zoneTextOf(const ChartResult& chart) {
-    return chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
-               ? timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text
+    return chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount
+               ? timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text
                : std::string_view{};
 }
 

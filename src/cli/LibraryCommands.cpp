@@ -307,20 +307,16 @@ int runLibraryCommand(int argc, char** argv) {
         if (const auto* error = std::get_if<OptionError>(&parsed))
             return printError(error->message);
         const bool fromAtlas = add->count("--place") > 0 || add->count("--tz") > 0;
-        const auto settled = chartInputOf(std::get<BirthEntries>(parsed), atlasTexts, fromAtlas);
+        auto settled = chartInputOf(std::get<BirthInput>(parsed), atlasTexts, fromAtlas);
         if (const auto* error = std::get_if<OptionError>(&settled))
             return printError(error->message);
-        const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-        auto outcome =
-            proceed(entries, correction, positionsNamed(positionsText).value_or(kDefaultPositions));
-        if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-            std::cerr << refusal->message << '\n';
+        BirthInput& input = std::get<ChartInput>(settled).input;
+        input.positions = positionsNamed(positionsText).value_or(kDefaultPositions);
+        if (const auto refusal = checkBirthInput(input)) {
+            std::cerr << inputProblemMessage(refusal->problem) << '\n';
             return kExitFailed;
         }
-        ChartResult& chart = std::get<ChartResult>(outcome);
-        if (place)
-            chart.atlasClock = atlasClockOf(*place);
-        store::ChartRecord record = store::recordOfChart(chart, city, state, country);
+        store::ChartRecord record = store::recordOfInput(input, city, state, country);
         record.note = note;
         if (!session.open())
             return failed(session.library);
@@ -384,8 +380,9 @@ int runLibraryCommand(int argc, char** argv) {
             return writeOut(recordText(*record));
         }
         const auto drawn = store::chartOfRecord(*record);
-        if (const auto* problem = std::get_if<std::string>(&drawn))
-            return printError("chart " + std::to_string(showId) + " cannot be drawn: " + *problem);
+        if (const auto* problem = std::get_if<store::RecordProblem>(&drawn))
+            return printError("chart " + std::to_string(showId) +
+                              " cannot be drawn: " + recordProblemMessage(*problem));
         const ChartResult& chart = std::get<ChartResult>(drawn);
         if (showFormat == "rtf")
             return writeOut(chartRichText(chart));

@@ -102,6 +102,12 @@ std::string clockText(int hour, int minute, int second) {
     return text;
 }
 
+std::string recordProblemMessage(const store::RecordProblem& problem) {
+    if (problem.input)
+        return std::string(inputProblemMessage(*problem.input));
+    return problem.detail;
+}
+
 std::string libraryCsvHeader() {
     std::string header;
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
@@ -275,8 +281,8 @@ LibraryCsvRead readLibraryCsv(ByteSource& input) {
         }
         const auto& d = std::get<DateValue>(date);
         const auto& t = std::get<TimeValue>(time);
-        const auto& lo = std::get<CoordinateValue>(lon);
-        const auto& la = std::get<CoordinateValue>(lat);
+        const auto& lo = std::get<Longitude>(lon);
+        const auto& la = std::get<Latitude>(lat);
         r.year = d.year;
         r.month = d.month;
         r.day = d.day;
@@ -285,12 +291,12 @@ LibraryCsvRead readLibraryCsv(ByteSource& input) {
         r.second = second;
         r.zonePosition = zone;
         r.daylightSaving = std::get<bool>(dst);
-        r.longitudeDegrees = coordinateValue(lo.degrees).value_or(-1);
-        r.longitudeMinutes = coordinateValue(lo.minutes).value_or(-1);
-        r.east = lo.positiveHemisphere;
-        r.latitudeDegrees = coordinateValue(la.degrees).value_or(-1);
-        r.latitudeMinutes = coordinateValue(la.minutes).value_or(-1);
-        r.south = !la.positiveHemisphere;
+        r.longitudeDegrees = lo.degrees;
+        r.longitudeMinutes = lo.minutes;
+        r.east = lo.hemisphere == EastWest::East;
+        r.latitudeDegrees = la.degrees;
+        r.latitudeMinutes = la.minutes;
+        r.south = la.hemisphere == NorthSouth::South;
         r.city = raw(City);
         r.state = raw(State);
         r.country = raw(Country);
@@ -315,7 +321,7 @@ LibraryCsvRead readLibraryCsv(ByteSource& input) {
             continue;
         }
         if (const auto problem = store::recordProblem(r)) {
-            refuse(*problem);
+            refuse(recordProblemMessage(*problem));
             continue;
         }
         result.records.push_back(std::move(r));

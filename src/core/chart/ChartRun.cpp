@@ -14,8 +14,8 @@
 namespace orbenza {
 
 namespace {
-std::int16_t wholeNumber(std::string_view text) {
-    return static_cast<std::int16_t>(coordinateValue(text).value_or(0));
+std::int16_t int16Of(int value) {
+    return static_cast<std::int16_t>(value);
 }
 
 // The sign is taken apart from the longitude exactly as the position texts
@@ -53,12 +53,10 @@ void usePrecisePositions(ChartResult& chart) {
 }
 } // namespace
 
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
-                     Positions positions) {
+ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positions positions) {
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
-    chart.zonePosition = zonePosition;
 
     // The Ascendant and the Moon come first: the planet run copies their texts.
     AscendantResult ascendant = Ascendant_Calculation(birth, correction);
@@ -95,33 +93,42 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     return chart;
 }
 
-BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
+UtCorrection correctionOf(const BirthInput& input) {
+    return Zone_Calculation(input.zonePosition, input.correction);
+}
+
+BirthData birthDataOf(const BirthInput& input, UtCorrection correction) {
     BirthData birth;
-    birth.Name = entries.fields.name;
-    birth.BirthMonth = static_cast<std::int16_t>(entries.fields.monthPosition + 1);
-    birth.BirthDay = static_cast<std::int16_t>(entries.fields.dayPosition + 1);
-    birth.BirthYear = static_cast<std::int16_t>(entries.fields.year);
-    birth.BirthHour = static_cast<std::int16_t>(entries.hour);
-    birth.BirthMinute = static_cast<std::int16_t>(entries.minute);
-    birth.ZoneHours = static_cast<std::int16_t>(std::abs(correction.UtCorrectionHours));
-    birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(correction.UtCorrectionMinutes));
-    birth.LongitudeDegrees = wholeNumber(entries.fields.longitudeDegrees);
-    birth.LongitudeMinutes = wholeNumber(entries.fields.longitudeMinutes);
-    birth.LatitudeDegrees = wholeNumber(entries.fields.latitudeDegrees);
-    birth.LatitudeMinutes = wholeNumber(entries.fields.latitudeMinutes);
-    birth.IsEast = toBool16(entries.east);
-    birth.IsSouth = toBool16(entries.south);
-    birth.IsDaylightSaving = toBool16(entries.daylightSaving);
+    birth.Name = input.name;
+    birth.BirthMonth = int16Of(input.local.month);
+    birth.BirthDay = int16Of(input.local.day);
+    birth.BirthYear = int16Of(input.local.year);
+    birth.BirthHour = int16Of(input.local.hour);
+    birth.BirthMinute = int16Of(input.local.minute);
+    birth.BirthSecond = int16Of(input.local.second);
+    birth.ZoneHours = int16Of(std::abs(correction.UtCorrectionHours));
+    birth.ZoneMinutes = int16Of(std::abs(correction.UtCorrectionMinutes));
+    birth.LongitudeDegrees = int16Of(input.longitude.degrees);
+    birth.LongitudeMinutes = int16Of(input.longitude.minutes);
+    birth.LatitudeDegrees = int16Of(input.latitude.degrees);
+    birth.LatitudeMinutes = int16Of(input.latitude.minutes);
+    birth.IsEast = toBool16(input.longitude.hemisphere == EastWest::East);
+    birth.IsSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
+    birth.IsDaylightSaving = toBool16(input.daylightSaving);
     return birth;
 }
 
-std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions) {
-    if (auto refusal = Check_Input(entries.fields))
+ChartResult runChart(const BirthInput& input) {
+    const UtCorrection correction = correctionOf(input);
+    ChartResult chart = computeChart(birthDataOf(input, correction), correction, input.positions);
+    chart.input = input;
+    return chart;
+}
+
+std::variant<ChartResult, InputRefusal> chartOfInput(const BirthInput& input) {
+    if (auto refusal = checkBirthInput(input))
         return *refusal;
-    const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
-    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition,
-                    positions);
+    return runChart(input);
 }
 
 } // namespace orbenza

@@ -101,12 +101,12 @@ std::string computedForLine(const ChartResult& chart) {
     std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d UT", ut.day,
                   month.data(), ut.year, ut.hour, ut.minute);
     std::string line = buffer;
-    if (chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount) {
+    if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
         // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike.
         line += ", ";
         const std::string_view row =
-            timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text;
+            timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text;
         for (std::size_t i = 0; i < row.size(); ++i) {
             line += row[i];
             if (row[i] == ',' && (i + 1 >= row.size() || row[i + 1] != ' '))

@@ -102,7 +102,7 @@ bool isBodyLabel(const WheelText& t) {
 }
 
 ChartResult chartFor(const BirthData& birth, int zone) {
-    return runChart(birth, zoneAt(zone), zone);
+    return computeChart(birth, zoneAt(zone), Positions::Classic);
 }
 
 } // namespace
