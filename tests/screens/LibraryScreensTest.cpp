@@ -332,7 +332,9 @@ TEST_F(LibraryScreens, EditedAtlasChartKeepsItsPlaceAndZoneAcrossANewDate) {
     EXPECT_EQ(records[0].month, 6);
     EXPECT_EQ(records[0].atlasZone, "Europe/Oslo");
     EXPECT_EQ(records[0].atlasPlace, place);
-    EXPECT_EQ(records[0].correctionSeconds, -7200);
+    // CET's row with the hour of summer time.
+    EXPECT_EQ(records[0].zonePosition, 20);
+    EXPECT_TRUE(records[0].daylightSaving);
 }
 
 TEST_F(LibraryScreens, DeleteAsksFirstAndRemovesOnlyWhenConfirmed) {
