@@ -366,7 +366,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         json.raw(",\"MoonSignName\":");
         ok = ok && json.string(chart.MoonSignName);
         json.raw(",\"Ascendant\":");
-        ok = ok && json.string(signNameOfPositionText(chart.AscendantText));
+        ok = ok && json.string(signName(chart.ascendantSign()));
         json.raw(",\"AscendantText\":");
         ok = ok && json.string(chart.AscendantText);
         json.raw(",\"MoonPositionText\":");

@@ -24,9 +24,15 @@ Sign signOfPosition(double longitudeDeg) {
     return signAt(static_cast<std::size_t>(positionParts(longitudeDeg).sign));
 }
 
-// The equal houses counted from the position texts, and each planet's house.
+// The equal houses counted from the whole degrees the positions are written
+// with, and each planet's house.
 void placeInHouses(ChartResult& chart) {
-    chart.housePlacement = placeHouses(chart.PlanetPositions);
+    std::array<int, kBodyCount> degreeIndexes{};
+    for (Body body : kAllBodies) {
+        const PositionParts parts = positionParts(chart.longitudesDeg[body]);
+        degreeIndexes[indexOf(body)] = parts.sign * 30 + parts.degrees + 1;
+    }
+    chart.housePlacement = placeHousesAt(degreeIndexes);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
@@ -47,7 +53,7 @@ void usePrecisePositions(ChartResult& chart) {
     }
     chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
     chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
-    chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
+    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     chart.positions = Positions::Precise;
 }
@@ -67,9 +73,7 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     chart.PlanetPositions = std::move(planets.PlanetPositions);
     chart.AscendantText = std::move(ascendant.AscendantText);
     chart.MoonPositionText = std::move(moon.MoonPositionText);
-    chart.MoonSignName = std::move(moon.MoonSignName);
     chart.universalTime = planets.PlanetUniversalTime;
-    placeInHouses(chart);
 
     // Retrograde marks go by the local calendar date of the birth.
     RetrogradeResult retrograde = Retrograde_Calculation(
@@ -88,6 +92,8 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
         chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
+    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
+    placeInHouses(chart);
     if (positions == Positions::Precise)
         usePrecisePositions(chart);
     return chart;
