@@ -59,6 +59,19 @@ TEST(ChartRun, WithoutAZoneRowTheExactCorrectionIsUsed) {
     EXPECT_EQ(chart.PlanetPositions[10], "22 Lib 39");
 }
 
+TEST(ChartRun, SecondsOfTheClockTimeReachEveryBody) {
+    // Thirty seconds later: the universal moment carries them, and the
+    // Ascendant (about a degree in four minutes) and the Moon move on.
+    BirthInput later = delhi1985Input();
+    later.local.second = 30;
+    const ChartResult a = std::get<ChartResult>(chartOfInput(delhi1985Input()));
+    const ChartResult b = std::get<ChartResult>(chartOfInput(later));
+    EXPECT_EQ(b.universalTime, (UniversalMoment{1985, 6, 15, 9, 0, 30}));
+    EXPECT_NEAR(b.longitudesDeg[Body::Ascendant] - a.longitudesDeg[Body::Ascendant], 0.125, 0.03);
+    EXPECT_GT(b.longitudesDeg[Body::Moon], a.longitudesDeg[Body::Moon]);
+    EXPECT_GT(b.longitudesDeg[Body::Sun], a.longitudesDeg[Body::Sun]);
+}
+
 TEST(ChartRun, DaylightSavingMovesEveryBodyByTheSameHour) {
     // One time base: the clock read an hour ahead, so the chart is that of
     // one hour earlier for the Moon, the Ascendant and the planets alike.
