@@ -5,9 +5,10 @@
 #include "AtlasOptions.h"
 #include "ChartOptions.h"
 #include "base/Positions.h"
+#include "chart/ChartRun.h"
 
-#include <cstddef>
 #include <CLI/CLI.hpp>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
