@@ -85,9 +85,8 @@ orbenza::ChartResult firstChart() {
     reader.next(row);
     const auto columns =
         std::get<orbenza::cli::BatchColumns>(orbenza::cli::batchColumns(header.fields));
-    const auto entries =
-        std::get<orbenza::BirthEntries>(orbenza::cli::batchRowEntries(row, columns));
-    return std::get<orbenza::ChartResult>(orbenza::proceed(entries, {}));
+    const auto entries = std::get<orbenza::BirthInput>(orbenza::cli::batchRowEntries(row, columns));
+    return std::get<orbenza::ChartResult>(orbenza::chartOfInput(entries));
 }
 
 void BM_RowToChart(benchmark::State& state) {
@@ -101,7 +100,7 @@ void BM_RowToChart(benchmark::State& state) {
         std::get<orbenza::cli::BatchColumns>(orbenza::cli::batchColumns(header.fields));
     for (auto _ : state) {
         const auto entries = orbenza::cli::batchRowEntries(row, columns);
-        benchmark::DoNotOptimize(orbenza::proceed(std::get<orbenza::BirthEntries>(entries), {}));
+        benchmark::DoNotOptimize(orbenza::chartOfInput(std::get<orbenza::BirthInput>(entries)));
     }
 }
 BENCHMARK(BM_RowToChart);

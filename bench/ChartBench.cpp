@@ -19,7 +19,8 @@ void BM_WholeChartRun(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34));
+        benchmark::DoNotOptimize(
+            orbenza::computeChart(birth, correction, orbenza::Positions::Classic));
 }
 BENCHMARK(BM_WholeChartRun);
 
@@ -51,7 +52,7 @@ BENCHMARK(BM_NinePlanetLongitudes);
 void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
-    const ChartResult chart = runChart(birth, Zone_Calculation(34, {}), 34);
+    const ChartResult chart = computeChart(birth, Zone_Calculation(34, {}), Positions::Classic);
     const AscendantResult asc = Ascendant_Calculation(birth, {-5, -30});
     const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};

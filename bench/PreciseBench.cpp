@@ -37,7 +37,7 @@ void BM_ChartRunByMethod(benchmark::State& state) {
     int minute = 0;
     for (auto _ : state) {
         birth.BirthMinute = static_cast<std::int16_t>(minute++ % 60);
-        benchmark::DoNotOptimize(orbenza::runChart(birth, correction, 34, positions));
+        benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions));
     }
 }
 BENCHMARK(BM_ChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -84,7 +84,7 @@ void BM_BirthTimeWindowsByMethod(benchmark::State& state) {
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     const orbenza::ChartResult chart =
-        orbenza::runChart(birth, orbenza::Zone_Calculation(34, {}), 34, positions);
+        orbenza::computeChart(birth, orbenza::Zone_Calculation(34, {}), positions);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }

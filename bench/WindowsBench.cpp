@@ -20,7 +20,7 @@ orbenza::ChartResult chartOf(int hour, int minute, int latitudeDeg) {
     b.LongitudeMinutes = 13;
     b.LatitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
     b.IsEast = orbenza::kTrue16;
-    return orbenza::runChart(b, orbenza::Zone_Calculation(34, {}), 34);
+    return orbenza::computeChart(b, orbenza::Zone_Calculation(34, {}), orbenza::Positions::Classic);
 }
 
 // Delhi, 15 June 1985 14:30.

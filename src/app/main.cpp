@@ -34,11 +34,8 @@ int main(int argc, char** argv) {
 
     orbenza::SingleInstance instance;
     if (!instance.tryAcquire()) {
-        orbenza::showUserMessage(
-            nullptr,
-            QString::fromUtf8(orbenza::kMessageAlreadyRunning.data(),
-                              qsizetype(orbenza::kMessageAlreadyRunning.size())),
-            orbenza::MessageIcon::Information);
+        orbenza::showUserMessage(nullptr, orbenza::alreadyRunningText(),
+                                 orbenza::MessageIcon::Information);
         return 0;
     }
 

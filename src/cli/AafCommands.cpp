@@ -3,6 +3,7 @@
 #include "AtomicOutput.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
+#include "ChartOptions.h"
 #include "Commands.h"
 #include "base/MessageText.h"
 
@@ -81,7 +82,8 @@ bool readWhole(const std::string& file, std::string& text, std::string& error) {
 std::string aafRefusalText(const store::AafRefusal& refusal) {
     std::string text = "line " + std::to_string(refusal.line) + ": " + problemText(refusal.problem);
     if (refusal.problem == store::AafProblem::Record)
-        text += ": " + refusal.detail;
+        text += ": " +
+                (refusal.input ? std::string(inputProblemMessage(*refusal.input)) : refusal.detail);
     else if (!refusal.detail.empty())
         text += ", not \"" + refusal.detail + "\"";
     return text;

@@ -11,23 +11,13 @@ namespace orbenza::cli {
 
 namespace {
 
-// Degrees and minutes of an angle, minutes rounded, for the screen's boxes.
-CoordinateValue coordinateOf(double degrees, int maxDegrees) {
-    CoordinateValue value;
-    value.positiveHemisphere = degrees >= 0;
+// Degrees and minutes of an angle's magnitude, minutes rounded, the degrees
+// kept within the coordinate's range.
+std::pair<int, int> degreesAndMinutes(double degrees, int maxDegrees) {
     long totalMinutes = std::lround(std::fabs(degrees) * 60.0);
     if (totalMinutes > static_cast<long>(maxDegrees) * 60 + 59)
         totalMinutes = static_cast<long>(maxDegrees) * 60 + 59;
-    value.degrees = std::to_string(totalMinutes / 60);
-    char minutes[8];
-    std::snprintf(minutes, sizeof minutes, "%02ld", totalMinutes % 60);
-    value.minutes = minutes;
-    return value;
-}
-
-double signedDegrees(const std::string& degrees, const std::string& minutes, bool positive) {
-    const double magnitude = std::stod(degrees) + std::stod(minutes) / 60.0;
-    return positive ? magnitude : -magnitude;
+    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60)};
 }
 
 } // namespace
@@ -70,12 +60,12 @@ std::optional<std::string> atlasOptionClash(const CLI::App& command) {
     return std::nullopt;
 }
 
-Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
-                                          const AtlasOptionTexts& texts,
+Parsed<AtlasChartInput> applyAtlasOptions(const BirthInput& birth, const AtlasOptionTexts& texts,
                                           const atlas::Atlas& atlas) {
     AtlasChartInput input;
-    input.entries = entries;
-    if (!texts.fold.empty() && texts.fold != "earlier" && texts.fold != "later")
+    input.input = birth;
+    const std::optional<Fold> fold = foldNamed(texts.fold);
+    if (!fold)
         return OptionError{"--fold must be earlier or later, not " + quotedForMessage(texts.fold)};
     // No place or zone name holds a control character; refused here, such a
     // text is never echoed raw in the messages below.
@@ -100,35 +90,26 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
         input.place.state = place.region;
         input.place.country = place.country;
         input.place.timeZone = place.timeZone;
-        const CoordinateValue lon = coordinateOf(place.longitudeDeg, 179);
-        const CoordinateValue lat = coordinateOf(place.latitudeDeg, 89);
-        input.entries.fields.longitudeDegrees = lon.degrees;
-        input.entries.fields.longitudeMinutes = lon.minutes;
-        input.entries.east = lon.positiveHemisphere;
-        input.entries.fields.latitudeDegrees = lat.degrees;
-        input.entries.fields.latitudeMinutes = lat.minutes;
-        input.entries.south = !lat.positiveHemisphere;
+        const auto [lonDeg, lonMin] = degreesAndMinutes(place.longitudeDeg, 179);
+        const auto [latDeg, latMin] = degreesAndMinutes(place.latitudeDeg, 89);
+        input.input.longitude = {lonDeg, lonMin,
+                                 place.longitudeDeg >= 0 ? EastWest::East : EastWest::West};
+        input.input.latitude = {latDeg, latMin,
+                                place.latitudeDeg >= 0 ? NorthSouth::North : NorthSouth::South};
         input.place.latitudeDeg = place.latitudeDeg;
         input.place.longitudeDeg = place.longitudeDeg;
         input.place.caution = atlas::clockCaution(place.timeZone, place.name, place.latitudeDeg,
-                                                  place.longitudeDeg, entries.fields.year);
+                                                  place.longitudeDeg, birth.local.year);
     } else {
         input.place.timeZone = texts.tz;
-        input.place.longitudeDeg = signedDegrees(entries.fields.longitudeDegrees,
-                                                 entries.fields.longitudeMinutes, entries.east);
-        input.place.latitudeDeg = signedDegrees(entries.fields.latitudeDegrees,
-                                                entries.fields.latitudeMinutes, !entries.south);
+        input.place.longitudeDeg = longitudeEastDegOf(birth.longitude);
+        input.place.latitudeDeg = latitudeNorthDegOf(birth.latitude);
     }
 
     const atlas::ZoneClock clock = atlas::ZoneClock::find(input.place.timeZone);
     if (!clock.valid())
         return OptionError{clock.error()};
-    const atlas::DateTime local{entries.fields.year,
-                                entries.fields.monthPosition + 1,
-                                entries.fields.dayPosition + 1,
-                                entries.hour,
-                                entries.minute,
-                                0};
+    const atlas::DateTime local = birth.local;
     const atlas::PlaceTime time = clock.at(local, input.place.longitudeDeg);
     const std::string ut1 =
         atlas::formatUniversalTime(atlas::universalTimeOf(local, time.first.utOffsetSeconds));
@@ -145,29 +126,31 @@ Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
                            time.second.abbreviation + "); give the time that was meant"};
     }
     if (time.kind == atlas::PlaceTime::Kind::HappenedTwice) {
-        if (texts.fold.empty()) {
+        if (*fold == Fold::None) {
             return OptionError{std::string("The clock time ") + when + " happened twice in " +
                                clock.name() + ": the clocks were put back. It was " + ut1 + " (" +
                                time.first.abbreviation + ", --fold earlier) and " + ut2 + " (" +
                                time.second.abbreviation + ", --fold later)"};
         }
-        if (texts.fold == "later")
+        if (*fold == Fold::Later)
             state = &time.second;
-        input.place.fold = texts.fold;
+        input.place.fold = *fold;
     }
     input.place.abbreviation = state->abbreviation;
     input.place.utOffsetSeconds = state->utOffsetSeconds;
     input.place.summerTime = state->summerTime;
-    input.correction = correctionOfOffset(state->utOffsetSeconds);
-    input.entries.zonePosition = -1;
-    input.entries.daylightSaving = false;
+    input.input.correction = correctionOfOffset(state->utOffsetSeconds);
+    input.input.zonePosition = -1;
+    input.input.daylightSaving = false;
+    input.input.atlasClock = AtlasClock{input.place.label, input.place.timeZone, input.place.fold,
+                                        input.place.longitudeDeg};
     return input;
 }
 
-Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTexts& texts,
+Parsed<ChartInput> chartInputOf(const BirthInput& birth, const AtlasOptionTexts& texts,
                                 bool fromAtlas) {
     ChartInput input;
-    input.entries = entries;
+    input.input = birth;
     if (!fromAtlas)
         return input;
     // A zone named by --tz needs the system's database only, not the atlas.
@@ -175,18 +158,13 @@ Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTe
     const atlas::Atlas& places = texts.place.empty() ? none : programAtlas();
     if (!texts.place.empty() && !places.available())
         return OptionError{places.unavailableReason()};
-    auto settled = applyAtlasOptions(entries, texts, places);
+    auto settled = applyAtlasOptions(birth, texts, places);
     if (auto* error = std::get_if<OptionError>(&settled))
         return std::move(*error);
     auto& atlasInput = std::get<AtlasChartInput>(settled);
-    input.entries = std::move(atlasInput.entries);
-    input.correction = atlasInput.correction;
+    input.input = std::move(atlasInput.input);
     input.place = std::move(atlasInput.place);
     return input;
-}
-
-AtlasClock atlasClockOf(const PlaceClockInfo& place) {
-    return AtlasClock{place.label, place.timeZone, place.fold, place.longitudeDeg};
 }
 
 nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {

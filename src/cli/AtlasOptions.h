@@ -5,7 +5,7 @@
 #include "atlas/Atlas.h"
 #include "atlas/ClockCaution.h"
 #include "atlas/PlaceClock.h"
-#include "chart/ChartRun.h"
+#include "input/BirthInput.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -35,7 +35,7 @@ struct PlaceClockInfo {
     std::string timeZone, abbreviation;
     std::int32_t utOffsetSeconds = 0;
     bool summerTime = false;
-    std::string fold; // "earlier" or "later" when the clock time happened twice
+    Fold fold = Fold::None; // when the clock time happened twice
     // Before 1970 far from the zone's principal city (--place only).
     atlas::ClockCaution caution;
 };
@@ -44,13 +44,10 @@ struct PlaceClockInfo {
 // Ames may have differed: check the birth record."; empty without a caution.
 std::string cautionSentence(const atlas::ClockCaution& caution);
 
-// The clock the chart keeps: what its birth-time windows and its library
-// record read.
-AtlasClock atlasClockOf(const PlaceClockInfo& place);
-
 struct AtlasChartInput {
-    BirthEntries entries;    // coordinates from the atlas for --place; no zone row
-    UtCorrection correction; // the place's whole offset on the date, to the second
+    // Coordinates from the atlas for --place; no zone row, the place's whole
+    // offset on the date to the second as the correction, and its clock.
+    BirthInput input;
     PlaceClockInfo place;
 };
 
@@ -59,26 +56,25 @@ struct AtlasChartInput {
 // --dst, --tz), --tz a zone (no --zone, --dst), and --fold needs either.
 std::optional<std::string> atlasOptionClash(const CLI::App& command);
 
-// Settles the clock time of entries parsed from the other options with the
+// Settles the clock time of an input parsed from the other options with the
 // atlas (--place) or the zone (--tz): the coordinates of the place, the
 // correction of its clock on the date, no zone row and no daylight-saving box.
 // A clock time that did not exist, or happened twice without --fold, is an
 // error naming both universal times.
-Parsed<AtlasChartInput> applyAtlasOptions(const BirthEntries& entries,
-                                          const AtlasOptionTexts& texts, const atlas::Atlas& atlas);
+Parsed<AtlasChartInput> applyAtlasOptions(const BirthInput& input, const AtlasOptionTexts& texts,
+                                          const atlas::Atlas& atlas);
 
-// What a chart is computed from: the entries and the correction, and the
-// place or zone whose clock gave the correction.
+// What a chart is computed from, and the place or zone whose clock gave the
+// correction.
 struct ChartInput {
-    BirthEntries entries;
-    UtCorrection correction;             // kept when the entries name no zone row
+    BirthInput input;
     std::optional<PlaceClockInfo> place; // when --place or --tz gave the clock time
 };
 
-// The entries as given, or with fromAtlas (--place or --tz given) settled by
+// The input as given, or with fromAtlas (--place or --tz given) settled by
 // the program's atlas or the zone's history; an error when the atlas is
 // unavailable for --place or the clock time cannot be settled.
-Parsed<ChartInput> chartInputOf(const BirthEntries& entries, const AtlasOptionTexts& texts,
+Parsed<ChartInput> chartInputOf(const BirthInput& input, const AtlasOptionTexts& texts,
                                 bool fromAtlas);
 
 // "Place": Name, State, Country, Latitude, Longitude, TimeZone, Abbreviation,

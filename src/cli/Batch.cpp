@@ -43,18 +43,16 @@ public:
             refuse(record, error->message, output, tally);
             return;
         }
-        // Without a zone row (the atlas's clock time), the row's correction is kept.
-        const BatchRowInput& row = std::get<BatchRowInput>(input);
-        auto outcome = proceed(row.entries, row.correction, m_positions, m_choices);
+        BatchRowInput row = std::get<BatchRowInput>(input);
+        row.input.positions = m_positions;
+        // The windows read the clock the input keeps for a row of a place or
+        // zone, clock changes inside them included.
+        const auto outcome = chartOfInput(row.input, m_choices);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-            refuse(record, refusal->message, output, tally);
+            refuse(record, inputProblemMessage(refusal->problem), output, tally);
             return;
         }
-        ChartResult& chart = std::get<ChartResult>(outcome);
-        // The windows read the clock of the row's place or zone, clock
-        // changes inside them included.
-        if (row.place)
-            chart.atlasClock = atlasClockOf(*row.place);
+        const ChartResult& chart = std::get<ChartResult>(outcome);
         // A clock time from the atlas or a zone: the line ends with "Place", as
         // a single chart's does.
         const PlaceClockInfo* place = row.place ? &*row.place : nullptr;

@@ -121,7 +121,7 @@ OptionError asColumnError(OptionError error) {
 
 } // namespace
 
-Parsed<BirthEntries> batchRowEntries(const CsvRecord& record, const BatchColumns& columns) {
+Parsed<BirthInput> batchRowEntries(const CsvRecord& record, const BatchColumns& columns) {
     if (!record.error.empty())
         return OptionError{record.error};
     if (record.fields.size() != columns.fieldCount)
@@ -163,7 +163,7 @@ Parsed<BatchRowInput> batchRowInput(const CsvRecord& record, const BatchColumns&
     if (auto* e = std::get_if<OptionError>(&entries))
         return std::move(*e);
     BatchRowInput input;
-    input.entries = std::get<BirthEntries>(entries);
+    input.input = std::get<BirthInput>(entries);
     if (!columns.fromAtlas())
         return input;
 
@@ -184,7 +184,7 @@ Parsed<BatchRowInput> batchRowInput(const CsvRecord& record, const BatchColumns&
     }
     if (columns.fold)
         texts.fold = text(*columns.fold);
-    auto settled = applyAtlasOptions(input.entries, texts, atlas);
+    auto settled = applyAtlasOptions(input.input, texts, atlas);
     if (auto* e = std::get_if<OptionError>(&settled)) {
         // The options' names become the columns' names ("fold later").
         std::string& message = e->message;
@@ -195,9 +195,8 @@ Parsed<BatchRowInput> batchRowInput(const CsvRecord& record, const BatchColumns&
         return std::move(*e);
     }
     auto& atlasInput = std::get<AtlasChartInput>(settled);
-    input.entries = atlasInput.entries;
-    input.correction = atlasInput.correction;
-    input.place = atlasInput.place;
+    input.input = std::move(atlasInput.input);
+    input.place = std::move(atlasInput.place);
     return input;
 }
 

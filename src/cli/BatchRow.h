@@ -1,4 +1,4 @@
-// From a batch row to the birth details screen's entries.
+// From a batch row to the birth input.
 #pragma once
 
 #include "AtlasOptions.h"
@@ -40,22 +40,21 @@ Parsed<BatchColumns> batchColumns(const std::vector<std::string>& header);
 // empty, 0, false, no: off; 1, true, yes: on (any case).
 Parsed<bool> parseDaylightSaving(std::string_view text);
 
-// The birth entries of one row, or why the row cannot be charted: a malformed
+// The birth input of one row, or why the row cannot be charted: a malformed
 // record, a wrong number of fields, a name that is not UTF-8 or a field in the
 // wrong form (the single-chart option's message, named after the column).
 // Blanks around every field but the name are ignored.
 // With `place` or `tz` the missing columns take the screen's defaults; the
 // atlas settles them in batchRowInput.
-Parsed<BirthEntries> batchRowEntries(const CsvRecord& record, const BatchColumns& columns);
+Parsed<BirthInput> batchRowEntries(const CsvRecord& record, const BatchColumns& columns);
 
 // What one row is charted from.
 struct BatchRowInput {
-    BirthEntries entries;
-    UtCorrection correction;             // kept when the entries name no zone row
+    BirthInput input;
     std::optional<PlaceClockInfo> place; // when the atlas or the zone gave the clock time
 };
 
-// The row's entries, with the coordinates and clock time settled by the atlas
+// The row's input, with the coordinates and clock time settled by the atlas
 // or the zone's history when the header has `place` or `tz`: as --place, --tz
 // and --fold settle them, an empty `fold` as none given. atlas is used only
 // for `place`.

@@ -320,8 +320,8 @@ std::string_view sunSignOf(const ChartResult& chart) {
 }
 
 std::string_view zoneTextOf(const ChartResult& chart) {
-    return chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
-               ? timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text
+    return chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount
+               ? timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text
                : std::string_view{};
 }
 
@@ -469,7 +469,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         json.raw(",\"MoonSignName\":");
         ok = ok && json.string(chart.MoonSignName);
         json.raw(",\"Ascendant\":");
-        ok = ok && json.string(signNameOfPositionText(chart.AscendantText));
+        ok = ok && json.string(signName(chart.ascendantSign()));
         json.raw(",\"AscendantText\":");
         ok = ok && json.string(chart.AscendantText);
         json.raw(",\"MoonPositionText\":");

@@ -3,8 +3,8 @@
 #include "base/TextTrim.h"
 #include "base/Utf8.h"
 #include "base/YearRange.h"
-#include "chart/CheckInput.h"
 #include "chart/TimeZones.h"
+#include "input/PersonName.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,7 +35,14 @@ std::optional<int> digitsValue(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
-Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degreeDigits,
+// Degrees, minutes and whether the hemisphere is the positive one (East,
+// North).
+struct CoordinateParts {
+    int degrees = 0, minutes = 0;
+    bool positiveHemisphere = true;
+};
+
+Parsed<CoordinateParts> parseCoordinate(std::string_view text, std::size_t degreeDigits,
                                         char positive, char negative, std::string_view what,
                                         std::string_view form) {
     // The message is built only for a refusal: the batch parses millions of rows.
@@ -58,7 +65,9 @@ Parsed<CoordinateValue> parseCoordinate(std::string_view text, std::size_t degre
     if (!allDigits(degrees) || degrees.size() > degreeDigits || !allDigits(minutes) ||
         minutes.size() > 2)
         return error();
-    return CoordinateValue{std::string(degrees), std::string(minutes), hemisphere == positive};
+    // Up to three digits each: the values fit, and the check judges their range.
+    return CoordinateParts{*digitsValue(degrees, degreeDigits), *digitsValue(minutes, 2),
+                           hemisphere == positive};
 }
 
 } // namespace
@@ -136,15 +145,24 @@ Parsed<int> parseZone(std::string_view text) {
                        " is neither a list position 0-70 nor the abbreviation of a zone"};
 }
 
-Parsed<CoordinateValue> parseLongitude(std::string_view text) {
-    return parseCoordinate(text, 3, 'E', 'W', "--lon", "DDD:MM followed by E or W (77:13E)");
+Parsed<Longitude> parseLongitude(std::string_view text) {
+    auto parts = parseCoordinate(text, 3, 'E', 'W', "--lon", "DDD:MM followed by E or W (77:13E)");
+    if (auto* e = std::get_if<OptionError>(&parts))
+        return std::move(*e);
+    const auto& p = std::get<CoordinateParts>(parts);
+    return Longitude{p.degrees, p.minutes, p.positiveHemisphere ? EastWest::East : EastWest::West};
 }
 
-Parsed<CoordinateValue> parseLatitude(std::string_view text) {
-    return parseCoordinate(text, 2, 'N', 'S', "--lat", "DD:MM followed by N or S (28:39N)");
+Parsed<Latitude> parseLatitude(std::string_view text) {
+    auto parts = parseCoordinate(text, 2, 'N', 'S', "--lat", "DD:MM followed by N or S (28:39N)");
+    if (auto* e = std::get_if<OptionError>(&parts))
+        return std::move(*e);
+    const auto& p = std::get<CoordinateParts>(parts);
+    return Latitude{p.degrees, p.minutes,
+                    p.positiveHemisphere ? NorthSouth::North : NorthSouth::South};
 }
 
-Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts) {
+Parsed<BirthInput> parseChartOptions(const ChartOptionTexts& texts) {
     // The name is written into JSON, Rich Text and the terminal: UTF-8, and
     // held to the birth details screen's rule, which keeps control
     // characters and escape sequences out. A blank name is the chart run's
@@ -171,24 +189,34 @@ Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts) {
 
     const auto& d = std::get<DateValue>(date);
     const auto& t = std::get<TimeValue>(time);
-    const auto& lon = std::get<CoordinateValue>(longitude);
-    const auto& lat = std::get<CoordinateValue>(latitude);
-    BirthEntries entries;
-    entries.fields.name = texts.name;
-    entries.fields.longitudeDegrees = lon.degrees;
-    entries.fields.longitudeMinutes = lon.minutes;
-    entries.fields.latitudeDegrees = lat.degrees;
-    entries.fields.latitudeMinutes = lat.minutes;
-    entries.fields.monthPosition = d.month - 1;
-    entries.fields.dayPosition = d.day - 1;
-    entries.fields.year = d.year;
-    entries.hour = t.hour;
-    entries.minute = t.minute;
-    entries.zonePosition = std::get<int>(zone);
-    entries.east = lon.positiveHemisphere;
-    entries.south = !lat.positiveHemisphere;
-    entries.daylightSaving = texts.daylightSaving;
-    return entries;
+    BirthInput input;
+    input.name = texts.name;
+    input.local = CivilDateTime{d.year, d.month, d.day, t.hour, t.minute, 0};
+    input.longitude = std::get<Longitude>(longitude);
+    input.latitude = std::get<Latitude>(latitude);
+    input.zonePosition = std::get<int>(zone);
+    input.daylightSaving = texts.daylightSaving;
+    return input;
+}
+
+std::string_view inputProblemMessage(InputProblem problem) {
+    switch (problem) {
+    case InputProblem::EmptyName:
+        return "Please Enter Name";
+    case InputProblem::LongitudeDegrees:
+        return "Please Enter Value Between 0 And 179 in the Degree of Longitude";
+    case InputProblem::LongitudeMinutes:
+        return "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
+    case InputProblem::LatitudeDegrees:
+        return "Please Enter Value Between 0 And 89 in the Degree of Latitude";
+    case InputProblem::LatitudeMinutes:
+        return "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
+    case InputProblem::FebruaryDate:
+        return "Please Enter Correct Date Or Month!";
+    case InputProblem::ThirtyDayMonth:
+        return "Please Enter Correct Date Or Month !";
+    }
+    return {};
 }
 
 } // namespace orbenza::cli

@@ -1,10 +1,10 @@
-// The command line's option values, turned into the birth details screen's
-// entries. Every function returns the entry or a one-line error.
+// The command line's option values, turned into the typed birth input. Every
+// function returns the value or a one-line error.
 #pragma once
 
 #include "base/MessageText.h"
 #include "base/YearRange.h"
-#include "chart/ChartRun.h"
+#include "input/BirthInput.h"
 
 #include <cstddef>
 #include <optional>
@@ -26,12 +26,6 @@ struct DateValue {
 struct TimeValue {
     int hour = 0, minute = 0;
 };
-// Degree and minute texts as typed, so the birth checks see them as the
-// screen's boxes would hold them, and the hemisphere.
-struct CoordinateValue {
-    std::string degrees, minutes;
-    bool positiveHemisphere = true; // East for a longitude, North for a latitude
-};
 
 // YYYY-MM-DD, the year kFirstYear to kLastYear.
 Parsed<DateValue> parseDate(std::string_view text);
@@ -41,9 +35,9 @@ Parsed<TimeValue> parseTime(std::string_view text);
 // case); an abbreviation of several rows is refused with their positions.
 Parsed<int> parseZone(std::string_view text);
 // DDD:MM followed by E or W (any case).
-Parsed<CoordinateValue> parseLongitude(std::string_view text);
+Parsed<Longitude> parseLongitude(std::string_view text);
 // DD:MM followed by N or S (any case).
-Parsed<CoordinateValue> parseLatitude(std::string_view text);
+Parsed<Latitude> parseLatitude(std::string_view text);
 
 // The option texts of one chart, defaults as on the birth details screen.
 struct ChartOptionTexts {
@@ -56,10 +50,16 @@ struct ChartOptionTexts {
     bool daylightSaving = false;
 };
 
-// All option texts into screen entries; the first malformed one is the error.
+// All option texts into a birth input; the first malformed one is the error.
 // Blanks around every text are ignored; a name that is not blank must be
 // UTF-8 and follow the birth details screen's name rule ("--name: Please
 // Enter only Letters").
-Parsed<BirthEntries> parseChartOptions(const ChartOptionTexts& texts);
+Parsed<BirthInput> parseChartOptions(const ChartOptionTexts& texts);
+
+// The words of the birth check's refusals, as the birth details screen shows
+// them; the command line prints them as they are.
+std::string_view inputProblemMessage(InputProblem problem);
+// A name that is not one a person can have.
+inline constexpr std::string_view kMessageOnlyLetters = "Please Enter only Letters";
 
 } // namespace orbenza::cli

@@ -155,8 +155,9 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
     json["Date"] = date;
     json["Time"] = time;
     json["Zone"] =
-        chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount
-            ? std::string(timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text)
+        chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount
+            ? std::string(
+                  timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text)
             : std::string{};
     json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
     json["UniversalTime"] = isoUniversalTime(chart.universalTime);

@@ -127,21 +127,18 @@ int runChartCommand(const ChartCommand& command) {
             return printError(file->error());
     }
 
-    const auto settled =
-        chartInputOf(std::get<BirthEntries>(parsed), command.atlas, command.fromAtlas);
+    auto settled = chartInputOf(std::get<BirthInput>(parsed), command.atlas, command.fromAtlas);
     if (const auto* error = std::get_if<OptionError>(&settled))
         return printError(error->message);
-    const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-    // Without a zone row (the atlas's clock time), the correction given here is kept.
-    auto outcome = proceed(entries, correction, command.positions, command.choices);
+    auto& [input, place] = std::get<ChartInput>(settled);
+    input.positions = command.positions;
+    const auto outcome = chartOfInput(input, command.choices);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        const std::string line = printableText(refusal->message) + "\n";
+        const std::string line = std::string(inputProblemMessage(refusal->problem)) + "\n";
         (void)writeWhole(STDERR_FILENO, line);
         return kExitRefused;
     }
-    ChartResult& chart = std::get<ChartResult>(outcome);
-    if (place)
-        chart.atlasClock = atlasClockOf(*place);
+    const ChartResult& chart = std::get<ChartResult>(outcome);
     const std::string document = chartDocument(chart, command, place);
     if (file) {
         if (!file->write(document) || !file->commit())

@@ -5,6 +5,7 @@
 #include "AtlasOptions.h"
 #include "ChartOptions.h"
 #include "base/Positions.h"
+#include "chart/ChartRun.h"
 
 #include <CLI/CLI.hpp>
 #include <cstddef>

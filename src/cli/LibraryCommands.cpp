@@ -276,30 +276,26 @@ int addChart(Session& session, const AddOptions& options, const CLI::App& add) {
     if (const auto* error = std::get_if<OptionError>(&parsed))
         return printError(error->message);
     const bool fromAtlas = add.count("--place") > 0 || add.count("--tz") > 0;
-    const auto settled = chartInputOf(std::get<BirthEntries>(parsed), options.atlas, fromAtlas);
+    auto settled = chartInputOf(std::get<BirthInput>(parsed), options.atlas, fromAtlas);
     if (const auto* error = std::get_if<OptionError>(&settled))
         return printError(error->message);
-    const auto& [entries, correction, place] = std::get<ChartInput>(settled);
-    ChartChoices choices;
-    choices.houseSystem = houseSystemNamed(options.houses).value_or(kDefaultHouseSystem);
-    auto outcome = proceed(entries, correction,
-                           positionsNamed(options.positions).value_or(kDefaultPositions), choices);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        (void)writeWhole(STDERR_FILENO, printableText(refusal->message) + "\n");
+    auto& [input, place] = std::get<ChartInput>(settled);
+    input.positions = positionsNamed(options.positions).value_or(kDefaultPositions);
+    if (const auto refusal = checkBirthInput(input)) {
+        (void)writeWhole(STDERR_FILENO, std::string(inputProblemMessage(refusal->problem)) + "\n");
         return kExitRefused;
     }
-    ChartResult& chart = std::get<ChartResult>(outcome);
-    if (place)
-        chart.atlasClock = atlasClockOf(*place);
     // A place from the atlas names the city, state and country not given.
     const bool named = place && !place->label.empty();
     auto given = [&](const char* option, const std::string& text, const std::string& atlasText) {
         return add.count(option) > 0 || !named ? text : atlasText;
     };
     store::ChartRecord record =
-        store::recordOfChart(chart, given("--city", options.city, named ? place->name : ""),
+        store::recordOfInput(input, given("--city", options.city, named ? place->name : ""),
                              given("--state", options.state, named ? place->state : ""),
                              given("--country", options.country, named ? place->country : ""));
+    record.houseSystem = std::string(
+        houseSystemName(houseSystemNamed(options.houses).value_or(kDefaultHouseSystem)));
     if (place)
         keepPlaceInRecord(record, *place);
     record.note = options.note;
@@ -372,8 +368,9 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
     if (!options.chart)
         return writeOut(options.format == "json" ? dump(recordJson(*record)) : recordText(*record));
     const auto drawn = store::chartOfRecord(*record);
-    if (const auto* problem = std::get_if<std::string>(&drawn))
-        return printError("chart " + std::to_string(id) + " cannot be drawn: " + *problem);
+    if (const auto* problem = std::get_if<store::RecordProblem>(&drawn))
+        return printError("chart " + std::to_string(id) +
+                          " cannot be drawn: " + recordProblemMessage(*problem));
     const ChartResult& chart = std::get<ChartResult>(drawn);
     if (options.format == "rtf")
         return writeOut(chartRichText(chart));

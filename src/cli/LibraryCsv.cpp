@@ -4,7 +4,6 @@
 #include "ProgressMeter.h"
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
-#include "chart/CheckInput.h"
 #include "chart/TimeZones.h"
 #include "store/RecordChart.h"
 
@@ -135,6 +134,12 @@ std::string clockText(int hour, int minute, int second) {
     return text;
 }
 
+std::string recordProblemMessage(const store::RecordProblem& problem) {
+    if (problem.input)
+        return std::string(inputProblemMessage(*problem.input));
+    return problem.detail;
+}
+
 std::string libraryCsvHeader() {
     std::string header;
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
@@ -219,22 +224,22 @@ private:
     const std::array<int, ColumnCount>& m_position;
 };
 
-void setEntries(store::ChartRecord& r, const BirthEntries& e) {
-    r.name = e.fields.name;
-    r.year = e.fields.year;
-    r.month = e.fields.monthPosition + 1;
-    r.day = e.fields.dayPosition + 1;
-    r.hour = e.hour;
-    r.minute = e.minute;
-    r.second = 0;
-    r.zonePosition = e.zonePosition;
-    r.daylightSaving = e.daylightSaving;
-    r.longitudeDegrees = coordinateValue(e.fields.longitudeDegrees).value_or(-1);
-    r.longitudeMinutes = coordinateValue(e.fields.longitudeMinutes).value_or(-1);
-    r.east = e.east;
-    r.latitudeDegrees = coordinateValue(e.fields.latitudeDegrees).value_or(-1);
-    r.latitudeMinutes = coordinateValue(e.fields.latitudeMinutes).value_or(-1);
-    r.south = e.south;
+void setBirth(store::ChartRecord& r, const BirthInput& input) {
+    r.name = input.name;
+    r.year = input.local.year;
+    r.month = input.local.month;
+    r.day = input.local.day;
+    r.hour = input.local.hour;
+    r.minute = input.local.minute;
+    r.second = input.local.second;
+    r.zonePosition = input.zonePosition;
+    r.daylightSaving = input.daylightSaving;
+    r.longitudeDegrees = input.longitude.degrees;
+    r.longitudeMinutes = input.longitude.minutes;
+    r.east = input.longitude.hemisphere == EastWest::East;
+    r.latitudeDegrees = input.latitude.degrees;
+    r.latitudeMinutes = input.latitude.minutes;
+    r.south = input.latitude.hemisphere == NorthSouth::South;
 }
 
 int correctionSecondsOf(const UtCorrection& c) {
@@ -287,7 +292,7 @@ std::optional<std::string> settleZoneRowClock(store::ChartRecord& r, const Libra
 // The clock of a row with tz, worked out as --tz does; the place's own
 // longitude, when the row has it, is the one a zone on local mean time reads.
 std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow& row,
-                                         const BirthEntries& entries) {
+                                         const BirthInput& birth) {
     if (const auto clash = givenAmong(row, {Zone, Dst}))
         return "tz sets the clock time; " + *clash + " cannot be given with it";
     for (Column column : {AtlasLat, AtlasLon}) {
@@ -303,16 +308,16 @@ std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow
     AtlasOptionTexts texts;
     texts.tz = row.text(Tz);
     texts.fold = row.text(Fold);
-    const auto settled = applyAtlasOptions(entries, texts, atlas::Atlas());
+    const auto settled = applyAtlasOptions(birth, texts, atlas::Atlas());
     if (const auto* e = std::get_if<OptionError>(&settled))
         return columnMessage(e->message);
     const PlaceClockInfo& clock = std::get<AtlasChartInput>(settled).place;
     // The longitude a zone on local mean time reads: the place's own when
     // the row has it, else the chart's (as --tz uses it).
     const atlas::PlaceTime time =
-        atlas::ZoneClock::find(texts.tz).at({r.year, r.month, r.day, r.hour, r.minute, 0},
+        atlas::ZoneClock::find(texts.tz).at({r.year, r.month, r.day, r.hour, r.minute, r.second},
                                             r.atlasLongitudeDeg.value_or(clock.longitudeDeg));
-    const atlas::ZoneState& state = clock.fold == "later" ? time.second : time.first;
+    const atlas::ZoneState& state = clock.fold == Fold::Later ? time.second : time.first;
     std::int32_t offset = state.utOffsetSeconds;
     // A chart saved from the atlas without the place's own longitude had its
     // local mean time from that longitude, up to half a minute of arc (2 s of
@@ -333,7 +338,7 @@ std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow
     r.daylightSaving = false;
     r.correctionSeconds = -offset;
     r.atlasZone = texts.tz;
-    r.atlasFold = clock.fold;
+    r.atlasFold = std::string(foldName(clock.fold));
     r.atlasPlace = row.raw(Place);
     r.atlasName = row.raw(AtlasName);
     r.atlasState = row.raw(AtlasState);
@@ -344,7 +349,7 @@ std::optional<std::string> settleTzClock(store::ChartRecord& r, const LibraryRow
 // The clock and coordinates of a row with place but no tz, from the atlas as
 // --place gives them.
 std::optional<std::string> settlePlaceClock(store::ChartRecord& r, const LibraryRow& row,
-                                            const BirthEntries& entries, AtlasSource atlasSource) {
+                                            const BirthInput& birth, AtlasSource atlasSource) {
     if (const auto clash = givenAmong(row, {Zone, Lon, Lat, Dst, UtOffset, AtlasName, AtlasState,
                                             AtlasCountry, AtlasLat, AtlasLon}))
         return "place sets the coordinates and the clock time; " + *clash +
@@ -355,15 +360,15 @@ std::optional<std::string> settlePlaceClock(store::ChartRecord& r, const Library
     AtlasOptionTexts texts;
     texts.place = row.text(Place);
     texts.fold = row.text(Fold);
-    const auto settled = applyAtlasOptions(entries, texts, atlas);
+    const auto settled = applyAtlasOptions(birth, texts, atlas);
     if (const auto* e = std::get_if<OptionError>(&settled))
         return columnMessage(e->message);
     const AtlasChartInput& input = std::get<AtlasChartInput>(settled);
-    setEntries(r, input.entries);
-    r.correctionSeconds = correctionSecondsOf(input.correction);
+    setBirth(r, input.input);
+    r.correctionSeconds = correctionSecondsOf(input.input.correction);
     r.atlasPlace = input.place.label;
     r.atlasZone = input.place.timeZone;
-    r.atlasFold = input.place.fold;
+    r.atlasFold = std::string(foldName(input.place.fold));
     keepPlaceInRecord(r, input.place);
     return std::nullopt;
 }
@@ -375,6 +380,16 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     texts.name = row.raw(Name);
     texts.date = row.text(Date, defaults.date);
     texts.time = row.text(Time, defaults.time);
+    // The seconds an export writes after the minutes: HH:MM:SS.
+    int second = 0;
+    if (texts.time.size() == 8 && texts.time[5] == ':') {
+        const auto s = twoDigits(std::string_view(texts.time).substr(6), 59);
+        if (!s)
+            return OptionError{"time must look like HH:MM or HH:MM:SS, not " +
+                               quotedForMessage(texts.time)};
+        second = *s;
+        texts.time.resize(5);
+    }
     texts.zone = row.text(Zone, defaults.zone);
     texts.longitude = row.text(Lon, defaults.longitude);
     texts.latitude = row.text(Lat, defaults.latitude);
@@ -386,15 +401,16 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     const auto parsed = parseChartOptions(texts);
     if (const auto* e = std::get_if<OptionError>(&parsed))
         return OptionError{columnMessage(e->message)};
-    const BirthEntries& entries = std::get<BirthEntries>(parsed);
+    BirthInput birth = std::get<BirthInput>(parsed);
+    birth.local.second = second;
 
     store::ChartRecord r;
-    setEntries(r, entries);
+    setBirth(r, birth);
     std::optional<std::string> refusal;
     if (!row.text(Tz).empty())
-        refusal = settleTzClock(r, row, entries);
+        refusal = settleTzClock(r, row, birth);
     else if (!row.text(Place).empty())
-        refusal = settlePlaceClock(r, row, entries, atlasSource);
+        refusal = settlePlaceClock(r, row, birth, atlasSource);
     else
         refusal = settleZoneRowClock(r, row);
     if (refusal)
@@ -416,7 +432,7 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     if (!isTimestamp(r.addedAt) || !isTimestamp(r.changedAt))
         return OptionError{"added and changed must look like YYYY-MM-DDTHH:MM:SSZ"};
     if (const auto problem = store::recordProblem(r))
-        return OptionError{*problem};
+        return OptionError{recordProblemMessage(*problem)};
     return r;
 }
 
@@ -450,15 +466,13 @@ void readBatchForm(CsvReader& reader, const std::vector<std::string>& header,
             continue;
         }
         const BatchRowInput& row = std::get<BatchRowInput>(input);
-        auto outcome = proceed(row.entries, row.correction, kDefaultPositions);
+        const auto outcome = chartOfInput(row.input);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-            refuse(std::string(refusal->message));
+            refuse(std::string(inputProblemMessage(refusal->problem)));
             continue;
         }
-        ChartResult& chart = std::get<ChartResult>(outcome);
+        const ChartResult& chart = std::get<ChartResult>(outcome);
         const bool named = row.place && !row.place->label.empty();
-        if (row.place)
-            chart.atlasClock = atlasClockOf(*row.place);
         store::ChartRecord r =
             store::recordOfChart(chart, named ? row.place->name : "", named ? row.place->state : "",
                                  named ? row.place->country : "");

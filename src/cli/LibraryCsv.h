@@ -30,6 +30,7 @@
 #include "CsvReader.h"
 #include "base/Utf8.h"
 #include "store/ChartRecord.h"
+#include "store/RecordChart.h"
 
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ void appendRecordCsv(std::string& out, const store::ChartRecord& record);
 std::string utOffsetText(int correctionSeconds);
 // "14:30", or "14:30:05" with seconds.
 std::string clockText(int hour, int minute, int second);
+
+// Why a record cannot be drawn, in the command line's words.
+std::string recordProblemMessage(const store::RecordProblem& problem);
 
 struct LibraryCsvRead {
     std::vector<store::ChartRecord> records;

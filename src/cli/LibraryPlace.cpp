@@ -28,14 +28,14 @@ std::optional<PlaceClockInfo> placeOfRecord(const store::ChartRecord& r) {
     place.latitudeDeg = r.atlasLatitudeDeg.value_or(r.south ? -latitudeDeg : latitudeDeg);
     place.longitudeDeg = r.atlasLongitudeDeg.value_or(r.east ? longitudeDeg : -longitudeDeg);
     place.timeZone = r.atlasZone;
-    place.fold = r.atlasFold;
+    place.fold = foldNamed(r.atlasFold).value_or(Fold::None);
     place.utOffsetSeconds = -r.correctionSeconds;
 
     // The abbreviation and the summer-time mark of the stretch the stored
     // offset belongs to.
     const atlas::ZoneClock clock = atlas::ZoneClock::find(r.atlasZone);
     if (clock.valid()) {
-        const atlas::DateTime local{r.year, r.month, r.day, r.hour, r.minute, 0};
+        const atlas::DateTime local{r.year, r.month, r.day, r.hour, r.minute, r.second};
         const atlas::PlaceTime time = clock.at(local, place.longitudeDeg);
         const bool later =
             time.kind == atlas::PlaceTime::Kind::HappenedTwice && r.atlasFold == "later";

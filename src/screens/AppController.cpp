@@ -86,23 +86,14 @@ void AppController::proceed() {
     // until the user has said which universal time is meant.
     if (!m_birthDetails->settleClockTime())
         return;
-    // The atlas's own zone entry is no row of the list; the run keeps the
-    // correction it is given for it.
-    const UtCorrection previous = m_birthDetails->atlasZoneCorrection().value_or(m_lastCorrection);
-    auto outcome =
-        orbenza::proceed(m_birthDetails->entries(), previous, m_birthDetails->positions());
+    const auto outcome = chartOfInput(m_birthDetails->input());
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        showUserMessage(
-            m_birthDetails.get(),
-            QString::fromUtf8(refusal->message.data(), qsizetype(refusal->message.size())),
-            refusal->icon);
+        showUserMessage(m_birthDetails.get(), inputProblemText(refusal->problem),
+                        inputProblemIcon(refusal->problem));
         m_birthDetails->focusField(refusal->focus);
         return;
     }
-    ChartResult& chart = std::get<ChartResult>(outcome);
-    chart.atlasClock = m_birthDetails->atlasClock();
-    if (!chart.atlasClock)
-        chart.atlasClock = editedAtlasClock(chart);
+    const ChartResult& chart = std::get<ChartResult>(outcome);
     m_lastCorrection = chart.correction;
     m_openedId.reset();
     showChartWindow(chart, m_birthDetails->cityText(), m_birthDetails->stateText(),
@@ -290,7 +281,7 @@ void AppController::saveToLibrary() {
         record.id = *target;
         if (stored) {
             // What the screens do not show stays as it was: the note. The
-            // atlas's place goes with the chart (see editedAtlasClock).
+            // atlas's place goes with the chart's input.
             record.note = stored->note;
         }
         saved = lib->update(record);
@@ -337,15 +328,17 @@ void AppController::openLibraryChart(std::int64_t id) {
     if (!record)
         return;
     auto drawn = store::chartOfRecord(*record);
-    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+    if (const auto* problem = std::get_if<store::RecordProblem>(&drawn)) {
+        const QString why =
+            problem->input ? inputProblemText(*problem->input) : fromStd(problem->detail);
         showLibraryError(activeScreen(), tr("The chart of %1 cannot be drawn: %2")
-                                             .arg(fromStd(record->name), fromStd(*problem))
+                                             .arg(fromStd(record->name), why)
                                              .toStdString());
         return;
     }
     const QString city = fromStd(record->city), state = fromStd(record->state),
                   country = fromStd(record->country);
-    m_birthDetails->setEntries(store::entriesOfRecord(*record), city, state, country);
+    m_birthDetails->setInput(store::inputOfRecord(*record), city, state, country);
     const ChartResult& chart = std::get<ChartResult>(drawn);
     m_lastCorrection = chart.correction;
     m_editingId.reset();
@@ -356,37 +349,15 @@ void AppController::openLibraryChart(std::int64_t id) {
     library(true)->markOpened(id); // opened: the record came from it
 }
 
-std::optional<AtlasClock> AppController::editedAtlasClock(const ChartResult& chart) const {
-    if (!m_editingId || !m_editedRecord || m_editedRecord->atlasZone.empty())
-        return std::nullopt;
-    // The clock time is still the one the atlas settled only while the
-    // moment, the coordinates and the correction are those of the record.
-    const store::ChartRecord& was = *m_editedRecord;
-    const store::ChartRecord now = store::recordOfChart(chart, {}, {}, {});
-    const bool same = now.year == was.year && now.month == was.month && now.day == was.day &&
-                      now.hour == was.hour && now.minute == was.minute &&
-                      now.longitudeDegrees == was.longitudeDegrees &&
-                      now.longitudeMinutes == was.longitudeMinutes && now.east == was.east &&
-                      now.latitudeDegrees == was.latitudeDegrees &&
-                      now.latitudeMinutes == was.latitudeMinutes && now.south == was.south &&
-                      now.correctionSeconds == was.correctionSeconds &&
-                      now.daylightSaving == was.daylightSaving;
-    if (!same)
-        return std::nullopt;
-    return store::atlasClockOfRecord(was);
-}
-
 void AppController::editLibraryChart(std::int64_t id) {
     const auto record = libraryRecord(id);
     if (!record)
         return;
-    m_birthDetails->setEntries(store::entriesOfRecord(*record), fromStd(record->city),
-                               fromStd(record->state), fromStd(record->country));
-    // A zone the list does not hold keeps the stored correction, as a run
-    // without a chosen zone row keeps the last one.
-    m_lastCorrection = store::correctionOfRecord(*record);
+    // The record's input whole: a zone the list does not hold keeps the
+    // stored correction, and a clock from the atlas stays attached.
+    m_birthDetails->setInput(store::inputOfRecord(*record), fromStd(record->city),
+                             fromStd(record->state), fromStd(record->country));
     m_editingId = id;
-    m_editedRecord = *record;
     m_openedId = id;
     if (m_mainWindow)
         back();

@@ -103,10 +103,6 @@ private:
     void showLibraryError(QWidget* parent, const std::string& message);
     // The library's record of a chart, or nothing after showing why not.
     std::optional<store::ChartRecord> libraryRecord(std::int64_t id);
-    // The atlas clock of the library chart "Edit" loaded, for a chart computed
-    // from its details unchanged; nothing once the moment, the place or the
-    // correction differ, since the clock time is then no longer the atlas's.
-    std::optional<AtlasClock> editedAtlasClock(const ChartResult& chart) const;
     QWidget* activeScreen() const;
 
     std::unique_ptr<BirthDetailsScreen> m_birthDetails;
@@ -118,9 +114,8 @@ private:
 
     QString m_libraryPath;
     std::unique_ptr<store::ChartLibrary> m_library;
-    std::optional<std::int64_t> m_editingId;          // loaded by "Edit"
-    std::optional<store::ChartRecord> m_editedRecord; // as it was when "Edit" loaded it
-    std::optional<std::int64_t> m_openedId;           // the library chart on view
+    std::optional<std::int64_t> m_editingId; // loaded by "Edit"
+    std::optional<std::int64_t> m_openedId;  // the library chart on view
     // The place texts of the chart on view, as typed.
     QString m_shownCity, m_shownState, m_shownCountry;
 };

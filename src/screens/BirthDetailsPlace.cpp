@@ -252,8 +252,14 @@ void BirthDetailsScreen::choosePlace(const atlas::Place& place) {
     m_latitudeMinutes->setText(QString::number(latMin));
     (place.latitudeDeg < 0 ? m_south : m_north)->setChecked(true);
     m_filling = false;
-    m_place = AttachedPlace{place, std::nullopt, std::nullopt, false, {}};
+    attachClock(AtlasClock{atlas::placeLabel(place), std::string(place.timeZone), Fold::None,
+                           place.longitudeDeg});
+    m_place->atlasPlace = place;
     refreshPlaceTime();
+}
+
+void BirthDetailsScreen::attachClock(const AtlasClock& clock) {
+    m_place = AttachedPlace{clock, std::nullopt, std::nullopt, false, Fold::None, std::nullopt};
 }
 
 atlas::DateTime BirthDetailsScreen::enteredMoment() const {
@@ -271,10 +277,10 @@ void BirthDetailsScreen::refreshPlaceTime() {
     if (!m_place)
         return;
     AttachedPlace& attached = *m_place;
-    const QString zoneName = qs(attached.place.timeZone);
+    const QString zoneName = qs(attached.clock.timeZone);
     const atlas::DateTime moment = enteredMoment();
     attached.unsettled.reset();
-    attached.fold.clear();
+    attached.fold = Fold::None;
     if (!QDate(moment.year, moment.month, moment.day).isValid()) {
         m_zoneLine->setText(tr("%1 · %2 %3 %4 is no date of the calendar")
                                 .arg(zoneName)
@@ -284,20 +290,20 @@ void BirthDetailsScreen::refreshPlaceTime() {
         m_zoneLine->show();
         return;
     }
-    const atlas::ZoneClock clock = atlas::ZoneClock::find(attached.place.timeZone);
+    const atlas::ZoneClock clock = atlas::ZoneClock::find(attached.clock.timeZone);
     if (!clock.valid()) {
         m_zoneLine->setText(qs(clock.error()));
         m_zoneLine->show();
         return;
     }
-    const atlas::PlaceTime time = clock.at(moment, attached.place.longitudeDeg);
+    const atlas::PlaceTime time = clock.at(moment, attached.clock.longitudeEastDeg);
     if (time.kind == atlas::PlaceTime::Kind::Unique) {
         applyZoneState(time.first);
         m_zoneLine->setText(placeClockLine(time.first));
     } else if (attached.settledMoment && *attached.settledMoment == moment) {
         const atlas::ZoneState& chosen = attached.settledSecond ? time.second : time.first;
         if (time.kind == atlas::PlaceTime::Kind::HappenedTwice)
-            attached.fold = attached.settledSecond ? "later" : "earlier";
+            attached.fold = attached.settledSecond ? Fold::Later : Fold::Earlier;
         applyZoneState(chosen);
         m_zoneLine->setText(placeClockLine(chosen));
     } else {
@@ -319,9 +325,9 @@ void BirthDetailsScreen::refreshPlaceTime() {
 }
 
 QString BirthDetailsScreen::clockCautionText() const {
-    if (!m_place)
+    if (!m_place || !m_place->atlasPlace)
         return {};
-    const atlas::Place& place = m_place->place;
+    const atlas::Place& place = *m_place->atlasPlace;
     const atlas::ClockCaution caution = atlas::clockCaution(
         place.timeZone, place.name, place.latitudeDeg, place.longitudeDeg, enteredMoment().year);
     if (caution.code != atlas::ClockCaution::Code::PrincipalCityOnly)
@@ -332,7 +338,7 @@ QString BirthDetailsScreen::clockCautionText() const {
 }
 
 QString BirthDetailsScreen::placeClockLine(const atlas::ZoneState& state) const {
-    const QString zoneName = qs(m_place->place.timeZone);
+    const QString zoneName = qs(m_place->clock.timeZone);
     const QString offset = qs(atlas::formatUtOffset(state.utOffsetSeconds));
     const QString date = dateText(enteredMoment());
     const QString abbreviation = qs(state.abbreviation);
@@ -405,9 +411,9 @@ std::optional<UtCorrection> BirthDetailsScreen::atlasZoneCorrection() const {
 std::optional<AtlasClock> BirthDetailsScreen::atlasClock() const {
     if (!m_place)
         return std::nullopt;
-    const atlas::Place& place = m_place->place;
-    return AtlasClock{atlas::placeLabel(place), std::string(place.timeZone), m_place->fold,
-                      place.longitudeDeg};
+    AtlasClock clock = m_place->clock;
+    clock.fold = m_place->fold;
+    return clock;
 }
 
 bool BirthDetailsScreen::settleClockTime() {
@@ -419,7 +425,7 @@ bool BirthDetailsScreen::settleClockTime() {
         qs(atlas::formatUniversalTime(atlas::universalTimeOf(moment, time.first.utOffsetSeconds)));
     const QString secondUt =
         qs(atlas::formatUniversalTime(atlas::universalTimeOf(moment, time.second.utOffsetSeconds)));
-    const QString zoneName = qs(m_place->place.timeZone);
+    const QString zoneName = qs(m_place->clock.timeZone);
     const QString when = tr("%1 at %2").arg(dateText(moment), clockText(moment));
     QString text;
     QString first;

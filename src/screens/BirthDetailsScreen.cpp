@@ -7,6 +7,7 @@
 #include "WebLinks.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
+#include "input/PersonName.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -480,51 +481,70 @@ void BirthDetailsScreen::loadLists() {
     m_timeZone->setCurrentIndex(kDefaultTimeZonePosition);
 }
 
-BirthEntries BirthDetailsScreen::entries() const {
-    BirthEntries entries;
-    entries.fields.name = m_name->text().toStdString();
-    entries.fields.longitudeDegrees = m_longitudeDegrees->text().toStdString();
-    entries.fields.longitudeMinutes = m_longitudeMinutes->text().toStdString();
-    entries.fields.latitudeDegrees = m_latitudeDegrees->text().toStdString();
-    entries.fields.latitudeMinutes = m_latitudeMinutes->text().toStdString();
-    entries.fields.monthPosition = m_month->currentIndex();
-    entries.fields.dayPosition = m_day->currentIndex();
-    entries.fields.year = m_year->currentText().toInt();
-    entries.hour = m_hour->currentText().toInt();
-    entries.minute = m_minute->currentText().toInt();
-    // The atlas's own entry after the rows is no row: the run keeps the
-    // correction it is given, as for no row at all.
-    entries.zonePosition =
-        m_timeZone->currentIndex() < kTimeZoneCount ? m_timeZone->currentIndex() : -1;
-    entries.east = m_east->isChecked();
-    entries.south = m_south->isChecked();
-    entries.daylightSaving = m_daylightSaving->isChecked();
-    return entries;
+namespace {
+// The value of a coordinate box as the check reads it.
+int boxValue(const QLineEdit* box) {
+    return coordinateBoxValue(box->text().toStdString());
+}
+} // namespace
+
+BirthInput BirthDetailsScreen::input() const {
+    BirthInput input;
+    input.name = m_name->text().toStdString();
+    input.local = CivilDateTime{m_year->currentText().toInt(),   m_month->currentIndex() + 1,
+                                m_day->currentIndex() + 1,       m_hour->currentText().toInt(),
+                                m_minute->currentText().toInt(), m_second->currentText().toInt()};
+    input.longitude = {boxValue(m_longitudeDegrees), boxValue(m_longitudeMinutes),
+                       m_east->isChecked() ? EastWest::East : EastWest::West};
+    input.latitude = {boxValue(m_latitudeDegrees), boxValue(m_latitudeMinutes),
+                      m_south->isChecked() ? NorthSouth::South : NorthSouth::North};
+    // The atlas's own entry after the rows is no row: the run takes its exact
+    // correction, as it does the kept one while no row is chosen.
+    const int position = m_timeZone->currentIndex();
+    input.zonePosition = position < kTimeZoneCount ? position : -1;
+    input.correction = atlasZoneCorrection().value_or(m_keptCorrection);
+    input.daylightSaving = m_daylightSaving->isChecked();
+    input.positions = positions();
+    input.atlasClock = atlasClock();
+    return input;
 }
 
-void BirthDetailsScreen::setEntries(const BirthEntries& entries, const QString& city,
-                                    const QString& state, const QString& country) {
-    // Values of a stored chart are not those of an atlas place.
+void BirthDetailsScreen::setInput(const BirthInput& input, const QString& city,
+                                  const QString& state, const QString& country) {
     detachPlace();
     removeAtlasZoneEntry();
-    m_name->setText(QString::fromStdString(entries.fields.name));
-    m_month->setCurrentIndex(entries.fields.monthPosition);
-    m_day->setCurrentIndex(entries.fields.dayPosition);
-    m_year->setCurrentIndex(m_year->findText(QString::number(entries.fields.year)));
-    m_hour->setCurrentIndex(entries.hour);
-    m_minute->setCurrentIndex(entries.minute);
-    m_second->setCurrentIndex(0);
+    // Filled as a whole: no box filled here detaches or refreshes anything.
+    m_filling = true;
+    m_name->setText(QString::fromStdString(input.name));
+    m_month->setCurrentIndex(input.local.month - 1);
+    m_day->setCurrentIndex(input.local.day - 1);
+    m_year->setCurrentIndex(m_year->findText(QString::number(input.local.year)));
+    m_hour->setCurrentIndex(input.local.hour);
+    m_minute->setCurrentIndex(input.local.minute);
+    m_second->setCurrentIndex(input.local.second);
     m_city->setText(city);
     m_state->setText(state);
     m_country->setText(country);
-    m_longitudeDegrees->setText(QString::fromStdString(entries.fields.longitudeDegrees));
-    m_longitudeMinutes->setText(QString::fromStdString(entries.fields.longitudeMinutes));
-    (entries.east ? m_east : m_west)->setChecked(true);
-    m_latitudeDegrees->setText(QString::fromStdString(entries.fields.latitudeDegrees));
-    m_latitudeMinutes->setText(QString::fromStdString(entries.fields.latitudeMinutes));
-    (entries.south ? m_south : m_north)->setChecked(true);
-    m_timeZone->setCurrentIndex(entries.zonePosition);
-    m_daylightSaving->setChecked(entries.daylightSaving);
+    m_longitudeDegrees->setText(QString::number(input.longitude.degrees));
+    m_longitudeMinutes->setText(QString::number(input.longitude.minutes));
+    (input.longitude.hemisphere == EastWest::East ? m_east : m_west)->setChecked(true);
+    m_latitudeDegrees->setText(QString::number(input.latitude.degrees));
+    m_latitudeMinutes->setText(QString::number(input.latitude.minutes));
+    (input.latitude.hemisphere == NorthSouth::South ? m_south : m_north)->setChecked(true);
+    m_timeZone->setCurrentIndex(input.zonePosition);
+    m_daylightSaving->setChecked(input.daylightSaving);
+    m_keptCorrection = input.correction;
+    setPositions(input.positions);
+    m_filling = false;
+    if (input.atlasClock) {
+        attachClock(*input.atlasClock);
+        // The pass the chart was computed for stays chosen for its own moment.
+        if (input.atlasClock->fold != Fold::None) {
+            m_place->settledMoment = input.local;
+            m_place->settledSecond = input.atlasClock->fold == Fold::Later;
+        }
+        refreshPlaceTime();
+    }
 }
 
 QString BirthDetailsScreen::cityText() const {
@@ -565,15 +585,12 @@ void BirthDetailsScreen::findCoordinates() {
     // The three place texts must be there, as typed: blanks count as text.
     const struct {
         QLineEdit* box;
-        std::string_view message;
-    } required[] = {{m_city, kMessageEnterCity},
-                    {m_state, kMessageEnterState},
-                    {m_country, kMessageEnterCountry}};
+        QString message;
+    } required[] = {
+        {m_city, enterCityText()}, {m_state, enterStateText()}, {m_country, enterCountryText()}};
     for (const auto& field : required) {
         if (field.box->text().isEmpty()) {
-            showUserMessage(
-                this, QString::fromUtf8(field.message.data(), qsizetype(field.message.size())),
-                MessageIcon::Information);
+            showUserMessage(this, field.message, MessageIcon::Information);
             field.box->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -592,10 +609,7 @@ void BirthDetailsScreen::requestProceed() {
     // the run. An empty name is the run's own refusal, "Please Enter Name".
     const QString name = m_name->text();
     if (!name.trimmed().isEmpty() && !isValidPersonName(name.toStdString())) {
-        showUserMessage(
-            this,
-            QString::fromUtf8(kMessageOnlyLetters.data(), qsizetype(kMessageOnlyLetters.size())),
-            MessageIcon::Information);
+        showUserMessage(this, onlyLettersText(), MessageIcon::Information);
         focusField(InputField::Name);
         return;
     }

@@ -6,7 +6,7 @@
 
 #include "atlas/Atlas.h"
 #include "atlas/PlaceClock.h"
-#include "chart/ChartRun.h"
+#include "input/BirthInput.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -44,18 +44,21 @@ class BirthDetailsScreen : public QMainWindow {
 public:
     explicit BirthDetailsScreen(QWidget* parent = nullptr);
 
-    // What the screen holds for a run. The seconds list is not part of it.
-    BirthEntries entries() const;
+    // What the screen holds for a run: the boxes and lists, the positions
+    // method, and the atlas's clock while a chosen place is attached.
+    BirthInput input() const;
 
     // The birth place as typed.
     QString cityText() const;
     QString stateText() const;
     QString countryText() const;
 
-    // Puts entries and the place texts into the boxes and lists, as if the user
-    // had typed and chosen them (a chart taken from the library).
-    void setEntries(const BirthEntries& entries, const QString& city, const QString& state,
-                    const QString& country);
+    // Puts an input and the place texts into the boxes and lists, as if the
+    // user had typed and chosen them (a chart taken from the library). An
+    // input whose clock came from the atlas keeps it attached: a new date or
+    // time takes the clock time of that zone for the new moment.
+    void setInput(const BirthInput& input, const QString& city, const QString& state,
+                  const QString& country);
 
     // The source of the positions chosen in the File menu ("P&recise
     // Positions"), remembered between sessions; the built-in one by default.
@@ -144,17 +147,21 @@ private:
 
     // The chosen atlas place while the boxes hold its values.
     struct AttachedPlace {
-        atlas::Place place;
+        AtlasClock clock; // the place's label, zone and longitude; the fold is kept below
         // The moment whose clock time did not exist or happened twice and is
         // not settled yet, with both states.
         std::optional<atlas::PlaceTime> unsettled;
         // The moment and pass the user chose for such a clock time.
         std::optional<atlas::DateTime> settledMoment;
         bool settledSecond = false;
-        // "earlier" or "later" when the entered clock time happened twice
-        // and is settled, else empty.
-        std::string fold;
+        // Which pass when the entered clock time happened twice and is
+        // settled.
+        Fold fold = Fold::None;
+        // The place picked from the atlas, which the caution on old clock
+        // times reads; none for a clock kept with a library chart.
+        std::optional<atlas::Place> atlasPlace;
     };
+    void attachClock(const AtlasClock& clock);
 
     FilteredLineEdit* m_name = nullptr;
     QComboBox* m_month = nullptr;
@@ -189,7 +196,10 @@ private:
     std::vector<atlas::Place> m_suggested;
     std::optional<AttachedPlace> m_place;
     std::optional<UtCorrection> m_atlasCorrection; // of the entry after the 71 rows
-    bool m_filling = false;                        // the boxes are being filled from the atlas
+    // The correction a run keeps while no row and no atlas entry is chosen
+    // (a library chart whose offset is none of the rows).
+    UtCorrection m_keptCorrection;
+    bool m_filling = false; // the boxes are being filled from the atlas
 };
 
 // Adds the "&Help" menu shared by the birth details screen and the main

@@ -80,11 +80,11 @@ std::optional<QString> filterEnteredText(CharacterFilter filter, const QString& 
 FilterRefusal filterRefusal(CharacterFilter filter) {
     switch (filter) {
     case CharacterFilter::Digits:
-        return {QString::fromUtf8(kMessageOnlyNumbers), MessageIcon::Error};
+        return {onlyNumbersText(), MessageIcon::Error};
     case CharacterFilter::Letters:
         break;
     }
-    return {QString::fromUtf8(kMessageOnlyLetters), MessageIcon::Information};
+    return {onlyLettersText(), MessageIcon::Information};
 }
 
 FilteredLineEdit::FilteredLineEdit(CharacterFilter filter, QWidget* parent)

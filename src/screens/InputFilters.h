@@ -4,7 +4,8 @@
 // refused as a whole with the filter's message, and the box stays as it was.
 #pragma once
 
-#include "chart/CheckInput.h"
+#include "UserMessages.h"
+#include "input/PersonName.h"
 
 #include <QClipboard>
 #include <QLineEdit>

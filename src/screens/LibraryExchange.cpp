@@ -1,6 +1,7 @@
 #include "LibraryExchange.h"
 
 #include "Hook.h"
+#include "UserMessages.h"
 #include "store/AafExchange.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,8 @@ QString problemText(const store::AafRefusal& refusal) {
     case AafProblem::Disagrees:
         return Texts::tr("the Julian day disagrees with the date, time and zone");
     case AafProblem::Record:
-        return QString::fromStdString(refusal.detail);
+        return refusal.input ? inputProblemText(*refusal.input)
+                             : QString::fromStdString(refusal.detail);
     case AafProblem::None:
         break;
     }

@@ -3,6 +3,7 @@
 #include "Hook.h"
 #include "base/Version.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -33,6 +34,68 @@ MessagePresenter setMessagePresenter(MessagePresenter next) {
 
 QString programTitle() {
     return QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
+}
+
+namespace {
+QString messageText(const char* text) {
+    return QCoreApplication::translate("orbenza::UserMessages", text);
+}
+} // namespace
+
+QString inputProblemText(InputProblem problem) {
+    switch (problem) {
+    case InputProblem::EmptyName:
+        return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter Name"));
+    case InputProblem::LongitudeDegrees:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages",
+                              "Please Enter Value Between 0 And 179 in the Degree of Longitude"));
+    case InputProblem::LongitudeMinutes:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages",
+                              "Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
+    case InputProblem::LatitudeDegrees:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages",
+                              "Please Enter Value Between 0 And 89 in the Degree of Latitude"));
+    case InputProblem::LatitudeMinutes:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages",
+                              "Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
+    case InputProblem::FebruaryDate:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter Correct Date Or Month!"));
+    case InputProblem::ThirtyDayMonth:
+        return messageText(
+            QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter Correct Date Or Month !"));
+    }
+    return {};
+}
+
+MessageIcon inputProblemIcon(InputProblem problem) {
+    return problem == InputProblem::FebruaryDate || problem == InputProblem::ThirtyDayMonth
+               ? MessageIcon::Information
+               : MessageIcon::Error;
+}
+
+QString onlyNumbersText() {
+    return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Only Numbers Are Accepted"));
+}
+QString onlyLettersText() {
+    return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter only Letters"));
+}
+QString enterCityText() {
+    return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter City"));
+}
+QString enterStateText() {
+    return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter State"));
+}
+QString enterCountryText() {
+    return messageText(QT_TRANSLATE_NOOP("orbenza::UserMessages", "Please Enter Country"));
+}
+QString alreadyRunningText() {
+    return messageText(
+        QT_TRANSLATE_NOOP("orbenza::UserMessages", "Application is already running"));
 }
 
 } // namespace orbenza

@@ -2,7 +2,7 @@
 // recorder, so no real modal box blocks them.
 #pragma once
 
-#include "chart/CheckInput.h"
+#include "input/BirthInput.h"
 
 #include <QString>
 #include <functional>
@@ -10,6 +10,8 @@
 class QWidget;
 
 namespace orbenza {
+
+enum class MessageIcon { Error, Information };
 
 using MessagePresenter =
     std::function<void(QWidget* parent, const QString& text, MessageIcon icon)>;
@@ -25,5 +27,19 @@ QString programTitle();
 // Replaces the presenter (nullptr restores the real message box); returns the
 // previous one.
 MessagePresenter setMessagePresenter(MessagePresenter presenter);
+
+// The screens' words for the birth check's refusals, and the icon each shows
+// with: the name and the coordinates are errors, a date of no calendar is
+// information.
+QString inputProblemText(InputProblem problem);
+MessageIcon inputProblemIcon(InputProblem problem);
+
+// The key filters', the coordinates look-up's and the start-up's messages.
+QString onlyNumbersText();
+QString onlyLettersText();
+QString enterCityText();
+QString enterStateText();
+QString enterCountryText();
+QString alreadyRunningText();
 
 } // namespace orbenza

@@ -271,9 +271,9 @@ Expected expectedFor(const Row& row, const std::array<std::size_t, 7>& columns) 
             error->message.starts_with("--") ? error->message.substr(2) : error->message;
         return expected;
     }
-    auto outcome = proceed(std::get<BirthEntries>(parsed), UtCorrection{});
+    auto outcome = chartOfInput(std::get<BirthInput>(parsed));
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        expected.message = std::string(refusal->message);
+        expected.message = std::string(cli::inputProblemMessage(refusal->problem));
         return expected;
     }
     expected.chart = std::move(std::get<ChartResult>(outcome));

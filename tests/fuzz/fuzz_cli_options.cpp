@@ -9,8 +9,8 @@
 // Promises checked:
 // - the options are accepted, or refused with one printable line that names
 //   the option at fault;
-// - accepted options are charted or refused with one of Check_Input's exact
-//   messages, with the icon and the focus that message goes with;
+// - accepted options are charted or refused by the birth check, with the
+//   box each refusal goes with;
 // - a chart has eleven positions "DD Sss MM" and every planet a house 1..12;
 // - the screen's path (the coordinate texts as typed, unfiltered) obeys the
 //   same rules;
@@ -18,7 +18,7 @@
 #include "ChartOptions.h"
 #include "FuzzSupport.h"
 #include "chart/ChartRun.h"
-#include "chart/CheckInput.h"
+#include "input/BirthInput.h"
 #include "report/HouseReport.h"
 
 #include <array>
@@ -26,7 +26,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -36,33 +35,32 @@ using orbenza::fuzz::printable;
 namespace {
 
 struct KnownRefusal {
-    std::string_view message;
-    MessageIcon icon;
+    InputProblem problem;
     InputField focus;
 };
 
-// Every refusal Check_Input gives, with the icon and the focused box.
+// Every refusal of the birth check, with the focused box.
 constexpr std::array<KnownRefusal, 7> kRefusals{{
-    {kMessageEnterName, MessageIcon::Error, InputField::Name},
-    {kMessageLongitudeDegrees, MessageIcon::Error, InputField::LongitudeDegrees},
-    {kMessageLongitudeMinutes, MessageIcon::Error, InputField::LongitudeMinutes},
-    {kMessageLatitudeDegrees, MessageIcon::Error, InputField::LatitudeDegrees},
-    {kMessageLatitudeMinutes, MessageIcon::Error, InputField::LatitudeMinutes},
-    {kMessageFebruaryDate, MessageIcon::Information, InputField::None},
-    {kMessageThirtyDayMonth, MessageIcon::Information, InputField::None},
+    {InputProblem::EmptyName, InputField::Name},
+    {InputProblem::LongitudeDegrees, InputField::LongitudeDegrees},
+    {InputProblem::LongitudeMinutes, InputField::LongitudeMinutes},
+    {InputProblem::LatitudeDegrees, InputField::LatitudeDegrees},
+    {InputProblem::LatitudeMinutes, InputField::LatitudeMinutes},
+    {InputProblem::FebruaryDate, InputField::None},
+    {InputProblem::ThirtyDayMonth, InputField::None},
 }};
 
 void checkRefusal(const InputRefusal& refusal, std::string_view input) {
+    const std::string words(cli::inputProblemMessage(refusal.problem));
     for (const KnownRefusal& known : kRefusals) {
-        if (refusal.message == known.message) {
-            FUZZ_CHECK(refusal.icon == known.icon && refusal.focus == known.focus,
-                       "refusal \"" + std::string(refusal.message) +
-                           "\" with the wrong icon or focus; input: " + printable(input));
+        if (refusal.problem == known.problem) {
+            FUZZ_CHECK(refusal.focus == known.focus && !words.empty(),
+                       "refusal \"" + words +
+                           "\" with the wrong focus; input: " + printable(input));
             return;
         }
     }
-    FUZZ_CHECK(false, "unknown refusal message \"" + printable(refusal.message) +
-                          "\"; input: " + printable(input));
+    FUZZ_CHECK(false, "unknown refusal; input: " + printable(input));
 }
 
 void checkChart(const ChartResult& chart, std::string_view input) {
@@ -147,41 +145,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The command line's path.
     const auto parsed = cli::parseChartOptions(texts);
-    BirthEntries entries;
+    BirthInput entries;
     if (const auto* error = std::get_if<cli::OptionError>(&parsed)) {
         checkOptionError(error->message, input);
     } else {
-        entries = std::get<BirthEntries>(parsed);
-        checkOutcome(proceed(entries, UtCorrection{}), input);
+        entries = std::get<BirthInput>(parsed);
+        checkOutcome(chartOfInput(entries), input);
     }
 
     // The screen's path: the same name and coordinate texts typed into the
     // boxes without the key filters. The lists hold months 0..11, days 0..30
     // and the years 1901..2050, so a date the options did not accept picks
     // list positions from its bytes.
-    BirthEntries screen = entries;
-    screen.fields.name = texts.name;
-    std::tie(screen.fields.longitudeDegrees, screen.fields.longitudeMinutes) =
-        splitCoordinate(texts.longitude);
-    std::tie(screen.fields.latitudeDegrees, screen.fields.latitudeMinutes) =
-        splitCoordinate(texts.latitude);
+    BirthInput screen = entries;
+    screen.name = texts.name;
+    const auto [lonDegrees, lonMinutes] = splitCoordinate(texts.longitude);
+    const auto [latDegrees, latMinutes] = splitCoordinate(texts.latitude);
+    screen.longitude.degrees = coordinateBoxValue(lonDegrees);
+    screen.longitude.minutes = coordinateBoxValue(lonMinutes);
+    screen.latitude.degrees = coordinateBoxValue(latDegrees);
+    screen.latitude.minutes = coordinateBoxValue(latMinutes);
     if (std::holds_alternative<cli::OptionError>(parsed)) {
         unsigned seed = 0;
         for (char c : texts.date)
             seed = seed * 31u + static_cast<unsigned char>(c);
-        screen.fields.monthPosition = static_cast<int>(seed % 12u);
-        screen.fields.dayPosition = static_cast<int>((seed / 12u) % 31u);
-        screen.fields.year = 1901 + static_cast<int>((seed / 372u) % 150u);
-        screen.east = texts.longitude.empty() || (texts.longitude.back() | 0x20) != 'w';
-        screen.south = !texts.latitude.empty() && (texts.latitude.back() | 0x20) == 's';
+        screen.local.month = 1 + static_cast<int>(seed % 12u);
+        screen.local.day = 1 + static_cast<int>((seed / 12u) % 31u);
+        screen.local.year = 1901 + static_cast<int>((seed / 372u) % 150u);
+        screen.longitude.hemisphere =
+            texts.longitude.empty() || (texts.longitude.back() | 0x20) != 'w' ? EastWest::East
+                                                                              : EastWest::West;
+        screen.latitude.hemisphere =
+            !texts.latitude.empty() && (texts.latitude.back() | 0x20) == 's' ? NorthSouth::South
+                                                                             : NorthSouth::North;
         screen.daylightSaving = texts.daylightSaving;
     }
-    const auto refusal = Check_Input(screen.fields);
+    const auto refusal = checkBirthInput(screen);
     if (refusal)
         checkRefusal(*refusal, input);
-    const auto outcome = proceed(screen, UtCorrection{});
+    const auto outcome = chartOfInput(screen);
     FUZZ_CHECK(std::holds_alternative<InputRefusal>(outcome) == refusal.has_value(),
-               "proceed and Check_Input disagree; input: " + printable(input));
+               "the chart and the check disagree; input: " + printable(input));
     checkOutcome(outcome, input);
     return 0;
 }

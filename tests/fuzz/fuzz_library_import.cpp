@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const store::ChartRecord& r : read.records) {
         const auto problem = store::recordProblem(r);
-        FUZZ_CHECK(!problem, "a kept record cannot be drawn: " + printable(problem.value_or("")) +
+        FUZZ_CHECK(!problem, "a kept record cannot be drawn: " +
+                                 printable(problem ? cli::recordProblemMessage(*problem) : "") +
                                  "; input: " + printable(input));
         FUZZ_CHECK(std::holds_alternative<ChartResult>(store::chartOfRecord(r)),
                    "a kept record gives no chart; input: " + printable(input));

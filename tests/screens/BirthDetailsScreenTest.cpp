@@ -175,25 +175,18 @@ TEST_F(BirthDetailsTest, EntriesAreReadFromTheControlsAndTheSecondsAreNot) {
     box<QRadioButton>("optLat1")->setChecked(true);
     box<QCheckBox>("chkDST")->setChecked(true);
 
-    const BirthEntries before = screen()->entries();
-    EXPECT_EQ(before.fields.name, "ADA");
-    EXPECT_EQ(before.fields.monthPosition, 2);
-    EXPECT_EQ(before.fields.dayPosition, 6);
-    EXPECT_EQ(before.fields.year, 1985);
-    EXPECT_EQ(before.hour, 9);
-    EXPECT_EQ(before.minute, 5);
+    const BirthInput before = screen()->input();
+    EXPECT_EQ(before.name, "ADA");
+    EXPECT_EQ(before.local, (CivilDateTime{1985, 3, 7, 9, 5, 0}));
     EXPECT_EQ(before.zonePosition, 3);
-    EXPECT_EQ(before.fields.longitudeDegrees, "80");
-    EXPECT_EQ(before.fields.latitudeMinutes, "05");
-    EXPECT_FALSE(before.east);
-    EXPECT_TRUE(before.south);
+    EXPECT_EQ(before.longitude, (Longitude{80, 18, EastWest::West}));
+    EXPECT_EQ(before.latitude, (Latitude{13, 5, NorthSouth::South}));
     EXPECT_TRUE(before.daylightSaving);
+    EXPECT_FALSE(before.atlasClock.has_value());
 
+    // The clock time is typed to the second.
     box<QComboBox>("cboSS")->setCurrentIndex(42);
-    const BirthEntries after = screen()->entries();
-    EXPECT_EQ(after.fields.name, before.fields.name);
-    EXPECT_EQ(after.hour, before.hour);
-    EXPECT_EQ(after.minute, before.minute);
+    EXPECT_EQ(screen()->input().local, (CivilDateTime{1985, 3, 7, 9, 5, 42}));
 }
 
 TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
@@ -570,59 +563,64 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         t.box<QComboBox>("cboYear")->setCurrentText("2000");
     };
     const Row rows[] = {
-        {"empty name", [](BirthDetailsTest&) {}, kMessageEnterName, MessageIcon::Error, "txtName"},
+        {"empty name", [](BirthDetailsTest&) {}, "Please Enter Name", MessageIcon::Error,
+         "txtName"},
         {"blank name", [](BirthDetailsTest& t) { t.box("txtName")->setText("   "); },
-         kMessageEnterName, MessageIcon::Error, "txtName"},
+         "Please Enter Name", MessageIcon::Error, "txtName"},
         {"a hyphen that starts the name",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtName")->setText("-ADA");
          },
-         kMessageOnlyLetters, MessageIcon::Information, "txtName"},
+         "Please Enter only Letters", MessageIcon::Information, "txtName"},
         {"two apostrophes in a row",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtName")->setText("O''BRIEN");
          },
-         kMessageOnlyLetters, MessageIcon::Information, "txtName"},
+         "Please Enter only Letters", MessageIcon::Information, "txtName"},
         {"longitude 180",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtLonD")->setText("180");
          },
-         kMessageLongitudeDegrees, MessageIcon::Error, "txtLonD"},
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Error,
+         "txtLonD"},
         {"longitude minutes empty",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtLonM")->clear();
          },
-         kMessageLongitudeMinutes, MessageIcon::Error, "txtLonM"},
+         "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error,
+         "txtLonM"},
         {"latitude 90",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtLatD")->setText("90");
          },
-         kMessageLatitudeDegrees, MessageIcon::Error, "txtLatD"},
+         "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error,
+         "txtLatD"},
         {"latitude minutes 60",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box("txtLatM")->setText("60");
          },
-         kMessageLatitudeMinutes, MessageIcon::Error, "txtLatM"},
+         "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error,
+         "txtLatM"},
         {"30 February 2000",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box<QComboBox>("cboMonth")->setCurrentIndex(1);
              t.box<QComboBox>("cboDate")->setCurrentIndex(29);
          },
-         kMessageFebruaryDate, MessageIcon::Information, nullptr},
+         "Please Enter Correct Date Or Month!", MessageIcon::Information, nullptr},
         {"31 April",
          [&](BirthDetailsTest& t) {
              valid(t);
              t.box<QComboBox>("cboMonth")->setCurrentIndex(3);
              t.box<QComboBox>("cboDate")->setCurrentIndex(30);
          },
-         kMessageThirtyDayMonth, MessageIcon::Information, nullptr},
+         "Please Enter Correct Date Or Month !", MessageIcon::Information, nullptr},
     };
     for (const Row& row : rows) {
         BirthDetailsTest& self = *this;
@@ -636,7 +634,7 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         box<QComboBox>("cboDate")->setCurrentIndex(0);
         row.enter(self);
         box<QComboBox>("cboYear")->setFocus();
-        const BirthEntries before = screen()->entries();
+        const BirthInput before = screen()->input();
         const UtCorrection correctionBefore = m_controller.lastCorrection();
         m_messages.clear();
 
@@ -650,13 +648,7 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         ASSERT_NE(screen()->focusWidget(), nullptr) << row.what;
         EXPECT_EQ(screen()->focusWidget()->objectName(), expectedFocus) << row.what;
 
-        const BirthEntries after = screen()->entries();
-        EXPECT_EQ(after.fields.name, before.fields.name) << row.what;
-        EXPECT_EQ(after.fields.longitudeDegrees, before.fields.longitudeDegrees) << row.what;
-        EXPECT_EQ(after.fields.latitudeMinutes, before.fields.latitudeMinutes) << row.what;
-        EXPECT_EQ(after.fields.monthPosition, before.fields.monthPosition) << row.what;
-        EXPECT_EQ(after.fields.dayPosition, before.fields.dayPosition) << row.what;
-        EXPECT_EQ(after.zonePosition, before.zonePosition) << row.what;
+        EXPECT_EQ(screen()->input(), before) << row.what;
         EXPECT_EQ(m_controller.lastCorrection(), correctionBefore) << row.what;
         EXPECT_EQ(m_controller.mainWindow(), nullptr) << row.what;
         EXPECT_TRUE(screen()->isVisible()) << row.what;
@@ -776,7 +768,7 @@ TEST_F(BirthDetailsTest, TheZoneListIsSearchedByAnyWordOfItsRows) {
     emit zones->lineEdit()->editingFinished();
     EXPECT_EQ(zones->currentIndex(), chosen);
     EXPECT_EQ(zones->currentText(), picked);
-    EXPECT_EQ(screen()->entries().zonePosition, chosen);
+    EXPECT_EQ(screen()->input().zonePosition, chosen);
 }
 
 // File > Proceed leaves the focus in the zone list: text typed there is
@@ -788,13 +780,13 @@ TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
     zones->lineEdit()->setText(row);
     child<QAction>(screen(), "mnuProceed")->trigger();
     ASSERT_NE(m_controller.chartScreen(), nullptr);
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->input.zonePosition, 40);
 
     m_controller.back();
     zones->lineEdit()->setText(QStringLiteral("Eastern"));
     child<QAction>(screen(), "mnuProceed")->trigger();
     EXPECT_EQ(zones->currentText(), row);
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->zonePosition, 40);
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->input.zonePosition, 40);
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
@@ -815,11 +807,11 @@ TEST_F(BirthDetailsTest, LookUpNamesTheFirstMissingPlaceTextAndSearchesNothing) 
         std::string_view message;
         const char* focus;
     } rows[] = {
-        {"", "Tamil Nadu", "India", kMessageEnterCity, "txtMCity"},
-        {"", "", "", kMessageEnterCity, "txtMCity"},
-        {"Chennai", "", "India", kMessageEnterState, "txtMState"},
-        {"Chennai", "", "", kMessageEnterState, "txtMState"},
-        {"Chennai", "Tamil Nadu", "", kMessageEnterCountry, "txtMCountry"},
+        {"", "Tamil Nadu", "India", "Please Enter City", "txtMCity"},
+        {"", "", "", "Please Enter City", "txtMCity"},
+        {"Chennai", "", "India", "Please Enter State", "txtMState"},
+        {"Chennai", "", "", "Please Enter State", "txtMState"},
+        {"Chennai", "Tamil Nadu", "", "Please Enter Country", "txtMCountry"},
     };
     for (const auto& row : rows) {
         box("txtMCity")->setText(row.city);

@@ -204,7 +204,9 @@ TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
         SCOPED_TRACE(way.name);
         m_controller.back();
         // Back to the default place, then "Madr" typed and taken by key.
-        screen()->setEntries(screen()->entries(), {}, {}, {});
+        BirthInput typed = screen()->input();
+        typed.atlasClock.reset();
+        screen()->setInput(typed, {}, {}, {});
         box("txtLonD")->setText(QStringLiteral("80"));
         box("txtLatD")->setText(QStringLiteral("13"));
         box<QComboBox>("cmbTimeZone")->setCurrentIndex(kDefaultTimeZonePosition);
@@ -251,7 +253,7 @@ TEST_F(BirthPlaceAtlasTest, OffsetOfNoRowGetsAnEntryOfItsOwn) {
     EXPECT_FALSE(daylightSaving());
     EXPECT_EQ(screen()->atlasZoneCorrection(), (UtCorrection{0, -19, -32}));
     // No row of the list: the chart (and a library record of it) holds none.
-    EXPECT_EQ(screen()->entries().zonePosition, -1);
+    EXPECT_EQ(screen()->input().zonePosition, -1);
 
     // The run takes the entry's correction to the second: 11:40:28 UT.
     m_controller.proceed();
@@ -360,16 +362,16 @@ TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
     ASSERT_NE(m_controller.chartScreen(), nullptr);
     const auto& chart = m_controller.chartScreen()->shownChart();
     ASSERT_TRUE(chart);
-    ASSERT_TRUE(chart->atlasClock);
-    EXPECT_EQ(chart->atlasClock->timeZone, "Europe/Berlin");
-    EXPECT_EQ(chart->atlasClock->fold, "");
+    ASSERT_TRUE(chart->input.atlasClock);
+    EXPECT_EQ(chart->input.atlasClock->timeZone, "Europe/Berlin");
+    EXPECT_EQ(chart->input.atlasClock->fold, Fold::None);
 
     const atlas::ZoneClock berlin = atlas::ZoneClock::find("Europe/Berlin");
     ASSERT_TRUE(berlin.valid());
     const BirthTimeWindows onTheClock =
-        birthTimeWindows(*chart, PlaceClockRef{&berlin, chart->atlasClock->longitudeEastDeg});
+        birthTimeWindows(*chart, PlaceClockRef{&berlin, chart->input.atlasClock->longitudeEastDeg});
     ChartResult fixed = *chart;
-    fixed.atlasClock.reset();
+    fixed.input.atlasClock.reset();
     const QString shown = m_controller.chartScreen()
                               ->findChild<QLabel*>(QStringLiteral("lblBirthTimeWindow"))
                               ->text();
@@ -446,11 +448,11 @@ TEST_F(BirthPlaceAtlasTest, ChosenPassIsKeptWithTheChart) {
     m_controller.proceed();
     ASSERT_NE(m_controller.chartScreen(), nullptr);
     const auto& chart = m_controller.chartScreen()->shownChart();
-    ASSERT_TRUE(chart && chart->atlasClock);
-    EXPECT_EQ(chart->atlasClock->fold, "later");
-    EXPECT_EQ(chart->atlasClock->timeZone, "America/New_York");
-    EXPECT_EQ(chart->atlasClock->place.rfind("New York City — New York", 0), 0u)
-        << chart->atlasClock->place;
+    ASSERT_TRUE(chart && chart->input.atlasClock);
+    EXPECT_EQ(chart->input.atlasClock->fold, Fold::Later);
+    EXPECT_EQ(chart->input.atlasClock->timeZone, "America/New_York");
+    EXPECT_EQ(chart->input.atlasClock->place.rfind("New York City — New York", 0), 0u)
+        << chart->input.atlasClock->place;
 }
 
 TEST(BirthPlaceWithoutAtlas, CityBoxStaysPlainAndOneLineSaysWhy) {

@@ -183,13 +183,9 @@ TEST_F(AnnaChart, ReportBoxHoldsTheReportOfThePositions) {
 }
 
 TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
-    BirthEntries entries = annaEntries();
-    entries.fields.name = "BEN";
-    entries.fields.monthPosition = 0;
-    entries.fields.dayPosition = 0;
-    entries.fields.year = 1901;
-    entries.hour = 0;
-    entries.minute = 0;
+    BirthInput entries = annaEntries();
+    entries.name = "BEN";
+    entries.local = CivilDateTime{1901, 1, 1, 0, 0, 0};
     const ChartResult second = chartOf(entries);
     screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
 

@@ -8,10 +8,12 @@
 #include "MainWindow.h"
 #include "ShellRecorders.h"
 #include "TimingAllowance.h"
+#include "atlas/PlaceClock.h"
 #include "store/RecordChart.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -241,9 +243,9 @@ TEST_F(LibraryScreens, OpenDialogListsFiltersAndOpensOntoTheChartScreen) {
     EXPECT_EQ(shown->correction.UtCorrectionHours, -1);
     EXPECT_EQ(m_controller.chartScreen()->birthPlace(), QStringLiteral("Annaberg"));
     // The birth details hold the opened chart, so "&Back" shows its entries.
-    EXPECT_EQ(details()->entries().fields.name, "CARL");
-    EXPECT_EQ(details()->entries().fields.year, 1970);
-    EXPECT_EQ(details()->entries().zonePosition, 20);
+    EXPECT_EQ(details()->input().name, "CARL");
+    EXPECT_EQ(details()->input().local.year, 1970);
+    EXPECT_EQ(details()->input().zonePosition, 20);
     EXPECT_EQ(details()->cityText(), QStringLiteral("Annaberg"));
 
     // The chart screen offers the dialog too, and the recent charts.
@@ -276,7 +278,7 @@ TEST_F(LibraryScreens, EditLoadsTheDetailsAndTheNextSaveUpdatesThatChart) {
     });
     EXPECT_EQ(m_controller.mainWindow(), nullptr);
     EXPECT_TRUE(details()->isVisible());
-    EXPECT_EQ(details()->entries().fields.name, "ANNA");
+    EXPECT_EQ(details()->input().name, "ANNA");
     EXPECT_EQ(details()->cityText(), QStringLiteral("New Delhi"));
     EXPECT_EQ(m_controller.editedChartId(), id);
 
@@ -292,56 +294,72 @@ TEST_F(LibraryScreens, EditLoadsTheDetailsAndTheNextSaveUpdatesThatChart) {
     EXPECT_EQ(records[0].hour, 6);
 }
 
-// A chart the atlas set the clock time of (Berlin, 28 March 2021, 01:40 CET,
-// the clocks going forward at 02:00): edited and computed again unchanged it
-// keeps the atlas's clock, for its windows and the next save; with another
-// time it no longer does, since its correction is then a fixed one.
-TEST_F(LibraryScreens, EditedAtlasChartKeepsItsClockWhileItsDetailsStay) {
+// A chart the atlas set the clock time of, Tromsø on 21 December 1990 at
+// 12:00 (CET, UT+1), opened for Edit: it keeps its place and zone. Moved to
+// 21 June its clock time is read from the zone for that day, summer time
+// included, so the universal time is the one the zone's history gives (CEST,
+// 10:00 UT), not the winter hour's; the record saved after keeps the atlas's
+// place and zone.
+TEST_F(LibraryScreens, EditedAtlasChartKeepsItsPlaceAndZoneAcrossANewDate) {
+    const std::string place = "Troms\u00F8 \u2014 Troms og Finnmark, Norway";
     {
         store::ChartLibrary library;
         ASSERT_TRUE(library.open(m_path.toStdString())) << library.error();
-        store::ChartRecord berlin;
-        berlin.name = "BERLIN";
-        berlin.year = 2021;
-        berlin.month = 3;
-        berlin.day = 28;
-        berlin.hour = 1;
-        berlin.minute = 40;
-        berlin.zonePosition = -1;
-        berlin.correctionSeconds = -3600;
-        berlin.longitudeDegrees = 13;
-        berlin.longitudeMinutes = 24;
-        berlin.east = true;
-        berlin.latitudeDegrees = 52;
-        berlin.latitudeMinutes = 31;
-        berlin.south = false;
-        berlin.atlasPlace = "Berlin — State of Berlin, Germany";
-        berlin.atlasZone = "Europe/Berlin";
-        ASSERT_TRUE(library.add(berlin)) << library.error();
+        store::ChartRecord tromso;
+        tromso.name = "TROMSO";
+        tromso.year = 1990;
+        tromso.month = 12;
+        tromso.day = 21;
+        tromso.hour = 12;
+        tromso.zonePosition = 20; // "Central European Time,CET,+1.0", as the atlas chose it
+        tromso.correctionSeconds = -3600;
+        tromso.longitudeDegrees = 18;
+        tromso.longitudeMinutes = 57;
+        tromso.latitudeDegrees = 69;
+        tromso.latitudeMinutes = 39;
+        tromso.atlasPlace = place;
+        tromso.atlasZone = "Europe/Oslo";
+        ASSERT_TRUE(library.add(tromso)) << library.error();
     }
-    const auto editAndProceed = [this](int hour) {
+    const auto editAndProceed = [this](int monthIndex) {
         m_controller.editLibraryChart(stored()[0].id);
-        child<QComboBox>(details(), "cboHH")->setCurrentIndex(hour);
+        child<QComboBox>(details(), "cboMonth")->setCurrentIndex(monthIndex);
+        EXPECT_TRUE(details()->placeAttached());
+        EXPECT_FALSE(details()->zoneLineText().contains(QStringLiteral("by hand")))
+            << details()->zoneLineText().toStdString();
         child<QPushButton>(details(), "cmdRashi")->click();
         ASSERT_NE(m_controller.chartScreen(), nullptr);
     };
 
-    editAndProceed(1);
-    const auto& kept = m_controller.chartScreen()->shownChart();
-    ASSERT_TRUE(kept && kept->atlasClock);
-    EXPECT_EQ(kept->atlasClock->timeZone, "Europe/Berlin");
-    saveShownChart();
-    ASSERT_EQ(stored().size(), 1u);
-    EXPECT_EQ(stored()[0].atlasZone, "Europe/Berlin");
+    // Unchanged, the chart is the stored one, clock included.
+    editAndProceed(11);
+    const auto& december = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(december && december->input.atlasClock);
+    EXPECT_EQ(december->input.atlasClock->timeZone, "Europe/Oslo");
+    EXPECT_EQ(december->universalTime, (UniversalMoment{1990, 12, 21, 11, 0, 0}));
 
-    editAndProceed(4);
-    const auto& changed = m_controller.chartScreen()->shownChart();
-    ASSERT_TRUE(changed);
-    EXPECT_FALSE(changed->atlasClock);
+    editAndProceed(5);
+    const auto& june = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(june && june->input.atlasClock);
+    EXPECT_TRUE(child<QCheckBox>(details(), "chkDST")->isChecked());
+    // What the zone's history says for that moment, as --place reads it.
+    const atlas::ZoneClock oslo = atlas::ZoneClock::find("Europe/Oslo");
+    ASSERT_TRUE(oslo.valid());
+    const CivilDateTime local{1990, 6, 21, 12, 0, 0};
+    const atlas::PlaceTime time = oslo.at(local, june->input.atlasClock->longitudeEastDeg);
+    ASSERT_EQ(time.kind, atlas::PlaceTime::Kind::Unique);
+    EXPECT_EQ(june->universalTime, atlas::universalTimeOf(local, time.first.utOffsetSeconds));
+    EXPECT_EQ(june->universalTime, (UniversalMoment{1990, 6, 21, 10, 0, 0}));
+
     saveShownChart();
-    ASSERT_EQ(stored().size(), 1u);
-    EXPECT_EQ(stored()[0].hour, 4);
-    EXPECT_EQ(stored()[0].atlasZone, "");
+    const auto records = stored();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].month, 6);
+    EXPECT_EQ(records[0].atlasZone, "Europe/Oslo");
+    EXPECT_EQ(records[0].atlasPlace, place);
+    // CET's row with the hour of summer time.
+    EXPECT_EQ(records[0].zonePosition, 20);
+    EXPECT_TRUE(records[0].daylightSaving);
 }
 
 TEST_F(LibraryScreens, DeleteAsksFirstAndRemovesOnlyWhenConfirmed) {

@@ -66,14 +66,14 @@ private:
 };
 
 // The birth entries of the known chart: ANNA, 15 June 1985 14:30 in Delhi.
-inline BirthEntries annaEntries() {
-    return delhi1985Entries();
+inline BirthInput annaEntries() {
+    return delhi1985Input();
 }
 
-inline ChartResult chartOf(const BirthEntries& entries) {
-    const auto outcome = proceed(entries, UtCorrection{});
+inline ChartResult chartOf(const BirthInput& input) {
+    const auto outcome = chartOfInput(input);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        ADD_FAILURE() << "the chart was refused: " << refusal->message;
+        ADD_FAILURE() << "the chart was refused: " << static_cast<int>(refusal->problem);
         return {};
     }
     return std::get<ChartResult>(outcome);

@@ -126,7 +126,7 @@ protected:
     // The chart screen shows exactly the chart the core computes for the
     // screen's entries.
     void expectChartOfEntries(const ChartScreen* chart) {
-        const auto outcome = orbenza::proceed(details()->entries(), UtCorrection{});
+        const auto outcome = chartOfInput(details()->input());
         ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
         const ChartResult& expected = std::get<ChartResult>(outcome);
         for (int i = 0; i < 11; ++i)
@@ -547,8 +547,8 @@ TEST_F(ShellTest, PrecisePositionsAreAChoiceRememberedAndStatedOnTheChart) {
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(labelText(chart, "lblComputedFor").endsWith(QStringLiteral(", precise positions")))
         << labelText(chart, "lblComputedFor").toStdString();
-    const ChartResult expected = std::get<ChartResult>(
-        orbenza::proceed(details()->entries(), UtCorrection{}, Positions::Precise));
+    ASSERT_EQ(details()->input().positions, Positions::Precise);
+    const ChartResult expected = std::get<ChartResult>(chartOfInput(details()->input()));
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
                   QString::fromStdString(expected.PlanetPositions[std::size_t(i)]))

@@ -28,14 +28,10 @@ namespace {
 using testing::chartOf;
 
 // 5 Feb 1962 06:30 IST at 77E13 28N39: eight names in the first house.
-BirthEntries entries1962() {
-    BirthEntries entries = testing::annaEntries();
-    entries.fields.name = "Test Chart";
-    entries.fields.monthPosition = 1;
-    entries.fields.dayPosition = 4;
-    entries.fields.year = 1962;
-    entries.hour = 6;
-    entries.minute = 30;
+BirthInput entries1962() {
+    BirthInput entries = testing::annaEntries();
+    entries.name = "Test Chart";
+    entries.local = CivilDateTime{1962, 2, 5, 6, 30, 0};
     return entries;
 }
 

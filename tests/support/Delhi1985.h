@@ -4,33 +4,25 @@
 
 #include "base/BirthData.h"
 #include "chart/ChartRun.h"
-#include "chart/TimeZones.h"
+#include "input/BirthInput.h"
 
 namespace orbenza {
 
-// The birth as the screen's entries hold it.
-inline BirthEntries delhi1985Entries() {
-    BirthEntries e;
-    e.fields.name = "ANNA";
-    e.fields.monthPosition = 5; // June
-    e.fields.dayPosition = 14;  // 15
-    e.fields.year = 1985;
-    e.fields.longitudeDegrees = "77";
-    e.fields.longitudeMinutes = "13";
-    e.fields.latitudeDegrees = "28";
-    e.fields.latitudeMinutes = "39";
-    e.hour = 14;
-    e.minute = 30;
-    e.zonePosition = 34;
-    e.east = true;
-    e.south = false;
-    return e;
+// The birth as typed.
+inline BirthInput delhi1985Input() {
+    BirthInput input;
+    input.name = "ANNA";
+    input.local = CivilDateTime{1985, 6, 15, 14, 30, 0};
+    input.longitude = {77, 13, EastWest::East};
+    input.latitude = {28, 39, NorthSouth::North};
+    input.zonePosition = 34;
+    return input;
 }
 
-// The same birth as the chart run reads it once the entries were checked.
+// The same birth as the chart run reads it once the input was checked.
 inline BirthData delhi1985Birth() {
-    const BirthEntries entries = delhi1985Entries();
-    return makeBirthData(entries, Zone_Calculation(entries.zonePosition, {}));
+    const BirthInput input = delhi1985Input();
+    return birthDataOf(input, correctionOf(input));
 }
 
 } // namespace orbenza

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "atlas/PosixTzRule.h"
+#include "base/CivilDateTime.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,16 +16,8 @@
 
 namespace orbenza::atlas {
 
-// A date and clock time on the proleptic Gregorian calendar.
-struct DateTime {
-    int year = 1901;
-    int month = 1; // 1 ... 12
-    int day = 1;   // 1 ... 31
-    int hour = 0;  // 0 ... 23
-    int minute = 0;
-    int second = 0;
-    friend bool operator==(const DateTime&, const DateTime&) = default;
-};
+// The atlas reads and writes the program's one civil date-time.
+using DateTime = CivilDateTime;
 
 // What the clock said in one stretch of a zone's history.
 struct ZoneState {

@@ -27,6 +27,7 @@ struct BirthData {
     std::int16_t BirthYear = kFirstYear; // kFirstYear ... kLastYear
     std::int16_t BirthHour = 0;          // 0 ... 23, local clock time
     std::int16_t BirthMinute = 0;        // 0 ... 59
+    std::int16_t BirthSecond = 0;        // 0 ... 59
     std::int16_t ZoneHours = 0;          // |UtCorrectionHours|, 0 ... 13
     std::int16_t ZoneMinutes = 0;        // |UtCorrectionMinutes|, 0 or 30
     std::int16_t LongitudeDegrees = 0;   // 0 ... 179
@@ -60,9 +61,9 @@ namespace orbenza {
 // it into the day count. One time base for the Moon, the Ascendant and the
 // planets alike.
 constexpr double universalHoursOf(const BirthData& birth, UtCorrection correction) {
-    return birth.BirthHour + birth.BirthMinute / 60.0 + correction.UtCorrectionHours +
-           correction.UtCorrectionMinutes / 60.0 + correction.UtCorrectionSeconds / 3600.0 -
-           (isTrue16(birth.IsDaylightSaving) ? 1.0 : 0.0);
+    return birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0 +
+           correction.UtCorrectionHours + correction.UtCorrectionMinutes / 60.0 +
+           correction.UtCorrectionSeconds / 3600.0 - (isTrue16(birth.IsDaylightSaving) ? 1.0 : 0.0);
 }
 
 // Longitude in degrees, West positive and East negative.

@@ -18,8 +18,8 @@
 namespace orbenza {
 
 namespace {
-std::int16_t wholeNumber(std::string_view text) {
-    return static_cast<std::int16_t>(coordinateValue(text).value_or(0));
+std::int16_t int16Of(int value) {
+    return static_cast<std::int16_t>(value);
 }
 
 // The sign is taken apart from the longitude exactly as the position texts
@@ -28,9 +28,15 @@ Sign signOfPosition(double longitudeDeg) {
     return signAt(static_cast<std::size_t>(positionParts(longitudeDeg).sign));
 }
 
-// The equal houses counted from the position texts, and each planet's house.
+// The equal houses counted from the whole degrees the positions are written
+// with, and each planet's house.
 void placeInHouses(ChartResult& chart) {
-    chart.housePlacement = placeHouses(chart.PlanetPositions);
+    std::array<int, kBodyCount> degreeIndexes{};
+    for (Body body : kAllBodies) {
+        const PositionParts parts = positionParts(chart.longitudesDeg[body]);
+        degreeIndexes[indexOf(body)] = parts.sign * 30 + parts.degrees + 1;
+    }
+    chart.housePlacement = placeHousesAt(degreeIndexes);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
@@ -53,7 +59,6 @@ HouseFrame usePrecisePositions(ChartResult& chart, const EphemerisPositions& pre
     }
     chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
     chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
-    chart.MoonSignName = std::string(signNameOfPositionText(chart.MoonPositionText));
     chart.positions = Positions::Precise;
     return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
 }
@@ -126,7 +131,6 @@ HouseFrame useClassicPositions(ChartResult& chart) {
     chart.PlanetPositions = std::move(planets.PlanetPositions);
     chart.AscendantText = std::move(ascendant.AscendantText);
     chart.MoonPositionText = std::move(moon.MoonPositionText);
-    chart.MoonSignName = std::move(moon.MoonSignName);
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
             chart.longitudesDeg[body] = moon.MoonLongitude;
@@ -161,17 +165,17 @@ void placeOtherPoints(ChartResult& chart, const EphemerisPositions& series) {
 }
 } // namespace
 
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition,
-                     Positions positions, const ChartChoices& choices) {
+ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positions positions,
+                         const ChartChoices& choices) {
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
-    chart.zonePosition = zonePosition;
     chart.universalTime = planetUniversalTime(birth, correction);
     const EphemerisPositions series = ephemerisPositions(
         julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
+    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     placeOtherPoints(chart, series);
 
@@ -194,33 +198,44 @@ ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePo
     return chart;
 }
 
-BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction) {
+UtCorrection correctionOf(const BirthInput& input) {
+    return Zone_Calculation(input.zonePosition, input.correction);
+}
+
+BirthData birthDataOf(const BirthInput& input, UtCorrection correction) {
     BirthData birth;
-    birth.Name = entries.fields.name;
-    birth.BirthMonth = static_cast<std::int16_t>(entries.fields.monthPosition + 1);
-    birth.BirthDay = static_cast<std::int16_t>(entries.fields.dayPosition + 1);
-    birth.BirthYear = static_cast<std::int16_t>(entries.fields.year);
-    birth.BirthHour = static_cast<std::int16_t>(entries.hour);
-    birth.BirthMinute = static_cast<std::int16_t>(entries.minute);
-    birth.ZoneHours = static_cast<std::int16_t>(std::abs(correction.UtCorrectionHours));
-    birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(correction.UtCorrectionMinutes));
-    birth.LongitudeDegrees = wholeNumber(entries.fields.longitudeDegrees);
-    birth.LongitudeMinutes = wholeNumber(entries.fields.longitudeMinutes);
-    birth.LatitudeDegrees = wholeNumber(entries.fields.latitudeDegrees);
-    birth.LatitudeMinutes = wholeNumber(entries.fields.latitudeMinutes);
-    birth.IsEast = toBool16(entries.east);
-    birth.IsSouth = toBool16(entries.south);
-    birth.IsDaylightSaving = toBool16(entries.daylightSaving);
+    birth.Name = input.name;
+    birth.BirthMonth = int16Of(input.local.month);
+    birth.BirthDay = int16Of(input.local.day);
+    birth.BirthYear = int16Of(input.local.year);
+    birth.BirthHour = int16Of(input.local.hour);
+    birth.BirthMinute = int16Of(input.local.minute);
+    birth.BirthSecond = int16Of(input.local.second);
+    birth.ZoneHours = int16Of(std::abs(correction.UtCorrectionHours));
+    birth.ZoneMinutes = int16Of(std::abs(correction.UtCorrectionMinutes));
+    birth.LongitudeDegrees = int16Of(input.longitude.degrees);
+    birth.LongitudeMinutes = int16Of(input.longitude.minutes);
+    birth.LatitudeDegrees = int16Of(input.latitude.degrees);
+    birth.LatitudeMinutes = int16Of(input.latitude.minutes);
+    birth.IsEast = toBool16(input.longitude.hemisphere == EastWest::East);
+    birth.IsSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
+    birth.IsDaylightSaving = toBool16(input.daylightSaving);
     return birth;
 }
 
-std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions, const ChartChoices& choices) {
-    if (auto refusal = Check_Input(entries.fields))
+ChartResult runChart(const BirthInput& input, const ChartChoices& choices) {
+    const UtCorrection correction = correctionOf(input);
+    ChartResult chart =
+        computeChart(birthDataOf(input, correction), correction, input.positions, choices);
+    chart.input = input;
+    return chart;
+}
+
+std::variant<ChartResult, InputRefusal> chartOfInput(const BirthInput& input,
+                                                     const ChartChoices& choices) {
+    if (auto refusal = checkBirthInput(input))
         return *refusal;
-    const UtCorrection correction = Zone_Calculation(entries.zonePosition, previous);
-    return runChart(makeBirthData(entries, correction), correction, entries.zonePosition, positions,
-                    choices);
+    return runChart(input, choices);
 }
 
 } // namespace orbenza

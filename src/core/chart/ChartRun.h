@@ -8,8 +8,8 @@
 #include "base/HouseSystem.h"
 #include "base/Positions.h"
 #include "base/Sign.h"
-#include "chart/CheckInput.h"
 #include "houses/Houses.h"
+#include "input/BirthInput.h"
 #include "positions/TimeScales.h"
 #include "report/HouseReport.h"
 
@@ -20,17 +20,6 @@
 #include <vector>
 
 namespace orbenza {
-
-// The clock that gave a chart its correction when the atlas (or an IANA time
-// zone named on the command line) set the clock time. Kept with the chart so
-// that everything drawn from it later (the birth-time windows, the library
-// record) reads the same clock, summer-time changes included.
-struct AtlasClock {
-    std::string place;           // "Madrid — Madrid, Spain"; empty for a zone given by name
-    std::string timeZone;        // IANA name, "Europe/Madrid"
-    std::string fold;            // "earlier" or "later" for a clock time that happened twice
-    double longitudeEastDeg = 0; // degrees, East positive: a zone on local mean time uses it
-};
 
 // What a chart is drawn with besides the birth details: the house system and
 // the aspects listed.
@@ -47,9 +36,9 @@ struct ChartChoices {
 };
 
 struct ChartResult {
+    BirthInput input;        // what the chart was asked for
     BirthData birth;         // as filled for this run
     UtCorrection correction; // the signed zone correction used
-    int zonePosition = -1;   // time zone list position, -1 when none was chosen
 
     // Eleven short position texts ("05 Sco 34"): 0 Sun, 1 Moon, 2 Mercury,
     // 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto,
@@ -93,10 +82,6 @@ struct ChartResult {
     // is written from those longitudes.
     Positions positions = Positions::Classic;
 
-    // Set by the caller when the atlas gave the correction; the run itself
-    // only uses the correction.
-    std::optional<AtlasClock> atlasClock;
-
     // The house system whose cusps are given (Porphyry when the one asked for
     // has no solution here), and why the one asked for was not used.
     HouseSystem houseSystem = kDefaultHouseSystem;
@@ -119,33 +104,25 @@ struct ChartResult {
     bool housesAndAspects = true;
 };
 
-// Computes the chart for filled-in birth details and the zone's correction,
-// with the built-in positions or the precise ones. The details must have
-// passed Check_Input. The retrograde marks come from the station tables
-// either way.
-ChartResult runChart(const BirthData& birth, UtCorrection correction, int zonePosition = -1,
-                     Positions positions = Positions::Classic, const ChartChoices& choices = {});
+// The correction of the input's zone row, or its exact correction without one.
+UtCorrection correctionOf(const BirthInput& input);
 
-// Everything the birth details screen holds for a run.
-struct BirthEntries {
-    InputFields fields;    // name, coordinate texts, month/day positions, year
-    int hour = 0;          // cboHH
-    int minute = 0;        // cboMM
-    int zonePosition = 29; // cmbTimeZone list position, -1 when none
-    bool east = true;      // optLong(0)
-    bool south = false;    // optLat(1)
-    bool daylightSaving = false;
-};
+// The birth details the computing steps read, from a checked input and its
+// correction.
+BirthData birthDataOf(const BirthInput& input, UtCorrection correction);
 
-// Fills the birth details from checked entries: the name as typed, the zone's
-// magnitudes, the coordinate texts as whole numbers.
-BirthData makeBirthData(const BirthEntries& entries, UtCorrection correction);
+// Computes the chart of birth details and a correction, with the built-in
+// positions or the precise ones. The retrograde marks come from the station
+// tables either way. The result's input is left as constructed; runChart
+// fills it.
+ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positions positions,
+                         const ChartChoices& choices = {});
 
-// The whole "Proceed": Check_Input, Zone_Calculation, then the chart. A
-// refusal computes nothing. previous is the correction of the last run, kept
-// when no zone row is chosen.
-std::variant<ChartResult, InputRefusal> proceed(const BirthEntries& entries, UtCorrection previous,
-                                                Positions positions = Positions::Classic,
-                                                const ChartChoices& choices = {});
+// The chart of an input that passed checkBirthInput.
+ChartResult runChart(const BirthInput& input, const ChartChoices& choices = {});
+
+// The whole "Proceed": the check, then the chart. A refusal computes nothing.
+std::variant<ChartResult, InputRefusal> chartOfInput(const BirthInput& input,
+                                                     const ChartChoices& choices = {});
 
 } // namespace orbenza

@@ -104,26 +104,27 @@ std::string computedForLine(const ChartResult& chart) {
     std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
                   ut.year, ut.hour, ut.minute);
     std::string line = buffer;
-    // Seconds only when the correction had them (a clock time from the atlas).
+    // Seconds only when the moment has them (a clock time to the second, or a
+    // correction from the atlas).
     if (ut.second != 0) {
         std::snprintf(buffer, sizeof buffer, ":%02d", ut.second);
         line += buffer;
     }
     line += " UT";
-    if (chart.zonePosition < 0 && chart.atlasClock) {
+    if (chart.input.zonePosition < 0 && chart.input.atlasClock) {
         // The zone whose history gave the clock time, and its offset then:
         // ", Europe/Paris, UT+0:09:21".
         const UtCorrection& c = chart.correction;
-        line += ", " + chart.atlasClock->timeZone + ", " +
+        line += ", " + chart.input.atlasClock->timeZone + ", " +
                 atlas::formatUtOffset(-(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 +
                                         c.UtCorrectionSeconds));
     }
-    if (chart.zonePosition >= 0 && chart.zonePosition < kTimeZoneCount) {
+    if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
         // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike.
         line += ", ";
         const std::string_view row =
-            timeZoneEntries()[static_cast<std::size_t>(chart.zonePosition)].text;
+            timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text;
         for (std::size_t i = 0; i < row.size(); ++i) {
             line += row[i];
             if (row[i] == ',' && (i + 1 >= row.size() || row[i + 1] != ' '))

@@ -113,7 +113,7 @@ std::string_view signNameOfPositionText(std::string_view positionText) {
 
 MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction) {
     MoonResult moon;
-    moon.MoonLocalHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    moon.MoonLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
     moon.MoonLongitudeWest = longitudeWestDegOf(birth);
     moon.BirthJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
     moon.UniversalHours = universalHoursOf(birth, correction);

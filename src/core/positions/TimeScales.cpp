@@ -8,7 +8,7 @@ namespace orbenza {
 
 AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction) {
     AscendantTimeBase base;
-    base.AscLocalHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    base.AscLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
     base.AscLongitudeWest = longitudeWestDegOf(birth);
     base.AscLatitude = latitudeDegOf(birth);
     base.AscJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
@@ -24,10 +24,11 @@ UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correct
         year_month_day{year{birth.BirthYear}, month{static_cast<unsigned>(birth.BirthMonth)},
                        day{static_cast<unsigned>(birth.BirthDay)}};
     const minutes daylightSaving{isTrue16(birth.IsDaylightSaving) ? 60 : 0};
-    const sys_time<seconds> moment =
-        localDate + hours{birth.BirthHour} + minutes{birth.BirthMinute} +
-        hours{correction.UtCorrectionHours} + minutes{correction.UtCorrectionMinutes} +
-        seconds{correction.UtCorrectionSeconds} - daylightSaving;
+    const sys_time<seconds> moment = localDate + hours{birth.BirthHour} +
+                                     minutes{birth.BirthMinute} + seconds{birth.BirthSecond} +
+                                     hours{correction.UtCorrectionHours} +
+                                     minutes{correction.UtCorrectionMinutes} +
+                                     seconds{correction.UtCorrectionSeconds} - daylightSaving;
     const sys_days universalDate = floor<days>(moment);
     const year_month_day ymd{universalDate};
     const hh_mm_ss<seconds> timeOfDay{moment - universalDate};

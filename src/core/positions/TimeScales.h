@@ -5,14 +5,12 @@
 #pragma once
 
 #include "base/BirthData.h"
+#include "base/CivilDateTime.h"
 
 namespace orbenza {
 
 // A calendar moment in universal time, whole seconds.
-struct UniversalMoment {
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
-    friend bool operator==(const UniversalMoment&, const UniversalMoment&) = default;
-};
+using UniversalMoment = CivilDateTime;
 
 struct AscendantTimeBase {
     double AscLocalHours = 0;     // hours, local clock time

@@ -155,8 +155,15 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex) 
 }
 
 HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
+    std::array<int, kBodyCount> degreeIndexes{};
+    for (std::size_t body = 0; body < kBodyCount; ++body)
+        degreeIndexes[body] = degreeIndexOfPrefix(PlanetPositions[body]);
+    return placeHousesAt(degreeIndexes);
+}
+
+HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
     HousePlacement placement;
-    const int ascendant = degreeIndexOfPrefix(PlanetPositions[indexOf(Body::Ascendant)]);
+    const int ascendant = degreeIndexes[indexOf(Body::Ascendant)];
     if (ascendant == 0)
         return placement; // malformed Ascendant: no houses, no planets placed
 
@@ -175,7 +182,7 @@ HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
     }
 
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const int index = degreeIndexOfPrefix(PlanetPositions[static_cast<std::size_t>(planet)]);
+        const int index = degreeIndexes[static_cast<std::size_t>(planet)];
         if (index == 0)
             continue; // malformed position: the planet stays out of the report
         // The twelve houses cover the circle once each, so the first house

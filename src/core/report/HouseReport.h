@@ -78,6 +78,10 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex);
 // malformed planet position leaves that planet without a house.
 HousePlacement placeHouses(const ChartPositions& PlanetPositions);
 
+// The same from the degree index 1..360 of each body in chart order (0 for a
+// position that has none): sign * 30 + whole degree within the sign + 1.
+HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
+
 // The report runs for a placement: for each occupied house 1..12, each of its
 // planets in planet order (heading, text, characteristics heading, text), then
 // the house's description heading and description. Empty houses write nothing.

@@ -205,7 +205,11 @@ struct Pending {
 using Outcome = std::optional<AafRefusal>;
 
 AafRefusal refusal(std::size_t line, AafProblem problem, std::string_view detail) {
-    return {line, problem, std::string(detail)};
+    return {line, problem, std::string(detail), std::nullopt};
+}
+
+AafRefusal recordRefusal(std::size_t line, const RecordProblem& problem) {
+    return {line, AafProblem::Record, problem.detail, problem.input};
 }
 
 // Settles the correction from the zone difference, the summer time flag and
@@ -290,11 +294,11 @@ std::variant<ChartRecord, AafRefusal> chartOf(const Pending& a, const Pending& b
     r.zonePosition = -1;
     // The date first: the Julian day is compared on a calendar date only.
     if (auto problem = recordProblem(r))
-        return refusal(a.line, AafProblem::Record, *problem);
+        return recordRefusal(a.line, *problem);
     if (auto problem = settleClock(r, *zone, *jd, b.line, bf[0]))
         return *problem;
     if (auto problem = recordProblem(r))
-        return refusal(a.line, AafProblem::Record, *problem);
+        return recordRefusal(a.line, *problem);
     return r;
 }
 

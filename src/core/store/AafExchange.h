@@ -31,9 +31,11 @@
 // cannot carry) is written as a semicolon or a space.
 #pragma once
 
+#include "input/BirthInput.h"
 #include "store/ChartRecord.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +65,8 @@ struct AafRefusal {
     std::size_t line = 0; // 1-based line of the faulty record line
     AafProblem problem = AafProblem::None;
     std::string detail; // Record: the reason; otherwise the field as read
+    // Record: the birth check's refusal, in place of a detail.
+    std::optional<InputProblem> input;
 };
 
 struct AafRead {

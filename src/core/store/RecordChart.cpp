@@ -12,116 +12,118 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kLargestCorrectionSeconds = 14 * kSecondsPerHour;
 } // namespace
 
-ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
+namespace {
+int secondsOf(UtCorrection correction) {
+    return correction.UtCorrectionHours * kSecondsPerHour + correction.UtCorrectionMinutes * 60 +
+           correction.UtCorrectionSeconds;
+}
+} // namespace
+
+ChartRecord recordOfInput(const BirthInput& input, const std::string& city,
                           const std::string& state, const std::string& country) {
-    const BirthData& b = chart.birth;
     ChartRecord r;
-    r.name = b.Name;
-    r.year = b.BirthYear;
-    r.month = b.BirthMonth;
-    r.day = b.BirthDay;
-    r.hour = b.BirthHour;
-    r.minute = b.BirthMinute;
-    r.second = 0;
-    r.zonePosition = chart.zonePosition;
-    r.correctionSeconds = chart.correction.UtCorrectionHours * kSecondsPerHour +
-                          chart.correction.UtCorrectionMinutes * 60 +
-                          chart.correction.UtCorrectionSeconds;
-    r.daylightSaving = isTrue16(b.IsDaylightSaving);
-    r.longitudeDegrees = b.LongitudeDegrees;
-    r.longitudeMinutes = b.LongitudeMinutes;
-    r.east = isTrue16(b.IsEast);
-    r.latitudeDegrees = b.LatitudeDegrees;
-    r.latitudeMinutes = b.LatitudeMinutes;
-    r.south = isTrue16(b.IsSouth);
+    r.name = input.name;
+    r.year = input.local.year;
+    r.month = input.local.month;
+    r.day = input.local.day;
+    r.hour = input.local.hour;
+    r.minute = input.local.minute;
+    r.second = input.local.second;
+    r.zonePosition = input.zonePosition;
+    r.correctionSeconds = secondsOf(correctionOf(input));
+    r.daylightSaving = input.daylightSaving;
+    r.longitudeDegrees = input.longitude.degrees;
+    r.longitudeMinutes = input.longitude.minutes;
+    r.east = input.longitude.hemisphere == EastWest::East;
+    r.latitudeDegrees = input.latitude.degrees;
+    r.latitudeMinutes = input.latitude.minutes;
+    r.south = input.latitude.hemisphere == NorthSouth::South;
     r.city = city;
     r.state = state;
     r.country = country;
-    r.positions = std::string(positionsName(chart.positions));
-    r.houseSystem = std::string(houseSystemName(chart.houseSystemAsked));
-    if (chart.atlasClock) {
-        r.atlasPlace = chart.atlasClock->place;
-        r.atlasZone = chart.atlasClock->timeZone;
-        r.atlasFold = chart.atlasClock->fold;
+    r.positions = std::string(positionsName(input.positions));
+    if (input.atlasClock) {
+        r.atlasPlace = input.atlasClock->place;
+        r.atlasZone = input.atlasClock->timeZone;
+        r.atlasFold = std::string(foldName(input.atlasClock->fold));
         // A place's own longitude, which its local mean time was read from.
-        if (!chart.atlasClock->place.empty())
-            r.atlasLongitudeDeg = chart.atlasClock->longitudeEastDeg;
+        if (!input.atlasClock->place.empty())
+            r.atlasLongitudeDeg = input.atlasClock->longitudeEastDeg;
     }
     return r;
 }
 
-BirthEntries entriesOfRecord(const ChartRecord& r) {
-    BirthEntries e;
-    e.fields.name = r.name;
-    e.fields.longitudeDegrees = std::to_string(r.longitudeDegrees);
-    e.fields.longitudeMinutes = std::to_string(r.longitudeMinutes);
-    e.fields.latitudeDegrees = std::to_string(r.latitudeDegrees);
-    e.fields.latitudeMinutes = std::to_string(r.latitudeMinutes);
-    e.fields.monthPosition = r.month - 1;
-    e.fields.dayPosition = r.day - 1;
-    e.fields.year = r.year;
-    e.hour = r.hour;
-    e.minute = r.minute;
-    e.zonePosition = r.zonePosition;
-    e.east = r.east;
-    e.south = r.south;
-    e.daylightSaving = r.daylightSaving;
-    return e;
+ChartRecord recordOfChart(const ChartResult& chart, const std::string& city,
+                          const std::string& state, const std::string& country) {
+    ChartRecord r = recordOfInput(chart.input, city, state, country);
+    r.correctionSeconds = secondsOf(chart.correction); // the one the chart was computed with
+    r.houseSystem = std::string(houseSystemName(chart.houseSystemAsked));
+    return r;
 }
 
-UtCorrection correctionOfRecord(const ChartRecord& r) {
-    UtCorrection c;
-    c.UtCorrectionHours = static_cast<std::int16_t>(r.correctionSeconds / kSecondsPerHour);
-    c.UtCorrectionMinutes = static_cast<std::int16_t>(r.correctionSeconds % kSecondsPerHour / 60);
-    c.UtCorrectionSeconds = static_cast<std::int16_t>(r.correctionSeconds % 60);
-    return c;
+BirthInput inputOfRecord(const ChartRecord& r) {
+    BirthInput input;
+    input.name = r.name;
+    input.local = CivilDateTime{r.year, r.month, r.day, r.hour, r.minute, r.second};
+    input.longitude = {r.longitudeDegrees, r.longitudeMinutes,
+                       r.east ? EastWest::East : EastWest::West};
+    input.latitude = {r.latitudeDegrees, r.latitudeMinutes,
+                      r.south ? NorthSouth::South : NorthSouth::North};
+    input.zonePosition = r.zonePosition;
+    input.correction.UtCorrectionHours =
+        static_cast<std::int16_t>(r.correctionSeconds / kSecondsPerHour);
+    input.correction.UtCorrectionMinutes =
+        static_cast<std::int16_t>(r.correctionSeconds % kSecondsPerHour / 60);
+    input.correction.UtCorrectionSeconds = static_cast<std::int16_t>(r.correctionSeconds % 60);
+    input.daylightSaving = r.daylightSaving;
+    input.positions = positionsNamed(r.positions).value_or(kDefaultPositions);
+    if (!r.atlasZone.empty()) {
+        // A zone on local mean time reads the longitude the clock was worked
+        // out with: the atlas's own for a place, else the chart's to the minute.
+        input.atlasClock =
+            AtlasClock{r.atlasPlace, r.atlasZone, foldNamed(r.atlasFold).value_or(Fold::None),
+                       r.atlasLongitudeDeg.value_or(longitudeEastDegOf(input.longitude))};
+    }
+    return input;
 }
 
-std::optional<AtlasClock> atlasClockOfRecord(const ChartRecord& r) {
-    if (r.atlasZone.empty())
-        return std::nullopt;
-    // A zone on local mean time reads the longitude the clock was worked out
-    // with: the atlas's own for a place, else the chart's to the minute.
-    if (r.atlasLongitudeDeg)
-        return AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold, *r.atlasLongitudeDeg};
-    const double longitudeDeg = r.longitudeDegrees + r.longitudeMinutes / 60.0;
-    return AtlasClock{r.atlasPlace, r.atlasZone, r.atlasFold,
-                      r.east ? longitudeDeg : -longitudeDeg};
-}
-
-std::optional<std::string> recordProblem(const ChartRecord& r) {
+std::optional<RecordProblem> recordProblem(const ChartRecord& r) {
     auto outside = [](int value, int low, int high) { return value < low || value > high; };
+    const auto problem = [](std::string detail) {
+        return RecordProblem{std::nullopt, std::move(detail)};
+    };
     if (outside(r.year, kFirstYear, kLastYear))
-        return "the year " + std::to_string(r.year) + " is outside " + std::to_string(kFirstYear) +
-               " to " + std::to_string(kLastYear);
+        return problem("the year " + std::to_string(r.year) + " is outside " +
+                       std::to_string(kFirstYear) + " to " + std::to_string(kLastYear));
     if (outside(r.month, 1, 12) || outside(r.day, 1, 31))
-        return std::string("the date is not a calendar date");
+        return problem("the date is not a calendar date");
     if (outside(r.hour, 0, 23) || outside(r.minute, 0, 59) || outside(r.second, 0, 59))
-        return std::string("the time is not a clock time");
+        return problem("the time is not a clock time");
     if (outside(r.zonePosition, -1, kTimeZoneCount - 1))
-        return "the time zone position " + std::to_string(r.zonePosition) + " is not on the list";
+        return problem("the time zone position " + std::to_string(r.zonePosition) +
+                       " is not on the list");
     if (outside(r.correctionSeconds, -kLargestCorrectionSeconds, kLargestCorrectionSeconds))
-        return std::string("the time zone correction is larger than 14 hours");
+        return problem("the time zone correction is larger than 14 hours");
     if (!positionsNamed(r.positions))
-        return "the positions source \"" + r.positions + "\" is not available";
+        return problem("the positions source \"" + r.positions + "\" is not available");
     if (!houseSystemNamed(r.houseSystem))
-        return "the house system \"" + r.houseSystem + "\" is not available";
-    if (auto refusal = Check_Input(entriesOfRecord(r).fields))
-        return std::string(refusal->message);
+        return problem("the house system \"" + r.houseSystem + "\" is not available");
+    if (auto refusal = checkBirthInput(inputOfRecord(r)))
+        return RecordProblem{refusal->problem, {}};
     return std::nullopt;
 }
 
-std::variant<ChartResult, std::string> chartOfRecord(const ChartRecord& r) {
+std::variant<ChartResult, RecordProblem> chartOfRecord(const ChartRecord& r) {
     if (auto problem = recordProblem(r))
         return *problem;
-    const UtCorrection correction = correctionOfRecord(r);
-    // The record names its positions source; recordProblem has vouched for it.
-    const Positions positions = positionsNamed(r.positions).value_or(kDefaultPositions);
+    // The stored correction, which an imported record may give beside a
+    // zone row, draws the chart exactly as it was.
+    const BirthInput input = inputOfRecord(r);
     ChartChoices choices;
     choices.houseSystem = houseSystemNamed(r.houseSystem).value_or(kDefaultHouseSystem);
-    ChartResult chart = runChart(makeBirthData(entriesOfRecord(r), correction), correction,
-                                 r.zonePosition, positions, choices);
-    chart.atlasClock = atlasClockOfRecord(r);
+    ChartResult chart = computeChart(birthDataOf(input, input.correction), input.correction,
+                                     input.positions, choices);
+    chart.input = input;
     return chart;
 }
 

@@ -82,8 +82,8 @@ public:
     ChartProbe(const ChartResult& chart, std::optional<PlaceClockRef> clock)
         : m_chart(chart), m_clock(clock) {
         const BirthData& b = chart.birth;
-        const Seconds birthLocal =
-            secondsOf(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, 0);
+        const Seconds birthLocal = secondsOf(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour,
+                                             b.BirthMinute, b.BirthSecond);
         m_birthUt = birthLocal + fixedCorrectionSeconds(chart);
         m_offset = static_cast<std::int32_t>(birthLocal - m_birthUt);
         if (m_clock)
@@ -114,7 +114,7 @@ public:
             return outcome;
         }
         const ChartResult probe =
-            runChart(entries->birth, entries->correction, m_chart.zonePosition, m_chart.positions);
+            computeChart(entries->birth, entries->correction, m_chart.positions);
         outcome.sameSign = probe.ascendantSign() == m_chart.ascendantSign();
         outcome.sameHouses = outcome.sameSign;
         for (Body body : kAllBodies) {
@@ -170,6 +170,7 @@ private:
         e.birth.BirthDay = static_cast<std::int16_t>(minute.day);
         e.birth.BirthHour = static_cast<std::int16_t>(minute.hour);
         e.birth.BirthMinute = static_cast<std::int16_t>(minute.minute);
+        e.birth.BirthSecond = 0;
         // Universal time = the clock's minute + the correction, less an hour
         // when the daylight-saving box is ticked.
         Seconds correction = ut - (local - second);
@@ -277,10 +278,10 @@ BirthTimeWindows birthTimeWindows(const ChartResult& chart, std::optional<PlaceC
     // zone the system's database no longer knows leaves the chart's own
     // correction, which is the offset that zone had at the birth.
     atlas::ZoneClock chartZone;
-    if (!clock && chart.atlasClock) {
-        chartZone = atlas::ZoneClock::find(chart.atlasClock->timeZone);
+    if (!clock && chart.input.atlasClock) {
+        chartZone = atlas::ZoneClock::find(chart.input.atlasClock->timeZone);
         if (chartZone.valid())
-            clock = PlaceClockRef{&chartZone, chart.atlasClock->longitudeEastDeg};
+            clock = PlaceClockRef{&chartZone, chart.input.atlasClock->longitudeEastDeg};
     }
     ChartProbe probe(chart, clock);
     const Ends before = searchOneWay(probe, -1);

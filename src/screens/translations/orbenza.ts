@@ -904,4 +904,59 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>orbenza::UserMessages</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

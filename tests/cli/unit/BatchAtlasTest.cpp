@@ -111,20 +111,22 @@ TEST(BatchAtlasRow, PlaceAndZoneGiveTheCorrectionToTheSecond) {
         ASSERT_TRUE(std::holds_alternative<BatchRowInput>(input))
             << row.what << ": " << std::get<OptionError>(input).message;
         const BatchRowInput& settled = std::get<BatchRowInput>(input);
-        EXPECT_EQ(settled.correction, row.correction) << row.what;
-        EXPECT_EQ(settled.entries.zonePosition, -1) << row.what;
-        EXPECT_FALSE(settled.entries.daylightSaving) << row.what;
+        EXPECT_EQ(settled.input.correction, row.correction) << row.what;
+        EXPECT_EQ(settled.input.zonePosition, -1) << row.what;
+        EXPECT_FALSE(settled.input.daylightSaving) << row.what;
         EXPECT_TRUE(settled.place.has_value()) << row.what;
+        // The input keeps the clock, so the chart's windows and record read it.
+        ASSERT_TRUE(settled.input.atlasClock.has_value()) << row.what;
+        EXPECT_EQ(settled.input.atlasClock->timeZone, settled.place->timeZone) << row.what;
+        EXPECT_EQ(settled.input.atlasClock->fold, settled.place->fold) << row.what;
     }
 
     // The place's coordinates replace the screen's defaults.
     const auto madrid = std::get<BatchRowInput>(
         settle(placeHeader, {"Ann", "1985-07-01", "14:30", "Madrid, Spain", ""}));
-    EXPECT_EQ(madrid.entries.fields.longitudeDegrees, "3");
-    EXPECT_EQ(madrid.entries.fields.longitudeMinutes, "42");
-    EXPECT_FALSE(madrid.entries.east);
-    EXPECT_EQ(madrid.entries.fields.latitudeDegrees, "40");
-    EXPECT_FALSE(madrid.entries.south);
+    EXPECT_EQ(madrid.input.longitude, (Longitude{3, 42, EastWest::West}));
+    EXPECT_EQ(madrid.input.latitude.degrees, 40);
+    EXPECT_EQ(madrid.input.latitude.hemisphere, NorthSouth::North);
     EXPECT_EQ(madrid.place->abbreviation, "CEST");
 }
 
@@ -178,7 +180,7 @@ TEST(BatchAtlasRow, RefusalsNameTheColumnAndBothUniversalTimes) {
         missing);
     ASSERT_TRUE(std::holds_alternative<BatchRowInput>(zoned))
         << std::get<OptionError>(zoned).message;
-    EXPECT_EQ(std::get<BatchRowInput>(zoned).correction, (UtCorrection{-1, 0, 0}));
+    EXPECT_EQ(std::get<BatchRowInput>(zoned).input.correction, (UtCorrection{-1, 0, 0}));
 }
 
 TEST(BatchAtlasRun, RowsOfPlacesAreChartedAtTheirOwnClockTime) {

@@ -24,24 +24,24 @@ namespace orbenza::cli {
 namespace {
 
 // Birth entries spread over the years, zones, hemispheres and clock times.
-BirthEntries randomEntries(std::mt19937& random, std::string name) {
+BirthInput randomEntries(std::mt19937& random, std::string name) {
     auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    BirthEntries entries;
-    entries.fields.name = std::move(name);
-    entries.fields.year = pick(1901, 2050);
-    entries.fields.monthPosition = pick(0, 11);
-    entries.fields.dayPosition = pick(0, 27);
-    entries.fields.longitudeDegrees = std::to_string(pick(0, 179));
-    entries.fields.longitudeMinutes = std::to_string(pick(0, 59));
-    entries.fields.latitudeDegrees = std::to_string(pick(0, 89));
-    entries.fields.latitudeMinutes = std::to_string(pick(0, 59));
-    entries.hour = pick(0, 23);
-    entries.minute = pick(0, 59);
+    BirthInput entries;
+    entries.name = std::move(name);
+    entries.local.year = pick(1901, 2050);
+    entries.local.month = pick(1, 12);
+    entries.local.day = pick(1, 28);
+    entries.longitude.degrees = pick(0, 179);
+    entries.longitude.minutes = pick(0, 59);
+    entries.latitude.degrees = pick(0, 89);
+    entries.latitude.minutes = pick(0, 59);
+    entries.local.hour = pick(0, 23);
+    entries.local.minute = pick(0, 59);
     entries.zonePosition = pick(0, 70);
-    entries.east = pick(0, 1) == 1;
-    entries.south = pick(0, 1) == 1;
+    entries.longitude.hemisphere = pick(0, 1) == 1 ? EastWest::East : EastWest::West;
+    entries.latitude.hemisphere = pick(0, 1) == 1 ? NorthSouth::South : NorthSouth::North;
     entries.daylightSaving = pick(0, 3) == 0;
     return entries;
 }
@@ -73,16 +73,16 @@ TEST(ChartJsonWriter, WritesTheSameBytesAsTheJsonLibrary) {
     ChartJsonWriter writer;
     int compared = 0;
     for (int i = 0; i < 600; ++i) {
-        const BirthEntries entries =
+        const BirthInput entries =
             randomEntries(random, names[static_cast<std::size_t>(i) % names.size()]);
-        const auto outcome = proceed(entries, {});
+        const auto outcome = chartOfInput(entries);
         const auto* chart = std::get_if<ChartResult>(&outcome);
         if (chart == nullptr)
             continue; // "  " is refused: no chart to write
         std::string fast;
-        ASSERT_TRUE(writer.append(fast, *chart)) << entries.fields.name;
+        ASSERT_TRUE(writer.append(fast, *chart)) << entries.name;
         const std::string library = chartJson(*chart).dump();
-        ASSERT_TRUE(fast == library) << "chart " << i << " born " << entries.fields.year << ": "
+        ASSERT_TRUE(fast == library) << "chart " << i << " born " << entries.local.year << ": "
                                      << firstDifference(fast, library);
         ++compared;
     }
@@ -102,7 +102,9 @@ TEST(ChartJsonWriter, WritesHousesAndAspectsAsTheJsonLibraryDoes) {
             static_cast<HouseSystem>(static_cast<std::size_t>(i) % kHouseSystemCount);
         choices.aspectSet = i % 2 == 0 ? AspectSet::All : AspectSet::Major;
         const Positions positions = i % 20 == 0 ? Positions::Precise : Positions::Classic;
-        const auto outcome = proceed(randomEntries(random, "ANNA"), {}, positions, choices);
+        BirthInput input = randomEntries(random, "ANNA");
+        input.positions = positions;
+        const auto outcome = chartOfInput(input, choices);
         const auto* chart = std::get_if<ChartResult>(&outcome);
         if (chart == nullptr)
             continue;
@@ -121,7 +123,7 @@ TEST(ChartJsonWriter, WritesTheWindowsAsTheJsonLibraryDoes) {
     ChartJsonWriter withoutReport(false);
     int compared = 0;
     for (int i = 0; i < 40; ++i) {
-        const auto outcome = proceed(randomEntries(random, "ANNA"), {});
+        const auto outcome = chartOfInput(randomEntries(random, "ANNA"));
         const auto* chart = std::get_if<ChartResult>(&outcome);
         if (chart == nullptr)
             continue;
@@ -180,7 +182,7 @@ TEST(ChartJsonWriter, WritesThePlaceAsTheJsonLibraryDoes) {
     ChartJsonWriter withoutReport(false);
     int compared = 0;
     for (int i = 0; i < 48; ++i) {
-        const auto outcome = proceed(randomEntries(random, "ANNA"), {});
+        const auto outcome = chartOfInput(randomEntries(random, "ANNA"));
         const auto* chart = std::get_if<ChartResult>(&outcome);
         if (chart == nullptr)
             continue;
@@ -199,7 +201,7 @@ TEST(ChartJsonWriter, WritesThePlaceAsTheJsonLibraryDoes) {
     EXPECT_GE(compared, 40);
 
     // A place text that is not UTF-8 refuses the chart, and leaves the text as it was.
-    const ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "ok"), {}));
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(randomEntries(random, "ok")));
     PlaceClockInfo bad = places[0];
     bad.state = "Castilla\xFF";
     std::string out = "kept";
@@ -213,7 +215,7 @@ TEST(ChartJsonWriter, EscapesASpecialByteWhereverItStands) {
     // The plain-text scan reads eight bytes at a time: put each kind of byte
     // that needs care at every place of a word and of the tail after it.
     std::mt19937 random(11);
-    ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "x"), {}));
+    ChartResult chart = std::get<ChartResult>(chartOfInput(randomEntries(random, "x")));
     ChartJsonWriter writer;
     const std::vector<std::string> specials{
         "\"", "\\",   "\n",       std::string(1, '\0'), "\x1f",
@@ -233,7 +235,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     // Whole and negative longitudes, no zone row, out-of-range numbers, an
     // empty report: whatever a chart holds, the bytes agree.
     std::mt19937 random(7);
-    auto outcome = proceed(randomEntries(random, "X"), {});
+    auto outcome = chartOfInput(randomEntries(random, "X"));
     ChartResult chart = std::get<ChartResult>(outcome);
     chart.longitudesDeg.values = {0.0,
                                   -0.0,
@@ -246,7 +248,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
                                   0.2,
                                   0.30000000000000004,
                                   359.99999999999994};
-    chart.zonePosition = -1;
+    chart.input.zonePosition = -1;
     chart.birth.BirthYear = -5;
     chart.universalTime.hour = 123;
     chart.houses.values = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6, 0};
@@ -273,7 +275,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
 
 TEST(ChartJsonWriter, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {
     std::mt19937 random(3);
-    ChartResult chart = std::get<ChartResult>(proceed(randomEntries(random, "ok"), {}));
+    ChartResult chart = std::get<ChartResult>(chartOfInput(randomEntries(random, "ok")));
     ChartJsonWriter writer;
     for (const std::string bad :
          {"\xFF", "caf\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
@@ -396,9 +398,9 @@ TEST(BatchRow, DaylightSavingWordsAndFieldErrors) {
     CsvRecord record;
     record.fields = {"Anna", " 1985-06-15 ", "14:30", "IST", "77:13E", "28:39N", " yes "};
     const auto entries = batchRowEntries(record, columns);
-    ASSERT_TRUE(std::holds_alternative<BirthEntries>(entries));
-    EXPECT_TRUE(std::get<BirthEntries>(entries).daylightSaving);
-    EXPECT_EQ(std::get<BirthEntries>(entries).fields.year, 1985);
+    ASSERT_TRUE(std::holds_alternative<BirthInput>(entries));
+    EXPECT_TRUE(std::get<BirthInput>(entries).daylightSaving);
+    EXPECT_EQ(std::get<BirthInput>(entries).local.year, 1985);
 
     record.fields[1] = "15.06.1985";
     EXPECT_EQ(std::get<OptionError>(batchRowEntries(record, columns)).message,
@@ -520,10 +522,11 @@ TEST(RunBatch, EveryLineIsTheChartsJsonOrItsError) {
     std::uint64_t refused = 0;
     while (reader.next(record)) {
         const auto entries = batchRowEntries(record, columns);
-        const auto outcomeOfRow = proceed(std::get<BirthEntries>(entries), {});
+        const auto outcomeOfRow = chartOfInput(std::get<BirthInput>(entries));
         if (const auto* refusal = std::get_if<InputRefusal>(&outcomeOfRow)) {
-            expected +=
-                nlohmann::ordered_json{{"line", record.line}, {"error", refusal->message}}.dump();
+            expected += nlohmann::ordered_json{{"line", record.line},
+                                               {"error", inputProblemMessage(refusal->problem)}}
+                            .dump();
             ++refused;
         } else {
             expected += chartJson(std::get<ChartResult>(outcomeOfRow)).dump();

@@ -22,12 +22,13 @@ TEST(LibraryCsv, OffsetsAndClockTimesBothWays) {
     EXPECT_EQ(clockText(23, 59, 7), "23:59:07");
 
     const auto read = readText("name,time,zone,utoffset\n"
-                               "A,09:05,,+00:19:32\n"
+                               "A,09:05:07,,+00:19:32\n"
                                "B,23:59,IST,\n"
                                "C,00:00,50,-03:30\n");
     ASSERT_TRUE(read.failure.empty()) << read.failure;
     ASSERT_TRUE(read.refusals.empty()) << read.refusals[0];
     ASSERT_EQ(read.records.size(), 3u);
+    EXPECT_EQ(read.records[0].second, 7);
     EXPECT_EQ(read.records[0].zonePosition, -1);
     EXPECT_EQ(read.records[0].correctionSeconds, -(19 * 60 + 32));
     EXPECT_EQ(read.records[1].correctionSeconds, -(5 * 3600 + 30 * 60));
@@ -56,6 +57,7 @@ TEST(LibraryCsv, EveryFieldSurvivesWritingAndReading) {
     r.day = 29;
     r.hour = 1;
     r.minute = 2;
+    r.second = 3;
     r.zonePosition = -1;
     r.correctionSeconds = 3 * 3600 + 30 * 60;
     r.longitudeDegrees = 52;
@@ -109,7 +111,7 @@ TEST(LibraryCsv, RowsAndHeadersThatCannotBeStored) {
                                "G,29\n"
                                " ,29,,,,,,,\n"
                                "H,29,+01:00,,,,,,\n"
-                               "I,,,,,,,12:00:30,\n"
+                               "I,,,,,,,12:00:60,\n"
                                "J2,,,,,,,,\n"
                                "K,,,later,,,,,\n"
                                "L,IST,,,,,,,Asia/Kolkata\n"
@@ -129,7 +131,7 @@ TEST(LibraryCsv, RowsAndHeadersThatCannotBeStored) {
         "line 8: the row has 2 fields, not 9",
         "line 9: Please Enter Name",
         "line 10: utoffset \"+01:00\" contradicts zone 29, whose offset is +00:00",
-        "line 11: time must look like HH:MM (00:00 to 23:59), not \"12:00:30\"",
+        "line 11: time must look like HH:MM or HH:MM:SS, not \"12:00:60\"",
         "line 12: name: Please Enter only Letters",
         "line 13: fold needs tz, the zone whose clock it goes with",
         "line 14: tz sets the clock time; zone cannot be given with it",

@@ -85,8 +85,8 @@ TEST(AtlasTime, SecondsOfTheCorrectionReachEveryComputation) {
     EXPECT_EQ(ut.second, 28);
     EXPECT_NEAR(universalHoursOf(birth, whole), 11.0 + 40.0 / 60 + 28.0 / 3600, 1e-12);
 
-    const ChartResult a = runChart(birth, whole);
-    const ChartResult b = runChart(birth, minutesOnly);
+    const ChartResult a = computeChart(birth, whole, Positions::Classic);
+    const ChartResult b = computeChart(birth, minutesOnly, Positions::Classic);
     // 32 seconds earlier: the Moon about 13.2 degrees a day, the Sun about
     // 1 degree a day, the Ascendant about 15 degrees an hour of sidereal time.
     const double moon = b.longitudesDeg[Body::Moon] - a.longitudesDeg[Body::Moon];

@@ -17,7 +17,7 @@ using testing::makeBirth;
 using testing::zoneAt;
 
 TEST(ChartHouses, TheDefaultCuspsAreTheReportsWholeDegreesFromTheAscendant) {
-    const ChartResult chart = runChart(delhi1985Birth(), zoneAt(34), 34);
+    const ChartResult chart = computeChart(delhi1985Birth(), zoneAt(34), Positions::Classic);
     EXPECT_EQ(chart.houseSystem, HouseSystem::Equal);
     EXPECT_EQ(chart.houseNote, HouseNote::None);
     // The Ascendant "22 Lib 39": house 1 from 202 degrees, whole.
@@ -30,7 +30,7 @@ TEST(ChartHouses, PlanetsAndTheReportFollowTheChosenSystem) {
     ChartChoices choices;
     choices.houseSystem = HouseSystem::WholeSign;
     const ChartResult chart =
-        runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Classic, choices);
+        computeChart(delhi1985Birth(), zoneAt(34), Positions::Classic, choices);
     EXPECT_EQ(chart.houseSystem, HouseSystem::WholeSign);
     // Whole signs from Libra: the Sun in Gemini is in the ninth house, Saturn
     // in Scorpio in the second, Jupiter in Aquarius in the fifth.
@@ -48,7 +48,7 @@ TEST(ChartHouses, BeyondThePolarCirclePlacidusIsPorphyryAndSaysWhy) {
     ChartChoices choices;
     choices.houseSystem = HouseSystem::Placidus;
     const BirthData tromso = makeBirth(1990, 1, 10, 12, 0, {18, 57, true, 69, 39});
-    const ChartResult chart = runChart(tromso, zoneAt(29), 29, Positions::Classic, choices);
+    const ChartResult chart = computeChart(tromso, zoneAt(29), Positions::Classic, choices);
     EXPECT_EQ(chart.houseSystemAsked, HouseSystem::Placidus);
     EXPECT_EQ(chart.houseSystem, HouseSystem::Porphyry);
     EXPECT_EQ(chart.houseNote, HouseNote::PolarCircle);
@@ -60,7 +60,7 @@ TEST(ChartHouses, PreciseCuspsStartAtThePreciseAscendant) {
     ChartChoices choices;
     choices.houseSystem = HouseSystem::Placidus;
     const ChartResult chart =
-        runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Precise, choices);
+        computeChart(delhi1985Birth(), zoneAt(34), Positions::Precise, choices);
     EXPECT_NEAR(chart.cuspsDeg[0], chart.longitudesDeg[Body::Ascendant], 1e-9);
 }
 
@@ -77,8 +77,8 @@ TEST(ChartAspects, ApplyingMeansTheOrbIsSmallerAMinuteLater) {
                                               {77, 13, true, 28 + year % 20, 39});
             BirthData later = birth;
             later.BirthMinute = static_cast<std::int16_t>(birth.BirthMinute + 1);
-            const ChartResult now = runChart(birth, zoneAt(34), 34, Positions::Classic, choices);
-            const ChartResult next = runChart(later, zoneAt(34), 34, Positions::Classic, choices);
+            const ChartResult now = computeChart(birth, zoneAt(34), Positions::Classic, choices);
+            const ChartResult next = computeChart(later, zoneAt(34), Positions::Classic, choices);
             for (const AspectFound& aspect : now.aspects) {
                 for (const AspectFound& after : next.aspects) {
                     if (after.a != aspect.a || after.b != aspect.b || after.aspect != aspect.aspect)

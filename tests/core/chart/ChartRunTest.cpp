@@ -18,7 +18,7 @@ const std::array<std::string, 11> kPlainNames{"Sun",     "Moon",    "Mercury", "
                                               "Neptune", "Pluto",   "Asc"};
 
 TEST(ChartRun, FifteenthOfJune1985InDelhi) {
-    const auto outcome = proceed(delhi1985Entries(), {});
+    const auto outcome = chartOfInput(delhi1985Input());
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     const std::array<std::string, 11> expected{"24 Gem 12", "19 Tau 08", "03 Can 35", "08 Tau 29",
@@ -37,36 +37,50 @@ TEST(ChartRun, FifteenthOfJune1985InDelhi) {
 }
 
 TEST(ChartRun, MinutesTypedWithALeadingZeroAreStoredAsNumbers) {
-    BirthEntries e = delhi1985Entries();
-    e.fields.latitudeMinutes = "05";
-    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    BirthInput e = delhi1985Input();
+    e.latitude.minutes = 5;
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(chart.birth.LatitudeMinutes, 5);
 }
 
 TEST(ChartRun, ARefusalComputesNothing) {
-    BirthEntries e = delhi1985Entries();
-    e.fields.name = "  ";
-    const auto outcome = proceed(e, {});
+    BirthInput e = delhi1985Input();
+    e.name = "  ";
+    const auto outcome = chartOfInput(e);
     ASSERT_TRUE(std::holds_alternative<InputRefusal>(outcome));
-    EXPECT_EQ(std::get<InputRefusal>(outcome).message, kMessageEnterName);
+    EXPECT_EQ(std::get<InputRefusal>(outcome).problem, InputProblem::EmptyName);
 }
 
-TEST(ChartRun, NoZoneSelectedKeepsThePreviousCorrection) {
-    BirthEntries e = delhi1985Entries();
+TEST(ChartRun, WithoutAZoneRowTheExactCorrectionIsUsed) {
+    BirthInput e = delhi1985Input();
     e.zonePosition = -1;
-    const ChartResult chart = std::get<ChartResult>(proceed(e, UtCorrection{-5, -30}));
+    e.correction = UtCorrection{-5, -30};
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(chart.PlanetPositions[10], "22 Lib 39");
+}
+
+TEST(ChartRun, SecondsOfTheClockTimeReachEveryBody) {
+    // Thirty seconds later: the universal moment carries them, and the
+    // Ascendant (about a degree in four minutes) and the Moon move on.
+    BirthInput later = delhi1985Input();
+    later.local.second = 30;
+    const ChartResult a = std::get<ChartResult>(chartOfInput(delhi1985Input()));
+    const ChartResult b = std::get<ChartResult>(chartOfInput(later));
+    EXPECT_EQ(b.universalTime, (UniversalMoment{1985, 6, 15, 9, 0, 30}));
+    EXPECT_NEAR(b.longitudesDeg[Body::Ascendant] - a.longitudesDeg[Body::Ascendant], 0.125, 0.03);
+    EXPECT_GT(b.longitudesDeg[Body::Moon], a.longitudesDeg[Body::Moon]);
+    EXPECT_GT(b.longitudesDeg[Body::Sun], a.longitudesDeg[Body::Sun]);
 }
 
 TEST(ChartRun, DaylightSavingMovesEveryBodyByTheSameHour) {
     // One time base: the clock read an hour ahead, so the chart is that of
     // one hour earlier for the Moon, the Ascendant and the planets alike.
-    BirthEntries summer = delhi1985Entries();
+    BirthInput summer = delhi1985Input();
     summer.daylightSaving = true;
-    BirthEntries hourEarlier = delhi1985Entries();
-    hourEarlier.hour = 13;
-    const ChartResult a = std::get<ChartResult>(proceed(summer, {}));
-    const ChartResult b = std::get<ChartResult>(proceed(hourEarlier, {}));
+    BirthInput hourEarlier = delhi1985Input();
+    hourEarlier.local.hour = 13;
+    const ChartResult a = std::get<ChartResult>(chartOfInput(summer));
+    const ChartResult b = std::get<ChartResult>(chartOfInput(hourEarlier));
     EXPECT_EQ(a.PlanetPositions, b.PlanetPositions);
     EXPECT_EQ(a.universalTime, (UniversalMoment{1985, 6, 15, 8, 0}));
 }
@@ -75,14 +89,14 @@ TEST(ChartRun, SunSignOfA1901BirthIsOfTheEquinoxOfDate) {
     // 22 March 1901 12:00 UT: the Sun had passed the equinox of date (about
     // 1.2 degrees of Aries, the equinox fell on 21 March 07:24 UT) but stood
     // 83 arcminutes short of it in the J2000 frame, in late Pisces.
-    BirthEntries e = delhi1985Entries();
-    e.fields.monthPosition = 2;
-    e.fields.dayPosition = 21;
-    e.fields.year = 1901;
-    e.hour = 12;
-    e.minute = 0;
+    BirthInput e = delhi1985Input();
+    e.local.month = 3;
+    e.local.day = 22;
+    e.local.year = 1901;
+    e.local.hour = 12;
+    e.local.minute = 0;
     e.zonePosition = 29;
-    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(chart.PlanetPositions[0].substr(3, 3), "Ari") << chart.PlanetPositions[0];
 }
 
@@ -99,7 +113,8 @@ TEST(ChartRun, SignValuesNameTheSignsTheTextsShow) {
             year(random), month(random), day(random), hour(random), minute(random),
             {lon(random), minute(random), random() % 2 == 0, lat(random), minute(random),
              random() % 2 == 0});
-        const ChartResult chart = runChart(birth, testing::zoneAt(zone(random)));
+        const ChartResult chart =
+            computeChart(birth, testing::zoneAt(zone(random)), Positions::Classic);
         for (Body body : kAllBodies) {
             const std::string& text = chart.PlanetPositions[indexOf(body)];
             ASSERT_EQ(signAbbreviation(chart.signs[body]), text.substr(3, 3))
@@ -174,14 +189,14 @@ TEST(Presentation, AnUnreadableAscendantLeavesWheelAndPicturesPlain) {
 }
 
 TEST(Presentation, DetailsInTheirDisplayForms) {
-    BirthEntries e = delhi1985Entries();
-    e.fields.monthPosition = 0;
-    e.fields.dayPosition = 0;
-    e.fields.year = 1901;
-    e.hour = 0;
-    e.minute = 0;
-    e.fields.latitudeMinutes = "05";
-    const ChartResult midnight = std::get<ChartResult>(proceed(e, {}));
+    BirthInput e = delhi1985Input();
+    e.local.month = 1;
+    e.local.day = 1;
+    e.local.year = 1901;
+    e.local.hour = 0;
+    e.local.minute = 0;
+    e.latitude.minutes = 5;
+    const ChartResult midnight = std::get<ChartResult>(chartOfInput(e));
     const ChartPresentation shown = presentChart(midnight, kPlainNames);
     EXPECT_EQ(shown.lblDOB, "January/1/1901");
     EXPECT_EQ(shown.lblTOB, "0:00");
@@ -192,16 +207,17 @@ TEST(Presentation, DetailsInTheirDisplayForms) {
 }
 
 TEST(Presentation, ComputedForNamesTheZoneRowAndDaylightSaving) {
-    BirthEntries e = delhi1985Entries();
+    BirthInput e = delhi1985Input();
     e.zonePosition = 20;
     e.daylightSaving = true;
-    const ChartResult chart = std::get<ChartResult>(proceed(e, {}));
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(
         computedForLine(chart),
         "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving, "
         "classic positions");
+    e.positions = Positions::Precise;
     EXPECT_EQ(
-        computedForLine(std::get<ChartResult>(proceed(e, {}, Positions::Precise))),
+        computedForLine(std::get<ChartResult>(chartOfInput(e))),
         "Computed for 15 Jun 1985 12:30 UT, Central European Time, CET, +1.0, daylight saving, "
         "precise positions");
 }
@@ -214,10 +230,10 @@ namespace {
 
 TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
     // 10 April 1985: Mercury retrograde (24 March to 17 April 1985).
-    BirthEntries e = delhi1985Entries();
-    e.fields.monthPosition = 3;
-    e.fields.dayPosition = 9;
-    const ChartResult april = std::get<ChartResult>(proceed(e, {}));
+    BirthInput e = delhi1985Input();
+    e.local.month = 4;
+    e.local.day = 10;
+    const ChartResult april = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(april.PlanetNames[2], "Mercury (R) ");
     EXPECT_TRUE(april.retrograde[Body::Mercury]);
     EXPECT_EQ(april.PlanetNames[0], "Sun");
@@ -226,16 +242,16 @@ TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
     // 17 April 1985 00:30 in Delhi is still 16 April in universal time, when
     // Mercury was retrograde; the local date, the day of the direct station,
     // decides: not marked.
-    e.fields.dayPosition = 16;
-    e.hour = 0;
-    e.minute = 30;
-    const ChartResult station = std::get<ChartResult>(proceed(e, {}));
+    e.local.day = 17;
+    e.local.hour = 0;
+    e.local.minute = 30;
+    const ChartResult station = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(station.universalTime.day, 16);
     EXPECT_EQ(station.PlanetNames[2], "Mercury");
 }
 
 TEST(ChartRun, EveryPlanetHasAHouseCountedFromTheAscendant) {
-    const ChartResult chart = std::get<ChartResult>(proceed(delhi1985Entries(), {}));
+    const ChartResult chart = std::get<ChartResult>(chartOfInput(delhi1985Input()));
     // Ascendant 22 Lib: house 1 runs from 22 Lib to 21 Sco.
     EXPECT_EQ(chart.houses[Body::Pluto], 1);  // Pluto 02 Sco
     EXPECT_EQ(chart.houses[Body::Saturn], 2); // Saturn 22 Sco

@@ -12,8 +12,9 @@
 namespace orbenza {
 namespace {
 
-ChartResult chartOf(const BirthEntries& entries, Positions positions) {
-    return std::get<ChartResult>(proceed(entries, {}, positions));
+ChartResult chartOf(BirthInput input, Positions positions) {
+    input.positions = positions;
+    return std::get<ChartResult>(chartOfInput(input));
 }
 
 double arcsecBetween(double a, double b) {
@@ -33,7 +34,7 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
     const double reference[kBodyCount] = {84.201293,  49.144383,  93.576756,  38.478956,
                                           93.947373,  316.789847, 232.715093, 255.638116,
                                           272.466480, 212.122956, 202.648721};
-    const ChartResult chart = chartOf(delhi1985Entries(), Positions::Precise);
+    const ChartResult chart = chartOf(delhi1985Input(), Positions::Precise);
     EXPECT_EQ(chart.positions, Positions::Precise);
     for (Body body : kAllBodies) {
         EXPECT_LE(arcsecBetween(chart.longitudesDeg[body], reference[indexOf(body)]),
@@ -51,7 +52,7 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
 }
 
 TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
-    const ChartResult chart = chartOf(delhi1985Entries(), Positions::Precise);
+    const ChartResult chart = chartOf(delhi1985Input(), Positions::Precise);
     const EphemerisPositions precise =
         ephemerisPositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : kAllBodies) {
@@ -70,8 +71,8 @@ TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
 
 TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
     // 1985-06-15: Saturn, Uranus, Neptune and Pluto retrograde by the tables.
-    const ChartResult classic = chartOf(delhi1985Entries(), Positions::Classic);
-    const ChartResult precise = chartOf(delhi1985Entries(), Positions::Precise);
+    const ChartResult classic = chartOf(delhi1985Input(), Positions::Classic);
+    const ChartResult precise = chartOf(delhi1985Input(), Positions::Precise);
     EXPECT_EQ(precise.PlanetNames, classic.PlanetNames);
     EXPECT_EQ(precise.retrograde, classic.retrograde);
     EXPECT_EQ(precise.universalTime, classic.universalTime);
@@ -85,9 +86,9 @@ TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
 }
 
 TEST(PreciseChartRun, DaylightSavingMovesTheMomentByAnHour) {
-    BirthEntries summer = delhi1985Entries();
+    BirthInput summer = delhi1985Input();
     summer.daylightSaving = true;
-    const ChartResult plain = chartOf(delhi1985Entries(), Positions::Precise);
+    const ChartResult plain = chartOf(delhi1985Input(), Positions::Precise);
     const ChartResult withSaving = chartOf(summer, Positions::Precise);
     const EphemerisPositions anHourEarlier =
         ephemerisPositions(julianDayOf(1985, 6, 15, 8.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
@@ -109,7 +110,7 @@ TEST(PreciseChartRun, SecondsOfTheCorrectionMoveTheMoment) {
     birth.LatitudeDegrees = 52;
     birth.LongitudeDegrees = 4;
     birth.IsEast = kTrue16;
-    const ChartResult chart = runChart(birth, {0, -19, -32}, -1, Positions::Precise);
+    const ChartResult chart = computeChart(birth, {0, -19, -32}, Positions::Precise);
     const EphemerisPositions expected =
         ephemerisPositions(julianDayOf(1930, 5, 4, 9.0 + 40.0 / 60.0 + 28.0 / 3600.0), 52.0, 4.0);
     for (Body body : kAllBodies)
@@ -117,7 +118,7 @@ TEST(PreciseChartRun, SecondsOfTheCorrectionMoveTheMoment) {
 }
 
 TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {
-    const auto outcome = proceed(delhi1985Entries(), {});
+    const auto outcome = chartOfInput(delhi1985Input());
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     EXPECT_EQ(chart.positions, Positions::Classic);
@@ -135,8 +136,8 @@ double reduced(double degrees) {
 }
 
 TEST(ChartPoints, ChironTheNodesAndLilithComeFromTheSeriesInEitherMethod) {
-    const ChartResult classic = chartOf(delhi1985Entries(), Positions::Classic);
-    const ChartResult precise = chartOf(delhi1985Entries(), Positions::Precise);
+    const ChartResult classic = chartOf(delhi1985Input(), Positions::Classic);
+    const ChartResult precise = chartOf(delhi1985Input(), Positions::Precise);
     const EphemerisPositions series =
         ephemerisPositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith}) {
@@ -153,11 +154,11 @@ TEST(ChartPoints, FortuneTakesTheMoonFromTheSunByDayAndTheSunFromTheMoonByNight)
     // Delhi 1985-06-15: at 14:30 the Sun stands high (houses 7 ... 12 of the
     // Ascendant's half circle), at 02:00 below the horizon.
     for (Positions positions : {Positions::Classic, Positions::Precise}) {
-        const ChartResult day = chartOf(delhi1985Entries(), positions);
-        BirthEntries nightEntries = delhi1985Entries();
-        nightEntries.hour = 2;
-        nightEntries.minute = 0;
-        const ChartResult night = chartOf(nightEntries, positions);
+        const ChartResult day = chartOf(delhi1985Input(), positions);
+        BirthInput nightInput = delhi1985Input();
+        nightInput.local.hour = 2;
+        nightInput.local.minute = 0;
+        const ChartResult night = chartOf(nightInput, positions);
         const auto& d = day.longitudesDeg;
         const auto& n = night.longitudesDeg;
         EXPECT_GE(reduced(d[Body::Sun] - d[Body::Ascendant]), 180.0);

@@ -142,27 +142,27 @@ void expectSameChart(const ChartResult& a, const ChartResult& b) {
     EXPECT_EQ(a.longitudesDeg, b.longitudesDeg);
     EXPECT_EQ(a.universalTime, b.universalTime);
     EXPECT_EQ(a.correction, b.correction);
-    EXPECT_EQ(a.zonePosition, b.zonePosition);
+    EXPECT_EQ(a.input.zonePosition, b.input.zonePosition);
     EXPECT_EQ(a.positions, b.positions);
     EXPECT_EQ(House_Report(a.housePlacement), House_Report(b.housePlacement));
 }
 
-BirthEntries entries(const std::string& name, int year, int monthPosition, int dayPosition,
-                     int hour, int minute, int zone, bool east, bool south, bool dst) {
-    BirthEntries e;
-    e.fields.name = name;
-    e.fields.longitudeDegrees = "077";
-    e.fields.longitudeMinutes = "13";
-    e.fields.latitudeDegrees = "28";
-    e.fields.latitudeMinutes = "05";
-    e.fields.year = year;
-    e.fields.monthPosition = monthPosition;
-    e.fields.dayPosition = dayPosition;
-    e.hour = hour;
-    e.minute = minute;
+BirthInput entries(const std::string& name, int year, int month, int day, int hour, int minute,
+                   int zone, bool east, bool south, bool dst) {
+    BirthInput e;
+    e.name = name;
+    e.longitude.degrees = 77;
+    e.longitude.minutes = 13;
+    e.latitude.degrees = 28;
+    e.latitude.minutes = 5;
+    e.local.year = year;
+    e.local.month = month;
+    e.local.day = day;
+    e.local.hour = hour;
+    e.local.minute = minute;
     e.zonePosition = zone;
-    e.east = east;
-    e.south = south;
+    e.longitude.hemisphere = east ? EastWest::East : EastWest::West;
+    e.latitude.hemisphere = south ? NorthSouth::South : NorthSouth::North;
     e.daylightSaving = dst;
     return e;
 }
@@ -173,15 +173,15 @@ TEST(ChartLibrary, ChartOpenedFromTheLibraryIsTheSavedChart) {
     ASSERT_TRUE(library.open(folder.file("charts.sqlite"))) << library.error();
     // Half-hour zones both ways, daylight saving, both hemispheres, the
     // first and last admitted years.
-    const BirthEntries cases[] = {
-        entries("ANNA", 1985, 5, 14, 14, 30, 34, true, false, false),
-        entries("NEWFOUNDLAND", 1952, 1, 28, 23, 59, 50, false, true, true),
-        entries("FIRST", 1901, 0, 0, 0, 0, 29, true, false, false),
-        entries("LAST", 2050, 11, 30, 23, 59, 5, false, false, true),
+    const BirthInput cases[] = {
+        entries("ANNA", 1985, 6, 15, 14, 30, 34, true, false, false),
+        entries("NEWFOUNDLAND", 1952, 2, 29, 23, 59, 50, false, true, true),
+        entries("FIRST", 1901, 1, 1, 0, 0, 29, true, false, false),
+        entries("LAST", 2050, 12, 31, 23, 59, 5, false, false, true),
     };
-    for (const BirthEntries& e : cases) {
-        SCOPED_TRACE(e.fields.name);
-        const auto outcome = proceed(e, UtCorrection{});
+    for (const BirthInput& e : cases) {
+        SCOPED_TRACE(e.name);
+        const auto outcome = chartOfInput(e);
         ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
         const ChartResult& saved = std::get<ChartResult>(outcome);
         ChartRecord record = recordOfChart(saved, "City", "State", "Country");
@@ -190,9 +190,17 @@ TEST(ChartLibrary, ChartOpenedFromTheLibraryIsTheSavedChart) {
         const auto loaded = library.get(record.id);
         ASSERT_TRUE(loaded);
         const auto drawn = chartOfRecord(*loaded);
-        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
+        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn))
+            << std::get<RecordProblem>(drawn).detail;
         expectSameChart(saved, std::get<ChartResult>(drawn));
-        EXPECT_EQ(std::get<ChartResult>(drawn).birth.Name, e.fields.name);
+        // The input comes back as typed.
+        const BirthInput& restored = std::get<ChartResult>(drawn).input;
+        EXPECT_EQ(restored.name, e.name);
+        EXPECT_EQ(restored.local, e.local);
+        EXPECT_EQ(restored.longitude, e.longitude);
+        EXPECT_EQ(restored.latitude, e.latitude);
+        EXPECT_EQ(restored.daylightSaving, e.daylightSaving);
+        EXPECT_EQ(recordOfInput(restored, "City", "State", "Country"), withoutStoreFields(*loaded));
     }
 }
 
@@ -202,14 +210,15 @@ TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
     TempFolder folder;
     ChartLibrary library;
     ASSERT_TRUE(library.open(folder.file("charts.sqlite"))) << library.error();
-    BirthEntries e = entries("AMSTERDAM", 1930, 0, 0, 12, 0, -1, true, false, false);
+    BirthInput e = entries("AMSTERDAM", 1930, 1, 1, 12, 0, -1, true, false, false);
     const UtCorrection amsterdam{0, -19, -32};
-    const auto outcome = proceed(e, amsterdam);
+    e.correction = amsterdam;
+    e.atlasClock = AtlasClock{"Amsterdam — North Holland, Netherlands", "Europe/Amsterdam",
+                              Fold::None, 4.8897};
+    const auto outcome = chartOfInput(e);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
-    ChartResult saved = std::get<ChartResult>(outcome);
+    const ChartResult& saved = std::get<ChartResult>(outcome);
     ASSERT_EQ(saved.correction, amsterdam);
-    saved.atlasClock =
-        AtlasClock{"Amsterdam — North Holland, Netherlands", "Europe/Amsterdam", "", 4.8897};
     ChartRecord record = recordOfChart(saved, "Amsterdam", "North Holland", "Netherlands");
     EXPECT_EQ(record.correctionSeconds, -(19 * 60 + 32));
     EXPECT_EQ(record.atlasPlace, "Amsterdam — North Holland, Netherlands");
@@ -218,12 +227,13 @@ TEST(ChartLibrary, CorrectionToTheSecondWithoutZoneRowIsKept) {
     const auto loaded = library.get(record.id);
     ASSERT_TRUE(loaded);
     const auto drawn = chartOfRecord(*loaded);
-    ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
+    ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn))
+        << std::get<RecordProblem>(drawn).detail;
     EXPECT_EQ(std::get<ChartResult>(drawn).correction, amsterdam);
     expectSameChart(saved, std::get<ChartResult>(drawn));
     // The chart drawn again keeps the atlas's clock, read at the place's own
     // longitude (as the chart was computed), not at the entries' 77° 13' E.
-    const auto& clock = std::get<ChartResult>(drawn).atlasClock;
+    const auto& clock = std::get<ChartResult>(drawn).input.atlasClock;
     ASSERT_TRUE(clock);
     EXPECT_EQ(clock->timeZone, "Europe/Amsterdam");
     EXPECT_EQ(clock->place, "Amsterdam — North Holland, Netherlands");
@@ -236,17 +246,18 @@ TEST(ChartLibrary, PreciseChartIsDrawnAgainWithPrecisePositions) {
     TempFolder folder;
     ChartLibrary library;
     ASSERT_TRUE(library.open(folder.file("charts.sqlite"))) << library.error();
-    const BirthEntries cases[] = {
-        entries("ANNA", 1985, 5, 14, 14, 30, 34, true, false, false),
-        entries("NEWFOUNDLAND", 1952, 1, 28, 23, 59, 50, false, true, true),
+    const BirthInput cases[] = {
+        entries("ANNA", 1985, 6, 15, 14, 30, 34, true, false, false),
+        entries("NEWFOUNDLAND", 1952, 2, 29, 23, 59, 50, false, true, true),
     };
-    for (const BirthEntries& e : cases) {
-        SCOPED_TRACE(e.fields.name);
-        const auto classic = proceed(e, UtCorrection{});
+    for (const BirthInput& e : cases) {
+        SCOPED_TRACE(e.name);
+        const auto classic = chartOfInput(e);
         ASSERT_TRUE(std::holds_alternative<ChartResult>(classic));
         const ChartResult& builtIn = std::get<ChartResult>(classic);
-        const ChartResult saved =
-            runChart(builtIn.birth, builtIn.correction, builtIn.zonePosition, Positions::Precise);
+        BirthInput precise = e;
+        precise.positions = Positions::Precise;
+        const ChartResult saved = std::get<ChartResult>(chartOfInput(precise));
         ASSERT_EQ(saved.positions, Positions::Precise);
         // The two methods differ in the Moon by far more than rounding.
         ASSERT_NE(saved.longitudesDeg, builtIn.longitudesDeg);
@@ -258,7 +269,8 @@ TEST(ChartLibrary, PreciseChartIsDrawnAgainWithPrecisePositions) {
         ASSERT_TRUE(loaded);
         EXPECT_EQ(loaded->positions, "precise");
         const auto drawn = chartOfRecord(*loaded);
-        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn)) << std::get<std::string>(drawn);
+        ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn))
+            << std::get<RecordProblem>(drawn).detail;
         expectSameChart(saved, std::get<ChartResult>(drawn));
 
         // The same record marked classic draws the built-in chart.
@@ -274,30 +286,37 @@ TEST(ChartLibrary, RecordsOutsideTheirRangesAreNotDrawn) {
     struct Case {
         const char* what;
         void (*change)(ChartRecord&);
-        const char* message;
+        std::optional<InputProblem> input; // the birth check's refusal
+        const char* detail;                // or the words of a value out of range
     };
     const Case cases[] = {
-        {"year 1900", [](ChartRecord& r) { r.year = 1900; }, "the year 1900 is outside"},
-        {"month 13", [](ChartRecord& r) { r.month = 13; }, "not a calendar date"},
-        {"30 February", [](ChartRecord& r) { r.month = 2, r.day = 30; },
-         "Please Enter Correct Date Or Month!"},
-        {"hour 24", [](ChartRecord& r) { r.hour = 24; }, "not a clock time"},
-        {"zone 71", [](ChartRecord& r) { r.zonePosition = 71; }, "not on the list"},
-        {"15 hours", [](ChartRecord& r) { r.correctionSeconds = 15 * 3600; }, "14 hours"},
-        {"longitude 180", [](ChartRecord& r) { r.longitudeDegrees = 180; }, "Degree of Longitude"},
-        {"blank name", [](ChartRecord& r) { r.name = "  "; }, "Please Enter Name"},
-        {"unknown source", [](ChartRecord& r) { r.positions = "guessed"; }, "not available"},
-        {"source in capitals", [](ChartRecord& r) { r.positions = "Precise"; }, "not available"},
+        {"year 1900", [](ChartRecord& r) { r.year = 1900; }, {}, "the year 1900 is outside"},
+        {"month 13", [](ChartRecord& r) { r.month = 13; }, {}, "not a calendar date"},
+        {"30 February", [](ChartRecord& r) { r.month = 2, r.day = 30; }, InputProblem::FebruaryDate,
+         ""},
+        {"hour 24", [](ChartRecord& r) { r.hour = 24; }, {}, "not a clock time"},
+        {"zone 71", [](ChartRecord& r) { r.zonePosition = 71; }, {}, "not on the list"},
+        {"15 hours", [](ChartRecord& r) { r.correctionSeconds = 15 * 3600; }, {}, "14 hours"},
+        {"longitude 180", [](ChartRecord& r) { r.longitudeDegrees = 180; },
+         InputProblem::LongitudeDegrees, ""},
+        {"blank name", [](ChartRecord& r) { r.name = "  "; }, InputProblem::EmptyName, ""},
+        {"unknown source", [](ChartRecord& r) { r.positions = "guessed"; }, {}, "not available"},
+        {"source in capitals",
+         [](ChartRecord& r) { r.positions = "Precise"; },
+         {},
+         "not available"},
     };
     for (const Case& c : cases) {
         ChartRecord r = sampleRecord();
         r.positions = "classic";
-        ASSERT_FALSE(recordProblem(r)) << *recordProblem(r);
+        ASSERT_FALSE(recordProblem(r)) << recordProblem(r)->detail;
         c.change(r);
         const auto problem = recordProblem(r);
         ASSERT_TRUE(problem) << c.what;
-        EXPECT_NE(problem->find(c.message), std::string::npos) << c.what << ": " << *problem;
-        EXPECT_TRUE(std::holds_alternative<std::string>(chartOfRecord(r))) << c.what;
+        EXPECT_EQ(problem->input, c.input) << c.what;
+        EXPECT_NE(problem->detail.find(c.detail), std::string::npos)
+            << c.what << ": " << problem->detail;
+        EXPECT_TRUE(std::holds_alternative<RecordProblem>(chartOfRecord(r))) << c.what;
     }
 }
 
@@ -380,7 +399,7 @@ TEST(ChartLibrary, FirstSchemaIsUpgradedWithEveryChartKept) {
     EXPECT_EQ(library.recent().size(), 1u);
 
     // Drawn again, each is the chart the entries give today.
-    const auto fresh = proceed(entriesOfRecord(anna), UtCorrection{});
+    const auto fresh = chartOfInput(inputOfRecord(anna));
     const auto drawn = chartOfRecord(anna);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn));
     expectSameChart(std::get<ChartResult>(fresh), std::get<ChartResult>(drawn));
@@ -407,7 +426,10 @@ TEST(ChartLibrary, ARecordKeepsItsHouseSystemAndIsDrawnWithIt) {
     EXPECT_EQ(recordOfChart(std::get<ChartResult>(drawn), "", "", "").houseSystem, "koch");
 
     record.houseSystem = "koch-like";
-    EXPECT_EQ(recordProblem(record), "the house system \"koch-like\" is not available");
+    const auto problem = recordProblem(record);
+    ASSERT_TRUE(problem);
+    EXPECT_FALSE(problem->input);
+    EXPECT_EQ(problem->detail, "the house system \"koch-like\" is not available");
 }
 
 struct Untouched {

@@ -102,7 +102,7 @@ bool isBodyLabel(const WheelText& t) {
 }
 
 ChartResult chartFor(const BirthData& birth, int zone) {
-    return runChart(birth, zoneAt(zone), zone);
+    return computeChart(birth, zoneAt(zone), Positions::Classic);
 }
 
 } // namespace
@@ -411,8 +411,9 @@ TEST(DegreeWheel, DrawsTheChosenCuspsTheMidheavenAndTheAspects) {
     ChartChoices choices;
     choices.houseSystem = HouseSystem::Placidus;
     choices.aspectSet = AspectSet::All;
-    const ChartResult chart = runChart(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}),
-                                       zoneAt(kIstZone), kIstZone, Positions::Classic, choices);
+    const ChartResult chart =
+        computeChart(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}), zoneAt(kIstZone),
+                     Positions::Classic, choices);
     const DegreeWheel wheel = buildDegreeWheel(wheelInputOf(chart, true));
     EXPECT_EQ(wheel.cuspLongitudeDeg, chart.cuspsDeg);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)

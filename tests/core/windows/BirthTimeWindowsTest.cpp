@@ -55,8 +55,7 @@ ChartResult chartAtClock(const ChartResult& birthChart, const atlas::DateTime& t
         const UtCorrection& c = birthChart.correction;
         offset = -(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds);
     }
-    return runChart(birth, correctionOfOffset(offset - t.second), birthChart.zonePosition,
-                    birthChart.positions);
+    return computeChart(birth, correctionOfOffset(offset - t.second), birthChart.positions);
 }
 
 bool sameHouses(const ChartResult& a, const ChartResult& b) {
@@ -141,8 +140,8 @@ TEST(BirthTimeWindows, EndsAreTheLastSecondsThatKeepSignAndHouses) {
     };
     for (const Row& r : rows) {
         const ChartResult chart =
-            runChart(makeBirth(r.year, r.month, r.day, r.hour, r.minute, r.place), zoneAt(r.zone),
-                     r.zone, r.positions);
+            computeChart(makeBirth(r.year, r.month, r.day, r.hour, r.minute, r.place),
+                         zoneAt(r.zone), r.positions);
         expectWindowsHold(chart, birthTimeWindows(chart));
     }
 }
@@ -152,10 +151,12 @@ TEST(BirthTimeWindows, BirthOnASignChangeStartsItsWindowWithinTheMinute) {
     // entered its sign.
     const UtCorrection zone = zoneAt(34);
     int hour = -1, minute = -1;
-    Sign previous = runChart(makeBirth(1990, 3, 10, 0, 0, kDelhi), zone, 34).ascendantSign();
+    Sign previous = computeChart(makeBirth(1990, 3, 10, 0, 0, kDelhi), zone, Positions::Classic)
+                        .ascendantSign();
     for (int m = 1; m < 24 * 60 && hour < 0; ++m) {
         const Sign sign =
-            runChart(makeBirth(1990, 3, 10, m / 60, m % 60, kDelhi), zone, 34).ascendantSign();
+            computeChart(makeBirth(1990, 3, 10, m / 60, m % 60, kDelhi), zone, Positions::Classic)
+                .ascendantSign();
         if (sign != previous) {
             hour = m / 60;
             minute = m % 60;
@@ -163,7 +164,8 @@ TEST(BirthTimeWindows, BirthOnASignChangeStartsItsWindowWithinTheMinute) {
         previous = sign;
     }
     ASSERT_GE(hour, 0);
-    const ChartResult chart = runChart(makeBirth(1990, 3, 10, hour, minute, kDelhi), zone, 34);
+    const ChartResult chart =
+        computeChart(makeBirth(1990, 3, 10, hour, minute, kDelhi), zone, Positions::Classic);
     const BirthTimeWindows w = birthTimeWindows(chart);
     expectWindowsHold(chart, w);
     ASSERT_TRUE(w.ascendant.from);
@@ -172,7 +174,8 @@ TEST(BirthTimeWindows, BirthOnASignChangeStartsItsWindowWithinTheMinute) {
 }
 
 TEST(BirthTimeWindows, WindowCrossingMidnightCarriesTheDate) {
-    const ChartResult chart = runChart(makeBirth(1985, 6, 15, 0, 20, kDelhi), zoneAt(34), 34);
+    const ChartResult chart =
+        computeChart(makeBirth(1985, 6, 15, 0, 20, kDelhi), zoneAt(34), Positions::Classic);
     const BirthTimeWindows w = birthTimeWindows(chart);
     expectWindowsHold(chart, w);
     ASSERT_TRUE(w.ascendant.from);
@@ -190,10 +193,12 @@ TEST(BirthTimeWindows, HoldNearThePolarCircle) {
     // Latitude 66° North and South, where some signs rise in minutes.
     for (int hour = 0; hour < 24; hour += 3) {
         const ChartResult north =
-            runChart(makeBirth(2000, 12, 21, hour, 0, {25, 44, true, 66, 0}), zoneAt(36), 36);
+            computeChart(makeBirth(2000, 12, 21, hour, 0, {25, 44, true, 66, 0}), zoneAt(36),
+                         Positions::Classic);
         expectWindowsHold(north, birthTimeWindows(north));
         const ChartResult south =
-            runChart(makeBirth(2000, 6, 21, hour, 0, {68, 0, false, 66, 0, true}), zoneAt(22), 22);
+            computeChart(makeBirth(2000, 6, 21, hour, 0, {68, 0, false, 66, 0, true}), zoneAt(22),
+                         Positions::Classic);
         expectWindowsHold(south, birthTimeWindows(south));
     }
 }
@@ -206,7 +211,8 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
     const atlas::DateTime local{2021, 3, 28, 1, 40, 0};
     const atlas::PlaceTime state = berlin.at(local, lonEast);
     BirthData birth = makeBirth(2021, 3, 28, 1, 40, {13, 24, true, 52, 31});
-    const ChartResult chart = runChart(birth, correctionOfOffset(state.first.utOffsetSeconds), -1);
+    const ChartResult chart =
+        computeChart(birth, correctionOfOffset(state.first.utOffsetSeconds), Positions::Classic);
     const BirthTimeWindows w = birthTimeWindows(chart, PlaceClockRef{&berlin, lonEast});
     expectWindowsHold(chart, w, &berlin, lonEast);
 
@@ -232,7 +238,7 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
     // A chart that keeps the atlas's clock reads it without being handed one:
     // the screens, the PDF and the library draw windows that way.
     ChartResult kept = chart;
-    kept.atlasClock = AtlasClock{"Berlin", "Europe/Berlin", "", lonEast};
+    kept.input.atlasClock = AtlasClock{"Berlin", "Europe/Berlin", Fold::None, lonEast};
     const BirthTimeWindows fromChart = birthTimeWindows(kept);
     for (const auto& [given, read] : {std::pair{w.ascendant.from, fromChart.ascendant.from},
                                       std::pair{w.ascendant.to, fromChart.ascendant.to},
@@ -244,7 +250,7 @@ TEST(BirthTimeWindows, SummerTimeChangeInsideTheWindowWithTheAtlasClock) {
         }
     }
     // A zone the database does not know falls back to the chart's correction.
-    kept.atlasClock->timeZone = "Europe/Nowhere";
+    kept.input.atlasClock->timeZone = "Europe/Nowhere";
     ASSERT_TRUE(fixed.ascendant.to);
     EXPECT_EQ(isoClockTime(*birthTimeWindows(kept).ascendant.to),
               isoClockTime(*fixed.ascendant.to));
@@ -264,8 +270,9 @@ TEST(BirthTimeWindows, WindowsReachIntoTheYearsBeyondTheRange) {
     const Row rows[] = {{makeBirth(1901, 1, 1, 0, 30, kParis), 561},
                         {makeBirth(2050, 12, 31, 23, 30, kParis), 3600}};
     for (const Row& row : rows) {
-        ChartResult chart = runChart(row.birth, correctionOfOffset(row.offset));
-        chart.atlasClock = AtlasClock{"", "Europe/Paris", "", 2.35};
+        ChartResult chart =
+            computeChart(row.birth, correctionOfOffset(row.offset), Positions::Classic);
+        chart.input.atlasClock = AtlasClock{"", "Europe/Paris", Fold::None, 2.35};
         const BirthTimeWindows w = birthTimeWindows(chart);
         expectWindowsHold(chart, w, &paris, 2.35);
         const bool first = row.birth.BirthYear == 1901;

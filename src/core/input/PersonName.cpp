@@ -1,0 +1,65 @@
+#include "input/PersonName.h"
+
+#include "base/TextTrim.h"
+#include "base/Utf8.h"
+
+#include <unicode/uchar.h>
+#include <vector>
+
+namespace orbenza {
+
+namespace {
+
+constexpr char32_t kBlank = U' ';
+constexpr char32_t kHyphen = U'-';
+constexpr char32_t kApostrophe = U'\'';
+constexpr char32_t kRightSingleQuote = U'\u2019'; // the apostrophe of typeset text
+constexpr char32_t kFullStop = U'.';
+constexpr char32_t kZeroWidthNonJoiner = U'\u200C';
+constexpr char32_t kZeroWidthJoiner = U'\u200D';
+
+// Letters and combining marks by their Unicode general category (ICU).
+bool isLetter(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_L_MASK) != 0;
+}
+bool isMark(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
+
+} // namespace
+
+bool isPersonNameCharacter(char32_t c) {
+    return isLetter(c) || isMark(c) || c == kBlank || c == kHyphen || c == kApostrophe ||
+           c == kRightSingleQuote || c == kFullStop || c == kZeroWidthNonJoiner ||
+           c == kZeroWidthJoiner;
+}
+
+bool isValidPersonName(std::string_view utf8) {
+    utf8 = trimBlanks(utf8);
+    // Decode the whole name first: ill-formed UTF-8 is refused.
+    std::vector<char32_t> name;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Step step = decodeUtf8(utf8, i);
+        if (!step.valid || !isPersonNameCharacter(step.codePoint))
+            return false;
+        i += step.length;
+        name.push_back(step.codePoint);
+    }
+    if (name.empty() || !isLetter(name.front()))
+        return false;
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        const char32_t c = name[i];
+        const char32_t before = name[i - 1];
+        const bool afterLetter = isLetter(before) || isMark(before);
+        if (isMark(c) || c == kFullStop || c == kZeroWidthNonJoiner || c == kZeroWidthJoiner) {
+            if (!afterLetter)
+                return false;
+        } else if (c == kHyphen || c == kApostrophe || c == kRightSingleQuote) {
+            if (!afterLetter || i + 1 == name.size() || !isLetter(name[i + 1]))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace orbenza
