@@ -127,7 +127,7 @@ TEST(ChartSpeeds, AreTheRateOfTheBuiltInLongitudes) {
 TEST(ChartHouses, TheReportInterpretsTheChartsMajorAspects) {
     ChartChoices all;
     all.aspectSet = AspectSet::All;
-    const ChartResult chart = runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Classic, all);
+    const ChartResult chart = computeChart(delhi1985Birth(), zoneAt(34), Positions::Classic, all);
     std::size_t majors = 0, minors = 0;
     for (const AspectFound& found : chart.aspects)
         (aspectKind(found.aspect).major() ? majors : minors) += 1;
@@ -145,7 +145,7 @@ TEST(ChartHouses, TheReportInterpretsTheChartsMajorAspects) {
 
     ChartChoices none;
     none.housesAndAspects = false;
-    const ChartResult plain = runChart(delhi1985Birth(), zoneAt(34), 34, Positions::Classic, none);
+    const ChartResult plain = computeChart(delhi1985Birth(), zoneAt(34), Positions::Classic, none);
     EXPECT_EQ(chartReport(plain), houses);
 }
 
