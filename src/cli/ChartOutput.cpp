@@ -247,8 +247,18 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     return out;
 }
 
-std::string chartRichText(const ChartResult& chart) {
-    return reportToRichText(chartReport(chart));
+std::string chartRichText(const ChartResult& chart, std::string_view birthPlace) {
+    // The report opens with whose chart it is, as the printed report does.
+    const std::string_view place = !birthPlace.empty() || !chart.input.atlasClock
+                                       ? birthPlace
+                                       : std::string_view(chart.input.atlasClock->place);
+    const ChartLines lines = chartLines(chart, place);
+    const std::string name = chart.birth.Name + "\r\n";
+    const std::string details = lines.born + "\r\n" + lines.coordinates + "\r\n\r\n";
+    std::vector<ReportRun> runs{{name, true, kReportDarkRed}, {details, false, kReportBlack}};
+    const std::vector<ReportRun> report = chartReport(chart);
+    runs.insert(runs.end(), report.begin(), report.end());
+    return reportToRichText(runs);
 }
 
 } // namespace orbenza::cli

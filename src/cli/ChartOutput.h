@@ -61,7 +61,9 @@ nlohmann::ordered_json windowJson(const TimeWindow& window);
 std::string chartText(const ChartResult& chart, bool withReport = true,
                       const BirthTimeWindows* windows = nullptr, std::string_view caution = {});
 
-// The coloured interpretation report as Rich Text.
-std::string chartRichText(const ChartResult& chart);
+// The coloured report as Rich Text, opened by the person's name, the birth
+// details (in birthPlace, else in the atlas place the clock came from) and the
+// coordinates.
+std::string chartRichText(const ChartResult& chart, std::string_view birthPlace = {});
 
 } // namespace orbenza::cli

@@ -18,16 +18,6 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
 
-// Characters 4 to 6 (counting from 1) of a short position text: its sign.
-std::string_view signOfShortPosition(std::string_view position) {
-    return position.size() >= 6 ? position.substr(3, 3) : std::string_view{};
-}
-
-int signIndexOf(std::string_view abbreviation) {
-    const auto sign = signOfAbbreviation(abbreviation);
-    return sign ? static_cast<int>(indexOf(*sign)) : -1;
-}
-
 std::string coordinateText(int degrees, int minutes, char hemisphere) {
     std::string text = std::to_string(degrees);
     text += kDegreeSignBlank;
@@ -64,34 +54,19 @@ ChartPresentation presentChart(const ChartResult& chart,
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
     for (std::size_t i = 0; i <= 6; ++i) {
-        const int sign = signIndexOf(signOfShortPosition(chart.PlanetPositions[i]));
-        if (sign < 0)
-            continue;
-        auto& list = shown.perSign[static_cast<std::size_t>(sign)];
+        auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
         list += kLineBreak;
         list += planetNames[i];
     }
-    const int ascendantSign = signIndexOf(signOfShortPosition(chart.PlanetPositions[10]));
-    if (ascendantSign >= 0) {
-        auto& list = shown.perSign[static_cast<std::size_t>(ascendantSign)];
-        list += kLineBreak;
-        list += "Asc";
-    }
+    const std::size_t ascendantSign = indexOf(chart.ascendantSign());
+    shown.perSign[ascendantSign] += kLineBreak;
+    shown.perSign[ascendantSign] += "Asc";
 
-    // The wheel starts at the first sign whose list holds "Asc".
-    int first = 0;
-    for (int n = 0; n < 12; ++n) {
-        if (shown.perSign[static_cast<std::size_t>(n)].find("Asc") != std::string::npos) {
-            first = n;
-            break;
-        }
-    }
-    for (int k = 0; k < 12; ++k)
-        shown.lblNatal[static_cast<std::size_t>(k)] =
-            shown.perSign[static_cast<std::size_t>((first + k) % 12)];
-    if (ascendantSign >= 0) {
-        for (int k = 0; k < 12; ++k)
-            shown.imgSign[static_cast<std::size_t>(k)] = (ascendantSign + k) % 12 + 1;
+    // The wheel starts at the Ascendant's sign.
+    for (std::size_t k = 0; k < 12; ++k) {
+        const std::size_t sign = (ascendantSign + k) % 12;
+        shown.lblNatal[k] = shown.perSign[sign];
+        shown.imgSign[k] = static_cast<int>(sign) + 1;
     }
     shown.computedFor = computedForLine(chart);
     return shown;

@@ -178,14 +178,17 @@ TEST(Presentation, AscendantInPiscesStartsTheWheelThere) {
     EXPECT_EQ(shown.imgSign, pictures);
 }
 
-TEST(Presentation, AnUnreadableAscendantLeavesWheelAndPicturesPlain) {
-    const ChartResult chart =
+TEST(Presentation, TheWheelFollowsTheSignValuesNotTheTexts) {
+    ChartResult chart =
         chartWith({"15 Ari 00", "03 Tau 10", "01 Ari 00", "02 Ari 00", "03 Ari 00", "04 Ari 00",
                    "05 Ari 00", "06 Ari 00", "07 Ari 00", "08 Ari 00", "?? ??? ??"},
                   "");
+    chart.signs[Body::Ascendant] = Sign::Gemini; // the text names no sign
     const ChartPresentation shown = presentChart(chart, kPlainNames);
-    EXPECT_EQ(shown.lblNatal[1], "\r\nMoon"); // position k holds sign k
-    EXPECT_EQ(shown.imgSign, (std::array<int, 12>{}));
+    EXPECT_EQ(shown.lblNatal[0], "\r\nAsc"); // the wheel starts at the Ascendant's sign
+    EXPECT_EQ(shown.lblNatal[11], "\r\nMoon");
+    EXPECT_EQ(shown.imgSign[0], 3);
+    EXPECT_EQ(shown.imgSign[11], 2);
 }
 
 TEST(Presentation, DetailsInTheirDisplayForms) {
