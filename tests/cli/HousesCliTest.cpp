@@ -90,7 +90,8 @@ TEST(HousesCli, AspectsAllAndOrbsFileWidenTheList) {
         runCli(with(kDelhi, {"--format", "json", "--report", "none", "--orbs", path}));
     ASSERT_EQ(none.status, 0) << none.err;
     // Only the Sun's and the Moon's two extra degrees are left.
-    for (const auto& aspect : nlohmann::json::parse(none.out).at("Aspects")) {
+    const nlohmann::json chart = nlohmann::json::parse(none.out);
+    for (const auto& aspect : chart.at("Aspects")) {
         EXPECT_TRUE(aspect.at("A") == "Sun" || aspect.at("A") == "Moon") << aspect.dump();
         EXPECT_LE(aspect.at("Orb").get<double>(), 2.0);
     }
