@@ -1,5 +1,6 @@
 #include "moon/MoonPosition.h"
 
+#include "base/Sign.h"
 #include "base/TextTrim.h"
 #include "moon/TimeBase.h"
 
@@ -120,7 +121,9 @@ MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction) {
     moon.CenturiesT = ((moon.BirthJDN - 2451545.0) + moon.UniversalHours / 24.0 - 0.5) / 36525.0;
     moon.MoonLongitude = moonLongitudeDeg(moon.CenturiesT);
     moon.MoonPositionText = Format_Position(moon.MoonLongitude);
-    moon.MoonSignName = std::string(signNameOfPositionText(moon.MoonPositionText));
+    // The sign the position text names, from the same whole-second parts.
+    moon.MoonSignName = std::string(
+        signName(signAt(static_cast<std::size_t>(positionParts(moon.MoonLongitude).sign))));
     return moon;
 }
 
