@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -73,6 +74,18 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string* st
     std::remove(errName);
     std::remove(inName);
     return run;
+}
+
+// The Delhi chart of 15 June 1985, 14:30 Indian time, as options.
+inline const std::vector<std::string> kDelhi{"--name", "ANNA",   "--date", "1985-06-15",
+                                             "--time", "14:30",  "--zone", "34",
+                                             "--lon",  "77:13E", "--lat",  "28:39N"};
+
+// The options with more after them.
+inline std::vector<std::string> with(std::vector<std::string> args,
+                                     std::initializer_list<std::string> more) {
+    args.insert(args.end(), more);
+    return args;
 }
 
 } // namespace orbenza::testing

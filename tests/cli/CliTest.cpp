@@ -9,16 +9,9 @@
 namespace orbenza {
 namespace {
 
+using testing::kDelhi;
 using testing::runCli;
-
-const std::vector<std::string> kDelhi{"--name", "ANNA", "--date", "1985-06-15", "--time", "14:30",
-                                      "--zone", "34",   "--lon",  "77:13E",     "--lat",  "28:39N"};
-
-std::vector<std::string> with(std::vector<std::string> args,
-                              std::initializer_list<std::string> more) {
-    args.insert(args.end(), more);
-    return args;
-}
+using testing::with;
 
 TEST(Cli, JsonHoldsTheChart) {
     const auto run = runCli(with(kDelhi, {"--format", "json"}));

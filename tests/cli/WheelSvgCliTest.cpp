@@ -11,16 +11,11 @@ namespace {
 using testing::readWhole;
 using testing::runCli;
 using testing::shellQuoted;
+using testing::with;
 
 const std::vector<std::string> k1962{
     "--name", "O'Test Ångström", "--date", "1962-02-05", "--time", "06:30",    "--zone",
     "IST",    "--lon",           "77:13E", "--lat",      "28:39N", "--format", "svg"};
-
-std::vector<std::string> with(std::vector<std::string> args,
-                              std::initializer_list<std::string> more) {
-    args.insert(args.end(), more);
-    return args;
-}
 
 struct TempDir {
     std::string path;
