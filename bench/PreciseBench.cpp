@@ -1,6 +1,7 @@
 // The cost of the precise positions: the positions alone, one whole chart run
 // with them, a batch of JSON lines without the report and both birth-time
 // windows, each beside the built-in method.
+#include "ByteFakes.h"
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
