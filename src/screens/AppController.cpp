@@ -10,7 +10,7 @@
 #include "SaveScreen.h"
 #include "UserMessages.h"
 #include "atlas/Atlas.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "store/RecordChart.h"
 
 #include <QAction>

@@ -13,7 +13,7 @@
 #include "ReportScreensTestSupport.h"
 #include "ShellRecorders.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "wheel/DegreeWheel.h"
 

@@ -1,6 +1,5 @@
 #include "positions/Ascendant.h"
 
-#include "moon/MoonPosition.h"
 #include "moon/TimeBase.h"
 
 #include <cmath>
@@ -15,9 +14,9 @@ double Normalize_Degrees(double x) {
     return x;
 }
 
-AscendantResult Ascendant_Calculation(const BirthData& birth, UtCorrection correction) {
+AscendantResult Ascendant_Calculation(const BirthData& birth, const BirthMoment& moment) {
     AscendantResult result;
-    result.timeBase = ascendantTimeBase(birth, correction);
+    result.timeBase = ascendantTimeBase(birth, moment);
     const AscendantTimeBase& base = result.timeBase;
     const double t = base.CenturiesT1900;
 
@@ -47,7 +46,6 @@ AscendantResult Ascendant_Calculation(const BirthData& birth, UtCorrection corre
     while (longitude >= 360.0)
         longitude -= 360.0;
     result.AscendantLongitude = longitude;
-    result.AscendantText = Format_Position(Normalize_Degrees(result.AscendantLongitude));
     return result;
 }
 

@@ -4,7 +4,7 @@
 #include "BirthFixtures.h"
 #include "Delhi1985.h"
 #include "base/YearRange.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "chart/TimeZones.h"
 
 #include <gtest/gtest.h>

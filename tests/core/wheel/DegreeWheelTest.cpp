@@ -4,7 +4,7 @@
 
 #include "BirthFixtures.h"
 #include "chart/ChartRun.h"
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
 #include "wheel/WheelSvg.h"
 
