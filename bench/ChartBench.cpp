@@ -26,15 +26,17 @@ BENCHMARK(BM_WholeChartRun);
 
 void BM_Moon(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, moment));
 }
 BENCHMARK(BM_Moon);
 
 void BM_Ascendant(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, moment));
 }
 BENCHMARK(BM_Ascendant);
 
@@ -53,7 +55,7 @@ void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
     const ChartResult chart = computeChart(birth, Zone_Calculation(34, {}), Positions::Classic);
-    const AscendantResult asc = Ascendant_Calculation(birth, {-5, -30});
+    const AscendantResult asc = Ascendant_Calculation(birth, birthMomentOf(birth, {-5, -30}));
     const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};
     const auto system = static_cast<HouseSystem>(state.range(0));
