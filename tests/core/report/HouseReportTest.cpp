@@ -211,7 +211,7 @@ TEST(ReportRuns, HeadingColoursAlternateFromTheSun) {
     for (int planet = 0; planet < kReportPlanetCount; ++planet)
         positions[static_cast<std::size_t>(planet)] =
             at(Sign::Cancer, 10); // all in the fourth house
-    const std::vector<ReportRun> runs = House_Report(positions);
+    const std::vector<ReportRun> runs = House_Report(placeHousesAt(positions));
     ASSERT_EQ(runs.size(), 42u);
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const Rgb expected = planet % 2 == 0 ? Rgb{128, 0, 0} : Rgb{0, 0, 255};
