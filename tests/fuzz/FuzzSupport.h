@@ -132,9 +132,16 @@ inline bool isTwoDigits(std::string_view text, int highest) {
     return (text[0] - '0') * 10 + (text[1] - '0') <= highest;
 }
 
+inline bool isSignAbbreviation(std::string_view text) {
+    for (std::size_t n = 0; n < orbenza::kSignCount; ++n)
+        if (orbenza::signAbbreviation(orbenza::signAt(n)) == text)
+            return true;
+    return false;
+}
+
 inline bool isShortPosition(std::string_view text) {
     return text.size() == 9 && isTwoDigits(text.substr(0, 2), 29) && text[2] == ' ' &&
-           orbenza::signOfAbbreviation(text.substr(3, 3)).has_value() && text[6] == ' ' &&
+           isSignAbbreviation(text.substr(3, 3)) && text[6] == ' ' &&
            isTwoDigits(text.substr(7, 2), 59);
 }
 

@@ -48,14 +48,6 @@ constexpr std::string_view signName(Sign sign) {
     return kSignNames[indexOf(sign)];
 }
 
-// The sign whose abbreviation is exactly the text ("Ari" ... "Pis", case-sensitive).
-constexpr std::optional<Sign> signOfAbbreviation(std::string_view text) {
-    for (std::size_t i = 0; i < kSignCount; ++i)
-        if (signAbbreviation(signAt(i)) == text)
-            return signAt(i);
-    return std::nullopt;
-}
-
 // The sign a longitude falls in (degrees, any value; 360 and more wrap to Aries).
 inline Sign signOfLongitude(double longitudeDeg) {
     double reduced = std::fmod(longitudeDeg, 360.0);
