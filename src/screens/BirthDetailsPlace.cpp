@@ -329,8 +329,8 @@ QString BirthDetailsScreen::clockCautionText() const {
     if (!m_place || (!m_place->atlasPlace && m_place->clock.place.empty()))
         return {};
     // The place picked from the atlas, or for a chart from the library the
-    // place it kept: its name in the City box, its coordinates in the form
-    // (the longitude to the atlas's precision).
+    // place it kept: its name in the City box (else its whole label), its
+    // coordinates in the form (the longitude to the atlas's precision).
     std::string name;
     double latitudeDeg = 0;
     double longitudeDeg = 0;
@@ -339,9 +339,7 @@ QString BirthDetailsScreen::clockCautionText() const {
         latitudeDeg = place->latitudeDeg;
         longitudeDeg = place->longitudeDeg;
     } else {
-        const std::string& label = m_place->clock.place;
-        name = m_city->text().isEmpty() ? label.substr(0, label.find(" \xE2\x80\x94 "))
-                                        : m_city->text().toStdString();
+        name = m_city->text().isEmpty() ? m_place->clock.place : m_city->text().toStdString();
         latitudeDeg = latitudeNorthDegOf(input().latitude);
         longitudeDeg = m_place->clock.longitudeEastDeg;
     }
