@@ -334,14 +334,14 @@ TEST_F(LibraryScreens, AtlasChartFromTheLibraryKeepsTheCautionOnOldClockTimes) {
 
     m_controller.openLibraryChart(stored()[0].id);
     ASSERT_NE(m_controller.chartScreen(), nullptr);
-    EXPECT_EQ(shownCaution(), caution);
+    EXPECT_EQ(shownCaution().toStdString(), caution.toStdString());
 
     m_controller.editLibraryChart(stored()[0].id);
     EXPECT_TRUE(details()->zoneLineText().endsWith(QLatin1Char('\n') + caution))
         << details()->zoneLineText().toStdString();
     child<QPushButton>(details(), "cmdRashi")->click();
     ASSERT_NE(m_controller.chartScreen(), nullptr);
-    EXPECT_EQ(shownCaution(), caution);
+    EXPECT_EQ(shownCaution().toStdString(), caution.toStdString());
 }
 
 // A chart the atlas set the clock time of, Tromsø on 21 December 1990 at
