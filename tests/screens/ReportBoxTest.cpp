@@ -36,13 +36,13 @@ void pressAt(ReportBox& box, int position, Qt::MouseButton button) {
 // The report runs.
 
 TEST(ReportBoxReport, RunsKeepTheirColourAndHeadingAndTheTextIsTheReport) {
-    const std::vector<ReportRun> runs = House_Report(placeHousesAt(
-        {degreeIndexAt(Sign::Gemini, 24), degreeIndexAt(Sign::Taurus, 10),
-         degreeIndexAt(Sign::Gemini, 5), degreeIndexAt(Sign::Taurus, 20),
-         degreeIndexAt(Sign::Cancer, 3), degreeIndexAt(Sign::Aquarius, 14),
-         degreeIndexAt(Sign::Scorpio, 22), degreeIndexAt(Sign::Sagittarius, 14),
-         degreeIndexAt(Sign::Capricorn, 1), degreeIndexAt(Sign::Scorpio, 2),
-         degreeIndexAt(Sign::Libra, 22)}));
+    const std::vector<ReportRun> runs = House_Report(
+        placeHousesAt({degreeIndexAt(Sign::Gemini, 24), degreeIndexAt(Sign::Taurus, 10),
+                       degreeIndexAt(Sign::Gemini, 5), degreeIndexAt(Sign::Taurus, 20),
+                       degreeIndexAt(Sign::Cancer, 3), degreeIndexAt(Sign::Aquarius, 14),
+                       degreeIndexAt(Sign::Scorpio, 22), degreeIndexAt(Sign::Sagittarius, 14),
+                       degreeIndexAt(Sign::Capricorn, 1), degreeIndexAt(Sign::Scorpio, 2),
+                       degreeIndexAt(Sign::Libra, 22)}));
     ASSERT_FALSE(runs.empty());
     ReportBox box;
     box.showReport(runs);
