@@ -26,15 +26,17 @@ BENCHMARK(bmWholeChartRun);
 
 void bmMoon(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::moonCalculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, moment));
 }
 BENCHMARK(bmMoon);
 
 void bmAscendant(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::ascendantCalculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, moment));
 }
 BENCHMARK(bmAscendant);
 
@@ -52,9 +54,9 @@ BENCHMARK(bmNinePlanetLongitudes);
 void bmCuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
-    const ChartResult chart = computeChart(birth, zoneCalculation(34, {}), Positions::Classic);
-    const AscendantResult asc = ascendantCalculation(birth, {-5, -30});
-    const HouseFrame frame{asc.siderealDegrees, asc.obliquityRadians * kRadiansToDegrees,
+    const ChartResult chart = computeChart(birth, Zone_Calculation(34, {}), Positions::Classic);
+    const AscendantResult asc = Ascendant_Calculation(birth, birthMomentOf(birth, {-5, -30}));
+    const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};
     const auto system = static_cast<HouseSystem>(state.range(0));
     const OrbTable orbs;

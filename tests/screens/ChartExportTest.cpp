@@ -13,7 +13,7 @@
 #include "ReportScreensTestSupport.h"
 #include "ShellRecorders.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "wheel/DegreeWheel.h"
 
@@ -215,8 +215,8 @@ protected:
 // The title.
 
 TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
-    const ChartTitle title = chartTitleOf(m_screen);
-    const ChartPresentation shown = presentChart(m_chart, m_chart.planetNames);
+    const ChartTitle title = chartTitleOf(screen);
+    const ChartPresentation shown = presentChart(chart);
     EXPECT_EQ(title.name, QStringLiteral("ANNA"));
     EXPECT_EQ(title.birthDetails,
               QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));

@@ -250,10 +250,9 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
                                   0.30000000000000004,
                                   359.99999999999994};
     chart.input.zonePosition = -1;
-    chart.birth.birthYear = -5;
-    chart.universalTime.hour = 123;
+    chart.birth.BirthYear = -5;
+    chart.moment.universalTime.hour = 123;
     chart.houses.values = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6, 0};
-    chart.planetPositions[10] = "nonsense";
     ChartJsonWriter writer;
     std::string fast;
     ASSERT_TRUE(writer.append(fast, chart));

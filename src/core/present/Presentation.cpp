@@ -1,9 +1,9 @@
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
-#include "moon/MoonPosition.h"
+#include "present/PositionText.h"
 
 #include <cstdio>
 
@@ -35,11 +35,12 @@ std::string_view monthName(int month) {
     return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
-ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames) {
+ChartPresentation presentChart(const ChartResult& chart) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
-    shown.lblRashi = chart.moonSignName;
+    const ChartTexts texts = chartTexts(chart);
+    shown.planetPositions = texts.planetPositions;
+    shown.lblRashi = texts.moonSignName;
     shown.lblSunSign = std::string(signName(chart.sunSign()));
     shown.lblLagna = std::string(signName(chart.ascendantSign()));
     shown.lblName = birth.name;
@@ -56,7 +57,7 @@ ChartPresentation presentChart(const ChartResult& chart,
     for (std::size_t i = 0; i <= 6; ++i) {
         auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
         list += kLineBreak;
-        list += planetNames[i];
+        list += texts.planetNames[i];
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
@@ -73,7 +74,7 @@ ChartPresentation presentChart(const ChartResult& chart,
 }
 
 std::string computedForLine(const ChartResult& chart) {
-    const UniversalMoment& ut = chart.universalTime;
+    const UniversalMoment& ut = chart.moment.universalTime;
     const std::string_view month = monthName(ut.month);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
