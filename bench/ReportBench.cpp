@@ -15,36 +15,36 @@ void BM_PlaceHouses(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::placeHousesAt(indexes));
 }
-BENCHMARK(bmPlaceHouses);
+BENCHMARK(BM_PlaceHouses);
 
 // Houses and report runs of one chart: the figure the 2 us target applies to.
 void BM_HouseReport(benchmark::State& state) {
     const auto indexes = orbenza::sampleDegreeIndexes();
     for (auto _ : state) {
         std::vector<orbenza::ReportRun> runs =
-            orbenza::House_Report(orbenza::placeHousesAt(indexes));
+            orbenza::houseReport(orbenza::placeHousesAt(indexes));
         benchmark::DoNotOptimize(runs.data());
     }
 }
-BENCHMARK(bmHouseReport)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_HouseReport)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void BM_ReportRichText(benchmark::State& state) {
-    const std::vector<orbenza::ReportRun> runs = orbenza::House_Report(orbenza::samplePlacement());
+    const std::vector<orbenza::ReportRun> runs = orbenza::houseReport(orbenza::samplePlacement());
     for (auto _ : state) {
         std::string rtf = orbenza::reportToRichText(runs);
         benchmark::DoNotOptimize(rtf.data());
     }
 }
-BENCHMARK(bmReportRichText);
+BENCHMARK(BM_ReportRichText);
 
 void BM_RichTextReadBack(benchmark::State& state) {
     const std::string rtf =
-        orbenza::reportToRichText(orbenza::House_Report(orbenza::samplePlacement()));
+        orbenza::reportToRichText(orbenza::houseReport(orbenza::samplePlacement()));
     for (auto _ : state) {
         std::string text = orbenza::richTextToPlainText(rtf);
         benchmark::DoNotOptimize(text.data());
     }
 }
-BENCHMARK(bmRichTextReadBack);
+BENCHMARK(BM_RichTextReadBack);
 
 } // namespace

@@ -76,7 +76,7 @@ std::string batchCsvHeader() {
 }
 
 void appendChartCsv(std::string& out, const ChartResult& chart, std::uint64_t line) {
-    appendCsvField(out, chart.birth.Name);
+    appendCsvField(out, chart.birth.name);
     const ChartTexts texts = chartTexts(chart);
     for (const std::string& position : texts.planetPositions) {
         out += ',';

@@ -51,7 +51,7 @@ QString perSignList(const ChartScreen& screen, int sign) {
 // apart as the run does, as the screen reads it.
 ChartResult craftedChart(const std::array<double, kBodyCount>& longitudesDeg) {
     ChartResult chart;
-    chart.birth.Name = "TEST";
+    chart.birth.name = "TEST";
     for (Body body : kAllBodies) {
         chart.longitudesDeg[body] = longitudesDeg[indexOf(body)];
         chart.zodiacPositions[body] = zodiacPositionOf(chart.longitudesDeg[body]);
@@ -70,8 +70,8 @@ protected:
         screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
                          QStringLiteral("India"));
     }
-    ChartResult m_chart;
-    ChartScreen m_screen;
+    ChartResult chart;
+    ChartScreen screen;
 };
 
 TEST_F(AnnaChart, BirthDetailsAndSigns) {
@@ -92,13 +92,13 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
         {"lblLagna", "Libra"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(labelText(m_screen, QString::fromLatin1(row.label)).toStdString(), row.text)
+        EXPECT_EQ(labelText(screen, QString::fromLatin1(row.label)).toStdString(), row.text)
             << "label " << row.label;
-    EXPECT_TRUE(labelText(m_screen, QStringLiteral("lblComputedFor"))
+    EXPECT_TRUE(labelText(screen, QStringLiteral("lblComputedFor"))
                     .startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
-        << labelText(m_screen, QStringLiteral("lblComputedFor")).toStdString();
+        << labelText(screen, QStringLiteral("lblComputedFor")).toStdString();
     // Under the Ascendant: the births that keep its sign and the houses.
-    const QString window = labelText(m_screen, QStringLiteral("lblBirthTimeWindow"));
+    const QString window = labelText(screen, QStringLiteral("lblBirthTimeWindow"));
     EXPECT_TRUE(window.startsWith(QStringLiteral("Ascendant Libra for births from ")))
         << window.toStdString();
     EXPECT_TRUE(window.contains(QStringLiteral("; the same houses from "))) << window.toStdString();
@@ -107,9 +107,9 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
 // The method that computed the positions is read whole on the screen, not
 // only in the tooltip of a shortened line.
 TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
-    m_screen.resize(1000, 650);
-    m_screen.show();
-    auto* method = m_screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
+    screen.resize(1000, 650);
+    screen.show();
+    auto* method = screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
     ASSERT_NE(method, nullptr);
     const struct {
         Positions positions;
@@ -117,8 +117,8 @@ TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
     } cases[] = {{Positions::Classic, "Classic positions (the built-in method)"},
                  {Positions::Precise, "Precise positions (VSOP87 and ELP 2000-82B)"}};
     for (const auto& c : cases) {
-        m_chart.positions = c.positions;
-        m_screen.showChart(m_chart, {}, {}, {});
+        chart.positions = c.positions;
+        screen.showChart(chart, {}, {}, {});
         QApplication::processEvents();
         EXPECT_EQ(method->text().toStdString(), c.text);
         EXPECT_TRUE(method->isVisible());
@@ -129,8 +129,8 @@ TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
 TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
     // The Sun and the Ascendant as worked out for this birth; every row shows
     // the position text of its body.
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblPlanet0")), QStringLiteral("24 Gem 12"));
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblPlanet10")), QStringLiteral("22 Lib 39"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet0")), QStringLiteral("24 Gem 12"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet10")), QStringLiteral("22 Lib 39"));
     const char* captions[] = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
                               "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
     for (int i = 0; i < 11; ++i) {
@@ -138,28 +138,28 @@ TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
         EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
                   shortPositionText(chart.zodiacPositions[bodyAt(slot)]))
             << "row " << i;
-        EXPECT_EQ(labelText(m_screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
+        EXPECT_EQ(labelText(screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
                   captions[i])
             << "row " << i;
     }
 }
 
 TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
-    const ChartWheel* wheel = m_screen.wheel();
+    const ChartWheel* wheel = screen.wheel();
     ASSERT_NE(wheel, nullptr);
     EXPECT_EQ(wheel->objectName(), QStringLiteral("picNatal"));
     constexpr int kLibra = 6;
     for (int k = 0; k < 12; ++k) {
         const int sign = (kLibra + k) % 12;
         EXPECT_EQ(wheel->signPicture(k), sign + 1) << "wheel position " << k;
-        EXPECT_EQ(wheel->natalText(k), perSignList(m_screen, sign)) << "wheel position " << k;
+        EXPECT_EQ(wheel->natalText(k), perSignList(screen, sign)) << "wheel position " << k;
     }
     EXPECT_TRUE(wheel->natalText(0).endsWith(QStringLiteral("\r\nAsc")));
-    EXPECT_TRUE(perSignList(m_screen, 2).startsWith(QStringLiteral("\r\nSun")))
-        << perSignList(m_screen, 2).toStdString();
+    EXPECT_TRUE(perSignList(screen, 2).startsWith(QStringLiteral("\r\nSun")))
+        << perSignList(screen, 2).toStdString();
     for (int sign = 0; sign < 12; ++sign) {
         const auto* list =
-            m_screen.findChild<QLabel*>(QStringLiteral("lblNatal") +
+            screen.findChild<QLabel*>(QStringLiteral("lblNatal") +
                                       QString::fromLatin1(kSigns[static_cast<std::size_t>(sign)]));
         ASSERT_NE(list, nullptr);
         EXPECT_TRUE(list->isHidden()) << kSigns[static_cast<std::size_t>(sign)];
@@ -167,10 +167,10 @@ TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
 }
 
 TEST_F(AnnaChart, ReportBoxHoldsTheReportOfThePositions) {
-    const std::vector<ReportRun> runs = chartReport(m_chart);
-    EXPECT_EQ(m_screen.reportPlainText().toStdString(), reportPlainText(runs));
-    const auto* box = m_screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
-    ASSERT_EQ(box, m_screen.reportBox());
+    const std::vector<ReportRun> runs = chartReport(chart);
+    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(runs));
+    const auto* box = screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
+    ASSERT_EQ(box, screen.reportBox());
     EXPECT_TRUE(box->linksEnabled());
     EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("picRight"));
 }
@@ -180,38 +180,38 @@ TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
     entries.name = "BEN";
     entries.local = CivilDateTime{1901, 1, 1, 0, 0, 0};
     const ChartResult second = chartOf(entries);
-    m_screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
+    screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
 
     // Midnight of the first day the lists offer.
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblState")), QString());
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QString());
     // Nothing of the first chart shows through.
     int listed = 0;
     for (int sign = 0; sign < 12; ++sign)
-        listed += static_cast<int>(perSignList(m_screen, sign).count(QStringLiteral("\r\n")));
+        listed += static_cast<int>(perSignList(screen, sign).count(QStringLiteral("\r\n")));
     EXPECT_EQ(listed, 8) << "seven bodies and the Ascendant";
-    EXPECT_EQ(m_screen.reportPlainText().toStdString(), reportPlainText(chartReport(second)));
+    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(chartReport(second)));
 }
 
 TEST_F(AnnaChart, Label7OpensTheHomePageAndChangesNothing) {
     RecordedUrls opened;
-    auto* link = m_screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
+    auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->text(),
               QStringLiteral("For more detailed analysis of your planets in houses Visit ") +
                   homePageAddress());
-    const QString before = m_screen.reportPlainText();
-    m_screen.show();
+    const QString before = screen.reportPlainText();
+    screen.show();
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(opened.urls().size(), 2u);
     EXPECT_EQ(opened.urls()[0], QUrl(homePageAddress()));
     EXPECT_EQ(opened.urls()[1], QUrl(homePageAddress()));
-    EXPECT_EQ(m_screen.reportPlainText(), before);
-    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblName")), QStringLiteral("ANNA"));
+    EXPECT_EQ(screen.reportPlainText(), before);
+    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("ANNA"));
 }
 
 // ---------------------------------------------------------------------------------

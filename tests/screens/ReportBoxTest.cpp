@@ -36,7 +36,7 @@ void pressAt(ReportBox& box, int position, Qt::MouseButton button) {
 // The report runs.
 
 TEST(ReportBoxReport, RunsKeepTheirColourAndHeadingAndTheTextIsTheReport) {
-    const std::vector<ReportRun> runs = House_Report(
+    const std::vector<ReportRun> runs = houseReport(
         placeHousesAt({degreeIndexAt(Sign::Gemini, 24), degreeIndexAt(Sign::Taurus, 10),
                        degreeIndexAt(Sign::Gemini, 5), degreeIndexAt(Sign::Taurus, 20),
                        degreeIndexAt(Sign::Cancer, 3), degreeIndexAt(Sign::Aquarius, 14),

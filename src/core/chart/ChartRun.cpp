@@ -106,9 +106,9 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
 // The built-in method: the Ascendant, the Moon and the planets, all at the
 // chart's one universal moment.
 HouseFrame useClassicPositions(ChartResult& chart) {
-    const AscendantResult ascendant = Ascendant_Calculation(chart.birth, chart.moment);
-    const MoonResult moon = Moon_Calculation(chart.birth, chart.moment);
-    const PlanetRunResult planets = Planet_Calculation(chart.moment);
+    const AscendantResult ascendant = ascendantCalculation(chart.birth, chart.moment);
+    const MoonResult moon = moonCalculation(chart.birth, chart.moment);
+    const PlanetRunResult planets = planetCalculation(chart.moment);
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
             chart.longitudesDeg[body] = moon.moonLongitude;
@@ -156,8 +156,8 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     placeOtherPoints(chart, series);
 
     // Retrograde marks go by the local calendar date of the birth.
-    const RetrogradeResult retrograde = Retrograde_Calculation(
-        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
+    const RetrogradeResult retrograde = retrogradeCalculation(
+        birth.birthMonth, birth.birthDay, birth.birthYear, birth.birthHour, birth.birthMinute);
     for (std::size_t k = 0; k < StationPlanetCount; ++k)
         chart.retrograde[stationPlanetBody(k)] = retrograde.retrogradeFlags[k];
 

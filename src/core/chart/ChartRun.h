@@ -42,7 +42,7 @@ struct ChartResult {
     UtCorrection correction; // the signed zone correction used
 
     // The twelve equal houses from the Ascendant's degree and the planets in
-    // them; House_Report(housePlacement) writes the report. Every text of the
+    // them; houseReport(housePlacement) writes the report. Every text of the
     // chart is written from the values below (present/PositionText.h).
     HousePlacement housePlacement;
 

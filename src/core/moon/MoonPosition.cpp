@@ -54,14 +54,14 @@ double moonLongitudeDeg(double t) {
     return longitude;
 }
 
-MoonResult Moon_Calculation(const BirthData& birth, const BirthMoment& moment) {
+MoonResult moonCalculation(const BirthData& birth, const BirthMoment& moment) {
     MoonResult moon;
-    moon.MoonLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
-    moon.MoonLongitudeWest = longitudeWestDegOf(birth);
-    moon.BirthJDN = moment.localJulianDayNumber;
-    moon.UniversalHours = moment.universalHours;
-    moon.CenturiesT = ((moon.BirthJDN - 2451545.0) + moon.UniversalHours / 24.0 - 0.5) / 36525.0;
-    moon.MoonLongitude = moonLongitudeDeg(moon.CenturiesT);
+    moon.moonLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;
+    moon.moonLongitudeWest = longitudeWestDegOf(birth);
+    moon.birthJdn = moment.localJulianDayNumber;
+    moon.universalHours = moment.universalHours;
+    moon.centuriesT = ((moon.birthJdn - 2451545.0) + moon.universalHours / 24.0 - 0.5) / 36525.0;
+    moon.moonLongitude = moonLongitudeDeg(moon.centuriesT);
     return moon;
 }
 

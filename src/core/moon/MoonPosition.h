@@ -7,16 +7,16 @@
 namespace orbenza {
 
 struct MoonResult {
-    double MoonLocalHours = 0;    // hours, local clock time
-    double MoonLongitudeWest = 0; // degrees, West positive
-    double BirthJDN = 0;          // days, Julian Day Number of the local date
-    double UniversalHours = 0;    // hours past 0h UT of the local date; may be < 0 or >= 24
-    double CenturiesT = 0;        // Julian centuries from J2000.0 (JD 2451545.0), UT
-    double MoonLongitude = 0;     // degrees, ecliptic of date, 0 to 360 inclusive
+    double moonLocalHours = 0;    // hours, local clock time
+    double moonLongitudeWest = 0; // degrees, West positive
+    double birthJdn = 0;          // days, Julian Day Number of the local date
+    double universalHours = 0;    // hours past 0h UT of the local date; may be < 0 or >= 24
+    double centuriesT = 0;        // Julian centuries from J2000.0 (JD 2451545.0), UT
+    double moonLongitude = 0;     // degrees, ecliptic of date, 0 to 360 inclusive
 };
 
-// Moon_Calculation: the Moon at the birth moment.
-MoonResult Moon_Calculation(const BirthData& birth, const BirthMoment& moment);
+// moonCalculation: the Moon at the birth moment.
+MoonResult moonCalculation(const BirthData& birth, const BirthMoment& moment);
 
 // The Moon's longitude in degrees (ecliptic and mean equinox of date, reduced
 // into 0 to 360 with 360 itself kept) at T Julian centuries from J2000.0.

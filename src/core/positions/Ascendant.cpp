@@ -14,7 +14,7 @@ double normalizeDegrees(double x) {
     return x;
 }
 
-AscendantResult Ascendant_Calculation(const BirthData& birth, const BirthMoment& moment) {
+AscendantResult ascendantCalculation(const BirthData& birth, const BirthMoment& moment) {
     AscendantResult result;
     result.timeBase = ascendantTimeBase(birth, moment);
     const AscendantTimeBase& base = result.timeBase;
@@ -45,7 +45,7 @@ AscendantResult Ascendant_Calculation(const BirthData& birth, const BirthMoment&
     double longitude = a * kRadiansToDegrees;
     while (longitude >= 360.0)
         longitude -= 360.0;
-    result.AscendantLongitude = longitude;
+    result.ascendantLongitude = longitude;
     return result;
 }
 

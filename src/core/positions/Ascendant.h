@@ -9,9 +9,9 @@ namespace orbenza {
 
 struct AscendantResult {
     AscendantTimeBase timeBase;
-    double SiderealDegrees = 0;    // local sidereal time, degrees
-    double ObliquityRadians = 0;   // mean obliquity of the ecliptic of date
-    double AscendantLongitude = 0; // degrees, ecliptic of date, 0 to below 360
+    double siderealDegrees = 0;    // local sidereal time, degrees
+    double obliquityRadians = 0;   // mean obliquity of the ecliptic of date
+    double ascendantLongitude = 0; // degrees, ecliptic of date, 0 to below 360
 };
 
 // ascendantCalculation: local sidereal time from the Greenwich sidereal time
@@ -19,7 +19,7 @@ struct AscendantResult {
 // the rising point tan(asc) = cos RAMC / -(sin RAMC cos eps + tan phi sin eps).
 // With the linear sidereal time the Ascendant is good to about an arcminute
 // for births 1901 to 2050.
-AscendantResult Ascendant_Calculation(const BirthData& birth, const BirthMoment& moment);
+AscendantResult ascendantCalculation(const BirthData& birth, const BirthMoment& moment);
 
 // normalizeDegrees: one step into the circle. Below 0 adds 360; then above
 // 360 subtracts 360; exactly 360 stays 360.

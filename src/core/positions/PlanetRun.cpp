@@ -4,11 +4,11 @@
 
 namespace orbenza {
 
-PlanetRunResult Planet_Calculation(const BirthMoment& moment) {
+PlanetRunResult planetCalculation(const BirthMoment& moment) {
     PlanetRunResult run;
-    run.PlanetUniversalTime = moment.universalTime;
-    run.DaysJ2000 = moment.daysJ2000;
-    run.longitudesDeg = planetLongitudesDeg(run.DaysJ2000);
+    run.planetUniversalTime = moment.universalTime;
+    run.daysJ2000 = moment.daysJ2000;
+    run.longitudesDeg = planetLongitudesDeg(run.daysJ2000);
     return run;
 }
 

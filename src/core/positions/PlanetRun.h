@@ -13,8 +13,8 @@ struct PlanetRunResult {
     std::array<double, 9> longitudesDeg{}; // element-table order, degrees, ecliptic of date
 };
 
-// Planet_Calculation: the Sun and Mercury to Pluto at the universal moment of
+// planetCalculation: the Sun and Mercury to Pluto at the universal moment of
 // the birth.
-PlanetRunResult Planet_Calculation(const BirthMoment& moment);
+PlanetRunResult planetCalculation(const BirthMoment& moment);
 
 } // namespace orbenza

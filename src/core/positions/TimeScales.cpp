@@ -8,13 +8,13 @@ namespace orbenza {
 
 AscendantTimeBase ascendantTimeBase(const BirthData& birth, const BirthMoment& moment) {
     AscendantTimeBase base;
-    base.AscLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
-    base.AscLongitudeWest = longitudeWestDegOf(birth);
-    base.AscLatitude = latitudeDegOf(birth);
-    base.AscJDN = moment.localJulianDayNumber;
-    base.AscUniversalHours = moment.universalHours;
-    base.CenturiesT1900 =
-        ((base.AscJDN - 2415020.0) + base.AscUniversalHours / 24.0 - 0.5) / 36525.0;
+    base.ascLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;
+    base.ascLongitudeWest = longitudeWestDegOf(birth);
+    base.ascLatitude = latitudeDegOf(birth);
+    base.ascJdn = moment.localJulianDayNumber;
+    base.ascUniversalHours = moment.universalHours;
+    base.centuriesT1900 =
+        ((base.ascJdn - 2415020.0) + base.ascUniversalHours / 24.0 - 0.5) / 36525.0;
     return base;
 }
 
@@ -53,13 +53,13 @@ double dayNumber(int year, int month, int day, int hour, int minute) {
 BirthMoment birthMomentOf(const BirthData& birth, UtCorrection correction) {
     BirthMoment moment;
     moment.universalTime = planetUniversalTime(birth, correction);
-    moment.localJulianDayNumber = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    moment.localJulianDayNumber = julianDay(birth.birthMonth, birth.birthDay, birth.birthYear);
     moment.universalHours = universalHoursOf(birth, correction);
     const UniversalMoment& ut = moment.universalTime;
     moment.daysJ2000 =
-        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
+        dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
     const double hours = ut.hour + ut.minute / 60.0 + ut.second / 3600.0;
-    moment.julianDayUt = Julian_Day(ut.month, ut.day, ut.year) - 0.5 + hours / 24.0;
+    moment.julianDayUt = julianDay(ut.month, ut.day, ut.year) - 0.5 + hours / 24.0;
     return moment;
 }
 

@@ -118,7 +118,7 @@ bool isRetrograde(chr::year_month_day birthDate, std::string_view planet) {
     return index && isRetrogradeOn(chr::sys_days{birthDate}, *index);
 }
 
-RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, int minute) {
+RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute) {
     std::array<bool, 9> flags{};
     const chr::year_month_day date{chr::year{year}, chr::month{static_cast<unsigned>(month)},
                                    chr::day{static_cast<unsigned>(day)}};

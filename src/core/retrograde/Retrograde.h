@@ -21,7 +21,7 @@
 namespace orbenza {
 
 struct RetrogradeResult {
-    std::array<bool, 9> RetrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
+    std::array<bool, 9> retrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
 };
 
 // A station row "month,day,year,hour,minute," split at ",": five fields and an empty sixth.

@@ -136,9 +136,9 @@ public:
         if (!entries)
             return false;
         const double longitude =
-            Ascendant_Calculation(entries->birth,
+            ascendantCalculation(entries->birth,
                                   birthMomentOf(entries->birth, entries->correction))
-                .AscendantLongitude;
+                .ascendantLongitude;
         return zodiacPositionOf(longitude).sign == m_chart.ascendantSign();
     }
 

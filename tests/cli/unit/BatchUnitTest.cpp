@@ -250,7 +250,7 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
                                   0.30000000000000004,
                                   359.99999999999994};
     chart.input.zonePosition = -1;
-    chart.birth.BirthYear = -5;
+    chart.birth.birthYear = -5;
     chart.moment.universalTime.hour = 123;
     chart.houses.values = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6, 0};
     ChartJsonWriter writer;

@@ -26,10 +26,10 @@ TEST(ChartRun, FifteenthOfJune1985InDelhi) {
     EXPECT_EQ(texts.ascendantText, "22\xC2\xB0 39' 6\" Lib");
     EXPECT_EQ(texts.moonSignName, "Taurus");
     EXPECT_EQ(chart.moment.universalTime, (UniversalMoment{1985, 6, 15, 9, 0}));
-    EXPECT_EQ(chart.birth.ZoneHours, 5);
-    EXPECT_EQ(chart.birth.ZoneMinutes, 30);
-    EXPECT_EQ(chart.birth.IsEast, kTrue16);
-    EXPECT_EQ(chart.birth.IsSouth, kFalse16);
+    EXPECT_EQ(chart.birth.zoneHours, 5);
+    EXPECT_EQ(chart.birth.zoneMinutes, 30);
+    EXPECT_EQ(chart.birth.isEast, kTrue16);
+    EXPECT_EQ(chart.birth.isSouth, kFalse16);
     EXPECT_NEAR(chart.longitudesDeg[Body::Ascendant], 202.651796, 0.000001);
 }
 

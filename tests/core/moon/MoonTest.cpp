@@ -16,7 +16,7 @@ UtCorrection zone(int position) {
     return testing::zoneAt(position);
 }
 MoonResult moonAt(const BirthData& birth, UtCorrection correction) {
-    return Moon_Calculation(birth, birthMomentOf(birth, correction));
+    return moonCalculation(birth, birthMomentOf(birth, correction));
 }
 
 constexpr double kLongitudeTolerance = 0.00005; // degrees: "to four places"
@@ -38,10 +38,10 @@ TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
     };
     for (const auto& row : rows) {
         const MoonResult moon = moonAt(row.birth, row.correction);
-        EXPECT_EQ(moon.UniversalHours, row.universalHours) << row.source;
-        EXPECT_EQ(moon.BirthJDN, row.birthJdn) << row.source;
-        EXPECT_NEAR(moon.MoonLongitude, row.longitude, kLongitudeTolerance) << row.source;
-        const ZodiacPosition position = zodiacPositionOf(moon.MoonLongitude);
+        EXPECT_EQ(moon.universalHours, row.universalHours) << row.source;
+        EXPECT_EQ(moon.birthJdn, row.birthJdn) << row.source;
+        EXPECT_NEAR(moon.moonLongitude, row.longitude, kLongitudeTolerance) << row.source;
+        const ZodiacPosition position = zodiacPositionOf(moon.moonLongitude);
         EXPECT_EQ(positionText(position), row.text) << row.source;
         EXPECT_EQ(signName(position.sign), row.sign) << row.source;
     }
@@ -80,7 +80,7 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
     };
     for (const auto& row : rows) {
         const MoonResult moon = moonAt(row.birth, zone(row.zonePosition));
-        EXPECT_DOUBLE_EQ(moon.UniversalHours, row.universalHours) << row.what;
+        EXPECT_DOUBLE_EQ(moon.universalHours, row.universalHours) << row.what;
     }
     // The day before: T of 19:00 UT on 31 December 1979.
     const MoonResult early = moonAt(rows[0].birth, zone(34));

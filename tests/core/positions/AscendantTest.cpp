@@ -18,7 +18,7 @@ UtCorrection zone(int position) {
     return testing::zoneAt(position);
 }
 AscendantResult ascendantAt(const BirthData& birth, UtCorrection correction) {
-    return Ascendant_Calculation(birth, birthMomentOf(birth, correction));
+    return ascendantCalculation(birth, birthMomentOf(birth, correction));
 }
 
 constexpr double kSixDecimals = 0.0000005; // degrees: "to six decimals"
@@ -48,19 +48,19 @@ TEST(AscendantCalculation, WorkedBirthsGiveTheirLongitudeAndText) {
     };
     for (const auto& row : rows) {
         const AscendantResult asc = ascendantAt(row.birth, zone(row.zonePosition));
-        EXPECT_NEAR(asc.AscendantLongitude, row.longitude, kSixDecimals) << row.source;
-        EXPECT_EQ(positionText(zodiacPositionOf(asc.AscendantLongitude)), row.text) << row.source;
+        EXPECT_NEAR(asc.ascendantLongitude, row.longitude, kSixDecimals) << row.source;
+        EXPECT_EQ(positionText(zodiacPositionOf(asc.ascendantLongitude)), row.text) << row.source;
     }
 }
 
 TEST(AscendantCalculation, TimeBaseAtJ2000) {
     const AscendantResult asc =
         ascendantAt(makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), zone(29));
-    EXPECT_EQ(asc.timeBase.AscJDN, 2451545);
-    EXPECT_EQ(asc.timeBase.AscUniversalHours, 12);
-    EXPECT_EQ(asc.timeBase.CenturiesT1900, 1.0);
-    EXPECT_NEAR(asc.SiderealDegrees, 280.460871, kSixDecimals);
-    EXPECT_NEAR(asc.ObliquityRadians * 57.2957795130823, 23.4392815, 1e-7);
+    EXPECT_EQ(asc.timeBase.ascJdn, 2451545);
+    EXPECT_EQ(asc.timeBase.ascUniversalHours, 12);
+    EXPECT_EQ(asc.timeBase.centuriesT1900, 1.0);
+    EXPECT_NEAR(asc.siderealDegrees, 280.460871, kSixDecimals);
+    EXPECT_NEAR(asc.obliquityRadians * 57.2957795130823, 23.4392815, 1e-7);
 }
 
 TEST(AscendantCalculation, MadridOnCentralEuropeanTimeUsesTheZonesOwnSign) {
@@ -69,8 +69,8 @@ TEST(AscendantCalculation, MadridOnCentralEuropeanTimeUsesTheZonesOwnSign) {
     // Ascendant in Scorpio.
     const AscendantResult asc =
         ascendantAt(makeBirth(1985, 7, 1, 14, 30, {3, 42, false, 40, 25, false}), zone(20));
-    EXPECT_DOUBLE_EQ(asc.timeBase.AscUniversalHours, 13.5);
-    EXPECT_EQ(shortPositionText(asc.AscendantLongitude), "22 Lib 30") << asc.AscendantLongitude;
+    EXPECT_DOUBLE_EQ(asc.timeBase.ascUniversalHours, 13.5);
+    EXPECT_EQ(shortPositionText(asc.ascendantLongitude), "22 Lib 30") << asc.ascendantLongitude;
 }
 
 TEST(NormalizeDegrees, OneStepIntoTheCircle) {

@@ -113,16 +113,16 @@ TEST(OrbitalElements, IndexOutsideTheTableSetsNothing) {
 
 TEST(PlanetCalculation, SlotsAtJ2000) {
     BirthData b;
-    b.BirthYear = 2000;
-    b.BirthMonth = 1;
-    b.BirthDay = 1;
-    b.BirthHour = 12;
-    const PlanetRunResult run = Planet_Calculation(birthMomentOf(b, {}));
+    b.birthYear = 2000;
+    b.birthMonth = 1;
+    b.birthDay = 1;
+    b.birthHour = 12;
+    const PlanetRunResult run = planetCalculation(birthMomentOf(b, {}));
     // Sun, Mercury ... Pluto in chart order.
     const std::array<std::string, 9> expected{"10 Cap 22", "01 Cap 54", "01 Sag 34",
                                               "27 Aqu 58", "25 Ari 21", "10 Tau 12",
                                               "14 Aqu 47", "03 Aqu 11", "11 Sag 27"};
-    EXPECT_EQ(run.DaysJ2000, 0.0);
+    EXPECT_EQ(run.daysJ2000, 0.0);
     std::size_t slot = 0;
     for (Body body : kAllBodies) {
         if (body == Body::Moon || body == Body::Ascendant)

@@ -74,8 +74,8 @@ TEST(Houses, EveryAscendantCoversTheCircleOnce) {
         ASSERT_TRUE(placement.ascendantFound) << ascendant;
         int crossing = 0;
         for (int h = 1; h <= kHouseCount; ++h)
-            crossing += placement.HouseEnd[static_cast<std::size_t>(h)] <
-                        placement.HouseStart[static_cast<std::size_t>(h)];
+            crossing += placement.houseEnd[static_cast<std::size_t>(h)] <
+                        placement.houseStart[static_cast<std::size_t>(h)];
         EXPECT_EQ(crossing, (ascendant - 1) % 30 == 0 ? 0 : 1) << ascendant;
         for (int i = 1; i <= kDegreeCount; ++i) {
             int holders = 0;
@@ -148,12 +148,12 @@ TEST(Houses, BodiesWithoutAPosition) {
         EXPECT_FALSE(empty.houseOccupied[static_cast<std::size_t>(h)]);
     }
     EXPECT_EQ(empty.planetHouse, (std::array<int, 10>{}));
-    EXPECT_TRUE(House_Report(empty).empty());
+    EXPECT_TRUE(houseReport(empty).empty());
 }
 
 TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
     const std::vector<ReportRun> runs =
-        House_Report(placeHousesAt(chartWith(at(Sign::Aries, 0), {{0, at(Sign::Aries, 5)}})));
+        houseReport(placeHousesAt(chartWith(at(Sign::Aries, 0), {{0, at(Sign::Aries, 5)}})));
     const Rgb darkRed{128, 0, 0};
     const Rgb black{0, 0, 0};
     struct Expected {
@@ -185,7 +185,7 @@ TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
 
 TEST(ReportRuns, TwoPlanetsInOneHouseAndEmptyHouses) {
     // Moon before Sun in degrees, but the blocks follow the planet order; Mars in house 3.
-    const std::vector<ReportRun> runs = House_Report(placeHousesAt(
+    const std::vector<ReportRun> runs = houseReport(placeHousesAt(
         chartWith(at(Sign::Aries, 0),
                   {{1, at(Sign::Aries, 2)}, {0, at(Sign::Aries, 20)}, {4, at(Sign::Gemini, 10)}})));
     const std::vector<std::string> headings = {"Sun In First House\r\n",
@@ -211,7 +211,7 @@ TEST(ReportRuns, HeadingColoursAlternateFromTheSun) {
     for (int planet = 0; planet < kReportPlanetCount; ++planet)
         positions[static_cast<std::size_t>(planet)] =
             at(Sign::Cancer, 10); // all in the fourth house
-    const std::vector<ReportRun> runs = House_Report(placeHousesAt(positions));
+    const std::vector<ReportRun> runs = houseReport(placeHousesAt(positions));
     ASSERT_EQ(runs.size(), 42u);
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const Rgb expected = planet % 2 == 0 ? Rgb{128, 0, 0} : Rgb{0, 0, 255};
@@ -230,9 +230,9 @@ TEST(ReportRuns, SecondChartDependsOnlyOnItsOwnPositions) {
         chartWith(at(Sign::Aries, 14),
                   {{0, at(Sign::Aries, 4)}, {1, at(Sign::Leo, 20)}, {6, at(Sign::Capricorn, 1)}});
     const DegreeIndexes second = chartWith(at(Sign::Pisces, 0), {{0, at(Sign::Aries, 9)}});
-    const std::vector<ReportRun> secondAlone = House_Report(placeHousesAt(second));
-    const std::vector<ReportRun> firstRuns = House_Report(placeHousesAt(first));
-    const std::vector<ReportRun> secondAfterFirst = House_Report(placeHousesAt(second));
+    const std::vector<ReportRun> secondAlone = houseReport(placeHousesAt(second));
+    const std::vector<ReportRun> firstRuns = houseReport(placeHousesAt(first));
+    const std::vector<ReportRun> secondAfterFirst = houseReport(placeHousesAt(second));
     EXPECT_EQ(secondAfterFirst, secondAlone);
     ASSERT_EQ(secondAfterFirst.size(), 6u);
     EXPECT_EQ(secondAfterFirst[0].text, "Sun In Second House\r\n");
@@ -243,7 +243,7 @@ TEST(ReportRuns, SecondChartDependsOnlyOnItsOwnPositions) {
 
 TEST(ReportRuns, FullChartWritesEveryPlanetOnce) {
     const HousePlacement placement = samplePlacement();
-    const std::vector<ReportRun> runs = House_Report(placement);
+    const std::vector<ReportRun> runs = houseReport(placement);
     const std::string text = reportPlainText(runs);
     std::set<int> occupied;
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
