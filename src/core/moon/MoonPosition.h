@@ -30,6 +30,9 @@ MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction);
 // about 0.1 degrees against a full lunar theory.
 double moonLongitudeDeg(double centuriesT);
 
+// The rate of moonLongitudeDeg, degrees a day: its derivative, term by term.
+double moonSpeedDegPerDay(double centuriesT);
+
 // A longitude taken apart as Format_Position writes it: whole degrees within
 // the sign (0..29), whole minutes and whole seconds (0..59, all truncated) and
 // the sign 0 Aries .. 11 Pisces.
