@@ -1,8 +1,8 @@
 #include "aspects/Aspects.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace orbenza {
 
@@ -18,7 +18,7 @@ double signedSeparationDeg(double aDeg, double bDeg) {
     return d;
 }
 
-bool isLuminary(Body body) {
+constexpr bool isLuminary(Body body) {
     return body == Body::Sun || body == Body::Moon;
 }
 
@@ -45,18 +45,21 @@ struct Candidates {
     std::size_t count = 0;
 };
 
+// With conjunctionAndOpposition the other aspects stay in the list with an
+// orb that never holds, so that every pair of a chart runs the same steps.
 Candidates candidatesOf(AspectSet set, const OrbTable& orbs, bool conjunctionAndOpposition) {
     Candidates candidates;
     for (std::size_t i = 0; i < kAspectCount; ++i) {
         const AspectKind& kind = kAspectKinds[i];
         const Aspect aspect = aspectAt(i);
-        if ((set == AspectSet::Major && !kind.major()) ||
-            (conjunctionAndOpposition && aspect != Aspect::Conjunction &&
-             aspect != Aspect::Opposition))
+        if (set == AspectSet::Major && !kind.major())
             continue;
         const double bonus = kind.major() ? kLuminaryOrbBonusDeg : 0.0;
-        candidates.items[candidates.count++] = {aspect, kind.angleDeg, orbs.orbDeg[i],
-                                                orbs.orbDeg[i] + bonus};
+        const bool barred = conjunctionAndOpposition && aspect != Aspect::Conjunction &&
+                            aspect != Aspect::Opposition;
+        candidates.items[candidates.count++] = {aspect, kind.angleDeg,
+                                                barred ? -1.0 : orbs.orbDeg[i],
+                                                barred ? -1.0 : orbs.orbDeg[i] + bonus};
     }
     return candidates;
 }
@@ -90,21 +93,34 @@ std::optional<AspectFound> closestAspect(const Candidates& candidates, Body a,
         a, b, best->aspect, separationDeg, bestOrbDeg, excessDeg != 0.0 && orbRate < 0.0};
 }
 
-// Whether any candidate can hold at a separation from d up to d + 1 degrees,
-// d = 0 ... 180: most pairs of a chart are in no aspect, and are passed over
-// on this test alone.
-std::array<bool, 181> possibleAt(const Candidates& candidates) {
-    std::array<bool, 181> possible{};
-    for (std::size_t i = 0; i < candidates.count; ++i) {
-        const Candidate& c = candidates.items[i];
-        const double widest = std::max(c.orbDeg, c.luminaryOrbDeg);
-        const auto from = static_cast<std::size_t>(std::clamp(c.angleDeg - widest, 0.0, 180.0));
-        const auto to = static_cast<std::size_t>(std::clamp(c.angleDeg + widest, 0.0, 180.0));
-        for (std::size_t d = from; d <= to; ++d)
-            possible[d] = true;
-    }
-    return possible;
-}
+// The pairs a chart lists, in chart order of a, then of b.
+struct ListedPair {
+    Body a, b;
+    bool node;     // one of them is a lunar node
+    bool luminary; // one of them is the Sun or the Moon
+};
+
+constexpr std::size_t kListedPairCount = [] {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kChartAspectPointCount; ++i)
+        for (std::size_t j = i + 1; j < kChartAspectPointCount; ++j)
+            count +=
+                aspectListed(Aspect::Conjunction, kChartAspectPoints[i], kChartAspectPoints[j]);
+    return count;
+}();
+
+constexpr std::array<ListedPair, kListedPairCount> kListedPairs = [] {
+    std::array<ListedPair, kListedPairCount> pairs{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < kChartAspectPointCount; ++i)
+        for (std::size_t j = i + 1; j < kChartAspectPointCount; ++j) {
+            const Body a = kChartAspectPoints[i], b = kChartAspectPoints[j];
+            if (aspectListed(Aspect::Conjunction, a, b))
+                pairs[n++] = {a, b, isLunarNode(a) || isLunarNode(b),
+                              isLuminary(a) || isLuminary(b)};
+        }
+    return pairs;
+}();
 
 } // namespace
 
@@ -118,26 +134,31 @@ std::vector<AspectFound> chartAspects(const PointArray<PointMotion>& points, Asp
                                       const OrbTable& orbs) {
     const Candidates any = candidatesOf(set, orbs, false);
     const Candidates withNode = candidatesOf(set, orbs, true);
-    const std::array<bool, 181> anyPossible = possibleAt(any);
-    const std::array<bool, 181> nodePossible = possibleAt(withNode);
-    std::vector<AspectFound> aspects;
-    aspects.reserve(32);
-    for (std::size_t i = 0; i < kChartAspectPoints.size(); ++i) {
-        const Body a = kChartAspectPoints[i];
-        for (std::size_t j = i + 1; j < kChartAspectPoints.size(); ++j) {
-            const Body b = kChartAspectPoints[j];
-            // Every aspect of the list is barred from these pairs or from none.
-            if (!aspectListed(Aspect::Conjunction, a, b))
-                continue;
-            const bool node = isLunarNode(a) || isLunarNode(b);
-            const double separationDeg =
-                std::fabs(signedSeparationDeg(points[a].longitudeDeg, points[b].longitudeDeg));
-            const auto whole = static_cast<std::size_t>(std::min(separationDeg, 180.0));
-            if (!(node ? nodePossible : anyPossible)[whole])
-                continue;
-            if (auto found = closestAspect(node ? withNode : any, a, points[a], b, points[b]))
-                aspects.push_back(*found);
+    // First only whether each pair is in some aspect, without a branch on the
+    // answer (most pairs are in none), then the aspect of those that are.
+    std::array<std::uint8_t, kListedPairCount> held{};
+    std::size_t heldCount = 0;
+    for (std::size_t p = 0; p < kListedPairCount; ++p) {
+        const ListedPair& pair = kListedPairs[p];
+        const double separationDeg = std::fabs(
+            signedSeparationDeg(points[pair.a].longitudeDeg, points[pair.b].longitudeDeg));
+        const Candidates& candidates = pair.node ? withNode : any;
+        bool holds = false;
+        for (std::size_t k = 0; k < candidates.count; ++k) {
+            const Candidate& c = candidates.items[k];
+            holds |= std::fabs(separationDeg - c.angleDeg) <=
+                     (pair.luminary ? c.luminaryOrbDeg : c.orbDeg);
         }
+        held[heldCount] = static_cast<std::uint8_t>(p);
+        heldCount += holds ? 1 : 0;
+    }
+    std::vector<AspectFound> aspects;
+    aspects.reserve(heldCount);
+    for (std::size_t h = 0; h < heldCount; ++h) {
+        const ListedPair& pair = kListedPairs[held[h]];
+        if (auto found = closestAspect(pair.node ? withNode : any, pair.a, points[pair.a], pair.b,
+                                       points[pair.b]))
+            aspects.push_back(*found);
     }
     return aspects;
 }
