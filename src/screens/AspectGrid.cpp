@@ -8,9 +8,10 @@ namespace orbenza {
 
 namespace {
 
-constexpr std::array<const char*, kAspectCount> kAspectSigns{"\u260C", "\u260D", "\u25B3", "\u25A1",
-                                                             "\u26B9", "\u26BB", "\u26BA", "\u2220",
-                                                             "\u26BC", "Q",      "bQ"};
+// The usual signs where the screen's fonts carry them (DejaVu has no quincunx
+// or semi-sextile sign, nor the sextile's asterisk), letters otherwise.
+constexpr std::array<const char*, kAspectCount> kAspectSigns{
+    "\u260C", "\u260D", "\u25B3", "\u25A1", "\u2736", "Qx", "SSx", "\u2220", "Sq", "Q", "bQ"};
 
 // The families' colours, lighter than the wheel's lines so the text stays
 // readable on them.

@@ -21,7 +21,8 @@ public:
     // The text of a cell: the aspect's sign, then "2°14′ A" (orb, applying)
     // or "0°05′ S" (separating) on a second line.
     static QString cellText(const AspectFound& aspect);
-    // The sign of an aspect: ☌ ☍ △ □ ⚹ ⚻ ⚺ ∠ ⚼, Q and bQ for the quintiles.
+    // The sign of an aspect: ☌ ☍ △ □ ✶, Qx (quincunx), SSx (semi-sextile),
+    // ∠, Sq (sesquiquadrate), Q and bQ (the quintiles).
     static QString aspectSign(Aspect aspect);
 };
 
