@@ -398,6 +398,9 @@ void AppController::editChartSettings(QWidget* parent) {
         return;
     const ChartResult chart = runChart(shown->input, choices);
     showChartWindow(chart, m_shownCity, m_shownState, m_shownCountry);
+    // The birth details of a chart from "Proceed" are still those on view.
+    if (!m_openedId)
+        m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
 }
 
 void AppController::quit() {
