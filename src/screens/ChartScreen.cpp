@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace orbenza {
@@ -484,6 +485,17 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         if (shown.imgSign[slot] != 0)
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
+    // The other points join the sign wheel's lists in their signs' houses.
+    std::array<QString, ChartWheel::kPositionCount> points;
+    for (std::size_t k = 1; k < m_points.size(); ++k) {
+        const Body point = bodyAt(kBodyCount + k);
+        const auto sign = static_cast<int>(std::floor(chart.pointLongitudesDeg[point] / 30.0));
+        const int house =
+            ((sign - static_cast<int>(indexOf(chart.ascendantSign()))) % 12 + 12) % 12;
+        points[static_cast<std::size_t>(house)] += QStringLiteral("\r\n") + tr(kPointCaptions[k]);
+    }
+    for (int k = 0; k < ChartWheel::kPositionCount; ++k)
+        m_wheel->setPointsText(k, points[static_cast<std::size_t>(k)]);
     m_degreeWheel->setWheel(buildDegreeWheel(wheelInputOf(chart, true)));
     m_aspectGrid->showChart(chart);
 }

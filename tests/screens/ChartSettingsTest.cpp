@@ -4,6 +4,7 @@
 #include "AspectGrid.h"
 #include "ChartScreen.h"
 #include "ChartSettingsDialog.h"
+#include "ChartWheel.h"
 #include "DegreeWheelView.h"
 #include "ReportScreensTestSupport.h"
 #include "positions/PlanetRun.h"
@@ -95,6 +96,20 @@ TEST(ChartScreenPoints, TheMidheavenAndOtherPointsTheAspectLinesAndTheGrid) {
         EXPECT_EQ(shown(static_cast<int>(indexOf(point))),
                   shortPositionOf(chart.pointLongitudesDeg[point]))
             << bodyName(point);
+
+    // The sign wheel lists each point in its sign's house, under the bodies.
+    const auto signHouse = [&chart](Body point) {
+        const auto sign = static_cast<int>(chart.pointLongitudesDeg[point] / 30.0);
+        return ((sign - static_cast<int>(indexOf(chart.ascendantSign()))) % 12 + 12) % 12;
+    };
+    for (const char* label : {"Chiron", "True Node", "Mean Node", "Lilith", "Fortune"}) {
+        const Body point = *bodyNamed(label);
+        EXPECT_TRUE(screen.wheel()
+                        ->pointsText(signHouse(point))
+                        .split(QStringLiteral("\r\n"))
+                        .contains(QString::fromLatin1(label)))
+            << label;
+    }
 
     // The wheel on the screen: the chosen cusps, the Midheaven, the lines.
     const auto& wheel = screen.degreeWheel()->wheel();

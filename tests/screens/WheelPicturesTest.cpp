@@ -40,7 +40,8 @@ BirthInput entries1962() {
 // smallest readable size.
 void expectNamesInsideTheirHouses(const ChartWheel& wheel, double scale, const QString& where) {
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
-        const QString text = wheel.natalText(k);
+        // The bodies' list and the other points under it.
+        const QString text = wheel.natalText(k) + wheel.pointsText(k);
         const qsizetype names = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size();
         const ChartWheel::NatalLayout layout = wheel.natalLayout(k, scale);
         ASSERT_EQ(layout.lines.size(), names) << where.toStdString() << ", house " << k + 1;
