@@ -927,6 +927,22 @@ std::vector<Place> Atlas::search(std::string_view text, std::size_t limit) const
     return places;
 }
 
+bool Atlas::leadsAsItsRegionsNamesake(const std::vector<Match>& found, std::size_t tier) const {
+    // The whole name is the text, folded; the region's name key is folded alike.
+    const auto namesItsRegion = [&](const Match& m) {
+        const Record& record = m_places[m_names[m.name].place];
+        return record.region >= 0 &&
+               m_regions[static_cast<std::size_t>(record.region)].nameKey == keyOf(m_names[m.name]);
+    };
+    if (!namesItsRegion(found[0]))
+        return false;
+    for (std::size_t i = 1; i < tier; ++i) {
+        if (namesItsRegion(found[i]))
+            return false;
+    }
+    return true;
+}
+
 PlaceLookup Atlas::resolve(std::string_view text) const {
     PlaceLookup lookup;
     if (!m_available) {
@@ -947,7 +963,8 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
         ++tier;
     const std::uint64_t best = populationOf(found[0].name);
     const std::uint64_t next = tier > 1 ? populationOf(found[1].name) : 0;
-    if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next)) {
+    if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next) ||
+        (exactTier && leadsAsItsRegionsNamesake(found, tier))) {
         lookup.status = PlaceLookup::Status::Found;
         lookup.place = placeOf(found[0]);
         return lookup;

@@ -89,8 +89,11 @@ public:
     // the places one of whose whole names is the text, or when there are none the
     // places whose name starts with it. A tier of one place gives that place;
     // in a larger tier the most populous place wins only when it has at least
-    // kClearLeadFactor times the population of the next; otherwise the text
-    // is ambiguous and the tier's best places are listed.
+    // kClearLeadFactor times the population of the next, or, in a tier of
+    // whole names, when it is the one place of the tier whose region is called
+    // by the same name ("Geneva" gives Genève, in the canton of Geneva, before
+    // the American Genevas); otherwise the text is ambiguous and the tier's
+    // best places are listed.
     PlaceLookup resolve(std::string_view text) const;
 
     // The search key of a text: accents removed, lower case, a hyphen as a
@@ -168,6 +171,10 @@ private:
                           std::pair<std::size_t, std::size_t> names,
                           std::pair<std::size_t, std::size_t> group,
                           std::vector<Match>& found) const;
+    // Whether the first of a tier of whole names, its most populous place, is
+    // the only one whose region bears the same name (Genève, in the canton of
+    // Geneva, among the American Genevas).
+    bool leadsAsItsRegionsNamesake(const std::vector<Match>& found, std::size_t tier) const;
     // False the first time a search could walk by population, true after:
     // the groups are made only for a second such search.
     bool wantGroups() const;

@@ -45,12 +45,12 @@ TEST(PlaceNames, OldAndForeignNamesResolveToThePlace) {
         ASSERT_EQ(found.size(), 1u) << row.text;
         EXPECT_TRUE(near(found[0], row.latDeg, row.lonDeg)) << row.text;
     }
-    // Genève leads the American Genevas, though not tenfold: first, and the
-    // command line asks which.
-    const std::vector<Place> geneva = atlas.search("Geneva", 5);
-    ASSERT_FALSE(geneva.empty());
-    EXPECT_TRUE(near(geneva[0], 46.20, 6.15)) << placeLabel(geneva[0]);
-    EXPECT_EQ(atlas.resolve("Geneva").status, PlaceLookup::Status::Ambiguous);
+    // Genève leads the American Genevas, though not tenfold, as the one that
+    // bears its region's name; one of the same name in another region does not.
+    const PlaceLookup geneva = atlas.resolve("Geneva");
+    ASSERT_EQ(geneva.status, PlaceLookup::Status::Found) << geneva.message;
+    EXPECT_TRUE(near(geneva.place, 46.20, 6.15)) << placeLabel(geneva.place);
+    EXPECT_EQ(atlas.resolve("Geneva, US").status, PlaceLookup::Status::Ambiguous);
 }
 
 TEST(PlaceNames, AnotherNameIsShownAndTheOwnNameNeedsNone) {
