@@ -171,8 +171,13 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     chart.birth = birth;
     chart.correction = correction;
     chart.universalTime = planetUniversalTime(birth, correction);
-    const EphemerisPositions series = ephemerisPositions(
-        julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
+    // A classic chart takes only Chiron, the nodes and Lilith from the series.
+    const double julianDayUt = julianDayUtOf(chart.universalTime);
+    const EphemerisPositions series =
+        positions == Positions::Precise
+            ? ephemerisPositions(julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth))
+            : ephemerisPoints(julianDayUt,
+                              {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith});
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
     chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
