@@ -58,6 +58,10 @@ TEST(PlaceNames, AnotherNameIsShownAndTheOwnNameNeedsNone) {
     const PlaceLookup bombay = atlas.resolve("bombay");
     ASSERT_EQ(bombay.status, PlaceLookup::Status::Found);
     EXPECT_EQ(placeLabel(bombay.place), "Mumbai (Bombay) \u2014 Maharashtra, India");
+    // Typed without accents, the other name is shown in its proper form.
+    const std::vector<Place> queretaro = atlas.search("Queretaro City", 1);
+    ASSERT_EQ(queretaro.size(), 1u);
+    EXPECT_EQ(queretaro[0].matchedName, "Querétaro City");
     // A place that its own name finds as well shows no other name, even when
     // another of its names starts with the text too.
     const std::vector<Place> mum = atlas.search("Mumba", 1);
