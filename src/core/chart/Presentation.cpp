@@ -144,8 +144,13 @@ std::string houseNoteText(const ChartResult& chart) {
 ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
     const BirthData& birth = chart.birth;
     ChartLines lines;
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
+    char time[32];
+    // Seconds only when the clock time was given with them.
+    if (birth.BirthSecond != 0)
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", birth.BirthHour, birth.BirthMinute,
+                      birth.BirthSecond);
+    else
+        std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
     lines.born = "Born " + std::to_string(birth.BirthDay) + " " +
                  std::string(monthName(birth.BirthMonth)) + " " + std::to_string(birth.BirthYear) +
                  " at " + time + " local time";
