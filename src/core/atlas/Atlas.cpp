@@ -852,7 +852,7 @@ std::vector<Atlas::Match> Atlas::bestOfRange(std::size_t first, std::size_t last
     // Each place once, by its best name: a place can stand among the whole
     // names and again among the longer ones.
     std::vector<Match> found;
-    std::vector<bool> seen(limit > kMaxCandidates ? m_places.size() : 0);
+    std::vector<bool> seen(limit > kMaxCandidates && ranked.size() > 32 ? m_places.size() : 0);
     const auto listed = [&](const Match& m) {
         const std::uint32_t place = m_names[m.name].place;
         if (!seen.empty()) {
