@@ -53,9 +53,9 @@ void AtlasLoad(benchmark::State& state) {
 }
 BENCHMARK(AtlasLoad)->Unit(benchmark::kMillisecond);
 
-// Reading the atlas and one search of a single letter: the first search of a
-// short text orders the places by population, once; the rest of this over
-// AtlasLoad is that.
+// Reading the atlas and one search of a single letter, as --find-place m
+// makes it: a process's first short search chooses from the names that start
+// with the letter and leaves the groups by population unmade.
 void AtlasLoadAndFirstShortSearch(benchmark::State& state) {
     const std::string path = orbenza::atlas::atlasPath();
     for (auto _ : state) {
