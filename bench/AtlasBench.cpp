@@ -53,9 +53,9 @@ void atlasLoad(benchmark::State& state) {
 }
 BENCHMARK(atlasLoad)->Unit(benchmark::kMillisecond);
 
-// Reading the atlas and one search of a single letter: the first search of a
-// short text orders the places by population, once; the rest of this over
-// AtlasLoad is that.
+// Reading the atlas and one search of a single letter, as --find-place m
+// makes it: a process's first short search chooses from the names that start
+// with the letter and leaves the groups by population unmade.
 void atlasLoadAndFirstShortSearch(benchmark::State& state) {
     const std::string path = orbenza::atlas::atlasPath();
     for (auto _ : state) {

@@ -97,17 +97,22 @@ Parsed<DateValue> parseDate(std::string_view text) {
 
 Parsed<TimeValue> parseTime(std::string_view text) {
     const auto error = [&] {
-        return OptionError{"--time must look like HH:MM (00:00 to 23:59), not " +
+        return OptionError{"--time must look like HH:MM or HH:MM:SS (00:00 to 23:59:59), not " +
                            quotedForMessage(text)};
     };
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos)
         return error();
+    // The seconds after a second colon, as the birth details screen takes them.
+    const std::size_t secondColon = text.find(':', colon + 1);
+    const std::string_view minutes = text.substr(colon + 1, secondColon - (colon + 1));
     const auto hour = digitsValue(text.substr(0, colon), 2);
-    const auto minute = digitsValue(text.substr(colon + 1), 2);
-    if (!hour || !minute || *hour > 23 || *minute > 59)
+    const auto minute = digitsValue(minutes, 2);
+    const std::optional<int> second =
+        secondColon == std::string_view::npos ? 0 : digitsValue(text.substr(secondColon + 1), 2);
+    if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59)
         return error();
-    return TimeValue{*hour, *minute};
+    return TimeValue{*hour, *minute, *second};
 }
 
 Parsed<int> parseZone(std::string_view text) {
@@ -191,7 +196,7 @@ Parsed<BirthInput> parseChartOptions(const ChartOptionTexts& texts) {
     const auto& t = std::get<TimeValue>(time);
     BirthInput input;
     input.name = texts.name;
-    input.local = CivilDateTime{d.year, d.month, d.day, t.hour, t.minute, 0};
+    input.local = CivilDateTime{d.year, d.month, d.day, t.hour, t.minute, t.second};
     input.longitude = std::get<Longitude>(longitude);
     input.latitude = std::get<Latitude>(latitude);
     input.zonePosition = std::get<int>(zone);

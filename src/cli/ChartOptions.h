@@ -24,12 +24,12 @@ struct DateValue {
     int year = kFirstYear, month = 1, day = 1;
 };
 struct TimeValue {
-    int hour = 0, minute = 0;
+    int hour = 0, minute = 0, second = 0;
 };
 
 // YYYY-MM-DD, the year kFirstYear to kLastYear.
 Parsed<DateValue> parseDate(std::string_view text);
-// HH:MM, 0-23 and 0-59.
+// HH:MM or HH:MM:SS, 0-23, 0-59 and 0-59.
 Parsed<TimeValue> parseTime(std::string_view text);
 // A list position 0..70, or an abbreviation that names one row only (any
 // case); an abbreviation of several rows is refused with their positions.

@@ -235,7 +235,8 @@ void addAddOptions(CLI::App& add, AddOptions& o) {
                    "Date of birth, YYYY-MM-DD (" + std::to_string(kFirstYear) + " to " +
                        std::to_string(kLastYear) + ")")
         ->capture_default_str();
-    add.add_option("--time", texts.time, "Local clock time of birth, HH:MM")->capture_default_str();
+    add.add_option("--time", texts.time, "Local clock time of birth, HH:MM or HH:MM:SS")
+        ->capture_default_str();
     add.add_option("--zone", texts.zone,
                    "Time zone: list position 0-70 or an abbreviation such as IST")
         ->capture_default_str();

@@ -384,16 +384,6 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     texts.name = row.raw(Name);
     texts.date = row.text(Date, defaults.date);
     texts.time = row.text(Time, defaults.time);
-    // The seconds an export writes after the minutes: HH:MM:SS.
-    int second = 0;
-    if (texts.time.size() == 8 && texts.time[5] == ':') {
-        const auto s = twoDigits(std::string_view(texts.time).substr(6), 59);
-        if (!s)
-            return OptionError{"time must look like HH:MM or HH:MM:SS, not " +
-                               quotedForMessage(texts.time)};
-        second = *s;
-        texts.time.resize(5);
-    }
     texts.zone = row.text(Zone, defaults.zone);
     texts.longitude = row.text(Lon, defaults.longitude);
     texts.latitude = row.text(Lat, defaults.latitude);
@@ -406,7 +396,6 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     if (const auto* e = std::get_if<OptionError>(&parsed))
         return OptionError{columnMessage(e->message)};
     BirthInput birth = std::get<BirthInput>(parsed);
-    birth.local.second = second;
 
     store::ChartRecord r;
     setBirth(r, birth);

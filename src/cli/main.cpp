@@ -120,8 +120,9 @@ int main(int argc, char** argv) {
                                               std::to_string(orbenza::kFirstYear) + " to " +
                                               std::to_string(orbenza::kLastYear) + ")")
                                ->capture_default_str());
-    chartOptions.push_back(app.add_option("--time", texts.time, "Local clock time of birth, HH:MM")
-                               ->capture_default_str());
+    chartOptions.push_back(
+        app.add_option("--time", texts.time, "Local clock time of birth, HH:MM or HH:MM:SS")
+            ->capture_default_str());
     chartOptions.push_back(
         app.add_option("--zone", texts.zone,
                        "Time zone: list position 0-70 or an abbreviation such as IST")

@@ -365,7 +365,12 @@ QString BirthDetailsScreen::placeClockLine(const atlas::ZoneState& state) const 
 }
 
 void BirthDetailsScreen::applyZoneState(const atlas::ZoneState& state) {
-    const ZoneRowChoice choice = chooseZoneRow(state);
+    // The rows may name the place by its region or country as the boxes show
+    // them, or by its zone.
+    const std::string region = m_state->text().toStdString();
+    const std::string country = m_country->text().toStdString();
+    const ZoneRowChoice choice =
+        chooseZoneRow(state, {region, country, m_place ? m_place->clock.timeZone : std::string()});
     m_filling = true;
     if (choice.position >= 0) {
         m_timeZone->setCurrentIndex(choice.position);

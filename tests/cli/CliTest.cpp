@@ -109,6 +109,8 @@ TEST(Cli, MalformedOptionsGetOneLineErrors) {
         with(kDelhi, {"--date", "1985-13-01"}),
         with(kDelhi, {"--time", "24:00"}),
         with(kDelhi, {"--time", "noon"}),
+        with(kDelhi, {"--time", "14:30:60"}),
+        with(kDelhi, {"--time", "14:30:"}),
         with(kDelhi, {"--zone", "71"}),
         with(kDelhi, {"--zone", "NST"}),
         with(kDelhi, {"--lon", "77.2E"}),
@@ -125,6 +127,21 @@ TEST(Cli, MalformedOptionsGetOneLineErrors) {
         ASSERT_FALSE(run.err.empty()) << args.back();
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
     }
+}
+
+// Seconds after the minutes move the moment in a single chart and a batch alike.
+TEST(Cli, ClockTimeTakesSeconds) {
+    const auto json = runCli(with(kDelhi, {"--time", "14:30:45", "--format", "json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out)["UniversalTime"], "1985-06-15T09:00:45Z");
+    const auto text = runCli(with(kDelhi, {"--time", "14:30:45"}));
+    EXPECT_NE(text.out.find("at 14:30:45 local time"), std::string::npos) << text.out;
+    const std::string csv = "name,date,time,zone,lon,lat,dst\n"
+                            "ANNA,1985-06-15,14:30:45,34,77:13E,28:39N,0\n";
+    const auto batch = runCli({"--batch", "-", "--report", "none"}, &csv);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    EXPECT_NE(batch.out.find("\"UniversalTime\":\"1985-06-15T09:00:45Z\""), std::string::npos)
+        << batch.out;
 }
 
 TEST(Cli, OutputThroughASymbolicLinkReplacesTheFileItNames) {

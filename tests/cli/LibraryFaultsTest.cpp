@@ -190,7 +190,7 @@ TEST_F(LibraryFaults, ImportRefusesWhatTheBatchRefuses) {
     const std::vector<std::pair<std::string, std::string>> files = {
         {"name,date,time,zone,lon,lat,dst\n", "ANN4,1985-07-01,14:30,29,0:00E,51:30N,\n"
                                               "\"AN\x1B[2JNA\",1985-07-01,14:30,29,0:00E,51:30N,\n"
-                                              "BOB,1985-07-01,14:30:05,29,0:00E,51:30N,\n"
+                                              "BOB,1985-07-01,14:30:75,29,0:00E,51:30N,\n"
                                               "CY,1985-07-01,14:30,29,0:00E,51:30N,\n"},
         {"name,date,time,tz,lon,lat,fold\n",
          "MARS,1985-07-01,14:30,Mars/Olympus,0:00E,51:30N,\n"

@@ -242,6 +242,21 @@ TEST_F(BirthPlaceAtlasTest, LaterDateOrTimeUpdatesTheZone) {
     EXPECT_TRUE(screen()->placeAttached());
 }
 
+TEST_F(BirthPlaceAtlasTest, ZoneRowNamesThePlaceOrGivesWayToTheExactOffset) {
+    // São Paulo's -3:00 in 1990: the row of its country, not Atlantic War Time.
+    enterMoment(1990, 6, 1, 12, 0);
+    typeAndPick(QStringLiteral("Sao Paulo"), QStringLiteral("São Paulo — São Paulo, Brazil"));
+    EXPECT_EQ(zoneText(), "Brazil Zone 2,BZT2,-3.0");
+    EXPECT_FALSE(daylightSaving());
+    // India's row reads as ever; the zone line gives the offset exactly.
+    typeAndPick(QStringLiteral("Delhi"), QStringLiteral("Delhi — Delhi, India"));
+    EXPECT_EQ(zoneText(), "Indian Time, IST, +5.3");
+    EXPECT_TRUE(zoneLine().contains(QStringLiteral("UT+5:30"))) << zoneLine().toStdString();
+    // Moscow's +3:00 is no Baghdad Time: an entry of its own.
+    typeAndPick(QStringLiteral("Moscow"), QStringLiteral("Moscow — Moscow, Russian Federation"));
+    EXPECT_EQ(zoneText(), "From the atlas: UT+3:00 (MSK)");
+}
+
 TEST_F(BirthPlaceAtlasTest, OffsetOfNoRowGetsAnEntryOfItsOwn) {
     // Amsterdam Mean Time, +0:19:32 (IANA northamerica/europe files).
     enterMoment(1930, 1, 1, 12, 0);

@@ -164,14 +164,23 @@ const searchKey = (name) => [...name]
 // key differs from every earlier one), sorted by search key compared byte by
 // byte in UTF-8 as the program compares them, then by place, then own name
 // first, so that the program needs no sort at load.
+// Of other names with the same key, the one with the most letters beyond
+// ASCII is kept: the proper form ("Querétaro City"), not its ASCII spelling.
+const beyondAscii = (name) => [...name].filter((ch) => ch.codePointAt(0) >= 0x80).length;
 const names = [];
 places.forEach((p, index) => {
-    const seen = new Set();
+    const seen = new Map(); // key -> its entry, or null for the own name's key
     const add = (name, own) => {
         const key = searchKey(name);
-        if (key === '' || seen.has(key)) return;
-        seen.add(key);
-        names.push({ key: Buffer.from(key, 'utf8'), keyText: key, index, name: own ? '' : name });
+        if (key === '') return;
+        if (seen.has(key)) {
+            const entry = seen.get(key);
+            if (entry !== null && beyondAscii(name) > beyondAscii(entry.name)) entry.name = name;
+            return;
+        }
+        const entry = { key: Buffer.from(key, 'utf8'), keyText: key, index, name: own ? '' : name };
+        seen.set(key, own ? null : entry);
+        names.push(entry);
     };
     add(p.name, true);
     for (const other of p.others) if (keptAlternate(other, p.population)) add(other, false);

@@ -24,6 +24,10 @@ constexpr std::string_view kUnavailable = "The place atlas is unavailable: ";
 // A text that more places start with than this is searched by population
 // (see Atlas::matches); fewer are simply all ordered.
 constexpr std::size_t kLongPrefixRange = 256;
+// A step of the walk by population (a heap over the groups, each look at a
+// name's population far away in memory) costs about this many of the
+// comparisons that choosing from the range makes.
+constexpr std::size_t kWalkStepCost = 4;
 // No atlas comes near this size (the world's file is about 25 MB); a larger
 // file is something else and is not mapped.
 constexpr std::int64_t kMaxFileBytes = std::int64_t{256} << 20;
@@ -689,123 +693,186 @@ std::vector<Atlas::Match> Atlas::matches(std::string_view text, std::size_t limi
     return {};
 }
 
-std::vector<Atlas::Match> Atlas::matchesOf(const std::string& name, const Qualifiers& qualifiers,
-                                           std::size_t limit) const {
-    std::vector<Match> found;
+bool Atlas::better(const Match& a, const Match& b) const {
     // Whole names first, then by population; of one place's names the whole
     // one, then its own name, then the first.
-    const auto better = [&](const Match& a, const Match& b) {
-        if (a.exact != b.exact)
-            return a.exact;
-        const std::uint32_t pa = populationOf(a.name);
-        const std::uint32_t pb = populationOf(b.name);
-        if (pa != pb)
-            return pa > pb;
-        const NameEntry& ea = m_names[a.name];
-        const NameEntry& eb = m_names[b.name];
-        if (ea.place != eb.place)
-            return ea.place < eb.place;
-        if ((ea.nameLength == 0) != (eb.nameLength == 0))
-            return ea.nameLength == 0;
-        return a.name < b.name;
-    };
-    const auto listed = [&](const Match& m) {
-        return std::any_of(found.begin(), found.end(), [&](const Match& f) {
-            return m_names[f.name].place == m_names[m.name].place;
-        });
-    };
+    if (a.exact != b.exact)
+        return a.exact;
+    const std::uint32_t pa = populationOf(a.name);
+    const std::uint32_t pb = populationOf(b.name);
+    if (pa != pb)
+        return pa > pb;
+    const NameEntry& ea = m_names[a.name];
+    const NameEntry& eb = m_names[b.name];
+    if (ea.place != eb.place)
+        return ea.place < eb.place;
+    if ((ea.nameLength == 0) != (eb.nameLength == 0))
+        return ea.nameLength == 0;
+    return a.name < b.name;
+}
+
+std::vector<Atlas::Match> Atlas::matchesOf(const std::string& name, const Qualifiers& qualifiers,
+                                           std::size_t limit) const {
     const auto [first, last] = keyRange(name);
     const std::size_t groupBytes = name.size() <= 2 ? 2 : kLongGroupBytes;
     const auto [groupFirst, groupLast] =
         name.size() <= groupBytes ? std::pair(first, last)
                                   : keyRange(std::string_view(name).substr(0, groupBytes));
     // Walking the group by population meets about limit * group / range
-    // names before it has enough; ordering the range costs about its size.
+    // names before it has enough, each at the cost of a step of a heap;
+    // choosing from the range costs about one comparison a name. The groups
+    // are made at the second search that wants them: a process that searches
+    // once (--find-place) chooses from the range instead.
     const std::size_t range = last - first;
     if (range > kLongPrefixRange && limit < range &&
-        limit * (groupLast - groupFirst) < range * range) {
-        // A short text: the whole names (first in the range, as the shortest
-        // keys) in order, then the names of its first three letters (one
-        // group), or of its one or two (all groups of two that start so, merged),
-        // by population, taking those that start with the text until enough.
-        std::vector<Match> whole;
-        for (std::size_t i = first; i < last && keyOf(m_names[i]).size() == name.size(); ++i) {
-            if (qualifiersMatch(m_places[m_names[i].place], qualifiers))
-                whole.push_back({static_cast<std::uint32_t>(i), true});
-        }
-        std::sort(whole.begin(), whole.end(), better);
-        for (const Match& m : whole) {
-            if (found.size() < limit && !listed(m))
-                found.push_back(m);
-        }
-        const Grouping& groups =
-            groupBytes == 2 ? populationGroups().byTwo : populationGroups().byThree;
-        const std::vector<std::uint32_t>& byPopulation = groups.byPopulation;
-        const std::vector<std::uint32_t>& groupStarts = groups.groupStarts;
-        struct Cursor {
-            std::size_t at, end; // within byPopulation
-        };
-        // A heap whose top is the cursor at the best name.
-        const auto worse = [&](const Cursor& a, const Cursor& b) {
-            const std::uint32_t ia = byPopulation[a.at];
-            const std::uint32_t ib = byPopulation[b.at];
-            if (populationOf(ia) != populationOf(ib))
-                return populationOf(ia) < populationOf(ib);
-            if (m_names[ia].place != m_names[ib].place)
-                return m_names[ia].place > m_names[ib].place;
-            return ia > ib;
-        };
-        std::vector<Cursor> cursors;
-        for (auto group = std::lower_bound(groupStarts.begin(), groupStarts.end(), groupFirst);
-             *group < groupLast; ++group)
-            cursors.push_back({*group, *(group + 1)});
-        std::make_heap(cursors.begin(), cursors.end(), worse);
-        // The group's most populous names may belong to other texts (a big
-        // city's many names): past `range` names looked at, ordering the
-        // range itself costs less.
-        std::size_t looked = 0;
-        while (!cursors.empty() && found.size() < limit && ++looked <= range) {
-            std::pop_heap(cursors.begin(), cursors.end(), worse);
-            Cursor& cursor = cursors.back();
-            const std::uint32_t index = byPopulation[cursor.at];
-            const std::string_view key = keyOf(m_names[index]);
-            const Match m{index, false};
-            if (key.size() > name.size() && startsWith(key, name) &&
-                qualifiersMatch(m_places[m_names[index].place], qualifiers) && !listed(m))
-                found.push_back(m);
-            if (++cursor.at < cursor.end)
-                std::push_heap(cursors.begin(), cursors.end(), worse);
-            else
-                cursors.pop_back();
-        }
-        if (looked <= range) {
+        kWalkStepCost * limit * (groupLast - groupFirst) < range * range && wantGroups()) {
+        std::vector<Match> found;
+        if (walkByPopulation(name, qualifiers, limit, {first, last}, {groupFirst, groupLast},
+                             found)) {
             preferOwnNames(found, name);
             return found;
         }
-        found.clear();
     }
+    std::vector<Match> found = bestOfRange(first, last, name.size(), qualifiers, limit);
+    preferOwnNames(found, name);
+    return found;
+}
 
-    std::vector<Match> all;
+bool Atlas::wantGroups() const {
+    PopulationGroups& groups = *m_populationGroups;
+    return groups.wanted.exchange(true, std::memory_order_relaxed);
+}
+
+bool Atlas::walkByPopulation(const std::string& name, const Qualifiers& qualifiers,
+                             std::size_t limit, std::pair<std::size_t, std::size_t> names,
+                             std::pair<std::size_t, std::size_t> group,
+                             std::vector<Match>& found) const {
+    const auto listed = [&](const Match& m) {
+        return std::any_of(found.begin(), found.end(), [&](const Match& f) {
+            return m_names[f.name].place == m_names[m.name].place;
+        });
+    };
+    // The whole names (first in the range, as the shortest keys) in order,
+    // then the names of the text's first three letters (one group), or of its
+    // one or two (all groups of two that start so, merged), by population,
+    // taking those that start with the text until enough.
+    std::vector<Match> whole;
+    for (std::size_t i = names.first; i < names.second && keyOf(m_names[i]).size() == name.size();
+         ++i) {
+        if (qualifiersMatch(m_places[m_names[i].place], qualifiers))
+            whole.push_back({static_cast<std::uint32_t>(i), true});
+    }
+    std::sort(whole.begin(), whole.end(),
+              [this](const Match& a, const Match& b) { return better(a, b); });
+    for (const Match& m : whole) {
+        if (found.size() < limit && !listed(m))
+            found.push_back(m);
+    }
+    const Grouping& groups =
+        name.size() <= 2 ? populationGroups().byTwo : populationGroups().byThree;
+    const std::vector<std::uint32_t>& byPopulation = groups.byPopulation;
+    const std::vector<std::uint32_t>& groupStarts = groups.groupStarts;
+    // A cursor holds its name's population and place, so that the heap
+    // compares numbers at hand rather than looking them up.
+    struct Cursor {
+        std::size_t at, end; // within byPopulation
+        std::uint64_t rank;  // population (largest first), then place
+        std::uint32_t name;
+    };
+    const auto aim = [&](Cursor& cursor) {
+        cursor.name = byPopulation[cursor.at];
+        const std::uint32_t place = m_names[cursor.name].place;
+        cursor.rank = std::uint64_t{UINT32_MAX - m_places[place].population} << 32 | place;
+    };
+    // A heap whose top is the cursor at the best name.
+    const auto worse = [](const Cursor& a, const Cursor& b) {
+        return a.rank != b.rank ? a.rank > b.rank : a.name > b.name;
+    };
+    std::vector<Cursor> cursors;
+    for (auto at = std::lower_bound(groupStarts.begin(), groupStarts.end(), group.first);
+         *at < group.second; ++at) {
+        cursors.push_back({*at, *(at + 1), 0, 0});
+        aim(cursors.back());
+    }
+    std::make_heap(cursors.begin(), cursors.end(), worse);
+    // The group's most populous names may belong to other texts (a big
+    // city's many names): past as many names as the range holds, choosing
+    // from the range itself costs less.
+    const std::size_t range = names.second - names.first;
+    std::size_t looked = 0;
+    while (!cursors.empty() && found.size() < limit && ++looked <= range) {
+        std::pop_heap(cursors.begin(), cursors.end(), worse);
+        Cursor& cursor = cursors.back();
+        const std::uint32_t index = cursor.name;
+        const std::string_view key = keyOf(m_names[index]);
+        const Match m{index, false};
+        if (key.size() > name.size() && startsWith(key, name) &&
+            qualifiersMatch(m_places[m_names[index].place], qualifiers) && !listed(m))
+            found.push_back(m);
+        if (++cursor.at < cursor.end) {
+            aim(cursor);
+            std::push_heap(cursors.begin(), cursors.end(), worse);
+        } else {
+            cursors.pop_back();
+        }
+    }
+    if (looked <= range)
+        return true;
+    found.clear();
+    return false;
+}
+
+std::vector<Atlas::Match> Atlas::bestOfRange(std::size_t first, std::size_t last,
+                                             std::size_t nameSize, const Qualifiers& qualifiers,
+                                             std::size_t limit) const {
+    // Each name as one number that orders as better() does: whole names
+    // first, then population (largest first), place, the place's own name
+    // first; ties go by the name's position. The best few are then chosen
+    // with about one comparison a name, the rest left unsorted.
+    struct Ranked {
+        std::uint64_t order;
+        std::uint32_t name;
+    };
+    std::vector<Ranked> ranked;
+    ranked.reserve(last - first);
     for (std::size_t i = first; i < last; ++i) {
         const NameEntry& entry = m_names[i];
-        if (qualifiersMatch(m_places[entry.place], qualifiers))
-            all.push_back({static_cast<std::uint32_t>(i), keyOf(entry).size() == name.size()});
-    }
-    std::sort(all.begin(), all.end(), better);
-    // Each place once, by its best name: after the sort a place's names stand
-    // together in their tier, and the best first.
-    std::vector<bool> seen(all.size() > 32 ? m_places.size() : 0);
-    for (const Match& m : all) {
-        if (found.size() == limit)
-            break;
-        const std::uint32_t placeIndex = m_names[m.name].place;
-        if (seen.empty() ? listed(m) : seen[placeIndex])
+        const Record& record = m_places[entry.place];
+        if (!qualifiersMatch(record, qualifiers))
             continue;
-        if (!seen.empty())
-            seen[placeIndex] = true;
-        found.push_back(m);
+        const bool exact = keyOf(entry).size() == nameSize;
+        ranked.push_back({(exact ? 0 : std::uint64_t{1} << 63) |
+                              std::uint64_t{UINT32_MAX - record.population} << 31 |
+                              std::uint64_t{entry.place} << 1 | (entry.nameLength == 0 ? 0u : 1u),
+                          static_cast<std::uint32_t>(i)});
     }
-    preferOwnNames(found, name);
+    const auto before = [](const Ranked& a, const Ranked& b) {
+        return a.order != b.order ? a.order < b.order : a.name < b.name;
+    };
+    // Each place once, by its best name: a place can stand among the whole
+    // names and again among the longer ones.
+    std::vector<Match> found;
+    std::vector<bool> seen(limit > kMaxCandidates && ranked.size() > 32 ? m_places.size() : 0);
+    const auto listed = [&](const Match& m) {
+        const std::uint32_t place = m_names[m.name].place;
+        if (!seen.empty()) {
+            const bool wasSeen = seen[place];
+            seen[place] = true;
+            return wasSeen;
+        }
+        return std::any_of(found.begin(), found.end(),
+                           [&](const Match& f) { return m_names[f.name].place == place; });
+    };
+    for (std::size_t done = 0; found.size() < limit && done < ranked.size();) {
+        const std::size_t upTo = std::min(ranked.size(), std::max(2 * done, 4 * kMaxCandidates));
+        std::partial_sort(ranked.begin() + static_cast<std::ptrdiff_t>(done),
+                          ranked.begin() + static_cast<std::ptrdiff_t>(upTo), ranked.end(), before);
+        for (; done < upTo && found.size() < limit; ++done) {
+            const Match m{ranked[done].name, ranked[done].order >> 63 == 0};
+            if (!listed(m))
+                found.push_back(m);
+        }
+    }
     return found;
 }
 
@@ -860,6 +927,22 @@ std::vector<Place> Atlas::search(std::string_view text, std::size_t limit) const
     return places;
 }
 
+bool Atlas::leadsAsItsRegionsNamesake(const std::vector<Match>& found, std::size_t tier) const {
+    // The whole name is the text, folded; the region's name key is folded alike.
+    const auto namesItsRegion = [&](const Match& m) {
+        const Record& record = m_places[m_names[m.name].place];
+        return record.region >= 0 &&
+               m_regions[static_cast<std::size_t>(record.region)].nameKey == keyOf(m_names[m.name]);
+    };
+    if (!namesItsRegion(found[0]))
+        return false;
+    for (std::size_t i = 1; i < tier; ++i) {
+        if (namesItsRegion(found[i]))
+            return false;
+    }
+    return true;
+}
+
 PlaceLookup Atlas::resolve(std::string_view text) const {
     PlaceLookup lookup;
     if (!m_available) {
@@ -880,7 +963,8 @@ PlaceLookup Atlas::resolve(std::string_view text) const {
         ++tier;
     const std::uint64_t best = populationOf(found[0].name);
     const std::uint64_t next = tier > 1 ? populationOf(found[1].name) : 0;
-    if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next)) {
+    if (tier == 1 || (best > 0 && best >= kClearLeadFactor * next) ||
+        (exactTier && leadsAsItsRegionsNamesake(found, tier))) {
         lookup.status = PlaceLookup::Status::Found;
         lookup.place = placeOf(found[0]);
         return lookup;

@@ -3,6 +3,7 @@
 // that tools/atlas/generate.js writes, and the search over their names.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -88,8 +89,11 @@ public:
     // the places one of whose whole names is the text, or when there are none the
     // places whose name starts with it. A tier of one place gives that place;
     // in a larger tier the most populous place wins only when it has at least
-    // kClearLeadFactor times the population of the next; otherwise the text
-    // is ambiguous and the tier's best places are listed.
+    // kClearLeadFactor times the population of the next, or, in a tier of
+    // whole names, when it is the one place of the tier whose region is called
+    // by the same name ("Geneva" gives Genève, in the canton of Geneva, before
+    // the American Genevas); otherwise the text is ambiguous and the tier's
+    // best places are listed.
     PlaceLookup resolve(std::string_view text) const;
 
     // The search key of a text: accents removed, lower case, a hyphen as a
@@ -156,21 +160,41 @@ private:
     std::vector<Match> matches(std::string_view text, std::size_t limit) const;
     std::vector<Match> matchesOf(const std::string& name, const Qualifiers& qualifiers,
                                  std::size_t limit) const;
+    // Whether a match ranks before another: whole names, population, place.
+    bool better(const Match& a, const Match& b) const;
+    // The best `limit` places of the names first ... last, each once.
+    std::vector<Match> bestOfRange(std::size_t first, std::size_t last, std::size_t nameSize,
+                                   const Qualifiers& qualifiers, std::size_t limit) const;
+    // A short text's places by walking its group of names by population;
+    // false (found left empty) when that took longer than the range is long.
+    bool walkByPopulation(const std::string& name, const Qualifiers& qualifiers, std::size_t limit,
+                          std::pair<std::size_t, std::size_t> names,
+                          std::pair<std::size_t, std::size_t> group,
+                          std::vector<Match>& found) const;
+    // Whether the first of a tier of whole names, its most populous place, is
+    // the only one whose region bears the same name (Genève, in the canton of
+    // Geneva, among the American Genevas).
+    bool leadsAsItsRegionsNamesake(const std::vector<Match>& found, std::size_t tier) const;
+    // False the first time a search could walk by population, true after:
+    // the groups are made only for a second such search.
+    bool wantGroups() const;
     // The positions in m_names of the names whose key starts with prefix.
     std::pair<std::size_t, std::size_t> keyRange(std::string_view prefix) const;
     // m_names in groups of the names whose keys share their first bytes
     // (two bytes, and again three; a shorter key is a group of its own), each group where it stands
     // in m_names but ordered by their places' population, largest first, then by name: a short
     // text's best places are the first of its letters' names that start with it. groupStarts: where
-    // each group begins, then the count of places. Made on the first search that needs it, so
-    // reading the atlas for one place (--place, a batch) does not pay for it.
+    // each group begins, then the count of places. Made on the second search that could use it,
+    // so that reading the atlas for one place or one search (--place, --find-place, a batch)
+    // does not pay for it.
     struct Grouping {
         std::vector<std::uint32_t> byPopulation;
         std::vector<std::uint32_t> groupStarts;
     };
     struct PopulationGroups {
         std::once_flag made;
-        Grouping byTwo, byThree; // by the keys' first two or three bytes
+        std::atomic<bool> wanted{false}; // a search could have walked before
+        Grouping byTwo, byThree;         // by the keys' first two or three bytes
     };
     const PopulationGroups& populationGroups() const;
     void groupByPopulation(PopulationGroups& groups) const;

@@ -6,6 +6,8 @@
 #include "atlas/PlaceClock.h"
 #include "base/BirthData.h"
 
+#include <string_view>
+
 namespace orbenza {
 
 // The correction of a clock that is utOffsetSeconds ahead of universal time:
@@ -26,9 +28,21 @@ struct ZoneRowChoice {
     UtCorrection correction;
 };
 
-// The row for a clock state: where several rows have the correction, the one
-// whose abbreviation is the zone's standard abbreviation ("CET" for Madrid's
-// "CEST"), else the first.
-ZoneRowChoice chooseZoneRow(const atlas::ZoneState& state);
+// Where the clock was kept, as a row's name may name it: the first-level
+// region and the country as the atlas writes them, and the IANA zone.
+struct ZoneRowPlace {
+    std::string_view region;   // "São Paulo"
+    std::string_view country;  // "Brazil"
+    std::string_view timeZone; // "America/Sao_Paulo"
+};
+
+// The row for a clock state, among the rows with its correction: the one
+// that names the place and carries the zone's standard abbreviation; else the
+// one with that abbreviation ("CET" for Madrid's "CEST"); else a row of
+// standard time that names the place's region, country or zone (São Paulo's
+// -3:00 is "Brazil Zone 2", not "Atlantic War Time"). A row that merely has
+// the offset, for a place it does not name, is not chosen: the offset then
+// gets an entry of its own (position -1).
+ZoneRowChoice chooseZoneRow(const atlas::ZoneState& state, const ZoneRowPlace& place = {});
 
 } // namespace orbenza

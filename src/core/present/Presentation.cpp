@@ -145,8 +145,13 @@ std::string houseNoteText(const ChartResult& chart) {
 ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
     const BirthData& birth = chart.birth;
     ChartLines lines;
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
+    char time[32];
+    // Seconds only when the clock time was given with them.
+    if (birth.birthSecond != 0)
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", birth.birthHour, birth.birthMinute,
+                      birth.birthSecond);
+    else
+        std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
     lines.born = "Born " + std::to_string(birth.birthDay) + " " +
                  std::string(monthName(birth.birthMonth)) + " " + std::to_string(birth.birthYear) +
                  " at " + time + " local time";

@@ -133,7 +133,7 @@ TEST(LibraryCsv, RowsAndHeadersThatCannotBeStored) {
         "line 8: the row has 2 fields, not 9",
         "line 9: Please Enter Name",
         "line 10: utoffset \"+01:00\" contradicts zone 29, whose offset is +00:00",
-        "line 11: time must look like HH:MM or HH:MM:SS, not \"12:00:60\"",
+        "line 11: time must look like HH:MM or HH:MM:SS (00:00 to 23:59:59), not \"12:00:60\"",
         "line 12: name: Please Enter only Letters",
         "line 13: fold needs tz, the zone whose clock it goes with",
         "line 14: tz sets the clock time; zone cannot be given with it",

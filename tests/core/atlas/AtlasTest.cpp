@@ -444,6 +444,47 @@ TEST(AtlasRanking, TheMostPopulousWinsOnlyWithATenfoldLead) {
     }
 }
 
+// The place a region is named after leads its whole-name tier without a
+// tenfold lead, when it is the most populous and the only such place there.
+TEST(AtlasRanking, ARegionsNamesakeLeadsAWholeNameTier) {
+    struct Row {
+        std::vector<TestPlace> places;
+        const char* text;
+        PlaceLookup::Status expected;
+    };
+    const Row rows[] = {
+        {{{"Illinois", "1", 1, 400000, -890000, 5000, 0},
+          {"Illinois", "0", 0, 480000, 110000, 4000, 1}},
+         "illinois",
+         PlaceLookup::Status::Found},
+        // The namesake is not the most populous.
+        {{{"Illinois", "1", 1, 400000, -890000, 3000, 0},
+          {"Illinois", "0", 0, 480000, 110000, 4000, 1}},
+         "illinois",
+         PlaceLookup::Status::Ambiguous},
+        // Found by another whole name, which names its region as well.
+        {{{"Springfield", "1", 1, 400000, -890000, 5000, 0, {"Illinois"}},
+          {"Illinois", "2", 1, 380000, -920000, 4000, 0}},
+         "illinois",
+         PlaceLookup::Status::Found},
+        // Only whole names: a name that merely starts so does not count.
+        {{{"Illinoisville", "1", 1, 400000, -890000, 5000, 0},
+          {"Illinoistown", "0", 0, 480000, 110000, 4000, 1}},
+         "illinois",
+         PlaceLookup::Status::Ambiguous},
+    };
+    for (const Row& row : rows) {
+        const Atlas atlas = Atlas::fromText(smallAtlasText(row.places), "test");
+        ASSERT_TRUE(atlas.available()) << atlas.unavailableReason();
+        const PlaceLookup lookup = atlas.resolve(row.text);
+        EXPECT_EQ(lookup.status, row.expected)
+            << row.places[0].name << " " << row.places[0].population;
+        if (lookup.status == PlaceLookup::Status::Found) {
+            EXPECT_EQ(lookup.place.region, "Illinois");
+        }
+    }
+}
+
 TEST(AtlasRanking, FoldTableAndBlanks) {
     const Atlas atlas =
         Atlas::fromText(smallAtlasText({{"Fürstenfeldbruck", "0", 0, 481800, 112500, 30000, 1},

@@ -36,6 +36,7 @@ TEST(AtlasTime, CorrectionIsTheOffsetNegatedInOneSign) {
 TEST(AtlasTime, ZoneRowWithTheDaylightSavingBoxOrAnEntryOfItsOwn) {
     struct Row {
         atlas::ZoneState state;
+        ZoneRowPlace place;
         int position;
         bool daylightSaving;
         UtCorrection correction;
@@ -50,26 +51,65 @@ TEST(AtlasTime, ZoneRowWithTheDaylightSavingBoxOrAnEntryOfItsOwn) {
         s.standardAbbreviation = standard;
         return s;
     };
+    const ZoneRowPlace madrid{"Madrid", "Spain", "Europe/Madrid"};
+    const ZoneRowPlace saoPaulo{"São Paulo", "Brazil", "America/Sao_Paulo"};
     const Row rows[] = {
         // Madrid in summer: CET (row 20) with the box, not the first +1 row (BST).
-        {state(7200, "CEST", 3600, "CET"), 20, true, {-1, 0, 0}},
-        {state(-18000, "EST", 0, "EST"), 27, false, {5, 0, 0}},
-        {state(-14400, "EDT", 3600, "EST"), 27, true, {5, 0, 0}},
-        {state(19800, "IST", 0, "IST"), 34, false, {-5, -30, 0}},
-        {state(0, "GMT", 0, "GMT"), 29, false, {0, 0, 0}},
-        // No row names the abbreviation: the first row of the correction.
-        {state(10800, "MSK", 0, "MSK"), 12, false, {-3, 0, 0}},
+        {state(7200, "CEST", 3600, "CET"), madrid, 20, true, {-1, 0, 0}},
+        {state(-18000, "EST", 0, "EST"), {}, 27, false, {5, 0, 0}},
+        {state(-14400, "EDT", 3600, "EST"), {}, 27, true, {5, 0, 0}},
+        {state(19800, "IST", 0, "IST"),
+         {"Delhi", "India", "Asia/Kolkata"},
+         34,
+         false,
+         {-5, -30, 0}},
+        {state(0, "GMT", 0, "GMT"), {}, 29, false, {0, 0, 0}},
+        // The row that names the country, not the first with the offset
+        // (Atlantic War Time), in winter and with the box in summer.
+        {state(-10800, "-03", 0, "-03"), saoPaulo, 14, false, {3, 0, 0}},
+        {state(-7200, "-02", 3600, "-03"), saoPaulo, 14, true, {3, 0, 0}},
+        // Named by the zone (Basra keeps Baghdad's clock) or the country
+        // where no row carries the zone's abbreviation.
+        {state(10800, "+03", 0, "+03"), {"Basra", "Iraq", "Asia/Baghdad"}, 12, false, {-3, 0, 0}},
+        {state(25200, "+07", 0, "+07"),
+         {"Novosibirsk", "Russian Federation", "Asia/Novosibirsk"},
+         66,
+         false,
+         {-7, 0, 0}},
+        // A row that has the offset but names neither the zone nor the place
+        // gives way to an entry of its own: Moscow is no Baghdad, Buenos
+        // Aires no Atlantic War Time, Alaska's standard time no daylight time.
+        {state(10800, "MSK", 0, "MSK"),
+         {"Moscow", "Russian Federation", "Europe/Moscow"},
+         -1,
+         false,
+         {-3, 0, 0}},
+        {state(-10800, "-03", 0, "-03"),
+         {"Buenos Aires F.D.", "Argentina", "America/Argentina/Buenos_Aires"},
+         -1,
+         false,
+         {3, 0, 0}},
+        {state(-32400, "AKST", 0, "AKST"),
+         {"Alaska", "United States", "America/Anchorage"},
+         -1,
+         false,
+         {9, 0, 0}},
         // Double summer time, odd offsets and local mean time need an entry.
-        {state(7200, "BDST", 7200, "GMT"), -1, false, {-2, 0, 0}},
-        {state(1172, "AMT", 0, "AMT"), -1, false, {0, -19, -32}},
-        {state(45900, "+1245", 0, "+1245"), -1, false, {-12, -45, 0}},
-        {state(4772, "NST", 3600, "AMT"), -1, true, {0, -19, -32}},
+        {state(7200, "BDST", 7200, "GMT"),
+         {"England", "United Kingdom", "Europe/London"},
+         -1,
+         false,
+         {-2, 0, 0}},
+        {state(1172, "AMT", 0, "AMT"), {}, -1, false, {0, -19, -32}},
+        {state(45900, "+1245", 0, "+1245"), {}, -1, false, {-12, -45, 0}},
+        {state(4772, "NST", 3600, "AMT"), {}, -1, true, {0, -19, -32}},
     };
     for (const Row& row : rows) {
-        const ZoneRowChoice choice = chooseZoneRow(row.state);
-        EXPECT_EQ(choice.position, row.position) << row.state.abbreviation;
-        EXPECT_EQ(choice.daylightSaving, row.daylightSaving) << row.state.abbreviation;
-        EXPECT_EQ(show(choice.correction), show(row.correction)) << row.state.abbreviation;
+        const ZoneRowChoice choice = chooseZoneRow(row.state, row.place);
+        const std::string where = row.state.abbreviation + " in " + std::string(row.place.timeZone);
+        EXPECT_EQ(choice.position, row.position) << where;
+        EXPECT_EQ(choice.daylightSaving, row.daylightSaving) << where;
+        EXPECT_EQ(show(choice.correction), show(row.correction)) << where;
     }
 }
 
