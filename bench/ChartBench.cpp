@@ -17,7 +17,7 @@ namespace {
 
 void BM_WholeChartRun(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
-    const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(
             orbenza::computeChart(birth, correction, orbenza::Positions::Classic));
@@ -26,22 +26,24 @@ BENCHMARK(BM_WholeChartRun);
 
 void BM_Moon(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::moonCalculation(birth, moment));
 }
 BENCHMARK(BM_Moon);
 
 void BM_Ascendant(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::ascendantCalculation(birth, moment));
 }
 BENCHMARK(BM_Ascendant);
 
 void BM_NinePlanetLongitudes(benchmark::State& state) {
     for (auto _ : state) {
         for (int body = 0; body < orbenza::kElementBodyCount; ++body)
-            benchmark::DoNotOptimize(orbenza::Planet_Longitude(body, -5313.125));
+            benchmark::DoNotOptimize(orbenza::planetLongitude(body, -5313.125));
     }
 }
 BENCHMARK(BM_NinePlanetLongitudes);
@@ -52,9 +54,9 @@ BENCHMARK(BM_NinePlanetLongitudes);
 void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
-    const ChartResult chart = computeChart(birth, Zone_Calculation(34, {}), Positions::Classic);
-    const AscendantResult asc = Ascendant_Calculation(birth, {-5, -30});
-    const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
+    const ChartResult chart = computeChart(birth, zoneCalculation(34, {}), Positions::Classic);
+    const AscendantResult asc = ascendantCalculation(birth, birthMomentOf(birth, {-5, -30}));
+    const HouseFrame frame{asc.siderealDegrees, asc.obliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};
     const auto system = static_cast<HouseSystem>(state.range(0));
     const OrbTable orbs;

@@ -1,6 +1,7 @@
 // The cost of the precise positions: the positions alone, one whole chart run
 // with them, a batch of JSON lines without the report and both birth-time
 // windows, each beside the built-in method.
+#include "ByteFakes.h"
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
@@ -31,12 +32,12 @@ BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMicrosecond);
 // 1 precise).
 void BM_ChartRunByMethod(benchmark::State& state) {
     orbenza::BirthData birth = orbenza::delhi1985Birth();
-    const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     int minute = 0;
     for (auto _ : state) {
-        birth.BirthMinute = static_cast<std::int16_t>(minute++ % 60);
+        birth.birthMinute = static_cast<std::int16_t>(minute++ % 60);
         benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions));
     }
 }
@@ -84,7 +85,7 @@ void BM_BirthTimeWindowsByMethod(benchmark::State& state) {
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     const orbenza::ChartResult chart =
-        orbenza::computeChart(birth, orbenza::Zone_Calculation(34, {}), positions);
+        orbenza::computeChart(birth, orbenza::zoneCalculation(34, {}), positions);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }

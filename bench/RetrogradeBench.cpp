@@ -22,11 +22,11 @@ constexpr std::array<BirthDate, 4> Births{{
 }};
 
 void BM_RetrogradeCalculation(benchmark::State& state) {
-    orbenza::Load_Stations(0); // the dates are converted once, before the first chart
+    orbenza::loadStations(0); // the dates are converted once, before the first chart
     std::size_t i = 0;
     for (auto _ : state) {
         const BirthDate& b = Births[i++ % Births.size()];
-        auto result = orbenza::Retrograde_Calculation(b.month, b.day, b.year, b.hour, b.minute);
+        auto result = orbenza::retrogradeCalculation(b.month, b.day, b.year, b.hour, b.minute);
         benchmark::DoNotOptimize(result);
     }
 }
@@ -34,9 +34,9 @@ BENCHMARK(BM_RetrogradeCalculation)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_IsRetrograde(benchmark::State& state) {
     const std::chrono::year_month_day date = std::chrono::year{1985} / 4 / 10;
-    orbenza::Load_Stations(0);
+    orbenza::loadStations(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Is_Retrograde(date, "Pluto"));
+        benchmark::DoNotOptimize(orbenza::isRetrograde(date, "Pluto"));
 }
 BENCHMARK(BM_IsRetrograde);
 
@@ -46,7 +46,7 @@ void BM_ConvertStationRows(benchmark::State& state) {
         for (std::size_t k = 0; k < 8; ++k) {
             const auto& table = orbenza::StationTables[k];
             for (std::size_t r = 0; r < table.rowCount(); ++r)
-                benchmark::DoNotOptimize(orbenza::parseStationRow(table.StationStart[r]));
+                benchmark::DoNotOptimize(orbenza::parseStationRow(table.stationStart[r]));
         }
     }
 }

@@ -10,17 +10,17 @@ namespace {
 
 orbenza::ChartResult chartOf(int hour, int minute, int latitudeDeg) {
     orbenza::BirthData b;
-    b.Name = "ANNA";
-    b.BirthYear = 1985;
-    b.BirthMonth = 6;
-    b.BirthDay = 15;
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LongitudeDegrees = 77;
-    b.LongitudeMinutes = 13;
-    b.LatitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
-    b.IsEast = orbenza::kTrue16;
-    return orbenza::computeChart(b, orbenza::Zone_Calculation(34, {}), orbenza::Positions::Classic);
+    b.name = "ANNA";
+    b.birthYear = 1985;
+    b.birthMonth = 6;
+    b.birthDay = 15;
+    b.birthHour = static_cast<std::int16_t>(hour);
+    b.birthMinute = static_cast<std::int16_t>(minute);
+    b.longitudeDegrees = 77;
+    b.longitudeMinutes = 13;
+    b.latitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
+    b.isEast = orbenza::kTrue16;
+    return orbenza::computeChart(b, orbenza::zoneCalculation(34, {}), orbenza::Positions::Classic);
 }
 
 // Delhi, 15 June 1985 14:30.

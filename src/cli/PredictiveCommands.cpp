@@ -8,12 +8,12 @@
 #include "Commands.h"
 #include "LibraryCsv.h"
 #include "base/YearRange.h"
-#include "chart/WheelOfChart.h"
 #include "predictive/ChartPairs.h"
 #include "predictive/Moments.h"
 #include "predictive/Progressions.h"
 #include "predictive/Returns.h"
 #include "predictive/Transits.h"
+#include "present/WheelOfChart.h"
 #include "store/RecordChart.h"
 
 #include <charconv>
@@ -59,6 +59,16 @@ int deliver(const std::string& document, const std::string& output) {
     if (!file.open(output) || !file.write(document) || !file.commit())
         return printError(file.error());
     return 0;
+}
+
+// One aspect as the chart's JSON writes it, a's point first.
+Json aspectJson(const AspectFound& aspect) {
+    return {{"A", std::string(bodyLabel(aspect.a))},
+            {"B", std::string(bodyLabel(aspect.b))},
+            {"Aspect", std::string(aspectName(aspect.aspect))},
+            {"Angle", sixDecimals(aspect.angleDeg)},
+            {"Orb", sixDecimals(aspect.orbDeg)},
+            {"Applying", aspect.applying}};
 }
 
 Json aspectsJson(const std::vector<AspectFound>& aspects) {
@@ -118,7 +128,7 @@ std::string drawnChartText(const DrawnChart& drawn, bool withReport) {
     std::size_t replaced = text.find('\n') + 1;
     if (!drawn.kind.bornLine)
         replaced = text.find('\n', replaced) + 1;
-    std::string head = std::string(drawn.kind.title) + drawn.chart->birth.Name + "\n";
+    std::string head = std::string(drawn.kind.title) + drawn.chart->birth.name + "\n";
     head += "Moment (UT)   " + utcText(drawn.momentJulianDayUt) + "\n";
     text.replace(0, replaced, head);
     if (drawn.natalAspects)
@@ -277,7 +287,7 @@ Parsed<double> dayStart(const std::string& option, const std::string& text) {
 }
 
 std::string transitsText(const ChartResult& natal, const std::vector<TransitEvent>& events) {
-    std::string out = "Transits to the chart of " + natal.birth.Name + " (UT)\n";
+    std::string out = "Transits to the chart of " + natal.birth.name + " (UT)\n";
     for (const TransitEvent& e : events) {
         std::string line = utcText(e.exactJulianDayUt) + "  " +
                            padded(bodyLabel(e.transiting), 10) + padded(aspectName(e.aspect), 13) +
@@ -496,16 +506,16 @@ int runPairCommand(store::ChartLibrary& library, const PairCommands& commands) {
         ChartChoices drawnWith = chosen;
         drawnWith.houseSystem = first.houseSystemAsked;
         const ChartResult composite = compositeChart(first, second, drawnWith);
-        const DrawnChart drawn{&composite, kComposite, julianDayOfMoment(composite.universalTime)};
+        const DrawnChart drawn{&composite, kComposite, composite.moment.julianDayUt};
         return deliver(drawnChartsDocument({drawn}, o.format, o.report == "runs", false), o.output);
     }
     const auto aspects = synastryAspects(first, second, chosen.aspectSet, chosen.orbs);
     if (o.format == "json") {
         const Json json{
-            {"A", first.birth.Name}, {"B", second.birth.Name}, {"Aspects", aspectsJson(aspects)}};
+            {"A", first.birth.name}, {"B", second.birth.name}, {"Aspects", aspectsJson(aspects)}};
         return deliver(json.dump(2) + "\n", o.output);
     }
-    return deliver("Synastry of " + first.birth.Name + " (first) and " + second.birth.Name + "\n" +
+    return deliver("Synastry of " + first.birth.name + " (first) and " + second.birth.name + "\n" +
                        aspectsText(aspects),
                    o.output);
 }

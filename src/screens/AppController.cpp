@@ -10,7 +10,7 @@
 #include "SaveScreen.h"
 #include "UserMessages.h"
 #include "atlas/Atlas.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "store/RecordChart.h"
 
 #include <QAction>
@@ -153,7 +153,7 @@ void AppController::print() {
         // A saved file tells whose chart it is and which moment and zone row
         // it was computed for, in its document properties.
         screen.setDocumentInfo(
-            tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.Name)),
+            tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.name)),
             QString::fromStdString(computedForLine(*chart)));
     }
     m_modalRunner(screen);
@@ -344,6 +344,7 @@ void AppController::openLibraryChart(std::int64_t id) {
     m_editingId.reset();
     m_openedId = id;
     showChartWindow(chart, city, state, country);
+    m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
     // Only the recent list depends on this; a busy library must not stop the
     // chart from showing.
     library(true)->markOpened(id); // opened: the record came from it

@@ -9,8 +9,8 @@
 #include "ReportBox.h"
 #include "ReportPrinter.h"
 #include "UserMessages.h"
-#include "chart/Presentation.h"
-#include "chart/WheelOfChart.h"
+#include "present/Presentation.h"
+#include "present/WheelOfChart.h"
 #include "windows/BirthTimeWindows.h"
 
 #include <QBuffer>
@@ -215,7 +215,7 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     // The same lines the command line writes for this chart.
     const ChartLines lines = chartLines(chart, birthPlace.toStdString());
     ChartTitle title;
-    title.name = fromUtf8(chart.birth.Name);
+    title.name = fromUtf8(chart.birth.name);
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);

@@ -13,7 +13,7 @@
 #include "ReportScreensTestSupport.h"
 #include "ShellRecorders.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "wheel/DegreeWheel.h"
 
@@ -216,7 +216,7 @@ protected:
 
 TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
     const ChartTitle title = chartTitleOf(screen);
-    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+    const ChartPresentation shown = presentChart(chart);
     EXPECT_EQ(title.name, QStringLiteral("ANNA"));
     EXPECT_EQ(title.birthDetails,
               QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));

@@ -10,6 +10,7 @@
 #include "ReportScreensTestSupport.h"
 #include "UserMessages.h"
 #include "chart/ChartReport.h"
+#include "present/PositionText.h"
 #include "report/HouseReport.h"
 
 #include <QApplication>
@@ -46,22 +47,15 @@ QString perSignList(const ChartScreen& screen, int sign) {
                                  QString::fromLatin1(kSigns[static_cast<std::size_t>(sign)]));
 }
 
-// A chart record with the given positions and names, as the screen reads it.
-ChartResult craftedChart(const std::array<const char*, 11>& positions, const char* ascendantText,
-                         const char* moonSign) {
+// A chart record of the given longitudes (Sun ... Pluto, Ascendant), taken
+// apart as the run does, as the screen reads it.
+ChartResult craftedChart(const std::array<double, kBodyCount>& longitudesDeg) {
     ChartResult chart;
-    chart.birth.Name = "TEST";
-    for (std::size_t i = 0; i < 11; ++i)
-        chart.PlanetPositions[i] = positions[i];
-    chart.PlanetNames = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
-                         "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
-    chart.AscendantText = ascendantText;
-    chart.MoonSignName = moonSign;
-    // The run takes the signs from the longitudes; here from the texts given.
+    chart.birth.name = "TEST";
     for (Body body : kAllBodies) {
-        const std::string& text = chart.PlanetPositions[indexOf(body)];
-        if (text.size() >= 6)
-            chart.signs[body] = signOfAbbreviation(text.substr(3, 3)).value_or(Sign::Aries);
+        chart.longitudesDeg[body] = longitudesDeg[indexOf(body)];
+        chart.zodiacPositions[body] = zodiacPositionOf(chart.longitudesDeg[body]);
+        chart.signs[body] = chart.zodiacPositions[body].sign;
     }
     return chart;
 }
@@ -73,7 +67,6 @@ class AnnaChart : public ::testing::Test {
 protected:
     void SetUp() override {
         chart = chartOf(annaEntries());
-        ASSERT_EQ(chart.PlanetNames[0], "Sun") << "the run left the body labels empty";
         screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
                          QStringLiteral("India"));
     }
@@ -143,7 +136,7 @@ TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
     for (int i = 0; i < 11; ++i) {
         const std::size_t slot = static_cast<std::size_t>(i);
         EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
-                  chart.PlanetPositions[slot])
+                  shortPositionText(chart.zodiacPositions[bodyAt(slot)]))
             << "row " << i;
         EXPECT_EQ(labelText(screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
                   captions[i])
@@ -226,11 +219,9 @@ TEST_F(AnnaChart, Label7OpensTheHomePageAndChangesNothing) {
 
 TEST(ChartScreenCases, SunMoonAndAscendantInLeo) {
     ChartScreen screen;
-    screen.showChart(
-        craftedChart({"15 Leo 00", "09 Leo 02", "05 Vir 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
-                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Leo 10"},
-                     "3\u00B0 10' 0\" Leo", "Leo"),
-        {}, {}, {});
+    screen.showChart(craftedChart({135.0010, 129.0343, 155.6677, 110.0177, 183.2843, 314.9177,
+                                   232.1510, 254.5010, 271.8343, 212.3010, 123.1677}),
+                     {}, {}, {});
     EXPECT_EQ(perSignList(screen, 4), QStringLiteral("\r\nSun\r\nMoon\r\nAsc"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblSunSign")), QStringLiteral("Leo"));
     EXPECT_EQ(labelText(screen, QStringLiteral("lblRashi")), QStringLiteral("Leo"));
@@ -240,11 +231,9 @@ TEST(ChartScreenCases, SunMoonAndAscendantInLeo) {
 }
 
 TEST(ChartScreenCases, RetrogradeMercuryKeepsItsTrailingBlank) {
-    ChartResult chart =
-        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
-                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Ari 10"},
-                     "3\u00B0 10' 0\" Ari", "Taurus");
-    chart.PlanetNames[2] = "Mercury (R) ";
+    ChartResult chart = craftedChart({135.0010, 39.0343, 65.6677, 110.0177, 183.2843, 314.9177,
+                                      232.1510, 254.5010, 271.8343, 212.3010, 3.1677});
+    chart.retrograde[Body::Mercury] = true;
     ChartScreen screen;
     screen.showChart(chart, {}, {}, {});
     EXPECT_EQ(perSignList(screen, 2), QStringLiteral("\r\nMercury (R) "));
@@ -255,11 +244,9 @@ TEST(ChartScreenCases, RetrogradeMercuryKeepsItsTrailingBlank) {
 
 TEST(ChartScreenCases, UranusNeptuneAndPlutoAreInNoListButInTheTable) {
     ChartScreen screen;
-    screen.showChart(
-        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
-                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "03 Sag 10"},
-                     "3\u00B0 10' 0\" Sag", "Taurus"),
-        {}, {}, {});
+    screen.showChart(craftedChart({135.0010, 39.0343, 65.6677, 110.0177, 183.2843, 164.9177,
+                                   232.1510, 14.5010, 1.8343, 2.3010, 243.1677}),
+                     {}, {}, {});
     EXPECT_EQ(perSignList(screen, 0), QString());
     for (int k = 0; k < 12; ++k) {
         const QString text = screen.wheel()->natalText(k);
@@ -273,11 +260,9 @@ TEST(ChartScreenCases, UranusNeptuneAndPlutoAreInNoListButInTheTable) {
 
 TEST(ChartScreenCases, AscendantInPiscesStartsTheWheelAtPisces) {
     ChartScreen screen;
-    screen.showChart(
-        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
-                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "29 Pis 59"},
-                     "29\u00B0 59' 1\" Pis", "Taurus"),
-        {}, {}, {});
+    screen.showChart(craftedChart({135.0010, 39.0343, 65.6677, 110.0177, 183.2843, 164.9177,
+                                   232.1510, 14.5010, 1.8343, 2.3010, 359.9843}),
+                     {}, {}, {});
     EXPECT_EQ(labelText(screen, QStringLiteral("lblLagna")), QStringLiteral("Pisces"));
     const int expectedPictures[] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     for (int k = 0; k < 12; ++k) {
@@ -288,24 +273,9 @@ TEST(ChartScreenCases, AscendantInPiscesStartsTheWheelAtPisces) {
     EXPECT_EQ(screen.wheel()->natalText(0), QStringLiteral("\r\nAsc"));
 }
 
-TEST(ChartScreenCases, ThePicturesFollowTheSignValuesNotTheTexts) {
-    ChartScreen screen;
-    screen.showChart(chartOf(annaEntries()), {}, {}, {});
-    // A chart whose Sun and Ascendant texts name no sign: the pictures go by
-    // the chart's sign values, the labels show the texts as they are.
-    ChartResult crafted =
-        craftedChart({"15 Xyz 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Vir 55",
-                      "22 Sco 09", "14 Ari 30", "01 Ari 50", "02 Ari 18", "??"},
-                     "??", "Taurus");
-    crafted.signs[Body::Ascendant] = Sign::Cancer;
-    screen.showChart(crafted, {}, {}, {});
-    EXPECT_EQ(screen.wheel()->signPicture(0), 4); // Cancer
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet0")), QStringLiteral("15 Xyz 00"));
-}
-
 TEST(ChartScreenCases, NamesAndPlacesShowAsTypedNeverAsMarkup) {
     ChartResult chart = chartOf(annaEntries());
-    chart.birth.Name = "<b>ANNA</b> & <i>co</i>";
+    chart.birth.name = "<b>ANNA</b> & <i>co</i>";
     ChartScreen screen;
     screen.showChart(chart, QStringLiteral("<a href=\"file:///etc\">x</a>"),
                      QStringLiteral("S\u00E3o"), QStringLiteral("C\u00F4te d'Ivoire"));
@@ -368,7 +338,7 @@ TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
     // What the main window leaves for the chart screen on a 1366 x 768 desktop.
     ChartScreen screen;
     ChartResult chart = chartOf(annaEntries());
-    chart.PlanetNames[2] = "Mercury (R) ";
+    chart.retrograde[Body::Mercury] = true;
     screen.showChart(chart, QStringLiteral("Thiruvananthapuram"), QStringLiteral("Kerala"),
                      QStringLiteral("India"));
     screen.resize(1366, 620);
@@ -434,24 +404,22 @@ TEST(ChartScreenMarks, RetrogradeBodiesAreMarkedBesideTheirPositions) {
     int marked = 0;
     for (int i = 0; i < ChartScreen::kPositionRows; ++i) {
         const std::size_t slot = static_cast<std::size_t>(i);
-        // The body labels carry the same marks the table must show.
-        const bool retrograde = anna.PlanetNames[slot].find("(R)") != std::string::npos;
+        // The table marks the bodies the chart holds retrograde.
+        const bool retrograde = anna.retrograde[bodyAt(slot)];
         EXPECT_EQ(labelText(screen, QStringLiteral("lblRetrograde%1").arg(i)),
                   retrograde ? QStringLiteral(" (R) ") : QString())
-            << anna.PlanetNames[slot];
-        // The position texts stay exactly as the run wrote them.
+            << bodyName(bodyAt(slot));
+        // The position texts are written from the chart's positions.
         EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
-                  anna.PlanetPositions[slot]);
+                  shortPositionText(anna.zodiacPositions[bodyAt(slot)]));
         marked += retrograde ? 1 : 0;
     }
     EXPECT_GE(marked, 1);
     EXPECT_NE(labelText(screen, QStringLiteral("lblRetrograde7")), QString()) << "Uranus";
 
     // A chart with no retrograde body clears the marks of the one before.
-    ChartResult direct =
-        craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
-                      "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Ari 10"},
-                     "3\u00B0 10' 0\" Ari", "Taurus");
+    ChartResult direct = craftedChart({135.0010, 39.0343, 65.6677, 110.0177, 183.2843, 314.9177,
+                                       232.1510, 254.5010, 271.8343, 212.3010, 3.1677});
     screen.showChart(direct, {}, {}, {});
     for (int i = 0; i < ChartScreen::kPositionRows; ++i)
         EXPECT_EQ(labelText(screen, QStringLiteral("lblRetrograde%1").arg(i)), QString()) << i;
@@ -459,7 +427,7 @@ TEST(ChartScreenMarks, RetrogradeBodiesAreMarkedBesideTheirPositions) {
 
 TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
     ChartResult chart = chartOf(annaEntries());
-    chart.birth.Name = std::string(60, 'W');
+    chart.birth.name = std::string(60, 'W');
     const QString city =
         QStringLiteral("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch Upper");
     const QString state = QStringLiteral("Kerala");
@@ -505,7 +473,7 @@ TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
     expectDetailsColumnWhole(screen);
 
     // Wider, the whole name fits and its tooltip goes.
-    chart.birth.Name = "ANNA";
+    chart.birth.name = "ANNA";
     screen.showChart(chart, city, state, country);
     QCoreApplication::processEvents();
     EXPECT_FALSE(elidedLabel(screen, "lblName")->isElided());

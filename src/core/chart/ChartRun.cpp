@@ -22,43 +22,27 @@ std::int16_t int16Of(int value) {
     return static_cast<std::int16_t>(value);
 }
 
-// The sign is taken apart from the longitude exactly as the position texts
-// are, so it always names the sign the texts show.
-Sign signOfPosition(double longitudeDeg) {
-    return signAt(static_cast<std::size_t>(positionParts(longitudeDeg).sign));
-}
-
-// The equal houses counted from the whole degrees the positions are written
-// with, and each planet's house.
+// Each body's zodiac position and sign from its longitude, and the equal
+// houses counted from their whole degrees, with each planet's house.
 void placeInHouses(ChartResult& chart) {
     std::array<int, kBodyCount> degreeIndexes{};
     for (Body body : kAllBodies) {
-        const PositionParts parts = positionParts(chart.longitudesDeg[body]);
-        degreeIndexes[indexOf(body)] = parts.sign * 30 + parts.degrees + 1;
+        const ZodiacPosition position = zodiacPositionOf(chart.longitudesDeg[body]);
+        chart.zodiacPositions[body] = position;
+        chart.signs[body] = position.sign;
+        degreeIndexes[indexOf(body)] = degreeIndexOf(position);
     }
     chart.housePlacement = placeHousesAt(degreeIndexes);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
 
-// The Julian Day (UT) of the chart's universal moment.
-double julianDayUtOf(const UniversalMoment& ut) {
-    return julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0);
-}
-
-// The chart's longitudes, signs and every position text from the precise
-// positions of its universal moment and place, written exactly as the
-// built-in run writes its own. Returns the apparent sidereal time and true
-// obliquity they were computed with.
+// The chart's longitudes from the precise positions of its universal moment
+// and place. Returns the apparent sidereal time and true obliquity they were
+// computed with.
 HouseFrame usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) {
-    for (Body body : kAllBodies) {
-        const double longitude = precise.longitudesDeg[body];
-        chart.longitudesDeg[body] = longitude;
-        chart.signs[body] = signOfPosition(longitude);
-        chart.PlanetPositions[indexOf(body)] = shortPositionOf(longitude);
-    }
-    chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
-    chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
+    for (Body body : kAllBodies)
+        chart.longitudesDeg[body] = precise.longitudesDeg[body];
     chart.positions = Positions::Precise;
     return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
 }
@@ -71,16 +55,14 @@ void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
             chart.speedsDegPerDay[bodyAt(planet)] = series.speedsDegPerDay[bodyAt(planet)];
         return;
     }
-    const UniversalMoment& ut = chart.universalTime;
-    const BodyArray<double> speeds = classicSpeedsDegPerDay(
-        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
+    const BodyArray<double> speeds = classicSpeedsDegPerDay(chart.moment.daysJ2000);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.speedsDegPerDay[bodyAt(planet)] = speeds[bodyAt(planet)];
 }
 
 // The houses of the chosen system: cusps, angles, and the house of each
 // planet, which the report follows. The equal houses keep the report's own
-// count from the position texts.
+// count from the whole degrees.
 void placeInCusps(ChartResult& chart, const HouseCusps& cusps, HouseSystem asked,
                   double ascDegPerDay) {
     chart.houseSystemAsked = asked;
@@ -93,17 +75,17 @@ void placeInCusps(ChartResult& chart, const HouseCusps& cusps, HouseSystem asked
     if (cusps.system == HouseSystem::Equal) {
         if (placement.ascendantFound)
             for (std::size_t k = 0; k < 12; ++k)
-                chart.cuspsDeg[k] = placement.HouseStart[k + 1] - 1.0;
+                chart.cuspsDeg[k] = placement.houseStart[k + 1] - 1.0;
         return;
     }
     // The report reads which houses are occupied and by whom; the degree
     // ranges of the placement stay those of the equal houses.
-    placement.HouseOccupied = {};
+    placement.houseOccupied = {};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
         const Body body = bodyAt(planet);
         const int house = houseOf(chart.cuspsDeg, chart.longitudesDeg[body]);
         placement.planetHouse[planet] = house;
-        placement.HouseOccupied[static_cast<std::size_t>(house)] = true;
+        placement.houseOccupied[static_cast<std::size_t>(house)] = true;
         chart.houses[body] = house;
     }
 }
@@ -125,28 +107,23 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
     chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
 
-// The built-in method: the Ascendant and the Moon first, as the planet run
-// copies their texts.
+// The built-in method: the Ascendant, the Moon and the planets, all at the
+// chart's one universal moment.
 HouseFrame useClassicPositions(ChartResult& chart) {
-    AscendantResult ascendant = Ascendant_Calculation(chart.birth, chart.correction);
-    MoonResult moon = Moon_Calculation(chart.birth, chart.correction);
-    PlanetRunResult planets = Planet_Calculation(chart.birth, chart.correction,
-                                                 moon.MoonPositionText, ascendant.AscendantText);
-    chart.PlanetPositions = std::move(planets.PlanetPositions);
-    chart.AscendantText = std::move(ascendant.AscendantText);
-    chart.MoonPositionText = std::move(moon.MoonPositionText);
+    const AscendantResult ascendant = ascendantCalculation(chart.birth, chart.moment);
+    const MoonResult moon = moonCalculation(chart.birth, chart.moment);
+    const PlanetRunResult planets = planetCalculation(chart.moment);
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
-            chart.longitudesDeg[body] = moon.MoonLongitude;
+            chart.longitudesDeg[body] = moon.moonLongitude;
         else if (body == Body::Ascendant)
-            chart.longitudesDeg[body] = ascendant.AscendantLongitude;
+            chart.longitudesDeg[body] = ascendant.ascendantLongitude;
         else
             chart.longitudesDeg[body] =
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
-        chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
     chart.positions = Positions::Classic;
-    return {ascendant.SiderealDegrees, ascendant.ObliquityRadians * kRadiansToDegrees,
+    return {ascendant.siderealDegrees, ascendant.obliquityRadians * kRadiansToDegrees,
             latitudeDegOf(chart.birth)};
 }
 
@@ -174,21 +151,19 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
-    chart.universalTime = planetUniversalTime(birth, correction);
+    chart.moment = birthMomentOf(birth, correction);
     const EphemerisPositions series = ephemerisPositions(
-        julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
+        chart.moment.julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth));
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
-    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     placeOtherPoints(chart, series);
 
     // Retrograde marks go by the local calendar date of the birth.
-    RetrogradeResult retrograde = Retrograde_Calculation(
-        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
-    chart.PlanetNames = std::move(retrograde.PlanetNames);
+    const RetrogradeResult retrograde = retrogradeCalculation(
+        birth.birthMonth, birth.birthDay, birth.birthYear, birth.birthHour, birth.birthMinute);
     for (std::size_t k = 0; k < StationPlanetCount; ++k)
-        chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
+        chart.retrograde[stationPlanetBody(k)] = retrograde.retrogradeFlags[k];
 
     chart.housesAndAspects = choices.housesAndAspects;
     if (!choices.housesAndAspects && !choices.aspectsForReport) {
@@ -207,21 +182,22 @@ ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
-    chart.universalTime = values.universalTime;
+    // The moment in each count, its universal date standing for the local one.
+    const UniversalMoment& ut = values.universalTime;
+    chart.moment.universalTime = ut;
+    chart.moment.universalHours = ut.hour + ut.minute / 60.0 + ut.second / 3600.0;
+    chart.moment.julianDayUt = julianDayOf(ut.year, ut.month, ut.day, chart.moment.universalHours);
+    chart.moment.localJulianDayNumber = julianDayOf(ut.year, ut.month, ut.day, 12.0);
+    chart.moment.daysJ2000 = chart.moment.julianDayUt - 2451545.0;
     EphemerisPositions given;
     given.longitudesDeg = values.longitudesDeg;
     usePrecisePositions(chart, given);
-    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     placeOtherPoints(chart, given);
 
     // The marks follow the given motions: a planet moving backward is retrograde.
-    for (Body body : kAllBodies) {
-        const bool backward = canBeRetrograde(body) && values.speedsDegPerDay[body] < 0;
-        chart.retrograde[body] = backward;
-        chart.PlanetNames[indexOf(body)] =
-            std::string(bodyLabel(body)) + (backward ? std::string(RetrogradeMark) : "");
-    }
+    for (Body body : kAllBodies)
+        chart.retrograde[body] = canBeRetrograde(body) && values.speedsDegPerDay[body] < 0;
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.speedsDegPerDay[bodyAt(planet)] = values.speedsDegPerDay[bodyAt(planet)];
 
@@ -234,27 +210,27 @@ ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
 }
 
 UtCorrection correctionOf(const BirthInput& input) {
-    return Zone_Calculation(input.zonePosition, input.correction);
+    return zoneCalculation(input.zonePosition, input.correction);
 }
 
 BirthData birthDataOf(const BirthInput& input, UtCorrection correction) {
     BirthData birth;
-    birth.Name = input.name;
-    birth.BirthMonth = int16Of(input.local.month);
-    birth.BirthDay = int16Of(input.local.day);
-    birth.BirthYear = int16Of(input.local.year);
-    birth.BirthHour = int16Of(input.local.hour);
-    birth.BirthMinute = int16Of(input.local.minute);
-    birth.BirthSecond = int16Of(input.local.second);
-    birth.ZoneHours = int16Of(std::abs(correction.UtCorrectionHours));
-    birth.ZoneMinutes = int16Of(std::abs(correction.UtCorrectionMinutes));
-    birth.LongitudeDegrees = int16Of(input.longitude.degrees);
-    birth.LongitudeMinutes = int16Of(input.longitude.minutes);
-    birth.LatitudeDegrees = int16Of(input.latitude.degrees);
-    birth.LatitudeMinutes = int16Of(input.latitude.minutes);
-    birth.IsEast = toBool16(input.longitude.hemisphere == EastWest::East);
-    birth.IsSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
-    birth.IsDaylightSaving = toBool16(input.daylightSaving);
+    birth.name = input.name;
+    birth.birthMonth = int16Of(input.local.month);
+    birth.birthDay = int16Of(input.local.day);
+    birth.birthYear = int16Of(input.local.year);
+    birth.birthHour = int16Of(input.local.hour);
+    birth.birthMinute = int16Of(input.local.minute);
+    birth.birthSecond = int16Of(input.local.second);
+    birth.zoneHours = int16Of(std::abs(correction.utCorrectionHours));
+    birth.zoneMinutes = int16Of(std::abs(correction.utCorrectionMinutes));
+    birth.longitudeDegrees = int16Of(input.longitude.degrees);
+    birth.longitudeMinutes = int16Of(input.longitude.minutes);
+    birth.latitudeDegrees = int16Of(input.latitude.degrees);
+    birth.latitudeMinutes = int16Of(input.latitude.minutes);
+    birth.isEast = toBool16(input.longitude.hemisphere == EastWest::East);
+    birth.isSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
+    birth.isDaylightSaving = toBool16(input.daylightSaving);
     return birth;
 }
 

@@ -37,8 +37,7 @@ PointArray<PointMotion> aspectPointsOf(const ChartResult& chart) {
     PointArray<PointMotion> points;
     for (Body body : kAllBodies)
         points[body] = {chart.longitudesDeg[body], chart.speedsDegPerDay[body]};
-    const double obliquityDeg =
-        siderealFrame(julianDayOfMoment(chart.universalTime)).trueObliquityDeg;
+    const double obliquityDeg = siderealFrame(chart.moment.julianDayUt).trueObliquityDeg;
     points[Body::Midheaven] = {chart.angles.mcDeg,
                                midheavenDegPerDay(chart.angles.mcDeg, obliquityDeg)};
     return points;
@@ -86,17 +85,16 @@ ChartResult compositeChart(const ChartResult& a, const ChartResult& b,
     cusps.angles.icDeg = reduceLongitudeDeg(cusps.angles.mcDeg + 180.0);
     cusps.angles.vertexDeg = midpointOf(a.angles.vertexDeg, b.angles.vertexDeg);
 
-    const double middleJd =
-        0.5 * (julianDayOfMoment(a.universalTime) + julianDayOfMoment(b.universalTime));
+    const double middleJd = 0.5 * (a.moment.julianDayUt + b.moment.julianDayUt);
     values.universalTime = momentOfJulianDay(middleJd);
 
     BirthData birth = a.birth;
-    birth.Name = a.birth.Name + " & " + b.birth.Name;
+    birth.name = a.birth.name + " & " + b.birth.name;
     ChartChoices drawn = choices;
     drawn.houseSystem = a.houseSystemAsked;
     ChartResult composite = chartOfValues(birth, a.correction, values, drawn);
     composite.input = a.input;
-    composite.input.name = birth.Name;
+    composite.input.name = birth.name;
     return composite;
 }
 

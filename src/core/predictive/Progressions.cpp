@@ -30,7 +30,7 @@ double progressedJulianDayUt(double birthJulianDayUt, double onJulianDayUt) {
 ProgressedChart progressedChart(const ChartResult& natal, double onJulianDayUt,
                                 const ChartChoices& choices) {
     ProgressedChart progressed;
-    const double birthJd = julianDayOfMoment(natal.universalTime);
+    const double birthJd = natal.moment.julianDayUt;
     const double progressedJd = progressedJulianDayUt(birthJd, onJulianDayUt);
     progressed.onJulianDayUt = onJulianDayUt;
     progressed.progressedJulianDayUt = progressedJd;

@@ -18,8 +18,7 @@ Body bodyOf(ReturnBody body) {
 } // namespace
 
 double returnLongitudeDeg(const ChartResult& natal, ReturnBody body) {
-    return apparentLongitude(*seriesOf(bodyOf(body)), julianDayOfMoment(natal.universalTime))
-        .valueDeg;
+    return apparentLongitude(*seriesOf(bodyOf(body)), natal.moment.julianDayUt).valueDeg;
 }
 
 std::optional<double> solarReturnJulianDayUt(double longitudeDeg, double nearJulianDayUt) {
@@ -65,7 +64,7 @@ ReturnChart returnChartAt(const ChartResult& natal, ReturnBody body, double mome
 std::optional<ReturnChart> solarReturn(const ChartResult& natal, int year,
                                        const std::optional<ReturnPlace>& place,
                                        const ChartChoices& choices) {
-    const CivilDateTime& birth = natal.universalTime;
+    const CivilDateTime& birth = natal.moment.universalTime;
     const double birthdayJd = julianDayOf(year, birth.month, birth.day,
                                           birth.hour + birth.minute / 60.0 + birth.second / 3600.0);
     const auto moment =

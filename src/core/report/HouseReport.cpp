@@ -1,60 +1,15 @@
 #include "report/HouseReport.h"
 
 #include "base/Body.h"
-#include "base/Sign.h"
 #include "report/InterpretationTexts.h"
 
-#include <cstdint>
 #include <initializer_list>
 
 namespace orbenza {
 
 namespace {
 
-constexpr int kPrefixLength = 6;     // "dd Sss"
 constexpr int kDegreesPerHouse = 30; // equal houses of 30 whole degrees
-constexpr int kDegreesPerSign = 30;
-constexpr int kSignCount = static_cast<int>(orbenza::kSignCount);
-
-constexpr std::uint32_t packAbbreviation(char a, char b, char c) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(a)) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 8) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(c)) << 16);
-}
-
-constexpr std::array<std::uint32_t, kSignCount> kPackedAbbreviations = [] {
-    std::array<std::uint32_t, kSignCount> packed{};
-    for (int n = 0; n < kSignCount; ++n) {
-        const auto at = 3 * static_cast<std::size_t>(n);
-        packed[static_cast<std::size_t>(n)] = packAbbreviation(
-            SIGN_ABBREVIATIONS[at], SIGN_ABBREVIATIONS[at + 1], SIGN_ABBREVIATIONS[at + 2]);
-    }
-    return packed;
-}();
-
-// Sign index 0..11 of a case-sensitive three-letter abbreviation, -1 if none.
-int signIndexOf(char a, char b, char c) {
-    const std::uint32_t key = packAbbreviation(a, b, c);
-    for (int n = 0; n < kSignCount; ++n) {
-        if (kPackedAbbreviations[static_cast<std::size_t>(n)] == key)
-            return n;
-    }
-    return -1;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Slow path: the index of the label equal to `label`, scanning the whole table.
-int findLabel(std::string_view label) {
-    const auto& names = DegreeName();
-    for (int k = 1; k <= kDegreeCount; ++k) {
-        if (names[static_cast<std::size_t>(k)] == label)
-            return k;
-    }
-    return 0;
-}
 
 // Text made of the given pieces, allocated once.
 std::string joined(std::initializer_list<std::string_view> pieces) {
@@ -89,20 +44,20 @@ const RunTexts& runTexts() {
         auto* built = new RunTexts;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const auto p = static_cast<std::size_t>(planet);
-            const PlanetCharacteristicsEntry entry = PlanetCharacteristics(planet);
+            const PlanetCharacteristicsEntry entry = planetCharacteristics(planet);
             built->characteristicsHeading[p] = joined({entry.heading, kLineBreak});
             built->characteristicsText[p] = joined({entry.text, kTwoLineBreaks});
         }
         for (int house = 1; house <= kHouseCount; ++house) {
             const auto h = static_cast<std::size_t>(house);
             built->houseHeading[h] = joined({houseDescriptionHeading(house), kLineBreak});
-            built->houseText[h] = joined({HouseDesc(house), kTwoLineBreaks});
+            built->houseText[h] = joined({houseDesc(house), kTwoLineBreaks});
             for (int planet = 0; planet < kReportPlanetCount; ++planet) {
                 const auto p = static_cast<std::size_t>(planet);
                 built->planetHeading[h][p] =
                     joined({planetHeadingPrefix(planet), " ", houseName(house), kLineBreak});
                 built->planetInHouse[h][p] =
-                    joined({PlanetInHouseText(house, planet), kTwoLineBreaks});
+                    joined({planetInHouseText(house, planet), kTwoLineBreaks});
             }
         }
         return built;
@@ -112,53 +67,16 @@ const RunTexts& runTexts() {
 
 } // namespace
 
-int degreeIndexOfPrefix(std::string_view positionText) {
-    if (positionText.size() < static_cast<std::size_t>(kPrefixLength))
-        return 0;
-    const char* p = positionText.data();
-    if (!isDigit(p[0]) || !isDigit(p[1]) || p[2] != ' ')
-        return 0;
-    const int degree = (p[0] - '0') * 10 + (p[1] - '0'); // whole degrees within the sign
-    if (degree >= kDegreesPerSign)
-        return 0;
-    const int sign = signIndexOf(p[3], p[4], p[5]);
-    if (sign < 0)
-        return 0;
-
-    // The prefix names the label of degree number degree + 1 of that sign.
-    const int labelDegree = degree + 1;
-    const char label[kPrefixLength] = {static_cast<char>('0' + labelDegree / 10),
-                                       static_cast<char>('0' + labelDegree % 10),
-                                       ' ',
-                                       p[3],
-                                       p[4],
-                                       p[5]};
-    const std::string_view wanted(label, kPrefixLength);
-
-    // Expected slot of that label; confirm against the label table, which decides.
-    const int k = sign * kDegreesPerSign + labelDegree;
-    if (DegreeName()[static_cast<std::size_t>(k)] == wanted)
-        return k;
-    return findLabel(wanted);
-}
-
 bool houseContains(const HousePlacement& placement, int house, int degreeIndex) {
     if (house < 1 || house > kHouseCount)
         return false;
-    const int start = placement.HouseStart[static_cast<std::size_t>(house)];
-    const int end = placement.HouseEnd[static_cast<std::size_t>(house)];
+    const int start = placement.houseStart[static_cast<std::size_t>(house)];
+    const int end = placement.houseEnd[static_cast<std::size_t>(house)];
     if (start == 0 || end == 0)
         return false; // unset house: holds no degree
     if (start <= end)
         return start <= degreeIndex && degreeIndex <= end;
     return degreeIndex >= start || degreeIndex <= end; // runs across 360 back to 1
-}
-
-HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
-    std::array<int, kBodyCount> degreeIndexes{};
-    for (std::size_t body = 0; body < kBodyCount; ++body)
-        degreeIndexes[body] = degreeIndexOfPrefix(PlanetPositions[body]);
-    return placeHousesAt(degreeIndexes);
 }
 
 HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
@@ -174,8 +92,8 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
         int end = start + kDegreesPerHouse - 1;
         if (end > kDegreeCount)
             end -= kDegreeCount;
-        placement.HouseStart[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(start);
-        placement.HouseEnd[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(end);
+        placement.houseStart[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(start);
+        placement.houseEnd[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(end);
         start = end + 1;
         if (start > kDegreeCount)
             start -= kDegreeCount;
@@ -188,7 +106,7 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
         // The twelve houses cover the circle once each, so the first house
         // holding the degree is the one the count from the Ascendant names.
         const int h = (index - ascendant + kDegreeCount) % kDegreeCount / kDegreesPerHouse + 1;
-        placement.HouseOccupied[static_cast<std::size_t>(h)] = true;
+        placement.houseOccupied[static_cast<std::size_t>(h)] = true;
         placement.planetHouse[static_cast<std::size_t>(planet)] = h;
     }
     return placement;
@@ -198,12 +116,12 @@ Rgb planetHeadingColor(int planet) {
     return planet % 2 == 0 ? kReportDarkRed : kReportBlue;
 }
 
-std::vector<ReportRun> House_Report(const HousePlacement& placement) {
+std::vector<ReportRun> houseReport(const HousePlacement& placement) {
     std::vector<ReportRun> runs;
 
     std::size_t runCount = 0;
     for (int h = 1; h <= kHouseCount; ++h) {
-        if (!placement.HouseOccupied[static_cast<std::size_t>(h)])
+        if (!placement.houseOccupied[static_cast<std::size_t>(h)])
             continue;
         runCount += 2;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
@@ -216,7 +134,7 @@ std::vector<ReportRun> House_Report(const HousePlacement& placement) {
     const RunTexts& texts = runTexts();
     for (int house = 1; house <= kHouseCount; ++house) {
         const auto h = static_cast<std::size_t>(house);
-        if (!placement.HouseOccupied[h])
+        if (!placement.houseOccupied[h])
             continue;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const auto p = static_cast<std::size_t>(planet);
@@ -232,10 +150,6 @@ std::vector<ReportRun> House_Report(const HousePlacement& placement) {
         runs.push_back({texts.houseText[h], false, kReportBlack});
     }
     return runs;
-}
-
-std::vector<ReportRun> House_Report(const ChartPositions& PlanetPositions) {
-    return House_Report(placeHouses(PlanetPositions));
 }
 
 std::string reportPlainText(const std::vector<ReportRun>& runs) {

@@ -26,8 +26,8 @@ StationDays convertTable(const StationTable& table) {
     days.start.reserve(rows);
     days.end.reserve(rows);
     for (std::size_t i = 0; i < rows; ++i) {
-        days.start.emplace_back(parseStationRow(table.StationStart[i]).date);
-        days.end.emplace_back(parseStationRow(table.StationEnd[i]).date);
+        days.start.emplace_back(parseStationRow(table.stationStart[i]).date);
+        days.end.emplace_back(parseStationRow(table.stationEnd[i]).date);
     }
     return days;
 }
@@ -59,7 +59,7 @@ std::array<std::string_view, 6> splitStationRow(std::string_view row) {
     return fields;
 }
 
-int Month_Number(std::string_view field) {
+int monthNumber(std::string_view field) {
     const int value = wholeNumber(field);
     for (int month = 1; month <= 12; ++month)
         if (value == month)
@@ -70,12 +70,12 @@ int Month_Number(std::string_view field) {
 StationMoment parseStationRow(std::string_view row) {
     const auto fields = splitStationRow(row);
     const chr::year_month_day date{chr::year{wholeNumber(fields[2])},
-                                   chr::month{static_cast<unsigned>(Month_Number(fields[0]))},
+                                   chr::month{static_cast<unsigned>(monthNumber(fields[0]))},
                                    chr::day{static_cast<unsigned>(wholeNumber(fields[1]))}};
     return {date, chr::hours{wholeNumber(fields[3])}, chr::minutes{wholeNumber(fields[4])}};
 }
 
-const StationDays& Load_Stations(std::size_t planetIndex) {
+const StationDays& loadStations(std::size_t planetIndex) {
     static const StationDays none;
     return planetIndex < StationPlanetCount ? allStationDays()[planetIndex] : none;
 }
@@ -110,48 +110,15 @@ bool holdsDate(const StationDays& days, chr::sys_days date) {
 } // namespace
 
 bool isRetrogradeOn(chr::sys_days date, std::size_t planetIndex) {
-    return holdsDate(Load_Stations(planetIndex), date);
+    return holdsDate(loadStations(planetIndex), date);
 }
 
-bool Is_Retrograde(chr::year_month_day birthDate, std::string_view planet) {
+bool isRetrograde(chr::year_month_day birthDate, std::string_view planet) {
     const auto index = retrogradePlanetIndex(planet);
     return index && isRetrogradeOn(chr::sys_days{birthDate}, *index);
 }
 
-namespace {
-
-// The labels of retrograde planets, Mercury to Pluto: each plain name followed by the mark.
-constexpr std::array<std::string_view, StationPlanetCount> MarkedPlanetNames{
-    "Mercury (R) ", "Venus (R) ",  "Mars (R) ",    "Jupiter (R) ",
-    "Saturn (R) ",  "Uranus (R) ", "Neptune (R) ", "Pluto (R) "};
-
-constexpr bool marksAreNamePlusMark() {
-    for (std::size_t k = 0; k < StationPlanetCount; ++k) {
-        const std::string_view plain = PlainPlanetNames[k + 2];
-        const std::string_view marked = MarkedPlanetNames[k];
-        if (marked.substr(0, plain.size()) != plain ||
-            marked.substr(plain.size()) != RetrogradeMark)
-            return false;
-    }
-    return true;
-}
-static_assert(marksAreNamePlusMark());
-
-std::string_view labelFor(std::size_t slot, const std::array<bool, 9>& flags) {
-    const bool planet = slot >= 2 && slot < 2 + StationPlanetCount;
-    return planet && flags[slot - 2] ? MarkedPlanetNames[slot - 2] : PlainPlanetNames[slot];
-}
-
-// Builds every label in place (all fit in a string's own buffer, so nothing is allocated).
-template <std::size_t... Slot>
-std::array<std::string, sizeof...(Slot)> makeLabels(const std::array<bool, 9>& flags,
-                                                    std::index_sequence<Slot...>) {
-    return {std::string(labelFor(Slot, flags))...};
-}
-
-} // namespace
-
-RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, int minute) {
+RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute) {
     std::array<bool, 9> flags{};
     const chr::year_month_day date{chr::year{year}, chr::month{static_cast<unsigned>(month)},
                                    chr::day{static_cast<unsigned>(day)}};
@@ -165,7 +132,7 @@ RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, 
         for (std::size_t k = 0; k < StationPlanetCount; ++k)
             flags[k] = holdsDate(stations[k], birthDate);
     }
-    return {flags, makeLabels(flags, std::make_index_sequence<PlainPlanetNames.size()>{})};
+    return {flags};
 }
 
 } // namespace orbenza

@@ -1,7 +1,7 @@
 #pragma once
 
 // Whether Mercury to Pluto are retrograde on the birth date, looked up in the compiled-in
-// station tables (StationTables.h), and the chart's body labels with the " (R) " marks.
+// station tables (StationTables.h).
 //
 // A planet is retrograde on a date when the date lies strictly after the calendar date of
 // a retrograde station and strictly before the calendar date of the following direct
@@ -20,16 +20,8 @@
 
 namespace orbenza {
 
-// Appended to the label of a retrograde planet: a space, "(R)" and a space.
-inline constexpr std::string_view RetrogradeMark = " (R) ";
-
-// The eleven body labels without marks, in chart order.
-inline constexpr const std::array<std::string_view, kBodyCount>& PlainPlanetNames = kBodyLabels;
-
 struct RetrogradeResult {
-    std::array<bool, 9> RetrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
-    std::array<std::string, 11>
-        PlanetNames; // "Sun" ... "Pluto", "Asc"; " (R) " appended when retrograde
+    std::array<bool, 9> retrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
 };
 
 // A station row "month,day,year,hour,minute," split at ",": five fields and an empty sixth.
@@ -39,7 +31,7 @@ std::array<std::string_view, 6> splitStationRow(std::string_view row);
 
 // The month field of a station row as a whole number: the first of 1 ... 12 it equals,
 // otherwise its own whole-number value (0 when it does not start with digits).
-int Month_Number(std::string_view field);
+int monthNumber(std::string_view field);
 
 // The moment a station row names, its clock time as written (universal time).
 struct StationMoment {
@@ -60,7 +52,7 @@ struct StationDays {
 // The station dates of the planet with the given index (0 Mercury ... 7 Pluto), converted
 // from the tables once, on first use, and kept (thread-safe). An index past Pluto gives
 // an empty set of periods.
-const StationDays& Load_Stations(std::size_t planetIndex);
+const StationDays& loadStations(std::size_t planetIndex);
 
 // Index of a planet name "Mercury" ... "Pluto" (exact, case-sensitive), none otherwise.
 std::optional<std::size_t> retrogradePlanetIndex(std::string_view planet);
@@ -70,11 +62,11 @@ std::optional<std::size_t> retrogradePlanetIndex(std::string_view planet);
 bool isRetrogradeOn(std::chrono::sys_days date, std::size_t planetIndex);
 
 // Whether the named planet is retrograde on the local birth date. An unknown name gives false.
-bool Is_Retrograde(std::chrono::year_month_day birthDate, std::string_view planet);
+bool isRetrograde(std::chrono::year_month_day birthDate, std::string_view planet);
 
 // Birth date and local clock time as entered (no zone, no daylight saving). Decides the
-// eight flags and writes all eleven labels afresh. A date that does not exist (30 February)
+// eight flags. A date that does not exist (30 February)
 // marks no planet.
-RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, int minute);
+RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute);
 
 } // namespace orbenza

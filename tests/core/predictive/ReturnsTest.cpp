@@ -31,7 +31,7 @@ TEST(ReturnsTest, SolarReturnBringsTheSunBackToItsNatalLongitudeNearTheBirthday)
         EXPECT_EQ(moment.month, 6);
         EXPECT_NEAR(moment.day, 15, 1);
         // The chart is drawn at the birth place for the moment, to the second.
-        EXPECT_EQ(found->chart.universalTime, moment);
+        EXPECT_EQ(found->chart.moment.universalTime, moment);
         EXPECT_EQ(found->chart.positions, Positions::Precise);
         EXPECT_NEAR(offsetDeg(found->chart.longitudesDeg[Body::Sun], natalSunDeg), 0,
                     2 * kArcsecond);

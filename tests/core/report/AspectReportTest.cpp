@@ -1,6 +1,7 @@
 #include "report/AspectReport.h"
 
 #include "RichTextReader.h"
+#include "SampleChart.h"
 #include "report/RichText.h"
 
 #include <gtest/gtest.h>
@@ -60,9 +61,9 @@ TEST(AspectTexts, EveryPairAndFamilyHasItsOwnParagraph) {
                 const std::string key = std::string(aspectPointName(a)) + "/" +
                                         std::string(aspectPointName(b)) + "/" +
                                         std::to_string(static_cast<int>(family));
-                const std::string_view text = AspectText(a, b, family);
+                const std::string_view text = aspectText(a, b, family);
                 ASSERT_FALSE(text.empty()) << key;
-                EXPECT_EQ(AspectText(b, a, family), text) << key << ": either order";
+                EXPECT_EQ(aspectText(b, a, family), text) << key << ": either order";
                 EXPECT_TRUE(isPrintableAscii(text)) << key << ": one plain line";
                 const std::vector<std::string> sentences = sentencesOf(text);
                 EXPECT_TRUE(sentences.size() >= 2 && sentences.size() <= 4)
@@ -83,26 +84,19 @@ TEST(AspectTexts, EveryPairAndFamilyHasItsOwnParagraph) {
 }
 
 TEST(AspectTexts, NoTextOutsideTheTwelvePoints) {
-    EXPECT_TRUE(AspectText(Ascendant, Midheaven, AspectFamily::Conjunction).empty());
-    EXPECT_TRUE(AspectText(Midheaven, Ascendant, AspectFamily::Challenging).empty());
-    EXPECT_TRUE(AspectText(Venus, Venus, AspectFamily::Conjunction).empty());
+    EXPECT_TRUE(aspectText(Ascendant, Midheaven, AspectFamily::Conjunction).empty());
+    EXPECT_TRUE(aspectText(Midheaven, Ascendant, AspectFamily::Challenging).empty());
+    EXPECT_TRUE(aspectText(Venus, Venus, AspectFamily::Conjunction).empty());
     const Body beyond = bodyAt(kAspectPointCount); // a point added after the Midheaven
-    EXPECT_TRUE(AspectText(Sun, beyond, AspectFamily::Harmonious).empty());
+    EXPECT_TRUE(aspectText(Sun, beyond, AspectFamily::Harmonious).empty());
     EXPECT_TRUE(aspectPointName(beyond).empty());
-    EXPECT_TRUE(AspectText(Sun, Moon, static_cast<AspectFamily>(kAspectFamilyCount)).empty());
+    EXPECT_TRUE(aspectText(Sun, Moon, static_cast<AspectFamily>(kAspectFamilyCount)).empty());
 }
 
 // ---- The report's aspect section ----
 
-HousePlacement samplePlacement() {
-    const ChartPositions positions = {"16 Sag 02", "03 Pis 41", "29 Sco 59", "00 Cap 00",
-                                      "12 Vir 18", "07 Gem 33", "21 Aqu 09", "18 Sco 47",
-                                      "25 Sag 12", "01 Lib 30", "22 Leo 15"};
-    return placeHouses(positions);
-}
-
 std::string paragraph(Body a, Body b, AspectFamily family) {
-    return std::string(AspectText(a, b, family)) + "\r\n\r\n";
+    return std::string(aspectText(a, b, family)) + "\r\n\r\n";
 }
 
 TEST(AspectReport, HeadingsAndTextsInChartOrder) {
@@ -115,7 +109,7 @@ TEST(AspectReport, HeadingsAndTextsInChartOrder) {
         {Sun, Saturn, Aspect::Opposition},
         {Sun, Moon, Aspect::Sextile},
     };
-    const std::vector<ReportRun> runs = Aspect_Report(aspects);
+    const std::vector<ReportRun> runs = aspectReport(aspects);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Sun Trine Moon\r\n", paragraph(Sun, Moon, AspectFamily::Harmonious)},
         {"Sun Sextile Moon\r\n", paragraph(Sun, Moon, AspectFamily::Harmonious)},
@@ -138,19 +132,19 @@ TEST(AspectReport, HeadingsAndTextsInChartOrder) {
 
 TEST(AspectReport, FollowsTheHouseSectionAndLeavesItUnchanged) {
     const HousePlacement placement = samplePlacement();
-    const std::vector<ReportRun> houses = House_Report(placement);
+    const std::vector<ReportRun> houses = houseReport(placement);
     ASSERT_FALSE(houses.empty());
 
-    EXPECT_TRUE(Aspect_Report({}).empty());
-    EXPECT_TRUE(Aspect_Report({{Ascendant, Midheaven, Aspect::Trine}}).empty());
-    EXPECT_EQ(House_Report(placement, {}), houses);
-    EXPECT_EQ(reportPlainText(House_Report(placement, {})), reportPlainText(houses));
+    EXPECT_TRUE(aspectReport({}).empty());
+    EXPECT_TRUE(aspectReport({{Ascendant, Midheaven, Aspect::Trine}}).empty());
+    EXPECT_EQ(houseReport(placement, {}), houses);
+    EXPECT_EQ(reportPlainText(houseReport(placement, {})), reportPlainText(houses));
 
     const std::vector<ReportAspect> aspects = {{Jupiter, Uranus, Aspect::Sextile},
                                                {Moon, Ascendant, Aspect::Square}};
-    const std::vector<ReportRun> whole = House_Report(placement, aspects);
+    const std::vector<ReportRun> whole = houseReport(placement, aspects);
     std::vector<ReportRun> joined = houses;
-    for (const ReportRun& run : Aspect_Report(aspects))
+    for (const ReportRun& run : aspectReport(aspects))
         joined.push_back(run);
     EXPECT_EQ(whole, joined);
     EXPECT_EQ(whole[houses.size()].text, "Moon Square Ascendant\r\n");
@@ -160,7 +154,7 @@ TEST(AspectReport, SavedRichTextReadsBack) {
     const std::vector<ReportAspect> aspects = {{Sun, Mercury, Aspect::Conjunction},
                                                {Saturn, Midheaven, Aspect::Trine},
                                                {Venus, Neptune, Aspect::Opposition}};
-    const std::vector<ReportRun> runs = House_Report(samplePlacement(), aspects);
+    const std::vector<ReportRun> runs = houseReport(samplePlacement(), aspects);
     const std::string text = richTextToPlainText(reportToRichText(runs));
     EXPECT_EQ(text, reportPlainText(runs));
     EXPECT_NE(text.find("Saturn Trine Midheaven\r\n"), std::string::npos);

@@ -3,6 +3,7 @@
 // lists and the chart wheel laid out from the Ascendant's sign.
 #pragma once
 
+#include "base/Body.h"
 #include "base/Sign.h"
 #include "chart/ChartRun.h"
 
@@ -16,7 +17,7 @@ namespace orbenza {
 std::string_view monthName(int month);
 
 struct ChartPresentation {
-    std::string lblSunSign; // sign name of the Sun's abbreviation
+    std::string lblSunSign; // the Sun's sign name
     std::string lblRashi;   // the Moon's sign name
     std::string lblLagna;   // sign name of the Ascendant
     std::string lblName;
@@ -24,20 +25,21 @@ struct ChartPresentation {
     std::string lblTOB;       // "9:05"
     std::string lblLatitude;  // "13° 5' N"
     std::string lblLongitude; // "80° 18' E"
+    // The eleven short position texts ("05 Sco 34"), in chart order.
+    std::array<std::string, kBodyCount> planetPositions;
     // Per-sign lists, Aries .. Pisces: each body as a line break then its label.
     std::array<std::string, 12> perSign;
     // Wheel position k = house k + 1: its text and its sign picture, 1 Aries ..
-    // 12 Pisces, 0 when the Ascendant's sign could not be read.
+    // 12 Pisces.
     std::array<std::string, 12> lblNatal;
     std::array<int, 12> imgSign{};
     // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, classic positions"
     std::string computedFor;
 };
 
-// The chart screen's values for a chart. planetNames are the eleven body
-// labels ("Sun" ... "Asc", retrograde planets marked).
-ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames);
+// The chart screen's values for a chart; the per-sign lists carry the body
+// labels with their retrograde marks.
+ChartPresentation presentChart(const ChartResult& chart);
 
 // The line that tells which universal moment and zone row a chart used; for
 // a clock time from the atlas, the IANA zone and its offset at the birth.

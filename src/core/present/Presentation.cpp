@@ -1,9 +1,9 @@
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
-#include "moon/MoonPosition.h"
+#include "present/PositionText.h"
 
 #include <cstdio>
 
@@ -35,18 +35,19 @@ std::string_view monthName(int month) {
     return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
-ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames) {
+ChartPresentation presentChart(const ChartResult& chart) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
-    shown.lblRashi = chart.MoonSignName;
+    const ChartTexts texts = chartTexts(chart);
+    shown.planetPositions = texts.planetPositions;
+    shown.lblRashi = texts.moonSignName;
     shown.lblSunSign = std::string(signName(chart.sunSign()));
     shown.lblLagna = std::string(signName(chart.ascendantSign()));
-    shown.lblName = birth.Name;
-    shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
-                   "/" + std::to_string(birth.BirthYear);
+    shown.lblName = birth.name;
+    shown.lblDOB = std::string(monthName(birth.birthMonth)) + "/" + std::to_string(birth.birthDay) +
+                   "/" + std::to_string(birth.birthYear);
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%d:%02d", birth.BirthHour, birth.BirthMinute);
+    std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
     shown.lblTOB = clock;
     shown.lblLatitude = latitudeText(birth);
     shown.lblLongitude = longitudeText(birth);
@@ -56,7 +57,7 @@ ChartPresentation presentChart(const ChartResult& chart,
     for (std::size_t i = 0; i <= 6; ++i) {
         auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
         list += kLineBreak;
-        list += planetNames[i];
+        list += texts.planetNames[i];
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
@@ -73,7 +74,7 @@ ChartPresentation presentChart(const ChartResult& chart,
 }
 
 std::string computedForLine(const ChartResult& chart) {
-    const UniversalMoment& ut = chart.universalTime;
+    const UniversalMoment& ut = chart.moment.universalTime;
     const std::string_view month = monthName(ut.month);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
@@ -91,8 +92,8 @@ std::string computedForLine(const ChartResult& chart) {
         // ", Europe/Paris, UT+0:09:21".
         const UtCorrection& c = chart.correction;
         line += ", " + chart.input.atlasClock->timeZone + ", " +
-                atlas::formatUtOffset(-(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 +
-                                        c.UtCorrectionSeconds));
+                atlas::formatUtOffset(-(c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 +
+                                        c.utCorrectionSeconds));
     }
     if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
@@ -106,7 +107,7 @@ std::string computedForLine(const ChartResult& chart) {
                 line += ' ';
         }
     }
-    if (isTrue16(chart.birth.IsDaylightSaving))
+    if (isTrue16(chart.birth.isDaylightSaving))
         line += ", daylight saving";
     // Which method computed the positions: ", classic positions" or ", precise positions".
     line += ", ";
@@ -116,13 +117,13 @@ std::string computedForLine(const ChartResult& chart) {
 }
 
 std::string latitudeText(const BirthData& birth) {
-    return coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
-                          isTrue16(birth.IsSouth) ? 'S' : 'N');
+    return coordinateText(birth.latitudeDegrees, birth.latitudeMinutes,
+                          isTrue16(birth.isSouth) ? 'S' : 'N');
 }
 
 std::string longitudeText(const BirthData& birth) {
-    return coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
-                          isTrue16(birth.IsEast) ? 'E' : 'W');
+    return coordinateText(birth.longitudeDegrees, birth.longitudeMinutes,
+                          isTrue16(birth.isEast) ? 'E' : 'W');
 }
 
 std::string houseNoteText(const ChartResult& chart) {
@@ -145,11 +146,11 @@ ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
     const BirthData& birth = chart.birth;
     ChartLines lines;
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
-    lines.born = "Born " + std::to_string(birth.BirthDay) + " " +
-                 std::string(monthName(birth.BirthMonth)) + " " + std::to_string(birth.BirthYear) +
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
+    lines.born = "Born " + std::to_string(birth.birthDay) + " " +
+                 std::string(monthName(birth.birthMonth)) + " " + std::to_string(birth.birthYear) +
                  " at " + time + " local time";
-    if (isTrue16(birth.IsDaylightSaving))
+    if (isTrue16(birth.isDaylightSaving))
         lines.born += " (daylight saving)";
     if (!birthPlace.empty()) {
         lines.born += " in ";
