@@ -395,6 +395,7 @@ int runReturn(const ChartResult& natal, const NatalOptions& o, const TimeOptions
     if (returns.empty())
         return printError("no return was found in that span");
     std::vector<DrawnChart> drawn;
+    drawn.reserve(returns.size());
     for (const ReturnChart& r : returns)
         drawn.push_back({&r.chart, moon ? kLunarReturn : kSolarReturn, r.momentJulianDayUt});
     return deliver(drawnChartsDocument(drawn, o.format, o.report == "runs", moon), o.output);
