@@ -95,7 +95,9 @@ void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSyste
     placeInCusps(chart, houseCusps(asked, frame), asked, angleRates.ascDegPerDay);
 }
 
-void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates) {
+// Chiron and the nodes move as their series say, in either method.
+void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates,
+                 const EphemerisPositions& series) {
     PointArray<PointMotion> points;
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
         const Body body = bodyAt(planet);
@@ -103,6 +105,8 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
     }
     points[Body::Ascendant] = {chart.angles.ascDeg, angleRates.ascDegPerDay};
     points[Body::Midheaven] = {chart.angles.mcDeg, angleRates.mcDegPerDay};
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode})
+        points[body] = {series.longitudesDeg[body], series.speedsDegPerDay[body]};
     chart.aspectSet = choices.aspectSet;
     chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
@@ -152,8 +156,13 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     chart.birth = birth;
     chart.correction = correction;
     chart.moment = birthMomentOf(birth, correction);
-    const EphemerisPositions series = ephemerisPositions(
-        chart.moment.julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth));
+    // The built-in method takes only the points it has no method of its own for.
+    const double julianDayUt = chart.moment.julianDayUt;
+    const EphemerisPositions series =
+        positions == Positions::Precise
+            ? ephemerisPositions(julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth))
+            : ephemerisPoints(julianDayUt,
+                              {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith});
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
     placeInHouses(chart);
@@ -173,7 +182,7 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     computeSpeeds(chart, series);
     const AngleSpeeds angleRates = angleSpeeds(frame);
     placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
-    findAspects(chart, choices, angleRates);
+    findAspects(chart, choices, angleRates, series);
     return chart;
 }
 
@@ -191,6 +200,7 @@ ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
     chart.moment.daysJ2000 = chart.moment.julianDayUt - 2451545.0;
     EphemerisPositions given;
     given.longitudesDeg = values.longitudesDeg;
+    given.speedsDegPerDay = values.speedsDegPerDay;
     usePrecisePositions(chart, given);
     placeInHouses(chart);
     placeOtherPoints(chart, given);
@@ -205,7 +215,7 @@ ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
     const AngleSpeeds angleRates{values.speedsDegPerDay[Body::Ascendant],
                                  values.speedsDegPerDay[Body::Midheaven]};
     placeInCusps(chart, values.cusps, choices.houseSystem, angleRates.ascDegPerDay);
-    findAspects(chart, choices, angleRates);
+    findAspects(chart, choices, angleRates, given);
     return chart;
 }
 

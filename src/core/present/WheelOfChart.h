@@ -9,8 +9,9 @@
 
 namespace orbenza {
 
-// The wheel's input from the chart: the eleven longitudes, the planets'
-// retrograde marks and the cusps of its house system; with
+// The wheel's input from the chart: the eleven longitudes, Chiron, the nodes,
+// Lilith and the Part of Fortune, the planets' retrograde marks and the cusps
+// of its house system; with
 // withAnglesAndAspects, the Midheaven and the aspect lines too.
 WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects = false);
 
