@@ -63,15 +63,14 @@ void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
 // The houses of the chosen system: cusps, angles, and the house of each
 // planet, which the report follows. The equal houses keep the report's own
 // count from the whole degrees.
-void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
-                         const AngleSpeeds& angleRates) {
-    const HouseCusps cusps = houseCusps(asked, frame);
+void placeInCusps(ChartResult& chart, const HouseCusps& cusps, HouseSystem asked,
+                  double ascDegPerDay) {
     chart.houseSystemAsked = asked;
     chart.houseSystem = cusps.system;
     chart.houseNote = cusps.note;
     chart.angles = cusps.angles;
     chart.cuspsDeg = cusps.cuspsDeg;
-    chart.speedsDegPerDay[Body::Ascendant] = angleRates.ascDegPerDay;
+    chart.speedsDegPerDay[Body::Ascendant] = ascDegPerDay;
     HousePlacement& placement = chart.housePlacement;
     if (cusps.system == HouseSystem::Equal) {
         if (placement.ascendantFound)
@@ -89,6 +88,11 @@ void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSyste
         placement.houseOccupied[static_cast<std::size_t>(house)] = true;
         chart.houses[body] = house;
     }
+}
+
+void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
+                         const AngleSpeeds& angleRates) {
+    placeInCusps(chart, houseCusps(asked, frame), asked, angleRates.ascDegPerDay);
 }
 
 // Chiron and the nodes move as their series say, in either method.
@@ -179,6 +183,39 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     const AngleSpeeds angleRates = angleSpeeds(frame);
     placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
     findAspects(chart, choices, angleRates, series);
+    return chart;
+}
+
+ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
+                          const ChartValues& values, const ChartChoices& choices) {
+    ChartResult chart;
+    chart.birth = birth;
+    chart.correction = correction;
+    // The moment in each count, its universal date standing for the local one.
+    const UniversalMoment& ut = values.universalTime;
+    chart.moment.universalTime = ut;
+    chart.moment.universalHours = ut.hour + ut.minute / 60.0 + ut.second / 3600.0;
+    chart.moment.julianDayUt = julianDayOf(ut.year, ut.month, ut.day, chart.moment.universalHours);
+    chart.moment.localJulianDayNumber = julianDayOf(ut.year, ut.month, ut.day, 12.0);
+    chart.moment.daysJ2000 = chart.moment.julianDayUt - 2451545.0;
+    EphemerisPositions given;
+    given.longitudesDeg = values.longitudesDeg;
+    given.speedsDegPerDay = values.speedsDegPerDay;
+    usePrecisePositions(chart, given);
+    placeInHouses(chart);
+    placeOtherPoints(chart, given);
+
+    // The marks follow the given motions: a planet moving backward is retrograde.
+    for (Body body : kAllBodies)
+        chart.retrograde[body] = canBeRetrograde(body) && values.speedsDegPerDay[body] < 0;
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        chart.speedsDegPerDay[bodyAt(planet)] = values.speedsDegPerDay[bodyAt(planet)];
+
+    chart.housesAndAspects = choices.housesAndAspects;
+    const AngleSpeeds angleRates{values.speedsDegPerDay[Body::Ascendant],
+                                 values.speedsDegPerDay[Body::Midheaven]};
+    placeInCusps(chart, values.cusps, choices.houseSystem, angleRates.ascDegPerDay);
+    findAspects(chart, choices, angleRates, given);
     return chart;
 }
 
