@@ -15,6 +15,7 @@
 #pragma once
 
 #include "base/Body.h"
+#include "base/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -85,10 +86,13 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
 // The report runs for a placement: for each occupied house 1..12, each of its
 // planets in planet order (heading, text, characteristics heading, text), then
 // the house's description heading and description. Empty houses write nothing.
-std::vector<ReportRun> House_Report(const HousePlacement& placement);
+// The texts are those of the language; the runs are the same in every one.
+std::vector<ReportRun> House_Report(const HousePlacement& placement,
+                                    Language language = Language::English);
 
 // Houses and report in one call: House_Report(placeHouses(PlanetPositions)).
-std::vector<ReportRun> House_Report(const ChartPositions& PlanetPositions);
+std::vector<ReportRun> House_Report(const ChartPositions& PlanetPositions,
+                                    Language language = Language::English);
 
 // Heading colour of planet 0..9: dark red for even indexes (Sun, Mercury, Mars,
 // Saturn, Neptune), blue for odd ones (Moon, Venus, Jupiter, Uranus, Pluto).
