@@ -1,6 +1,7 @@
 // Start-up: one copy per user, then the birth details screen.
 #include "AppController.h"
 #include "ChartWheel.h"
+#include "Languages.h"
 #include "SingleInstance.h"
 #include "UserMessages.h"
 #include "base/Version.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(
         orbenza::kVersion.data(), static_cast<qsizetype>(orbenza::kVersion.size())));
     orbenza::ChartWheel::initResources();
+    orbenza::installLanguage(orbenza::preferredLanguage());
     orbenza::applyProgramLook(application);
 
     if (qEnvironmentVariableIsSet("ORBENZA_TEST_MESSAGES_TO_STDERR"))

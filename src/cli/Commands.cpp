@@ -35,12 +35,12 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                "\n";
     }
     if (command.format == "rtf")
-        return chartRichText(chart);
+        return chartRichText(chart, {}, command.language);
     if (command.format == "svg")
-        return degreeWheelSvg(chart, kSvgWidthPixels);
+        return degreeWheelSvg(chart, kSvgWidthPixels, command.language);
     const BirthTimeWindows windows = birthTimeWindows(chart);
     return chartText(chart, command.withReport, &windows,
-                     place ? cautionSentence(place->caution) : std::string());
+                     place ? cautionSentence(place->caution) : std::string(), command.language);
 }
 
 } // namespace

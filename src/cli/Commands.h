@@ -4,6 +4,7 @@
 
 #include "AtlasOptions.h"
 #include "ChartOptions.h"
+#include "base/Language.h"
 #include "base/Positions.h"
 #include "chart/ChartRun.h"
 
@@ -37,7 +38,8 @@ struct ChartCommand {
     std::string output;          // empty: standard output
     bool withReport = true;
     Positions positions = Positions::Classic;
-    ChartChoices choices; // --houses, --aspects, --orbs
+    ChartChoices choices;                  // --houses, --aspects, --orbs
+    Language language = Language::English; // --lang: the words of text, rtf and svg
 };
 
 // The output target is opened (and so checked) before the chart is computed;

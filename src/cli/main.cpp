@@ -3,7 +3,7 @@
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
 //               [--report runs|none] [--positions classic|precise] [--output FILE]
-//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
+//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE] [--lang CODE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
 //               [--positions classic|precise] [--windows] [--output FILE]
 //               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
@@ -18,6 +18,7 @@
 #include "Commands.h"
 #include "LibraryCommands.h"
 #include "ManPage.h"
+#include "base/Language.h"
 #include "base/Version.h"
 #include "base/YearRange.h"
 
@@ -155,6 +156,17 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output")
         ->check(notEmpty());
+    std::string languageCode = "en";
+    std::vector<std::string> languageCodes;
+    for (const orbenza::LanguageInfo& language : orbenza::kLanguages)
+        languageCodes.emplace_back(language.code);
+    CLI::Option* languageOption =
+        app.add_option("--lang", languageCode,
+                       "Language of the text, rtf and svg output: en, de, fr, es, it, pt_BR or "
+                       "hi (json stays English)")
+            ->check(CLI::IsMember(languageCodes))
+            ->type_name("CODE")
+            ->capture_default_str();
     std::string housesText;
     std::string aspectsText;
     std::string orbsFile;
@@ -167,6 +179,7 @@ int main(int argc, char** argv) {
             ->type_name("FILE");
     for (CLI::Option* option : chartOptions)
         batchOption->excludes(option);
+    batchOption->excludes(languageOption);
     app.add_option("--jobs", batchCommand.jobs,
                    "Threads for a batch, 0 for one per processor (never more)")
         ->type_name("N")
@@ -270,5 +283,6 @@ int main(int argc, char** argv) {
     chart.output = output;
     chart.withReport = withReport;
     chart.positions = orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
+    chart.language = orbenza::languageOfCode(languageCode).value_or(orbenza::Language::English);
     return runChartCommand(chart);
 }

@@ -4,6 +4,7 @@
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
 #include "ChartScreen.h"
+#include "Languages.h"
 #include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
@@ -154,7 +155,7 @@ void AppController::print() {
         // it was computed for, in its document properties.
         screen.setDocumentInfo(
             tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.Name)),
-            QString::fromStdString(computedForLine(*chart)));
+            QString::fromStdString(computedForLine(*chart, screenLanguage())));
     }
     m_modalRunner(screen);
 }

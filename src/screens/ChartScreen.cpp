@@ -3,6 +3,7 @@
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
 #include "ElidedLabel.h"
+#include "Languages.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
@@ -402,7 +403,8 @@ void ChartScreen::setClockCaution(const QString& sentence) {
 
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
-    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+    const Language language = screenLanguage();
+    const ChartPresentation shown = presentChart(chart, planetLabels(chart, language), language);
     m_shownChart = chart;
 
     for (std::size_t i = 0; i < m_planets.size(); ++i) {
@@ -429,14 +431,15 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
                                    ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
-    m_birthTimeWindow->setText(fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart))));
+    m_birthTimeWindow->setText(
+        fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart), language)));
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {
         m_perSign[n]->setText(fromUtf8(shown.perSign[n]));
         m_perSign[n]->hide();
     }
 
-    m_report->showReport(chartReport(chart));
+    m_report->showReport(chartReport(chart, language));
 
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);

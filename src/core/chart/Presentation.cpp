@@ -4,6 +4,7 @@
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
+#include "report/ReportWords.h"
 
 #include <cstdio>
 
@@ -11,14 +12,10 @@ namespace orbenza {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
 
-std::string coordinateText(int degrees, int minutes, char hemisphere) {
+std::string coordinateText(int degrees, int minutes, std::string_view hemisphere) {
     std::string text = std::to_string(degrees);
     text += kDegreeSignBlank;
     text += std::to_string(minutes);
@@ -29,27 +26,42 @@ std::string coordinateText(int degrees, int minutes, char hemisphere) {
 
 } // namespace
 
-std::string_view monthName(int month) {
+std::string_view monthName(int month, Language language) {
     if (month < 1 || month > 12)
         return {};
-    return kMonthNames[static_cast<std::size_t>(month - 1)];
+    return reportWords(language).monthNames[static_cast<std::size_t>(month - 1)];
+}
+
+std::array<std::string, 11> planetLabels(const ChartResult& chart, Language language) {
+    if (language == Language::English)
+        return chart.PlanetNames;
+    std::array<std::string, 11> labels;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i] = reportWords(language).pointLabels[i];
+        if (chart.retrograde[bodyAt(i)])
+            labels[i] += " (R) ";
+    }
+    return labels;
 }
 
 ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames) {
+                               const std::array<std::string, 11>& planetNames, Language language) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
-    shown.lblRashi = chart.MoonSignName;
-    shown.lblSunSign = std::string(signName(chart.sunSign()));
-    shown.lblLagna = std::string(signName(chart.ascendantSign()));
+    const ReportWords& words = reportWords(language);
+    shown.lblRashi = language == Language::English
+                         ? chart.MoonSignName
+                         : std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
+    shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
+    shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
     shown.lblName = birth.Name;
-    shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
-                   "/" + std::to_string(birth.BirthYear);
+    shown.lblDOB = std::string(monthName(birth.BirthMonth, language)) + "/" +
+                   std::to_string(birth.BirthDay) + "/" + std::to_string(birth.BirthYear);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", birth.BirthHour, birth.BirthMinute);
     shown.lblTOB = clock;
-    shown.lblLatitude = latitudeText(birth);
-    shown.lblLongitude = longitudeText(birth);
+    shown.lblLatitude = latitudeText(birth, language);
+    shown.lblLongitude = longitudeText(birth, language);
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
@@ -60,7 +72,7 @@ ChartPresentation presentChart(const ChartResult& chart,
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
-    shown.perSign[ascendantSign] += "Asc";
+    shown.perSign[ascendantSign] += words.pointLabels[indexOf(Body::Ascendant)];
 
     // The wheel starts at the Ascendant's sign.
     for (std::size_t k = 0; k < 12; ++k) {
@@ -68,23 +80,29 @@ ChartPresentation presentChart(const ChartResult& chart,
         shown.lblNatal[k] = shown.perSign[sign];
         shown.imgSign[k] = static_cast<int>(sign) + 1;
     }
-    shown.computedFor = computedForLine(chart);
+    shown.computedFor = computedForLine(chart, language);
     return shown;
 }
 
-std::string computedForLine(const ChartResult& chart) {
+std::string computedForLine(const ChartResult& chart, Language language) {
     const UniversalMoment& ut = chart.universalTime;
-    const std::string_view month = monthName(ut.month);
+    const ReportWords& words = reportWords(language);
+    const std::string_view month =
+        ut.month >= 1 && ut.month <= 12
+            ? words.monthAbbreviations[static_cast<std::size_t>(ut.month - 1)]
+            : std::string_view{};
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
-                  ut.year, ut.hour, ut.minute);
-    std::string line = buffer;
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", ut.hour, ut.minute);
+    std::string moment =
+        fillPattern(words.date, {std::to_string(ut.day), month, std::to_string(ut.year)}) + " " +
+        buffer;
     // Seconds only when the moment has them (a clock time to the second, or a
     // correction from the atlas).
     if (ut.second != 0) {
         std::snprintf(buffer, sizeof buffer, ":%02d", ut.second);
-        line += buffer;
+        moment += buffer;
     }
+    std::string line = fillPattern(words.computedFor, {moment});
     line += " UT";
     if (chart.input.zonePosition < 0 && chart.input.atlasClock) {
         // The zone whose history gave the clock time, and its offset then:
@@ -106,57 +124,61 @@ std::string computedForLine(const ChartResult& chart) {
                 line += ' ';
         }
     }
-    if (isTrue16(chart.birth.IsDaylightSaving))
-        line += ", daylight saving";
+    if (isTrue16(chart.birth.IsDaylightSaving)) {
+        line += ", ";
+        line += words.daylightSaving;
+    }
     // Which method computed the positions: ", classic positions" or ", precise positions".
     line += ", ";
-    line += positionsName(chart.positions);
-    line += " positions";
+    line += words.positions[chart.positions == Positions::Precise ? 1 : 0];
     return line;
 }
 
-std::string latitudeText(const BirthData& birth) {
+std::string latitudeText(const BirthData& birth, Language language) {
+    const auto& hemispheres = reportWords(language).hemispheres;
     return coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
-                          isTrue16(birth.IsSouth) ? 'S' : 'N');
+                          isTrue16(birth.IsSouth) ? hemispheres[1] : hemispheres[0]);
 }
 
-std::string longitudeText(const BirthData& birth) {
+std::string longitudeText(const BirthData& birth, Language language) {
+    const auto& hemispheres = reportWords(language).hemispheres;
     return coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
-                          isTrue16(birth.IsEast) ? 'E' : 'W');
+                          isTrue16(birth.IsEast) ? hemispheres[2] : hemispheres[3]);
 }
 
-std::string houseNoteText(const ChartResult& chart) {
-    const std::string asked(houseSystemName(chart.houseSystemAsked));
-    const std::string used(houseSystemName(chart.houseSystem));
+std::string houseNoteText(const ChartResult& chart, Language language) {
+    const ReportWords& words = reportWords(language);
+    const std::string_view asked = houseSystemName(chart.houseSystemAsked);
+    const std::string_view used = houseSystemName(chart.houseSystem);
+    const std::string latitude = latitudeText(chart.birth, language);
     switch (chart.houseNote) {
     case HouseNote::None:
         break;
     case HouseNote::PolarCircle:
-        return asked + " has no cusps at latitude " + latitudeText(chart.birth) +
-               ", beyond the polar circle; " + used + " is used";
+        return fillPattern(words.polarCircleNote, {asked, latitude, used});
     case HouseNote::NoSolution:
-        return asked + " has no cusps for this moment at latitude " + latitudeText(chart.birth) +
-               "; " + used + " is used";
+        return fillPattern(words.noCuspsNote, {asked, latitude, used});
     }
     return {};
 }
 
-ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
+ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace, Language language) {
     const BirthData& birth = chart.birth;
+    const ReportWords& words = reportWords(language);
     ChartLines lines;
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
-    lines.born = "Born " + std::to_string(birth.BirthDay) + " " +
-                 std::string(monthName(birth.BirthMonth)) + " " + std::to_string(birth.BirthYear) +
-                 " at " + time + " local time";
+    const std::string date = fillPattern(words.date, {std::to_string(birth.BirthDay),
+                                                      monthName(birth.BirthMonth, language),
+                                                      std::to_string(birth.BirthYear)});
+    lines.born = fillPattern(words.born, {date, time});
     if (isTrue16(birth.IsDaylightSaving))
-        lines.born += " (daylight saving)";
-    if (!birthPlace.empty()) {
-        lines.born += " in ";
-        lines.born += birthPlace;
-    }
-    lines.coordinates = "Latitude " + latitudeText(birth) + ", longitude " + longitudeText(birth);
-    lines.computedFor = computedForLine(chart);
+        lines.born += words.bornSummerTime;
+    if (!birthPlace.empty())
+        lines.born += fillPattern(words.bornIn, {birthPlace});
+    lines.coordinates = fillPattern(
+        words.coordinates, {latitudeText(birth, language), longitudeText(birth, language)});
+    lines.computedFor = computedForLine(chart, language);
     return lines;
 }
 

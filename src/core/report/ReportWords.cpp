@@ -58,7 +58,7 @@ bool hasEveryWord(const ReportWords& w) {
         allFilled(w.planetHeadingPrefixes) && filledFromSlotOne(w.houseNames) &&
         filledFromSlotOne(w.houseDescriptionHeadings) && allFilled(w.characteristicsHeadings) &&
         allFilled(w.hemispheres) && allFilled(w.positions);
-    const std::array<std::string_view, 22> single{w.planetInHouse,
+    const std::array<std::string_view, 26> single{w.planetInHouse,
                                                   w.date,
                                                   w.born,
                                                   w.bornSummerTime,
@@ -79,7 +79,11 @@ bool hasEveryWord(const ReportWords& w) {
                                                   w.separating,
                                                   w.wheelTitle,
                                                   w.wheelTitleOfName,
-                                                  w.houseCaption};
+                                                  w.houseCaption,
+                                                  w.birthTimeWindows,
+                                                  w.beyondTwelveHours,
+                                                  w.polarCircleNote,
+                                                  w.noCuspsNote};
     return lists && allFilled(single);
 }
 

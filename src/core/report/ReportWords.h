@@ -70,6 +70,12 @@ struct ReportWords {
     std::string_view wheelTitle;       // "Orbenza chart"
     std::string_view wheelTitleOfName; // %1 name: "Orbenza chart of ..."
     std::string_view houseCaption;     // %1 house system: "Placidus houses"
+    // %1 sign, %2 ... %5 the ends of the Ascendant's and of the houses' windows.
+    std::string_view birthTimeWindows;
+    std::string_view beyondTwelveHours; // a window's end that is not found
+    // %1 the house system asked for, %2 the latitude, %3 the one used.
+    std::string_view polarCircleNote;
+    std::string_view noCuspsNote;
 };
 
 // The words of a language.

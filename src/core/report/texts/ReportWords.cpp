@@ -66,6 +66,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Orbenza chart",
     .wheelTitleOfName = "Orbenza chart of %1",
     .houseCaption = "%1 houses",
+    .birthTimeWindows = "Ascendant %1 for births from %2 to %3; the same houses from %4 to %5",
+    .beyondTwelveHours = "beyond 12 hours",
+    .polarCircleNote = "%1 has no cusps at latitude %2, beyond the polar circle; %3 is used",
+    .noCuspsNote = "%1 has no cusps for this moment at latitude %2; %3 is used",
 };
 // clang-format on
 

@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Orbenza-Horoskop",
     .wheelTitleOfName = "Orbenza-Horoskop von %1",
     .houseCaption = "Häuser nach %1",
+    .birthTimeWindows = "Aszendent %1 für Geburten von %2 bis %3; dieselben Häuser von %4 bis %5",
+    .beyondTwelveHours = "über 12 Stunden hinaus",
+    .polarCircleNote = "%1 hat bei Breite %2 jenseits des Polarkreises keine Häuserspitzen; %3 wird verwendet",
+    .noCuspsNote = "%1 hat für diesen Zeitpunkt bei Breite %2 keine Häuserspitzen; %3 wird verwendet",
 };
 // clang-format on
 

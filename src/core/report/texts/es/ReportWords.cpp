@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Carta de Orbenza",
     .wheelTitleOfName = "Carta de Orbenza de %1",
     .houseCaption = "Casas %1",
+    .birthTimeWindows = "Ascendente %1 para nacimientos de %2 a %3; las mismas casas de %4 a %5",
+    .beyondTwelveHours = "más de 12 horas",
+    .polarCircleNote = "%1 no tiene cúspides en la latitud %2, más allá del círculo polar; se usa %3",
+    .noCuspsNote = "%1 no tiene cúspides para este momento en la latitud %2; se usa %3",
 };
 // clang-format on
 

@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Thème Orbenza",
     .wheelTitleOfName = "Thème Orbenza de %1",
     .houseCaption = "Maisons %1",
+    .birthTimeWindows = "Ascendant %1 pour les naissances de %2 à %3 ; mêmes maisons de %4 à %5",
+    .beyondTwelveHours = "au-delà de 12 heures",
+    .polarCircleNote = "%1 n’a pas de cuspides à la latitude %2, au-delà du cercle polaire ; %3 est utilisé",
+    .noCuspsNote = "%1 n’a pas de cuspides pour ce moment à la latitude %2 ; %3 est utilisé",
 };
 // clang-format on
 

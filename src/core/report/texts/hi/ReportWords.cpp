@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Orbenza कुंडली",
     .wheelTitleOfName = "%1 की Orbenza कुंडली",
     .houseCaption = "%1 भाव पद्धति",
+    .birthTimeWindows = "%2 से %3 तक के जन्म के लिए लग्न %1; %4 से %5 तक वही भाव",
+    .beyondTwelveHours = "12 घंटे से अधिक",
+    .polarCircleNote = "अक्षांश %2 पर, ध्रुवीय वृत्त से परे, %1 के भाव-संधि नहीं बनते; %3 का प्रयोग किया गया है",
+    .noCuspsNote = "इस क्षण अक्षांश %2 पर %1 के भाव-संधि नहीं बनते; %3 का प्रयोग किया गया है",
 };
 // clang-format on
 

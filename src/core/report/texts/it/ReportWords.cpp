@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Tema Orbenza",
     .wheelTitleOfName = "Tema Orbenza di %1",
     .houseCaption = "Case %1",
+    .birthTimeWindows = "Ascendente %1 per le nascite dalle %2 alle %3; le stesse case dalle %4 alle %5",
+    .beyondTwelveHours = "oltre 12 ore",
+    .polarCircleNote = "%1 non ha cuspidi alla latitudine %2, oltre il circolo polare; si usa %3",
+    .noCuspsNote = "%1 non ha cuspidi per questo momento alla latitudine %2; si usa %3",
 };
 // clang-format on
 

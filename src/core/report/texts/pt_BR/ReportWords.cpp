@@ -193,6 +193,10 @@ constexpr ReportWords kReportWords = {
     .wheelTitle = "Mapa do Orbenza",
     .wheelTitleOfName = "Mapa do Orbenza de %1",
     .houseCaption = "Casas %1",
+    .birthTimeWindows = "Ascendente %1 para nascimentos de %2 a %3; as mesmas casas de %4 a %5",
+    .beyondTwelveHours = "além de 12 horas",
+    .polarCircleNote = "%1 não tem cúspides na latitude %2, além do círculo polar; usa-se %3",
+    .noCuspsNote = "%1 não tem cúspides para este momento na latitude %2; usa-se %3",
 };
 // clang-format on
 
