@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>Export Chart &amp;Picture…</source>
-        <translation>Horoskop&amp;bild exportieren…</translation>
+        <translation>Horoskopbild e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Save Report as P&amp;DF…</source>
@@ -853,7 +853,7 @@
     <name>orbenza::RecentChartsMenu</name>
     <message>
         <source>Recent &amp;Charts</source>
-        <translation>&amp;Zuletzt geöffnete Horoskope</translation>
+        <translation>Zu&amp;letzt geöffnete Horoskope</translation>
     </message>
     <message>
         <source>(none)</source>
