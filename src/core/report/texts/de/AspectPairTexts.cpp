@@ -176,7 +176,7 @@ constexpr AspectTextEntry kEntries[] = {
     // ======================== Venus ========================
 
     // ---- Venus and Mars ----
-    {Venus, Mars, Conjunction, R"(Diese Menschen haben starke Leidenschaften und ein warmes, zärtliches und sinnliches Wesen. Liebe und Begehren sind bei ihnen eng verbunden, und oft wirken sie sehr anziehend auf andere. Sie stürzen sich vielleicht überstürzt in Beziehungen und handeln in der Liebe impulsiv.)"},
+    {Venus, Mars, Conjunction, R"(Diese Menschen haben starke Leidenschaften und ein warmes, zärtliches und sinnliches Wesen. Liebe und Begehren sind bei ihnen eng verbunden, und oft wirken sie sehr anziehend auf andere. Sie stürzen sich vielleicht Hals über Kopf in Beziehungen und handeln in der Liebe impulsiv.)"},
     {Venus, Mars, Harmonious, R"(Sie haben ein warmes, leidenschaftliches Wesen und ein gutes Gleichgewicht zwischen Geben und Nehmen in der Liebe. Ihre schöpferische und künstlerische Energie ist stark. Sie wirken anziehend auf andere und sind in Ihren Beziehungen meist glücklich.)"},
     {Venus, Mars, Challenging, R"(Menschen mit diesem Aspekt spüren eine starke Spannung zwischen Liebe und Begehren, und ihre Beziehungen können stürmisch oder voller Streit sein. In der Liebe sind sie vielleicht impulsiv oder eifersüchtig. Zu lernen, Zärtlichkeit mit Leidenschaft zu verbinden, bringt ihnen Erfüllung.)"},
 
