@@ -817,8 +817,8 @@
     <message numerus="yes">
         <source>%n of %1 chart(s) shown</source>
         <translation>
-            <numerusform>%n de %1 mapas exibido</numerusform>
-            <numerusform>%n de %1 mapas exibidos</numerusform>
+            <numerusform>Exibindo %n de %1 mapas</numerusform>
+            <numerusform>Exibindo %n de %1 mapas</numerusform>
         </translation>
     </message>
 </context>
