@@ -1,8 +1,9 @@
 // The aspect texts in Spanish.
 //
-// A translation of the English table with the same keys in the same order.
-// Each paragraph stays on a single line, has as many sentences as its English
-// original (two to four) and differs from every other one.
+// A translation of the English table in the parent folder, with the same keys
+// in the same order. Each paragraph stays on a single line, has as many
+// sentences as its English original (two to four) and differs from every
+// other one.
 
 #include "base/Body.h"
 #include "report/texts/InterpretationTextData.h"

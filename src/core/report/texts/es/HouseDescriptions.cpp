@@ -1,7 +1,8 @@
 // The house descriptions in Spanish.
 //
-// A translation of the English table, one paragraph per house in the same
-// order. Each paragraph stays on a single line.
+// A translation of the English table in the parent folder, one paragraph per
+// house in the same order. Each paragraph stays on a single line and is 589 to
+// 731 characters long, as in English.
 
 #include "report/texts/InterpretationTextData.h"
 

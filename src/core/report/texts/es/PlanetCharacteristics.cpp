@@ -1,8 +1,8 @@
 // The planet characteristics in Spanish.
 //
-// A translation of the English table, one paragraph per planet in the same
-// order. Each paragraph stays on a single line; Pluto's text has no closing
-// full stop, as in English.
+// A translation of the English table in the parent folder, one paragraph per
+// planet in the same order. Each paragraph stays on a single line; Pluto's
+// text has no closing full stop, as in English.
 
 #include "report/texts/InterpretationTextData.h"
 

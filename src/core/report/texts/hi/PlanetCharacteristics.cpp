@@ -1,8 +1,8 @@
 // The planet characteristics in Hindi.
 //
-// A translation of the English table, one paragraph per planet in the same
-// order. Each paragraph stays on a single line; Pluto's text has no closing
-// full stop, as in English.
+// A translation of the English table in the parent folder, one paragraph per
+// planet in the same order. Each paragraph stays on a single line; Pluto's
+// text has no closing full stop, as in English.
 
 #include "report/texts/InterpretationTextData.h"
 
@@ -29,7 +29,7 @@ constexpr PlanetCharacteristicsTable kPlanetCharacteristics = {
     R"(बृहस्पति जिस भाव में बैठा हो, वहीं आप चीज़ों के बारे में आशावादी और सकारात्मक ढंग से सोचने की प्रवृत्ति रखते हैं।)",
 
     // ---- Saturn ----
-    R"(यहीं लोगों को भारी बाधाओं का सामना करना पड़ सकता है। यह प्रतिबंधों और सीमाओं का ग्रह है।)",
+    R"(यहीं लोगों को भारी बाधाओं का सामना करना पड़ सकता है। यह प्रतिबंधों, रुकावटों और सीमाओं का ग्रह है।)",
 
     // ---- Uranus ----
     R"(यह ग्रह दिखाता है कि हमारे जीवन के किन क्षेत्रों को स्वतंत्रता और एकांत चाहिए। यहीं बहुत से अप्रत्याशित परिवर्तन भी होते हैं।)",
