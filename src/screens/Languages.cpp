@@ -12,6 +12,14 @@
 #include <QSettings>
 #include <QTranslator>
 
+// The compiled translations are a resource of this static library: it must be
+// registered by name, outside any namespace, before the first load.
+static void registerTranslations() {
+#ifdef ORBENZA_HAS_TRANSLATIONS
+    Q_INIT_RESOURCE(translations);
+#endif
+}
+
 namespace orbenza {
 namespace {
 
@@ -74,6 +82,11 @@ QLocale localeOf(Language language) {
 }
 
 bool installLanguage(Language language) {
+    static const bool registered = [] {
+        registerTranslations();
+        return true;
+    }();
+    Q_UNUSED(registered);
     g_installed = language;
     QLocale::setDefault(localeOf(language));
     const QString code = codeOf(language);

@@ -23,9 +23,8 @@ std::string_view AspectText(Body a, Body b, AspectFamily family, Language langua
         return {};
     if (indexOf(a) > indexOf(b))
         std::swap(a, b);
-    const texts::AspectTextTable* table =
-        texts::kProseTables[indexOf(language) < kLanguageCount ? indexOf(language) : 0].aspects;
-    return (table != nullptr ? *table : texts::kAspectTexts)[indexOf(a)][indexOf(b)][f];
+    const std::size_t l = indexOf(language) < kLanguageCount ? indexOf(language) : 0;
+    return (*texts::kProseTables[l].aspects)[indexOf(a)][indexOf(b)][f];
 }
 
 } // namespace orbenza

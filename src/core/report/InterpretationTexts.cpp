@@ -17,6 +17,7 @@ constexpr bool isHouse(int house) {
     return house >= 1 && house <= kHouseCount;
 }
 
+// Out of range: English.
 const texts::ProseTables& proseOf(Language language) {
     return texts::kProseTables[indexOf(language) < kLanguageCount ? indexOf(language) : 0];
 }
@@ -88,29 +89,46 @@ std::string_view houseDescriptionHeading(int house, Language language) {
 std::string_view HouseDesc(int house, Language language) {
     if (!isHouse(house))
         return {};
-    const texts::HouseDescriptionTable* table = proseOf(language).houseDescriptions;
-    return (table != nullptr ? *table : texts::kHouseDescriptions)[static_cast<std::size_t>(house)];
+    return (*proseOf(language).houseDescriptions)[static_cast<std::size_t>(house)];
 }
 
 std::string_view PlanetInHouseText(int house, int planet, Language language) {
     if (!isHouse(house) || !isPlanet(planet))
         return {};
-    const texts::PlanetInHouseTable* table = proseOf(language).planetInHouse;
-    return (table != nullptr ? *table : texts::kPlanetInHouseTexts)[static_cast<std::size_t>(
-        house)][static_cast<std::size_t>(planet)];
+    return (*proseOf(language)
+                 .planetInHouse)[static_cast<std::size_t>(house)][static_cast<std::size_t>(planet)];
 }
 
 PlanetCharacteristicsEntry PlanetCharacteristics(int planet, Language language) {
     if (!isPlanet(planet))
         return {};
     const auto p = static_cast<std::size_t>(planet);
-    const texts::PlanetCharacteristicsTable* table = proseOf(language).characteristics;
     return {reportWords(language).characteristicsHeadings[p],
-            (table != nullptr ? *table : texts::kPlanetCharacteristics)[p]};
+            (*proseOf(language).characteristics)[p]};
 }
 
 const std::array<std::string_view, kDegreeCount + 1>& DegreeName() {
     return kDegreeNames;
 }
+
+namespace texts {
+
+const std::array<ProseTables, kLanguageCount> kProseTables{{
+    {&kHouseDescriptions, &kPlanetInHouseTexts, &kPlanetCharacteristics, &kAspectTexts},
+    {&de::kHouseDescriptions, &de::kPlanetInHouseTexts, &de::kPlanetCharacteristics,
+     &de::kAspectTexts},
+    {&fr::kHouseDescriptions, &fr::kPlanetInHouseTexts, &fr::kPlanetCharacteristics,
+     &fr::kAspectTexts},
+    {&es::kHouseDescriptions, &es::kPlanetInHouseTexts, &es::kPlanetCharacteristics,
+     &es::kAspectTexts},
+    {&it::kHouseDescriptions, &it::kPlanetInHouseTexts, &it::kPlanetCharacteristics,
+     &it::kAspectTexts},
+    {&pt_BR::kHouseDescriptions, &pt_BR::kPlanetInHouseTexts, &pt_BR::kPlanetCharacteristics,
+     &pt_BR::kAspectTexts},
+    {&hi::kHouseDescriptions, &hi::kPlanetInHouseTexts, &hi::kPlanetCharacteristics,
+     &hi::kAspectTexts},
+}};
+
+} // namespace texts
 
 } // namespace orbenza

@@ -299,7 +299,8 @@ std::string isoClockTime(const atlas::DateTime& t) {
 }
 
 std::string windowEndText(const std::optional<atlas::DateTime>& end, const BirthData& birth,
-                          bool isStart, const ReportWords& words) {
+                          bool isStart, Language language) {
+    const ReportWords& words = reportWords(language);
     if (!end)
         return std::string(words.beyondTwelveHours);
     Seconds s = secondsOf(*end);
@@ -329,10 +330,10 @@ std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows
     const ReportWords& words = reportWords(language);
     return fillPattern(words.birthTimeWindows,
                        {words.signNames[indexOf(windows.ascendantSign)],
-                        windowEndText(windows.ascendant.from, b, true, words),
-                        windowEndText(windows.ascendant.to, b, false, words),
-                        windowEndText(windows.houses.from, b, true, words),
-                        windowEndText(windows.houses.to, b, false, words)});
+                        windowEndText(windows.ascendant.from, b, true, language),
+                        windowEndText(windows.ascendant.to, b, false, language),
+                        windowEndText(windows.houses.from, b, true, language),
+                        windowEndText(windows.houses.to, b, false, language)});
 }
 
 } // namespace orbenza

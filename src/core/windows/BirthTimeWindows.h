@@ -66,7 +66,7 @@ std::string isoClockTime(const atlas::DateTime& time);
 // an open end. A start is shown rounded up and an end rounded down to the
 // minute, so that every birth minute between them keeps the value.
 std::string windowEndText(const std::optional<atlas::DateTime>& end, const BirthData& birth,
-                          bool isStart);
+                          bool isStart, Language language = Language::English);
 
 // "Ascendant Libra for births from 13:52 to 15:58; the same houses from 14:05
 // to 14:41", in the words of the language.

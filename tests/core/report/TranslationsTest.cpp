@@ -4,7 +4,6 @@
 #include "report/AspectReport.h"
 #include "report/InterpretationTexts.h"
 #include "report/ReportWords.h"
-#include "report/texts/InterpretationTextData.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -22,14 +21,6 @@ std::string nameOf(const testing::TestParamInfo<Language>& info) {
 }
 
 class EveryLanguage : public testing::TestWithParam<Language> {};
-
-TEST_P(EveryLanguage, HasEveryProseTableOfItsOwn) {
-    const texts::ProseTables& prose = texts::kProseTables[indexOf(GetParam())];
-    EXPECT_NE(prose.houseDescriptions, nullptr) << "HouseDescriptions.cpp missing";
-    EXPECT_NE(prose.planetInHouse, nullptr) << "PlanetInHouseTexts.cpp missing";
-    EXPECT_NE(prose.characteristics, nullptr) << "PlanetCharacteristics.cpp missing";
-    EXPECT_NE(prose.aspects, nullptr) << "AspectPairTexts.cpp missing";
-}
 
 TEST_P(EveryLanguage, HasATextForEveryKeyAndEveryTextIsItsOwn) {
     const Language language = GetParam();

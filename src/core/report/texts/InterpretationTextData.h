@@ -102,8 +102,7 @@ ORBENZA_DECLARE_TEXT_TABLES(pt_BR)
 ORBENZA_DECLARE_TEXT_TABLES(hi)
 #undef ORBENZA_DECLARE_TEXT_TABLES
 
-// The prose tables of one language. A translation still being written may
-// lack a table: its entry is null and the report reads the English one.
+// The prose tables of one language.
 struct ProseTables {
     const HouseDescriptionTable* houseDescriptions = nullptr;
     const PlanetInHouseTable* planetInHouse = nullptr;
@@ -111,8 +110,7 @@ struct ProseTables {
     const AspectTextTable* aspects = nullptr;
 };
 
-// By language; written at configure time from the translation files present
-// (ProseTables.cpp in the build tree).
+// By language, in the order of the Language enumeration (InterpretationTexts.cpp).
 extern const std::array<ProseTables, kLanguageCount> kProseTables;
 
 } // namespace orbenza::texts
