@@ -739,6 +739,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::Languages</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The next chart is written in the new language; the menus and screens follow when Orbenza starts again.</source>
+        <translation>Das nächste Horoskop wird in der neuen Sprache geschrieben; Menüs und Fenster folgen beim nächsten Start von Orbenza.</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::MainWindow</name>
     <message>
         <source>Join our online astrology community at %1</source>

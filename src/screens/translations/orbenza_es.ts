@@ -739,6 +739,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::Languages</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>The next chart is written in the new language; the menus and screens follow when Orbenza starts again.</source>
+        <translation>La próxima carta se escribirá en el nuevo idioma; los menús y las ventanas cambiarán la próxima vez que se inicie Orbenza.</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::MainWindow</name>
     <message>
         <source>Join our online astrology community at %1</source>

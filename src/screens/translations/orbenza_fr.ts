@@ -739,6 +739,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::Languages</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>The next chart is written in the new language; the menus and screens follow when Orbenza starts again.</source>
+        <translation>Le prochain thème sera rédigé dans la nouvelle langue ; les menus et les fenêtres suivront au prochain démarrage d’Orbenza.</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::MainWindow</name>
     <message>
         <source>Join our online astrology community at %1</source>

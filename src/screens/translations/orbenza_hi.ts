@@ -739,6 +739,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::Languages</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>दृश्य(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The next chart is written in the new language; the menus and screens follow when Orbenza starts again.</source>
+        <translation>अगली कुंडली नई भाषा में लिखी जाएगी; मेनू और स्क्रीन Orbenza के अगली बार शुरू होने पर बदलेंगे।</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::MainWindow</name>
     <message>
         <source>Join our online astrology community at %1</source>
