@@ -3,7 +3,10 @@
 // every character.
 #include "Languages.h"
 
+#include "AppController.h"
 #include "BirthDetailsScreen.h"
+#include "ChartWheel.h"
+#include "MainWindow.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
 #include "chart/ChartReport.h"
@@ -11,9 +14,13 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGlyphRun>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRawFont>
 #include <QSettings>
 #include <QTextBlock>
@@ -175,6 +182,40 @@ TEST(HindiReport, FindsAGlyphForEveryCharacter) {
         }
     }
     EXPECT_GT(glyphs, 1000);
+}
+
+// Writes the main window with a chart in German and in Hindi into
+// ORBENZA_SCREENSHOT_DIR when it is set, for the user guide.
+TEST(LanguageLook, Screenshots) {
+    const QString folder = qEnvironmentVariable("ORBENZA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "ORBENZA_SCREENSHOT_DIR not set";
+    QDir().mkpath(folder);
+    applyProgramLook(*qApp);
+    ChartWheel::initResources();
+    for (const Language language : {Language::German, Language::Hindi}) {
+        ASSERT_TRUE(installLanguage(language));
+        AppController controller;
+        controller.setModalRunner([](QDialog&) {});
+        controller.setQuitHandler([] {});
+        controller.start();
+        BirthDetailsScreen* screen = controller.birthDetailsScreen();
+        screen->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText("ADA");
+        screen->findChild<QLineEdit*>(QStringLiteral("txtMCity"))->setText("Chennai");
+        screen->findChild<QLineEdit*>(QStringLiteral("txtMState"))->setText("Tamil Nadu");
+        screen->findChild<QLineEdit*>(QStringLiteral("txtMCountry"))->setText("India");
+        screen->findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
+        ASSERT_NE(controller.mainWindow(), nullptr);
+        controller.mainWindow()->showNormal();
+        controller.mainWindow()->resize(1366, 768);
+        QApplication::processEvents();
+        const std::string_view code = languageCode(language);
+        const QString name = QStringLiteral("main-window-") +
+                             QString::fromLatin1(code.data(), qsizetype(code.size())) +
+                             QStringLiteral(".png");
+        EXPECT_TRUE(controller.mainWindow()->grab().save(QDir(folder).filePath(name)));
+    }
+    installLanguage(Language::English);
 }
 
 } // namespace

@@ -14,6 +14,8 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Lan
         std::string name(houseSystemName(chart.houseSystem));
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
         input.houseCaption = fillPattern(reportWords(language).houseCaption, {name});
+    } else {
+        input.houseCaption = reportWords(language).equalHousesCaption;
     }
     if (!withAnglesAndAspects)
         return input;

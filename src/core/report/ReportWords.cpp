@@ -58,7 +58,7 @@ bool hasEveryWord(const ReportWords& w) {
         allFilled(w.planetHeadingPrefixes) && filledFromSlotOne(w.houseNames) &&
         filledFromSlotOne(w.houseDescriptionHeadings) && allFilled(w.characteristicsHeadings) &&
         allFilled(w.hemispheres) && allFilled(w.positions);
-    const std::array<std::string_view, 26> single{w.planetInHouse,
+    const std::array<std::string_view, 27> single{w.planetInHouse,
                                                   w.date,
                                                   w.born,
                                                   w.bornSummerTime,
@@ -83,7 +83,8 @@ bool hasEveryWord(const ReportWords& w) {
                                                   w.birthTimeWindows,
                                                   w.beyondTwelveHours,
                                                   w.polarCircleNote,
-                                                  w.noCuspsNote};
+                                                  w.noCuspsNote,
+                                                  w.equalHousesCaption};
     return lists && allFilled(single);
 }
 

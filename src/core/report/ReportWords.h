@@ -76,6 +76,8 @@ struct ReportWords {
     // %1 the house system asked for, %2 the latitude, %3 the one used.
     std::string_view polarCircleNote;
     std::string_view noCuspsNote;
+    // Under the degree wheel of the report's equal houses.
+    std::string_view equalHousesCaption;
 };
 
 // The words of a language.

@@ -70,6 +70,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "beyond 12 hours",
     .polarCircleNote = "%1 has no cusps at latitude %2, beyond the polar circle; %3 is used",
     .noCuspsNote = "%1 has no cusps for this moment at latitude %2; %3 is used",
+    .equalHousesCaption = "Equal houses from the Ascendant's degree, as the report counts them",
 };
 // clang-format on
 

@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "über 12 Stunden hinaus",
     .polarCircleNote = "%1 hat bei Breite %2 jenseits des Polarkreises keine Häuserspitzen; %3 wird verwendet",
     .noCuspsNote = "%1 hat für diesen Zeitpunkt bei Breite %2 keine Häuserspitzen; %3 wird verwendet",
+    .equalHousesCaption = "Gleiche Häuser ab dem Grad des Aszendenten, wie der Bericht sie zählt",
 };
 // clang-format on
 

@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "más de 12 horas",
     .polarCircleNote = "%1 no tiene cúspides en la latitud %2, más allá del círculo polar; se usa %3",
     .noCuspsNote = "%1 no tiene cúspides para este momento en la latitud %2; se usa %3",
+    .equalHousesCaption = "Casas iguales desde el grado del Ascendente, como las cuenta el informe",
 };
 // clang-format on
 

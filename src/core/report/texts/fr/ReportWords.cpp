@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "au-delà de 12 heures",
     .polarCircleNote = "%1 n’a pas de cuspides à la latitude %2, au-delà du cercle polaire ; %3 est utilisé",
     .noCuspsNote = "%1 n’a pas de cuspides pour ce moment à la latitude %2 ; %3 est utilisé",
+    .equalHousesCaption = "Maisons égales depuis le degré de l’Ascendant, comme les compte le rapport",
 };
 // clang-format on
 

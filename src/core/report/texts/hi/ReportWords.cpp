@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "12 घंटे से अधिक",
     .polarCircleNote = "अक्षांश %2 पर, ध्रुवीय वृत्त से परे, %1 के भाव-संधि नहीं बनते; %3 का प्रयोग किया गया है",
     .noCuspsNote = "इस क्षण अक्षांश %2 पर %1 के भाव-संधि नहीं बनते; %3 का प्रयोग किया गया है",
+    .equalHousesCaption = "लग्न के अंश से समान भाव, जैसे विवरण उन्हें गिनता है",
 };
 // clang-format on
 

@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "oltre 12 ore",
     .polarCircleNote = "%1 non ha cuspidi alla latitudine %2, oltre il circolo polare; si usa %3",
     .noCuspsNote = "%1 non ha cuspidi per questo momento alla latitudine %2; si usa %3",
+    .equalHousesCaption = "Case uguali dal grado dell’Ascendente, come le conta il rapporto",
 };
 // clang-format on
 

@@ -197,6 +197,7 @@ constexpr ReportWords kReportWords = {
     .beyondTwelveHours = "além de 12 horas",
     .polarCircleNote = "%1 não tem cúspides na latitude %2, além do círculo polar; usa-se %3",
     .noCuspsNote = "%1 não tem cúspides para este momento na latitude %2; usa-se %3",
+    .equalHousesCaption = "Casas iguais a partir do grau do Ascendente, como o relatório as conta",
 };
 // clang-format on
 
