@@ -62,6 +62,23 @@ void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspe
         ->type_name("FILE");
 }
 
+CLI::Option* addLanguageOption(CLI::App& app, std::string& code) {
+    std::vector<std::string> codes;
+    for (const LanguageInfo& language : kLanguages)
+        codes.emplace_back(language.code);
+    return app
+        .add_option("--lang", code,
+                    "Language of the text, rtf and svg output: en, de, fr, es, it, pt_BR or hi "
+                    "(json stays English)")
+        ->check(CLI::IsMember(codes))
+        ->type_name("CODE")
+        ->capture_default_str();
+}
+
+Language languageOfOption(const std::string& code) {
+    return languageOfCode(code).value_or(Language::English);
+}
+
 Parsed<ChartChoices> parseChartChoices(const std::string& houses, const std::string& aspects,
                                        const std::string& orbsFile) {
     ChartChoices choices;

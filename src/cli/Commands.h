@@ -67,6 +67,13 @@ int runFindPlace(const std::string& text, const std::string& format, const std::
 void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspects,
                            std::string& orbsFile);
 
+// Declares --lang CODE: the language of the text, rtf and svg output (json
+// stays English), one of the codes of base/Language.h; "en" by default.
+CLI::Option* addLanguageOption(CLI::App& app, std::string& code);
+
+// The language of a code --lang accepted; English for any other.
+Language languageOfOption(const std::string& code);
+
 // The chart choices of --houses NAME, --aspects major|all and --orbs FILE (a
 // JSON object of aspect name to orb in degrees, 0 to 30); an empty text
 // keeps the default. The error names the option and what was wrong.

@@ -18,7 +18,6 @@
 #include "Commands.h"
 #include "LibraryCommands.h"
 #include "ManPage.h"
-#include "base/Language.h"
 #include "base/Version.h"
 #include "base/YearRange.h"
 
@@ -157,16 +156,7 @@ int main(int argc, char** argv) {
     app.add_option("--output", output, "Write to this file instead of standard output")
         ->check(notEmpty());
     std::string languageCode = "en";
-    std::vector<std::string> languageCodes;
-    for (const orbenza::LanguageInfo& language : orbenza::kLanguages)
-        languageCodes.emplace_back(language.code);
-    CLI::Option* languageOption =
-        app.add_option("--lang", languageCode,
-                       "Language of the text, rtf and svg output: en, de, fr, es, it, pt_BR or "
-                       "hi (json stays English)")
-            ->check(CLI::IsMember(languageCodes))
-            ->type_name("CODE")
-            ->capture_default_str();
+    CLI::Option* languageOption = addLanguageOption(app, languageCode);
     std::string housesText;
     std::string aspectsText;
     std::string orbsFile;
@@ -283,6 +273,6 @@ int main(int argc, char** argv) {
     chart.output = output;
     chart.withReport = withReport;
     chart.positions = orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
-    chart.language = orbenza::languageOfCode(languageCode).value_or(orbenza::Language::English);
+    chart.language = languageOfOption(languageCode);
     return runChartCommand(chart);
 }
