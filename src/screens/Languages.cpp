@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QDate>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -102,10 +101,6 @@ bool installLanguage(Language language) {
 
 Language screenLanguage() {
     return g_installed;
-}
-
-QString longDateText(int year, int month, int day) {
-    return QLocale().toString(QDate(year, month, day), QLocale::LongFormat);
 }
 
 void addViewMenu(QMenuBar* menuBar) {

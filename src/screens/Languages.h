@@ -34,9 +34,6 @@ Language screenLanguage();
 // The locale of a language: "de" for German, "pt_BR", "hi_IN" ...
 QLocale localeOf(Language language);
 
-// A date as the installed language writes it in full ("15. Juni 1985").
-QString longDateText(int year, int month, int day);
-
 // View > Language: one entry per language in its own name, the one in use
 // checked. A choice is remembered, loads the translation for the screens
 // opened from then on and the next chart, and says that the rest follows
