@@ -449,7 +449,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         if (shown.imgSign[slot] != 0)
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
-    m_degreeWheel->setWheel(degreeWheelOf(chart));
+    m_degreeWheel->setWheel(degreeWheelOf(chart, language));
 }
 
 QString ChartScreen::retrogradeMark() {

@@ -31,8 +31,8 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Lan
     return input;
 }
 
-DegreeWheel degreeWheelOf(const ChartResult& chart) {
-    return buildDegreeWheel(wheelInputOf(chart));
+DegreeWheel degreeWheelOf(const ChartResult& chart, Language language) {
+    return buildDegreeWheel(wheelInputOf(chart, false, language));
 }
 
 WheelSvgTitle wheelTitleOf(const ChartResult& chart, Language language) {

@@ -17,8 +17,8 @@ namespace orbenza {
 WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects = false,
                         Language language = Language::English);
 
-// The degree wheel of the chart.
-DegreeWheel degreeWheelOf(const ChartResult& chart);
+// The degree wheel of the chart, its caption in the language.
+DegreeWheel degreeWheelOf(const ChartResult& chart, Language language = Language::English);
 
 // Title "Orbenza chart of <name>" ("Orbenza chart" without a name) and the
 // description: the birth date and clock time, the coordinates and the
