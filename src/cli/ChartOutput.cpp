@@ -175,12 +175,12 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
                                  const BirthTimeWindows* windows, const PlaceClockInfo* place) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
-    json["Name"] = birth.Name;
+    json["Name"] = birth.name;
     char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.BirthYear, birth.BirthMonth,
-                  birth.BirthDay);
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.birthYear, birth.birthMonth,
+                  birth.birthDay);
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
     json["Date"] = date;
     json["Time"] = time;
     json["Zone"] =
@@ -188,16 +188,16 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
             ? std::string(
                   timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text)
             : std::string{};
-    json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
+    json["DaylightSaving"] = isTrue16(birth.isDaylightSaving);
     json["UniversalTime"] = isoUniversalTime(chart.universalTime);
     json["Positions"] = std::string(positionsName(chart.positions));
     json["SunSign"] = sunSign(chart);
-    json["MoonSignName"] = chart.MoonSignName;
+    json["MoonSignName"] = chart.moonSignName;
     json["Ascendant"] = ascendantSign(chart);
-    json["AscendantText"] = chart.AscendantText;
-    json["MoonPositionText"] = chart.MoonPositionText;
-    json["PlanetPositions"] = chart.PlanetPositions;
-    json["PlanetNames"] = chart.PlanetNames;
+    json["AscendantText"] = chart.ascendantText;
+    json["MoonPositionText"] = chart.moonPositionText;
+    json["PlanetPositions"] = chart.planetPositions;
+    json["PlanetNames"] = chart.planetNames;
     nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
     for (Body body : kAllBodies)
         longitudes[std::string(bodyLabel(body))] = longitudeSixDecimals(chart.longitudesDeg[body]);
@@ -237,7 +237,7 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
     std::string out;
-    out += fillPattern(words.natalChartOf, {birth.Name}) + "\n";
+    out += fillPattern(words.natalChartOf, {birth.name}) + "\n";
     const ChartLines lines = chartLines(chart, {}, language);
     out += lines.born + "\n";
     out += lines.coordinates + "\n";
@@ -255,13 +255,13 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     out += padRight(words.sunSign, column) + signOf(chart.sunSign()) + "\n";
     out += padRight(words.moonSign, column) + signOf(chart.signs[Body::Moon]) + "\n";
     out += padRight(words.ascendant, column) + signOf(chart.ascendantSign()) + " (" +
-           chart.AscendantText + ")\n";
+           chart.ascendantText + ")\n";
     if (windows != nullptr)
         out += birthTimeWindowLine(chart, *windows, language) + "\n";
     out += "\n";
     const std::array<std::string, 11> labels = planetLabels(chart, language);
     for (std::size_t i = 0; i < labels.size(); ++i)
-        out += padRight(labels[i], 14) + chart.PlanetPositions[i] + "\n";
+        out += padRight(labels[i], 14) + chart.planetPositions[i] + "\n";
     for (const OtherPoint& point : kOtherPoints)
         out += padRight(words.pointLabels[indexOf(point.body)], 14) +
                shortPositionOf(chart.pointLongitudesDeg[point.body]) + "\n";
@@ -290,7 +290,7 @@ std::string chartRichText(const ChartResult& chart, std::string_view birthPlace,
                                        ? birthPlace
                                        : std::string_view(chart.input.atlasClock->place);
     const ChartLines lines = chartLines(chart, place, language);
-    const std::string name = chart.birth.Name + "\r\n";
+    const std::string name = chart.birth.name + "\r\n";
     const std::string details = lines.born + "\r\n" + lines.coordinates + "\r\n\r\n";
     std::vector<ReportRun> runs{{name, true, kReportDarkRed}, {details, false, kReportBlack}};
     const std::vector<ReportRun> report = chartReport(chart, language);

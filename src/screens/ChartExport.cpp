@@ -217,7 +217,7 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     const Language language = screenLanguage();
     const ChartLines lines = chartLines(chart, birthPlace.toStdString(), language);
     ChartTitle title;
-    title.name = fromUtf8(chart.birth.Name);
+    title.name = fromUtf8(chart.birth.name);
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);

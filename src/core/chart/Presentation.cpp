@@ -34,7 +34,7 @@ std::string_view monthName(int month, Language language) {
 
 std::array<std::string, 11> planetLabels(const ChartResult& chart, Language language) {
     if (language == Language::English)
-        return chart.PlanetNames;
+        return chart.planetNames;
     std::array<std::string, 11> labels;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i] = reportWords(language).pointLabels[i];
@@ -50,15 +50,15 @@ ChartPresentation presentChart(const ChartResult& chart,
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
     shown.lblRashi = language == Language::English
-                         ? chart.MoonSignName
+                         ? chart.moonSignName
                          : std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
     shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
     shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
-    shown.lblName = birth.Name;
-    shown.lblDOB = std::string(monthName(birth.BirthMonth, language)) + "/" +
-                   std::to_string(birth.BirthDay) + "/" + std::to_string(birth.BirthYear);
+    shown.lblName = birth.name;
+    shown.lblDOB = std::string(monthName(birth.birthMonth, language)) + "/" +
+                   std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%d:%02d", birth.BirthHour, birth.BirthMinute);
+    std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
     shown.lblTOB = clock;
     shown.lblLatitude = latitudeText(birth, language);
     shown.lblLongitude = longitudeText(birth, language);
@@ -109,8 +109,8 @@ std::string computedForLine(const ChartResult& chart, Language language) {
         // ", Europe/Paris, UT+0:09:21".
         const UtCorrection& c = chart.correction;
         line += ", " + chart.input.atlasClock->timeZone + ", " +
-                atlas::formatUtOffset(-(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 +
-                                        c.UtCorrectionSeconds));
+                atlas::formatUtOffset(-(c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 +
+                                        c.utCorrectionSeconds));
     }
     if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
@@ -124,7 +124,7 @@ std::string computedForLine(const ChartResult& chart, Language language) {
                 line += ' ';
         }
     }
-    if (isTrue16(chart.birth.IsDaylightSaving)) {
+    if (isTrue16(chart.birth.isDaylightSaving)) {
         line += ", ";
         line += words.daylightSaving;
     }
@@ -136,14 +136,14 @@ std::string computedForLine(const ChartResult& chart, Language language) {
 
 std::string latitudeText(const BirthData& birth, Language language) {
     const auto& hemispheres = reportWords(language).hemispheres;
-    return coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
-                          isTrue16(birth.IsSouth) ? hemispheres[1] : hemispheres[0]);
+    return coordinateText(birth.latitudeDegrees, birth.latitudeMinutes,
+                          isTrue16(birth.isSouth) ? hemispheres[1] : hemispheres[0]);
 }
 
 std::string longitudeText(const BirthData& birth, Language language) {
     const auto& hemispheres = reportWords(language).hemispheres;
-    return coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
-                          isTrue16(birth.IsEast) ? hemispheres[2] : hemispheres[3]);
+    return coordinateText(birth.longitudeDegrees, birth.longitudeMinutes,
+                          isTrue16(birth.isEast) ? hemispheres[2] : hemispheres[3]);
 }
 
 std::string houseNoteText(const ChartResult& chart, Language language) {
@@ -167,12 +167,12 @@ ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace, Lan
     const ReportWords& words = reportWords(language);
     ChartLines lines;
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
-    const std::string date = fillPattern(words.date, {std::to_string(birth.BirthDay),
-                                                      monthName(birth.BirthMonth, language),
-                                                      std::to_string(birth.BirthYear)});
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
+    const std::string date = fillPattern(words.date, {std::to_string(birth.birthDay),
+                                                      monthName(birth.birthMonth, language),
+                                                      std::to_string(birth.birthYear)});
     lines.born = fillPattern(words.born, {date, time});
-    if (isTrue16(birth.IsDaylightSaving))
+    if (isTrue16(birth.isDaylightSaving))
         lines.born += words.bornSummerTime;
     if (!birthPlace.empty())
         lines.born += fillPattern(words.bornIn, {birthPlace});

@@ -36,7 +36,7 @@ DegreeWheel degreeWheelOf(const ChartResult& chart, Language language) {
 }
 
 WheelSvgTitle wheelTitleOf(const ChartResult& chart, Language language) {
-    const std::string& name = chart.birth.Name;
+    const std::string& name = chart.birth.name;
     const ChartLines lines = chartLines(chart, {}, language);
     const ReportWords& words = reportWords(language);
     WheelSvgTitle title;

@@ -40,7 +40,7 @@ AspectRunTexts* buildAspectRunTexts(Language language) {
             for (AspectFamily family : kFamilies) {
                 std::string& text =
                     built->text[indexOf(a)][indexOf(b)][static_cast<std::size_t>(family)];
-                text.append(AspectText(a, b, family, language)).append("\r\n\r\n");
+                text.append(aspectText(a, b, family, language)).append("\r\n\r\n");
             }
         }
     }
@@ -86,7 +86,7 @@ std::vector<ReportAspect> reportedAspects(const std::vector<ReportAspect>& aspec
 
 } // namespace
 
-std::vector<ReportRun> Aspect_Report(const std::vector<ReportAspect>& aspects, Language language) {
+std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects, Language language) {
     const std::vector<ReportAspect> kept = reportedAspects(aspects);
     std::vector<ReportRun> runs;
     if (kept.empty())
@@ -104,10 +104,10 @@ std::vector<ReportRun> Aspect_Report(const std::vector<ReportAspect>& aspects, L
     return runs;
 }
 
-std::vector<ReportRun> House_Report(const HousePlacement& placement,
+std::vector<ReportRun> houseReport(const HousePlacement& placement,
                                     const std::vector<ReportAspect>& aspects, Language language) {
-    std::vector<ReportRun> runs = House_Report(placement, language);
-    const std::vector<ReportRun> aspectRuns = Aspect_Report(aspects, language);
+    std::vector<ReportRun> runs = houseReport(placement, language);
+    const std::vector<ReportRun> aspectRuns = aspectReport(aspects, language);
     runs.insert(runs.end(), aspectRuns.begin(), aspectRuns.end());
     return runs;
 }

@@ -17,7 +17,7 @@ std::string_view aspectPointName(Body point, Language language) {
                                 : std::string_view{};
 }
 
-std::string_view AspectText(Body a, Body b, AspectFamily family, Language language) {
+std::string_view aspectText(Body a, Body b, AspectFamily family, Language language) {
     const auto f = static_cast<std::size_t>(family);
     if (!hasAspectText(a, b) || f >= kAspectFamilyCount)
         return {};

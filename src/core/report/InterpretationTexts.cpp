@@ -25,7 +25,7 @@ const texts::ProseTables& proseOf(Language language) {
 constexpr std::size_t kLabelLength = 6; // "DD Sss"
 
 // The characters of labels 1..360 one after the other, six per label, built at
-// compile time; the views of DegreeName() point into this block.
+// compile time; the views of degreeName() point into this block.
 constexpr std::array<char, kDegreeCount * kLabelLength> buildLabelCharacters() {
     std::array<char, kDegreeCount * kLabelLength> chars{};
     for (int index = 1; index <= kDegreeCount; ++index) {
@@ -86,20 +86,20 @@ std::string_view houseDescriptionHeading(int house, Language language) {
                : std::string_view{};
 }
 
-std::string_view HouseDesc(int house, Language language) {
+std::string_view houseDesc(int house, Language language) {
     if (!isHouse(house))
         return {};
     return (*proseOf(language).houseDescriptions)[static_cast<std::size_t>(house)];
 }
 
-std::string_view PlanetInHouseText(int house, int planet, Language language) {
+std::string_view planetInHouseText(int house, int planet, Language language) {
     if (!isHouse(house) || !isPlanet(planet))
         return {};
     return (*proseOf(language)
                  .planetInHouse)[static_cast<std::size_t>(house)][static_cast<std::size_t>(planet)];
 }
 
-PlanetCharacteristicsEntry PlanetCharacteristics(int planet, Language language) {
+PlanetCharacteristicsEntry planetCharacteristics(int planet, Language language) {
     if (!isPlanet(planet))
         return {};
     const auto p = static_cast<std::size_t>(planet);
@@ -107,7 +107,7 @@ PlanetCharacteristicsEntry PlanetCharacteristics(int planet, Language language) 
             (*proseOf(language).characteristics)[p]};
 }
 
-const std::array<std::string_view, kDegreeCount + 1>& DegreeName() {
+const std::array<std::string_view, kDegreeCount + 1>& degreeName() {
     return kDegreeNames;
 }
 

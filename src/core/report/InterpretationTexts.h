@@ -35,23 +35,23 @@ std::string planetInHouseHeading(int planet, int house, Language language = Lang
 // "More About First House" ... "More About Twelfth House", house 1..12.
 std::string_view houseDescriptionHeading(int house, Language language = Language::English);
 
-// HouseDesc: one paragraph about the house's meaning, house 1..12.
-std::string_view HouseDesc(int house, Language language = Language::English);
+// houseDesc: one paragraph about the house's meaning, house 1..12.
+std::string_view houseDesc(int house, Language language = Language::English);
 
-// PlanetInHouseText: the text for planet 0..9 standing in house 1..12.
-std::string_view PlanetInHouseText(int house, int planet, Language language = Language::English);
+// planetInHouseText: the text for planet 0..9 standing in house 1..12.
+std::string_view planetInHouseText(int house, int planet, Language language = Language::English);
 
 struct PlanetCharacteristicsEntry {
     std::string_view heading; // "Characteristics Of Planet Sun :-"
     std::string_view text;
 };
 
-// PlanetCharacteristics: heading and text of planet 0..9.
-PlanetCharacteristicsEntry PlanetCharacteristics(int planet, Language language = Language::English);
+// planetCharacteristics: heading and text of planet 0..9.
+PlanetCharacteristicsEntry planetCharacteristics(int planet, Language language = Language::English);
 
-// DegreeName: the 360 degree labels, slot 0 empty; slot k = (sign - 1) * 30 + d
+// degreeName: the 360 degree labels, slot 0 empty; slot k = (sign - 1) * 30 + d
 // holds the two-digit degree d (01..30), a blank and the sign abbreviation,
 // e.g. slot 1 "01 Ari", slot 166 "16 Vir", slot 360 "30 Pis".
-const std::array<std::string_view, kDegreeCount + 1>& DegreeName();
+const std::array<std::string_view, kDegreeCount + 1>& degreeName();
 
 } // namespace orbenza

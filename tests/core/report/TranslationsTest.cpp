@@ -27,23 +27,23 @@ TEST_P(EveryLanguage, HasATextForEveryKeyAndEveryTextIsItsOwn) {
     const bool translation = language != Language::English;
     std::set<std::string_view> inHouse;
     for (int house = 1; house <= kHouseCount; ++house) {
-        const std::string_view description = HouseDesc(house, language);
+        const std::string_view description = houseDesc(house, language);
         EXPECT_FALSE(description.empty()) << "house " << house;
         if (translation) {
-            EXPECT_NE(description, HouseDesc(house)) << "house " << house << " left in English";
+            EXPECT_NE(description, houseDesc(house)) << "house " << house << " left in English";
         }
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-            const std::string_view text = PlanetInHouseText(house, planet, language);
+            const std::string_view text = planetInHouseText(house, planet, language);
             EXPECT_FALSE(text.empty()) << "house " << house << ", planet " << planet;
             inHouse.insert(text);
         }
     }
     EXPECT_EQ(inHouse.size(), std::size_t{kHouseCount * kReportPlanetCount}) << "texts repeated";
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const PlanetCharacteristicsEntry entry = PlanetCharacteristics(planet, language);
+        const PlanetCharacteristicsEntry entry = planetCharacteristics(planet, language);
         EXPECT_FALSE(entry.heading.empty() || entry.text.empty()) << "planet " << planet;
         if (translation) {
-            EXPECT_NE(entry.text, PlanetCharacteristics(planet).text) << "planet " << planet;
+            EXPECT_NE(entry.text, planetCharacteristics(planet).text) << "planet " << planet;
         }
     }
     for (Body a : kAspectPoints) {
@@ -51,7 +51,7 @@ TEST_P(EveryLanguage, HasATextForEveryKeyAndEveryTextIsItsOwn) {
             if (indexOf(a) >= indexOf(b) || !hasAspectText(a, b))
                 continue;
             for (AspectFamily family : kFamilies) {
-                EXPECT_FALSE(AspectText(a, b, family, language).empty())
+                EXPECT_FALSE(aspectText(a, b, family, language).empty())
                     << aspectPointName(a) << " " << aspectPointName(b);
             }
         }
@@ -111,23 +111,23 @@ TEST(Patterns, PutTheArgumentsWhereTheLanguageWantsThem) {
 
 TEST(TranslatedReport, PutsTheHouseBeforeThePlanetWhereTheLanguageDoes) {
     HousePlacement placement;
-    placement.HouseOccupied[1] = true;
+    placement.houseOccupied[1] = true;
     placement.planetHouse[0] = 1; // the Sun in the first house
-    const std::vector<ReportRun> hindi = House_Report(placement, Language::Hindi);
+    const std::vector<ReportRun> hindi = houseReport(placement, Language::Hindi);
     ASSERT_EQ(hindi.size(), 6u);
     EXPECT_EQ(hindi[0].text, "\xE0\xA4\xAA\xE0\xA5\x8D\xE0\xA4\xB0\xE0\xA4\xA5\xE0\xA4\xAE "
                              "\xE0\xA4\xAD\xE0\xA4\xBE\xE0\xA4\xB5 \xE0\xA4\xAE\xE0\xA5\x87\xE0"
                              "\xA4\x82 \xE0\xA4\xB8\xE0\xA5\x82\xE0\xA4\xB0\xE0\xA5\x8D\xE0\xA4"
                              "\xAF\r\n"); // "प्रथम भाव में सूर्य"
     // Same runs, formats and colours as the English report; only the words differ.
-    const std::vector<ReportRun> english = House_Report(placement);
+    const std::vector<ReportRun> english = houseReport(placement);
     for (std::size_t i = 0; i < english.size(); ++i) {
         EXPECT_EQ(hindi[i].heading, english[i].heading);
         EXPECT_EQ(hindi[i].color, english[i].color);
         EXPECT_NE(hindi[i].text, english[i].text);
     }
     const std::vector<ReportRun> aspects =
-        Aspect_Report({{Body::Moon, Body::Sun, Aspect::Trine}}, Language::German);
+        aspectReport({{Body::Moon, Body::Sun, Aspect::Trine}}, Language::German);
     ASSERT_EQ(aspects.size(), 2u);
     EXPECT_EQ(aspects[0].text, "Sonne Trigon Mond\r\n");
 }
