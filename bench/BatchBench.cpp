@@ -1,6 +1,7 @@
 // The cost of a batch: charts per second from CSV rows to JSON lines (or CSV)
 // written to a sink that drops them, and the JSON writer against the JSON
 // library that it stands in for.
+#include "ByteFakes.h"
 #include "Batch.h"
 #include "BatchCsvWriter.h"
 #include "BatchRow.h"
@@ -59,21 +60,21 @@ void runRows(benchmark::State& state, orbenza::cli::BatchFormat format) {
 
 // Charts per second (items_per_second) through the whole batch path: CSV
 // reading, option parsing, the chart, its report and the JSON line.
-void bmBatchJsonLines(benchmark::State& state) {
+void BM_BatchJsonLines(benchmark::State& state) {
     runRows(state, orbenza::cli::BatchFormat::JsonLines);
 }
 // Arguments: workers, rows per worker and block (0: the default).
-BENCHMARK(bmBatchJsonLines)
+BENCHMARK(BM_BatchJsonLines)
     ->Args({1, 0})
     ->Args({2, 0})
     ->Args({1, 256})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
-void bmBatchCsv(benchmark::State& state) {
+void BM_BatchCsv(benchmark::State& state) {
     runRows(state, orbenza::cli::BatchFormat::Csv);
 }
-BENCHMARK(bmBatchCsv)->Args({1, 0})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchCsv)->Args({1, 0})->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The parts of one row, for the chart of the bench rows' first birth.
 orbenza::ChartResult firstChart() {
@@ -89,7 +90,7 @@ orbenza::ChartResult firstChart() {
     return std::get<orbenza::ChartResult>(orbenza::chartOfInput(entries));
 }
 
-void bmRowToChart(benchmark::State& state) {
+void BM_RowToChart(benchmark::State& state) {
     const std::string csv = batchRows(1);
     orbenza::cli::StringSource input(csv);
     orbenza::cli::CsvReader reader(input);
@@ -103,9 +104,9 @@ void bmRowToChart(benchmark::State& state) {
         benchmark::DoNotOptimize(orbenza::chartOfInput(std::get<orbenza::BirthInput>(entries)));
     }
 }
-BENCHMARK(bmRowToChart);
+BENCHMARK(BM_RowToChart);
 
-void bmChartJsonWriter(benchmark::State& state) {
+void BM_ChartJsonWriter(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();
     orbenza::cli::ChartJsonWriter writer;
     std::string out;
@@ -115,13 +116,13 @@ void bmChartJsonWriter(benchmark::State& state) {
         benchmark::DoNotOptimize(out.data());
     }
 }
-BENCHMARK(bmChartJsonWriter);
+BENCHMARK(BM_ChartJsonWriter);
 
-void bmChartJsonLibraryDump(benchmark::State& state) {
+void BM_ChartJsonLibraryDump(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::cli::chartJson(chart).dump());
 }
-BENCHMARK(bmChartJsonLibraryDump);
+BENCHMARK(BM_ChartJsonLibraryDump);
 
 } // namespace

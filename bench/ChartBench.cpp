@@ -15,45 +15,47 @@
 
 namespace {
 
-void bmWholeChartRun(benchmark::State& state) {
+void BM_WholeChartRun(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(
             orbenza::computeChart(birth, correction, orbenza::Positions::Classic));
 }
-BENCHMARK(bmWholeChartRun);
+BENCHMARK(BM_WholeChartRun);
 
-void bmMoon(benchmark::State& state) {
+void BM_Moon(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::moonCalculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::moonCalculation(birth, moment));
 }
-BENCHMARK(bmMoon);
+BENCHMARK(BM_Moon);
 
-void bmAscendant(benchmark::State& state) {
+void BM_Ascendant(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
+    const orbenza::BirthMoment moment = orbenza::birthMomentOf(birth, {-5, -30});
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::ascendantCalculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::ascendantCalculation(birth, moment));
 }
-BENCHMARK(bmAscendant);
+BENCHMARK(BM_Ascendant);
 
-void bmNinePlanetLongitudes(benchmark::State& state) {
+void BM_NinePlanetLongitudes(benchmark::State& state) {
     for (auto _ : state) {
         for (int body = 0; body < orbenza::kElementBodyCount; ++body)
             benchmark::DoNotOptimize(orbenza::planetLongitude(body, -5313.125));
     }
 }
-BENCHMARK(bmNinePlanetLongitudes);
+BENCHMARK(BM_NinePlanetLongitudes);
 
 // What the house systems and aspects add to a chart: one system's cusps, the
 // angles and their daily motion, and the major aspects among the twelve
 // points, for the Delhi chart. The argument is the house system.
-void bmCuspsAnglesMajorAspects(benchmark::State& state) {
+void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
     const ChartResult chart = computeChart(birth, zoneCalculation(34, {}), Positions::Classic);
-    const AscendantResult asc = ascendantCalculation(birth, {-5, -30});
+    const AscendantResult asc = ascendantCalculation(birth, birthMomentOf(birth, {-5, -30}));
     const HouseFrame frame{asc.siderealDegrees, asc.obliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};
     const auto system = static_cast<HouseSystem>(state.range(0));
@@ -72,17 +74,17 @@ void bmCuspsAnglesMajorAspects(benchmark::State& state) {
     }
     state.SetLabel(std::string(houseSystemName(system)));
 }
-BENCHMARK(bmCuspsAnglesMajorAspects)
+BENCHMARK(BM_CuspsAnglesMajorAspects)
     ->Arg(static_cast<int>(orbenza::HouseSystem::Equal))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Placidus))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Koch))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Regiomontanus));
 
 // The daily motions of Sun ... Pluto by the built-in method.
-void bmClassicSpeeds(benchmark::State& state) {
+void BM_ClassicSpeeds(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::classicSpeedsDegPerDay(-5313.125));
 }
-BENCHMARK(bmClassicSpeeds);
+BENCHMARK(BM_ClassicSpeeds);
 
 } // namespace

@@ -1,5 +1,6 @@
 // The chart library: importing a large CSV file into a new library, and
 // reading the list the open dialog shows.
+#include "ByteFakes.h"
 #include "Batch.h"
 #include "LibraryCsv.h"
 #include "store/ChartLibrary.h"
@@ -52,7 +53,7 @@ std::string libraryCsv(int rows) {
 
 // orbenza-cli library import of 100,000 rows: reading and checking the CSV
 // and storing every chart in one transaction in a new library file.
-void bmLibraryImport(benchmark::State& state) {
+void BM_LibraryImport(benchmark::State& state) {
     const std::string csv = libraryCsv(static_cast<int>(state.range(0)));
     const std::string folder = temporaryFolder();
     int round = 0;
@@ -68,10 +69,10 @@ void bmLibraryImport(benchmark::State& state) {
     std::filesystem::remove_all(folder);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(bmLibraryImport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LibraryImport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The list of 10,000 charts as the open dialog reads it.
-void bmLibrarySummaries(benchmark::State& state) {
+void BM_LibrarySummaries(benchmark::State& state) {
     const std::string folder = temporaryFolder();
     orbenza::store::ChartLibrary library;
     orbenza::cli::StringSource source(libraryCsv(static_cast<int>(state.range(0))));
@@ -83,6 +84,6 @@ void bmLibrarySummaries(benchmark::State& state) {
     library.close();
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(bmLibrarySummaries)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LibrarySummaries)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -1,6 +1,7 @@
 // The cost of the precise positions: the positions alone, one whole chart run
 // with them, a batch of JSON lines without the report and both birth-time
 // windows, each beside the built-in method.
+#include "ByteFakes.h"
 #include "Batch.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
@@ -18,18 +19,18 @@ namespace {
 
 // Sun ... Pluto, Chiron, the nodes, Lilith and the Ascendant for one moment
 // and place, with their speeds.
-void bmPrecisePositions(benchmark::State& state) {
+void BM_PrecisePositions(benchmark::State& state) {
     double julianDay = orbenza::julianDayOf(1985, 6, 15, 9.0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(orbenza::ephemerisPositions(julianDay, 28.65, 77.2167));
         julianDay += 0.37; // a new moment each time, in a new segment now and then
     }
 }
-BENCHMARK(bmPrecisePositions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMicrosecond);
 
 // One whole chart run (texts, marks, houses), with either method (0 classic,
 // 1 precise).
-void bmChartRunByMethod(benchmark::State& state) {
+void BM_ChartRunByMethod(benchmark::State& state) {
     orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     const auto positions =
@@ -40,12 +41,12 @@ void bmChartRunByMethod(benchmark::State& state) {
         benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions));
     }
 }
-BENCHMARK(bmChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Charts per second (items_per_second) of a batch of JSON lines without the
 // report (--report none), side by side: arguments workers and method (0
 // classic, 1 precise).
-void bmBatchReportNone(benchmark::State& state) {
+void BM_BatchReportNone(benchmark::State& state) {
     constexpr int kRows = 2000;
     std::string csv = "name,date,time,zone,lon,lat,dst\n";
     char row[128];
@@ -69,7 +70,7 @@ void bmBatchReportNone(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(bmBatchReportNone)
+BENCHMARK(BM_BatchReportNone)
     ->Args({1, 0})
     ->Args({1, 1})
     ->Args({2, 0})
@@ -79,7 +80,7 @@ BENCHMARK(bmBatchReportNone)
 
 // Both birth-time windows of the Delhi chart, each end scanned in chart runs
 // and bisected to the second, with either method (0 classic, 1 precise).
-void bmBirthTimeWindowsByMethod(benchmark::State& state) {
+void BM_BirthTimeWindowsByMethod(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
@@ -88,6 +89,6 @@ void bmBirthTimeWindowsByMethod(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }
-BENCHMARK(bmBirthTimeWindowsByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BirthTimeWindowsByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

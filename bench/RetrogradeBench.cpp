@@ -21,7 +21,7 @@ constexpr std::array<BirthDate, 4> Births{{
     {1, 1, 1890, 0, 0}, // before the tables
 }};
 
-void bmRetrogradeCalculation(benchmark::State& state) {
+void BM_RetrogradeCalculation(benchmark::State& state) {
     orbenza::loadStations(0); // the dates are converted once, before the first chart
     std::size_t i = 0;
     for (auto _ : state) {
@@ -30,18 +30,18 @@ void bmRetrogradeCalculation(benchmark::State& state) {
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(bmRetrogradeCalculation)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RetrogradeCalculation)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void bmIsRetrograde(benchmark::State& state) {
+void BM_IsRetrograde(benchmark::State& state) {
     const std::chrono::year_month_day date = std::chrono::year{1985} / 4 / 10;
     orbenza::loadStations(0);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::isRetrograde(date, "Pluto"));
 }
-BENCHMARK(bmIsRetrograde);
+BENCHMARK(BM_IsRetrograde);
 
 // The first conversion of all 1,378 periods from their rows (done once per program run).
-void bmConvertStationRows(benchmark::State& state) {
+void BM_ConvertStationRows(benchmark::State& state) {
     for (auto _ : state) {
         for (std::size_t k = 0; k < 8; ++k) {
             const auto& table = orbenza::StationTables[k];
@@ -50,6 +50,6 @@ void bmConvertStationRows(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(bmConvertStationRows);
+BENCHMARK(BM_ConvertStationRows);
 
 } // namespace

@@ -24,15 +24,15 @@ orbenza::ChartResult chartOf(int hour, int minute, int latitudeDeg) {
 }
 
 // Delhi, 15 June 1985 14:30.
-void bmBirthTimeWindows(benchmark::State& state) {
+void BM_BirthTimeWindows(benchmark::State& state) {
     const orbenza::ChartResult chart = chartOf(14, 30, 28);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }
-BENCHMARK(bmBirthTimeWindows);
+BENCHMARK(BM_BirthTimeWindows);
 
 // The average over births every 20 minutes of one day at latitude 28° N.
-void bmBirthTimeWindowsDayAverage(benchmark::State& state) {
+void BM_BirthTimeWindowsDayAverage(benchmark::State& state) {
     std::vector<orbenza::ChartResult> charts;
     for (int m = 0; m < 24 * 60; m += 20)
         charts.push_back(chartOf(m / 60, m % 60, 28));
@@ -42,6 +42,6 @@ void bmBirthTimeWindowsDayAverage(benchmark::State& state) {
         i = (i + 1) % charts.size();
     }
 }
-BENCHMARK(bmBirthTimeWindowsDayAverage);
+BENCHMARK(BM_BirthTimeWindowsDayAverage);
 
 } // namespace

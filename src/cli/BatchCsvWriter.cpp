@@ -1,6 +1,7 @@
 #include "BatchCsvWriter.h"
 
 #include "base/Utf8.h"
+#include "present/PositionText.h"
 
 #include <array>
 
@@ -76,11 +77,12 @@ std::string batchCsvHeader() {
 
 void appendChartCsv(std::string& out, const ChartResult& chart, std::uint64_t line) {
     appendCsvField(out, chart.birth.name);
-    for (const std::string& position : chart.planetPositions) {
+    const ChartTexts texts = chartTexts(chart);
+    for (const std::string& position : texts.planetPositions) {
         out += ',';
         appendCsvField(out, position);
     }
-    for (const std::string& label : chart.planetNames) {
+    for (const std::string& label : texts.planetNames) {
         out += ',';
         appendCsvField(out, label);
     }

@@ -45,31 +45,4 @@ private:
     std::string m_name;
 };
 
-// Collects everything in a string.
-class StringSink final : public ByteSink {
-public:
-    using ByteSink::write;
-    bool write(std::string_view data) override {
-        text.append(data);
-        return true;
-    }
-    std::string text;
-};
-
-// Drops everything and counts the bytes.
-class NullSink final : public ByteSink {
-public:
-    using ByteSink::write;
-    bool write(std::string_view data) override {
-        bytes += data.size();
-        return true;
-    }
-    bool write(const OutputBuffer* buffers, std::size_t count) override {
-        for (std::size_t i = 0; i < count; ++i)
-            bytes += buffers[i].size();
-        return true;
-    }
-    std::uint64_t bytes = 0;
-};
-
 } // namespace orbenza::cli

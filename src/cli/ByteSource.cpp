@@ -61,12 +61,4 @@ std::ptrdiff_t FileSource::read(char* buffer, std::size_t size) {
     }
 }
 
-std::ptrdiff_t StringSource::read(char* buffer, std::size_t size) {
-    const std::size_t n = std::min({size, m_chunkSize, m_text.size() - m_position});
-    std::memcpy(buffer, m_text.data() + m_position, n);
-    m_position += n;
-    m_bytesRead += n;
-    return static_cast<std::ptrdiff_t>(n);
-}
-
 } // namespace orbenza::cli

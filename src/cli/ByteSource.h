@@ -45,20 +45,4 @@ private:
     std::string m_name;
 };
 
-// Text held in memory, handed out in pieces of at most chunkSize bytes (small
-// pieces let the tests cut the input anywhere).
-class StringSource final : public ByteSource {
-public:
-    explicit StringSource(std::string_view text, std::size_t chunkSize = 1 << 16)
-        : m_text(text), m_chunkSize(chunkSize == 0 ? 1 : chunkSize) {
-        m_size = text.size();
-    }
-    std::ptrdiff_t read(char* buffer, std::size_t size) override;
-
-private:
-    std::string_view m_text;
-    std::size_t m_chunkSize;
-    std::size_t m_position = 0;
-};
-
 } // namespace orbenza::cli

@@ -4,9 +4,9 @@
 #include "base/Body.h"
 #include "base/Utf8.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
 #include "chart/TimeZones.h"
-#include "moon/MoonPosition.h"
+#include "present/PositionText.h"
+#include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 
@@ -232,7 +232,7 @@ public:
         m_end = p;
         return true;
     }
-    bool strings(const std::array<std::string, 11>& texts) {
+    bool strings(const std::array<std::string, kBodyCount>& texts) {
         raw('[');
         for (std::size_t i = 0; i < texts.size(); ++i) {
             if (i != 0)
@@ -451,7 +451,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         ok = ok && json.string(zoneTextOf(chart));
         json.raw(isTrue16(birth.isDaylightSaving) ? ",\"DaylightSaving\":true"
                                                   : ",\"DaylightSaving\":false");
-        const UniversalMoment& ut = chart.universalTime;
+        const UniversalMoment& ut = chart.moment.universalTime;
         json.raw(",\"UniversalTime\":\"");
         json.isoDate(ut.year, ut.month, ut.day);
         json.raw('T');
@@ -466,18 +466,19 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         json.raw(positionsName(chart.positions));
         json.raw("\",\"SunSign\":");
         ok = ok && json.string(sunSignOf(chart));
+        const ChartTexts texts = chartTexts(chart);
         json.raw(",\"MoonSignName\":");
-        ok = ok && json.string(chart.moonSignName);
+        ok = ok && json.string(texts.moonSignName);
         json.raw(",\"Ascendant\":");
         ok = ok && json.string(signName(chart.ascendantSign()));
         json.raw(",\"AscendantText\":");
-        ok = ok && json.string(chart.ascendantText);
+        ok = ok && json.string(texts.ascendantText);
         json.raw(",\"MoonPositionText\":");
-        ok = ok && json.string(chart.moonPositionText);
+        ok = ok && json.string(texts.moonPositionText);
         json.raw(",\"PlanetPositions\":");
-        ok = ok && json.strings(chart.planetPositions);
+        ok = ok && json.strings(texts.planetPositions);
         json.raw(",\"PlanetNames\":");
-        ok = ok && json.strings(chart.planetNames);
+        ok = ok && json.strings(texts.planetNames);
         json.raw(",\"Longitudes\":{");
         for (Body body : kAllBodies) {
             if (body != Body::Sun)

@@ -15,8 +15,10 @@
 
 namespace orbenza::cli {
 
-// Writes the chart as compact JSON, byte for byte what chartJson(...).dump()
-// gives for the same arguments, without building the JSON value. The report's run texts are static
+// Writes the chart as compact JSON without building a JSON value: the one
+// list of a chart's fields, which the batch writes and the single chart
+// (chartJson) reads back, so both carry the same fields in the same order.
+// Its bytes are those the JSON library dumps for them. The report's run texts are static
 // (they live as long as the program and never change), so each run's JSON is
 // made once and kept, keyed by the text's address, and an OutputBuffer refers
 // to it in place. One writer per thread; what it added to a buffer refers to

@@ -1,12 +1,12 @@
 #include "ChartOutput.h"
 
+#include "ChartJsonWriter.h"
 #include "base/Body.h"
 #include "base/Utf8.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
 #include "chart/TimeZones.h"
-#include "moon/MoonPosition.h"
-#include "positions/PlanetRun.h"
+#include "present/PositionText.h"
+#include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 #include "report/ReportWords.h"
@@ -20,32 +20,6 @@
 namespace orbenza::cli {
 
 namespace {
-
-std::string isoUniversalTime(const UniversalMoment& ut) {
-    char buffer[32];
-    // Seconds only when the correction had them (a clock time from the atlas).
-    if (ut.second != 0)
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02dZ", ut.year, ut.month,
-                      ut.day, ut.hour, ut.minute, ut.second);
-    else
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02dZ", ut.year, ut.month, ut.day,
-                      ut.hour, ut.minute);
-    return buffer;
-}
-
-std::string sunSign(const ChartResult& chart) {
-    return std::string(signName(chart.sunSign()));
-}
-
-std::string ascendantSign(const ChartResult& chart) {
-    return std::string(signName(chart.ascendantSign()));
-}
-
-std::string hexColor(Rgb color) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", color.r, color.g, color.b);
-    return buffer;
-}
 
 // The report's text without its carriage returns, for a terminal.
 std::string withUnixLineBreaks(std::string_view text) {
@@ -100,13 +74,13 @@ std::string housesAndAspectsText(const ChartResult& chart, Language language) {
     const ReportWords& words = reportWords(language);
     const auto label = [&words](Body body) { return words.pointLabels[indexOf(body)]; };
     std::string out =
-        padRight(label(Body::Midheaven), 14) + shortPositionOf(chart.angles.mcDeg) + "\n\n";
+        padRight(label(Body::Midheaven), 14) + shortPositionText(chart.angles.mcDeg) + "\n\n";
     out += fillPattern(words.houses, {houseSystemName(chart.houseSystem)}) + "\n";
     if (const std::string note = houseNoteText(chart, language); !note.empty())
         out += note + "\n";
     for (std::size_t k = 0; k < chart.cuspsDeg.size(); ++k) {
         const std::string house = fillPattern(words.house, {std::to_string(k + 1)});
-        out += padRight(house, 14) + shortPositionOf(chart.cuspsDeg[k]) + "\n";
+        out += padRight(house, 14) + shortPositionText(chart.cuspsDeg[k]) + "\n";
     }
     out += "\n" + fillPattern(words.aspects, {aspectSetName(chart.aspectSet)}) + "\n";
     if (chart.aspects.empty())
@@ -133,103 +107,16 @@ double sixDecimals(double value) {
     return std::round(value * 1e6) / 1e6;
 }
 
-void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart) {
-    json["HouseSystem"] = std::string(houseSystemName(chart.houseSystem));
-    const std::string note = houseNoteText(chart);
-    json["HouseNote"] =
-        note.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(note);
-    nlohmann::ordered_json cusps = nlohmann::ordered_json::array();
-    for (double cusp : chart.cuspsDeg)
-        cusps.push_back(longitudeSixDecimals(cusp));
-    json["Cusps"] = std::move(cusps);
-    const ChartAngles& a = chart.angles;
-    json["Angles"] = {{"Asc", longitudeSixDecimals(a.ascDeg)},
-                      {"MC", longitudeSixDecimals(a.mcDeg)},
-                      {"Dsc", longitudeSixDecimals(a.dscDeg)},
-                      {"IC", longitudeSixDecimals(a.icDeg)},
-                      {"Vertex", longitudeSixDecimals(a.vertexDeg)}};
-    nlohmann::ordered_json speeds = nlohmann::ordered_json::object();
-    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
-        speeds[std::string(bodyLabel(bodyAt(planet)))] =
-            sixDecimals(chart.speedsDegPerDay[bodyAt(planet)]);
-    json["Speeds"] = std::move(speeds);
-    nlohmann::ordered_json aspects = nlohmann::ordered_json::array();
-    for (const AspectFound& aspect : chart.aspects)
-        aspects.push_back({{"A", std::string(bodyLabel(aspect.a))},
-                           {"B", std::string(bodyLabel(aspect.b))},
-                           {"Aspect", std::string(aspectName(aspect.aspect))},
-                           {"Angle", sixDecimals(aspect.angleDeg)},
-                           {"Orb", sixDecimals(aspect.orbDeg)},
-                           {"Applying", aspect.applying}});
-    json["Aspects"] = std::move(aspects);
-}
-
-nlohmann::ordered_json windowJson(const TimeWindow& window) {
-    nlohmann::ordered_json json;
-    json["From"] = window.from ? nlohmann::ordered_json(isoClockTime(*window.from)) : nullptr;
-    json["To"] = window.to ? nlohmann::ordered_json(isoClockTime(*window.to)) : nullptr;
-    return json;
-}
-
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
                                  const BirthTimeWindows* windows, const PlaceClockInfo* place) {
-    const BirthData& birth = chart.birth;
-    nlohmann::ordered_json json;
-    json["Name"] = birth.name;
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.birthYear, birth.birthMonth,
-                  birth.birthDay);
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
-    json["Date"] = date;
-    json["Time"] = time;
-    json["Zone"] =
-        chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount
-            ? std::string(
-                  timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text)
-            : std::string{};
-    json["DaylightSaving"] = isTrue16(birth.isDaylightSaving);
-    json["UniversalTime"] = isoUniversalTime(chart.universalTime);
-    json["Positions"] = std::string(positionsName(chart.positions));
-    json["SunSign"] = sunSign(chart);
-    json["MoonSignName"] = chart.moonSignName;
-    json["Ascendant"] = ascendantSign(chart);
-    json["AscendantText"] = chart.ascendantText;
-    json["MoonPositionText"] = chart.moonPositionText;
-    json["PlanetPositions"] = chart.planetPositions;
-    json["PlanetNames"] = chart.planetNames;
-    nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
-    for (Body body : kAllBodies)
-        longitudes[std::string(bodyLabel(body))] = longitudeSixDecimals(chart.longitudesDeg[body]);
-    for (const OtherPoint& point : kOtherPoints)
-        longitudes[std::string(point.key)] =
-            longitudeSixDecimals(chart.pointLongitudesDeg[point.body]);
-    json["Longitudes"] = std::move(longitudes);
-    nlohmann::ordered_json houses = nlohmann::ordered_json::object();
-    for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const int house = chart.houses[bodyAt(static_cast<std::size_t>(planet))];
-        if (house != 0)
-            houses[std::string(reportPlanetName(planet))] = house;
-    }
-    json["Houses"] = std::move(houses);
-    if (windows != nullptr) {
-        json["AscendantWindow"] = windowJson(windows->ascendant);
-        json["HouseWindow"] = windowJson(windows->houses);
-    }
-    if (withReport) {
-        nlohmann::ordered_json report = nlohmann::ordered_json::array();
-        for (const ReportRun& run : chartReport(chart)) {
-            report.push_back({{"text", std::string(run.text)},
-                              {"heading", run.heading},
-                              {"color", hexColor(run.color)}});
-        }
-        json["Report"] = std::move(report);
-    }
-    if (chart.housesAndAspects)
-        addHousesAndAspects(json, chart);
-    if (place != nullptr)
-        json["Place"] = placeJson(*place);
-    return json;
+    // The fields are those of a batch line, in its order: the single chart
+    // reads that line back rather than keeping a list of its own.
+    ChartJsonWriter writer(withReport);
+    std::string line;
+    if (!writer.append(line, chart, windows, place))
+        throw nlohmann::ordered_json::type_error::create(316, "a text of the chart is not UTF-8",
+                                                         nullptr);
+    return nlohmann::ordered_json::parse(line);
 }
 
 std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows,
@@ -255,16 +142,17 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     out += padRight(words.sunSign, column) + signOf(chart.sunSign()) + "\n";
     out += padRight(words.moonSign, column) + signOf(chart.signs[Body::Moon]) + "\n";
     out += padRight(words.ascendant, column) + signOf(chart.ascendantSign()) + " (" +
-           chart.ascendantText + ")\n";
+           chartTexts(chart).ascendantText + ")\n";
     if (windows != nullptr)
         out += birthTimeWindowLine(chart, *windows, language) + "\n";
     out += "\n";
-    const std::array<std::string, 11> labels = planetLabels(chart, language);
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        out += padRight(labels[i], 14) + chart.planetPositions[i] + "\n";
+    const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
+    const ChartTexts texts = chartTexts(chart);
+    for (std::size_t i = 0; i < kBodyCount; ++i)
+        out += padRight(labels[i], 14) + texts.planetPositions[i] + "\n";
     for (const OtherPoint& point : kOtherPoints)
         out += padRight(words.pointLabels[indexOf(point.body)], 14) +
-               shortPositionOf(chart.pointLongitudesDeg[point.body]) + "\n";
+               shortPositionText(chart.pointLongitudesDeg[point.body]) + "\n";
     out += housesAndAspectsText(chart, language);
 
     if (!withReport)

@@ -33,26 +33,19 @@ inline constexpr std::array<OtherPoint, 5> kOtherPoints{{
     {Body::Fortune, "Fortune", "Fortune"},
 }};
 
-// One object with the chart's texts; keys in a fixed order. withReport false
+// One object with the chart's texts and values: the fields of a batch line
+// (ChartJsonWriter), in its order. withReport false
 // leaves the report's runs out. With windows, "AscendantWindow" and
-// "HouseWindow" follow "Houses". The houses and aspects (addHousesAndAspects)
-// follow the report when the chart has them (ChartResult::housesAndAspects).
+// "HouseWindow" follow "Houses". The houses and aspects (HouseSystem ...
+// Aspects) follow the report when the chart has them (housesAndAspects).
 // With a place (a clock time from the atlas or a zone's history), "Place"
-// comes last.
+// comes last. A text that is not UTF-8 throws nlohmann's type_error 316.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
                                  const BirthTimeWindows* windows = nullptr,
                                  const PlaceClockInfo* place = nullptr);
 
 // A value rounded to six decimals, as the JSON gives angles, orbs and speeds.
 double sixDecimals(double value);
-
-// The keys the house systems and aspects add to a chart's object, in order:
-// HouseSystem, HouseNote, Cusps, Angles, Speeds, Aspects.
-void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart);
-
-// A window as JSON: {"From": "YYYY-MM-DDTHH:MM:SS", "To": ...} in local clock
-// time, null for an end beyond 12 hours.
-nlohmann::ordered_json windowJson(const TimeWindow& window);
 
 // The readable chart: details, signs, the eleven bodies and the other
 // points, then the

@@ -6,7 +6,7 @@
 #include "ChartOutput.h"
 #include "OrbsFile.h"
 #include "ProgressMeter.h"
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 
 #include <algorithm>
 #include <cerrno>

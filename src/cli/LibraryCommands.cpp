@@ -16,7 +16,7 @@
 #include "base/Version.h"
 #include "base/YearRange.h"
 #include "chart/TimeZones.h"
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 #include "store/ChartLibrary.h"
 #include "store/RecordChart.h"
 

@@ -11,7 +11,7 @@
 #include "SaveScreen.h"
 #include "UserMessages.h"
 #include "atlas/Atlas.h"
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "store/RecordChart.h"
 
 #include <QAction>
@@ -345,6 +345,7 @@ void AppController::openLibraryChart(std::int64_t id) {
     m_editingId.reset();
     m_openedId = id;
     showChartWindow(chart, city, state, country);
+    m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
     // Only the recent list depends on this; a busy library must not stop the
     // chart from showing.
     library(true)->markOpened(id); // opened: the record came from it

@@ -325,11 +325,26 @@ void BirthDetailsScreen::refreshPlaceTime() {
 }
 
 QString BirthDetailsScreen::clockCautionText() const {
-    if (!m_place || !m_place->atlasPlace)
+    // A zone given by name has no place to caution about.
+    if (!m_place || (!m_place->atlasPlace && m_place->clock.place.empty()))
         return {};
-    const atlas::Place& place = *m_place->atlasPlace;
+    // The place picked from the atlas, or for a chart from the library the
+    // place it kept: its name in the City box (else its whole label), its
+    // coordinates in the form (the longitude to the atlas's precision).
+    std::string name;
+    double latitudeDeg = 0;
+    double longitudeDeg = 0;
+    if (const auto& place = m_place->atlasPlace) {
+        name = place->name;
+        latitudeDeg = place->latitudeDeg;
+        longitudeDeg = place->longitudeDeg;
+    } else {
+        name = m_city->text().isEmpty() ? m_place->clock.place : m_city->text().toStdString();
+        latitudeDeg = latitudeNorthDegOf(input().latitude);
+        longitudeDeg = m_place->clock.longitudeEastDeg;
+    }
     const atlas::ClockCaution caution = atlas::clockCaution(
-        place.timeZone, place.name, place.latitudeDeg, place.longitudeDeg, enteredMoment().year);
+        m_place->clock.timeZone, name, latitudeDeg, longitudeDeg, enteredMoment().year);
     if (caution.code != atlas::ClockCaution::Code::PrincipalCityOnly)
         return {};
     return tr("Before 1970 this zone's clock history is that of %1; local practice in %2 may "

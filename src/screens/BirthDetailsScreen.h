@@ -158,7 +158,8 @@ private:
         // settled.
         Fold fold = Fold::None;
         // The place picked from the atlas, which the caution on old clock
-        // times reads; none for a clock kept with a library chart.
+        // times reads; none for a clock kept with a library chart, whose
+        // caution reads the place's name and coordinates from the form.
         std::optional<atlas::Place> atlasPlace;
     };
     void attachClock(const AtlasClock& clock);

@@ -10,8 +10,8 @@
 #include "ReportBox.h"
 #include "ReportPrinter.h"
 #include "UserMessages.h"
-#include "chart/Presentation.h"
-#include "chart/WheelOfChart.h"
+#include "present/Presentation.h"
+#include "present/WheelOfChart.h"
 #include "windows/BirthTimeWindows.h"
 
 #include <QBuffer>

@@ -10,8 +10,8 @@
 #include "base/Body.h"
 #include "base/Sign.h"
 #include "chart/ChartReport.h"
-#include "chart/Presentation.h"
-#include "chart/WheelOfChart.h"
+#include "present/Presentation.h"
+#include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
 #include "windows/BirthTimeWindows.h"
 
@@ -404,11 +404,11 @@ void ChartScreen::setClockCaution(const QString& sentence) {
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
     const Language language = screenLanguage();
-    const ChartPresentation shown = presentChart(chart, planetLabels(chart, language), language);
+    const ChartPresentation shown = presentChart(chart, language);
     m_shownChart = chart;
 
     for (std::size_t i = 0; i < m_planets.size(); ++i) {
-        m_planets[i]->setText(fromUtf8(chart.planetPositions[i]));
+        m_planets[i]->setText(fromUtf8(shown.planetPositions[i]));
         m_retrograde[i]->setText(chart.retrograde[bodyAt(i)] ? retrogradeMark() : QString());
     }
     m_rashi->setText(fromUtf8(shown.lblRashi));

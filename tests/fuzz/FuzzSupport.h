@@ -3,6 +3,8 @@
 // the Rich Text reader.
 #pragma once
 
+#include "base/Sign.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -124,27 +126,22 @@ inline std::vector<std::string_view> splitAt(std::string_view text, char separat
 
 // A short-position text "DD Sss MM": degrees 00..29 within the sign, a blank,
 // one of the twelve sign abbreviations, a blank, minutes 00..59.
-inline constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-
-inline int signOfAbbreviation(std::string_view abbreviation) {
-    if (abbreviation.size() != 3)
-        return -1;
-    for (int n = 0; n < 12; ++n) {
-        if (kSignAbbreviations.substr(static_cast<std::size_t>(3 * n), 3) == abbreviation)
-            return n;
-    }
-    return -1;
-}
-
 inline bool isTwoDigits(std::string_view text, int highest) {
     if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9')
         return false;
     return (text[0] - '0') * 10 + (text[1] - '0') <= highest;
 }
 
+inline bool isSignAbbreviation(std::string_view text) {
+    for (std::size_t n = 0; n < orbenza::kSignCount; ++n)
+        if (orbenza::signAbbreviation(orbenza::signAt(n)) == text)
+            return true;
+    return false;
+}
+
 inline bool isShortPosition(std::string_view text) {
     return text.size() == 9 && isTwoDigits(text.substr(0, 2), 29) && text[2] == ' ' &&
-           signOfAbbreviation(text.substr(3, 3)) >= 0 && text[6] == ' ' &&
+           isSignAbbreviation(text.substr(3, 3)) && text[6] == ' ' &&
            isTwoDigits(text.substr(7, 2), 59);
 }
 

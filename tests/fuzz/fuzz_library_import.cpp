@@ -10,6 +10,7 @@
 // - the records kept, written as `library export` writes them and read back,
 //   are the same records, and written again are the same bytes;
 // - no exception leaves the program (libFuzzer reports one as a crash).
+#include "ByteFakes.h"
 #include "ByteSource.h"
 #include "FuzzSupport.h"
 #include "LibraryCsv.h"

@@ -1,28 +1,25 @@
-// Any bytes as position texts: the short position, the degree index of a
-// position's prefix, the equal houses and the report.
+// Any bytes as a chart's longitudes: the zodiac positions, the texts written
+// from them, the equal houses and the report.
 //
-// The input is split at line feeds; the first eleven pieces are the chart's
-// PlanetPositions (Sun .. Pluto, then the Ascendant; missing ones empty), and
-// every piece also goes through shortPosition and degreeIndexOfPrefix alone.
-// The first eight bytes, read as two longitudes, also take the way a real
-// chart does: formatPosition, shortPosition, degreeIndexOfPrefix.
+// Every four bytes make a longitude within two turns either way; the first
+// eleven are the chart's bodies (Sun .. Pluto, then the Ascendant), a body
+// past the end of the input has no position.
 //
 // Promises checked:
-// - degreeIndexOfPrefix gives 0 or 1..360, and 1..360 exactly when the first
-//   six characters are "dd Sss" (degree 00..29, a known sign); the index is
-//   then the degreeName label "DD Sss" with DD = dd + 1;
-// - a formatted longitude always shortens to "DD Sss MM" naming its degree;
+// - a longitude's zodiac position names its whole degree of the circle (of the
+//   absolute value), and its short text "DD Sss MM" and long text
+//   "D° M' S\" Sss" carry the same degrees, minutes and sign;
 // - the houses are twelve runs of 30 degree indexes from the Ascendant's, and
-//   each planet with a readable position lies in the house that holds it;
+//   each planet with a position lies in the house that holds it;
 // - the report names every planet with a house exactly once, in house order,
 //   each house with its description once, and nothing for empty houses.
-#include "DegreeLabels.h"
 #include "FuzzSupport.h"
-#include "moon/MoonPosition.h"
-#include "positions/PlanetRun.h"
+#include "base/Sign.h"
+#include "present/PositionText.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -35,37 +32,6 @@ using orbenza::fuzz::printable;
 
 namespace {
 
-// The degree index named by a well-formed prefix, computed here from the sign
-// order; 0 when the prefix is not "dd Sss".
-int expectedIndex(std::string_view text) {
-    if (text.size() < 6 || !fuzz::isTwoDigits(text.substr(0, 2), 29) || text[2] != ' ')
-        return 0;
-    const int sign = fuzz::signOfAbbreviation(text.substr(3, 3));
-    if (sign < 0)
-        return 0;
-    return sign * 30 + (text[0] - '0') * 10 + (text[1] - '0') + 1;
-}
-
-void checkPrefix(std::string_view text) {
-    const int index = degreeIndexOfPrefix(text);
-    FUZZ_CHECK(index >= 0 && index <= kDegreeCount,
-               "index " + std::to_string(index) + " for \"" + printable(text) + "\"");
-    FUZZ_CHECK(index == expectedIndex(text), "index " + std::to_string(index) + " for \"" +
-                                                 printable(text) + "\", expected " +
-                                                 std::to_string(expectedIndex(text)));
-    if (index != 0) {
-        const std::string_view label = degreeName()[static_cast<std::size_t>(index)];
-        const int dd = (text[0] - '0') * 10 + (text[1] - '0') + 1;
-        const std::string expected = std::string(1, static_cast<char>('0' + dd / 10)) +
-                                     static_cast<char>('0' + dd % 10) + " " +
-                                     std::string(text.substr(3, 3));
-        FUZZ_CHECK(label == expected,
-                   "label \"" + std::string(label) + "\" for \"" + printable(text) + "\"");
-        FUZZ_CHECK(degreeIndexOfLabel(label) == index,
-                   "label and index disagree for \"" + std::string(label) + "\"");
-    }
-}
-
 // A longitude from four bytes, finite and within two turns either way.
 double longitudeFrom(const std::uint8_t* bytes) {
     std::uint32_t raw = 0;
@@ -73,25 +39,43 @@ double longitudeFrom(const std::uint8_t* bytes) {
     return (static_cast<double>(raw) / 4294967295.0) * 1440.0 - 720.0;
 }
 
-void checkFormattedLongitude(double longitudeDeg) {
-    const std::string text = formatPosition(longitudeDeg);
-    const std::string shortText = shortPosition(text);
+// The degree index 1..360 of a longitude's whole degree around the circle.
+int expectedIndex(double longitudeDeg) {
+    return static_cast<int>(std::floor(std::fabs(longitudeDeg))) % 360 + 1;
+}
+
+void checkLongitude(double longitudeDeg) {
+    const ZodiacPosition position = zodiacPositionOf(longitudeDeg);
+    const std::string shortText = shortPositionText(position);
+    const std::string text = positionText(position);
     const std::string what = "longitude " + std::to_string(longitudeDeg) + " -> \"" +
-                             printable(text) + "\" -> \"" + printable(shortText) + "\"";
+                             printable(text) + "\", \"" + printable(shortText) + "\"";
+    FUZZ_CHECK(degreeIndexOf(position) == expectedIndex(longitudeDeg),
+               what + " gives index " + std::to_string(degreeIndexOf(position)));
+    FUZZ_CHECK(position.minutes >= 0 && position.minutes < 60 && position.seconds >= 0 &&
+                   position.seconds < 60,
+               what);
     FUZZ_CHECK(fuzz::isShortPosition(shortText), what);
-    // Whole degrees of the absolute value, counted around the circle.
-    const auto wholeDegrees = static_cast<int>(std::floor(std::fabs(longitudeDeg))) % 360;
-    FUZZ_CHECK(degreeIndexOfPrefix(shortText) == wholeDegrees + 1,
-               what + " gives index " + std::to_string(degreeIndexOfPrefix(shortText)));
+    FUZZ_CHECK(std::stoi(shortText.substr(0, 2)) == position.degrees &&
+                   std::stoi(shortText.substr(7, 2)) == position.minutes,
+               what);
+    const std::string_view sign = signAbbreviation(position.sign);
+    FUZZ_CHECK(shortText.substr(3, 3) == sign &&
+                   text.ends_with(std::string("\" ") + std::string(sign)),
+               what);
+    FUZZ_CHECK(text.starts_with(std::to_string(position.degrees) + "\xC2\xB0 " +
+                                std::to_string(position.minutes) + "' " +
+                                std::to_string(position.seconds) + "\""),
+               what);
 }
 
 std::string planetHeading(int planet, int house) {
     return std::string(planetHeadingPrefix(planet)) + " " + std::string(houseName(house)) + "\r\n";
 }
 
-void checkHousesAndReport(const ChartPositions& positions, std::string_view input) {
-    const HousePlacement placement = placeHouses(positions);
-    const int ascendant = expectedIndex(positions[orbenza::indexOf(orbenza::Body::Ascendant)]);
+void checkHousesAndReport(const std::array<int, kBodyCount>& indexes, std::string_view input) {
+    const HousePlacement placement = placeHousesAt(indexes);
+    const int ascendant = indexes[orbenza::indexOf(orbenza::Body::Ascendant)];
     FUZZ_CHECK(placement.ascendantFound == (ascendant != 0),
                "Ascendant found wrongly; input: " + printable(input));
 
@@ -117,7 +101,7 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
     }
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const auto p = static_cast<std::size_t>(planet);
-        const int index = expectedIndex(positions[p]);
+        const int index = indexes[p];
         int expectedHouse = 0;
         if (ascendant != 0 && index != 0)
             expectedHouse = ((index - ascendant + 360) % 360) / 30 + 1;
@@ -178,21 +162,13 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size >= 8) {
-        checkFormattedLongitude(longitudeFrom(data));
-        checkFormattedLongitude(longitudeFrom(data + 4));
+    std::array<int, kBodyCount> indexes{};
+    for (std::size_t at = 0, slot = 0; at + 4 <= size; at += 4, ++slot) {
+        const double longitudeDeg = longitudeFrom(data + at);
+        checkLongitude(longitudeDeg);
+        if (slot < indexes.size())
+            indexes[slot] = degreeIndexOf(zodiacPositionOf(longitudeDeg));
     }
-
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    ChartPositions positions;
-    std::size_t slot = 0;
-    for (std::string_view piece : fuzz::splitAt(bytes, '\n')) {
-        checkPrefix(piece);
-        const std::string shortText = shortPosition(piece);
-        checkPrefix(shortText);
-        if (slot < positions.size())
-            positions[slot++] = std::string(piece);
-    }
-    checkHousesAndReport(positions, bytes);
+    checkHousesAndReport(indexes, std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -139,8 +140,8 @@ TEST_F(LibraryScreens, SaveStoresTheChartOnViewAndASecondSaveAsks) {
     const auto drawn = store::chartOfRecord(records[0]);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn));
     const auto& shown = *m_controller.chartScreen()->shownChart();
-    EXPECT_EQ(std::get<ChartResult>(drawn).planetPositions, shown.planetPositions);
-    EXPECT_EQ(std::get<ChartResult>(drawn).planetNames, shown.planetNames);
+    EXPECT_EQ(std::get<ChartResult>(drawn).zodiacPositions, shown.zodiacPositions);
+    EXPECT_EQ(std::get<ChartResult>(drawn).retrograde, shown.retrograde);
 
     m_saveChoice = SaveChoice::Cancel;
     saveShownChart();
@@ -294,6 +295,55 @@ TEST_F(LibraryScreens, EditLoadsTheDetailsAndTheNextSaveUpdatesThatChart) {
     EXPECT_EQ(records[0].hour, 6);
 }
 
+// A chart from the atlas far from its zone's city before 1970 (Ames, on
+// Chicago's clock) carries the caution on its clock time when it is opened
+// from the library and when it is edited, as a fresh pick does.
+TEST_F(LibraryScreens, AtlasChartFromTheLibraryKeepsTheCautionOnOldClockTimes) {
+    {
+        store::ChartLibrary library;
+        ASSERT_TRUE(library.open(m_path.toStdString())) << library.error();
+        store::ChartRecord ames;
+        ames.name = "AMES";
+        ames.year = 1960;
+        ames.month = 1;
+        ames.day = 15;
+        ames.hour = 12;
+        ames.zonePosition = -1;
+        ames.correctionSeconds = 6 * 3600; // CST, UT-6
+        ames.longitudeDegrees = 93;
+        ames.longitudeMinutes = 37;
+        ames.east = false;
+        ames.latitudeDegrees = 42;
+        ames.latitudeMinutes = 2;
+        ames.city = "Ames";
+        ames.state = "Iowa";
+        ames.country = "United States";
+        ames.atlasPlace = "Ames \u2014 Iowa, United States";
+        ames.atlasZone = "America/Chicago";
+        ames.atlasLongitudeDeg = -93.61994;
+        ASSERT_TRUE(library.add(ames)) << library.error();
+    }
+    const QString caution = QStringLiteral(
+        "Before 1970 this zone's clock history is that of Chicago; local practice in Ames may "
+        "have differed: check the birth record.");
+    const auto shownCaution = [this] {
+        const auto* label =
+            m_controller.chartScreen()->findChild<QLabel*>(QStringLiteral("lblClockCaution"));
+        return label != nullptr ? label->text() : QStringLiteral("no caution label");
+    };
+
+    m_controller.openLibraryChart(stored()[0].id);
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    EXPECT_EQ(shownCaution().toStdString(), caution.toStdString());
+
+    m_controller.editLibraryChart(stored()[0].id);
+    EXPECT_TRUE(details()->zoneLineText().endsWith(QLatin1Char('\n') + caution))
+        << details()->zoneLineText().toStdString();
+    child<QPushButton>(details(), "cmdRashi")->click();
+    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    EXPECT_EQ(shownCaution().toStdString(), caution.toStdString());
+}
+
 // A chart the atlas set the clock time of, Tromsø on 21 December 1990 at
 // 12:00 (CET, UT+1), opened for Edit: it keeps its place and zone. Moved to
 // 21 June its clock time is read from the zone for that day, summer time
@@ -336,7 +386,7 @@ TEST_F(LibraryScreens, EditedAtlasChartKeepsItsPlaceAndZoneAcrossANewDate) {
     const auto& december = m_controller.chartScreen()->shownChart();
     ASSERT_TRUE(december && december->input.atlasClock);
     EXPECT_EQ(december->input.atlasClock->timeZone, "Europe/Oslo");
-    EXPECT_EQ(december->universalTime, (UniversalMoment{1990, 12, 21, 11, 0, 0}));
+    EXPECT_EQ(december->moment.universalTime, (UniversalMoment{1990, 12, 21, 11, 0, 0}));
 
     editAndProceed(5);
     const auto& june = m_controller.chartScreen()->shownChart();
@@ -348,8 +398,9 @@ TEST_F(LibraryScreens, EditedAtlasChartKeepsItsPlaceAndZoneAcrossANewDate) {
     const CivilDateTime local{1990, 6, 21, 12, 0, 0};
     const atlas::PlaceTime time = oslo.at(local, june->input.atlasClock->longitudeEastDeg);
     ASSERT_EQ(time.kind, atlas::PlaceTime::Kind::Unique);
-    EXPECT_EQ(june->universalTime, atlas::universalTimeOf(local, time.first.utOffsetSeconds));
-    EXPECT_EQ(june->universalTime, (UniversalMoment{1990, 6, 21, 10, 0, 0}));
+    EXPECT_EQ(june->moment.universalTime,
+              atlas::universalTimeOf(local, time.first.utOffsetSeconds));
+    EXPECT_EQ(june->moment.universalTime, (UniversalMoment{1990, 6, 21, 10, 0, 0}));
 
     saveShownChart();
     const auto records = stored();

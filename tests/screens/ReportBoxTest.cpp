@@ -3,6 +3,7 @@
 #include "ReportBox.h"
 
 #include "ReportScreensTestSupport.h"
+#include "SampleChart.h"
 #include "report/HouseReport.h"
 
 #include <QApplication>
@@ -35,10 +36,13 @@ void pressAt(ReportBox& box, int position, Qt::MouseButton button) {
 // The report runs.
 
 TEST(ReportBoxReport, RunsKeepTheirColourAndHeadingAndTheTextIsTheReport) {
-    ChartPositions positions{"24 Gem 12", "10 Tau 05", "05 Gem 40", "20 Tau 01",
-                             "03 Can 17", "14 Aqu 55", "22 Sco 09", "14 Sag 30",
-                             "01 Cap 50", "02 Sco 18", "22 Lib 39"};
-    const std::vector<ReportRun> runs = houseReport(positions);
+    const std::vector<ReportRun> runs = houseReport(
+        placeHousesAt({degreeIndexAt(Sign::Gemini, 24), degreeIndexAt(Sign::Taurus, 10),
+                       degreeIndexAt(Sign::Gemini, 5), degreeIndexAt(Sign::Taurus, 20),
+                       degreeIndexAt(Sign::Cancer, 3), degreeIndexAt(Sign::Aquarius, 14),
+                       degreeIndexAt(Sign::Scorpio, 22), degreeIndexAt(Sign::Sagittarius, 14),
+                       degreeIndexAt(Sign::Capricorn, 1), degreeIndexAt(Sign::Scorpio, 2),
+                       degreeIndexAt(Sign::Libra, 22)}));
     ASSERT_FALSE(runs.empty());
     ReportBox box;
     box.showReport(runs);

@@ -10,6 +10,7 @@
 #include "SaveScreen.h"
 #include "ShellRecorders.h"
 #include "UserMessages.h"
+#include "present/PositionText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,7 +132,8 @@ protected:
         const ChartResult& expected = std::get<ChartResult>(outcome);
         for (int i = 0; i < 11; ++i)
             EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
-                      QString::fromStdString(expected.planetPositions[std::size_t(i)]))
+                      QString::fromStdString(
+                          shortPositionText(expected.zodiacPositions[bodyAt(std::size_t(i))])))
                 << "lblPlanet" << i;
     }
 
@@ -552,7 +554,8 @@ TEST_F(ShellTest, PrecisePositionsAreAChoiceRememberedAndStatedOnTheChart) {
     const ChartResult expected = std::get<ChartResult>(chartOfInput(details()->input()));
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
-                  QString::fromStdString(expected.planetPositions[std::size_t(i)]))
+                  QString::fromStdString(
+                      shortPositionText(expected.zodiacPositions[bodyAt(std::size_t(i))])))
             << "lblPlanet" << i;
 
     // Unticked again, the next session computes with the built-in method.

@@ -158,7 +158,6 @@ QProcess* startProgram(QObject* owner, const QString& lockFolder) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("ORBENZA_LOCK_DIR"), lockFolder);
-    environment.insert(QStringLiteral("ORBENZA_TEST_MESSAGES_TO_STDERR"), QStringLiteral("1"));
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral(ORBENZA_GUI_PATH), QStringList());
     return process;

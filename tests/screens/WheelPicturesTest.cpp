@@ -7,7 +7,7 @@
 #include "DegreeWheelView.h"
 #include "MainWindow.h"
 #include "ReportScreensTestSupport.h"
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 
 #include <QApplication>
 #include <QDir>

@@ -22,43 +22,27 @@ std::int16_t int16Of(int value) {
     return static_cast<std::int16_t>(value);
 }
 
-// The sign is taken apart from the longitude exactly as the position texts
-// are, so it always names the sign the texts show.
-Sign signOfPosition(double longitudeDeg) {
-    return signAt(static_cast<std::size_t>(positionParts(longitudeDeg).sign));
-}
-
-// The equal houses counted from the whole degrees the positions are written
-// with, and each planet's house.
+// Each body's zodiac position and sign from its longitude, and the equal
+// houses counted from their whole degrees, with each planet's house.
 void placeInHouses(ChartResult& chart) {
     std::array<int, kBodyCount> degreeIndexes{};
     for (Body body : kAllBodies) {
-        const PositionParts parts = positionParts(chart.longitudesDeg[body]);
-        degreeIndexes[indexOf(body)] = parts.sign * 30 + parts.degrees + 1;
+        const ZodiacPosition position = zodiacPositionOf(chart.longitudesDeg[body]);
+        chart.zodiacPositions[body] = position;
+        chart.signs[body] = position.sign;
+        degreeIndexes[indexOf(body)] = degreeIndexOf(position);
     }
     chart.housePlacement = placeHousesAt(degreeIndexes);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.houses[bodyAt(planet)] = chart.housePlacement.planetHouse[planet];
 }
 
-// The Julian Day (UT) of the chart's universal moment.
-double julianDayUtOf(const UniversalMoment& ut) {
-    return julianDayOf(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0);
-}
-
-// The chart's longitudes, signs and every position text from the precise
-// positions of its universal moment and place, written exactly as the
-// built-in run writes its own. Returns the apparent sidereal time and true
-// obliquity they were computed with.
+// The chart's longitudes from the precise positions of its universal moment
+// and place. Returns the apparent sidereal time and true obliquity they were
+// computed with.
 HouseFrame usePrecisePositions(ChartResult& chart, const EphemerisPositions& precise) {
-    for (Body body : kAllBodies) {
-        const double longitude = precise.longitudesDeg[body];
-        chart.longitudesDeg[body] = longitude;
-        chart.signs[body] = signOfPosition(longitude);
-        chart.planetPositions[indexOf(body)] = shortPositionOf(longitude);
-    }
-    chart.ascendantText = formatPosition(precise.longitudesDeg[Body::Ascendant]);
-    chart.moonPositionText = formatPosition(precise.longitudesDeg[Body::Moon]);
+    for (Body body : kAllBodies)
+        chart.longitudesDeg[body] = precise.longitudesDeg[body];
     chart.positions = Positions::Precise;
     return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
 }
@@ -71,16 +55,14 @@ void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
             chart.speedsDegPerDay[bodyAt(planet)] = series.speedsDegPerDay[bodyAt(planet)];
         return;
     }
-    const UniversalMoment& ut = chart.universalTime;
-    const BodyArray<double> speeds = classicSpeedsDegPerDay(
-        dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
+    const BodyArray<double> speeds = classicSpeedsDegPerDay(chart.moment.daysJ2000);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.speedsDegPerDay[bodyAt(planet)] = speeds[bodyAt(planet)];
 }
 
 // The houses of the chosen system: cusps, angles, and the house of each
 // planet, which the report follows. The equal houses keep the report's own
-// count from the position texts.
+// count from the whole degrees.
 void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
                          const AngleSpeeds& angleRates) {
     const HouseCusps cusps = houseCusps(asked, frame);
@@ -121,16 +103,12 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
     chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
 
-// The built-in method: the Ascendant and the Moon first, as the planet run
-// copies their texts.
+// The built-in method: the Ascendant, the Moon and the planets, all at the
+// chart's one universal moment.
 HouseFrame useClassicPositions(ChartResult& chart) {
-    AscendantResult ascendant = ascendantCalculation(chart.birth, chart.correction);
-    MoonResult moon = moonCalculation(chart.birth, chart.correction);
-    PlanetRunResult planets = planetCalculation(chart.birth, chart.correction,
-                                                 moon.moonPositionText, ascendant.ascendantText);
-    chart.planetPositions = std::move(planets.planetPositions);
-    chart.ascendantText = std::move(ascendant.ascendantText);
-    chart.moonPositionText = std::move(moon.moonPositionText);
+    const AscendantResult ascendant = ascendantCalculation(chart.birth, chart.moment);
+    const MoonResult moon = moonCalculation(chart.birth, chart.moment);
+    const PlanetRunResult planets = planetCalculation(chart.moment);
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
             chart.longitudesDeg[body] = moon.moonLongitude;
@@ -139,7 +117,6 @@ HouseFrame useClassicPositions(ChartResult& chart) {
         else
             chart.longitudesDeg[body] =
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
-        chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
     chart.positions = Positions::Classic;
     return {ascendant.siderealDegrees, ascendant.obliquityRadians * kRadiansToDegrees,
@@ -170,19 +147,17 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     ChartResult chart;
     chart.birth = birth;
     chart.correction = correction;
-    chart.universalTime = planetUniversalTime(birth, correction);
+    chart.moment = birthMomentOf(birth, correction);
     const EphemerisPositions series = ephemerisPositions(
-        julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
+        chart.moment.julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth));
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
-    chart.moonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     placeOtherPoints(chart, series);
 
     // Retrograde marks go by the local calendar date of the birth.
-    RetrogradeResult retrograde = retrogradeCalculation(
+    const RetrogradeResult retrograde = retrogradeCalculation(
         birth.birthMonth, birth.birthDay, birth.birthYear, birth.birthHour, birth.birthMinute);
-    chart.planetNames = std::move(retrograde.planetNames);
     for (std::size_t k = 0; k < StationPlanetCount; ++k)
         chart.retrograde[stationPlanetBody(k)] = retrograde.retrogradeFlags[k];
 

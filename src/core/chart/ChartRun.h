@@ -4,6 +4,7 @@
 
 #include "aspects/Aspects.h"
 #include "base/BirthData.h"
+#include "base/BirthMoment.h"
 #include "base/Body.h"
 #include "base/HouseSystem.h"
 #include "base/Positions.h"
@@ -40,19 +41,9 @@ struct ChartResult {
     BirthData birth;         // as filled for this run
     UtCorrection correction; // the signed zone correction used
 
-    // Eleven short position texts ("05 Sco 34"): 0 Sun, 1 Moon, 2 Mercury,
-    // 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto,
-    // 10 Ascendant.
-    std::array<std::string, 11> planetPositions;
-    std::string ascendantText;    // "22° 39' 6\" Lib"
-    std::string moonPositionText; // "9° 2' 58\" Leo"
-    std::string moonSignName;     // "Leo"
-
-    // Body labels in the same order: "Sun" ... "Pluto", "Asc"; a planet that
-    // is retrograde on the local birth date carries " (R) " after its name.
-    std::array<std::string, 11> planetNames;
     // The twelve equal houses from the Ascendant's degree and the planets in
-    // them; houseReport(housePlacement) writes the report.
+    // them; houseReport(housePlacement) writes the report. Every text of the
+    // chart is written from the values below (present/PositionText.h).
     HousePlacement housePlacement;
 
     // The chart's values, by body in chart order.
@@ -63,23 +54,27 @@ struct ChartResult {
     // Part of Fortune from the chart's Ascendant, Sun and Moon. The Midheaven
     // is left 0.
     PointArray<double> pointLongitudesDeg;
-    // The sign each body stands in, the same sign its position text names.
+    // Each body's longitude taken apart in sign, whole degrees, minutes and
+    // seconds: the equal houses and the position texts come from these.
+    BodyArray<ZodiacPosition> zodiacPositions;
+    // The sign each body stands in, that of its zodiac position.
     BodyArray<Sign> signs;
     // Retrograde on the local birth date (only Mercury ... Pluto can be).
     BodyArray<bool> retrograde;
-    // Equal house 1..12 of Sun ... Pluto as the report counts it; 0 when the
-    // position could not be read, and always 0 for the Ascendant.
+    // House 1..12 of Sun ... Pluto as the report counts it; always 0 for the
+    // Ascendant.
     BodyArray<int> houses;
 
     Sign sunSign() const { return signs[Body::Sun]; }
     Sign moonSign() const { return signs[Body::Moon]; }
     Sign ascendantSign() const { return signs[Body::Ascendant]; }
 
-    // The universal date and time the chart was computed for.
-    UniversalMoment universalTime;
+    // The universal moment the chart was computed for, in each count its
+    // methods use; moment.universalTime is the universal date and time.
+    BirthMoment moment;
 
-    // The method that computed longitudesDeg; every text, sign and house above
-    // is written from those longitudes.
+    // The method that computed longitudesDeg; every sign and house above
+    // comes from those longitudes.
     Positions positions = Positions::Classic;
 
     // The house system whose cusps are given (Porphyry when the one asked for

@@ -1,6 +1,5 @@
 #include "positions/Ascendant.h"
 
-#include "moon/MoonPosition.h"
 #include "moon/TimeBase.h"
 
 #include <cmath>
@@ -15,9 +14,9 @@ double normalizeDegrees(double x) {
     return x;
 }
 
-AscendantResult ascendantCalculation(const BirthData& birth, UtCorrection correction) {
+AscendantResult ascendantCalculation(const BirthData& birth, const BirthMoment& moment) {
     AscendantResult result;
-    result.timeBase = ascendantTimeBase(birth, correction);
+    result.timeBase = ascendantTimeBase(birth, moment);
     const AscendantTimeBase& base = result.timeBase;
     const double t = base.centuriesT1900;
 
@@ -47,7 +46,6 @@ AscendantResult ascendantCalculation(const BirthData& birth, UtCorrection correc
     while (longitude >= 360.0)
         longitude -= 360.0;
     result.ascendantLongitude = longitude;
-    result.ascendantText = formatPosition(normalizeDegrees(result.ascendantLongitude));
     return result;
 }
 

@@ -6,13 +6,13 @@
 
 namespace orbenza {
 
-AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction) {
+AscendantTimeBase ascendantTimeBase(const BirthData& birth, const BirthMoment& moment) {
     AscendantTimeBase base;
     base.ascLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;
     base.ascLongitudeWest = longitudeWestDegOf(birth);
     base.ascLatitude = latitudeDegOf(birth);
-    base.ascJdn = julianDay(birth.birthMonth, birth.birthDay, birth.birthYear);
-    base.ascUniversalHours = universalHoursOf(birth, correction);
+    base.ascJdn = moment.localJulianDayNumber;
+    base.ascUniversalHours = moment.universalHours;
     base.centuriesT1900 =
         ((base.ascJdn - 2415020.0) + base.ascUniversalHours / 24.0 - 0.5) / 36525.0;
     return base;
@@ -48,6 +48,19 @@ double dayNumber(int year, int month, int day, int hour, int minute) {
     const double b = floorWhole(275.0 * month / 9.0) + a;
     const double d = (day + b) - 730531.5;
     return d + (hour + minute / 60.0) / 24.0;
+}
+
+BirthMoment birthMomentOf(const BirthData& birth, UtCorrection correction) {
+    BirthMoment moment;
+    moment.universalTime = planetUniversalTime(birth, correction);
+    moment.localJulianDayNumber = julianDay(birth.birthMonth, birth.birthDay, birth.birthYear);
+    moment.universalHours = universalHoursOf(birth, correction);
+    const UniversalMoment& ut = moment.universalTime;
+    moment.daysJ2000 =
+        dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
+    const double hours = ut.hour + ut.minute / 60.0 + ut.second / 3600.0;
+    moment.julianDayUt = julianDay(ut.month, ut.day, ut.year) - 0.5 + hours / 24.0;
+    return moment;
 }
 
 } // namespace orbenza

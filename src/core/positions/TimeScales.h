@@ -5,12 +5,9 @@
 #pragma once
 
 #include "base/BirthData.h"
-#include "base/CivilDateTime.h"
+#include "base/BirthMoment.h"
 
 namespace orbenza {
-
-// A calendar moment in universal time, whole seconds.
-using UniversalMoment = CivilDateTime;
 
 struct AscendantTimeBase {
     double ascLocalHours = 0;     // hours, local clock time
@@ -21,7 +18,7 @@ struct AscendantTimeBase {
     double centuriesT1900 = 0;    // Julian centuries from JD 2415020.0
 };
 
-AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction);
+AscendantTimeBase ascendantTimeBase(const BirthData& birth, const BirthMoment& moment);
 
 // The universal date and time of the birth: the local date-time plus the
 // correction's hours, then its minutes and seconds, less an hour for daylight saving,
@@ -32,5 +29,8 @@ UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correct
 // and time. Counts every fourth year as leap: exact from 1 March 1900 to
 // 28 February 2100.
 double dayNumber(int year, int month, int day, int hour, int minute);
+
+// The birth's universal moment in every count the chart's methods use.
+BirthMoment birthMomentOf(const BirthData& birth, UtCorrection correction);
 
 } // namespace orbenza

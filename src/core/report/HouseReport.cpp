@@ -1,60 +1,15 @@
 #include "report/HouseReport.h"
 
 #include "base/Body.h"
-#include "base/Sign.h"
 #include "report/InterpretationTexts.h"
 
-#include <cstdint>
 #include <initializer_list>
 
 namespace orbenza {
 
 namespace {
 
-constexpr int kPrefixLength = 6;     // "dd Sss"
 constexpr int kDegreesPerHouse = 30; // equal houses of 30 whole degrees
-constexpr int kDegreesPerSign = 30;
-constexpr int kSignCount = static_cast<int>(orbenza::kSignCount);
-
-constexpr std::uint32_t packAbbreviation(char a, char b, char c) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(a)) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 8) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(c)) << 16);
-}
-
-constexpr std::array<std::uint32_t, kSignCount> kPackedAbbreviations = [] {
-    std::array<std::uint32_t, kSignCount> packed{};
-    for (int n = 0; n < kSignCount; ++n) {
-        const auto at = 3 * static_cast<std::size_t>(n);
-        packed[static_cast<std::size_t>(n)] = packAbbreviation(
-            SIGN_ABBREVIATIONS[at], SIGN_ABBREVIATIONS[at + 1], SIGN_ABBREVIATIONS[at + 2]);
-    }
-    return packed;
-}();
-
-// Sign index 0..11 of a case-sensitive three-letter abbreviation, -1 if none.
-int signIndexOf(char a, char b, char c) {
-    const std::uint32_t key = packAbbreviation(a, b, c);
-    for (int n = 0; n < kSignCount; ++n) {
-        if (kPackedAbbreviations[static_cast<std::size_t>(n)] == key)
-            return n;
-    }
-    return -1;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Slow path: the index of the label equal to `label`, scanning the whole table.
-int findLabel(std::string_view label) {
-    const auto& names = degreeName();
-    for (int k = 1; k <= kDegreeCount; ++k) {
-        if (names[static_cast<std::size_t>(k)] == label)
-            return k;
-    }
-    return 0;
-}
 
 // Text made of the given pieces, allocated once.
 std::string joined(std::initializer_list<std::string_view> pieces) {
@@ -119,36 +74,6 @@ const RunTexts& runTexts(Language language) {
 
 } // namespace
 
-int degreeIndexOfPrefix(std::string_view positionText) {
-    if (positionText.size() < static_cast<std::size_t>(kPrefixLength))
-        return 0;
-    const char* p = positionText.data();
-    if (!isDigit(p[0]) || !isDigit(p[1]) || p[2] != ' ')
-        return 0;
-    const int degree = (p[0] - '0') * 10 + (p[1] - '0'); // whole degrees within the sign
-    if (degree >= kDegreesPerSign)
-        return 0;
-    const int sign = signIndexOf(p[3], p[4], p[5]);
-    if (sign < 0)
-        return 0;
-
-    // The prefix names the label of degree number degree + 1 of that sign.
-    const int labelDegree = degree + 1;
-    const char label[kPrefixLength] = {static_cast<char>('0' + labelDegree / 10),
-                                       static_cast<char>('0' + labelDegree % 10),
-                                       ' ',
-                                       p[3],
-                                       p[4],
-                                       p[5]};
-    const std::string_view wanted(label, kPrefixLength);
-
-    // Expected slot of that label; confirm against the label table, which decides.
-    const int k = sign * kDegreesPerSign + labelDegree;
-    if (degreeName()[static_cast<std::size_t>(k)] == wanted)
-        return k;
-    return findLabel(wanted);
-}
-
 bool houseContains(const HousePlacement& placement, int house, int degreeIndex) {
     if (house < 1 || house > kHouseCount)
         return false;
@@ -159,13 +84,6 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex) 
     if (start <= end)
         return start <= degreeIndex && degreeIndex <= end;
     return degreeIndex >= start || degreeIndex <= end; // runs across 360 back to 1
-}
-
-HousePlacement placeHouses(const ChartPositions& planetPositions) {
-    std::array<int, kBodyCount> degreeIndexes{};
-    for (std::size_t body = 0; body < kBodyCount; ++body)
-        degreeIndexes[body] = degreeIndexOfPrefix(planetPositions[body]);
-    return placeHousesAt(degreeIndexes);
 }
 
 HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
@@ -239,10 +157,6 @@ std::vector<ReportRun> houseReport(const HousePlacement& placement, Language lan
         runs.push_back({texts.houseText[h], false, kReportBlack});
     }
     return runs;
-}
-
-std::vector<ReportRun> houseReport(const ChartPositions& planetPositions, Language language) {
-    return houseReport(placeHouses(planetPositions), language);
 }
 
 std::string reportPlainText(const std::vector<ReportRun>& runs) {

@@ -1,10 +1,9 @@
 // Equal houses from the Ascendant's degree and the interpretation report.
 //
 // The houses are twelve equal blocks of 30 whole degrees counted from the
-// Ascendant's whole degree. Positions are read only through their first six
-// characters, the position prefix "dd Sss" (whole degree 00..29 within the sign,
-// a blank, the sign abbreviation), which names the degree label "DD Sss" with
-// DD = dd + 1 and so a degree index 1..360 (1 = "01 Ari", 360 = "30 Pis").
+// Ascendant's whole degree. A position enters as its degree index 1..360: sign
+// * 30 + whole degree within the sign + 1 (1 = 0° Aries, the label "01 Ari";
+// 360 = 29° Pisces, "30 Pis").
 //
 // The report is returned as data: an ordered list of runs, each a piece of text
 // with a heading flag and a colour. Line breaks inside the runs are "\r\n".
@@ -56,18 +55,8 @@ struct HousePlacement {
     std::array<std::int16_t, 13> houseEnd{};   // last degree index 1..360; 0 = unset
     std::array<bool, 13> houseOccupied{};      // at least one planet fell into the house
     std::array<int, 10> planetHouse{};         // planet 0 Sun .. 9 Pluto -> house 1..12; 0 = none
-    bool ascendantFound = false;               // the Ascendant's prefix named a degree
+    bool ascendantFound = false;               // the Ascendant had a degree index
 };
-
-// The position texts of a chart, in chart order (Sun, Moon, Mercury .. Pluto,
-// Ascendant).
-using ChartPositions = std::array<std::string, kBodyCount>;
-
-// Degree index 1..360 named by the first six characters of a position text, or
-// 0 when they are not a prefix "dd Sss" (degree 00..29, one blank, one of the
-// twelve abbreviations, case-sensitive). The degree labels stay the authority:
-// the index found is always one whose label is "DD Sss" with DD = dd + 1.
-int degreeIndexOfPrefix(std::string_view positionText);
 
 // True when degree index i (1..360) lies in house h of the placement. A house
 // whose end is below its start runs across 360 back to 1; an unset house (bounds
@@ -75,12 +64,9 @@ int degreeIndexOfPrefix(std::string_view positionText);
 bool houseContains(const HousePlacement& placement, int house, int degreeIndex);
 
 // The equal houses from the Ascendant (slot 10) and the house of each planet
-// (slots 0..9). A malformed Ascendant leaves every house unset and empty; a
-// malformed planet position leaves that planet without a house.
-HousePlacement placeHouses(const ChartPositions& planetPositions);
-
-// The same from the degree index 1..360 of each body in chart order (0 for a
-// position that has none): sign * 30 + whole degree within the sign + 1.
+// (slots 0..9), from the degree index 1..360 of each body in chart order. An
+// index of 0 marks a body without a position: for the Ascendant every house
+// stays unset and empty, for a planet it stays without a house.
 HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
 
 // The report runs for a placement: for each occupied house 1..12, each of its
@@ -88,11 +74,7 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
 // the house's description heading and description. Empty houses write nothing.
 // The texts are those of the language; the runs are the same in every one.
 std::vector<ReportRun> houseReport(const HousePlacement& placement,
-                                    Language language = Language::English);
-
-// Houses and report in one call: houseReport(placeHouses(planetPositions)).
-std::vector<ReportRun> houseReport(const ChartPositions& planetPositions,
-                                    Language language = Language::English);
+                                   Language language = Language::English);
 
 // Heading colour of planet 0..9: dark red for even indexes (Sun, Mercury, Mars,
 // Saturn, Neptune), blue for odd ones (Moon, Venus, Jupiter, Uranus, Pluto).

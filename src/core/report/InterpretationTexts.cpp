@@ -35,8 +35,10 @@ constexpr std::array<char, kDegreeCount * kLabelLength> buildLabelCharacters() {
         label[0] = static_cast<char>('0' + degree / 10);
         label[1] = static_cast<char>('0' + degree % 10);
         label[2] = ' ';
+        const std::string_view abbreviation =
+            signAbbreviation(signAt(static_cast<std::size_t>(sign)));
         for (std::size_t i = 0; i < 3; ++i)
-            label[3 + i] = SIGN_ABBREVIATIONS[static_cast<std::size_t>(sign) * 3 + i];
+            label[3 + i] = abbreviation[i];
     }
     return chars;
 }

@@ -118,39 +118,6 @@ bool isRetrograde(chr::year_month_day birthDate, std::string_view planet) {
     return index && isRetrogradeOn(chr::sys_days{birthDate}, *index);
 }
 
-namespace {
-
-// The labels of retrograde planets, Mercury to Pluto: each plain name followed by the mark.
-constexpr std::array<std::string_view, StationPlanetCount> MarkedPlanetNames{
-    "Mercury (R) ", "Venus (R) ",  "Mars (R) ",    "Jupiter (R) ",
-    "Saturn (R) ",  "Uranus (R) ", "Neptune (R) ", "Pluto (R) "};
-
-constexpr bool marksAreNamePlusMark() {
-    for (std::size_t k = 0; k < StationPlanetCount; ++k) {
-        const std::string_view plain = PlainPlanetNames[k + 2];
-        const std::string_view marked = MarkedPlanetNames[k];
-        if (marked.substr(0, plain.size()) != plain ||
-            marked.substr(plain.size()) != RetrogradeMark)
-            return false;
-    }
-    return true;
-}
-static_assert(marksAreNamePlusMark());
-
-std::string_view labelFor(std::size_t slot, const std::array<bool, 9>& flags) {
-    const bool planet = slot >= 2 && slot < 2 + StationPlanetCount;
-    return planet && flags[slot - 2] ? MarkedPlanetNames[slot - 2] : PlainPlanetNames[slot];
-}
-
-// Builds every label in place (all fit in a string's own buffer, so nothing is allocated).
-template <std::size_t... Slot>
-std::array<std::string, sizeof...(Slot)> makeLabels(const std::array<bool, 9>& flags,
-                                                    std::index_sequence<Slot...>) {
-    return {std::string(labelFor(Slot, flags))...};
-}
-
-} // namespace
-
 RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute) {
     std::array<bool, 9> flags{};
     const chr::year_month_day date{chr::year{year}, chr::month{static_cast<unsigned>(month)},
@@ -165,7 +132,7 @@ RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, i
         for (std::size_t k = 0; k < StationPlanetCount; ++k)
             flags[k] = holdsDate(stations[k], birthDate);
     }
-    return {flags, makeLabels(flags, std::make_index_sequence<PlainPlanetNames.size()>{})};
+    return {flags};
 }
 
 } // namespace orbenza

@@ -1,7 +1,7 @@
 #pragma once
 
 // Whether Mercury to Pluto are retrograde on the birth date, looked up in the compiled-in
-// station tables (StationTables.h), and the chart's body labels with the " (R) " marks.
+// station tables (StationTables.h).
 //
 // A planet is retrograde on a date when the date lies strictly after the calendar date of
 // a retrograde station and strictly before the calendar date of the following direct
@@ -20,16 +20,8 @@
 
 namespace orbenza {
 
-// Appended to the label of a retrograde planet: a space, "(R)" and a space.
-inline constexpr std::string_view RetrogradeMark = " (R) ";
-
-// The eleven body labels without marks, in chart order.
-inline constexpr const std::array<std::string_view, kBodyCount>& PlainPlanetNames = kBodyLabels;
-
 struct RetrogradeResult {
     std::array<bool, 9> retrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
-    std::array<std::string, 11>
-        planetNames; // "Sun" ... "Pluto", "Asc"; " (R) " appended when retrograde
 };
 
 // A station row "month,day,year,hour,minute," split at ",": five fields and an empty sixth.
@@ -73,7 +65,7 @@ bool isRetrogradeOn(std::chrono::sys_days date, std::size_t planetIndex);
 bool isRetrograde(std::chrono::year_month_day birthDate, std::string_view planet);
 
 // Birth date and local clock time as entered (no zone, no daylight saving). Decides the
-// eight flags and writes all eleven labels afresh. A date that does not exist (30 February)
+// eight flags. A date that does not exist (30 February)
 // marks no planet.
 RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute);
 

@@ -2,7 +2,6 @@
 
 #include "base/YearRange.h"
 #include "chart/AtlasTime.h"
-#include "moon/MoonPosition.h"
 #include "positions/Ascendant.h"
 #include "report/ReportWords.h"
 
@@ -135,9 +134,10 @@ public:
         if (!entries)
             return false;
         const double longitude =
-            ascendantCalculation(entries->birth, entries->correction).ascendantLongitude;
-        return signAt(static_cast<std::size_t>(positionParts(longitude).sign)) ==
-               m_chart.ascendantSign();
+            ascendantCalculation(entries->birth,
+                                  birthMomentOf(entries->birth, entries->correction))
+                .ascendantLongitude;
+        return zodiacPositionOf(longitude).sign == m_chart.ascendantSign();
     }
 
     bool inRange(Seconds shift) { return entriesAt(shift).has_value(); }

@@ -1,3 +1,4 @@
+#include "ByteFakes.h"
 #include "LibraryCsv.h"
 
 #include "ProgressMeter.h"

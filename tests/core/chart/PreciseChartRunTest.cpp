@@ -1,10 +1,9 @@
-// A chart computed with the precise positions: every text, sign and house
-// written from the precise longitudes, the retrograde marks unchanged.
+// A chart computed with the precise positions: every sign and house from the
+// precise longitudes, the retrograde marks unchanged.
 #include "Delhi1985.h"
 #include "chart/ChartRun.h"
 #include "ephemeris/Ephemeris.h"
-#include "moon/MoonPosition.h"
-#include "positions/PlanetRun.h"
+#include "present/PositionText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -15,6 +14,10 @@ namespace {
 ChartResult chartOf(BirthInput input, Positions positions) {
     input.positions = positions;
     return std::get<ChartResult>(chartOfInput(input));
+}
+
+std::string shortTextOf(const ChartResult& chart, Body body) {
+    return shortPositionText(chart.zodiacPositions[body]);
 }
 
 double arcsecBetween(double a, double b) {
@@ -44,26 +47,26 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
     }
     // The built-in method prints Saturn one minute short and Mercury, Mars,
     // Jupiter, Uranus and the Ascendant off by a minute or more.
-    EXPECT_EQ(chart.planetPositions[indexOf(Body::Saturn)], "22 Sco 42");
-    EXPECT_EQ(chart.planetPositions[indexOf(Body::Jupiter)], "16 Aqu 47");
-    EXPECT_EQ(chart.planetPositions[indexOf(Body::Sun)], "24 Gem 12");
-    EXPECT_EQ(chart.planetPositions[indexOf(Body::Ascendant)], "22 Lib 38");
-    EXPECT_EQ(chart.moonSignName, "Taurus");
+    EXPECT_EQ(shortTextOf(chart, Body::Saturn), "22 Sco 42");
+    EXPECT_EQ(shortTextOf(chart, Body::Jupiter), "16 Aqu 47");
+    EXPECT_EQ(shortTextOf(chart, Body::Sun), "24 Gem 12");
+    EXPECT_EQ(shortTextOf(chart, Body::Ascendant), "22 Lib 38");
+    EXPECT_EQ(chart.moonSign(), Sign::Taurus);
 }
 
-TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
+TEST(PreciseChartRun, EveryPositionAndHouseComesFromThePreciseLongitudes) {
     const ChartResult chart = chartOf(delhi1985Input(), Positions::Precise);
     const EphemerisPositions precise =
         ephemerisPositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : kAllBodies) {
         EXPECT_DOUBLE_EQ(chart.longitudesDeg[body], precise.longitudesDeg[body]) << bodyName(body);
-        EXPECT_EQ(chart.planetPositions[indexOf(body)],
-                  shortPositionOf(precise.longitudesDeg[body]))
+        EXPECT_EQ(chart.zodiacPositions[body], zodiacPositionOf(precise.longitudesDeg[body]))
             << bodyName(body);
     }
-    EXPECT_EQ(chart.ascendantText, formatPosition(precise.longitudesDeg[Body::Ascendant]));
-    EXPECT_EQ(chart.moonPositionText, formatPosition(precise.longitudesDeg[Body::Moon]));
-    const HousePlacement houses = placeHouses(chart.planetPositions);
+    std::array<int, kBodyCount> degreeIndexes{};
+    for (Body body : kAllBodies)
+        degreeIndexes[indexOf(body)] = degreeIndexOf(zodiacPositionOf(precise.longitudesDeg[body]));
+    const HousePlacement houses = placeHousesAt(degreeIndexes);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         EXPECT_EQ(chart.houses[bodyAt(planet)], houses.planetHouse[planet]) << planet;
     EXPECT_EQ(chart.housePlacement.planetHouse, houses.planetHouse);
@@ -73,9 +76,8 @@ TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
     // 1985-06-15: Saturn, Uranus, Neptune and Pluto retrograde by the tables.
     const ChartResult classic = chartOf(delhi1985Input(), Positions::Classic);
     const ChartResult precise = chartOf(delhi1985Input(), Positions::Precise);
-    EXPECT_EQ(precise.planetNames, classic.planetNames);
     EXPECT_EQ(precise.retrograde, classic.retrograde);
-    EXPECT_EQ(precise.universalTime, classic.universalTime);
+    EXPECT_EQ(precise.moment.universalTime, classic.moment.universalTime);
     EXPECT_EQ(classic.positions, Positions::Classic);
     // The two methods differ by minutes of arc, never by more than the
     // built-in method's stated accuracy (12 arcminutes for Saturn).
@@ -122,7 +124,7 @@ TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     EXPECT_EQ(chart.positions, Positions::Classic);
-    EXPECT_EQ(chart.planetPositions[indexOf(Body::Saturn)], "22 Sco 41");
+    EXPECT_EQ(shortTextOf(chart, Body::Saturn), "22 Sco 41");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
-// The Moon's longitude, the position text and the sign name.
+// The Moon's longitude, and the position text and sign name written from it.
 #include "BirthFixtures.h"
 #include "chart/TimeZones.h"
 #include "moon/MoonPosition.h"
+#include "positions/TimeScales.h"
+#include "present/PositionText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,9 @@ using testing::makeBirth;
 using testing::Place;
 UtCorrection zone(int position) {
     return testing::zoneAt(position);
+}
+MoonResult moonAt(const BirthData& birth, UtCorrection correction) {
+    return moonCalculation(birth, birthMomentOf(birth, correction));
 }
 
 constexpr double kLongitudeTolerance = 0.00005; // degrees: "to four places"
@@ -32,12 +37,13 @@ TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
          9.0, 2446293, 129.0496, "9\xC2\xB0 2' 58\" Leo", "Leo"},
     };
     for (const auto& row : rows) {
-        const MoonResult moon = moonCalculation(row.birth, row.correction);
+        const MoonResult moon = moonAt(row.birth, row.correction);
         EXPECT_EQ(moon.universalHours, row.universalHours) << row.source;
         EXPECT_EQ(moon.birthJdn, row.birthJdn) << row.source;
         EXPECT_NEAR(moon.moonLongitude, row.longitude, kLongitudeTolerance) << row.source;
-        EXPECT_EQ(moon.moonPositionText, row.text) << row.source;
-        EXPECT_EQ(moon.moonSignName, row.sign) << row.source;
+        const ZodiacPosition position = zodiacPositionOf(moon.moonLongitude);
+        EXPECT_EQ(positionText(position), row.text) << row.source;
+        EXPECT_EQ(signName(position.sign), row.sign) << row.source;
     }
 }
 
@@ -73,40 +79,13 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
         {"longitude 0 0 on IST", makeBirth(1985, 7, 1, 14, 30, {0, 0, true}), 34, 9.0},
     };
     for (const auto& row : rows) {
-        const MoonResult moon = moonCalculation(row.birth, zone(row.zonePosition));
+        const MoonResult moon = moonAt(row.birth, zone(row.zonePosition));
         EXPECT_DOUBLE_EQ(moon.universalHours, row.universalHours) << row.what;
     }
     // The day before: T of 19:00 UT on 31 December 1979.
-    const MoonResult early = moonCalculation(rows[0].birth, zone(34));
+    const MoonResult early = moonAt(rows[0].birth, zone(34));
     const double expectedT = ((2444238.5 - 2451545.0) + 19.0 / 24.0) / 36525.0;
     EXPECT_NEAR(early.centuriesT, expectedT, 1e-15);
-}
-
-TEST(FormatPosition, WritesDegreesMinutesSecondsAndSign) {
-    struct Row {
-        double longitude;
-        const char* expected;
-        const char* why;
-    };
-    const Row rows[] = {
-        {44.131, "14\xC2\xB0 7' 51\" Tau", "seconds of 51.6 truncate to 51"},
-        {0.0, "0\xC2\xB0 0' 0\" Ari", "the first point of Aries"},
-        {29.9999, "29\xC2\xB0 59' 59\" Ari", "never degree 30"},
-        {-44.131, "14\xC2\xB0 7' 51\" Tau", "a negative longitude uses its absolute value"},
-        {359.99, "29\xC2\xB0 59' 24\" Pis", "the last degree of Pisces"},
-        {360.0, "0\xC2\xB0 0' 0\" Ari", "360 is 0 Aries, never an empty sign"},
-        {202.651796, "22\xC2\xB0 39' 6\" Lib", "the Ascendant of 15 June 1985"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(formatPosition(row.longitude), row.expected) << row.longitude << ": " << row.why;
-}
-
-TEST(MoonSign, ReadsTheLastThreeLettersOfTheTrimmedText) {
-    EXPECT_EQ(signNameOfPositionText("29\xC2\xB0 59' 24\" Pis"), "Pisces");
-    EXPECT_EQ(signNameOfPositionText("  1\xC2\xB0 0' 0\" Vir  "), "Virgo");
-    EXPECT_EQ(signNameOfPositionText(formatPosition(360.0)), "Aries");
-    EXPECT_EQ(signNameOfPositionText("1\xC2\xB0 0' 0\" "), "");
-    EXPECT_EQ(signNameOfPositionText("xx"), "");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "report/AspectReport.h"
 
 #include "RichTextReader.h"
+#include "SampleChart.h"
 #include "report/RichText.h"
 
 #include <gtest/gtest.h>
@@ -93,13 +94,6 @@ TEST(AspectTexts, NoTextOutsideTheTwelvePoints) {
 }
 
 // ---- The report's aspect section ----
-
-HousePlacement samplePlacement() {
-    const ChartPositions positions = {"16 Sag 02", "03 Pis 41", "29 Sco 59", "00 Cap 00",
-                                      "12 Vir 18", "07 Gem 33", "21 Aqu 09", "18 Sco 47",
-                                      "25 Sag 12", "01 Lib 30", "22 Leo 15"};
-    return placeHouses(positions);
-}
 
 std::string paragraph(Body a, Body b, AspectFamily family) {
     return std::string(aspectText(a, b, family)) + "\r\n\r\n";

@@ -1,5 +1,7 @@
 #include "report/HouseReport.h"
 
+#include "SampleChart.h"
+#include "base/Sign.h"
 #include "report/InterpretationTexts.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +12,20 @@
 namespace orbenza {
 namespace {
 
-// A chart whose Ascendant is `ascendant` and whose planets are all malformed
-// (empty texts) except those listed as (planet index, position text).
-ChartPositions chartWith(const std::string& ascendant,
-                         std::initializer_list<std::pair<int, std::string>> planets) {
-    ChartPositions positions{};
-    positions[indexOf(Body::Ascendant)] = ascendant;
-    for (const auto& [planet, text] : planets)
-        positions[static_cast<std::size_t>(planet)] = text;
-    return positions;
+constexpr int at(Sign sign, int degree) {
+    return degreeIndexAt(sign, degree);
+}
+
+using DegreeIndexes = std::array<int, kBodyCount>;
+
+// A chart whose Ascendant stands at degree index `ascendant` and whose
+// planets have no position (index 0) except those listed as (planet, index).
+DegreeIndexes chartWith(int ascendant, std::initializer_list<std::pair<int, int>> planets) {
+    DegreeIndexes indexes{};
+    indexes[indexOf(Body::Ascendant)] = ascendant;
+    for (const auto& [planet, index] : planets)
+        indexes[static_cast<std::size_t>(planet)] = index;
+    return indexes;
 }
 
 // Exact, case-sensitive search of the label table.
@@ -38,44 +45,23 @@ TEST(DegreeLabels, ExactLookupOfLabels) {
     EXPECT_EQ(labelIndex("01 ari"), 0);
 }
 
-TEST(DegreeLabels, PrefixLookup) {
-    // Expected indexes: degree d of sign s (Aries = 0) names label d + 1, index 30 s + d + 1.
-    const std::pair<std::string, int> rows[] = {
-        {"00 Ari 12", 1},   {"29 Ari 59", 30}, {"00 Tau 00", 31},  {"15 Vir 07", 166},
-        {"29 Pis 59", 360}, {"05 Sco", 216},   {"05 Scoxyz", 216}, // only six characters count
-        {"30 Ari 00", 0},   {"31 Ari", 0},     {" 5 Ari 00", 0},   {"5 Ari 00", 0},
-        {"05 ari 00", 0},   {"05 ARI", 0},     {"05Ari 00", 0},    {"05-Ari", 0},
-        {"05 Ar", 0},       {"", 0},           {"+5 Ari", 0},      {"05 Xyz", 0},
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(degreeIndexOfPrefix(text), expected) << "prefix \"" << text << "\"";
-}
-
-TEST(DegreeLabels, PrefixLookupAgreesWithEveryLabel) {
-    // The prefix one degree below each label finds that label's own index.
-    for (int k = 1; k <= kDegreeCount; ++k) {
-        const std::string label(degreeName()[static_cast<std::size_t>(k)]);
-        ASSERT_EQ(label.size(), 6u) << "label " << k;
-        const int degree = std::stoi(label.substr(0, 2)) - 1;
-        const std::string prefix =
-            (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2);
-        EXPECT_EQ(degreeIndexOfPrefix(prefix), k) << "prefix \"" << prefix << "\"";
-    }
-}
-
 TEST(Houses, BoundsFromTheAscendant) {
     struct Row {
-        const char* ascendant;
+        int ascendant;
         int house, start, end;
     };
     const Row rows[] = {
-        {"00 Ari 00", 1, 1, 30},    {"00 Ari 00", 12, 331, 360}, // houses coincide with signs
-        {"14 Ari 30", 1, 15, 44},   {"14 Ari 30", 12, 345, 14},  // house 12 runs across 360
-        {"00 Pis 10", 1, 331, 360}, {"00 Pis 10", 2, 1, 30},     // 360 + 1 becomes 1
-        {"29 Pis 59", 1, 360, 29},  {"29 Pis 59", 2, 30, 59},
+        {at(Sign::Aries, 0), 1, 1, 30},
+        {at(Sign::Aries, 0), 12, 331, 360}, // houses coincide with signs
+        {at(Sign::Aries, 14), 1, 15, 44},
+        {at(Sign::Aries, 14), 12, 345, 14}, // house 12 runs across 360
+        {at(Sign::Pisces, 0), 1, 331, 360},
+        {at(Sign::Pisces, 0), 2, 1, 30}, // 360 + 1 becomes 1
+        {at(Sign::Pisces, 29), 1, 360, 29},
+        {at(Sign::Pisces, 29), 2, 30, 59},
     };
     for (const Row& row : rows) {
-        const HousePlacement placement = placeHouses(chartWith(row.ascendant, {}));
+        const HousePlacement placement = placeHousesAt(chartWith(row.ascendant, {}));
         const auto h = static_cast<std::size_t>(row.house);
         EXPECT_EQ(placement.houseStart[h], row.start) << row.ascendant << " house " << row.house;
         EXPECT_EQ(placement.houseEnd[h], row.end) << row.ascendant << " house " << row.house;
@@ -83,18 +69,14 @@ TEST(Houses, BoundsFromTheAscendant) {
 }
 
 TEST(Houses, EveryAscendantCoversTheCircleOnce) {
-    for (int a = 1; a <= kDegreeCount; ++a) {
-        const std::string label(degreeName()[static_cast<std::size_t>(a)]);
-        const int degree = std::stoi(label.substr(0, 2)) - 1;
-        const std::string ascendant =
-            (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2) + " 00";
-        const HousePlacement placement = placeHouses(chartWith(ascendant, {}));
+    for (int ascendant = 1; ascendant <= kDegreeCount; ++ascendant) {
+        const HousePlacement placement = placeHousesAt(chartWith(ascendant, {}));
         ASSERT_TRUE(placement.ascendantFound) << ascendant;
         int crossing = 0;
         for (int h = 1; h <= kHouseCount; ++h)
             crossing += placement.houseEnd[static_cast<std::size_t>(h)] <
                         placement.houseStart[static_cast<std::size_t>(h)];
-        EXPECT_EQ(crossing, (a - 1) % 30 == 0 ? 0 : 1) << ascendant;
+        EXPECT_EQ(crossing, (ascendant - 1) % 30 == 0 ? 0 : 1) << ascendant;
         for (int i = 1; i <= kDegreeCount; ++i) {
             int holders = 0;
             for (int h = 1; h <= kHouseCount; ++h)
@@ -107,16 +89,11 @@ TEST(Houses, EveryAscendantCoversTheCircleOnce) {
 TEST(Houses, EveryDegreeGoesToTheFirstHouseHoldingIt) {
     // For every Ascendant and every planet degree, the house the planet is
     // given is the first of houses 1..12 whose bounds hold the degree.
-    const auto prefixOf = [](int index) {
-        const std::string label(degreeName()[static_cast<std::size_t>(index)]);
-        const int degree = std::stoi(label.substr(0, 2)) - 1;
-        return (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2) + " 00";
-    };
     for (int a = 1; a <= kDegreeCount; ++a) {
-        ChartPositions positions = chartWith(prefixOf(a), {});
+        DegreeIndexes positions = chartWith(a, {});
         for (int i = 1; i <= kDegreeCount; ++i) {
-            positions[0] = prefixOf(i);
-            const HousePlacement placement = placeHouses(positions);
+            positions[0] = i;
+            const HousePlacement placement = placeHousesAt(positions);
             int first = 0;
             for (int h = 1; h <= kHouseCount && first == 0; ++h)
                 first = houseContains(placement, h, i) ? h : 0;
@@ -127,20 +104,25 @@ TEST(Houses, EveryDegreeGoesToTheFirstHouseHoldingIt) {
 
 TEST(Houses, PlanetAssignment) {
     struct Row {
-        const char* ascendant;
-        const char* planet;
+        int ascendant;
+        int planet;
         int house;
     };
     const Row rows[] = {
-        {"14 Ari 30", "04 Ari 10", 12}, {"14 Ari 30", "29 Pis 59", 12},
-        {"14 Ari 30", "14 Ari 00", 1},  {"14 Ari 30", "13 Ari 59", 12},
-        {"14 Ari 30", "13 Tau 00", 1},  {"14 Ari 30", "14 Tau 00", 2},
-        {"00 Pis 10", "09 Ari 00", 2},  {"00 Pis 10", "29 Pis 00", 1},
-        {"00 Ari 00", "00 Tau 00", 2},  {"00 Ari 00", "29 Pis 59", 12},
-        {"00 Ari 00", "00 Ari 00", 1},
+        {at(Sign::Aries, 14), at(Sign::Aries, 4), 12},
+        {at(Sign::Aries, 14), at(Sign::Pisces, 29), 12},
+        {at(Sign::Aries, 14), at(Sign::Aries, 14), 1},
+        {at(Sign::Aries, 14), at(Sign::Aries, 13), 12},
+        {at(Sign::Aries, 14), at(Sign::Taurus, 13), 1},
+        {at(Sign::Aries, 14), at(Sign::Taurus, 14), 2},
+        {at(Sign::Pisces, 0), at(Sign::Aries, 9), 2},
+        {at(Sign::Pisces, 0), at(Sign::Pisces, 29), 1},
+        {at(Sign::Aries, 0), at(Sign::Taurus, 0), 2},
+        {at(Sign::Aries, 0), at(Sign::Pisces, 29), 12},
+        {at(Sign::Aries, 0), at(Sign::Aries, 0), 1},
     };
     for (const Row& row : rows) {
-        const HousePlacement placement = placeHouses(chartWith(row.ascendant, {{4, row.planet}}));
+        const HousePlacement placement = placeHousesAt(chartWith(row.ascendant, {{4, row.planet}}));
         EXPECT_EQ(placement.planetHouse[4], row.house) << row.ascendant << " / " << row.planet;
         for (int h = 1; h <= kHouseCount; ++h)
             EXPECT_EQ(placement.houseOccupied[static_cast<std::size_t>(h)], h == row.house)
@@ -148,17 +130,17 @@ TEST(Houses, PlanetAssignment) {
     }
 }
 
-TEST(Houses, MalformedPositions) {
-    // A malformed planet stays out; the others are placed.
+TEST(Houses, BodiesWithoutAPosition) {
+    // A planet without a position stays out; the others are placed.
     const HousePlacement placement =
-        placeHouses(chartWith("00 Ari 00", {{0, "05 Ari 00"}, {1, "5 Ari 00"}, {2, "05 ari 00"}}));
+        placeHousesAt(chartWith(at(Sign::Aries, 0), {{0, at(Sign::Aries, 5)}}));
     EXPECT_EQ(placement.planetHouse[0], 1);
     EXPECT_EQ(placement.planetHouse[1], 0);
     EXPECT_EQ(placement.planetHouse[2], 0);
 
-    // A malformed Ascendant: no bounds, nothing placed, no report at all.
-    const ChartPositions noAscendant = chartWith("30 Ari 00", {{0, "05 Ari 00"}, {1, "10 Leo 00"}});
-    const HousePlacement empty = placeHouses(noAscendant);
+    // No Ascendant: no bounds, nothing placed, no report at all.
+    const HousePlacement empty =
+        placeHousesAt(chartWith(0, {{0, at(Sign::Aries, 5)}, {1, at(Sign::Leo, 10)}}));
     EXPECT_FALSE(empty.ascendantFound);
     for (int h = 1; h <= kHouseCount; ++h) {
         EXPECT_EQ(empty.houseStart[static_cast<std::size_t>(h)], 0);
@@ -166,11 +148,12 @@ TEST(Houses, MalformedPositions) {
         EXPECT_FALSE(empty.houseOccupied[static_cast<std::size_t>(h)]);
     }
     EXPECT_EQ(empty.planetHouse, (std::array<int, 10>{}));
-    EXPECT_TRUE(houseReport(noAscendant).empty());
+    EXPECT_TRUE(houseReport(empty).empty());
 }
 
 TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
-    const std::vector<ReportRun> runs = houseReport(chartWith("00 Ari 00", {{0, "05 Ari 34"}}));
+    const std::vector<ReportRun> runs =
+        houseReport(placeHousesAt(chartWith(at(Sign::Aries, 0), {{0, at(Sign::Aries, 5)}})));
     const Rgb darkRed{128, 0, 0};
     const Rgb black{0, 0, 0};
     struct Expected {
@@ -202,8 +185,9 @@ TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
 
 TEST(ReportRuns, TwoPlanetsInOneHouseAndEmptyHouses) {
     // Moon before Sun in degrees, but the blocks follow the planet order; Mars in house 3.
-    const std::vector<ReportRun> runs = houseReport(
-        chartWith("00 Ari 00", {{1, "02 Ari 00"}, {0, "20 Ari 00"}, {4, "10 Gem 00"}}));
+    const std::vector<ReportRun> runs = houseReport(placeHousesAt(
+        chartWith(at(Sign::Aries, 0),
+                  {{1, at(Sign::Aries, 2)}, {0, at(Sign::Aries, 20)}, {4, at(Sign::Gemini, 10)}})));
     const std::vector<std::string> headings = {"Sun In First House\r\n",
                                                "Characteristics Of Planet Sun :-\r\n",
                                                "Moon In First House\r\n",
@@ -223,10 +207,11 @@ TEST(ReportRuns, TwoPlanetsInOneHouseAndEmptyHouses) {
 }
 
 TEST(ReportRuns, HeadingColoursAlternateFromTheSun) {
-    ChartPositions positions = chartWith("00 Ari 00", {});
+    DegreeIndexes positions = chartWith(at(Sign::Aries, 0), {});
     for (int planet = 0; planet < kReportPlanetCount; ++planet)
-        positions[static_cast<std::size_t>(planet)] = "10 Can 00"; // all in the fourth house
-    const std::vector<ReportRun> runs = houseReport(positions);
+        positions[static_cast<std::size_t>(planet)] =
+            at(Sign::Cancer, 10); // all in the fourth house
+    const std::vector<ReportRun> runs = houseReport(placeHousesAt(positions));
     ASSERT_EQ(runs.size(), 42u);
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const Rgb expected = planet % 2 == 0 ? Rgb{128, 0, 0} : Rgb{0, 0, 255};
@@ -241,12 +226,13 @@ TEST(ReportRuns, HeadingColoursAlternateFromTheSun) {
 }
 
 TEST(ReportRuns, SecondChartDependsOnlyOnItsOwnPositions) {
-    const ChartPositions first =
-        chartWith("14 Ari 30", {{0, "04 Ari 10"}, {1, "20 Leo 00"}, {6, "01 Cap 00"}});
-    const ChartPositions second = chartWith("00 Pis 10", {{0, "09 Ari 00"}});
-    const std::vector<ReportRun> secondAlone = houseReport(second);
-    const std::vector<ReportRun> firstRuns = houseReport(first);
-    const std::vector<ReportRun> secondAfterFirst = houseReport(second);
+    const DegreeIndexes first =
+        chartWith(at(Sign::Aries, 14),
+                  {{0, at(Sign::Aries, 4)}, {1, at(Sign::Leo, 20)}, {6, at(Sign::Capricorn, 1)}});
+    const DegreeIndexes second = chartWith(at(Sign::Pisces, 0), {{0, at(Sign::Aries, 9)}});
+    const std::vector<ReportRun> secondAlone = houseReport(placeHousesAt(second));
+    const std::vector<ReportRun> firstRuns = houseReport(placeHousesAt(first));
+    const std::vector<ReportRun> secondAfterFirst = houseReport(placeHousesAt(second));
     EXPECT_EQ(secondAfterFirst, secondAlone);
     ASSERT_EQ(secondAfterFirst.size(), 6u);
     EXPECT_EQ(secondAfterFirst[0].text, "Sun In Second House\r\n");
@@ -256,12 +242,9 @@ TEST(ReportRuns, SecondChartDependsOnlyOnItsOwnPositions) {
 }
 
 TEST(ReportRuns, FullChartWritesEveryPlanetOnce) {
-    const ChartPositions positions = {"16 Sag 02", "03 Pis 41", "29 Sco 59", "00 Cap 00",
-                                      "12 Vir 18", "07 Gem 33", "21 Aqu 09", "18 Sco 47",
-                                      "25 Sag 12", "01 Lib 30", "22 Leo 15"};
-    const std::vector<ReportRun> runs = houseReport(positions);
+    const HousePlacement placement = samplePlacement();
+    const std::vector<ReportRun> runs = houseReport(placement);
     const std::string text = reportPlainText(runs);
-    const HousePlacement placement = placeHouses(positions);
     std::set<int> occupied;
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const std::string heading(planetCharacteristics(planet).heading);

@@ -143,28 +143,20 @@ TEST(RetrogradeCalculation, MarksRetrogradePlanetsOnly) {
     // (22 March to 23 August), Neptune (5 April to 12 September) and Pluto (5 February to
     // 12 July) are retrograde; Venus (13 March to 25 April) as well.
     const RetrogradeResult result = retrogradeCalculation(4, 10, 1985, 8, 30);
-    const std::array<std::string, 11> expected{
-        "Sun",         "Moon",        "Mercury (R) ", "Venus (R) ", "Mars", "Jupiter",
-        "Saturn (R) ", "Uranus (R) ", "Neptune (R) ", "Pluto (R) ", "Asc"};
-    EXPECT_EQ(result.planetNames, expected);
     const std::array<bool, 9> flags{true, true, false, false, true, true, true, true, false};
     EXPECT_EQ(result.retrogradeFlags, flags);
 }
 
 TEST(RetrogradeCalculation, PlutoMarkedSaturnPlainOnFirstMay2000) {
     const RetrogradeResult result = retrogradeCalculation(5, 1, 2000, 12, 0);
-    EXPECT_EQ(result.planetNames[9], "Pluto (R) ");
-    EXPECT_EQ(result.planetNames[6], "Saturn");
+    EXPECT_TRUE(result.retrogradeFlags[7]);
+    EXPECT_FALSE(result.retrogradeFlags[4]);
 }
 
-TEST(RetrogradeCalculation, PlainLabelsOutsideTheTablesAndForDatesThatDoNotExist) {
-    const std::array<std::string, 11> plain{"Sun",     "Moon",    "Mercury", "Venus",
-                                            "Mars",    "Jupiter", "Saturn",  "Uranus",
-                                            "Neptune", "Pluto",   "Asc"};
+TEST(RetrogradeCalculation, NoMarksOutsideTheTablesAndForDatesThatDoNotExist) {
     for (const auto& [month, day, year] :
          {std::array{1, 1, 1890}, std::array{6, 1, 2060}, std::array{2, 30, 1985}}) {
         const RetrogradeResult result = retrogradeCalculation(month, day, year, 12, 0);
-        EXPECT_EQ(result.planetNames, plain) << month << '/' << day << '/' << year;
         EXPECT_EQ(result.retrogradeFlags, (std::array<bool, 9>{}))
             << month << '/' << day << '/' << year;
     }

@@ -39,7 +39,7 @@ TEST(AafExchange, KandelOnCentralEuropeanTimeGetsItsUniversalTime) {
     EXPECT_EQ(r.longitudeDegrees * 100 + r.longitudeMinutes, 812);
     const auto chart = chartOfRecord(r);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(chart));
-    EXPECT_EQ(std::get<ChartResult>(chart).universalTime,
+    EXPECT_EQ(std::get<ChartResult>(chart).moment.universalTime,
               (UniversalMoment{1970, 3, 12, 14, 42, 0}));
 }
 
@@ -194,8 +194,8 @@ TEST(AafExchange, ThousandChartsRoundTrip) {
         ASSERT_TRUE(std::holds_alternative<ChartResult>(after));
         EXPECT_EQ(std::get<ChartResult>(after).longitudesDeg,
                   std::get<ChartResult>(before).longitudesDeg);
-        EXPECT_EQ(std::get<ChartResult>(after).universalTime,
-                  std::get<ChartResult>(before).universalTime);
+        EXPECT_EQ(std::get<ChartResult>(after).moment.universalTime,
+                  std::get<ChartResult>(before).moment.universalTime);
     }
 }
 

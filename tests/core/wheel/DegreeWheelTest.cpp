@@ -4,7 +4,7 @@
 
 #include "BirthFixtures.h"
 #include "chart/ChartRun.h"
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
 #include "wheel/WheelSvg.h"
 
@@ -279,7 +279,7 @@ TEST(DegreeWheel, CuspsAndHousesAreTheReports) {
     };
     for (const Row& row : rows) {
         const ChartResult chart = chartFor(row.birth, row.zone);
-        const HousePlacement report = placeHouses(chart.planetPositions);
+        const HousePlacement& report = chart.housePlacement;
         ASSERT_TRUE(report.ascendantFound) << row.what;
         const DegreeWheel wheel = degreeWheelOf(chart);
         for (int h = 1; h <= 12; ++h) {
@@ -308,8 +308,7 @@ TEST(DegreeWheel, RetrogradeMarksFollowTheChart) {
         chartFor(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}), kIstZone);
     const DegreeWheel wheel = degreeWheelOf(chart);
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
-        const bool marked = chart.planetNames[i].find("(R)") != std::string::npos;
-        EXPECT_EQ(wheel.bodies[i].retrograde, marked) << bodyName(bodyAt(i));
+        EXPECT_EQ(wheel.bodies[i].retrograde, chart.retrograde[bodyAt(i)]) << bodyName(bodyAt(i));
     }
     EXPECT_TRUE(wheel.bodies[indexOf(Body::Uranus)].retrograde);
 }

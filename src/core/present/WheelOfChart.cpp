@@ -1,6 +1,6 @@
-#include "chart/WheelOfChart.h"
+#include "present/WheelOfChart.h"
 
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 #include "report/ReportWords.h"
 
 namespace orbenza {

@@ -3,6 +3,7 @@
 // lists and the chart wheel laid out from the Ascendant's sign.
 #pragma once
 
+#include "base/Body.h"
 #include "base/Language.h"
 #include "base/Sign.h"
 #include "chart/ChartRun.h"
@@ -17,7 +18,7 @@ namespace orbenza {
 std::string_view monthName(int month, Language language = Language::English);
 
 struct ChartPresentation {
-    std::string lblSunSign; // sign name of the Sun's abbreviation
+    std::string lblSunSign; // the Sun's sign name
     std::string lblRashi;   // the Moon's sign name
     std::string lblLagna;   // sign name of the Ascendant
     std::string lblName;
@@ -25,26 +26,26 @@ struct ChartPresentation {
     std::string lblTOB;       // "9:05"
     std::string lblLatitude;  // "13° 5' N"
     std::string lblLongitude; // "80° 18' E"
+    // The eleven short position texts ("05 Sco 34"), in chart order.
+    std::array<std::string, kBodyCount> planetPositions;
     // Per-sign lists, Aries .. Pisces: each body as a line break then its label.
     std::array<std::string, 12> perSign;
     // Wheel position k = house k + 1: its text and its sign picture, 1 Aries ..
-    // 12 Pisces, 0 when the Ascendant's sign could not be read.
+    // 12 Pisces.
     std::array<std::string, 12> lblNatal;
     std::array<int, 12> imgSign{};
     // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, classic positions"
     std::string computedFor;
 };
 
-// The chart screen's values for a chart. planetNames are the eleven body
-// labels ("Sun" ... "Asc", retrograde planets marked); the sign names and
-// the other words are those of the language.
-ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames,
-                               Language language = Language::English);
+// The chart screen's values for a chart; the per-sign lists carry the body
+// labels with their retrograde marks. The sign names and the other words are
+// those of the language.
+ChartPresentation presentChart(const ChartResult& chart, Language language = Language::English);
 
 // The eleven body labels of the chart in the language, retrograde planets
-// marked " (R) "; in English the chart's PlanetNames.
-std::array<std::string, 11> planetLabels(const ChartResult& chart, Language language);
+// marked " (R) ": "Sun" ... "Asc" in English.
+std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Language language);
 
 // The line that tells which universal moment and zone row a chart used; for
 // a clock time from the atlas, the IANA zone and its offset at the birth.
@@ -67,8 +68,8 @@ struct ChartLines {
     std::string coordinates; // "Latitude 28° 39' N, longitude 77° 13' E"
     std::string computedFor; // computedForLine()
 };
-// birthPlace, when not empty, is added to the born line after " in ".
-// The words are those of the language.
+// birthPlace, when not empty, is added to the born line after " in ". The
+// words are those of the language.
 ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace = {},
                       Language language = Language::English);
 

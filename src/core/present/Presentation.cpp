@@ -1,9 +1,9 @@
-#include "chart/Presentation.h"
+#include "present/Presentation.h"
 
 #include "atlas/PlaceClock.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
-#include "moon/MoonPosition.h"
+#include "present/PositionText.h"
 #include "report/ReportWords.h"
 
 #include <cstdio>
@@ -32,26 +32,29 @@ std::string_view monthName(int month, Language language) {
     return reportWords(language).monthNames[static_cast<std::size_t>(month - 1)];
 }
 
-std::array<std::string, 11> planetLabels(const ChartResult& chart, Language language) {
-    if (language == Language::English)
-        return chart.planetNames;
-    std::array<std::string, 11> labels;
+std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Language language) {
+    std::array<std::string, kBodyCount> labels;
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        const Body body = bodyAt(i);
+        if (language == Language::English) {
+            labels[i] = bodyLabelText(body, chart.retrograde[body]);
+            continue;
+        }
         labels[i] = reportWords(language).pointLabels[i];
-        if (chart.retrograde[bodyAt(i)])
-            labels[i] += " (R) ";
+        if (chart.retrograde[body])
+            labels[i] += kRetrogradeMark;
     }
     return labels;
 }
 
-ChartPresentation presentChart(const ChartResult& chart,
-                               const std::array<std::string, 11>& planetNames, Language language) {
+ChartPresentation presentChart(const ChartResult& chart, Language language) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
-    shown.lblRashi = language == Language::English
-                         ? chart.moonSignName
-                         : std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
+    const ChartTexts texts = chartTexts(chart);
+    const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
+    shown.planetPositions = texts.planetPositions;
+    shown.lblRashi = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
     shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
     shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
     shown.lblName = birth.name;
@@ -68,7 +71,7 @@ ChartPresentation presentChart(const ChartResult& chart,
     for (std::size_t i = 0; i <= 6; ++i) {
         auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
         list += kLineBreak;
-        list += planetNames[i];
+        list += labels[i];
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
@@ -85,7 +88,7 @@ ChartPresentation presentChart(const ChartResult& chart,
 }
 
 std::string computedForLine(const ChartResult& chart, Language language) {
-    const UniversalMoment& ut = chart.universalTime;
+    const UniversalMoment& ut = chart.moment.universalTime;
     const ReportWords& words = reportWords(language);
     const std::string_view month =
         ut.month >= 1 && ut.month <= 12
