@@ -216,8 +216,8 @@ TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
     EXPECT_EQ(mUrls.urls(), (std::vector<QUrl>{QUrl(helpPageAddress()), QUrl(homePageAddress()),
-                                                QUrl(downloadPageAddress()),
-                                                QUrl(homePageAddress()), QUrl(homePageAddress())}));
+                                               QUrl(downloadPageAddress()), QUrl(homePageAddress()),
+                                               QUrl(homePageAddress())}));
     EXPECT_TRUE(box<QLabel>("Label61")->text().contains(homePageAddress()));
 
     child<QAction>(screen(), "mnuAbout")->trigger();

@@ -105,7 +105,7 @@ std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects, La
 }
 
 std::vector<ReportRun> houseReport(const HousePlacement& placement,
-                                    const std::vector<ReportAspect>& aspects, Language language) {
+                                   const std::vector<ReportAspect>& aspects, Language language) {
     std::vector<ReportRun> runs = houseReport(placement, language);
     const std::vector<ReportRun> aspectRuns = aspectReport(aspects, language);
     runs.insert(runs.end(), aspectRuns.begin(), aspectRuns.end());

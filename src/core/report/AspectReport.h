@@ -30,12 +30,12 @@ struct ReportAspect {
 // listed twice is written once. Aspects of pairs without a text are left out,
 // and no aspects write nothing.
 std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects,
-                                     Language language = Language::English);
+                                    Language language = Language::English);
 
 // The whole report: the house section of the placement, then the aspect
 // section. Without aspects it is houseReport(placement) exactly.
 std::vector<ReportRun> houseReport(const HousePlacement& placement,
-                                    const std::vector<ReportAspect>& aspects,
-                                    Language language = Language::English);
+                                   const std::vector<ReportAspect>& aspects,
+                                   Language language = Language::English);
 
 } // namespace orbenza

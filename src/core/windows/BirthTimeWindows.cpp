@@ -134,8 +134,7 @@ public:
         if (!entries)
             return false;
         const double longitude =
-            ascendantCalculation(entries->birth,
-                                  birthMomentOf(entries->birth, entries->correction))
+            ascendantCalculation(entries->birth, birthMomentOf(entries->birth, entries->correction))
                 .ascendantLongitude;
         return zodiacPositionOf(longitude).sign == m_chart.ascendantSign();
     }
