@@ -3,6 +3,7 @@
 #include "LibraryPlace.h"
 #include "ProgressMeter.h"
 #include "atlas/PlaceClock.h"
+#include "base/HouseSystem.h"
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "store/RecordChart.h"
@@ -41,6 +42,7 @@ enum Column {
     AtlasLat,
     AtlasLon,
     Positions,
+    Houses,
     Note,
     Added,
     Changed,
@@ -48,9 +50,10 @@ enum Column {
 };
 
 constexpr std::array<std::string_view, ColumnCount> kColumnNames{
-    "name",         "date",     "time",     "zone",      "lon",  "lat",   "dst",       "utoffset",
-    "city",         "state",    "country",  "place",     "tz",   "fold",  "atlasname", "atlasstate",
-    "atlascountry", "atlaslat", "atlaslon", "positions", "note", "added", "changed"};
+    "name",     "date",      "time",      "zone",       "lon",          "lat",
+    "dst",      "utoffset",  "city",      "state",      "country",      "place",
+    "tz",       "fold",      "atlasname", "atlasstate", "atlascountry", "atlaslat",
+    "atlaslon", "positions", "houses",    "note",       "added",        "changed"};
 
 std::optional<int> twoDigits(std::string_view text, int high) {
     if (text.size() != 2 || !std::isdigit(static_cast<unsigned char>(text[0])) ||
@@ -181,6 +184,7 @@ void appendRecordCsv(std::string& out, const store::ChartRecord& r) {
     field(degreesText(r.atlasLatitudeDeg));
     field(degreesText(r.atlasLongitudeDeg));
     field(r.positions);
+    field(r.houseSystem);
     field(r.note);
     field(r.addedAt);
     field(r.changedAt, true);
@@ -421,6 +425,7 @@ Parsed<store::ChartRecord> libraryRecord(const LibraryRow& row, AtlasSource atla
     r.state = row.raw(State).empty() ? r.atlasState : row.raw(State);
     r.country = row.raw(Country).empty() ? r.atlasCountry : row.raw(Country);
     r.positions = row.text(Positions, "classic");
+    r.houseSystem = row.text(Houses, houseSystemName(kDefaultHouseSystem));
     r.note = row.raw(Note);
     r.addedAt = row.text(Added);
     r.changedAt = row.text(Changed);

@@ -18,7 +18,8 @@
 //   atlasname atlasstate atlascountry atlaslat atlaslon
 //                                     the atlas's names of the place and its
 //                                     coordinates in degrees, with tz only
-//   positions  classic or precise     note  free text
+//   positions  classic or precise     houses  the house system, as --houses
+//   note  free text
 //   added changed                     UTC, YYYY-MM-DDTHH:MM:SSZ (now when empty)
 // Only name is required; a missing column takes the single chart's default.
 #pragma once

@@ -4,6 +4,7 @@
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
 #include "ChartScreen.h"
+#include "ChartSettingsDialog.h"
 #include "Languages.h"
 #include "LibraryDialog.h"
 #include "MainWindow.h"
@@ -52,6 +53,7 @@ AppController::AppController(QObject* parent)
             [this] { showAbout(m_birthDetails.get()); });
     connect(m_birthDetails.get(), &BirthDetailsScreen::closed, this, &AppController::quit);
     addLibraryMenuEntries(m_birthDetails.get(), false);
+    addSettingsMenuEntry(m_birthDetails.get());
     // The place atlas: a missing or damaged file leaves the City box plain
     // text, and the screen says so in one line.
     m_birthDetails->setAtlas(sharedAtlas(atlas::atlasPath()));
@@ -87,7 +89,7 @@ void AppController::proceed() {
     // until the user has said which universal time is meant.
     if (!m_birthDetails->settleClockTime())
         return;
-    const auto outcome = chartOfInput(m_birthDetails->input());
+    const auto outcome = chartOfInput(m_birthDetails->input(), storedChartChoices());
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         showUserMessage(m_birthDetails.get(), inputProblemText(refusal->problem),
                         inputProblemIcon(refusal->problem));
@@ -116,6 +118,7 @@ void AppController::showChartWindow(const ChartResult& chart, const QString& cit
                 [this] { showAbout(m_mainWindow); });
         connect(m_mainWindow, &MainWindow::closed, this, &AppController::quit);
         addLibraryMenuEntries(m_mainWindow, true);
+        addSettingsMenuEntry(m_mainWindow);
     }
     m_shownCity = city;
     m_shownState = state;
@@ -340,7 +343,10 @@ void AppController::openLibraryChart(std::int64_t id) {
     const QString city = fromStd(record->city), state = fromStd(record->state),
                   country = fromStd(record->country);
     m_birthDetails->setInput(store::inputOfRecord(*record), city, state, country);
-    const ChartResult& chart = std::get<ChartResult>(drawn);
+    // The record's own house system, with the aspects the settings list.
+    ChartChoices choices = storedChartChoices();
+    choices.houseSystem = std::get<ChartResult>(drawn).houseSystemAsked;
+    const ChartResult chart = runChart(store::inputOfRecord(*record), choices);
     m_lastCorrection = chart.correction;
     m_editingId.reset();
     m_openedId = id;
@@ -366,6 +372,37 @@ void AppController::editLibraryChart(std::int64_t id) {
     else
         m_birthDetails->show();
     library(true)->markOpened(id); // opened: the record came from it
+}
+
+void AppController::addSettingsMenuEntry(QWidget* window) {
+    auto* file = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* exit = window->findChild<QAction*>(QStringLiteral("mnuExit"));
+    if (file == nullptr)
+        return;
+    auto* settings = new QAction(tr("Chart &Settings\u2026"), file);
+    settings->setObjectName(QStringLiteral("mnuChartSettings"));
+    connect(settings, &QAction::triggered, this, [this, window] { editChartSettings(window); });
+    file->insertAction(exit, settings);
+}
+
+void AppController::editChartSettings(QWidget* parent) {
+    ChartSettingsDialog dialog(storedChartChoices(), parent);
+    m_modalRunner(dialog);
+    if (dialog.result() != QDialog::Accepted)
+        return;
+    const ChartChoices choices = dialog.choices();
+    storeChartChoices(choices);
+    // The chart on view is drawn again with them.
+    if (!m_mainWindow)
+        return;
+    const auto& shown = m_mainWindow->chartScreen()->shownChart();
+    if (!shown)
+        return;
+    const ChartResult chart = runChart(shown->input, choices);
+    showChartWindow(chart, m_shownCity, m_shownState, m_shownCountry);
+    // The birth details of a chart from "Proceed" are still those on view.
+    if (!m_openedId)
+        m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
 }
 
 void AppController::quit() {

@@ -92,6 +92,9 @@ public slots:
     void openLibraryChart(std::int64_t id);
     // Loads a library chart into the birth details screen for changing.
     void editLibraryChart(std::int64_t id);
+    // "Chart &Settings…": the house system, aspects and orbs; the chart on
+    // view is drawn again with the new ones.
+    void editChartSettings(QWidget* parent);
 
 private:
     void quit();
@@ -100,6 +103,8 @@ private:
                          const QString& country);
     // Adds the library's entries to a window's File menu, before "E&xit".
     void addLibraryMenuEntries(QWidget* window, bool withSave);
+    // Adds "Chart &Settings…" to a window's File menu, before "E&xit".
+    void addSettingsMenuEntry(QWidget* window);
     void showLibraryError(QWidget* parent, const std::string& message);
     // The library's record of a chart, or nothing after showing why not.
     std::optional<store::ChartRecord> libraryRecord(std::int64_t id);

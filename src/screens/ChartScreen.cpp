@@ -1,5 +1,6 @@
 #include "ChartScreen.h"
 
+#include "AspectGrid.h"
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
 #include "ElidedLabel.h"
@@ -10,6 +11,7 @@
 #include "base/Body.h"
 #include "base/Sign.h"
 #include "chart/ChartReport.h"
+#include "present/PositionText.h"
 #include "present/Presentation.h"
 #include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
@@ -29,6 +31,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace orbenza {
@@ -67,6 +70,14 @@ constexpr std::array<const char*, ChartScreen::kPositionRows> kBodyCaptions{
     QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Neptune"),
     QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Pluto"),
     QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Asc")};
+
+constexpr std::array<const char*, ChartScreen::kPointRows> kPointCaptions{
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "MC"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Chiron"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "True Node"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Mean Node"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Lilith"),
+    QT_TRANSLATE_NOOP("orbenza::ChartScreen", "Fortune")};
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -261,6 +272,17 @@ QWidget* ChartScreen::buildDetailsColumn() {
         positionsGrid->addWidget(m_planets[slot], i, 1);
         positionsGrid->addWidget(m_retrograde[slot], i, 2);
     }
+    // The Midheaven and the other points, in chart order after the Ascendant.
+    for (int k = 0; k < kPointRows; ++k) {
+        const int i = kPositionRows + k;
+        auto* point = new QLabel(tr(kPointCaptions[static_cast<std::size_t>(k)]), positions);
+        point->setObjectName(QStringLiteral("PlanetName%1").arg(i));
+        point->setTextFormat(Qt::PlainText);
+        m_points[static_cast<std::size_t>(k)] =
+            valueLabel(QStringLiteral("lblPlanet%1").arg(i), positions);
+        positionsGrid->addWidget(point, i, 0);
+        positionsGrid->addWidget(m_points[static_cast<std::size_t>(k)], i, 1);
+    }
     // The marks' column is as wide as a mark even before the first chart, so
     // a chart with marks does not widen the column.
     positionsGrid->setColumnMinimumWidth(
@@ -272,7 +294,7 @@ QWidget* ChartScreen::buildDetailsColumn() {
     m_positionsMethod->setTextFormat(Qt::PlainText);
     m_positionsMethod->setWordWrap(true);
     m_positionsMethod->setFont(smallFont);
-    positionsGrid->addWidget(m_positionsMethod, kPositionRows, 0, 1, 3);
+    positionsGrid->addWidget(m_positionsMethod, kPositionRows + kPointRows, 0, 1, 3);
     columnLayout->addWidget(positions);
     columnLayout->addStretch(1);
 
@@ -319,12 +341,19 @@ QWidget* ChartScreen::buildPictureTabs() {
     signLayout->addWidget(signCaption);
     m_pictures->addTab(signPage, tr("Whole-&Sign Houses"));
 
+    m_aspectGrid = new AspectGrid;
+    m_pictures->addTab(m_aspectGrid, tr("&Aspect Grid"));
+
     const QString remembered = QSettings().value(pictureSettingKey()).toString();
-    showPicture(remembered == QLatin1String("sign") ? Picture::SignWheel : Picture::DegreeWheel);
+    showPicture(remembered == QLatin1String("sign")   ? Picture::SignWheel
+                : remembered == QLatin1String("grid") ? Picture::AspectGrid
+                                                      : Picture::DegreeWheel);
     connect(m_pictures, &QTabWidget::currentChanged, this, [this] {
-        QSettings().setValue(pictureSettingKey(), shownPicture() == Picture::SignWheel
-                                                      ? QStringLiteral("sign")
-                                                      : QStringLiteral("degree"));
+        const Picture shown = shownPicture();
+        QSettings().setValue(pictureSettingKey(),
+                             shown == Picture::SignWheel    ? QStringLiteral("sign")
+                             : shown == Picture::AspectGrid ? QStringLiteral("grid")
+                                                            : QStringLiteral("degree"));
     });
     return m_pictures;
 }
@@ -362,13 +391,17 @@ QString ChartScreen::pictureSettingKey() {
 }
 
 ChartScreen::Picture ChartScreen::shownPicture() const {
-    return m_pictures->currentWidget() == m_degreeWheel ? Picture::DegreeWheel : Picture::SignWheel;
+    const QWidget* shown = m_pictures->currentWidget();
+    return shown == m_degreeWheel  ? Picture::DegreeWheel
+           : shown == m_aspectGrid ? Picture::AspectGrid
+                                   : Picture::SignWheel;
 }
 
 void ChartScreen::showPicture(Picture picture) {
     m_pictures->setCurrentWidget(picture == Picture::DegreeWheel
                                      ? static_cast<QWidget*>(m_degreeWheel)
-                                     : m_wheel->parentWidget());
+                                 : picture == Picture::AspectGrid ? m_aspectGrid
+                                                                  : m_wheel->parentWidget());
 }
 
 QWidget* ChartScreen::buildReportColumn() {
@@ -411,6 +444,12 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         m_planets[i]->setText(fromUtf8(shown.planetPositions[i]));
         m_retrograde[i]->setText(chart.retrograde[bodyAt(i)] ? retrogradeMark() : QString());
     }
+    for (std::size_t k = 0; k < m_points.size(); ++k) {
+        const Body point = bodyAt(kBodyCount + k);
+        const double longitude =
+            point == Body::Midheaven ? chart.angles.mcDeg : chart.pointLongitudesDeg[point];
+        m_points[k]->setText(fromUtf8(shortPositionText(longitude)));
+    }
     m_rashi->setText(fromUtf8(shown.lblRashi));
     // A sign that could not be read leaves the label as it was.
     if (!shown.lblSunSign.empty())
@@ -449,7 +488,19 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         if (shown.imgSign[slot] != 0)
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
-    m_degreeWheel->setWheel(degreeWheelOf(chart, language));
+    // The other points join the sign wheel's lists in their signs' houses.
+    std::array<QString, ChartWheel::kPositionCount> points;
+    for (std::size_t k = 1; k < m_points.size(); ++k) {
+        const Body point = bodyAt(kBodyCount + k);
+        const auto sign = static_cast<int>(std::floor(chart.pointLongitudesDeg[point] / 30.0));
+        const int house =
+            ((sign - static_cast<int>(indexOf(chart.ascendantSign()))) % 12 + 12) % 12;
+        points[static_cast<std::size_t>(house)] += QStringLiteral("\r\n") + tr(kPointCaptions[k]);
+    }
+    for (int k = 0; k < ChartWheel::kPositionCount; ++k)
+        m_wheel->setPointsText(k, points[static_cast<std::size_t>(k)]);
+    m_degreeWheel->setWheel(buildDegreeWheel(wheelInputOf(chart, true, language)));
+    m_aspectGrid->showChart(chart);
 }
 
 QString ChartScreen::retrogradeMark() {

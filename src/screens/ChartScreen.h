@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace orbenza {
 
+class AspectGrid;
 class ChartWheel;
 class DegreeWheelView;
 class ElidedLabel;
@@ -26,6 +27,9 @@ class ChartScreen : public QWidget {
 
 public:
     static constexpr int kPositionRows = 11; // Sun .. Pluto, Ascendant
+    // Rows under them, lblPlanet11 .. lblPlanet16 in chart order: the
+    // Midheaven, Chiron, the true and the mean node, Lilith, Part of Fortune.
+    static constexpr int kPointRows = 6;
 
     explicit ChartScreen(QWidget* parent = nullptr);
 
@@ -52,10 +56,12 @@ public:
     ReportBox* reportBox() const { return m_report; }
     ChartWheel* wheel() const { return m_wheel; }
     DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
+    AspectGrid* aspectGrid() const { return m_aspectGrid; }
 
-    // The two chart pictures, one on each tab: the degree wheel (the report's
-    // equal houses) first, the sign wheel (one sign to a house) second.
-    enum class Picture { SignWheel, DegreeWheel };
+    // The chart pictures, one on each tab: the degree wheel (the chosen
+    // houses, the aspect lines) first, the sign wheel (one sign to a house)
+    // second, the aspect grid third.
+    enum class Picture { SignWheel, DegreeWheel, AspectGrid };
     Picture shownPicture() const;
     void showPicture(Picture picture);
     // Where the last picture chosen is remembered between runs of the program.
@@ -86,10 +92,12 @@ private:
     QLabel* m_positionsMethod = nullptr; // classic or precise, under the positions
     std::array<QLabel*, kPositionRows> m_planets{};
     std::array<QLabel*, kPositionRows> m_retrograde{};
+    std::array<QLabel*, kPointRows> m_points{};
     // The per-sign lists lblNatalAries .. lblNatalPisces: hidden working labels.
     std::array<QLabel*, 12> m_perSign{};
     ChartWheel* m_wheel = nullptr;
     DegreeWheelView* m_degreeWheel = nullptr;
+    AspectGrid* m_aspectGrid = nullptr;
     QTabWidget* m_pictures = nullptr;
     ReportBox* m_report = nullptr;
     LinkLabel* m_moreAnalysis = nullptr;

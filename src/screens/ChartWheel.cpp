@@ -165,6 +165,17 @@ QString ChartWheel::natalText(int k) const {
     return validPosition(k) ? m_natalTexts[k] : QString();
 }
 
+void ChartWheel::setPointsText(int k, const QString& text) {
+    if (!validPosition(k) || m_pointTexts[k] == text)
+        return;
+    m_pointTexts[k] = text;
+    update();
+}
+
+QString ChartWheel::pointsText(int k) const {
+    return validPosition(k) ? m_pointTexts[k] : QString();
+}
+
 void ChartWheel::setSignPicture(int k, int picture) {
     if (!validPosition(k) || m_signPictures[k] == picture)
         return;
@@ -284,7 +295,7 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
     NatalLayout layout;
     if (!validPosition(k) || scale <= 0)
         return layout;
-    const QStringList lines = natalLines(m_natalTexts[k]);
+    const QStringList lines = natalLines(m_natalTexts[k] + m_pointTexts[k]);
     if (lines.isEmpty())
         return layout;
     const QRectF design = natalTextRect(k);

@@ -38,6 +38,11 @@ public:
     // is ignored.
     void setNatalText(int k, const QString& text);
     QString natalText(int k) const;
+    // Further lines shown under lblNatal(k) in the same house: the chart's
+    // other points (Chiron, the nodes, Lilith, the Part of Fortune) in that
+    // sign, each line after a "\r\n". Not part of natalText.
+    void setPointsText(int k, const QString& text);
+    QString pointsText(int k) const;
 
     // imgSign(k): sign picture 1 (Aries) .. 12 (Pisces) of the image list IMG; 0 = none.
     // Any value outside 1..12 is kept but shows no picture. A k out of range is ignored.
@@ -106,6 +111,7 @@ private:
     void paintNatalText(QPainter& painter, int k, double scale) const;
 
     std::array<QString, kPositionCount> m_natalTexts;
+    std::array<QString, kPositionCount> m_pointTexts;
     std::array<int, kPositionCount> m_signPictures{};
     // One renderer per sign picture, index 0 = Aries; drawn at paint time so the
     // pictures stay sharp at any scale and on high-density screens.

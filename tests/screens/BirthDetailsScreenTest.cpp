@@ -200,7 +200,7 @@ TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
     for (const QAction* action : top[0]->menu()->actions())
         file << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(file, QStringList({"Proceed", "P&recise Positions", "&Open Chart\u2026",
-                                 "Recent &Charts", "-", "E&xit"}));
+                                 "Recent &Charts", "-", "Chart &Settings\u2026", "E&xit"}));
 
     QStringList help;
     for (const QAction* action : top[2]->menu()->actions())

@@ -748,9 +748,9 @@ TEST_F(ChartExportMenu, TheExportsStandBetweenBackAndExit) {
     QStringList entries;
     for (const QAction* entry : file->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
-    EXPECT_EQ(entries,
-              (QStringList{"mnuBack", "-", "mnuExportPicture", "mnuSaveReportPdf", "-",
-                           "mnuSaveToLibrary", "mnuOpenChart", "mnuRecentCharts", "-", "mnuExit"}));
+    EXPECT_EQ(entries, (QStringList{"mnuBack", "-", "mnuExportPicture", "mnuSaveReportPdf", "-",
+                                    "mnuSaveToLibrary", "mnuOpenChart", "mnuRecentCharts", "-",
+                                    "mnuChartSettings", "mnuExit"}));
     EXPECT_EQ(action("mnuExportPicture")->text(), QStringLiteral("Export Chart &Picture\u2026"));
     EXPECT_EQ(action("mnuSaveReportPdf")->text(), QStringLiteral("Save Report as P&DF\u2026"));
 }

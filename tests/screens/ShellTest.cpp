@@ -5,7 +5,9 @@
 #include "AppController.h"
 #include "BirthDetailsScreen.h"
 #include "ChartScreen.h"
+#include "ChartSettingsDialog.h"
 #include "ChartWheel.h"
+#include "DegreeWheelView.h"
 #include "MainWindow.h"
 #include "SaveScreen.h"
 #include "ShellRecorders.h"
@@ -325,7 +327,7 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
     EXPECT_EQ(menus,
               QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
                            "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
-                           "&Charts|-|E&xit",
+                           "&Charts|-|Chart &Settings\u2026|E&xit",
                            "&View: &Language",
                            "&Help: &User Guide|&Online Help|&Visit Us Online|-|Check for Software "
                            "&Update|-|&About Software"}));
@@ -564,6 +566,34 @@ TEST_F(ShellTest, PrecisePositionsAreAChoiceRememberedAndStatedOnTheChart) {
                   .value(QStringLiteral("positions"))
                   .toString(),
               QStringLiteral("classic"));
+}
+
+// File > Chart Settings: the choice is remembered, the chart on view is
+// drawn again with it, and the next "Proceed" uses it too.
+TEST_F(ShellTest, ChartSettingsRedrawTheChartOnViewAndTheNextOnes) {
+    enterFirstChart();
+    proceed();
+    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    m_onDialog = [](QDialog& dialog) {
+        auto* system = dialog.findChild<QComboBox*>(QStringLiteral("cboHouseSystem"));
+        system->setCurrentIndex(system->findData(QStringLiteral("placidus")));
+        dialog.accept();
+    };
+    auto* settings =
+        m_controller.mainWindow()->findChild<QAction*>(QStringLiteral("mnuChartSettings"));
+    ASSERT_NE(settings, nullptr);
+    settings->trigger();
+    EXPECT_EQ(storedChartChoices().houseSystem, HouseSystem::Placidus);
+    const auto& shown = m_controller.chartScreen()->shownChart();
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->houseSystem, HouseSystem::Placidus);
+    EXPECT_EQ(m_controller.chartScreen()->degreeWheel()->wheel()->cuspLongitudeDeg,
+              shown->cuspsDeg);
+    // Cancelled, nothing changes.
+    m_onDialog = [](QDialog& dialog) { dialog.reject(); };
+    settings->trigger();
+    EXPECT_EQ(storedChartChoices().houseSystem, HouseSystem::Placidus);
+    storeChartChoices(ChartChoices{});
 }
 
 } // namespace

@@ -40,7 +40,8 @@ BirthInput entries1962() {
 // smallest readable size.
 void expectNamesInsideTheirHouses(const ChartWheel& wheel, double scale, const QString& where) {
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
-        const QString text = wheel.natalText(k);
+        // The bodies' list and the other points under it.
+        const QString text = wheel.natalText(k) + wheel.pointsText(k);
         const qsizetype names = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size();
         const ChartWheel::NatalLayout layout = wheel.natalLayout(k, scale);
         ASSERT_EQ(layout.lines.size(), names) << where.toStdString() << ", house " << k + 1;
@@ -190,9 +191,10 @@ TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
         EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::DegreeWheel);
         auto* tabs = screen.findChild<QTabWidget*>(QStringLiteral("pictureTabs"));
         ASSERT_NE(tabs, nullptr);
-        ASSERT_EQ(tabs->count(), 2);
+        ASSERT_EQ(tabs->count(), 3);
         EXPECT_EQ(tabs->currentWidget(), screen.degreeWheel());
         EXPECT_EQ(tabs->tabText(1).remove(QLatin1Char('&')), QStringLiteral("Whole-Sign Houses"));
+        EXPECT_EQ(tabs->tabText(2).remove(QLatin1Char('&')), QStringLiteral("Aspect Grid"));
         tabs->setCurrentIndex(1);
         EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::SignWheel);
         EXPECT_TRUE(screen.wheel()->isVisibleTo(tabs->currentWidget()));
@@ -200,7 +202,12 @@ TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
     {
         ChartScreen next;
         EXPECT_EQ(next.shownPicture(), ChartScreen::Picture::SignWheel);
-        next.showPicture(ChartScreen::Picture::DegreeWheel);
+        next.showPicture(ChartScreen::Picture::AspectGrid);
+    }
+    {
+        ChartScreen grid;
+        EXPECT_EQ(grid.shownPicture(), ChartScreen::Picture::AspectGrid);
+        grid.showPicture(ChartScreen::Picture::DegreeWheel);
     }
     ChartScreen last;
     EXPECT_EQ(last.shownPicture(), ChartScreen::Picture::DegreeWheel);
@@ -276,6 +283,9 @@ TEST(ChartPictureTabs, Screenshots) {
     QApplication::processEvents();
     EXPECT_TRUE(
         shown.window.grab().save(QDir(folder).filePath(QStringLiteral("degree-wheel.png"))));
+    shown.screen->showPicture(ChartScreen::Picture::AspectGrid);
+    QApplication::processEvents();
+    EXPECT_TRUE(shown.window.grab().save(QDir(folder).filePath(QStringLiteral("aspect-grid.png"))));
     shown.screen->showPicture(ChartScreen::Picture::SignWheel);
 }
 

@@ -51,8 +51,9 @@ std::optional<AspectFound> aspectBetween(Body a, const PointMotion& pa, Body b,
                                          const PointMotion& pb, AspectSet set,
                                          const OrbTable& orbs);
 
-// The aspects among Sun ... Pluto, the Ascendant and the Midheaven, every pair
-// but the Ascendant with the Midheaven, in chart order of a, then of b.
+// The aspects among the chart's aspect points (Sun ... Pluto, the Ascendant,
+// the Midheaven, Chiron and the nodes), every pair and aspect aspectListed
+// allows, in chart order of a, then of b.
 std::vector<AspectFound> chartAspects(const PointArray<PointMotion>& points, AspectSet set,
                                       const OrbTable& orbs);
 

@@ -91,11 +91,36 @@ constexpr std::optional<AspectSet> aspectSetNamed(std::string_view text) {
     return std::nullopt;
 }
 
-// Sun ... Pluto, Ascendant, Midheaven: the points whose aspects a chart lists
-// and the report interprets, in chart order.
+// Sun ... Pluto, Ascendant, Midheaven: the points whose aspects the report
+// interprets, in chart order.
 inline constexpr std::size_t kAspectPointCount = 12;
 inline constexpr std::array<Body, kAspectPointCount> kAspectPoints{
     Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,      Body::Jupiter,
     Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Ascendant, Body::Midheaven};
+
+// The points whose aspects a chart lists, in chart order: the report's twelve,
+// then Chiron and the true and the mean lunar node.
+inline constexpr std::size_t kChartAspectPointCount = 15;
+inline constexpr std::array<Body, kChartAspectPointCount> kChartAspectPoints{
+    Body::Sun,       Body::Moon,      Body::Mercury, Body::Venus,    Body::Mars,
+    Body::Jupiter,   Body::Saturn,    Body::Uranus,  Body::Neptune,  Body::Pluto,
+    Body::Ascendant, Body::Midheaven, Body::Chiron,  Body::TrueNode, Body::MeanNode};
+
+constexpr bool isLunarNode(Body body) {
+    return body == Body::TrueNode || body == Body::MeanNode;
+}
+
+// Whether a chart lists the aspect between two different points: never the
+// Ascendant with the Midheaven (their angle is the house frame's) nor one node
+// with the other (the same axis, reckoned two ways); a node takes part in the
+// conjunction and the opposition only.
+constexpr bool aspectListed(Aspect aspect, Body a, Body b) {
+    const bool angles = (a == Body::Ascendant && b == Body::Midheaven) ||
+                        (a == Body::Midheaven && b == Body::Ascendant);
+    if (a == b || angles || (isLunarNode(a) && isLunarNode(b)))
+        return false;
+    return !(isLunarNode(a) || isLunarNode(b)) || aspect == Aspect::Conjunction ||
+           aspect == Aspect::Opposition;
+}
 
 } // namespace orbenza

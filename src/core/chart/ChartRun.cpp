@@ -91,7 +91,9 @@ void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSyste
     }
 }
 
-void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates) {
+// Chiron and the nodes move as their series say, in either method.
+void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates,
+                 const EphemerisPositions& series) {
     PointArray<PointMotion> points;
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
         const Body body = bodyAt(planet);
@@ -99,6 +101,8 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
     }
     points[Body::Ascendant] = {chart.angles.ascDeg, angleRates.ascDegPerDay};
     points[Body::Midheaven] = {chart.angles.mcDeg, angleRates.mcDegPerDay};
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode})
+        points[body] = {series.longitudesDeg[body], series.speedsDegPerDay[body]};
     chart.aspectSet = choices.aspectSet;
     chart.aspects = chartAspects(points, choices.aspectSet, choices.orbs);
 }
@@ -148,8 +152,13 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     chart.birth = birth;
     chart.correction = correction;
     chart.moment = birthMomentOf(birth, correction);
-    const EphemerisPositions series = ephemerisPositions(
-        chart.moment.julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth));
+    // The built-in method takes only the points it has no method of its own for.
+    const double julianDayUt = chart.moment.julianDayUt;
+    const EphemerisPositions series =
+        positions == Positions::Precise
+            ? ephemerisPositions(julianDayUt, latitudeDegOf(birth), -longitudeWestDegOf(birth))
+            : ephemerisPoints(julianDayUt,
+                              {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith});
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
     placeInHouses(chart);
@@ -169,7 +178,7 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     computeSpeeds(chart, series);
     const AngleSpeeds angleRates = angleSpeeds(frame);
     placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
-    findAspects(chart, choices, angleRates);
+    findAspects(chart, choices, angleRates, series);
     return chart;
 }
 

@@ -91,7 +91,7 @@ struct ChartResult {
     // Daily motion, degrees a day: Sun ... Pluto by the built-in method
     // (chart/ChartSpeeds.h), the Ascendant from the Earth's turn.
     BodyArray<double> speedsDegPerDay;
-    // The aspects among Sun ... Pluto, Asc and MC, in chart order.
+    // The aspects among Sun ... Pluto, Asc, MC, Chiron and the nodes, in chart order.
     std::vector<AspectFound> aspects;
     AspectSet aspectSet = AspectSet::Major;
     // Whether the speeds and aspects were computed, and so whether the JSON

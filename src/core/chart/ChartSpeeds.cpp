@@ -23,10 +23,19 @@ Motion keplerMotion(int index, double d) {
     const double n = normalizeRadians(orbitalElements(index, d + 1.0).orbitMeanLongitude -
                                        el.orbitMeanLongitude);
     const double e = el.orbitEccentricity;
-    const double eAnomaly =
-        eccentricAnomaly(normalizeRadians(el.orbitMeanLongitude - el.orbitPerihelion), e);
-    const double cosE = std::cos(eAnomaly);
-    const double sinE = std::sin(eAnomaly);
+    // Kepler's equation by Newton's method from the third-order start
+    // (Meeus, Astronomical Algorithms, ch. 30): two steps leave about 1e-11
+    // radians for e < 0.25, far below what a daily motion needs.
+    const double meanAnomaly = el.orbitMeanLongitude - el.orbitPerihelion;
+    double eAnomaly = meanAnomaly + e * std::sin(meanAnomaly) * (1.0 + e * std::cos(meanAnomaly));
+    double sinE = 0, cosE = 0;
+    for (int step = 0; step < 2; ++step) {
+        sinE = std::sin(eAnomaly);
+        cosE = std::cos(eAnomaly);
+        eAnomaly -= (eAnomaly - e * sinE - meanAnomaly) / (1.0 - e * cosE);
+    }
+    cosE = std::cos(eAnomaly);
+    sinE = std::sin(eAnomaly);
     const double rate = n / (1.0 - e * cosE);
     const double b = el.orbitAxis * std::sqrt(1.0 - e * e);
     // In the orbit's plane, x toward the perihelion.
@@ -64,12 +73,7 @@ BodyArray<double> classicSpeedsDegPerDay(double daysJ2000) {
         speeds[body] =
             (dx * dvy - dy * dvx) / (dx * dx + dy * dy) * kDegPerRad + precessionDegPerDay;
     }
-    constexpr double kHourDays = 1.0 / 24.0;
-    double moonStep = moonLongitudeDeg((daysJ2000 + kHourDays) / 36525.0) -
-                      moonLongitudeDeg((daysJ2000 - kHourDays) / 36525.0);
-    if (moonStep < -180.0)
-        moonStep += 360.0;
-    speeds[Body::Moon] = moonStep / (2.0 * kHourDays);
+    speeds[Body::Moon] = moonSpeedDegPerDay(daysJ2000 / 36525.0);
     return speeds;
 }
 

@@ -54,6 +54,33 @@ double moonLongitudeDeg(double t) {
     return longitude;
 }
 
+double moonSpeedDegPerDay(double t) {
+    // The derivative of moonLongitudeDeg term by term. The arguments are
+    // reduced first: their rates, not their size, matter here.
+    constexpr double kTurn = 2.0 * 3.14159265358979323846;
+    const auto reduced = [](double radians) {
+        return radians - kTurn * std::floor(radians / kTurn);
+    };
+    const double d = reduced((297.8502042 + 445267.1115168 * t) * kDegreesToRadians);
+    const double m = reduced((357.5291092 + 35999.0502909 * t) * kDegreesToRadians);
+    const double mPrime = reduced((134.9634114 + 477198.8676313 * t) * kDegreesToRadians);
+    const double f = reduced((93.2720993 + 483202.0175273 * t) * kDegreesToRadians);
+    const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
+    const double eRate = -0.002516 - 2.0 * 0.0000074 * t;
+    double rateDegPerCentury = 481267.88134236;
+    for (const LongitudeTerm& term : kLongitudeTerms) {
+        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
+        const double argumentRate = (term.d * 445267.1115168 + term.m * 35999.0502909 +
+                                     term.mPrime * 477198.8676313 + term.f * 483202.0175273) *
+                                    kDegreesToRadians;
+        const double factor = (term.m != 0) ? e : 1.0;
+        rateDegPerCentury += term.coefficientDeg * factor * std::cos(argument) * argumentRate;
+        if (term.m != 0)
+            rateDegPerCentury += term.coefficientDeg * eRate * std::sin(argument);
+    }
+    return rateDegPerCentury / 36525.0;
+}
+
 MoonResult moonCalculation(const BirthData& birth, const BirthMoment& moment) {
     MoonResult moon;
     moon.moonLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;

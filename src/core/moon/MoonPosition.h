@@ -25,4 +25,7 @@ MoonResult moonCalculation(const BirthData& birth, const BirthMoment& moment);
 // about 0.1 degrees against a full lunar theory.
 double moonLongitudeDeg(double centuriesT);
 
+// The rate of moonLongitudeDeg, degrees a day: its derivative, term by term.
+double moonSpeedDegPerDay(double centuriesT);
+
 } // namespace orbenza

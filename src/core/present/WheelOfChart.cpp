@@ -9,6 +9,8 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Lan
     WheelInput input;
     input.longitudesDeg = chart.longitudesDeg;
     input.retrograde = chart.retrograde;
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith, Body::Fortune})
+        input.otherPoints.push_back({body, chart.pointLongitudesDeg[body]});
     if (chart.houseSystem != HouseSystem::Equal) {
         input.cuspsDeg = chart.cuspsDeg;
         std::string name(houseSystemName(chart.houseSystem));
@@ -23,7 +25,7 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Lan
     const auto longitudeOf = [&chart](Body body) {
         return body == Body::Midheaven   ? chart.angles.mcDeg
                : body == Body::Ascendant ? chart.angles.ascDeg
-                                         : chart.longitudesDeg[body];
+                                         : chart.pointLongitudesDeg[body];
     };
     for (const AspectFound& aspect : chart.aspects)
         input.aspects.push_back(

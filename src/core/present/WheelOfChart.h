@@ -10,10 +10,10 @@
 
 namespace orbenza {
 
-// The wheel's input from the chart: the eleven longitudes, the planets'
-// retrograde marks and the cusps of its house system; with
-// withAnglesAndAspects, the Midheaven and the aspect lines too. The house
-// system's caption is in the language.
+// The wheel's input from the chart: the eleven longitudes, Chiron, the nodes,
+// Lilith and the Part of Fortune, the planets' retrograde marks and the cusps
+// of its house system; with withAnglesAndAspects, the Midheaven and the aspect
+// lines too. The house system's caption is in the language.
 WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects = false,
                         Language language = Language::English);
 

@@ -49,9 +49,14 @@ constexpr double kBoldWidening = 1.1;
 // The least extra angle between two spread labels, over the width their
 // boxes need; degrees.
 constexpr double kSpreadMarginDeg = 0.4;
-constexpr double kSpreadStepDeg = 0.25;
 // A label that moved less than this keeps no leader line; degrees.
 constexpr double kLeaderThresholdDeg = 0.05;
+// A cusp this close to the Ascendant or to another cusp is one barrier with
+// it for the labels; degrees.
+constexpr double kBarrierMergeDeg = 1.0;
+// The labels' sizes tried, largest first, until the labels fit between the
+// barriers, meet nowhere and move less than kMaxLabelDisplacementDeg.
+constexpr std::array<double, 8> kLabelScales{1.0, 0.92, 0.85, 0.78, 0.71, 0.64, 0.57, 0.5};
 
 // The calm palette the chart screen uses too.
 constexpr WheelColour kDiscColour{0xFB, 0xFC, 0xFE};
@@ -67,10 +72,12 @@ constexpr WheelColour kAscendantColour{0x6B, 0x3F, 0xA0};
 constexpr WheelColour kRetrogradeColour{0xB2, 0x3A, 0x48};
 constexpr WheelColour kLeaderColour{0x9A, 0xA3, 0xB3};
 
-// The glyphs of Sun ... Pluto (UTF-8), all in DejaVu Sans.
-constexpr std::array<const char*, kPlanetCount> kBodyGlyphs{"\u2609", "\u263D", "\u263F", "\u2640",
-                                                            "\u2642", "\u2643", "\u2644", "\u2645",
-                                                            "\u2646", "\u2647"};
+// The glyphs of every point by chart position (UTF-8), all in DejaVu Sans;
+// none for the Ascendant and the Midheaven, which are lines. Both lunar nodes
+// take the North node's glyph; the mean one is drawn in the quiet colour.
+constexpr std::array<const char*, kPointCount> kPointGlyphs{
+    "\u2609", "\u263D", "\u263F", "\u2640", "\u2642", "\u2643", "\u2644", "\u2645", "\u2646",
+    "\u2647", "",       "",       "\u26B7", "\u260A", "\u260A", "\u26B8", "\u2297"};
 
 double reduced(double deg) {
     if (!std::isfinite(deg))
@@ -121,28 +128,32 @@ DegreeMinute degreeMinuteOf(double longitudeDeg) {
     return {static_cast<int>(whole) % 30, minute};
 }
 
-// The label of one body at its spread place: glyph, degree, minute, "R".
-std::vector<WheelText> bodyLabel(Body body, const WheelBodyPlace& place, double ascendantDeg) {
+// The label of one body at its spread place: glyph, degree, minute, "R",
+// their sizes times scale.
+std::vector<WheelText> bodyLabel(const WheelBodyPlace& place, double ascendantDeg, double scale) {
     const double angle = wheelAngleDeg(place.labelLongitudeDeg, ascendantDeg);
     const DegreeMinute dm = degreeMinuteOf(place.longitudeDeg);
     std::vector<WheelText> label;
-    label.push_back(textAt(kBodyGlyphs[indexOf(body)], pointAt(kGlyphRadius, angle), kGlyphSize,
-                           kTextColour, WheelRole::BodyGlyph));
+    label.push_back(textAt(
+        kPointGlyphs[indexOf(place.body)], pointAt(kGlyphRadius, angle), kGlyphSize * scale,
+        place.body == Body::MeanNode ? kQuietTextColour : kTextColour, WheelRole::BodyGlyph));
     label.push_back(textAt(std::to_string(dm.degree) + "\u00B0", pointAt(kDegreeRadius, angle),
-                           kDegreeSize, kTextColour, WheelRole::BodyDegree));
+                           kDegreeSize * scale, kTextColour, WheelRole::BodyDegree));
     label.push_back(textAt(twoDigits(dm.minute) + "\u2032", pointAt(kMinuteRadius, angle),
-                           kMinuteSize, kQuietTextColour, WheelRole::BodyMinute));
+                           kMinuteSize * scale, kQuietTextColour, WheelRole::BodyMinute));
     if (place.retrograde)
-        label.push_back(textAt("R", pointAt(kRetrogradeRadius, angle), kRetrogradeSize,
+        label.push_back(textAt("R", pointAt(kRetrogradeRadius, angle), kRetrogradeSize * scale,
                                kRetrogradeColour, WheelRole::Retrograde, true));
     for (WheelText& t : label)
-        t.body = body;
+        t.body = place.body;
     return label;
 }
 
-// The angle two labels need between them so that their boxes cannot meet
-// whatever their direction: the boxes' diagonal as a chord at the label's radius.
-double labelGapDeg() {
+// The angle two labels at wheel angle angleDeg need between them so that
+// their boxes cannot meet: each row's box projected on the ring's tangent
+// there (wide boxes need more room at the top and bottom of the wheel, tall
+// ones at the sides), as an angle at the row's radius.
+double labelGapDeg(double angleDeg, double scale) {
     struct Item {
         const char* widest;
         double size, radius;
@@ -151,14 +162,77 @@ double labelGapDeg() {
                               {"00\u00B0", kDegreeSize, kDegreeRadius},
                               {"00\u2032", kMinuteSize, kMinuteRadius},
                               {"R", kRetrogradeSize * kBoldWidening, kRetrogradeRadius}};
+    const double a = angleDeg * kDegreesToRadians;
     double gap = 0.0;
     for (const Item& item : items) {
-        const double w = wheelTextWidthEm(item.widest) * item.size;
-        const double h = (kInkAscent + kInkDescent) * item.size;
-        const double chord = std::hypot(w, h);
-        gap = std::max(gap, 2.0 * std::asin(chord / (2.0 * item.radius)) / kDegreesToRadians);
+        const double w = wheelTextWidthEm(item.widest) * item.size * scale;
+        const double h = (kInkAscent + kInkDescent) * item.size * scale;
+        const double extent = w * std::abs(std::sin(a)) + h * std::abs(std::cos(a));
+        gap = std::max(gap, 2.0 * std::asin(std::min(1.0, extent / (2.0 * item.radius))) /
+                                kDegreesToRadians);
     }
     return gap + kSpreadMarginDeg;
+}
+
+// Smallest angle between two directions, degrees.
+double angularDistanceDeg(double a, double b) {
+    return std::abs(std::remainder(a - b, 360.0));
+}
+
+// The directions no label may cross: every cusp and the Ascendant, a cusp
+// within kBarrierMergeDeg of one already taken giving way to it (the
+// Ascendant first). Longitudes, ascending.
+std::vector<double> labelBarriers(const DegreeWheel& wheel) {
+    std::vector<double> barriers{wheel.ascendantDeg};
+    for (double cusp : wheel.cuspLongitudeDeg)
+        if (std::none_of(barriers.begin(), barriers.end(), [cusp](double taken) {
+                return angularDistanceDeg(cusp, taken) < kBarrierMergeDeg;
+            }))
+            barriers.push_back(cusp);
+    std::sort(barriers.begin(), barriers.end());
+    return barriers;
+}
+
+// Spreads the labels of the bodies between two neighbouring barriers, given
+// in order of longitude: gapDeg apart, half a gap clear of either barrier,
+// moved as little as possible. The least-squares fit of the ordered places is
+// pooled as in spreadAround, then clipped to the segment, which keeps it the
+// least-squares fit under the bounds. When they do not fit they are spread
+// evenly over the segment, where they may still clear each other: the gap is
+// the widest any two of them could need.
+void spreadWithin(const std::vector<WheelBodyPlace*>& bodies, double startDeg, double widthDeg,
+                  double gapDeg) {
+    const std::size_t n = bodies.size();
+    const double last = static_cast<double>(n - 1);
+    const double low = gapDeg / 2.0;
+    const double high = widthDeg - gapDeg / 2.0 - last * gapDeg;
+    if (high < low) {
+        const double even = widthDeg / static_cast<double>(n);
+        for (std::size_t j = 0; j < n; ++j)
+            bodies[j]->labelLongitudeDeg =
+                reduced(startDeg + even * (static_cast<double>(j) + 0.5));
+        return;
+    }
+    std::vector<double> blockSum, blockCount;
+    for (std::size_t j = 0; j < n; ++j) {
+        blockSum.push_back(reduced(bodies[j]->longitudeDeg - startDeg) -
+                           static_cast<double>(j) * gapDeg);
+        blockCount.push_back(1.0);
+        while (blockSum.size() > 1 &&
+               blockSum[blockSum.size() - 2] / blockCount[blockCount.size() - 2] >
+                   blockSum.back() / blockCount.back()) {
+            blockSum[blockSum.size() - 2] += blockSum.back();
+            blockCount[blockCount.size() - 2] += blockCount.back();
+            blockSum.pop_back();
+            blockCount.pop_back();
+        }
+    }
+    std::size_t j = 0;
+    for (std::size_t b = 0; b < blockSum.size(); ++b)
+        for (double c = 0; c < blockCount[b]; c += 1.0, ++j)
+            bodies[j]->labelLongitudeDeg =
+                reduced(startDeg + std::clamp(blockSum[b] / blockCount[b], low, high) +
+                        static_cast<double>(j) * gapDeg);
 }
 
 bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
@@ -344,6 +418,83 @@ void addMidheavenAndAspects(std::vector<WheelItem>& items, const WheelInput& inp
     }
 }
 
+// Every body's place and its label: the labels spread between the barriers
+// at the largest size that lets them fit, meet nowhere and stay within
+// kMaxLabelDisplacementDeg of their degrees; at the smallest size if none does.
+std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelInput& input) {
+    wheel.bodies.clear();
+    for (std::size_t i = 0; i < kPlanetCount; ++i) {
+        const Body body = bodyAt(i);
+        wheel.bodies.push_back({body, reduced(input.longitudesDeg[body]), 0.0,
+                                canBeRetrograde(body) && input.retrograde[body]});
+    }
+    for (const WheelInput::OtherPoint& point : input.otherPoints)
+        wheel.bodies.push_back({point.body, reduced(point.longitudeDeg), 0.0, false});
+
+    const std::vector<double> barriers = labelBarriers(wheel);
+    std::vector<std::vector<WheelBodyPlace*>> segments(barriers.size());
+    for (WheelBodyPlace& place : wheel.bodies) {
+        // The segment that starts at the last barrier at or before the body.
+        const auto after = std::upper_bound(barriers.begin(), barriers.end(), place.longitudeDeg);
+        const std::size_t k = after == barriers.begin()
+                                  ? barriers.size() - 1
+                                  : static_cast<std::size_t>(after - barriers.begin()) - 1;
+        segments[k].push_back(&place);
+    }
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        std::stable_sort(segments[k].begin(), segments[k].end(),
+                         [start = barriers[k]](const WheelBodyPlace* a, const WheelBodyPlace* b) {
+                             return reduced(a->longitudeDeg - start) <
+                                    reduced(b->longitudeDeg - start);
+                         });
+
+    std::vector<std::vector<WheelText>> labels(wheel.bodies.size());
+    for (const double scale : kLabelScales) {
+        for (std::size_t k = 0; k < segments.size(); ++k) {
+            if (segments[k].empty())
+                continue;
+            const double start = barriers[k];
+            const double width = reduced(barriers[(k + 1) % barriers.size()] - start);
+            const double span = width > 0.0 ? width : 360.0;
+            double gap = 0.0;
+            for (double f : {0.0, 0.5, 1.0})
+                gap = std::max(
+                    gap, labelGapDeg(wheelAngleDeg(start + f * span, wheel.ascendantDeg), scale));
+            spreadWithin(segments[k], start, span, gap);
+        }
+        double furthest = 0.0;
+        for (std::size_t i = 0; i < wheel.bodies.size(); ++i) {
+            const WheelBodyPlace& place = wheel.bodies[i];
+            labels[i] = bodyLabel(place, wheel.ascendantDeg, scale);
+            furthest =
+                std::max(furthest, angularDistanceDeg(place.labelLongitudeDeg, place.longitudeDeg));
+        }
+        wheel.labelScale = scale;
+        if (furthest < kMaxLabelDisplacementDeg && !labelsMeet(labels))
+            return labels;
+    }
+    // Too many bodies between two barriers even for the smallest labels (all
+    // on one degree, say): spread them round the whole ring instead, at the
+    // largest size whose labels stay near enough, or the smallest.
+    std::vector<double> longitudes;
+    for (const WheelBodyPlace& place : wheel.bodies)
+        longitudes.push_back(place.longitudeDeg);
+    for (const double scale : kLabelScales) {
+        const double gap = std::max(labelGapDeg(0.0, scale), labelGapDeg(90.0, scale));
+        const std::vector<double> places = spreadAround(longitudes, gap);
+        double furthest = 0.0;
+        for (std::size_t i = 0; i < wheel.bodies.size(); ++i) {
+            wheel.bodies[i].labelLongitudeDeg = places[i];
+            labels[i] = bodyLabel(wheel.bodies[i], wheel.ascendantDeg, scale);
+            furthest = std::max(furthest, angularDistanceDeg(places[i], longitudes[i]));
+        }
+        wheel.labelScale = scale;
+        if (furthest < kMaxLabelDisplacementDeg)
+            break;
+    }
+    return labels;
+}
+
 } // namespace
 
 DegreeWheel buildDegreeWheel(const WheelInput& input) {
@@ -444,28 +595,10 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
                               kSignPictureSize, kSignPictureSize}});
     }
 
-    // The bodies: spread the labels until no two of them meet.
-    std::vector<double> longitudes(kPlanetCount);
-    for (std::size_t i = 0; i < kPlanetCount; ++i) {
-        const Body body = bodyAt(i);
-        wheel.bodies[i].longitudeDeg = reduced(input.longitudesDeg[body]);
-        wheel.bodies[i].retrograde = canBeRetrograde(body) && input.retrograde[body];
-        longitudes[i] = wheel.bodies[i].longitudeDeg;
-    }
-    std::vector<std::vector<WheelText>> labels(kPlanetCount);
-    for (double gap = labelGapDeg(); gap <= 360.0 / kPlanetCount + kSpreadStepDeg;
-         gap += kSpreadStepDeg) {
-        const std::vector<double> places = spreadAround(longitudes, gap);
-        for (std::size_t i = 0; i < kPlanetCount; ++i) {
-            wheel.bodies[i].labelLongitudeDeg = places[i];
-            labels[i] = bodyLabel(bodyAt(i), wheel.bodies[i], asc);
-        }
-        if (!labelsMeet(labels))
-            break;
-    }
-    for (std::size_t i = 0; i < kPlanetCount; ++i) {
-        const Body body = bodyAt(i);
+    const std::vector<std::vector<WheelText>> labels = placeBodies(wheel, input);
+    for (std::size_t i = 0; i < wheel.bodies.size(); ++i) {
         const WheelBodyPlace& place = wheel.bodies[i];
+        const Body body = place.body;
         const double trueAngle = angleOf(place.longitudeDeg);
         items.push_back(WheelLine{pointAt(kBodyTickOuterRadius, trueAngle),
                                   pointAt(kBodyTickInnerRadius, trueAngle), kTextColour, 2.2,
@@ -476,8 +609,8 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
             items.push_back(WheelLine{pointAt(kBodyTickInnerRadius, trueAngle),
                                       pointAt(kLeaderInnerRadius, angleOf(place.labelLongitudeDeg)),
                                       kLeaderColour, 1.0, WheelRole::LeaderLine, body});
-        for (WheelText& t : labels[i])
-            items.push_back(std::move(t));
+        for (const WheelText& t : labels[i])
+            items.push_back(t);
     }
 
     items.push_back(textAt(input.houseCaption.empty() ? kDegreeWheelCaption : input.houseCaption,

@@ -5,10 +5,13 @@
 // the twelve sign sectors with their pictures and a tick for every degree;
 // inside, the twelve equal houses of the report (cusps every 30 degrees from
 // the Ascendant's whole degree, as the report counts them) with their numbers,
-// and every body Sun ... Pluto at its longitude: a tick at its true degree, its
-// glyph, its degree and minute within the sign, and an "R" when retrograde.
-// Bodies that crowd together are spread apart along the ring and joined to
-// their tick by a leader line.
+// and every body Sun ... Pluto (and Chiron, the nodes, Lilith and the Part of
+// Fortune when given) at its longitude: a tick at its true degree, its glyph,
+// its degree and minute within the sign, and an "R" when retrograde. Bodies
+// that crowd together are spread apart along the ring, each label staying
+// between the cusps (and on the side of the Ascendant's line) its body stands
+// between, and joined to its tick by a leader line; when they cannot fit so,
+// the labels are set smaller.
 //
 // Everything is computed here, once; the screen's painter and the SVG writer
 // only draw the primitives in order. Coordinates are units of a canvas
@@ -137,6 +140,7 @@ using WheelItem = std::variant<WheelSector, WheelCircle, WheelLine, WheelSignPic
 
 // Where one body stands and where its label went.
 struct WheelBodyPlace {
+    Body body = Body::Sun;
     double longitudeDeg = 0.0;      // true longitude, 0 <= x < 360
     double labelLongitudeDeg = 0.0; // where its label stands after spreading
     bool retrograde = false;
@@ -161,7 +165,18 @@ struct WheelInput {
         AspectFamily family = AspectFamily::Conjunction;
     };
     std::vector<Chord> aspects;
+    // The points drawn after Sun ... Pluto, with their glyphs: Chiron, the
+    // nodes, Lilith, the Part of Fortune (any of them, in this order).
+    struct OtherPoint {
+        Body body = Body::Chiron;
+        double longitudeDeg = 0.0;
+    };
+    std::vector<OtherPoint> otherPoints;
 };
+
+// No body's label stands further than this from its degree in any chart
+// whose labels fit at the smallest size; degrees.
+inline constexpr double kMaxLabelDisplacementDeg = 15.0;
 
 struct DegreeWheel {
     double width = kWheelCanvasWidth;
@@ -171,8 +186,12 @@ struct DegreeWheel {
     // Longitude of the cusp of house 1 ... 12 (index 0 ... 11): the Ascendant's
     // whole degree, then every 30 degrees, or the cusps given in the input.
     std::array<double, 12> cuspLongitudeDeg{};
-    // Sun ... Pluto (index 0 ... 9 in chart order).
-    std::array<WheelBodyPlace, kPlanetCount> bodies{};
+    // Sun ... Pluto (index 0 ... 9 in chart order), then the other points of
+    // the input in its order.
+    std::vector<WheelBodyPlace> bodies;
+    // The size of the body labels against the full one: less than 1 when
+    // they crowd so that at full size they would not fit between the cusps.
+    double labelScale = 1.0;
     // Everything to draw, in drawing order.
     std::vector<WheelItem> items;
 };

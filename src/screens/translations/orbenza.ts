@@ -283,6 +283,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -637,6 +660,30 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -705,6 +752,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation type="unfinished"></translation>
     </message>
@@ -718,6 +769,145 @@
     </message>
     <message>
         <source> (R) </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

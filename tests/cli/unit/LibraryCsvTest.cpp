@@ -76,6 +76,7 @@ TEST(LibraryCsv, EveryFieldSurvivesWritingAndReading) {
     r.atlasCountry = "Canada";
     r.atlasLatitudeDeg = 47.56494;
     r.atlasLongitudeDeg = -52.70931 / 3; // many binary digits, read back to the last
+    r.houseSystem = "placidus";
     r.note = "two\nlines";
     r.addedAt = "2001-02-03T04:05:06Z";
     r.changedAt = "2002-02-03T04:05:06Z";
@@ -141,6 +142,14 @@ TEST(LibraryCsv, RowsAndHeadersThatCannotBeStored) {
         "then",
     };
     EXPECT_EQ(read.refusals, expected);
+
+    // The house system by its command-line name; none given is the default.
+    const auto houses = readText("name,houses\nA,\nB,whole-sign\nC,Koch\n");
+    ASSERT_EQ(houses.records.size(), 2u);
+    EXPECT_EQ(houses.records[0].houseSystem, "equal");
+    EXPECT_EQ(houses.records[1].houseSystem, "whole-sign");
+    ASSERT_EQ(houses.refusals.size(), 1u);
+    EXPECT_EQ(houses.refusals[0], "line 4: the house system \"Koch\" is not available");
 }
 
 } // namespace

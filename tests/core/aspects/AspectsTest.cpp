@@ -175,16 +175,17 @@ TEST(AspectBetween, ChangedOrbsDecideAndTheCloserAspectWins) {
 }
 
 TEST(ChartAspects, EveryPairButAscendantAndMidheavenInChartOrder) {
-    // Twelve points on one degree: 66 pairs, less the Ascendant with the Midheaven.
+    // Fifteen points on one degree: 105 pairs, less the Ascendant with the
+    // Midheaven and the true node with the mean one.
     PointArray<PointMotion> points;
-    for (Body body : kAspectPoints)
+    for (Body body : kChartAspectPoints)
         points[body] = {200.0, 0.0};
     const auto aspects = chartAspects(points, AspectSet::Major, OrbTable{});
-    ASSERT_EQ(aspects.size(), 65u);
+    ASSERT_EQ(aspects.size(), 103u);
     EXPECT_EQ(aspects.front().a, Body::Sun);
     EXPECT_EQ(aspects.front().b, Body::Moon);
-    EXPECT_EQ(aspects.back().a, Body::Pluto);
-    EXPECT_EQ(aspects.back().b, Body::Midheaven);
+    EXPECT_EQ(aspects.back().a, Body::Chiron);
+    EXPECT_EQ(aspects.back().b, Body::MeanNode);
     for (std::size_t i = 1; i < aspects.size(); ++i) {
         const auto key = [&](std::size_t k) {
             return std::pair(indexOf(aspects[k].a), indexOf(aspects[k].b));
@@ -192,7 +193,35 @@ TEST(ChartAspects, EveryPairButAscendantAndMidheavenInChartOrder) {
         EXPECT_LT(key(i - 1), key(i));
         EXPECT_LT(indexOf(aspects[i].a), indexOf(aspects[i].b));
         EXPECT_FALSE(aspects[i].a == Body::Ascendant && aspects[i].b == Body::Midheaven);
+        EXPECT_FALSE(isLunarNode(aspects[i].a) && isLunarNode(aspects[i].b));
     }
+}
+
+// The nodes take the conjunction and the opposition only; Chiron every aspect.
+TEST(ChartAspects, TheNodesOnlyInConjunctionAndOpposition) {
+    PointArray<PointMotion> points;
+    // The others spread out; the Sun and its three partners placed by hand.
+    for (std::size_t i = 0; i < kChartAspectPointCount; ++i)
+        points[kChartAspectPoints[i]] = {100.0 + 11.0 * static_cast<double>(i) + 0.3, 0.0};
+    points[Body::Sun] = {0.0, 1.0};
+    points[Body::TrueNode] = {120.5, -0.05}; // a trine: not listed for a node
+    points[Body::MeanNode] = {181.0, -0.05}; // an opposition, 1 degree wide
+    points[Body::Chiron] = {239.0, 0.02};    // a trine, 1 degree wide
+    const auto aspects = chartAspects(points, AspectSet::All, OrbTable{});
+    const auto of = [&](Body a, Body b) -> std::optional<Aspect> {
+        for (const AspectFound& found : aspects)
+            if (found.a == a && found.b == b)
+                return found.aspect;
+        return std::nullopt;
+    };
+    EXPECT_EQ(of(Body::Sun, Body::TrueNode), std::nullopt);
+    EXPECT_EQ(of(Body::Sun, Body::MeanNode), Aspect::Opposition);
+    EXPECT_EQ(of(Body::Sun, Body::Chiron), Aspect::Trine);
+    // Thirty degrees apart, a semi-sextile for any other pair; none for the two nodes.
+    points[Body::TrueNode] = {211.0, 0.0};
+    points[Body::MeanNode] = {241.0, 0.0};
+    for (const AspectFound& found : chartAspects(points, AspectSet::All, OrbTable{}))
+        EXPECT_FALSE(found.a == Body::TrueNode && found.b == Body::MeanNode);
 }
 
 } // namespace

@@ -435,10 +435,67 @@ TEST(DegreeWheel, DrawsTheChosenCuspsTheMidheavenAndTheAspects) {
     EXPECT_EQ(dashed, expectedDashed);
     EXPECT_GT(dashed, 0u);
     EXPECT_EQ(midheaven, 1u);
-    // Without them, as the chart screen shows it, the wheel has neither.
+    // Without them the wheel has neither.
     for (const WheelItem& item : buildDegreeWheel(wheelInputOf(chart)).items) {
         if (const auto* line = std::get_if<WheelLine>(&item)) {
             EXPECT_NE(line->role, WheelRole::AspectLine);
         }
+    }
+}
+
+// Crowded charts: eight bodies in one sign with every other point close by,
+// on unequal cusps. Each label stays between the cusps (and on the side of the
+// Ascendant's line) its body stands between, within the displacement limit,
+// and no two labels meet.
+TEST(DegreeWheel, CrowdedLabelsKeepToTheirHousesAndNearTheirDegrees) {
+    struct Crowd {
+        const char* what;
+        std::array<double, kPlanetCount> planetsDeg;
+        std::array<double, 5> otherDeg; // Chiron, nodes, Lilith, Fortune
+        std::array<double, 12> cuspsDeg;
+    };
+    const Crowd crowds[] = {
+        {"eight in Cancer across a cusp, the Sun just before the Ascendant",
+         {99.6, 92.0, 95.5, 97.0, 104.0, 106.5, 111.0, 116.0, 300.0, 240.0},
+         {118.0, 91.0, 93.0, 121.0, 10.0},
+         {100.0, 118.0, 139.0, 166.0, 200.0, 245.0, 280.0, 298.0, 319.0, 346.0, 20.0, 65.0}},
+        {"eight in one house of 30 degrees, seven in the next",
+         {201.0, 203.0, 204.5, 206.0, 208.5, 211.0, 214.0, 219.0, 233.0, 236.0},
+         {238.0, 231.0, 232.5, 240.0, 245.0},
+         {200.0, 230.0, 258.0, 285.0, 313.0, 348.0, 20.0, 50.0, 78.0, 105.0, 133.0, 168.0}},
+    };
+    for (const Crowd& c : crowds) {
+        WheelInput input;
+        for (std::size_t i = 0; i < kPlanetCount; ++i)
+            input.longitudesDeg[bodyAt(i)] = c.planetsDeg[i];
+        input.longitudesDeg[Body::Ascendant] = c.cuspsDeg[0];
+        input.cuspsDeg = c.cuspsDeg;
+        const Body others[] = {Body::Chiron, Body::TrueNode, Body::MeanNode, Body::Lilith,
+                               Body::Fortune};
+        for (std::size_t k = 0; k < 5; ++k)
+            input.otherPoints.push_back({others[k], c.otherDeg[k]});
+        const DegreeWheel wheel = buildDegreeWheel(input);
+        ASSERT_EQ(wheel.bodies.size(), kPlanetCount + 5);
+        EXPECT_EQ(textsWithRole(wheel, WheelRole::BodyGlyph).size(), kPlanetCount + 5);
+        for (const WheelBodyPlace& place : wheel.bodies) {
+            EXPECT_LT(angularDistance(place.labelLongitudeDeg, place.longitudeDeg),
+                      kMaxLabelDisplacementDeg)
+                << c.what << ": " << bodyName(place.body);
+            EXPECT_EQ(wheelHouseOf(wheel, place.labelLongitudeDeg),
+                      wheelHouseOf(wheel, place.longitudeDeg))
+                << c.what << ": " << bodyName(place.body);
+        }
+        // The Sun stands 0.4 degrees before the Ascendant: its label too.
+        if (c.planetsDeg[0] < c.cuspsDeg[0]) {
+            EXPECT_LT(wheel.bodies[0].labelLongitudeDeg, c.cuspsDeg[0]) << c.what;
+        }
+        const std::vector<WheelText> texts = itemsOf<WheelText>(wheel);
+        for (std::size_t a = 0; a < texts.size(); ++a)
+            for (std::size_t b = a + 1; b < texts.size(); ++b)
+                if (isBodyLabel(texts[a]) && isBodyLabel(texts[b]) &&
+                    texts[a].body != texts[b].body) {
+                    EXPECT_FALSE(texts[a].box.intersects(texts[b].box))
+                        << c.what << ": " << texts[a].text << " meets " << texts[b].text;
+                }
     }
 }
