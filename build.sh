@@ -20,7 +20,7 @@ build_dir="${ORBENZA_BUILD_DIR:-$here/build}"
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-l10n-tools libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-svg-dev qt6-l10n-tools libgl-dev fonts-dejavu-core fonts-lohit-deva
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libsqlite3-dev libicu-dev
     unrtf poppler-utils libswe-dev swe-basic-data xauth xvfb librsvg2-bin libxml2-utils
     desktop-file-utils appstream dpkg-dev file lintian man-db

@@ -2,14 +2,17 @@
 
 #include "ChartJsonWriter.h"
 #include "base/Body.h"
+#include "base/Utf8.h"
 #include "chart/ChartReport.h"
 #include "chart/TimeZones.h"
 #include "present/PositionText.h"
 #include "present/Presentation.h"
 #include "report/HouseReport.h"
 #include "report/InterpretationTexts.h"
+#include "report/ReportWords.h"
 #include "report/RichText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -17,14 +20,6 @@
 namespace orbenza::cli {
 
 namespace {
-
-std::string sunSign(const ChartResult& chart) {
-    return std::string(signName(chart.sunSign()));
-}
-
-std::string ascendantSign(const ChartResult& chart) {
-    return std::string(signName(chart.ascendantSign()));
-}
 
 // The report's text without its carriage returns, for a terminal.
 std::string withUnixLineBreaks(std::string_view text) {
@@ -37,40 +32,66 @@ std::string withUnixLineBreaks(std::string_view text) {
     return out;
 }
 
-std::string upperCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+// Capitals of the letters of ASCII and Latin-1 (the accented letters of the
+// European languages); other scripts have no capitals or keep their own.
+std::string upperCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Step step = decodeUtf8(text, i);
+        char32_t c = step.codePoint;
+        if ((c >= U'a' && c <= U'z') || (c >= U'\u00E0' && c <= U'\u00FE' && c != U'\u00F7'))
+            c -= 0x20;
+        else if (c == U'\u0153') // oe ligature
+            c = U'\u0152';
+        if (step.valid)
+            appendUtf8(out, c);
+        else
+            out.append(text.substr(i, step.length));
+        i += step.length;
     }
-    return text;
+    return out;
+}
+
+// Characters, not bytes, so that columns line up in every language.
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+    return count;
 }
 
 std::string padRight(std::string_view text, std::size_t width) {
     std::string out(text);
-    if (out.size() < width)
-        out.append(width - out.size(), ' ');
+    const std::size_t length = characterCount(text);
+    if (length < width)
+        out.append(width - length, ' ');
     return out;
 }
 
 // The cusps, the Midheaven and the aspects as the text output lists them.
-std::string housesAndAspectsText(const ChartResult& chart) {
-    std::string out = padRight("MC", 14) + shortPositionText(chart.angles.mcDeg) + "\n\n";
-    out += "Houses (" + std::string(houseSystemName(chart.houseSystem)) + ")\n";
-    if (const std::string note = houseNoteText(chart); !note.empty())
+std::string housesAndAspectsText(const ChartResult& chart, Language language) {
+    const ReportWords& words = reportWords(language);
+    const auto label = [&words](Body body) { return words.pointLabels[indexOf(body)]; };
+    std::string out =
+        padRight(label(Body::Midheaven), 14) + shortPositionText(chart.angles.mcDeg) + "\n\n";
+    out += fillPattern(words.houses, {houseSystemName(chart.houseSystem)}) + "\n";
+    if (const std::string note = houseNoteText(chart, language); !note.empty())
         out += note + "\n";
     for (std::size_t k = 0; k < chart.cuspsDeg.size(); ++k) {
-        const std::string label = "House " + std::to_string(k + 1);
-        out += padRight(label, 14) + shortPositionText(chart.cuspsDeg[k]) + "\n";
+        const std::string house = fillPattern(words.house, {std::to_string(k + 1)});
+        out += padRight(house, 14) + shortPositionText(chart.cuspsDeg[k]) + "\n";
     }
-    out += "\nAspects (" + std::string(aspectSetName(chart.aspectSet)) + ")\n";
+    out += "\n" + fillPattern(words.aspects, {aspectSetName(chart.aspectSet)}) + "\n";
     if (chart.aspects.empty())
-        out += "none\n";
+        out += std::string(words.none) + "\n";
     for (const AspectFound& aspect : chart.aspects) {
         char orb[32];
-        std::snprintf(orb, sizeof orb, "orb %.2f", aspect.orbDeg);
-        out += padRight(bodyLabel(aspect.a), 9) + padRight(aspectName(aspect.aspect), 16) +
-               padRight(bodyLabel(aspect.b), 9) + orb +
-               (aspect.applying ? " applying\n" : " separating\n");
+        std::snprintf(orb, sizeof orb, "%.2f", aspect.orbDeg);
+        out += padRight(label(aspect.a), 9) +
+               padRight(words.aspectNames[static_cast<std::size_t>(aspect.aspect)], 16) +
+               padRight(label(aspect.b), 9) + fillPattern(words.orb, {orb}) + " " +
+               std::string(aspect.applying ? words.applying : words.separating) + "\n";
     }
     return out;
 }
@@ -99,11 +120,12 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
 }
 
 std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows,
-                      std::string_view caution) {
+                      std::string_view caution, Language language) {
     const BirthData& birth = chart.birth;
+    const ReportWords& words = reportWords(language);
     std::string out;
-    out += "Natal chart of " + birth.name + "\n";
-    const ChartLines lines = chartLines(chart);
+    out += fillPattern(words.natalChartOf, {birth.name}) + "\n";
+    const ChartLines lines = chartLines(chart, {}, language);
     out += lines.born + "\n";
     out += lines.coordinates + "\n";
     out += lines.computedFor + "\n";
@@ -112,30 +134,36 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
         out += '\n';
     }
     out += '\n';
-    out += "Sun sign   " + sunSign(chart) + "\n";
-    const ChartTexts texts = chartTexts(chart);
-    out += "Moon sign  " + texts.moonSignName + "\n";
-    out += "Ascendant  " + ascendantSign(chart) + " (" + texts.ascendantText + ")\n";
+    // The three captions in one column, two blanks after the longest.
+    const std::size_t column =
+        2 + std::max({characterCount(words.sunSign), characterCount(words.moonSign),
+                      characterCount(words.ascendant)});
+    const auto signOf = [&words](Sign sign) { return std::string(words.signNames[indexOf(sign)]); };
+    out += padRight(words.sunSign, column) + signOf(chart.sunSign()) + "\n";
+    out += padRight(words.moonSign, column) + signOf(chart.signs[Body::Moon]) + "\n";
+    out += padRight(words.ascendant, column) + signOf(chart.ascendantSign()) + " (" +
+           chartTexts(chart).ascendantText + ")\n";
     if (windows != nullptr)
-        out += birthTimeWindowLine(chart, *windows) + "\n";
+        out += birthTimeWindowLine(chart, *windows, language) + "\n";
     out += "\n";
+    const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
+    const ChartTexts texts = chartTexts(chart);
     for (std::size_t i = 0; i < kBodyCount; ++i)
-        out += padRight(texts.planetNames[i], 14) + texts.planetPositions[i] + "\n";
+        out += padRight(labels[i], 14) + texts.planetPositions[i] + "\n";
     for (const OtherPoint& point : kOtherPoints)
-        out += padRight(std::string(point.label), 14) +
+        out += padRight(words.pointLabels[indexOf(point.body)], 14) +
                shortPositionText(chart.pointLongitudesDeg[point.body]) + "\n";
-    out += housesAndAspectsText(chart);
+    out += housesAndAspectsText(chart, language);
 
     if (!withReport)
         return out;
     // The report: headings in capitals under a rule, body text as written.
     out += "\n";
-    for (const ReportRun& run : chartReport(chart)) {
+    for (const ReportRun& run : chartReport(chart, language)) {
         std::string text = withUnixLineBreaks(run.text);
         if (run.heading) {
-            text = upperCase(std::move(text));
-            const std::size_t width =
-                text.find('\n') == std::string::npos ? text.size() : text.find('\n');
+            text = upperCase(text);
+            const std::size_t width = characterCount(text.substr(0, text.find('\n')));
             out += std::string(width, '-') + "\n";
         }
         out += text;
@@ -143,16 +171,17 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     return out;
 }
 
-std::string chartRichText(const ChartResult& chart, std::string_view birthPlace) {
+std::string chartRichText(const ChartResult& chart, std::string_view birthPlace,
+                          Language language) {
     // The report opens with whose chart it is, as the printed report does.
     const std::string_view place = !birthPlace.empty() || !chart.input.atlasClock
                                        ? birthPlace
                                        : std::string_view(chart.input.atlasClock->place);
-    const ChartLines lines = chartLines(chart, place);
+    const ChartLines lines = chartLines(chart, place, language);
     const std::string name = chart.birth.name + "\r\n";
     const std::string details = lines.born + "\r\n" + lines.coordinates + "\r\n\r\n";
     std::vector<ReportRun> runs{{name, true, kReportDarkRed}, {details, false, kReportBlack}};
-    const std::vector<ReportRun> report = chartReport(chart);
+    const std::vector<ReportRun> report = chartReport(chart, language);
     runs.insert(runs.end(), report.begin(), report.end());
     return reportToRichText(runs);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AtlasOptions.h"
+#include "base/Language.h"
 #include "chart/ChartRun.h"
 #include "windows/BirthTimeWindows.h"
 
@@ -51,12 +52,15 @@ double sixDecimals(double value);
 // interpretation report with its headings in capitals. With windows, the
 // birth-time window line follows the Ascendant. A caution on the clock time
 // (cautionSentence()), when not empty, follows the "Computed for" line.
+// The words are those of the language.
 std::string chartText(const ChartResult& chart, bool withReport = true,
-                      const BirthTimeWindows* windows = nullptr, std::string_view caution = {});
+                      const BirthTimeWindows* windows = nullptr, std::string_view caution = {},
+                      Language language = Language::English);
 
 // The coloured report as Rich Text, opened by the person's name, the birth
 // details (in birthPlace, else in the atlas place the clock came from) and the
 // coordinates.
-std::string chartRichText(const ChartResult& chart, std::string_view birthPlace = {});
+std::string chartRichText(const ChartResult& chart, std::string_view birthPlace = {},
+                          Language language = Language::English);
 
 } // namespace orbenza::cli

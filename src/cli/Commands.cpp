@@ -35,12 +35,12 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                "\n";
     }
     if (command.format == "rtf")
-        return chartRichText(chart);
+        return chartRichText(chart, {}, command.language);
     if (command.format == "svg")
-        return degreeWheelSvg(chart, kSvgWidthPixels);
+        return degreeWheelSvg(chart, kSvgWidthPixels, command.language);
     const BirthTimeWindows windows = birthTimeWindows(chart);
     return chartText(chart, command.withReport, &windows,
-                     place ? cautionSentence(place->caution) : std::string());
+                     place ? cautionSentence(place->caution) : std::string(), command.language);
 }
 
 } // namespace
@@ -60,6 +60,23 @@ void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspe
                    "JSON file of aspect name to orb in degrees, e.g. {\"trine\": 6}; the Sun and "
                    "the Moon add 2 to major aspects")
         ->type_name("FILE");
+}
+
+CLI::Option* addLanguageOption(CLI::App& app, std::string& code) {
+    std::vector<std::string> codes;
+    for (const LanguageInfo& language : kLanguages)
+        codes.emplace_back(language.code);
+    return app
+        .add_option("--lang", code,
+                    "Language of the text, rtf and svg output: en, de, fr, es, it, pt_BR or hi "
+                    "(json stays English)")
+        ->check(CLI::IsMember(codes))
+        ->type_name("CODE")
+        ->capture_default_str();
+}
+
+Language languageOfOption(const std::string& code) {
+    return languageOfCode(code).value_or(Language::English);
 }
 
 Parsed<ChartChoices> parseChartChoices(const std::string& houses, const std::string& aspects,

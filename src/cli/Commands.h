@@ -4,6 +4,7 @@
 
 #include "AtlasOptions.h"
 #include "ChartOptions.h"
+#include "base/Language.h"
 #include "base/Positions.h"
 #include "chart/ChartRun.h"
 
@@ -37,7 +38,8 @@ struct ChartCommand {
     std::string output;          // empty: standard output
     bool withReport = true;
     Positions positions = Positions::Classic;
-    ChartChoices choices; // --houses, --aspects, --orbs
+    ChartChoices choices;                  // --houses, --aspects, --orbs
+    Language language = Language::English; // --lang: the words of text, rtf and svg
 };
 
 // The output target is opened (and so checked) before the chart is computed;
@@ -64,6 +66,13 @@ int runFindPlace(const std::string& text, const std::string& format, const std::
 // the batch and library add share them).
 void addChartChoiceOptions(CLI::App& app, std::string& houses, std::string& aspects,
                            std::string& orbsFile);
+
+// Declares --lang CODE: the language of the text, rtf and svg output (json
+// stays English), one of the codes of base/Language.h; "en" by default.
+CLI::Option* addLanguageOption(CLI::App& app, std::string& code);
+
+// The language of a code --lang accepted; English for any other.
+Language languageOfOption(const std::string& code);
 
 // The chart choices of --houses NAME, --aspects major|all and --orbs FILE (a
 // JSON object of aspect name to orb in degrees, 0 to 30); an empty text

@@ -227,6 +227,7 @@ struct ShowOptions {
     std::string format = "text";
     std::string report = "runs";
     bool chart = false;
+    std::string language = "en";
 };
 
 void addAddOptions(CLI::App& add, AddOptions& o) {
@@ -374,11 +375,12 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
         return printError("chart " + std::to_string(id) +
                           " cannot be drawn: " + recordProblemMessage(*problem));
     const ChartResult& chart = std::get<ChartResult>(drawn);
+    const Language language = languageOfOption(options.language);
     if (options.format == "rtf")
-        return writeOut(chartRichText(chart));
+        return writeOut(chartRichText(chart, {}, language));
     // The degree wheel, 800 pixels wide as the single chart writes it.
     if (options.format == "svg")
-        return writeOut(degreeWheelSvg(chart, 800.0));
+        return writeOut(degreeWheelSvg(chart, 800.0, language));
     // The same chart as the single chart gives, windows and place included.
     const bool withReport = options.report == "runs";
     const BirthTimeWindows windows = birthTimeWindows(chart);
@@ -387,7 +389,7 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
         return writeOut(chartJson(chart, withReport, &windows, place ? &*place : nullptr).dump(2) +
                         "\n");
     }
-    return writeOut(chartText(chart, withReport, &windows));
+    return writeOut(chartText(chart, withReport, &windows, {}, language));
 }
 
 int exportCharts(store::ChartLibrary& library, const std::string& file, const std::string& format) {
@@ -452,6 +454,7 @@ void declareCommands(CLI::App& app, LibraryCommandLine& line) {
                      "json); none: the chart alone")
         ->check(CLI::IsMember({"runs", "none"}))
         ->capture_default_str();
+    addLanguageOption(*line.show, show.language);
 
     line.add = app.add_subcommand("add", "Compute a chart and keep it in the library");
     addAddOptions(*line.add, line.addOptions);

@@ -3,7 +3,7 @@
 //   orbenza-cli --name NAME --date YYYY-MM-DD --time HH:MM --zone POS
 //               --lon DDD:MM(E|W) --lat DD:MM(N|S) [--dst] [--format text|json|rtf|svg]
 //               [--report runs|none] [--positions classic|precise] [--output FILE]
-//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
+//               [--houses SYSTEM] [--aspects major|all] [--orbs FILE] [--lang CODE]
 //   orbenza-cli --batch FILE|- [--format json|csv] [--report runs|none] [--jobs N]
 //               [--positions classic|precise] [--windows] [--output FILE]
 //               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
@@ -160,6 +160,8 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--output", output, "Write to this file instead of standard output")
         ->check(notEmpty());
+    std::string languageCode = "en";
+    CLI::Option* languageOption = addLanguageOption(app, languageCode);
     std::string housesText;
     std::string aspectsText;
     std::string orbsFile;
@@ -172,6 +174,7 @@ int main(int argc, char** argv) {
             ->type_name("FILE");
     for (CLI::Option* option : chartOptions)
         batchOption->excludes(option);
+    batchOption->excludes(languageOption);
     app.add_option("--jobs", batchCommand.jobs,
                    "Threads for a batch, 0 for one per processor (never more)")
         ->type_name("N")
@@ -277,5 +280,6 @@ int main(int argc, char** argv) {
     chart.output = output;
     chart.withReport = withReport;
     chart.positions = orbenza::positionsNamed(positionsText).value_or(orbenza::kDefaultPositions);
+    chart.language = languageOfOption(languageCode);
     return runChartCommand(chart);
 }

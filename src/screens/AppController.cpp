@@ -5,6 +5,7 @@
 #include "ChartExport.h"
 #include "ChartScreen.h"
 #include "ChartSettingsDialog.h"
+#include "Languages.h"
 #include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
@@ -157,7 +158,7 @@ void AppController::print() {
         // it was computed for, in its document properties.
         screen.setDocumentInfo(
             tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.name)),
-            QString::fromStdString(computedForLine(*chart)));
+            QString::fromStdString(computedForLine(*chart, screenLanguage())));
     }
     m_modalRunner(screen);
 }

@@ -1,6 +1,7 @@
 #include "BirthDetailsScreen.h"
 
 #include "InputFilters.h"
+#include "Languages.h"
 #include "ReportBox.h"
 #include "UserGuide.h"
 #include "UserMessages.h"
@@ -421,6 +422,7 @@ void BirthDetailsScreen::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    addViewMenu(menuBar());
     addHelpMenu(menuBar(), this, [this] { emit aboutRequested(); });
 }
 

@@ -5,6 +5,7 @@
 #include "DegreeWheelView.h"
 #include "FileSaving.h"
 #include "Hook.h"
+#include "Languages.h"
 #include "PictureSizeDialog.h"
 #include "ReportBox.h"
 #include "ReportPrinter.h"
@@ -213,13 +214,14 @@ QString pdfReportFilter() {
 
 ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     // The same lines the command line writes for this chart.
-    const ChartLines lines = chartLines(chart, birthPlace.toStdString());
+    const Language language = screenLanguage();
+    const ChartLines lines = chartLines(chart, birthPlace.toStdString(), language);
     ChartTitle title;
     title.name = fromUtf8(chart.birth.name);
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);
-    title.birthTimeWindow = fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart)));
+    title.birthTimeWindow = fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart), language));
     return title;
 }
 
@@ -396,7 +398,7 @@ int defaultDegreeWheelWidth(const DegreeWheelView& view) {
 
 bool writeDegreeWheelSvg(const ChartResult& chart, int widthPixels, const QString& fileName,
                          QWidget* parent) {
-    const std::string svg = degreeWheelSvg(chart, widthPixels);
+    const std::string svg = degreeWheelSvg(chart, widthPixels, screenLanguage());
     const QString reason = FileSaving::writeAtomically(
         fileName, QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
     if (!reason.isEmpty()) {

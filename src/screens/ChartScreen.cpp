@@ -4,15 +4,16 @@
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
 #include "ElidedLabel.h"
+#include "Languages.h"
 #include "ReportBox.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
 #include "base/Body.h"
 #include "base/Sign.h"
 #include "chart/ChartReport.h"
+#include "present/PositionText.h"
 #include "present/Presentation.h"
 #include "present/WheelOfChart.h"
-#include "present/PositionText.h"
 #include "report/HouseReport.h"
 #include "windows/BirthTimeWindows.h"
 
@@ -435,7 +436,8 @@ void ChartScreen::setClockCaution(const QString& sentence) {
 
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
-    const ChartPresentation shown = presentChart(chart);
+    const Language language = screenLanguage();
+    const ChartPresentation shown = presentChart(chart, language);
     m_shownChart = chart;
 
     for (std::size_t i = 0; i < m_planets.size(); ++i) {
@@ -468,14 +470,15 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
                                    ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
-    m_birthTimeWindow->setText(fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart))));
+    m_birthTimeWindow->setText(
+        fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart), language)));
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {
         m_perSign[n]->setText(fromUtf8(shown.perSign[n]));
         m_perSign[n]->hide();
     }
 
-    m_report->showReport(chartReport(chart));
+    m_report->showReport(chartReport(chart, language));
 
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);
@@ -496,7 +499,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     }
     for (int k = 0; k < ChartWheel::kPositionCount; ++k)
         m_wheel->setPointsText(k, points[static_cast<std::size_t>(k)]);
-    m_degreeWheel->setWheel(buildDegreeWheel(wheelInputOf(chart, true)));
+    m_degreeWheel->setWheel(buildDegreeWheel(wheelInputOf(chart, true, language)));
     m_aspectGrid->showChart(chart);
 }
 

@@ -33,7 +33,9 @@ QPointF pointOnCircle(WheelPoint centre, double radius, double angleDeg) {
 // The wheel's font at a size in canvas units: unhinted, so that text keeps its
 // shape at every scale as the SVG writer's readers draw it.
 QFont wheelFont(double size, bool bold) {
-    QFont font(QString::fromLatin1(kWheelFontFamily));
+    QFont font;
+    font.setFamilies(
+        {QString::fromLatin1(kWheelFontFamily), QString::fromLatin1(kDevanagariFontFamily)});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
     font.setBold(bold);

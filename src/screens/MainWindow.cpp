@@ -2,6 +2,7 @@
 
 #include "BirthDetailsScreen.h"
 #include "ChartScreen.h"
+#include "Languages.h"
 #include "ReportBox.h"
 #include "WebLinks.h"
 
@@ -182,6 +183,7 @@ void MainWindow::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    addViewMenu(menuBar());
     addHelpMenu(menuBar(), this, [this] { emit aboutRequested(); });
 }
 

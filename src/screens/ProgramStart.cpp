@@ -2,6 +2,7 @@
 
 #include "AppController.h"
 #include "ChartWheel.h"
+#include "Languages.h"
 #include "SingleInstance.h"
 #include "UserMessages.h"
 #include "base/Version.h"
@@ -17,6 +18,8 @@ void prepareApplication(QApplication& application) {
         QString::fromLatin1(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
     ChartWheel::initResources();
     applyProgramLook(application);
+    // The language of the settings or of the system, before any text is shown.
+    installLanguage(preferredLanguage());
 }
 
 int runProgram(const QStringList& arguments) {

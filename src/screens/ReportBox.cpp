@@ -1,6 +1,7 @@
 #include "ReportBox.h"
 
 #include "WebLinks.h"
+#include "wheel/DegreeWheel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -112,8 +113,10 @@ ReportBox::ReportBox(QWidget* parent) : QTextEdit(parent) {
 
 QFont ReportBox::screenFont(qreal pointSize) {
     QFont font = QApplication::font();
-    font.setFamilies(
-        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+    // Devanagari, which neither Verdana nor DejaVu Sans has, from Debian's
+    // fonts-lohit-deva: the Hindi report on the screen, in the PDF and in print.
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QString::fromLatin1(kDevanagariFontFamily), QStringLiteral("sans-serif")});
     font.setStyleHint(QFont::SansSerif);
     if (pointSize > 0.0)
         font.setPointSizeF(pointSize);

@@ -62,6 +62,14 @@ if command -v appstreamcli >/dev/null 2>&1; then
 else
     echo "appstreamcli not installed: metadata not validated"
 fi
+# Every translation of the screens is among the metadata's languages.
+translations="$(cd "$(dirname "$0")/../../src/screens/translations" && pwd)"
+for ts in "$translations"/orbenza_*.ts; do
+    code="$(basename "$ts" .ts)"
+    code="${code#orbenza_}"
+    grep -q "<lang[^>]*>$code</lang>" "$p/share/metainfo/org.orbenza.Orbenza.metainfo.xml" ||
+        fail "the AppStream metadata does not list the language $code"
+done
 
 # The Debian package.
 if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2>&1; then
@@ -70,7 +78,8 @@ if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2
     deb="$(ls "$work"/deb/*.deb)"
     depends="$(dpkg-deb -f "$deb" Depends)"
     echo "Depends: $depends"
-    for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 libstdc++6 qt6-qpa-plugins; do
+    for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 libstdc++6 qt6-qpa-plugins \
+        fonts-lohit-deva; do
         echo "$depends" | grep -q "$lib" || fail "the package does not declare $lib"
     done
     dpkg-deb -x "$deb" "$work/unpacked"

@@ -191,9 +191,10 @@ TEST_F(BirthDetailsTest, EntriesAreReadFromTheControlsAndTheSecondsAreNot) {
 
 TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
     const QList<QAction*> top = screen()->menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), "&File");
-    EXPECT_EQ(top[1]->text(), "&Help");
+    EXPECT_EQ(top[1]->text(), "&View");
+    EXPECT_EQ(top[2]->text(), "&Help");
 
     QStringList file;
     for (const QAction* action : top[0]->menu()->actions())
@@ -202,7 +203,7 @@ TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
                                  "Recent &Charts", "-", "Chart &Settings\u2026", "E&xit"}));
 
     QStringList help;
-    for (const QAction* action : top[1]->menu()->actions())
+    for (const QAction* action : top[2]->menu()->actions())
         help << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(help, QStringList({"&User Guide", "&Online Help", "&Visit Us Online", "-",
                                  "Check for Software &Update", "-", "&About Software"}));
@@ -215,8 +216,8 @@ TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
     EXPECT_EQ(mUrls.urls(), (std::vector<QUrl>{QUrl(helpPageAddress()), QUrl(homePageAddress()),
-                                                QUrl(downloadPageAddress()),
-                                                QUrl(homePageAddress()), QUrl(homePageAddress())}));
+                                               QUrl(downloadPageAddress()), QUrl(homePageAddress()),
+                                               QUrl(homePageAddress())}));
     EXPECT_TRUE(box<QLabel>("Label61")->text().contains(homePageAddress()));
 
     child<QAction>(screen(), "mnuAbout")->trigger();

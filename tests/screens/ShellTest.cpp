@@ -328,6 +328,7 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
               QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
                            "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
                            "&Charts|-|Chart &Settings\u2026|E&xit",
+                           "&View: &Language",
                            "&Help: &User Guide|&Online Help|&Visit Us Online|-|Check for Software "
                            "&Update|-|&About Software"}));
 }

@@ -4,12 +4,12 @@
 
 namespace orbenza {
 
-std::vector<ReportRun> chartReport(const ChartResult& chart) {
+std::vector<ReportRun> chartReport(const ChartResult& chart, Language language) {
     std::vector<ReportAspect> aspects;
     for (const AspectFound& found : chart.aspects)
         if (aspectKind(found.aspect).major())
             aspects.push_back({found.a, found.b, found.aspect});
-    return houseReport(chart.housePlacement, aspects);
+    return houseReport(chart.housePlacement, aspects, language);
 }
 
 } // namespace orbenza

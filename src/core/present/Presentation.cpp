@@ -4,6 +4,7 @@
 #include "base/TextTrim.h"
 #include "chart/TimeZones.h"
 #include "present/PositionText.h"
+#include "report/ReportWords.h"
 
 #include <cstdio>
 
@@ -11,14 +12,10 @@ namespace orbenza {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDegreeSignBlank = "\xC2\xB0 ";
 
-std::string coordinateText(int degrees, int minutes, char hemisphere) {
+std::string coordinateText(int degrees, int minutes, std::string_view hemisphere) {
     std::string text = std::to_string(degrees);
     text += kDegreeSignBlank;
     text += std::to_string(minutes);
@@ -29,39 +26,56 @@ std::string coordinateText(int degrees, int minutes, char hemisphere) {
 
 } // namespace
 
-std::string_view monthName(int month) {
+std::string_view monthName(int month, Language language) {
     if (month < 1 || month > 12)
         return {};
-    return kMonthNames[static_cast<std::size_t>(month - 1)];
+    return reportWords(language).monthNames[static_cast<std::size_t>(month - 1)];
 }
 
-ChartPresentation presentChart(const ChartResult& chart) {
+std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Language language) {
+    std::array<std::string, kBodyCount> labels;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const Body body = bodyAt(i);
+        if (language == Language::English) {
+            labels[i] = bodyLabelText(body, chart.retrograde[body]);
+            continue;
+        }
+        labels[i] = reportWords(language).pointLabels[i];
+        if (chart.retrograde[body])
+            labels[i] += kRetrogradeMark;
+    }
+    return labels;
+}
+
+ChartPresentation presentChart(const ChartResult& chart, Language language) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
+    const ReportWords& words = reportWords(language);
     const ChartTexts texts = chartTexts(chart);
+    const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     shown.planetPositions = texts.planetPositions;
-    shown.lblRashi = texts.moonSignName;
-    shown.lblSunSign = std::string(signName(chart.sunSign()));
-    shown.lblLagna = std::string(signName(chart.ascendantSign()));
+    shown.lblRashi = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
+    shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
+    shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
     shown.lblName = birth.name;
-    shown.lblDOB = std::string(monthName(birth.birthMonth)) + "/" + std::to_string(birth.birthDay) +
-                   "/" + std::to_string(birth.birthYear);
+    shown.lblDOB = std::string(monthName(birth.birthMonth, language)) + "/" +
+                   std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
     shown.lblTOB = clock;
-    shown.lblLatitude = latitudeText(birth);
-    shown.lblLongitude = longitudeText(birth);
+    shown.lblLatitude = latitudeText(birth, language);
+    shown.lblLongitude = longitudeText(birth, language);
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
     for (std::size_t i = 0; i <= 6; ++i) {
         auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
         list += kLineBreak;
-        list += texts.planetNames[i];
+        list += labels[i];
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
-    shown.perSign[ascendantSign] += "Asc";
+    shown.perSign[ascendantSign] += words.pointLabels[indexOf(Body::Ascendant)];
 
     // The wheel starts at the Ascendant's sign.
     for (std::size_t k = 0; k < 12; ++k) {
@@ -69,23 +83,29 @@ ChartPresentation presentChart(const ChartResult& chart) {
         shown.lblNatal[k] = shown.perSign[sign];
         shown.imgSign[k] = static_cast<int>(sign) + 1;
     }
-    shown.computedFor = computedForLine(chart);
+    shown.computedFor = computedForLine(chart, language);
     return shown;
 }
 
-std::string computedForLine(const ChartResult& chart) {
+std::string computedForLine(const ChartResult& chart, Language language) {
     const UniversalMoment& ut = chart.moment.universalTime;
-    const std::string_view month = monthName(ut.month);
+    const ReportWords& words = reportWords(language);
+    const std::string_view month =
+        ut.month >= 1 && ut.month <= 12
+            ? words.monthAbbreviations[static_cast<std::size_t>(ut.month - 1)]
+            : std::string_view{};
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "Computed for %d %.3s %d %02d:%02d", ut.day, month.data(),
-                  ut.year, ut.hour, ut.minute);
-    std::string line = buffer;
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", ut.hour, ut.minute);
+    std::string moment =
+        fillPattern(words.date, {std::to_string(ut.day), month, std::to_string(ut.year)}) + " " +
+        buffer;
     // Seconds only when the moment has them (a clock time to the second, or a
     // correction from the atlas).
     if (ut.second != 0) {
         std::snprintf(buffer, sizeof buffer, ":%02d", ut.second);
-        line += buffer;
+        moment += buffer;
     }
+    std::string line = fillPattern(words.computedFor, {moment});
     line += " UT";
     if (chart.input.zonePosition < 0 && chart.input.atlasClock) {
         // The zone whose history gave the clock time, and its offset then:
@@ -107,43 +127,47 @@ std::string computedForLine(const ChartResult& chart) {
                 line += ' ';
         }
     }
-    if (isTrue16(chart.birth.isDaylightSaving))
-        line += ", daylight saving";
+    if (isTrue16(chart.birth.isDaylightSaving)) {
+        line += ", ";
+        line += words.daylightSaving;
+    }
     // Which method computed the positions: ", classic positions" or ", precise positions".
     line += ", ";
-    line += positionsName(chart.positions);
-    line += " positions";
+    line += words.positions[chart.positions == Positions::Precise ? 1 : 0];
     return line;
 }
 
-std::string latitudeText(const BirthData& birth) {
+std::string latitudeText(const BirthData& birth, Language language) {
+    const auto& hemispheres = reportWords(language).hemispheres;
     return coordinateText(birth.latitudeDegrees, birth.latitudeMinutes,
-                          isTrue16(birth.isSouth) ? 'S' : 'N');
+                          isTrue16(birth.isSouth) ? hemispheres[1] : hemispheres[0]);
 }
 
-std::string longitudeText(const BirthData& birth) {
+std::string longitudeText(const BirthData& birth, Language language) {
+    const auto& hemispheres = reportWords(language).hemispheres;
     return coordinateText(birth.longitudeDegrees, birth.longitudeMinutes,
-                          isTrue16(birth.isEast) ? 'E' : 'W');
+                          isTrue16(birth.isEast) ? hemispheres[2] : hemispheres[3]);
 }
 
-std::string houseNoteText(const ChartResult& chart) {
-    const std::string asked(houseSystemName(chart.houseSystemAsked));
-    const std::string used(houseSystemName(chart.houseSystem));
+std::string houseNoteText(const ChartResult& chart, Language language) {
+    const ReportWords& words = reportWords(language);
+    const std::string_view asked = houseSystemName(chart.houseSystemAsked);
+    const std::string_view used = houseSystemName(chart.houseSystem);
+    const std::string latitude = latitudeText(chart.birth, language);
     switch (chart.houseNote) {
     case HouseNote::None:
         break;
     case HouseNote::PolarCircle:
-        return asked + " has no cusps at latitude " + latitudeText(chart.birth) +
-               ", beyond the polar circle; " + used + " is used";
+        return fillPattern(words.polarCircleNote, {asked, latitude, used});
     case HouseNote::NoSolution:
-        return asked + " has no cusps for this moment at latitude " + latitudeText(chart.birth) +
-               "; " + used + " is used";
+        return fillPattern(words.noCuspsNote, {asked, latitude, used});
     }
     return {};
 }
 
-ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
+ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace, Language language) {
     const BirthData& birth = chart.birth;
+    const ReportWords& words = reportWords(language);
     ChartLines lines;
     char time[32];
     // Seconds only when the clock time was given with them.
@@ -152,17 +176,17 @@ ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
                       birth.birthSecond);
     else
         std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
-    lines.born = "Born " + std::to_string(birth.birthDay) + " " +
-                 std::string(monthName(birth.birthMonth)) + " " + std::to_string(birth.birthYear) +
-                 " at " + time + " local time";
+    const std::string date = fillPattern(words.date, {std::to_string(birth.birthDay),
+                                                      monthName(birth.birthMonth, language),
+                                                      std::to_string(birth.birthYear)});
+    lines.born = fillPattern(words.born, {date, time});
     if (isTrue16(birth.isDaylightSaving))
-        lines.born += " (daylight saving)";
-    if (!birthPlace.empty()) {
-        lines.born += " in ";
-        lines.born += birthPlace;
-    }
-    lines.coordinates = "Latitude " + latitudeText(birth) + ", longitude " + longitudeText(birth);
-    lines.computedFor = computedForLine(chart);
+        lines.born += words.bornSummerTime;
+    if (!birthPlace.empty())
+        lines.born += fillPattern(words.bornIn, {birthPlace});
+    lines.coordinates = fillPattern(
+        words.coordinates, {latitudeText(birth, language), longitudeText(birth, language)});
+    lines.computedFor = computedForLine(chart, language);
     return lines;
 }
 

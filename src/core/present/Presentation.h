@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Body.h"
+#include "base/Language.h"
 #include "base/Sign.h"
 #include "chart/ChartRun.h"
 
@@ -14,7 +15,7 @@
 namespace orbenza {
 
 // "January" ... "December" for month 1..12; empty otherwise.
-std::string_view monthName(int month);
+std::string_view monthName(int month, Language language = Language::English);
 
 struct ChartPresentation {
     std::string lblSunSign; // the Sun's sign name
@@ -38,22 +39,27 @@ struct ChartPresentation {
 };
 
 // The chart screen's values for a chart; the per-sign lists carry the body
-// labels with their retrograde marks.
-ChartPresentation presentChart(const ChartResult& chart);
+// labels with their retrograde marks. The sign names and the other words are
+// those of the language.
+ChartPresentation presentChart(const ChartResult& chart, Language language = Language::English);
+
+// The eleven body labels of the chart in the language, retrograde planets
+// marked " (R) ": "Sun" ... "Asc" in English.
+std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Language language);
 
 // The line that tells which universal moment and zone row a chart used; for
 // a clock time from the atlas, the IANA zone and its offset at the birth.
-std::string computedForLine(const ChartResult& chart);
+std::string computedForLine(const ChartResult& chart, Language language = Language::English);
 
 // A coordinate as the chart shows it: degrees, "° ", minutes, "'", a blank and
 // the hemisphere letter, the numbers without leading zeros ("13° 5' N").
-std::string latitudeText(const BirthData& birth);
-std::string longitudeText(const BirthData& birth);
+std::string latitudeText(const BirthData& birth, Language language = Language::English);
+std::string longitudeText(const BirthData& birth, Language language = Language::English);
 
 // Why the chart's cusps are not those of the system asked for, or empty when
 // they are: "placidus has no cusps at latitude 69° 39' N, beyond the polar
 // circle; porphyry is used".
-std::string houseNoteText(const ChartResult& chart);
+std::string houseNoteText(const ChartResult& chart, Language language = Language::English);
 
 // The lines that describe a chart wherever it is written out (the command
 // line's text, the PDF's title block), so it reads the same everywhere.
@@ -62,7 +68,9 @@ struct ChartLines {
     std::string coordinates; // "Latitude 28° 39' N, longitude 77° 13' E"
     std::string computedFor; // computedForLine()
 };
-// birthPlace, when not empty, is added to the born line after " in ".
-ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace = {});
+// birthPlace, when not empty, is added to the born line after " in ". The
+// words are those of the language.
+ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace = {},
+                      Language language = Language::English);
 
 } // namespace orbenza

@@ -1,10 +1,11 @@
 #include "present/WheelOfChart.h"
 
 #include "present/Presentation.h"
+#include "report/ReportWords.h"
 
 namespace orbenza {
 
-WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects) {
+WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Language language) {
     WheelInput input;
     input.longitudesDeg = chart.longitudesDeg;
     input.retrograde = chart.retrograde;
@@ -14,7 +15,9 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects) {
         input.cuspsDeg = chart.cuspsDeg;
         std::string name(houseSystemName(chart.houseSystem));
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        input.houseCaption = name + " houses";
+        input.houseCaption = fillPattern(reportWords(language).houseCaption, {name});
+    } else {
+        input.houseCaption = reportWords(language).equalHousesCaption;
     }
     if (!withAnglesAndAspects)
         return input;
@@ -30,21 +33,24 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects) {
     return input;
 }
 
-DegreeWheel degreeWheelOf(const ChartResult& chart) {
-    return buildDegreeWheel(wheelInputOf(chart));
+DegreeWheel degreeWheelOf(const ChartResult& chart, Language language) {
+    return buildDegreeWheel(wheelInputOf(chart, false, language));
 }
 
-WheelSvgTitle wheelTitleOf(const ChartResult& chart) {
+WheelSvgTitle wheelTitleOf(const ChartResult& chart, Language language) {
     const std::string& name = chart.birth.name;
-    const ChartLines lines = chartLines(chart);
+    const ChartLines lines = chartLines(chart, {}, language);
+    const ReportWords& words = reportWords(language);
     WheelSvgTitle title;
-    title.title = name.empty() ? "Orbenza chart" : "Orbenza chart of " + name;
+    title.title =
+        name.empty() ? std::string(words.wheelTitle) : fillPattern(words.wheelTitleOfName, {name});
     title.description = lines.born + "\n" + lines.coordinates + "\n" + lines.computedFor;
     return title;
 }
 
-std::string degreeWheelSvg(const ChartResult& chart, double widthPixels) {
-    return wheelSvg(buildDegreeWheel(wheelInputOf(chart, true)), widthPixels, wheelTitleOf(chart));
+std::string degreeWheelSvg(const ChartResult& chart, double widthPixels, Language language) {
+    return wheelSvg(buildDegreeWheel(wheelInputOf(chart, true, language)), widthPixels,
+                    wheelTitleOf(chart, language));
 }
 
 } // namespace orbenza

@@ -24,32 +24,39 @@ constexpr std::array<Aspect, kReportAspectKindCount> kKinds{
 constexpr std::array<AspectFamily, kAspectFamilyCount> kFamilies{
     AspectFamily::Conjunction, AspectFamily::Harmonious, AspectFamily::Challenging};
 
-const AspectRunTexts& aspectRunTexts() {
-    // Built once, thread-safely, and never destroyed, so that the views handed
-    // out in report runs stay valid until the program ends.
-    static const AspectRunTexts* const texts = [] {
-        auto* built = new AspectRunTexts;
-        for (Body a : kAspectPoints) {
-            for (Body b : kAspectPoints) {
-                if (indexOf(a) >= indexOf(b) || !hasAspectText(a, b))
-                    continue;
-                for (Aspect kind : kKinds) {
-                    std::string& heading =
-                        built->heading[indexOf(a)][indexOf(b)][static_cast<std::size_t>(kind)];
-                    heading.append(aspectPointName(a)).append(" ");
-                    heading.append(reportAspectName(kind)).append(" ");
-                    heading.append(aspectPointName(b)).append("\r\n");
-                }
-                for (AspectFamily family : kFamilies) {
-                    std::string& text =
-                        built->text[indexOf(a)][indexOf(b)][static_cast<std::size_t>(family)];
-                    text.append(aspectText(a, b, family)).append("\r\n\r\n");
-                }
+AspectRunTexts* buildAspectRunTexts(Language language) {
+    auto* built = new AspectRunTexts;
+    for (Body a : kAspectPoints) {
+        for (Body b : kAspectPoints) {
+            if (indexOf(a) >= indexOf(b) || !hasAspectText(a, b))
+                continue;
+            for (Aspect kind : kKinds) {
+                std::string& heading =
+                    built->heading[indexOf(a)][indexOf(b)][static_cast<std::size_t>(kind)];
+                heading.append(aspectPointName(a, language)).append(" ");
+                heading.append(reportAspectName(kind, language)).append(" ");
+                heading.append(aspectPointName(b, language)).append("\r\n");
+            }
+            for (AspectFamily family : kFamilies) {
+                std::string& text =
+                    built->text[indexOf(a)][indexOf(b)][static_cast<std::size_t>(family)];
+                text.append(aspectText(a, b, family, language)).append("\r\n\r\n");
             }
         }
-        return built;
+    }
+    return built;
+}
+
+const AspectRunTexts& aspectRunTexts(Language language) {
+    // Built once per language, thread-safely, and never destroyed, so that the
+    // views handed out in report runs stay valid until the program ends.
+    static const std::array<const AspectRunTexts*, kLanguageCount> texts = [] {
+        std::array<const AspectRunTexts*, kLanguageCount> all{};
+        for (std::size_t i = 0; i < kLanguageCount; ++i)
+            all[i] = buildAspectRunTexts(languageAt(i));
+        return all;
     }();
-    return *texts;
+    return *texts[indexOf(language) < kLanguageCount ? indexOf(language) : 0];
 }
 
 bool isMajor(Aspect kind) {
@@ -79,12 +86,12 @@ std::vector<ReportAspect> reportedAspects(const std::vector<ReportAspect>& aspec
 
 } // namespace
 
-std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects) {
+std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects, Language language) {
     const std::vector<ReportAspect> kept = reportedAspects(aspects);
     std::vector<ReportRun> runs;
     if (kept.empty())
         return runs;
-    const AspectRunTexts& texts = aspectRunTexts();
+    const AspectRunTexts& texts = aspectRunTexts(language);
     runs.reserve(2 * kept.size());
     for (const ReportAspect& aspect : kept) {
         const std::size_t a = indexOf(aspect.a);
@@ -98,9 +105,9 @@ std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects) {
 }
 
 std::vector<ReportRun> houseReport(const HousePlacement& placement,
-                                    const std::vector<ReportAspect>& aspects) {
-    std::vector<ReportRun> runs = houseReport(placement);
-    const std::vector<ReportRun> aspectRuns = aspectReport(aspects);
+                                   const std::vector<ReportAspect>& aspects, Language language) {
+    std::vector<ReportRun> runs = houseReport(placement, language);
+    const std::vector<ReportRun> aspectRuns = aspectReport(aspects, language);
     runs.insert(runs.end(), aspectRuns.begin(), aspectRuns.end());
     return runs;
 }

@@ -29,11 +29,13 @@ struct ReportAspect {
 // the second point and the aspect, each pair taken in chart order; an aspect
 // listed twice is written once. Aspects of pairs without a text are left out,
 // and no aspects write nothing.
-std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects);
+std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects,
+                                    Language language = Language::English);
 
 // The whole report: the house section of the placement, then the aspect
 // section. Without aspects it is houseReport(placement) exactly.
 std::vector<ReportRun> houseReport(const HousePlacement& placement,
-                                    const std::vector<ReportAspect>& aspects);
+                                   const std::vector<ReportAspect>& aspects,
+                                   Language language = Language::English);
 
 } // namespace orbenza

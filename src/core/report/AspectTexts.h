@@ -10,6 +10,7 @@
 
 #include "base/Aspect.h"
 #include "base/Body.h"
+#include "base/Language.h"
 
 #include <array>
 #include <cstddef>
@@ -32,7 +33,7 @@ constexpr AspectFamily aspectFamilyOf(Aspect aspect) {
 }
 
 // "Conjunction", "Opposition", "Trine", "Square", "Sextile".
-std::string_view reportAspectName(Aspect aspect);
+std::string_view reportAspectName(Aspect aspect, Language language = Language::English);
 
 constexpr bool isAspectPoint(Body point) {
     return indexOf(point) < kAspectPointCount;
@@ -46,6 +47,9 @@ constexpr std::string_view aspectPointName(Body point) {
     return indexOf(point) < kBodyCount ? bodyName(point) : std::string_view{};
 }
 
+// The same in a language: "Sonne" ... "Medium Coeli".
+std::string_view aspectPointName(Body point, Language language);
+
 // True when the two points are different aspect points other than the
 // Ascendant with the Midheaven, in either order: the pairs that have texts.
 constexpr bool hasAspectText(Body a, Body b) {
@@ -56,6 +60,7 @@ constexpr bool hasAspectText(Body a, Body b) {
 
 // The text of an aspect of the family between a and b (either order); empty
 // when the pair has no text.
-std::string_view aspectText(Body a, Body b, AspectFamily family);
+std::string_view aspectText(Body a, Body b, AspectFamily family,
+                            Language language = Language::English);
 
 } // namespace orbenza

@@ -37,32 +37,39 @@ struct RunTexts {
     std::array<std::string, kHouseCount + 1> houseText;
 };
 
-const RunTexts& runTexts() {
-    // Built once, thread-safely, and never destroyed, so that the views handed
-    // out in report runs stay valid until the program ends.
-    static const RunTexts* const texts = [] {
-        auto* built = new RunTexts;
+RunTexts* buildRunTexts(Language language) {
+    auto* built = new RunTexts;
+    for (int planet = 0; planet < kReportPlanetCount; ++planet) {
+        const auto p = static_cast<std::size_t>(planet);
+        const PlanetCharacteristicsEntry entry = planetCharacteristics(planet, language);
+        built->characteristicsHeading[p] = joined({entry.heading, kLineBreak});
+        built->characteristicsText[p] = joined({entry.text, kTwoLineBreaks});
+    }
+    for (int house = 1; house <= kHouseCount; ++house) {
+        const auto h = static_cast<std::size_t>(house);
+        built->houseHeading[h] = joined({houseDescriptionHeading(house, language), kLineBreak});
+        built->houseText[h] = joined({houseDesc(house, language), kTwoLineBreaks});
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const auto p = static_cast<std::size_t>(planet);
-            const PlanetCharacteristicsEntry entry = planetCharacteristics(planet);
-            built->characteristicsHeading[p] = joined({entry.heading, kLineBreak});
-            built->characteristicsText[p] = joined({entry.text, kTwoLineBreaks});
+            built->planetHeading[h][p] =
+                joined({planetInHouseHeading(planet, house, language), kLineBreak});
+            built->planetInHouse[h][p] =
+                joined({planetInHouseText(house, planet, language), kTwoLineBreaks});
         }
-        for (int house = 1; house <= kHouseCount; ++house) {
-            const auto h = static_cast<std::size_t>(house);
-            built->houseHeading[h] = joined({houseDescriptionHeading(house), kLineBreak});
-            built->houseText[h] = joined({houseDesc(house), kTwoLineBreaks});
-            for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-                const auto p = static_cast<std::size_t>(planet);
-                built->planetHeading[h][p] =
-                    joined({planetHeadingPrefix(planet), " ", houseName(house), kLineBreak});
-                built->planetInHouse[h][p] =
-                    joined({planetInHouseText(house, planet), kTwoLineBreaks});
-            }
-        }
-        return built;
+    }
+    return built;
+}
+
+const RunTexts& runTexts(Language language) {
+    // Built once per language, thread-safely, and never destroyed, so that the
+    // views handed out in report runs stay valid until the program ends.
+    static const std::array<const RunTexts*, kLanguageCount> texts = [] {
+        std::array<const RunTexts*, kLanguageCount> all{};
+        for (std::size_t i = 0; i < kLanguageCount; ++i)
+            all[i] = buildRunTexts(languageAt(i));
+        return all;
     }();
-    return *texts;
+    return *texts[indexOf(language) < kLanguageCount ? indexOf(language) : 0];
 }
 
 } // namespace
@@ -116,7 +123,7 @@ Rgb planetHeadingColor(int planet) {
     return planet % 2 == 0 ? kReportDarkRed : kReportBlue;
 }
 
-std::vector<ReportRun> houseReport(const HousePlacement& placement) {
+std::vector<ReportRun> houseReport(const HousePlacement& placement, Language language) {
     std::vector<ReportRun> runs;
 
     std::size_t runCount = 0;
@@ -131,7 +138,7 @@ std::vector<ReportRun> houseReport(const HousePlacement& placement) {
     }
     runs.reserve(runCount);
 
-    const RunTexts& texts = runTexts();
+    const RunTexts& texts = runTexts(language);
     for (int house = 1; house <= kHouseCount; ++house) {
         const auto h = static_cast<std::size_t>(house);
         if (!placement.houseOccupied[h])

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "base/Body.h"
+#include "base/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -71,7 +72,9 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
 // The report runs for a placement: for each occupied house 1..12, each of its
 // planets in planet order (heading, text, characteristics heading, text), then
 // the house's description heading and description. Empty houses write nothing.
-std::vector<ReportRun> houseReport(const HousePlacement& placement);
+// The texts are those of the language; the runs are the same in every one.
+std::vector<ReportRun> houseReport(const HousePlacement& placement,
+                                   Language language = Language::English);
 
 // Heading colour of planet 0..9: dark red for even indexes (Sun, Mercury, Mars,
 // Saturn, Neptune), blue for odd ones (Moon, Venus, Jupiter, Uranus, Pluto).

@@ -2,6 +2,7 @@
 
 #include "base/Body.h"
 #include "base/Sign.h"
+#include "report/ReportWords.h"
 #include "report/texts/InterpretationTextData.h"
 
 #include <cstddef>
@@ -16,49 +17,10 @@ constexpr bool isHouse(int house) {
     return house >= 1 && house <= kHouseCount;
 }
 
-constexpr std::array<std::string_view, kReportPlanetCount> kPlanetHeadingPrefixes = {
-    "Sun In",     "Moon In",   "Mercury In", "Venus In",   "Mars In",
-    "Jupiter In", "Saturn In", "Uranus In",  "Neptune In", "Pluto In"};
-
-// Slot 0 stays empty: houses are numbered from 1.
-constexpr std::array<std::string_view, kHouseCount + 1> kHouseNames = {
-    "",
-    "First House",
-    "Second House",
-    "Third House",
-    "Fourth House",
-    "Fifth House",
-    "Sixth House",
-    "Seventh House",
-    "Eighth House",
-    "Ninth House",
-    "Tenth House",
-    "Eleventh House",
-    "Twelfth House",
-};
-
-constexpr std::array<std::string_view, kHouseCount + 1> kHouseDescriptionHeadings = {
-    "",
-    "More About First House",
-    "More About Second House",
-    "More About Third House",
-    "More About Fourth House",
-    "More About Fifth House",
-    "More About Sixth House",
-    "More About Seventh House",
-    "More About Eighth House",
-    "More About Ninth House",
-    "More About Tenth House",
-    "More About Eleventh House",
-    "More About Twelfth House",
-};
-
-constexpr std::array<std::string_view, kReportPlanetCount> kCharacteristicsHeadings = {
-    "Characteristics Of Planet Sun :-",     "Characteristics Of Planet Moon :-",
-    "Characteristics Of Planet Mercury :-", "Characteristics Of Planet Venus :-",
-    "Characteristics Of Planet Mars :-",    "Characteristics Of Planet Jupiter :-",
-    "Characteristics Of Planet Saturn :-",  "Characteristics Of Planet Uranus :-",
-    "Characteristics Of Planet Neptune :-", "Characteristics Of Planet Pluto :-"};
+// Out of range: English.
+const texts::ProseTables& proseOf(Language language) {
+    return texts::kProseTables[indexOf(language) < kLanguageCount ? indexOf(language) : 0];
+}
 
 constexpr std::size_t kLabelLength = 6; // "DD Sss"
 
@@ -97,40 +59,78 @@ static_assert(kDegreeNames[1] == "01 Ari" && kDegreeNames[30] == "30 Ari" &&
 
 } // namespace
 
-std::string_view reportPlanetName(int planet) {
-    return isPlanet(planet) ? bodyName(bodyAt(static_cast<std::size_t>(planet)))
+std::string_view reportPlanetName(int planet, Language language) {
+    return isPlanet(planet) ? reportWords(language).pointNames[static_cast<std::size_t>(planet)]
                             : std::string_view{};
 }
 
-std::string_view planetHeadingPrefix(int planet) {
-    return isPlanet(planet) ? kPlanetHeadingPrefixes[planet] : std::string_view{};
+std::string_view planetHeadingPrefix(int planet, Language language) {
+    return isPlanet(planet)
+               ? reportWords(language).planetHeadingPrefixes[static_cast<std::size_t>(planet)]
+               : std::string_view{};
 }
 
-std::string_view houseName(int house) {
-    return isHouse(house) ? kHouseNames[house] : std::string_view{};
+std::string_view houseName(int house, Language language) {
+    return isHouse(house) ? reportWords(language).houseNames[static_cast<std::size_t>(house)]
+                          : std::string_view{};
 }
 
-std::string_view houseDescriptionHeading(int house) {
-    return isHouse(house) ? kHouseDescriptionHeadings[house] : std::string_view{};
+std::string planetInHouseHeading(int planet, int house, Language language) {
+    if (!isPlanet(planet) || !isHouse(house))
+        return {};
+    return fillPattern(reportWords(language).planetInHouse,
+                       {planetHeadingPrefix(planet, language), houseName(house, language)});
 }
 
-std::string_view houseDesc(int house) {
-    return isHouse(house) ? texts::kHouseDescriptions[house] : std::string_view{};
+std::string_view houseDescriptionHeading(int house, Language language) {
+    return isHouse(house)
+               ? reportWords(language).houseDescriptionHeadings[static_cast<std::size_t>(house)]
+               : std::string_view{};
 }
 
-std::string_view planetInHouseText(int house, int planet) {
-    return isHouse(house) && isPlanet(planet) ? texts::kPlanetInHouseTexts[house][planet]
-                                              : std::string_view{};
+std::string_view houseDesc(int house, Language language) {
+    if (!isHouse(house))
+        return {};
+    return (*proseOf(language).houseDescriptions)[static_cast<std::size_t>(house)];
 }
 
-PlanetCharacteristicsEntry planetCharacteristics(int planet) {
+std::string_view planetInHouseText(int house, int planet, Language language) {
+    if (!isHouse(house) || !isPlanet(planet))
+        return {};
+    return (*proseOf(language)
+                 .planetInHouse)[static_cast<std::size_t>(house)][static_cast<std::size_t>(planet)];
+}
+
+PlanetCharacteristicsEntry planetCharacteristics(int planet, Language language) {
     if (!isPlanet(planet))
         return {};
-    return {kCharacteristicsHeadings[planet], texts::kPlanetCharacteristics[planet]};
+    const auto p = static_cast<std::size_t>(planet);
+    return {reportWords(language).characteristicsHeadings[p],
+            (*proseOf(language).characteristics)[p]};
 }
 
 const std::array<std::string_view, kDegreeCount + 1>& degreeName() {
     return kDegreeNames;
 }
+
+namespace texts {
+
+const std::array<ProseTables, kLanguageCount> kProseTables{{
+    {&kHouseDescriptions, &kPlanetInHouseTexts, &kPlanetCharacteristics, &kAspectTexts},
+    {&de::kHouseDescriptions, &de::kPlanetInHouseTexts, &de::kPlanetCharacteristics,
+     &de::kAspectTexts},
+    {&fr::kHouseDescriptions, &fr::kPlanetInHouseTexts, &fr::kPlanetCharacteristics,
+     &fr::kAspectTexts},
+    {&es::kHouseDescriptions, &es::kPlanetInHouseTexts, &es::kPlanetCharacteristics,
+     &es::kAspectTexts},
+    {&it::kHouseDescriptions, &it::kPlanetInHouseTexts, &it::kPlanetCharacteristics,
+     &it::kAspectTexts},
+    {&pt_BR::kHouseDescriptions, &pt_BR::kPlanetInHouseTexts, &pt_BR::kPlanetCharacteristics,
+     &pt_BR::kAspectTexts},
+    {&hi::kHouseDescriptions, &hi::kPlanetInHouseTexts, &hi::kPlanetCharacteristics,
+     &hi::kAspectTexts},
+}};
+
+} // namespace texts
 
 } // namespace orbenza

@@ -1,4 +1,5 @@
-// The fixed English texts of the interpretation report and the degree labels.
+// The fixed texts of the interpretation report, in each language, and the
+// degree labels. Without a language the lookups give the English text.
 //
 // Planet index (report order): 0 Sun, 1 Moon, 2 Mercury, 3 Venus, 4 Mars,
 // 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto. Houses are numbered 1 to 12.
@@ -7,8 +8,10 @@
 #pragma once
 
 #include "base/Body.h"
+#include "base/Language.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace orbenza {
@@ -18,22 +21,25 @@ inline constexpr int kHouseCount = 12;
 inline constexpr int kDegreeCount = 360;
 
 // "Sun" ... "Pluto", by planet index 0..9.
-std::string_view reportPlanetName(int planet);
+std::string_view reportPlanetName(int planet, Language language = Language::English);
 
 // Heading prefix of a planet's block, "Sun In" ... "Pluto In".
-std::string_view planetHeadingPrefix(int planet);
+std::string_view planetHeadingPrefix(int planet, Language language = Language::English);
 
 // "First House" ... "Twelfth House", house 1..12.
-std::string_view houseName(int house);
+std::string_view houseName(int house, Language language = Language::English);
+
+// The heading of a planet's block: "Sun In First House".
+std::string planetInHouseHeading(int planet, int house, Language language = Language::English);
 
 // "More About First House" ... "More About Twelfth House", house 1..12.
-std::string_view houseDescriptionHeading(int house);
+std::string_view houseDescriptionHeading(int house, Language language = Language::English);
 
 // houseDesc: one paragraph about the house's meaning, house 1..12.
-std::string_view houseDesc(int house);
+std::string_view houseDesc(int house, Language language = Language::English);
 
 // planetInHouseText: the text for planet 0..9 standing in house 1..12.
-std::string_view planetInHouseText(int house, int planet);
+std::string_view planetInHouseText(int house, int planet, Language language = Language::English);
 
 struct PlanetCharacteristicsEntry {
     std::string_view heading; // "Characteristics Of Planet Sun :-"
@@ -41,7 +47,7 @@ struct PlanetCharacteristicsEntry {
 };
 
 // planetCharacteristics: heading and text of planet 0..9.
-PlanetCharacteristicsEntry planetCharacteristics(int planet);
+PlanetCharacteristicsEntry planetCharacteristics(int planet, Language language = Language::English);
 
 // degreeName: the 360 degree labels, slot 0 empty; slot k = (sign - 1) * 30 + d
 // holds the two-digit degree d (01..30), a blank and the sign abbreviation,

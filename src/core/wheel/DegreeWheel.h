@@ -39,6 +39,9 @@ inline constexpr double kWheelCanvasHeight = 1090.0;
 // The one font every text of the wheel is set in; it carries the planet glyphs
 // U+2609 ... U+2647 too. Writers name it and fall back to a sans-serif face.
 inline constexpr const char* kWheelFontFamily = "DejaVu Sans";
+// DejaVu Sans has no Devanagari: a wheel with Hindi words names this face of
+// Debian's fonts-lohit-deva after it.
+inline constexpr const char* kDevanagariFontFamily = "Lohit Devanagari";
 
 struct WheelColour {
     std::uint8_t r = 0, g = 0, b = 0;

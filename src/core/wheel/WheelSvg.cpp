@@ -172,6 +172,15 @@ void write(std::string& out, const WheelText& t) {
     out += "</text>\n";
 }
 
+// True when the UTF-8 text holds a character of the Devanagari block,
+// U+0900 ... U+097F (lead byte E0, second byte A4 or A5).
+bool hasDevanagari(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '\xE0' && (text[i + 1] == '\xA4' || text[i + 1] == '\xA5'))
+            return true;
+    return false;
+}
+
 } // namespace
 
 double wheelHeightForWidth(const DegreeWheel& wheel, double widthPixels) {
@@ -194,11 +203,17 @@ std::string wheelSvg(const DegreeWheel& wheel, double widthPixels, const WheelSv
     out += "</title>\n<desc>";
     appendEscaped(out, title.description);
     out += "</desc>\n<rect width=\"100%\" height=\"100%\" fill=\"#FFFFFF\"/>\n";
+    std::string items;
+    for (const WheelItem& item : wheel.items)
+        std::visit([&items](const auto& primitive) { write(items, primitive); }, item);
     out += "<g font-family=\"";
     out += kWheelFontFamily;
+    if (hasDevanagari(items)) {
+        out += ", ";
+        out += kDevanagariFontFamily;
+    }
     out += ", sans-serif\" text-anchor=\"middle\" stroke-linecap=\"butt\">\n";
-    for (const WheelItem& item : wheel.items)
-        std::visit([&out](const auto& primitive) { write(out, primitive); }, item);
+    out += items;
     out += "</g>\n</svg>\n";
     return out;
 }

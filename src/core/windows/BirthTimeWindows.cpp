@@ -3,6 +3,7 @@
 #include "base/YearRange.h"
 #include "chart/AtlasTime.h"
 #include "positions/Ascendant.h"
+#include "report/ReportWords.h"
 
 #include <array>
 #include <chrono>
@@ -13,9 +14,6 @@ namespace orbenza {
 namespace {
 
 using Seconds = std::int64_t; // seconds of a calendar date-time counted from 1970-01-01 00:00
-
-constexpr std::array<const char*, 12> kShortMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 Seconds secondsOf(int year, int month, int day, int hour, int minute, int second) {
     using namespace std::chrono;
@@ -136,8 +134,7 @@ public:
         if (!entries)
             return false;
         const double longitude =
-            ascendantCalculation(entries->birth,
-                                  birthMomentOf(entries->birth, entries->correction))
+            ascendantCalculation(entries->birth, birthMomentOf(entries->birth, entries->correction))
                 .ascendantLongitude;
         return zodiacPositionOf(longitude).sign == m_chart.ascendantSign();
     }
@@ -301,9 +298,10 @@ std::string isoClockTime(const atlas::DateTime& t) {
 }
 
 std::string windowEndText(const std::optional<atlas::DateTime>& end, const BirthData& birth,
-                          bool isStart) {
+                          bool isStart, Language language) {
+    const ReportWords& words = reportWords(language);
     if (!end)
-        return "beyond 12 hours";
+        return std::string(words.beyondTwelveHours);
     Seconds s = secondsOf(*end);
     s -= end->second;
     if (isStart && end->second != 0)
@@ -313,21 +311,28 @@ std::string windowEndText(const std::optional<atlas::DateTime>& end, const Birth
     if (shown.year == birth.birthYear && shown.month == birth.birthMonth &&
         shown.day == birth.birthDay) {
         std::snprintf(text, sizeof text, "%02d:%02d", shown.hour, shown.minute);
-    } else {
-        std::snprintf(text, sizeof text, "%d %s %04d %02d:%02d", shown.day,
-                      kShortMonths[static_cast<std::size_t>(shown.month - 1)], shown.year,
-                      shown.hour, shown.minute);
+        return text;
     }
-    return text;
+    char year[8];
+    std::snprintf(year, sizeof year, "%04d", shown.year);
+    std::snprintf(text, sizeof text, " %02d:%02d", shown.hour, shown.minute);
+    return fillPattern(words.date,
+                       {std::to_string(shown.day),
+                        words.monthAbbreviations[static_cast<std::size_t>(shown.month - 1)],
+                        year}) +
+           text;
 }
 
-std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows& windows) {
+std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows& windows,
+                                Language language) {
     const BirthData& b = chart.birth;
-    return "Ascendant " + std::string(signName(windows.ascendantSign)) + " for births from " +
-           windowEndText(windows.ascendant.from, b, true) + " to " +
-           windowEndText(windows.ascendant.to, b, false) + "; the same houses from " +
-           windowEndText(windows.houses.from, b, true) + " to " +
-           windowEndText(windows.houses.to, b, false);
+    const ReportWords& words = reportWords(language);
+    return fillPattern(words.birthTimeWindows,
+                       {words.signNames[indexOf(windows.ascendantSign)],
+                        windowEndText(windows.ascendant.from, b, true, language),
+                        windowEndText(windows.ascendant.to, b, false, language),
+                        windowEndText(windows.houses.from, b, true, language),
+                        windowEndText(windows.houses.to, b, false, language)});
 }
 
 } // namespace orbenza

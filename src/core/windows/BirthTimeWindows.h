@@ -11,6 +11,7 @@
 #pragma once
 
 #include "atlas/PlaceClock.h"
+#include "base/Language.h"
 #include "base/Sign.h"
 #include "chart/ChartRun.h"
 
@@ -65,10 +66,11 @@ std::string isoClockTime(const atlas::DateTime& time);
 // an open end. A start is shown rounded up and an end rounded down to the
 // minute, so that every birth minute between them keeps the value.
 std::string windowEndText(const std::optional<atlas::DateTime>& end, const BirthData& birth,
-                          bool isStart);
+                          bool isStart, Language language = Language::English);
 
 // "Ascendant Libra for births from 13:52 to 15:58; the same houses from 14:05
-// to 14:41"
-std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows& windows);
+// to 14:41", in the words of the language.
+std::string birthTimeWindowLine(const ChartResult& chart, const BirthTimeWindows& windows,
+                                Language language = Language::English);
 
 } // namespace orbenza

@@ -926,6 +926,21 @@
     </message>
 </context>
 <context>
+    <name>orbenza::Languages</name>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next chart is written in the new language; the menus and screens follow when Orbenza starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orbenza::MainWindow</name>
     <message>
         <source>Join our online astrology community at %1</source>

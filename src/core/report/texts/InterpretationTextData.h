@@ -1,4 +1,7 @@
-// The prose of the interpretation report, as compiled-in tables.
+// The prose of the interpretation report and the small words of the chart's
+// outputs, as compiled-in tables, English here and each translation in the
+// folder of its language code (texts/de/, ...), in a namespace of the same name
+// (orbenza::texts::de) with the same tables under the same names.
 //
 // The .cpp files beside this header hold the texts themselves, written so
 // that they read like a document: one raw string literal per paragraph under a
@@ -7,8 +10,10 @@
 // and report/AspectTexts.h.
 #pragma once
 
+#include "base/Language.h"
 #include "report/AspectTexts.h"
 #include "report/InterpretationTexts.h"
+#include "report/ReportWords.h"
 
 #include <array>
 #include <cstddef>
@@ -77,5 +82,35 @@ extern const HouseDescriptionTable kHouseDescriptions;          // texts/HouseDe
 extern const PlanetInHouseTable kPlanetInHouseTexts;            // texts/PlanetInHouseTexts.cpp
 extern const PlanetCharacteristicsTable kPlanetCharacteristics; // texts/PlanetCharacteristics.cpp
 extern const AspectTextTable kAspectTexts;                      // texts/AspectPairTexts.cpp
+extern const ReportWords kReportWords;                          // texts/ReportWords.cpp
+
+// The tables of each translation, defined in texts/<code>/ by files of the
+// English files' names.
+#define ORBENZA_DECLARE_TEXT_TABLES(code)                                                          \
+    namespace code {                                                                               \
+    extern const HouseDescriptionTable kHouseDescriptions;                                         \
+    extern const PlanetInHouseTable kPlanetInHouseTexts;                                           \
+    extern const PlanetCharacteristicsTable kPlanetCharacteristics;                                \
+    extern const AspectTextTable kAspectTexts;                                                     \
+    extern const ReportWords kReportWords;                                                         \
+    }
+ORBENZA_DECLARE_TEXT_TABLES(de)
+ORBENZA_DECLARE_TEXT_TABLES(fr)
+ORBENZA_DECLARE_TEXT_TABLES(es)
+ORBENZA_DECLARE_TEXT_TABLES(it)
+ORBENZA_DECLARE_TEXT_TABLES(pt_BR)
+ORBENZA_DECLARE_TEXT_TABLES(hi)
+#undef ORBENZA_DECLARE_TEXT_TABLES
+
+// The prose tables of one language.
+struct ProseTables {
+    const HouseDescriptionTable* houseDescriptions = nullptr;
+    const PlanetInHouseTable* planetInHouse = nullptr;
+    const PlanetCharacteristicsTable* characteristics = nullptr;
+    const AspectTextTable* aspects = nullptr;
+};
+
+// By language, in the order of the Language enumeration (InterpretationTexts.cpp).
+extern const std::array<ProseTables, kLanguageCount> kProseTables;
 
 } // namespace orbenza::texts
