@@ -256,7 +256,7 @@ BiWheel buildBiWheel(const BiWheelInput& input) {
     wheel.firstOuterItem = items.size();
     for (const BiWheelPoint& point : input.outer)
         wheel.outer.push_back({point.body, reduced(point.longitudeDeg), 0.0,
-                               point.retrograde && canBeRetrograde(point.body)});
+                               point.retrograde && (canBeRetrograde(point.body) || point.body == Body::Chiron)});
     std::vector<std::vector<WheelText>> labels =
         placeOuterLabels(wheel.outer, centre, drawing.ascendantDeg);
     for (std::size_t i = 0; i < wheel.outer.size(); ++i) {
