@@ -17,6 +17,7 @@ set(ORBENZA_CORE_LAYER_chart "base;input;moon;positions;retrograde;report;epheme
 set(ORBENZA_CORE_LAYER_wheel "base;report;houses")
 set(ORBENZA_CORE_LAYER_windows "base;input;moon;positions;ephemeris;atlas;report;chart")
 set(ORBENZA_CORE_LAYER_store "base;input;atlas;chart")
+set(ORBENZA_CORE_LAYER_predictive "base;input;ephemeris;houses;aspects;chart")
 
 function(orbenza_check_core_layers root)
     foreach(_source IN LISTS ARGN)

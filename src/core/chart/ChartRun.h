@@ -125,4 +125,28 @@ ChartResult runChart(const BirthInput& input, const ChartChoices& choices = {});
 std::variant<ChartResult, InputRefusal> chartOfInput(const BirthInput& input,
                                                      const ChartChoices& choices = {});
 
+// The values a chart is drawn from when they are not the sky of one moment
+// and place: a progressed chart (its angles moved by the solar arc) or a
+// composite one (midpoints of two charts).
+struct ChartValues {
+    // Sun ... Pluto, the Ascendant, Chiron, the nodes and Lilith; the
+    // Midheaven is the cusps' and the Part of Fortune is computed.
+    PointArray<double> longitudesDeg;
+    // Daily motions of Sun ... Pluto (a negative one marks the planet
+    // retrograde), the Ascendant and the Midheaven.
+    PointArray<double> speedsDegPerDay;
+    // The house system, its cusps and angles; for the equal houses the cusps
+    // are counted from the Ascendant's whole degree as in every chart.
+    HouseCusps cusps;
+    // The universal moment the chart is shown for.
+    UniversalMoment universalTime;
+};
+
+// Draws a chart from given values: the position texts, signs, houses, cusps,
+// the Part of Fortune, the aspects and the retrograde marks, the same way a
+// chart run writes them from its own positions. The input is left as
+// constructed and the method is Precise.
+ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
+                          const ChartValues& values, const ChartChoices& choices = {});
+
 } // namespace orbenza
