@@ -4,6 +4,7 @@
 #include "DegreeWheelView.h"
 #include "ElidedLabel.h"
 #include "ReportBox.h"
+#include "TransitsTab.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
 #include "base/Body.h"
@@ -318,6 +319,9 @@ QWidget* ChartScreen::buildPictureTabs() {
     signLayout->addWidget(signCaption);
     m_pictures->addTab(signPage, tr("Whole-&Sign Houses"));
 
+    m_transits = new TransitsTab;
+    m_pictures->addTab(m_transits, tr("&Transits"));
+
     const QString remembered = QSettings().value(pictureSettingKey()).toString();
     showPicture(remembered == QLatin1String("sign") ? Picture::SignWheel : Picture::DegreeWheel);
     connect(m_pictures, &QTabWidget::currentChanged, this, [this] {
@@ -358,6 +362,10 @@ void ChartScreen::balanceColumns() {
 
 QString ChartScreen::pictureSettingKey() {
     return QStringLiteral("chart/picture");
+}
+
+bool ChartScreen::showsTransits() const {
+    return m_pictures->currentWidget() == m_transits;
 }
 
 ChartScreen::Picture ChartScreen::shownPicture() const {
@@ -447,6 +455,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
             m_wheel->setSignPicture(k, shown.imgSign[slot]);
     }
     m_degreeWheel->setWheel(degreeWheelOf(chart));
+    m_transits->setNatalChart(chart);
 }
 
 QString ChartScreen::retrogradeMark() {

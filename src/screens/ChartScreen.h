@@ -20,6 +20,7 @@ class DegreeWheelView;
 class ElidedLabel;
 class LinkLabel;
 class ReportBox;
+class TransitsTab;
 
 class ChartScreen : public QWidget {
     Q_OBJECT
@@ -52,6 +53,9 @@ public:
     ReportBox* reportBox() const { return m_report; }
     ChartWheel* wheel() const { return m_wheel; }
     DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
+    // The Transits tab beside the two pictures, and whether it is the one shown.
+    TransitsTab* transitsTab() const { return m_transits; }
+    bool showsTransits() const;
 
     // The two chart pictures, one on each tab: the degree wheel (the report's
     // equal houses) first, the sign wheel (one sign to a house) second.
@@ -91,6 +95,7 @@ private:
     ChartWheel* m_wheel = nullptr;
     DegreeWheelView* m_degreeWheel = nullptr;
     QTabWidget* m_pictures = nullptr;
+    TransitsTab* m_transits = nullptr;
     ReportBox* m_report = nullptr;
     LinkLabel* m_moreAnalysis = nullptr;
     QSplitter* m_splitter = nullptr;

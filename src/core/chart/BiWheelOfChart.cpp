@@ -1,21 +1,8 @@
 #include "chart/BiWheelOfChart.h"
 
 #include "chart/WheelOfChart.h"
-#include "ephemeris/Ephemeris.h"
 
 namespace orbenza {
-
-std::vector<BiWheelPoint> transitPointsAt(double julianDayUt) {
-    // The backing array lives as long as the list.
-    const std::initializer_list<Body> transiting{
-        Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus,  Body::Mars,   Body::Jupiter,
-        Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Chiron, Body::TrueNode};
-    const EphemerisPositions sky = ephemerisPoints(julianDayUt, transiting);
-    std::vector<BiWheelPoint> points;
-    for (const Body body : transiting)
-        points.push_back({body, sky.longitudesDeg[body], sky.speedsDegPerDay[body] < 0.0});
-    return points;
-}
 
 std::vector<BiWheelPoint> chartPointsOf(const ChartResult& chart) {
     std::vector<BiWheelPoint> points;

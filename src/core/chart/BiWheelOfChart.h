@@ -11,12 +11,6 @@
 
 namespace orbenza {
 
-// Where the Sun ... Pluto, Chiron and the true node stand at a universal
-// moment (Julian Day, UT), from the precise series; retrograde while their
-// longitude decreases. The Moon is included: it is the one a user steps by
-// the hour to watch.
-std::vector<BiWheelPoint> transitPointsAt(double julianDayUt);
-
 // A second chart's points for the outer ring: the Sun ... Pluto with their
 // retrograde marks, the Ascendant and the Midheaven.
 std::vector<BiWheelPoint> chartPointsOf(const ChartResult& chart);
