@@ -81,15 +81,14 @@ void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
 // The houses of the chosen system: cusps, angles, and the house of each
 // planet, which the report follows. The equal houses keep the report's own
 // count from the position texts.
-void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
-                         const AngleSpeeds& angleRates) {
-    const HouseCusps cusps = houseCusps(asked, frame);
+void placeInCusps(ChartResult& chart, const HouseCusps& cusps, HouseSystem asked,
+                  double ascDegPerDay) {
     chart.houseSystemAsked = asked;
     chart.houseSystem = cusps.system;
     chart.houseNote = cusps.note;
     chart.angles = cusps.angles;
     chart.cuspsDeg = cusps.cuspsDeg;
-    chart.speedsDegPerDay[Body::Ascendant] = angleRates.ascDegPerDay;
+    chart.speedsDegPerDay[Body::Ascendant] = ascDegPerDay;
     HousePlacement& placement = chart.housePlacement;
     if (cusps.system == HouseSystem::Equal) {
         if (placement.ascendantFound)
@@ -107,6 +106,11 @@ void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSyste
         placement.HouseOccupied[static_cast<std::size_t>(house)] = true;
         chart.houses[body] = house;
     }
+}
+
+void placeInChosenHouses(ChartResult& chart, const HouseFrame& frame, HouseSystem asked,
+                         const AngleSpeeds& angleRates) {
+    placeInCusps(chart, houseCusps(asked, frame), asked, angleRates.ascDegPerDay);
 }
 
 void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpeeds& angleRates) {
@@ -194,6 +198,37 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
     computeSpeeds(chart, series);
     const AngleSpeeds angleRates = angleSpeeds(frame);
     placeInChosenHouses(chart, frame, choices.houseSystem, angleRates);
+    findAspects(chart, choices, angleRates);
+    return chart;
+}
+
+ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
+                          const ChartValues& values, const ChartChoices& choices) {
+    ChartResult chart;
+    chart.birth = birth;
+    chart.correction = correction;
+    chart.universalTime = values.universalTime;
+    EphemerisPositions given;
+    given.longitudesDeg = values.longitudesDeg;
+    usePrecisePositions(chart, given);
+    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
+    placeInHouses(chart);
+    placeOtherPoints(chart, given);
+
+    // The marks follow the given motions: a planet moving backward is retrograde.
+    for (Body body : kAllBodies) {
+        const bool backward = canBeRetrograde(body) && values.speedsDegPerDay[body] < 0;
+        chart.retrograde[body] = backward;
+        chart.PlanetNames[indexOf(body)] =
+            std::string(bodyLabel(body)) + (backward ? std::string(RetrogradeMark) : "");
+    }
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        chart.speedsDegPerDay[bodyAt(planet)] = values.speedsDegPerDay[bodyAt(planet)];
+
+    chart.housesAndAspects = choices.housesAndAspects;
+    const AngleSpeeds angleRates{values.speedsDegPerDay[Body::Ascendant],
+                                 values.speedsDegPerDay[Body::Midheaven]};
+    placeInCusps(chart, values.cusps, choices.houseSystem, angleRates.ascDegPerDay);
     findAspects(chart, choices, angleRates);
     return chart;
 }

@@ -14,6 +14,16 @@ namespace orbenza {
 // ahead of the first.
 double shorterArcMidpointDeg(double firstDeg, double secondDeg);
 
+// A chart's Sun ... Pluto, Ascendant and Midheaven with their daily motions
+// (the Midheaven's from the Earth's turn).
+PointArray<PointMotion> aspectPointsOf(const ChartResult& chart);
+
+// The aspects of the first set's points (a) to the second's (b), every pair
+// of Sun ... Pluto, Ascendant and Midheaven, in chart order of a, then of b.
+std::vector<AspectFound> crossAspects(const PointArray<PointMotion>& first,
+                                      const PointArray<PointMotion>& second, AspectSet set,
+                                      const OrbTable& orbs);
+
 // The aspects of A's points (a) to B's points (b): Sun ... Pluto, Ascendant
 // and Midheaven each, every pair, with the same aspect set and orbs as a
 // chart; in chart order of a, then of b.

@@ -13,7 +13,4 @@ double julianDayOfMoment(const CivilDateTime& ut);
 // second (Meeus, Astronomical Algorithms, ch. 7).
 CivilDateTime momentOfJulianDay(double julianDayUt);
 
-// The Julian Day (UT) of a chart's birth moment.
-double birthJulianDayUt(const CivilDateTime& universalTime);
-
 } // namespace orbenza
