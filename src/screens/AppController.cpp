@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
+#include "ChartInTimeScreen.h"
 #include "ChartScreen.h"
 #include "LibraryDialog.h"
 #include "MainWindow.h"
@@ -115,6 +116,9 @@ void AppController::showChartWindow(const ChartResult& chart, const QString& cit
                 [this] { showAbout(m_mainWindow); });
         connect(m_mainWindow, &MainWindow::closed, this, &AppController::quit);
         addLibraryMenuEntries(m_mainWindow, true);
+        addChartMenu(m_mainWindow,
+                     {[this] { return chartScreen()->shownChart(); }, [this] { return library(); },
+                      [this](QDialog& dialog) { m_modalRunner(dialog); }});
     }
     m_shownCity = city;
     m_shownState = state;

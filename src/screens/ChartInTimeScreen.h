@@ -1,0 +1,100 @@
+// The Chart menu's screens: the birth chart inside a bi-wheel with a second
+// chart round it, and the aspects of the outer chart's points to the birth
+// chart's in a list. "Progressions…" shows the progressed chart of a date,
+// "Solar Return…" the chart of a year's solar return, "Lunar Return…" the
+// charts of a month's lunar returns, "Compare With…" another chart of the
+// library (its points, or the composite of the two charts).
+#pragma once
+
+#include "BiWheelExport.h"
+#include "chart/ChartRun.h"
+#include "store/ChartLibrary.h"
+#include "wheel/BiWheel.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QMainWindow;
+class QSpinBox;
+class QTreeWidget;
+
+namespace orbenza {
+
+class DegreeWheelView;
+
+class ChartInTimeScreen : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Kind { Progressions, SolarReturn, LunarReturn, Compare };
+
+    // The screen of one kind for a birth chart; a comparison needs the other
+    // chart and its name.
+    ChartInTimeScreen(Kind kind, const ChartResult& natal, QWidget* parent = nullptr,
+                      const std::optional<ChartResult>& other = std::nullopt);
+
+    Kind kind() const { return m_kind; }
+    // The chart outside, when there is one for the choices made.
+    const std::optional<ChartResult>& outerChart() const { return m_outer; }
+    const std::optional<BiWheel>& biWheel() const { return m_biWheel; }
+    DegreeWheelView* wheelView() const { return m_wheelView; }
+    QTreeWidget* aspectList() const { return m_list; }
+    QLabel* momentLabel() const { return m_moment; }
+
+    // The choices, as the fields set them.
+    void setProgressionDate(const QDate& date);
+    void setReturnYear(int year);
+    void setReturnMonth(int month); // 1 ... 12
+    // Which of the month's lunar returns is shown, 0 first.
+    void showLunarReturn(int index);
+    int lunarReturnCount() const;
+    void setComposite(bool composite);
+
+    BiWheelDocument document() const;
+    void exportPicture();
+
+private:
+    QWidget* buildChoiceRow();
+    void recompute();
+    void showOuterChart(const ChartResult& outer, const std::vector<AspectFound>& aspects,
+                        const QString& caption);
+    void showNothing(const QString& why);
+    QString outerColumnName() const;
+
+    Kind m_kind;
+    ChartResult m_natal;
+    std::optional<ChartResult> m_other;
+    std::optional<ChartResult> m_outer;
+    std::optional<BiWheel> m_biWheel;
+    std::vector<double> m_lunarReturnMoments;
+
+    QDateEdit* m_date = nullptr;
+    QSpinBox* m_year = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_lunarReturn = nullptr;
+    QComboBox* m_compareMode = nullptr;
+    QLabel* m_moment = nullptr;
+    DegreeWheelView* m_wheelView = nullptr;
+    QTreeWidget* m_list = nullptr;
+};
+
+// What the Chart menu needs from the program: the chart on view, the library
+// to pick a chart from (nullptr when it cannot be opened) and the way to show
+// the library's dialog modally.
+struct ChartMenuSupport {
+    std::function<std::optional<ChartResult>()> shownChart;
+    std::function<store::ChartLibrary*()> library;
+    std::function<void(QDialog&)> runModal;
+};
+
+// Adds the "&Chart" menu after the window's first menu: "&Progressions…",
+// "&Solar Return…", "&Lunar Return…" and "&Compare With…". Each opens its
+// screen over the window, for the chart on view.
+void addChartMenu(QMainWindow* window, ChartMenuSupport support);
+
+} // namespace orbenza
