@@ -225,14 +225,11 @@ void TransitsTab::redraw() {
     if (!m_natal)
         return;
     const double julianDayUt = julianDayOfDateTime(moment());
-    const PointArray<PointMotion> sky = transitPositionsAt(julianDayUt, true);
-    std::vector<BiWheelPoint> outer;
-    for (const Body body : transitingBodies(true))
-        outer.push_back({body, sky[body].longitudeDeg, sky[body].speedDegPerDay < 0.0});
-    m_biWheel = biWheelOf(*m_natal, std::move(outer),
-                          tr("Inside: the birth chart. Outside: the sky of %1")
-                              .arg(universalMomentText(moment()))
-                              .toStdString());
+    m_biWheel = biWheelOf(
+        *m_natal, skyPointsOf(transitPositionsAt(julianDayUt, true), transitingBodies(true)),
+        tr("Inside: the birth chart. Outside: the sky of %1")
+            .arg(universalMomentText(moment()))
+            .toStdString());
     m_wheelView->setWheel(m_biWheel->drawing);
 }
 

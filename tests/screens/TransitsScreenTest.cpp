@@ -13,13 +13,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cmath>
-#include <iostream>
 #include <gtest/gtest.h>
 
 namespace orbenza {
@@ -214,6 +214,16 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     compare->setComposite(true);
     ASSERT_TRUE(compare->outerChart());
     EXPECT_NE(compare->outerChart()->birth.Name, "BORIS");
+}
+
+TEST_F(TransitsTabTest, Screenshot) {
+    const QString folder = qEnvironmentVariable("ORBENZA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set ORBENZA_SCREENSHOT_DIR to write the screenshot";
+    m_tab.resize(620, 1000);
+    m_tab.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_tab.grab().save(QDir(folder).filePath(QStringLiteral("transits.png"))));
 }
 
 } // namespace

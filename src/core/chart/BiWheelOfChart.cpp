@@ -4,6 +4,14 @@
 
 namespace orbenza {
 
+std::vector<BiWheelPoint> skyPointsOf(const PointArray<PointMotion>& sky,
+                                      const std::vector<Body>& bodies) {
+    std::vector<BiWheelPoint> points;
+    for (const Body body : bodies)
+        points.push_back({body, sky[body].longitudeDeg, sky[body].speedDegPerDay < 0.0});
+    return points;
+}
+
 std::vector<BiWheelPoint> chartPointsOf(const ChartResult& chart) {
     std::vector<BiWheelPoint> points;
     for (std::size_t i = 0; i < kPlanetCount; ++i) {

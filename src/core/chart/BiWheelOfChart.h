@@ -3,6 +3,7 @@
 // chart, another person's chart).
 #pragma once
 
+#include "aspects/Aspects.h"
 #include "chart/ChartRun.h"
 #include "wheel/BiWheel.h"
 
@@ -10,6 +11,11 @@
 #include <vector>
 
 namespace orbenza {
+
+// The sky of a moment for the outer ring: the bodies' longitudes, each
+// retrograde while its daily motion is negative.
+std::vector<BiWheelPoint> skyPointsOf(const PointArray<PointMotion>& sky,
+                                      const std::vector<Body>& bodies);
 
 // A second chart's points for the outer ring: the Sun ... Pluto with their
 // retrograde marks, the Ascendant and the Midheaven.
