@@ -83,6 +83,7 @@ ChartInTimeScreen::ChartInTimeScreen(Kind kind, const ChartResult& natal, QWidge
     splitter->addWidget(m_list);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 380});
 
     m_moment = new QLabel(this);
     m_moment->setObjectName(QStringLiteral("lblMoment"));
@@ -217,7 +218,7 @@ void ChartInTimeScreen::recompute() {
         const ProgressedChart progressed = progressedChart(m_natal, julianDayOfDateTime(on));
         showOuterChart(
             progressed.chart, progressed.toNatal,
-            tr("Progressed to %1: the sky of %2")
+            tr("the progressed chart for %1, the sky of %2")
                 .arg(m_date->date().toString(QStringLiteral("yyyy-MM-dd")),
                      universalMomentText(dateTimeOfJulianDay(progressed.progressedJulianDayUt))));
         return;
@@ -230,7 +231,7 @@ void ChartInTimeScreen::recompute() {
         }
         showOuterChart(
             solar->chart, synastryAspects(solar->chart, m_natal, m_natal.aspectSet, orbs),
-            tr("Solar return of %1")
+            tr("the solar return of %1")
                 .arg(universalMomentText(dateTimeOfJulianDay(solar->momentJulianDayUt))));
         return;
     }
@@ -255,10 +256,10 @@ void ChartInTimeScreen::recompute() {
         if (m_compareMode->currentIndex() == 1) {
             const ChartResult composite = compositeChart(m_natal, *m_other);
             showOuterChart(composite, synastryAspects(composite, m_natal, m_natal.aspectSet, orbs),
-                           tr("Composite of %1 and %2").arg(nameOf(m_natal), nameOf(*m_other)));
+                           tr("the composite of %1 and %2").arg(nameOf(m_natal), nameOf(*m_other)));
         } else {
             showOuterChart(*m_other, synastryAspects(*m_other, m_natal, m_natal.aspectSet, orbs),
-                           tr("%1 outside, %2 inside").arg(nameOf(*m_other), nameOf(m_natal)));
+                           tr("the chart of %1").arg(nameOf(*m_other)));
         }
         return;
     }
@@ -273,7 +274,7 @@ void ChartInTimeScreen::showLunarReturn(int index) {
                                             m_lunarReturnMoments[static_cast<std::size_t>(index)]);
     showOuterChart(lunar.chart,
                    synastryAspects(lunar.chart, m_natal, m_natal.aspectSet, OrbTable{}),
-                   tr("Lunar return of %1")
+                   tr("the lunar return of %1")
                        .arg(universalMomentText(dateTimeOfJulianDay(lunar.momentJulianDayUt))));
 }
 
@@ -285,7 +286,10 @@ void ChartInTimeScreen::showOuterChart(const ChartResult& outer,
         biWheelOf(m_natal, chartPointsOf(outer),
                   tr("Inside: %1. Outside: %2").arg(nameOf(m_natal), caption).toStdString());
     m_wheelView->setWheel(m_biWheel->drawing);
-    m_moment->setText(caption);
+    QString sentence = caption;
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    m_moment->setText(sentence);
     m_list->clear();
     QList<QTreeWidgetItem*> rows;
     for (const AspectFound& aspect : aspects)

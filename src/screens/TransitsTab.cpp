@@ -97,6 +97,7 @@ TransitsTab::TransitsTab(QWidget* parent) : QWidget(parent) {
     splitter->addWidget(listPage);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({560, 360});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);

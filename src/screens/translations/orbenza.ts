@@ -682,7 +682,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Progressed to %1: the sky of %2</source>
+        <source>the progressed chart for %1, the sky of %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -690,7 +690,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Solar return of %1</source>
+        <source>the solar return of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -702,15 +702,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Composite of %1 and %2</source>
+        <source>the composite of %1 and %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 outside, %2 inside</source>
+        <source>the chart of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lunar return of %1</source>
+        <source>the lunar return of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
