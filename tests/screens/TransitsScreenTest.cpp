@@ -1,6 +1,7 @@
 // The chart in time on the screens: the Transits tab's steps and its list of
 // exact transits, and the Chart menu's screens over the main window.
 #include "AppController.h"
+#include "ChartExport.h"
 #include "ChartInTimeScreen.h"
 #include "ChartScreen.h"
 #include "Delhi1985.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +132,34 @@ TEST_F(TransitsTabTest, ListCoversTwelveMonthsAndADoubleClickShowsTheExactSky) {
     const double separation =
         std::abs(std::remainder(outerLongitude(*m_tab.biWheel(), Body::Saturn) - natalDeg, 360.0));
     EXPECT_NEAR(separation, aspectKind(*aspect).angleDeg, 0.001);
+}
+
+TEST_F(TransitsTabTest, ExportsTheBiWheelAsSvgPngAndPdf) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QString asked;
+    const auto previousFile =
+        setExportFileChooser([&asked](QWidget*, const ExportFileRequest&) -> SaveFileChoice {
+            return {asked, QString()};
+        });
+    const auto previousWidth =
+        setPictureWidthChooser([](QWidget*, int, PictureHeightForWidth) { return 300; });
+    const auto bytesOf = [&](const char* name) {
+        asked = folder.filePath(QString::fromLatin1(name));
+        m_tab.exportPicture();
+        QFile file(asked);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray svg = bytesOf("sky.svg");
+    EXPECT_TRUE(svg.contains("<title>Transits of ANNA</title>"));
+    EXPECT_TRUE(svg.contains("the sky of 2026-01-31 22:30:00 UT"));
+    const QImage png = QImage::fromData(bytesOf("sky.png"), "PNG");
+    EXPECT_EQ(png.width(), 300);
+    const QByteArray pdf = bytesOf("sky.pdf");
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    setExportFileChooser(previousFile);
+    setPictureWidthChooser(previousWidth);
 }
 
 // The Chart menu of the main window, with a library holding a second chart.
