@@ -325,6 +325,8 @@ QWidget* ChartScreen::buildPictureTabs() {
     const QString remembered = QSettings().value(pictureSettingKey()).toString();
     showPicture(remembered == QLatin1String("sign") ? Picture::SignWheel : Picture::DegreeWheel);
     connect(m_pictures, &QTabWidget::currentChanged, this, [this] {
+        if (showsTransits())
+            return; // the picture remembered is one of the two wheels
         QSettings().setValue(pictureSettingKey(), shownPicture() == Picture::SignWheel
                                                       ? QStringLiteral("sign")
                                                       : QStringLiteral("degree"));

@@ -108,6 +108,9 @@ TransitsTab::TransitsTab(QWidget* parent) : QWidget(parent) {
 
 QWidget* TransitsTab::buildStepRow() {
     auto* row = new QWidget;
+    // The row never widens the chart screen's picture column: on a narrow
+    // screen its ends are cut off rather than the details squeezed.
+    row->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

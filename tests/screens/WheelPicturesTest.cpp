@@ -7,6 +7,8 @@
 #include "DegreeWheelView.h"
 #include "MainWindow.h"
 #include "ReportScreensTestSupport.h"
+#include "TransitsTab.h"
+#include "TransitsTab.h"
 #include "chart/WheelOfChart.h"
 
 #include <QApplication>
@@ -190,7 +192,8 @@ TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
         EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::DegreeWheel);
         auto* tabs = screen.findChild<QTabWidget*>(QStringLiteral("pictureTabs"));
         ASSERT_NE(tabs, nullptr);
-        ASSERT_EQ(tabs->count(), 2);
+        ASSERT_EQ(tabs->count(), 3);
+        EXPECT_EQ(tabs->widget(2), screen.transitsTab());
         EXPECT_EQ(tabs->currentWidget(), screen.degreeWheel());
         EXPECT_EQ(tabs->tabText(1).remove(QLatin1Char('&')), QStringLiteral("Whole-Sign Houses"));
         tabs->setCurrentIndex(1);
