@@ -104,6 +104,15 @@ double sixDecimals(double value) {
     return std::round(value * 1e6) / 1e6;
 }
 
+nlohmann::ordered_json aspectJson(const AspectFound& aspect) {
+    return {{"A", std::string(bodyLabel(aspect.a))},
+            {"B", std::string(bodyLabel(aspect.b))},
+            {"Aspect", std::string(aspectName(aspect.aspect))},
+            {"Angle", sixDecimals(aspect.angleDeg)},
+            {"Orb", sixDecimals(aspect.orbDeg)},
+            {"Applying", aspect.applying}};
+}
+
 void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart) {
     json["HouseSystem"] = std::string(houseSystemName(chart.houseSystem));
     const std::string note = houseNoteText(chart);
@@ -126,12 +135,7 @@ void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart)
     json["Speeds"] = std::move(speeds);
     nlohmann::ordered_json aspects = nlohmann::ordered_json::array();
     for (const AspectFound& aspect : chart.aspects)
-        aspects.push_back({{"A", std::string(bodyLabel(aspect.a))},
-                           {"B", std::string(bodyLabel(aspect.b))},
-                           {"Aspect", std::string(aspectName(aspect.aspect))},
-                           {"Angle", sixDecimals(aspect.angleDeg)},
-                           {"Orb", sixDecimals(aspect.orbDeg)},
-                           {"Applying", aspect.applying}});
+        aspects.push_back(aspectJson(aspect));
     json["Aspects"] = std::move(aspects);
 }
 

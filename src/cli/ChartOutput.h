@@ -45,6 +45,10 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = tru
 // A value rounded to six decimals, as the JSON gives angles, orbs and speeds.
 double sixDecimals(double value);
 
+// One aspect as the JSON gives it: {"A", "B", "Aspect", "Angle", "Orb",
+// "Applying"}, a's point first.
+nlohmann::ordered_json aspectJson(const AspectFound& aspect);
+
 // The keys the house systems and aspects add to a chart's object, in order:
 // HouseSystem, HouseNote, Cusps, Angles, Speeds, Aspects.
 void addHousesAndAspects(nlohmann::ordered_json& json, const ChartResult& chart);

@@ -11,6 +11,7 @@
 #include "LibraryCsv.h"
 #include "LibraryPlace.h"
 #include "ManPage.h"
+#include "PredictiveCommands.h"
 #include "ProgressMeter.h"
 #include "base/Utf8.h"
 #include "base/Version.h"
@@ -427,6 +428,7 @@ struct LibraryCommandLine {
     AddOptions addOptions;
     std::string removeId, importFile, exportFile;
     std::string importFormat = "csv", exportFormat = "csv";
+    PairCommands pairs; // synastry and composite
 };
 
 void declareCommands(CLI::App& app, LibraryCommandLine& line) {
@@ -475,6 +477,7 @@ void declareCommands(CLI::App& app, LibraryCommandLine& line) {
     line.exportCommand->add_option("--format", line.exportFormat, "csv, or aaf (#A93/#B93 records)")
         ->check(CLI::IsMember({"csv", "aaf"}))
         ->capture_default_str();
+    declarePairCommands(app, line.pairs);
 }
 
 } // namespace
@@ -549,6 +552,8 @@ int runLibraryCommand(int argc, char** argv) {
     }
     if (line.exportCommand->parsed())
         return exportCharts(library, line.exportFile, line.exportFormat);
+    if (line.pairs.synastry->parsed() || line.pairs.composite->parsed())
+        return runPairCommand(library, line.pairs);
     return printError("no library command given");
 }
 

@@ -8,6 +8,7 @@
 //               [--positions classic|precise] [--windows] [--output FILE]
 //               [--houses SYSTEM] [--aspects major|all] [--orbs FILE]
 //   orbenza-cli library list|show|add|remove|import|export ... (see LibraryCommands.h)
+//   orbenza-cli transits|progressed|return ... (see PredictiveCommands.h)
 //
 // Exit status: 0 for a chart, 2 for a refused or malformed input. A batch
 // exits 0 when every row was charted, 1 when some rows were refused and 2
@@ -18,6 +19,7 @@
 #include "Commands.h"
 #include "LibraryCommands.h"
 #include "ManPage.h"
+#include "PredictiveCommands.h"
 #include "base/Version.h"
 #include "base/YearRange.h"
 
@@ -97,6 +99,8 @@ int main(int argc, char** argv) {
     using namespace orbenza::cli;
     if (asksForLibrary(argc, argv))
         return runLibraryCommand(argc - 1, argv + 1);
+    if (asksForPredictive(argc, argv))
+        return runPredictiveCommand(argc - 1, argv + 1);
     CLI::App app{"Orbenza: the natal chart of a birth, on the command line.", "orbenza-cli"};
     app.set_version_flag("--version", "orbenza-cli " + std::string(orbenza::kVersion));
 

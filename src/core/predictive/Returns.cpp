@@ -22,25 +22,15 @@ double returnLongitudeDeg(const ChartResult& natal, ReturnBody body) {
         .valueDeg;
 }
 
-// The Sun passes a longitude once in 365.2422 days, so a calendar year of
-// 365 or 366 days holds it once, twice at the very start and end of a leap
-// year, or, for a longitude passed near midnight of New Year's Eve, not at
-// all; then the pass just outside the year is taken.
-std::optional<double> solarReturnJulianDayUt(double longitudeDeg, int year) {
-    const double startJd = julianDayOf(year, 1, 1, 0);
-    const double endJd = julianDayOf(year + 1, 1, 1, 0);
+std::optional<double> solarReturnJulianDayUt(double longitudeDeg, double nearJulianDayUt) {
     const MotionTrack sun(Body::Sun);
-    const std::vector<double> passes =
-        sun.crossings(sun.stretches(startJd - 3.0, endJd + 3.0), longitudeDeg);
+    const std::vector<double> passes = sun.crossings(
+        sun.stretches(nearJulianDayUt - 190.0, nearJulianDayUt + 190.0), longitudeDeg);
     if (passes.empty())
         return std::nullopt;
-    const double middleJd = 0.5 * (startJd + endJd);
-    const auto rank = [&](double jd) {
-        const bool inside = jd >= startJd && jd < endJd;
-        return std::make_pair(!inside, std::abs(jd - middleJd));
-    };
-    return *std::min_element(passes.begin(), passes.end(),
-                             [&](double x, double y) { return rank(x) < rank(y); });
+    return *std::min_element(passes.begin(), passes.end(), [&](double x, double y) {
+        return std::abs(x - nearJulianDayUt) < std::abs(y - nearJulianDayUt);
+    });
 }
 
 std::vector<double> lunarReturnJulianDaysUt(double longitudeDeg, int year, int month) {
@@ -75,7 +65,11 @@ ReturnChart returnChartAt(const ChartResult& natal, ReturnBody body, double mome
 std::optional<ReturnChart> solarReturn(const ChartResult& natal, int year,
                                        const std::optional<ReturnPlace>& place,
                                        const ChartChoices& choices) {
-    const auto moment = solarReturnJulianDayUt(returnLongitudeDeg(natal, ReturnBody::Sun), year);
+    const CivilDateTime& birth = natal.universalTime;
+    const double birthdayJd = julianDayOf(year, birth.month, birth.day,
+                                          birth.hour + birth.minute / 60.0 + birth.second / 3600.0);
+    const auto moment =
+        solarReturnJulianDayUt(returnLongitudeDeg(natal, ReturnBody::Sun), birthdayJd);
     if (!moment)
         return std::nullopt;
     return returnChartAt(natal, ReturnBody::Sun, *moment, place, choices);

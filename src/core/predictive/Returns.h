@@ -24,9 +24,11 @@ struct ReturnPlace {
 // from the series at the birth moment (whichever method drew the chart).
 double returnLongitudeDeg(const ChartResult& natal, ReturnBody body);
 
-// The moment (Julian Day, UT) the Sun stands at the longitude during a
-// calendar year (UT): the one nearest the year's middle if it happens twice.
-std::optional<double> solarReturnJulianDayUt(double longitudeDeg, int year);
+// The moment (Julian Day, UT) the Sun stands at the longitude nearest a
+// moment (the birthday of the year asked): one pass every 365.24 days, so
+// the returns of successive birthdays are never the same one, also for a
+// birthday at New Year's Eve.
+std::optional<double> solarReturnJulianDayUt(double longitudeDeg, double nearJulianDayUt);
 
 // The moments the Moon stands at the longitude within a calendar month (UT),
 // in time order: one or two.
@@ -44,7 +46,8 @@ ReturnChart returnChartAt(const ChartResult& natal, ReturnBody body, double mome
                           const std::optional<ReturnPlace>& place = std::nullopt,
                           const ChartChoices& choices = {});
 
-// The solar return of a year, or the lunar returns of a month of it.
+// The solar return nearest the birthday (the birth's universal date and time)
+// of a year, or the lunar returns of a calendar month (UT).
 std::optional<ReturnChart> solarReturn(const ChartResult& natal, int year,
                                        const std::optional<ReturnPlace>& place = std::nullopt,
                                        const ChartChoices& choices = {});
