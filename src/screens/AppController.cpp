@@ -118,6 +118,7 @@ void AppController::showChartWindow(const ChartResult& chart, const QString& cit
         addLibraryMenuEntries(m_mainWindow, true);
         addChartMenu(m_mainWindow,
                      {[this] { return chartScreen()->shownChart(); }, [this] { return library(); },
+                      [] { return sharedAtlas(atlas::atlasPath()); },
                       [this](QDialog& dialog) { m_modalRunner(dialog); }});
     }
     m_shownCity = city;

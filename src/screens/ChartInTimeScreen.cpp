@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace orbenza {
 
@@ -38,6 +40,19 @@ QString nameOf(const ChartResult& chart) {
     return fromUtf8(chart.birth.Name).trimmed();
 }
 
+// A place of the atlas to the whole minute of arc, as the birth details keep
+// coordinates.
+ReturnPlace returnPlaceOf(const atlas::Place& place) {
+    const auto minutes = [](double degrees, int most) {
+        const long total = std::min(std::lround(std::fabs(degrees) * 60.0), most * 60L + 59);
+        return std::pair{static_cast<int>(total / 60), static_cast<int>(total % 60)};
+    };
+    const auto [lonDeg, lonMin] = minutes(place.longitudeDeg, 179);
+    const auto [latDeg, latMin] = minutes(place.latitudeDeg, 89);
+    return {{lonDeg, lonMin, place.longitudeDeg >= 0 ? EastWest::East : EastWest::West},
+            {latDeg, latMin, place.latitudeDeg >= 0 ? NorthSouth::North : NorthSouth::South}};
+}
+
 QDate todayUtc() {
     return QDateTime::currentDateTimeUtc().date();
 }
@@ -45,8 +60,9 @@ QDate todayUtc() {
 } // namespace
 
 ChartInTimeScreen::ChartInTimeScreen(Kind kind, const ChartResult& natal, QWidget* parent,
-                                     const std::optional<ChartResult>& other)
-    : QDialog(parent), m_kind(kind), m_natal(natal), m_other(other) {
+                                     const std::optional<ChartResult>& other,
+                                     std::shared_ptr<const atlas::Atlas> atlas)
+    : QDialog(parent), m_kind(kind), m_natal(natal), m_other(other), m_atlas(std::move(atlas)) {
     const QString name = nameOf(natal);
     switch (kind) {
     case Kind::Progressions:
@@ -140,6 +156,16 @@ QWidget* ChartInTimeScreen::buildChoiceRow() {
         m_year->setValue(thisYear);
         connect(m_year, &QSpinBox::valueChanged, this, &ChartInTimeScreen::recompute);
         addLabel(tr("&Year:"), m_year);
+        if (m_atlas && m_atlas->available()) {
+            m_placeBox = new QLineEdit(row);
+            m_placeBox->setObjectName(QStringLiteral("txtReturnPlace"));
+            m_placeBox->setPlaceholderText(tr("the birth place"));
+            m_placeBox->setToolTip(tr("A place of the atlas to draw the return for; empty "
+                                      "for the birth place"));
+            connect(m_placeBox, &QLineEdit::editingFinished, this,
+                    [this] { setReturnPlace(m_placeBox->text()); });
+            addLabel(tr("&Place:"), m_placeBox);
+        }
         if (m_kind == Kind::SolarReturn)
             break;
         m_month = new QComboBox(row);
@@ -205,6 +231,22 @@ void ChartInTimeScreen::setComposite(bool composite) {
         m_compareMode->setCurrentIndex(composite ? 1 : 0);
 }
 
+void ChartInTimeScreen::setReturnPlace(const QString& text) {
+    if (m_placeBox && m_placeBox->text() != text)
+        m_placeBox->setText(text);
+    m_placeProblem.clear();
+    if (text.trimmed().isEmpty()) {
+        m_place.reset();
+    } else if (m_atlas) {
+        const atlas::PlaceLookup lookup = m_atlas->resolve(text.trimmed().toStdString());
+        if (lookup.status == atlas::PlaceLookup::Status::Found)
+            m_place = returnPlaceOf(lookup.place);
+        else
+            m_placeProblem = fromUtf8(lookup.message);
+    }
+    recompute();
+}
+
 int ChartInTimeScreen::lunarReturnCount() const {
     return static_cast<int>(m_lunarReturnMoments.size());
 }
@@ -224,7 +266,7 @@ void ChartInTimeScreen::recompute() {
         return;
     }
     case Kind::SolarReturn: {
-        const std::optional<ReturnChart> solar = solarReturn(m_natal, m_year->value());
+        const std::optional<ReturnChart> solar = solarReturn(m_natal, m_year->value(), m_place);
         if (!solar) {
             showNothing(tr("No solar return in %1").arg(m_year->value()));
             return;
@@ -270,8 +312,8 @@ void ChartInTimeScreen::showLunarReturn(int index) {
     if (m_kind != Kind::LunarReturn || index < 0 || index >= lunarReturnCount())
         return;
     m_lunarReturn->setCurrentIndex(index);
-    const ReturnChart lunar = returnChartAt(m_natal, ReturnBody::Moon,
-                                            m_lunarReturnMoments[static_cast<std::size_t>(index)]);
+    const ReturnChart lunar = returnChartAt(
+        m_natal, ReturnBody::Moon, m_lunarReturnMoments[static_cast<std::size_t>(index)], m_place);
     showOuterChart(lunar.chart,
                    synastryAspects(lunar.chart, m_natal, m_natal.aspectSet, OrbTable{}),
                    tr("the lunar return of %1")
@@ -289,6 +331,8 @@ void ChartInTimeScreen::showOuterChart(const ChartResult& outer,
     QString sentence = caption;
     if (!sentence.isEmpty())
         sentence[0] = sentence[0].toUpper();
+    if (!m_placeProblem.isEmpty())
+        sentence += QLatin1Char('\n') + m_placeProblem;
     m_moment->setText(sentence);
     m_list->clear();
     QList<QTreeWidgetItem*> rows;
@@ -396,7 +440,8 @@ void addChartMenu(QMainWindow* window, ChartMenuSupport support) {
             if (!other)
                 return;
         }
-        auto* screen = new ChartInTimeScreen(kind, *natal, window, other);
+        auto* screen = new ChartInTimeScreen(kind, *natal, window, other,
+                                             support.atlas ? support.atlas() : nullptr);
         screen->setAttribute(Qt::WA_DeleteOnClose);
         screen->show();
     };

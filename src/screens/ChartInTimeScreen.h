@@ -7,18 +7,22 @@
 #pragma once
 
 #include "BiWheelExport.h"
+#include "atlas/Atlas.h"
 #include "chart/ChartRun.h"
+#include "predictive/Returns.h"
 #include "store/ChartLibrary.h"
 #include "wheel/BiWheel.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QMainWindow;
 class QSpinBox;
 class QTreeWidget;
@@ -34,9 +38,10 @@ public:
     enum class Kind { Progressions, SolarReturn, LunarReturn, Compare };
 
     // The screen of one kind for a birth chart; a comparison needs the other
-    // chart and its name.
+    // chart. With an available atlas, a return can be drawn for another place.
     ChartInTimeScreen(Kind kind, const ChartResult& natal, QWidget* parent = nullptr,
-                      const std::optional<ChartResult>& other = std::nullopt);
+                      const std::optional<ChartResult>& other = std::nullopt,
+                      std::shared_ptr<const atlas::Atlas> atlas = nullptr);
 
     Kind kind() const { return m_kind; }
     // The chart outside, when there is one for the choices made.
@@ -54,6 +59,10 @@ public:
     void showLunarReturn(int index);
     int lunarReturnCount() const;
     void setComposite(bool composite);
+    // Where a return is drawn: a place of the atlas, or the birth place for
+    // an empty text. A text the atlas does not resolve to one place keeps the
+    // place there was, and says why.
+    void setReturnPlace(const QString& text);
 
     BiWheelDocument document() const;
     void exportPicture();
@@ -72,23 +81,28 @@ private:
     std::optional<ChartResult> m_outer;
     std::optional<BiWheel> m_biWheel;
     std::vector<double> m_lunarReturnMoments;
+    std::shared_ptr<const atlas::Atlas> m_atlas;
+    std::optional<ReturnPlace> m_place; // none: the birth place
+    QString m_placeProblem;
 
     QDateEdit* m_date = nullptr;
     QSpinBox* m_year = nullptr;
     QComboBox* m_month = nullptr;
     QComboBox* m_lunarReturn = nullptr;
     QComboBox* m_compareMode = nullptr;
+    QLineEdit* m_placeBox = nullptr;
     QLabel* m_moment = nullptr;
     DegreeWheelView* m_wheelView = nullptr;
     QTreeWidget* m_list = nullptr;
 };
 
 // What the Chart menu needs from the program: the chart on view, the library
-// to pick a chart from (nullptr when it cannot be opened) and the way to show
-// the library's dialog modally.
+// to pick a chart from (nullptr when it cannot be opened), the place atlas
+// for relocated returns and the way to show the library's dialog modally.
 struct ChartMenuSupport {
     std::function<std::optional<ChartResult>()> shownChart;
     std::function<store::ChartLibrary*()> library;
+    std::function<std::shared_ptr<const atlas::Atlas>()> atlas;
     std::function<void(QDialog&)> runModal;
 };
 

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -226,6 +227,17 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     solar->setReturnYear(2020);
     ASSERT_TRUE(solar->outerChart());
     EXPECT_EQ(solar->outerChart()->universalTime.year, 2020);
+    // Relocated to Paris (2°21' E): the same moment, drawn for Paris.
+    const CivilDateTime atBirthPlace = solar->outerChart()->universalTime;
+    solar->setReturnPlace(QStringLiteral("Paris, France"));
+    ASSERT_TRUE(solar->outerChart());
+    EXPECT_EQ(solar->outerChart()->universalTime, atBirthPlace);
+    EXPECT_EQ(solar->outerChart()->birth.LongitudeDegrees, 2);
+    EXPECT_FALSE(isTrue16(solar->outerChart()->birth.IsSouth));
+    // A text the atlas does not know keeps Paris and says so.
+    solar->setReturnPlace(QStringLiteral("Xqzzyville"));
+    EXPECT_EQ(solar->outerChart()->birth.LongitudeDegrees, 2);
+    EXPECT_TRUE(solar->momentLabel()->text().contains(QLatin1Char('\n')));
 
     ChartInTimeScreen* lunar = open("mnuLunarReturn");
     ASSERT_NE(lunar, nullptr);

@@ -646,6 +646,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the birth place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Month:</source>
         <translation type="unfinished"></translation>
     </message>
