@@ -423,7 +423,7 @@ std::optional<ChartResult> pickLibraryChart(QWidget* parent, const ChartMenuSupp
 
 } // namespace
 
-void addChartMenu(QMainWindow* window, ChartMenuSupport support) {
+void addChartMenu(QMainWindow* window, const ChartMenuSupport& support) {
     auto* menu = new QMenu(ChartInTimeScreen::tr("&Chart"), window);
     menu->setObjectName(QStringLiteral("mnuChart"));
     const QList<QAction*> menus = window->menuBar()->actions();

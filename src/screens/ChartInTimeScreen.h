@@ -109,6 +109,6 @@ struct ChartMenuSupport {
 // Adds the "&Chart" menu after the window's first menu: "&Progressions…",
 // "&Solar Return…", "&Lunar Return…" and "&Compare With…". Each opens its
 // screen over the window, for the chart on view.
-void addChartMenu(QMainWindow* window, ChartMenuSupport support);
+void addChartMenu(QMainWindow* window, const ChartMenuSupport& support);
 
 } // namespace orbenza

@@ -7,6 +7,7 @@ namespace orbenza {
 std::vector<BiWheelPoint> skyPointsOf(const PointArray<PointMotion>& sky,
                                       const std::vector<Body>& bodies) {
     std::vector<BiWheelPoint> points;
+    points.reserve(bodies.size());
     for (const Body body : bodies)
         points.push_back({body, sky[body].longitudeDeg, sky[body].speedDegPerDay < 0.0});
     return points;
@@ -14,6 +15,7 @@ std::vector<BiWheelPoint> skyPointsOf(const PointArray<PointMotion>& sky,
 
 std::vector<BiWheelPoint> chartPointsOf(const ChartResult& chart) {
     std::vector<BiWheelPoint> points;
+    points.reserve(kPlanetCount + 2);
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
         const Body body = bodyAt(i);
         points.push_back({body, chart.longitudesDeg[body], chart.retrograde[body]});

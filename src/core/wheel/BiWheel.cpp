@@ -166,6 +166,7 @@ bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
 std::vector<std::vector<WheelText>> placeOuterLabels(std::vector<BiWheelOuterPlace>& places,
                                                      WheelPoint centre, double ascendantDeg) {
     std::vector<double> longitudes;
+    longitudes.reserve(places.size());
     for (const BiWheelOuterPlace& place : places)
         longitudes.push_back(place.longitudeDeg);
     // A glyph's box, as a chord at the glyph's radius, is the narrowest start.
@@ -254,9 +255,11 @@ BiWheel buildBiWheel(const BiWheelInput& input) {
     }
 
     wheel.firstOuterItem = items.size();
+    wheel.outer.reserve(input.outer.size());
     for (const BiWheelPoint& point : input.outer)
-        wheel.outer.push_back({point.body, reduced(point.longitudeDeg), 0.0,
-                               point.retrograde && (canBeRetrograde(point.body) || point.body == Body::Chiron)});
+        wheel.outer.push_back(
+            {point.body, reduced(point.longitudeDeg), 0.0,
+             point.retrograde && (canBeRetrograde(point.body) || point.body == Body::Chiron)});
     std::vector<std::vector<WheelText>> labels =
         placeOuterLabels(wheel.outer, centre, drawing.ascendantDeg);
     for (std::size_t i = 0; i < wheel.outer.size(); ++i) {
