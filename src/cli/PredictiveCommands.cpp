@@ -20,7 +20,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <nlohmann/json.hpp>
 
 namespace orbenza::cli {

@@ -208,7 +208,9 @@ int main(int argc, char** argv) {
                                   "orbenza-cli " + std::string(orbenza::kVersion),
                                   {"orbenza-cli-library(1)", "orbenza(1)"},
                                   {".B orbenza\\-cli library\n\\fICOMMAND\\fR ... (see "
-                                   "\\fBorbenza\\-cli\\-library\\fR(1))"}});
+                                   "\\fBorbenza\\-cli\\-library\\fR(1))",
+                                   ".B orbenza\\-cli transits\\fR|\\fBprogressed\\fR|\\fBreturn\n"
+                                   "\\fICHART\\fR ... (each with \\fB\\-\\-help\\fR)"}});
 
     try {
         app.parse(argc, argv);
