@@ -9,7 +9,8 @@
 #   ./build.sh fuzz    build the fuzz targets with clang in build-fuzz, run each
 #                      for ORBENZA_FUZZ_SECONDS (60) seconds
 #   ./build.sh lint    check every C++ file against .clang-format and run
-#                      clang-tidy (.clang-tidy) over the core, warnings as errors
+#                      clang-tidy (.clang-tidy) over the core, and its naming
+#                      check over the command line and the screens, warnings as errors
 #
 # Missing packages are installed with apt-get (through sudo when not root).
 set -euo pipefail
@@ -113,6 +114,10 @@ lint)
     git ls-files 'src/core/*.cpp' | grep -v -e '^src/core/retrograde/StationTables.cpp$' -e '^src/core/ephemeris/SeriesData.cpp$' |
         xargs -P "$(nproc)" -n 4 clang-tidy -p "$build_dir" --quiet \
             --extra-arg=-Wno-unknown-warning-option
+    # The command line and the screens: Qt's naming.
+    git ls-files 'src/cli/*.cpp' 'src/screens/*.cpp' 'src/app/*.cpp' |
+        xargs -P "$(nproc)" -n 4 clang-tidy -p "$build_dir" --quiet \
+            --checks='-*,readability-identifier-naming' --extra-arg=-Wno-unknown-warning-option
     ;;
 fuzz)
     install_missing
@@ -123,7 +128,7 @@ fuzz)
     ctest --preset fuzz
     ;;
 *)
-    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 64
     ;;
 esac

@@ -36,7 +36,7 @@ double residentMegabytes() {
 
 // The counters: the resident memory of the process while it holds the atlas
 // just read, and the process's peak.
-void AtlasLoad(benchmark::State& state) {
+void atlasLoad(benchmark::State& state) {
     const std::string path = orbenza::atlas::atlasPath();
     double holding = 0;
     for (auto _ : state) {
@@ -51,19 +51,19 @@ void AtlasLoad(benchmark::State& state) {
     state.counters["resident_MB"] = holding;
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-BENCHMARK(AtlasLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(atlasLoad)->Unit(benchmark::kMillisecond);
 
 // Reading the atlas and one search of a single letter: the first search of a
 // short text orders the places by population, once; the rest of this over
 // AtlasLoad is that.
-void AtlasLoadAndFirstShortSearch(benchmark::State& state) {
+void atlasLoadAndFirstShortSearch(benchmark::State& state) {
     const std::string path = orbenza::atlas::atlasPath();
     for (auto _ : state) {
         orbenza::atlas::Atlas atlas = orbenza::atlas::Atlas::load(path);
         benchmark::DoNotOptimize(atlas.search("m", orbenza::atlas::Atlas::kMaxCandidates));
     }
 }
-BENCHMARK(AtlasLoadAndFirstShortSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(atlasLoadAndFirstShortSearch)->Unit(benchmark::kMillisecond);
 
 // The texts a user types letter by letter, short prefixes (many answers)
 // and qualified ones among them.
@@ -81,7 +81,7 @@ const std::vector<std::string>& typedTexts() {
     return texts;
 }
 
-void AtlasSearchAsTyped(benchmark::State& state) {
+void atlasSearchAsTyped(benchmark::State& state) {
     const auto& atlas = atlasOnce();
     const auto& texts = typedTexts();
     std::size_t next = 0;
@@ -90,15 +90,15 @@ void AtlasSearchAsTyped(benchmark::State& state) {
         next = (next + 1) % texts.size();
     }
 }
-BENCHMARK(AtlasSearchAsTyped)->Unit(benchmark::kMicrosecond);
+BENCHMARK(atlasSearchAsTyped)->Unit(benchmark::kMicrosecond);
 
 // The slowest kind of text: two letters, which thousands of names start with.
-void AtlasSearchTwoLetters(benchmark::State& state) {
+void atlasSearchTwoLetters(benchmark::State& state) {
     const auto& atlas = atlasOnce();
     for (auto _ : state)
         benchmark::DoNotOptimize(atlas.search("sa", 12));
 }
-BENCHMARK(AtlasSearchTwoLetters)->Unit(benchmark::kMicrosecond);
+BENCHMARK(atlasSearchTwoLetters)->Unit(benchmark::kMicrosecond);
 
 // A realistic mix of searches: every prefix, from the first letter, of names
 // users look for, bare and with a region or country after a comma, and old
@@ -125,7 +125,7 @@ const std::vector<std::string>& searchMix() {
 // Each iteration is one search of the mix, up to the 20 places --find-place
 // lists, timed by itself; the counters give the median, the 99th percentile
 // and the slowest over every search made (each text of the mix 40 times).
-void AtlasSearchPercentiles(benchmark::State& state) {
+void atlasSearchPercentiles(benchmark::State& state) {
     const auto& atlas = atlasOnce();
     const auto& texts = searchMix();
     std::vector<double> micros;
@@ -149,18 +149,18 @@ void AtlasSearchPercentiles(benchmark::State& state) {
     state.counters["max_us"] = micros.back();
     state.counters["searches"] = static_cast<double>(micros.size());
 }
-BENCHMARK(AtlasSearchPercentiles)
+BENCHMARK(atlasSearchPercentiles)
     ->Iterations(static_cast<benchmark::IterationCount>(40 * searchMix().size()))
     ->Unit(benchmark::kMicrosecond);
 
-void AtlasResolve(benchmark::State& state) {
+void atlasResolve(benchmark::State& state) {
     const auto& atlas = atlasOnce();
     for (auto _ : state)
         benchmark::DoNotOptimize(atlas.resolve("Springfield, Illinois"));
 }
-BENCHMARK(AtlasResolve)->Unit(benchmark::kMicrosecond);
+BENCHMARK(atlasResolve)->Unit(benchmark::kMicrosecond);
 
-void PlaceClockTime(benchmark::State& state) {
+void placeClockTime(benchmark::State& state) {
     const auto clock = orbenza::atlas::ZoneClock::find("Europe/Madrid");
     orbenza::atlas::DateTime local{1985, 7, 1, 14, 30, 0};
     for (auto _ : state) {
@@ -168,6 +168,6 @@ void PlaceClockTime(benchmark::State& state) {
         benchmark::DoNotOptimize(clock.at(local, -3.7026));
     }
 }
-BENCHMARK(PlaceClockTime);
+BENCHMARK(placeClockTime);
 
 } // namespace

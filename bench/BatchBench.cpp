@@ -59,21 +59,21 @@ void runRows(benchmark::State& state, orbenza::cli::BatchFormat format) {
 
 // Charts per second (items_per_second) through the whole batch path: CSV
 // reading, option parsing, the chart, its report and the JSON line.
-void BM_BatchJsonLines(benchmark::State& state) {
+void bmBatchJsonLines(benchmark::State& state) {
     runRows(state, orbenza::cli::BatchFormat::JsonLines);
 }
 // Arguments: workers, rows per worker and block (0: the default).
-BENCHMARK(BM_BatchJsonLines)
+BENCHMARK(bmBatchJsonLines)
     ->Args({1, 0})
     ->Args({2, 0})
     ->Args({1, 256})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
-void BM_BatchCsv(benchmark::State& state) {
+void bmBatchCsv(benchmark::State& state) {
     runRows(state, orbenza::cli::BatchFormat::Csv);
 }
-BENCHMARK(BM_BatchCsv)->Args({1, 0})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(bmBatchCsv)->Args({1, 0})->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The parts of one row, for the chart of the bench rows' first birth.
 orbenza::ChartResult firstChart() {
@@ -89,7 +89,7 @@ orbenza::ChartResult firstChart() {
     return std::get<orbenza::ChartResult>(orbenza::chartOfInput(entries));
 }
 
-void BM_RowToChart(benchmark::State& state) {
+void bmRowToChart(benchmark::State& state) {
     const std::string csv = batchRows(1);
     orbenza::cli::StringSource input(csv);
     orbenza::cli::CsvReader reader(input);
@@ -103,9 +103,9 @@ void BM_RowToChart(benchmark::State& state) {
         benchmark::DoNotOptimize(orbenza::chartOfInput(std::get<orbenza::BirthInput>(entries)));
     }
 }
-BENCHMARK(BM_RowToChart);
+BENCHMARK(bmRowToChart);
 
-void BM_ChartJsonWriter(benchmark::State& state) {
+void bmChartJsonWriter(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();
     orbenza::cli::ChartJsonWriter writer;
     std::string out;
@@ -115,13 +115,13 @@ void BM_ChartJsonWriter(benchmark::State& state) {
         benchmark::DoNotOptimize(out.data());
     }
 }
-BENCHMARK(BM_ChartJsonWriter);
+BENCHMARK(bmChartJsonWriter);
 
-void BM_ChartJsonLibraryDump(benchmark::State& state) {
+void bmChartJsonLibraryDump(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::cli::chartJson(chart).dump());
 }
-BENCHMARK(BM_ChartJsonLibraryDump);
+BENCHMARK(bmChartJsonLibraryDump);
 
 } // namespace

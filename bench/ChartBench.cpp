@@ -15,46 +15,46 @@
 
 namespace {
 
-void BM_WholeChartRun(benchmark::State& state) {
+void bmWholeChartRun(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
-    const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(
             orbenza::computeChart(birth, correction, orbenza::Positions::Classic));
 }
-BENCHMARK(BM_WholeChartRun);
+BENCHMARK(bmWholeChartRun);
 
-void BM_Moon(benchmark::State& state) {
+void bmMoon(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Moon_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::moonCalculation(birth, {-5, -30}));
 }
-BENCHMARK(BM_Moon);
+BENCHMARK(bmMoon);
 
-void BM_Ascendant(benchmark::State& state) {
+void bmAscendant(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Ascendant_Calculation(birth, {-5, -30}));
+        benchmark::DoNotOptimize(orbenza::ascendantCalculation(birth, {-5, -30}));
 }
-BENCHMARK(BM_Ascendant);
+BENCHMARK(bmAscendant);
 
-void BM_NinePlanetLongitudes(benchmark::State& state) {
+void bmNinePlanetLongitudes(benchmark::State& state) {
     for (auto _ : state) {
         for (int body = 0; body < orbenza::kElementBodyCount; ++body)
-            benchmark::DoNotOptimize(orbenza::Planet_Longitude(body, -5313.125));
+            benchmark::DoNotOptimize(orbenza::planetLongitude(body, -5313.125));
     }
 }
-BENCHMARK(BM_NinePlanetLongitudes);
+BENCHMARK(bmNinePlanetLongitudes);
 
 // What the house systems and aspects add to a chart: one system's cusps, the
 // angles and their daily motion, and the major aspects among the twelve
 // points, for the Delhi chart. The argument is the house system.
-void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
+void bmCuspsAnglesMajorAspects(benchmark::State& state) {
     using namespace orbenza;
     const BirthData birth = delhi1985Birth();
-    const ChartResult chart = computeChart(birth, Zone_Calculation(34, {}), Positions::Classic);
-    const AscendantResult asc = Ascendant_Calculation(birth, {-5, -30});
-    const HouseFrame frame{asc.SiderealDegrees, asc.ObliquityRadians * kRadiansToDegrees,
+    const ChartResult chart = computeChart(birth, zoneCalculation(34, {}), Positions::Classic);
+    const AscendantResult asc = ascendantCalculation(birth, {-5, -30});
+    const HouseFrame frame{asc.siderealDegrees, asc.obliquityRadians * kRadiansToDegrees,
                            latitudeDegOf(birth)};
     const auto system = static_cast<HouseSystem>(state.range(0));
     const OrbTable orbs;
@@ -72,17 +72,17 @@ void BM_CuspsAnglesMajorAspects(benchmark::State& state) {
     }
     state.SetLabel(std::string(houseSystemName(system)));
 }
-BENCHMARK(BM_CuspsAnglesMajorAspects)
+BENCHMARK(bmCuspsAnglesMajorAspects)
     ->Arg(static_cast<int>(orbenza::HouseSystem::Equal))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Placidus))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Koch))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Regiomontanus));
 
 // The daily motions of Sun ... Pluto by the built-in method.
-void BM_ClassicSpeeds(benchmark::State& state) {
+void bmClassicSpeeds(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::classicSpeedsDegPerDay(-5313.125));
 }
-BENCHMARK(BM_ClassicSpeeds);
+BENCHMARK(bmClassicSpeeds);
 
 } // namespace

@@ -52,7 +52,7 @@ std::string libraryCsv(int rows) {
 
 // orbenza-cli library import of 100,000 rows: reading and checking the CSV
 // and storing every chart in one transaction in a new library file.
-void BM_LibraryImport(benchmark::State& state) {
+void bmLibraryImport(benchmark::State& state) {
     const std::string csv = libraryCsv(static_cast<int>(state.range(0)));
     const std::string folder = temporaryFolder();
     int round = 0;
@@ -68,10 +68,10 @@ void BM_LibraryImport(benchmark::State& state) {
     std::filesystem::remove_all(folder);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_LibraryImport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(bmLibraryImport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The list of 10,000 charts as the open dialog reads it.
-void BM_LibrarySummaries(benchmark::State& state) {
+void bmLibrarySummaries(benchmark::State& state) {
     const std::string folder = temporaryFolder();
     orbenza::store::ChartLibrary library;
     orbenza::cli::StringSource source(libraryCsv(static_cast<int>(state.range(0))));
@@ -83,6 +83,6 @@ void BM_LibrarySummaries(benchmark::State& state) {
     library.close();
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_LibrarySummaries)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(bmLibrarySummaries)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -18,34 +18,34 @@ namespace {
 
 // Sun ... Pluto, Chiron, the nodes, Lilith and the Ascendant for one moment
 // and place, with their speeds.
-void BM_PrecisePositions(benchmark::State& state) {
+void bmPrecisePositions(benchmark::State& state) {
     double julianDay = orbenza::julianDayOf(1985, 6, 15, 9.0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(orbenza::ephemerisPositions(julianDay, 28.65, 77.2167));
         julianDay += 0.37; // a new moment each time, in a new segment now and then
     }
 }
-BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmPrecisePositions)->Unit(benchmark::kMicrosecond);
 
 // One whole chart run (texts, marks, houses), with either method (0 classic,
 // 1 precise).
-void BM_ChartRunByMethod(benchmark::State& state) {
+void bmChartRunByMethod(benchmark::State& state) {
     orbenza::BirthData birth = orbenza::delhi1985Birth();
-    const orbenza::UtCorrection correction = orbenza::Zone_Calculation(34, {});
+    const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     int minute = 0;
     for (auto _ : state) {
-        birth.BirthMinute = static_cast<std::int16_t>(minute++ % 60);
+        birth.birthMinute = static_cast<std::int16_t>(minute++ % 60);
         benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions));
     }
 }
-BENCHMARK(BM_ChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Charts per second (items_per_second) of a batch of JSON lines without the
 // report (--report none), side by side: arguments workers and method (0
 // classic, 1 precise).
-void BM_BatchReportNone(benchmark::State& state) {
+void bmBatchReportNone(benchmark::State& state) {
     constexpr int kRows = 2000;
     std::string csv = "name,date,time,zone,lon,lat,dst\n";
     char row[128];
@@ -69,7 +69,7 @@ void BM_BatchReportNone(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_BatchReportNone)
+BENCHMARK(bmBatchReportNone)
     ->Args({1, 0})
     ->Args({1, 1})
     ->Args({2, 0})
@@ -79,15 +79,15 @@ BENCHMARK(BM_BatchReportNone)
 
 // Both birth-time windows of the Delhi chart, each end scanned in chart runs
 // and bisected to the second, with either method (0 classic, 1 precise).
-void BM_BirthTimeWindowsByMethod(benchmark::State& state) {
+void bmBirthTimeWindowsByMethod(benchmark::State& state) {
     const orbenza::BirthData birth = orbenza::delhi1985Birth();
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
     const orbenza::ChartResult chart =
-        orbenza::computeChart(birth, orbenza::Zone_Calculation(34, {}), positions);
+        orbenza::computeChart(birth, orbenza::zoneCalculation(34, {}), positions);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }
-BENCHMARK(BM_BirthTimeWindowsByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmBirthTimeWindowsByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

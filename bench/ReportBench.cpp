@@ -17,7 +17,7 @@ const orbenza::ChartPositions& sampleChart() {
     return positions;
 }
 
-void BM_DegreeIndexOfPrefix(benchmark::State& state) {
+void bmDegreeIndexOfPrefix(benchmark::State& state) {
     const auto& positions = sampleChart();
     for (auto _ : state) {
         int sum = 0;
@@ -26,41 +26,41 @@ void BM_DegreeIndexOfPrefix(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_DegreeIndexOfPrefix);
+BENCHMARK(bmDegreeIndexOfPrefix);
 
-void BM_PlaceHouses(benchmark::State& state) {
+void bmPlaceHouses(benchmark::State& state) {
     const auto& positions = sampleChart();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::placeHouses(positions));
 }
-BENCHMARK(BM_PlaceHouses);
+BENCHMARK(bmPlaceHouses);
 
 // Houses and report runs of one chart: the figure the 2 us target applies to.
-void BM_HouseReport(benchmark::State& state) {
+void bmHouseReport(benchmark::State& state) {
     const auto& positions = sampleChart();
     for (auto _ : state) {
-        std::vector<orbenza::ReportRun> runs = orbenza::House_Report(positions);
+        std::vector<orbenza::ReportRun> runs = orbenza::houseReport(positions);
         benchmark::DoNotOptimize(runs.data());
     }
 }
-BENCHMARK(BM_HouseReport)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(bmHouseReport)->Repetitions(10)->ReportAggregatesOnly(true);
 
-void BM_ReportRichText(benchmark::State& state) {
-    const std::vector<orbenza::ReportRun> runs = orbenza::House_Report(sampleChart());
+void bmReportRichText(benchmark::State& state) {
+    const std::vector<orbenza::ReportRun> runs = orbenza::houseReport(sampleChart());
     for (auto _ : state) {
         std::string rtf = orbenza::reportToRichText(runs);
         benchmark::DoNotOptimize(rtf.data());
     }
 }
-BENCHMARK(BM_ReportRichText);
+BENCHMARK(bmReportRichText);
 
-void BM_RichTextReadBack(benchmark::State& state) {
-    const std::string rtf = orbenza::reportToRichText(orbenza::House_Report(sampleChart()));
+void bmRichTextReadBack(benchmark::State& state) {
+    const std::string rtf = orbenza::reportToRichText(orbenza::houseReport(sampleChart()));
     for (auto _ : state) {
         std::string text = orbenza::richTextToPlainText(rtf);
         benchmark::DoNotOptimize(text.data());
     }
 }
-BENCHMARK(BM_RichTextReadBack);
+BENCHMARK(bmRichTextReadBack);
 
 } // namespace

@@ -21,35 +21,35 @@ constexpr std::array<BirthDate, 4> Births{{
     {1, 1, 1890, 0, 0}, // before the tables
 }};
 
-void BM_RetrogradeCalculation(benchmark::State& state) {
-    orbenza::Load_Stations(0); // the dates are converted once, before the first chart
+void bmRetrogradeCalculation(benchmark::State& state) {
+    orbenza::loadStations(0); // the dates are converted once, before the first chart
     std::size_t i = 0;
     for (auto _ : state) {
         const BirthDate& b = Births[i++ % Births.size()];
-        auto result = orbenza::Retrograde_Calculation(b.month, b.day, b.year, b.hour, b.minute);
+        auto result = orbenza::retrogradeCalculation(b.month, b.day, b.year, b.hour, b.minute);
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_RetrogradeCalculation)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(bmRetrogradeCalculation)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void BM_IsRetrograde(benchmark::State& state) {
+void bmIsRetrograde(benchmark::State& state) {
     const std::chrono::year_month_day date = std::chrono::year{1985} / 4 / 10;
-    orbenza::Load_Stations(0);
+    orbenza::loadStations(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(orbenza::Is_Retrograde(date, "Pluto"));
+        benchmark::DoNotOptimize(orbenza::isRetrograde(date, "Pluto"));
 }
-BENCHMARK(BM_IsRetrograde);
+BENCHMARK(bmIsRetrograde);
 
 // The first conversion of all 1,378 periods from their rows (done once per program run).
-void BM_ConvertStationRows(benchmark::State& state) {
+void bmConvertStationRows(benchmark::State& state) {
     for (auto _ : state) {
         for (std::size_t k = 0; k < 8; ++k) {
             const auto& table = orbenza::StationTables[k];
             for (std::size_t r = 0; r < table.rowCount(); ++r)
-                benchmark::DoNotOptimize(orbenza::parseStationRow(table.StationStart[r]));
+                benchmark::DoNotOptimize(orbenza::parseStationRow(table.stationStart[r]));
         }
     }
 }
-BENCHMARK(BM_ConvertStationRows);
+BENCHMARK(bmConvertStationRows);
 
 } // namespace

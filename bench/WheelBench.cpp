@@ -29,27 +29,27 @@ orbenza::WheelInput spreadOut() {
     return input;
 }
 
-void BM_WheelLayoutCrowded(benchmark::State& state) {
+void bmWheelLayoutCrowded(benchmark::State& state) {
     const orbenza::WheelInput input = crowded1962();
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::buildDegreeWheel(input));
 }
-BENCHMARK(BM_WheelLayoutCrowded)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmWheelLayoutCrowded)->Unit(benchmark::kMicrosecond);
 
-void BM_WheelLayoutAndSvgCrowded(benchmark::State& state) {
+void bmWheelLayoutAndSvgCrowded(benchmark::State& state) {
     const orbenza::WheelInput input = crowded1962();
     const orbenza::WheelSvgTitle title{"Orbenza chart of Test", "Born 5 February 1962"};
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::wheelSvg(orbenza::buildDegreeWheel(input), 800.0, title));
 }
-BENCHMARK(BM_WheelLayoutAndSvgCrowded)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmWheelLayoutAndSvgCrowded)->Unit(benchmark::kMicrosecond);
 
-void BM_WheelLayoutAndSvgSpreadOut(benchmark::State& state) {
+void bmWheelLayoutAndSvgSpreadOut(benchmark::State& state) {
     const orbenza::WheelInput input = spreadOut();
     const orbenza::WheelSvgTitle title{"Orbenza chart", ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::wheelSvg(orbenza::buildDegreeWheel(input), 800.0, title));
 }
-BENCHMARK(BM_WheelLayoutAndSvgSpreadOut)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmWheelLayoutAndSvgSpreadOut)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -10,29 +10,29 @@ namespace {
 
 orbenza::ChartResult chartOf(int hour, int minute, int latitudeDeg) {
     orbenza::BirthData b;
-    b.Name = "ANNA";
-    b.BirthYear = 1985;
-    b.BirthMonth = 6;
-    b.BirthDay = 15;
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LongitudeDegrees = 77;
-    b.LongitudeMinutes = 13;
-    b.LatitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
-    b.IsEast = orbenza::kTrue16;
-    return orbenza::computeChart(b, orbenza::Zone_Calculation(34, {}), orbenza::Positions::Classic);
+    b.name = "ANNA";
+    b.birthYear = 1985;
+    b.birthMonth = 6;
+    b.birthDay = 15;
+    b.birthHour = static_cast<std::int16_t>(hour);
+    b.birthMinute = static_cast<std::int16_t>(minute);
+    b.longitudeDegrees = 77;
+    b.longitudeMinutes = 13;
+    b.latitudeDegrees = static_cast<std::int16_t>(latitudeDeg);
+    b.isEast = orbenza::kTrue16;
+    return orbenza::computeChart(b, orbenza::zoneCalculation(34, {}), orbenza::Positions::Classic);
 }
 
 // Delhi, 15 June 1985 14:30.
-void BM_BirthTimeWindows(benchmark::State& state) {
+void bmBirthTimeWindows(benchmark::State& state) {
     const orbenza::ChartResult chart = chartOf(14, 30, 28);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbenza::birthTimeWindows(chart));
 }
-BENCHMARK(BM_BirthTimeWindows);
+BENCHMARK(bmBirthTimeWindows);
 
 // The average over births every 20 minutes of one day at latitude 28° N.
-void BM_BirthTimeWindowsDayAverage(benchmark::State& state) {
+void bmBirthTimeWindowsDayAverage(benchmark::State& state) {
     std::vector<orbenza::ChartResult> charts;
     for (int m = 0; m < 24 * 60; m += 20)
         charts.push_back(chartOf(m / 60, m % 60, 28));
@@ -42,6 +42,6 @@ void BM_BirthTimeWindowsDayAverage(benchmark::State& state) {
         i = (i + 1) % charts.size();
     }
 }
-BENCHMARK(BM_BirthTimeWindowsDayAverage);
+BENCHMARK(bmBirthTimeWindowsDayAverage);
 
 } // namespace

@@ -39,7 +39,7 @@ struct BenchLibrary {
 };
 
 // Reading the library, building the list and showing the dialog.
-void BM_OpenDialogList(benchmark::State& state) {
+void bmOpenDialogList(benchmark::State& state) {
     BenchLibrary bench(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         orbenza::OpenChartDialog dialog(bench.library);
@@ -48,12 +48,12 @@ void BM_OpenDialogList(benchmark::State& state) {
         benchmark::DoNotOptimize(dialog.model()->rowCount());
     }
 }
-BENCHMARK(BM_OpenDialogList)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(bmOpenDialogList)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One keystroke: the filter box's text grows by a letter and the list is
 // narrowed and shown again; the text cycles through typing "person 12" and
 // clearing it, so both narrowing and widening are measured.
-void BM_OpenDialogFilterKeystroke(benchmark::State& state) {
+void bmOpenDialogFilterKeystroke(benchmark::State& state) {
     BenchLibrary bench(static_cast<int>(state.range(0)));
     orbenza::OpenChartDialog dialog(bench.library);
     dialog.show();
@@ -66,7 +66,7 @@ void BM_OpenDialogFilterKeystroke(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_OpenDialogFilterKeystroke)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(bmOpenDialogFilterKeystroke)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

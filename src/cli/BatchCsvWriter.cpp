@@ -75,12 +75,12 @@ std::string batchCsvHeader() {
 }
 
 void appendChartCsv(std::string& out, const ChartResult& chart, std::uint64_t line) {
-    appendCsvField(out, chart.birth.Name);
-    for (const std::string& position : chart.PlanetPositions) {
+    appendCsvField(out, chart.birth.name);
+    for (const std::string& position : chart.planetPositions) {
         out += ',';
         appendCsvField(out, position);
     }
-    for (const std::string& label : chart.PlanetNames) {
+    for (const std::string& label : chart.planetNames) {
         out += ',';
         appendCsvField(out, label);
     }

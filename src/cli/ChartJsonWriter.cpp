@@ -440,16 +440,16 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
     {
         JsonScratch json(buffer.text);
         json.raw("{\"Name\":");
-        ok = json.string(birth.Name);
+        ok = json.string(birth.name);
         json.raw(",\"Date\":\"");
-        json.isoDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+        json.isoDate(birth.birthYear, birth.birthMonth, birth.birthDay);
         json.raw("\",\"Time\":\"");
-        json.padded(birth.BirthHour, 2);
+        json.padded(birth.birthHour, 2);
         json.raw(':');
-        json.padded(birth.BirthMinute, 2);
+        json.padded(birth.birthMinute, 2);
         json.raw("\",\"Zone\":");
         ok = ok && json.string(zoneTextOf(chart));
-        json.raw(isTrue16(birth.IsDaylightSaving) ? ",\"DaylightSaving\":true"
+        json.raw(isTrue16(birth.isDaylightSaving) ? ",\"DaylightSaving\":true"
                                                   : ",\"DaylightSaving\":false");
         const UniversalMoment& ut = chart.universalTime;
         json.raw(",\"UniversalTime\":\"");
@@ -467,17 +467,17 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
         json.raw("\",\"SunSign\":");
         ok = ok && json.string(sunSignOf(chart));
         json.raw(",\"MoonSignName\":");
-        ok = ok && json.string(chart.MoonSignName);
+        ok = ok && json.string(chart.moonSignName);
         json.raw(",\"Ascendant\":");
         ok = ok && json.string(signName(chart.ascendantSign()));
         json.raw(",\"AscendantText\":");
-        ok = ok && json.string(chart.AscendantText);
+        ok = ok && json.string(chart.ascendantText);
         json.raw(",\"MoonPositionText\":");
-        ok = ok && json.string(chart.MoonPositionText);
+        ok = ok && json.string(chart.moonPositionText);
         json.raw(",\"PlanetPositions\":");
-        ok = ok && json.strings(chart.PlanetPositions);
+        ok = ok && json.strings(chart.planetPositions);
         json.raw(",\"PlanetNames\":");
-        ok = ok && json.strings(chart.PlanetNames);
+        ok = ok && json.strings(chart.planetNames);
         json.raw(",\"Longitudes\":{");
         for (Body body : kAllBodies) {
             if (body != Body::Sun)

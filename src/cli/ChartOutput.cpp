@@ -150,12 +150,12 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
                                  const BirthTimeWindows* windows, const PlaceClockInfo* place) {
     const BirthData& birth = chart.birth;
     nlohmann::ordered_json json;
-    json["Name"] = birth.Name;
+    json["Name"] = birth.name;
     char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.BirthYear, birth.BirthMonth,
-                  birth.BirthDay);
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.birthYear, birth.birthMonth,
+                  birth.birthDay);
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
     json["Date"] = date;
     json["Time"] = time;
     json["Zone"] =
@@ -163,16 +163,16 @@ nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
             ? std::string(
                   timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text)
             : std::string{};
-    json["DaylightSaving"] = isTrue16(birth.IsDaylightSaving);
+    json["DaylightSaving"] = isTrue16(birth.isDaylightSaving);
     json["UniversalTime"] = isoUniversalTime(chart.universalTime);
     json["Positions"] = std::string(positionsName(chart.positions));
     json["SunSign"] = sunSign(chart);
-    json["MoonSignName"] = chart.MoonSignName;
+    json["MoonSignName"] = chart.moonSignName;
     json["Ascendant"] = ascendantSign(chart);
-    json["AscendantText"] = chart.AscendantText;
-    json["MoonPositionText"] = chart.MoonPositionText;
-    json["PlanetPositions"] = chart.PlanetPositions;
-    json["PlanetNames"] = chart.PlanetNames;
+    json["AscendantText"] = chart.ascendantText;
+    json["MoonPositionText"] = chart.moonPositionText;
+    json["PlanetPositions"] = chart.planetPositions;
+    json["PlanetNames"] = chart.planetNames;
     nlohmann::ordered_json longitudes = nlohmann::ordered_json::object();
     for (Body body : kAllBodies)
         longitudes[std::string(bodyLabel(body))] = longitudeSixDecimals(chart.longitudesDeg[body]);
@@ -211,7 +211,7 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
                       std::string_view caution) {
     const BirthData& birth = chart.birth;
     std::string out;
-    out += "Natal chart of " + birth.Name + "\n";
+    out += "Natal chart of " + birth.name + "\n";
     const ChartLines lines = chartLines(chart);
     out += lines.born + "\n";
     out += lines.coordinates + "\n";
@@ -222,13 +222,13 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     }
     out += '\n';
     out += "Sun sign   " + sunSign(chart) + "\n";
-    out += "Moon sign  " + chart.MoonSignName + "\n";
-    out += "Ascendant  " + ascendantSign(chart) + " (" + chart.AscendantText + ")\n";
+    out += "Moon sign  " + chart.moonSignName + "\n";
+    out += "Ascendant  " + ascendantSign(chart) + " (" + chart.ascendantText + ")\n";
     if (windows != nullptr)
         out += birthTimeWindowLine(chart, *windows) + "\n";
     out += "\n";
-    for (std::size_t i = 0; i < chart.PlanetNames.size(); ++i)
-        out += padRight(chart.PlanetNames[i], 14) + chart.PlanetPositions[i] + "\n";
+    for (std::size_t i = 0; i < chart.planetNames.size(); ++i)
+        out += padRight(chart.planetNames[i], 14) + chart.planetPositions[i] + "\n";
     for (const OtherPoint& point : kOtherPoints)
         out += padRight(std::string(point.label), 14) +
                shortPositionOf(chart.pointLongitudesDeg[point.body]) + "\n";
@@ -257,7 +257,7 @@ std::string chartRichText(const ChartResult& chart, std::string_view birthPlace)
                                        ? birthPlace
                                        : std::string_view(chart.input.atlasClock->place);
     const ChartLines lines = chartLines(chart, place);
-    const std::string name = chart.birth.Name + "\r\n";
+    const std::string name = chart.birth.name + "\r\n";
     const std::string details = lines.born + "\r\n" + lines.coordinates + "\r\n\r\n";
     std::vector<ReportRun> runs{{name, true, kReportDarkRed}, {details, false, kReportBlack}};
     const std::vector<ReportRun> report = chartReport(chart);

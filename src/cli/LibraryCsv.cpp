@@ -243,7 +243,7 @@ void setBirth(store::ChartRecord& r, const BirthInput& input) {
 }
 
 int correctionSecondsOf(const UtCorrection& c) {
-    return c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds;
+    return c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 + c.utCorrectionSeconds;
 }
 
 // The first of the columns that a clock from tz or place leaves no room
@@ -278,10 +278,10 @@ std::optional<std::string> settleZoneRowClock(store::ChartRecord& r, const Libra
         // No zone row: the offset alone sets the clock.
         r.zonePosition = correction ? -1 : r.zonePosition;
         r.correctionSeconds =
-            correction ? *correction : correctionSecondsOf(Zone_Calculation(r.zonePosition, {}));
+            correction ? *correction : correctionSecondsOf(zoneCalculation(r.zonePosition, {}));
         return std::nullopt;
     }
-    r.correctionSeconds = correctionSecondsOf(Zone_Calculation(r.zonePosition, {}));
+    r.correctionSeconds = correctionSecondsOf(zoneCalculation(r.zonePosition, {}));
     if (correction && *correction != r.correctionSeconds)
         return "utoffset " + quotedForMessage(offsetText) + " contradicts zone " +
                std::to_string(r.zonePosition) + ", whose offset is " +

@@ -38,7 +38,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* homePage = new LinkLabel(tr("Click here to visit %1").arg(homePageAddress()), this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
-    connect(homePage, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(homePage, &LinkLabel::clicked, this, [] { openHomePage(); });
 
     // The data the place atlas is built from, with the licences they ask to be named.
     auto* sources = new QLabel(

@@ -158,7 +158,7 @@ void AppController::print() {
         // A saved file tells whose chart it is and which moment and zone row
         // it was computed for, in its document properties.
         screen.setDocumentInfo(
-            tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.Name)),
+            tr("Orbenza chart of %1").arg(QString::fromStdString(chart->birth.name)),
             QString::fromStdString(computedForLine(*chart)));
     }
     m_modalRunner(screen);

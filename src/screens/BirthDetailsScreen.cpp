@@ -376,7 +376,7 @@ void BirthDetailsScreen::buildControls() {
         tr("Discuss your chart on our online discussion board at %1").arg(homePageAddress()),
         central);
     m_banner->setObjectName(QStringLiteral("Label61"));
-    connect(m_banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(m_banner, &LinkLabel::clicked, this, [] { openHomePage(); });
 
     m_proceed = new QPushButton(tr("Proceed"), central);
     m_proceed->setObjectName(QStringLiteral("cmdRashi"));

@@ -233,7 +233,7 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     // The same lines the command line writes for this chart.
     const ChartLines lines = chartLines(chart, birthPlace.toStdString());
     ChartTitle title;
-    title.name = fromUtf8(chart.birth.Name);
+    title.name = fromUtf8(chart.birth.name);
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);

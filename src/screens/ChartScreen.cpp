@@ -131,7 +131,7 @@ ChartScreen::ChartScreen(QWidget* parent) : QWidget(parent) {
         this);
     m_moreAnalysis->setObjectName(QStringLiteral("Label7"));
     m_moreAnalysis->setToolTip(homePageAddress());
-    connect(m_moreAnalysis, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(m_moreAnalysis, &LinkLabel::clicked, this, [] { openHomePage(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 6);
@@ -412,11 +412,11 @@ void ChartScreen::setClockCaution(const QString& sentence) {
 
 void ChartScreen::showChart(const ChartResult& chart, const QString& city, const QString& state,
                             const QString& country) {
-    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+    const ChartPresentation shown = presentChart(chart, chart.planetNames);
     m_shownChart = chart;
 
     for (std::size_t i = 0; i < m_planets.size(); ++i) {
-        m_planets[i]->setText(fromUtf8(chart.PlanetPositions[i]));
+        m_planets[i]->setText(fromUtf8(chart.planetPositions[i]));
         m_retrograde[i]->setText(chart.retrograde[bodyAt(i)] ? retrogradeMark() : QString());
     }
     m_rashi->setText(fromUtf8(shown.lblRashi));

@@ -87,7 +87,7 @@ MainWindow::MainWindow(ChartScreen* chartScreen, QWidget* parent)
     m_banner = new LinkLabel(tr("Join our online astrology community at %1").arg(homePageAddress()),
                              m_header);
     m_banner->setObjectName(QStringLiteral("lblBanner"));
-    connect(m_banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(m_banner, &LinkLabel::clicked, this, [] { openHomePage(); });
 
     m_print = new QPushButton(tr("&Print"), m_header);
     m_print->setObjectName(QStringLiteral("Command1"));

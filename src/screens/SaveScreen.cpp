@@ -115,7 +115,7 @@ SaveScreen::SaveScreen(const QString& reportPlainText, QWidget* parent)
     m_forum->setObjectName(QStringLiteral("Label14"));
     for (LinkLabel* link : {m_visit, m_forum}) {
         link->setToolTip(homePageAddress());
-        connect(link, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+        connect(link, &LinkLabel::clicked, this, [] { openHomePage(); });
     }
 
     m_save = new QPushButton(tr("&Save"), this);

@@ -38,13 +38,13 @@ QString downloadPageAddress() {
     return QStringLiteral(ORBENZA_DOWNLOAD_PAGE);
 }
 
-void OpenHelpPage() {
+void openHelpPage() {
     openUrl(QUrl(helpPageAddress()));
 }
-void OpenHomePage() {
+void openHomePage() {
     openUrl(QUrl(homePageAddress()));
 }
-void OpenDownloadPage() {
+void openDownloadPage() {
     openUrl(QUrl(downloadPageAddress()));
 }
 

@@ -16,9 +16,9 @@ QString helpPageAddress();
 QString downloadPageAddress();
 
 // Open the page in the default browser without waiting for it.
-void OpenHelpPage();
-void OpenHomePage();
-void OpenDownloadPage();
+void openHelpPage();
+void openHomePage();
+void openDownloadPage();
 
 // The web address a link text stands for: "http://..." and "https://..." as
 // they are, "www...." as "http://www....". Anything else (a local path, a

@@ -372,10 +372,10 @@ void checkCsvRun(const Run& run, const std::vector<Row>& rows,
                    "CSV row names line " + printable(out[33]) + "; " + where);
         if (expected[k].chart) {
             const ChartResult& chart = *expected[k].chart;
-            FUZZ_CHECK(out[0] == chart.birth.Name && out[34].empty(),
+            FUZZ_CHECK(out[0] == chart.birth.name && out[34].empty(),
                        "CSV chart row for " + printable(out[0]) + "; " + where);
             for (std::size_t body = 0; body < 11; ++body)
-                FUZZ_CHECK(out[1 + body] == chart.PlanetPositions[body],
+                FUZZ_CHECK(out[1 + body] == chart.planetPositions[body],
                            "CSV position " + std::to_string(body) + " is " +
                                printable(out[1 + body]) + "; " + where);
             continue;

@@ -64,8 +64,8 @@ void checkRefusal(const InputRefusal& refusal, std::string_view input) {
 }
 
 void checkChart(const ChartResult& chart, std::string_view input) {
-    for (std::size_t slot = 0; slot < chart.PlanetPositions.size(); ++slot) {
-        const std::string& position = chart.PlanetPositions[slot];
+    for (std::size_t slot = 0; slot < chart.planetPositions.size(); ++slot) {
+        const std::string& position = chart.planetPositions[slot];
         FUZZ_CHECK(fuzz::isShortPosition(position),
                    "position " + std::to_string(slot) + " is \"" + printable(position) +
                        "\", not DD Sss MM; input: " + printable(input));
@@ -78,7 +78,7 @@ void checkChart(const ChartResult& chart, std::string_view input) {
                                                   std::to_string(house) +
                                                   "; input: " + printable(input));
     }
-    for (const std::string& label : chart.PlanetNames)
+    for (const std::string& label : chart.planetNames)
         FUZZ_CHECK(!label.empty(), "an empty body label; input: " + printable(input));
 }
 

@@ -3,14 +3,14 @@
 //
 // The input is split at line feeds; the first eleven pieces are the chart's
 // PlanetPositions (Sun .. Pluto, then the Ascendant; missing ones empty), and
-// every piece also goes through Short_Position and degreeIndexOfPrefix alone.
+// every piece also goes through shortPosition and degreeIndexOfPrefix alone.
 // The first eight bytes, read as two longitudes, also take the way a real
-// chart does: Format_Position, Short_Position, degreeIndexOfPrefix.
+// chart does: formatPosition, shortPosition, degreeIndexOfPrefix.
 //
 // Promises checked:
 // - degreeIndexOfPrefix gives 0 or 1..360, and 1..360 exactly when the first
 //   six characters are "dd Sss" (degree 00..29, a known sign); the index is
-//   then the DegreeName label "DD Sss" with DD = dd + 1;
+//   then the degreeName label "DD Sss" with DD = dd + 1;
 // - a formatted longitude always shortens to "DD Sss MM" naming its degree;
 // - the houses are twelve runs of 30 degree indexes from the Ascendant's, and
 //   each planet with a readable position lies in the house that holds it;
@@ -54,7 +54,7 @@ void checkPrefix(std::string_view text) {
                                                  printable(text) + "\", expected " +
                                                  std::to_string(expectedIndex(text)));
     if (index != 0) {
-        const std::string_view label = DegreeName()[static_cast<std::size_t>(index)];
+        const std::string_view label = degreeName()[static_cast<std::size_t>(index)];
         const int dd = (text[0] - '0') * 10 + (text[1] - '0') + 1;
         const std::string expected = std::string(1, static_cast<char>('0' + dd / 10)) +
                                      static_cast<char>('0' + dd % 10) + " " +
@@ -74,8 +74,8 @@ double longitudeFrom(const std::uint8_t* bytes) {
 }
 
 void checkFormattedLongitude(double longitudeDeg) {
-    const std::string text = Format_Position(longitudeDeg);
-    const std::string shortText = Short_Position(text);
+    const std::string text = formatPosition(longitudeDeg);
+    const std::string shortText = shortPosition(text);
     const std::string what = "longitude " + std::to_string(longitudeDeg) + " -> \"" +
                              printable(text) + "\" -> \"" + printable(shortText) + "\"";
     FUZZ_CHECK(fuzz::isShortPosition(shortText), what);
@@ -100,20 +100,20 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
     for (int house = 1; house <= kHouseCount; ++house) {
         const auto h = static_cast<std::size_t>(house);
         if (ascendant == 0) {
-            FUZZ_CHECK(placement.HouseStart[h] == 0 && placement.HouseEnd[h] == 0 &&
-                           !placement.HouseOccupied[h],
+            FUZZ_CHECK(placement.houseStart[h] == 0 && placement.houseEnd[h] == 0 &&
+                           !placement.houseOccupied[h],
                        "a house without an Ascendant; input: " + printable(input));
             continue;
         }
         const int start = (ascendant - 1 + 30 * (house - 1)) % 360 + 1;
         const int end = (start - 1 + 29) % 360 + 1;
-        FUZZ_CHECK(placement.HouseStart[h] == start && placement.HouseEnd[h] == end,
+        FUZZ_CHECK(placement.houseStart[h] == start && placement.houseEnd[h] == end,
                    "house " + std::to_string(house) + " runs " +
-                       std::to_string(placement.HouseStart[h]) + ".." +
-                       std::to_string(placement.HouseEnd[h]) + ", expected " +
+                       std::to_string(placement.houseStart[h]) + ".." +
+                       std::to_string(placement.houseEnd[h]) + ", expected " +
                        std::to_string(start) + ".." + std::to_string(end) +
                        "; input: " + printable(input));
-        occupiedHouses += placement.HouseOccupied[h] ? 1 : 0;
+        occupiedHouses += placement.houseOccupied[h] ? 1 : 0;
     }
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const auto p = static_cast<std::size_t>(planet);
@@ -127,12 +127,12 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
                        std::to_string(expectedHouse) + "; input: " + printable(input));
         if (expectedHouse != 0) {
             ++placedPlanets;
-            FUZZ_CHECK(placement.HouseOccupied[static_cast<std::size_t>(expectedHouse)],
+            FUZZ_CHECK(placement.houseOccupied[static_cast<std::size_t>(expectedHouse)],
                        "an occupied house not marked; input: " + printable(input));
         }
     }
 
-    const std::vector<ReportRun> runs = House_Report(placement);
+    const std::vector<ReportRun> runs = houseReport(placement);
     FUZZ_CHECK(runs.size() == static_cast<std::size_t>(4 * placedPlanets + 2 * occupiedHouses),
                std::to_string(runs.size()) + " report runs for " + std::to_string(placedPlanets) +
                    " planets in " + std::to_string(occupiedHouses) +
@@ -151,10 +151,10 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
                        "expected the heading \"" + planetHeading(planet, house) + "\", found \"" +
                            printable(runs[at].text) + "\"; input: " + printable(input));
             FUZZ_CHECK(!runs[at + 1].heading &&
-                           runs[at + 1].text.starts_with(PlanetInHouseText(house, planet)),
+                           runs[at + 1].text.starts_with(planetInHouseText(house, planet)),
                        "planet text out of place; input: " + printable(input));
             FUZZ_CHECK(runs[at + 2].heading &&
-                           runs[at + 2].text.starts_with(PlanetCharacteristics(planet).heading),
+                           runs[at + 2].text.starts_with(planetCharacteristics(planet).heading),
                        "characteristics heading out of place; input: " + printable(input));
             FUZZ_CHECK(!runs[at + 3].heading,
                        "characteristics text out of place; input: " + printable(input));
@@ -166,7 +166,7 @@ void checkHousesAndReport(const ChartPositions& positions, std::string_view inpu
                            runs[at].text.starts_with(houseDescriptionHeading(house)) &&
                            runs[at].color == kReportDarkRed,
                        "house heading out of place; input: " + printable(input));
-            FUZZ_CHECK(!runs[at + 1].heading && runs[at + 1].text.starts_with(HouseDesc(house)),
+            FUZZ_CHECK(!runs[at + 1].heading && runs[at + 1].text.starts_with(houseDesc(house)),
                        "house description out of place; input: " + printable(input));
             at += 2;
         }
@@ -188,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t slot = 0;
     for (std::string_view piece : fuzz::splitAt(bytes, '\n')) {
         checkPrefix(piece);
-        const std::string shortText = Short_Position(piece);
+        const std::string shortText = shortPosition(piece);
         checkPrefix(shortText);
         if (slot < positions.size())
             positions[slot++] = std::string(piece);

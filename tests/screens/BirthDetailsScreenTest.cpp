@@ -76,22 +76,22 @@ QStringList numbers(int first, int last) {
 class BirthDetailsTest : public ::testing::Test {
 public:
     void SetUp() override {
-        m_controller.setModalRunner([this](QDialog& dialog) { m_dialogs << dialog.objectName(); });
-        m_controller.setQuitHandler([this] { ++m_quits; });
-        m_controller.start();
+        mController.setModalRunner([this](QDialog& dialog) { mDialogs << dialog.objectName(); });
+        mController.setQuitHandler([this] { ++mQuits; });
+        mController.start();
     }
 
-    BirthDetailsScreen* screen() const { return m_controller.birthDetailsScreen(); }
+    BirthDetailsScreen* screen() const { return mController.birthDetailsScreen(); }
     template <typename T = QLineEdit> T* box(const char* name) const {
         return child<T>(screen(), QLatin1String(name));
     }
     FilteredLineEdit* filtered(const char* name) const { return box<FilteredLineEdit>(name); }
 
-    MessageRecorder m_messages;
-    UrlRecorder m_urls;
-    AppController m_controller;
-    QStringList m_dialogs;
-    int m_quits = 0;
+    MessageRecorder mMessages;
+    UrlRecorder mUrls;
+    AppController mController;
+    QStringList mDialogs;
+    int mQuits = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -214,14 +214,14 @@ TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {
     child<QAction>(screen(), "mnuUpdate")->trigger();
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
     QTest::mouseClick(box<QLabel>("Label61"), Qt::LeftButton);
-    EXPECT_EQ(m_urls.urls(), (std::vector<QUrl>{QUrl(helpPageAddress()), QUrl(homePageAddress()),
+    EXPECT_EQ(mUrls.urls(), (std::vector<QUrl>{QUrl(helpPageAddress()), QUrl(homePageAddress()),
                                                 QUrl(downloadPageAddress()),
                                                 QUrl(homePageAddress()), QUrl(homePageAddress())}));
     EXPECT_TRUE(box<QLabel>("Label61")->text().contains(homePageAddress()));
 
     child<QAction>(screen(), "mnuAbout")->trigger();
-    EXPECT_EQ(m_dialogs, QStringList({"frmAbout"}));
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_EQ(mDialogs, QStringList({"frmAbout"}));
+    EXPECT_TRUE(mMessages.messages().empty());
 }
 
 // Digits typed into the number lists select the number a person means, not
@@ -265,7 +265,7 @@ TEST_F(BirthDetailsTest, WithoutABrowserHelpAndTheWebSearchSaySo) {
     box("txtMCountry")->setText(QStringLiteral("India"));
     QTest::mouseClick(box<QPushButton>("cmdBrowser"), Qt::LeftButton);
     setUrlOpener(previous);
-    const auto& shown = m_messages.messages();
+    const auto& shown = mMessages.messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, "No web browser could be opened for " + helpPageAddress() + ".");
     EXPECT_TRUE(shown[1].text.startsWith(QStringLiteral("No web browser could be opened for "
@@ -281,7 +281,7 @@ TEST_F(BirthDetailsTest, UserGuideShowsTheGuideWithItsPictures) {
     const UrlOpener previous = setUrlOpener([](const QUrl&) { return false; });
     child<QAction>(screen(), "mnuUserGuide")->trigger();
     setUrlOpener(previous);
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
     QTextBrowser* guide = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("frmUserGuide") && window->isVisible())
@@ -296,7 +296,7 @@ TEST_F(BirthDetailsTest, UserGuideShowsTheGuideWithItsPictures) {
 
 TEST_F(BirthDetailsTest, ExitAndClosingEndTheProgram) {
     child<QAction>(screen(), "mnuExit")->trigger();
-    EXPECT_EQ(m_quits, 1);
+    EXPECT_EQ(mQuits, 1);
     EXPECT_FALSE(screen()->isVisible());
 }
 
@@ -360,24 +360,24 @@ TEST_F(BirthDetailsTest, TypedNameLettersBecomeCapitalsAndOtherKeysAreRefused) {
     name->setFocus();
     QTest::keyClicks(name, "ada L");
     EXPECT_EQ(name->text(), "ADA L");
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
 
     QTest::keyClick(name, Qt::Key_Return); // Enter passes and inserts nothing
     EXPECT_EQ(name->text(), "ADA L");
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
 
     for (const char* key : {"1", ",", "_"}) {
-        m_messages.clear();
+        mMessages.clear();
         QTest::keyClicks(name, key);
         EXPECT_EQ(name->text(), "ADA L") << key;
-        ASSERT_EQ(m_messages.messages().size(), 1u) << key;
-        EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters") << key;
-        EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Information) << key;
+        ASSERT_EQ(mMessages.messages().size(), 1u) << key;
+        EXPECT_EQ(mMessages.messages()[0].text, "Please Enter only Letters") << key;
+        EXPECT_EQ(mMessages.messages()[0].icon, MessageIcon::Information) << key;
     }
-    m_messages.clear();
+    mMessages.clear();
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(name->text(), "ADA ");
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
 }
 
 TEST_F(BirthDetailsTest, TypedCoordinatesTakeDigitsOnly) {
@@ -387,24 +387,24 @@ TEST_F(BirthDetailsTest, TypedCoordinatesTakeDigitsOnly) {
         edit->setFocus();
         QTest::keyClicks(edit, "709");
         EXPECT_EQ(edit->text(), "709") << boxName;
-        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
+        EXPECT_TRUE(mMessages.messages().empty()) << boxName;
 
         for (const char* key : {".", "a", "-", " "}) {
-            m_messages.clear();
+            mMessages.clear();
             QTest::keyClicks(edit, key);
             EXPECT_EQ(edit->text(), "709") << boxName << " " << key;
-            ASSERT_EQ(m_messages.messages().size(), 1u) << boxName << " " << key;
-            EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
-            EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+            ASSERT_EQ(mMessages.messages().size(), 1u) << boxName << " " << key;
+            EXPECT_EQ(mMessages.messages()[0].text, "Only Numbers Are Accepted");
+            EXPECT_EQ(mMessages.messages()[0].icon, MessageIcon::Error);
         }
         // Enter is a key like any other here.
-        m_messages.clear();
+        mMessages.clear();
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_EQ(m_messages.messages().size(), 1u) << boxName;
-        m_messages.clear();
+        EXPECT_EQ(mMessages.messages().size(), 1u) << boxName;
+        mMessages.clear();
         QTest::keyClick(edit, Qt::Key_Backspace);
         EXPECT_EQ(edit->text(), "70") << boxName;
-        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
+        EXPECT_TRUE(mMessages.messages().empty()) << boxName;
     }
 }
 
@@ -439,7 +439,7 @@ TEST_F(BirthDetailsTest, NavigationAndEditingKeysKeepWorking) {
 
     // Tab leaves the box without a message.
     QTest::keyClick(edit, Qt::Key_Tab);
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
 }
 
 TEST_F(BirthDetailsTest, PastedTextPassesTheSameFilters) {
@@ -468,7 +468,7 @@ TEST_F(BirthDetailsTest, PastedTextPassesTheSameFilters) {
             edit->setFocus();
             edit->end(false);
             clipboard->setText(QString::fromUtf8(row.clip));
-            m_messages.clear();
+            mMessages.clear();
             if (way == 0) {
                 QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
             } else if (way == 1) {
@@ -484,11 +484,11 @@ TEST_F(BirthDetailsTest, PastedTextPassesTheSameFilters) {
                 std::string(row.box) + " way " + std::to_string(way) + " clip '" + row.clip + "'";
             if (row.after) {
                 EXPECT_EQ(edit->text(), QString::fromUtf8(row.after)) << where;
-                EXPECT_TRUE(m_messages.messages().empty()) << where;
+                EXPECT_TRUE(mMessages.messages().empty()) << where;
             } else {
                 EXPECT_EQ(edit->text(), QString::fromUtf8(row.start)) << where;
-                ASSERT_EQ(m_messages.messages().size(), 1u) << where;
-                EXPECT_EQ(m_messages.messages()[0].text, row.message) << where;
+                ASSERT_EQ(mMessages.messages().size(), 1u) << where;
+                EXPECT_EQ(mMessages.messages()[0].text, row.message) << where;
             }
         }
     }
@@ -510,19 +510,19 @@ TEST_F(BirthDetailsTest, DroppedTextPassesTheSameFilters) {
     name->setText("AB");
     EXPECT_TRUE(drop(name, "cd"));
     EXPECT_EQ(name->text(), "ABCD");
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
     EXPECT_FALSE(drop(name, "e,f"));
     EXPECT_EQ(name->text(), "ABCD");
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Please Enter only Letters");
 
-    m_messages.clear();
+    mMessages.clear();
     FilteredLineEdit* degrees = filtered("txtLatD");
     degrees->setText("1");
     EXPECT_FALSE(drop(degrees, "x9"));
     EXPECT_EQ(degrees->text(), "1");
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Only Numbers Are Accepted");
     EXPECT_TRUE(drop(degrees, "9"));
     EXPECT_EQ(degrees->text(), "19");
 }
@@ -539,11 +539,11 @@ TEST_F(BirthDetailsTest, ComposedTextPassesTheSameFilters) {
     EXPECT_EQ(name->text(), "EVE");
     commit(name, "\xC3\xA9"); // é
     EXPECT_EQ(name->text(), "EVE\xC3\x89");
-    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(mMessages.messages().empty());
     commit(name, "\xE2\x82\xAC"); // €
     EXPECT_EQ(name->text(), "EVE\xC3\x89");
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter only Letters");
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Please Enter only Letters");
 }
 
 // ---------------------------------------------------------------------------
@@ -635,22 +635,22 @@ TEST_F(BirthDetailsTest, EachRefusalShowsItsMessageMovesTheFocusAndChangesNothin
         row.enter(self);
         box<QComboBox>("cboYear")->setFocus();
         const BirthInput before = screen()->input();
-        const UtCorrection correctionBefore = m_controller.lastCorrection();
-        m_messages.clear();
+        const UtCorrection correctionBefore = mController.lastCorrection();
+        mMessages.clear();
 
         child<QPushButton>(screen(), "cmdRashi")->click();
 
-        ASSERT_EQ(m_messages.messages().size(), 1u) << row.what;
-        EXPECT_EQ(m_messages.messages()[0].text, qs(row.message)) << row.what;
-        EXPECT_EQ(m_messages.messages()[0].icon, row.icon) << row.what;
-        EXPECT_EQ(m_messages.messages()[0].parent, screen()) << row.what;
+        ASSERT_EQ(mMessages.messages().size(), 1u) << row.what;
+        EXPECT_EQ(mMessages.messages()[0].text, qs(row.message)) << row.what;
+        EXPECT_EQ(mMessages.messages()[0].icon, row.icon) << row.what;
+        EXPECT_EQ(mMessages.messages()[0].parent, screen()) << row.what;
         const QString expectedFocus = row.focus ? QString::fromLatin1(row.focus) : "cboYear";
         ASSERT_NE(screen()->focusWidget(), nullptr) << row.what;
         EXPECT_EQ(screen()->focusWidget()->objectName(), expectedFocus) << row.what;
 
         EXPECT_EQ(screen()->input(), before) << row.what;
-        EXPECT_EQ(m_controller.lastCorrection(), correctionBefore) << row.what;
-        EXPECT_EQ(m_controller.mainWindow(), nullptr) << row.what;
+        EXPECT_EQ(mController.lastCorrection(), correctionBefore) << row.what;
+        EXPECT_EQ(mController.mainWindow(), nullptr) << row.what;
         EXPECT_TRUE(screen()->isVisible()) << row.what;
     }
 }
@@ -667,8 +667,8 @@ TEST_F(BirthDetailsTest, NamesOfEveryScriptAndWithSignsInsideStartTheChart) {
         "J. R. R. Tolkien",
     };
     for (const char* typed : names) {
-        m_controller.back();
-        m_messages.clear();
+        mController.back();
+        mMessages.clear();
         FilteredLineEdit* name = filtered("txtName");
         name->clear();
         name->setFocus();
@@ -678,11 +678,11 @@ TEST_F(BirthDetailsTest, NamesOfEveryScriptAndWithSignsInsideStartTheChart) {
             QApplication::sendEvent(name, &press);
         }
         EXPECT_EQ(name->text(), QString::fromUtf8(typed).toUpper()) << typed;
-        EXPECT_TRUE(m_messages.messages().empty()) << typed;
+        EXPECT_TRUE(mMessages.messages().empty()) << typed;
         child<QPushButton>(screen(), "cmdRashi")->click();
-        EXPECT_TRUE(m_messages.messages().empty()) << typed;
-        ASSERT_NE(m_controller.mainWindow(), nullptr) << typed;
-        EXPECT_EQ(m_controller.mainWindow()->chartScreen()->shownChart()->birth.Name,
+        EXPECT_TRUE(mMessages.messages().empty()) << typed;
+        ASSERT_NE(mController.mainWindow(), nullptr) << typed;
+        EXPECT_EQ(mController.mainWindow()->chartScreen()->shownChart()->birth.name,
                   QString::fromUtf8(typed).toUpper().toStdString())
             << typed;
     }
@@ -692,30 +692,30 @@ TEST_F(BirthDetailsTest, NamesOfEveryScriptAndWithSignsInsideStartTheChart) {
 // in a coordinate box it stays a refused key.
 TEST_F(BirthDetailsTest, EnterInTheNameOrPlaceBoxesStartsTheChart) {
     for (const char* boxName : {"txtName", "txtMCity", "txtMState", "txtMCountry"}) {
-        m_controller.back();
+        mController.back();
         box("txtName")->setText("ADA");
-        m_messages.clear();
+        mMessages.clear();
         QLineEdit* edit = box(boxName);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_TRUE(m_messages.messages().empty()) << boxName;
-        EXPECT_NE(m_controller.mainWindow(), nullptr) << boxName;
+        EXPECT_TRUE(mMessages.messages().empty()) << boxName;
+        EXPECT_NE(mController.mainWindow(), nullptr) << boxName;
     }
 
-    m_controller.back();
+    mController.back();
     box("txtName")->clear();
-    m_messages.clear();
+    mMessages.clear();
     QTest::keyClick(box("txtMCity"), Qt::Key_Enter);
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter Name");
-    EXPECT_EQ(m_controller.mainWindow(), nullptr);
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Please Enter Name");
+    EXPECT_EQ(mController.mainWindow(), nullptr);
 
     box("txtName")->setText("ADA");
-    m_messages.clear();
+    mMessages.clear();
     QTest::keyClick(box("txtLonD"), Qt::Key_Return);
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Only Numbers Are Accepted");
-    EXPECT_EQ(m_controller.mainWindow(), nullptr);
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Only Numbers Are Accepted");
+    EXPECT_EQ(mController.mainWindow(), nullptr);
 }
 
 // The zone list is searched by any word of its rows; a typed blank does not
@@ -779,20 +779,20 @@ TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
     const QString row = zones->itemText(40);
     zones->lineEdit()->setText(row);
     child<QAction>(screen(), "mnuProceed")->trigger();
-    ASSERT_NE(m_controller.chartScreen(), nullptr);
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->input.zonePosition, 40);
+    ASSERT_NE(mController.chartScreen(), nullptr);
+    EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, 40);
 
-    m_controller.back();
+    mController.back();
     zones->lineEdit()->setText(QStringLiteral("Eastern"));
     child<QAction>(screen(), "mnuProceed")->trigger();
     EXPECT_EQ(zones->currentText(), row);
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->input.zonePosition, 40);
+    EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, 40);
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
     child<QAction>(screen(), "mnuProceed")->trigger();
-    ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.messages()[0].text, "Please Enter Name");
+    ASSERT_EQ(mMessages.messages().size(), 1u);
+    EXPECT_EQ(mMessages.messages()[0].text, "Please Enter Name");
     EXPECT_EQ(screen()->focusWidget()->objectName(), "txtName");
 }
 
@@ -818,13 +818,13 @@ TEST_F(BirthDetailsTest, LookUpNamesTheFirstMissingPlaceTextAndSearchesNothing) 
         box("txtMState")->setText(row.state);
         box("txtMCountry")->setText(row.country);
         box("txtName")->setFocus();
-        m_messages.clear();
+        mMessages.clear();
         child<QPushButton>(screen(), "cmdBrowser")->click();
-        ASSERT_EQ(m_messages.messages().size(), 1u) << row.message;
-        EXPECT_EQ(m_messages.messages()[0].text, qs(row.message));
-        EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Information);
+        ASSERT_EQ(mMessages.messages().size(), 1u) << row.message;
+        EXPECT_EQ(mMessages.messages()[0].text, qs(row.message));
+        EXPECT_EQ(mMessages.messages()[0].icon, MessageIcon::Information);
         EXPECT_EQ(screen()->focusWidget()->objectName(), row.focus);
-        EXPECT_TRUE(m_urls.urls().empty()) << row.message;
+        EXPECT_TRUE(mUrls.urls().empty()) << row.message;
         EXPECT_EQ(box("txtMCity")->text(), row.city);
     }
 }
@@ -844,20 +844,20 @@ TEST_F(BirthDetailsTest, LookUpSearchesThePlaceAsTyped) {
         {"a+b=c", "#1", "50%?", "a+b=c #1 50%? Latitude Longitude"},
     };
     for (const auto& row : rows) {
-        m_urls.clear();
+        mUrls.clear();
         box("txtMCity")->setText(QString::fromUtf8(row.city));
         box("txtMState")->setText(QString::fromUtf8(row.state));
         box("txtMCountry")->setText(QString::fromUtf8(row.country));
         child<QPushButton>(screen(), "cmdBrowser")->click();
-        ASSERT_EQ(m_urls.urls().size(), 1u) << row.query;
-        const QUrl url = m_urls.urls()[0];
+        ASSERT_EQ(mUrls.urls().size(), 1u) << row.query;
+        const QUrl url = mUrls.urls()[0];
         EXPECT_EQ(url, coordinatesSearchAddress(QString::fromUtf8(row.query))) << row.query;
         // The whole query comes back as one parameter, whatever it holds.
         const QUrlQuery parameters(url);
         const auto items = parameters.queryItems(QUrl::FullyDecoded);
         ASSERT_EQ(items.size(), 1) << url.toString().toStdString();
         EXPECT_EQ(items[0].second, QString::fromUtf8(row.query)) << url.toString().toStdString();
-        EXPECT_TRUE(m_messages.messages().empty());
+        EXPECT_TRUE(mMessages.messages().empty());
     }
 }
 
@@ -866,13 +866,13 @@ TEST_F(BirthDetailsTest, LookUpEncodesLettersAndSeparators) {
     box("txtMState")->setText("SP & Co");
     box("txtMCountry")->setText("Brasil");
     child<QPushButton>(screen(), "cmdBrowser")->click();
-    ASSERT_EQ(m_urls.urls().size(), 1u);
-    const QByteArray encoded = m_urls.urls()[0].toEncoded();
+    ASSERT_EQ(mUrls.urls().size(), 1u);
+    const QByteArray encoded = mUrls.urls()[0].toEncoded();
     EXPECT_TRUE(encoded.contains("S%C3%A3o")) << encoded.toStdString();
     EXPECT_TRUE(encoded.contains("%26")) << encoded.toStdString();
     EXPECT_FALSE(encoded.contains(' ')) << encoded.toStdString();
     EXPECT_EQ(encoded.count('&'), 0) << encoded.toStdString();
-    EXPECT_TRUE(m_urls.urls()[0].scheme() == "https") << encoded.toStdString();
+    EXPECT_TRUE(mUrls.urls()[0].scheme() == "https") << encoded.toStdString();
 }
 
 } // namespace

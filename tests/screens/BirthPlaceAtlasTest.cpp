@@ -50,8 +50,8 @@ public:
     explicit ClockQuestionRecorder(BirthDetailsScreen::ClockChoice answer) : m_answer(answer) {
         m_previous = BirthDetailsScreen::setClockQuestion(
             [this](QWidget*, const QString& text, const QString& first, const QString& second) {
-                m_questions << text;
-                m_buttons << first << second;
+                mQuestions << text;
+                mButtons << first << second;
                 return m_answer;
             });
     }
@@ -60,8 +60,8 @@ public:
     ClockQuestionRecorder& operator=(const ClockQuestionRecorder&) = delete;
 
     void answer(BirthDetailsScreen::ClockChoice choice) { m_answer = choice; }
-    QStringList m_questions;
-    QStringList m_buttons;
+    QStringList mQuestions;
+    QStringList mButtons;
 
 private:
     BirthDetailsScreen::ClockChoice m_answer;
@@ -71,13 +71,13 @@ private:
 class BirthPlaceAtlasTest : public ::testing::Test {
 public:
     void SetUp() override {
-        m_controller.setModalRunner([](QDialog&) {});
-        m_controller.setQuitHandler([] {});
-        m_controller.start();
+        mController.setModalRunner([](QDialog&) {});
+        mController.setQuitHandler([] {});
+        mController.start();
         screen()->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Ann"));
     }
 
-    BirthDetailsScreen* screen() const { return m_controller.birthDetailsScreen(); }
+    BirthDetailsScreen* screen() const { return mController.birthDetailsScreen(); }
     template <typename T = QLineEdit> T* box(const char* name) const {
         return child<T>(screen(), name);
     }
@@ -123,8 +123,8 @@ public:
                  box("txtLatM")->text(), box<QRadioButton>("optLat0")->isChecked() ? "N" : "S");
     }
 
-    MessageRecorder m_messages;
-    AppController m_controller;
+    MessageRecorder mMessages;
+    AppController mController;
 };
 
 TEST_F(BirthPlaceAtlasTest, CityBoxSuggestsFromTwoCharacters) {
@@ -164,10 +164,10 @@ TEST_F(BirthPlaceAtlasTest, ChosenPlaceFillsPlaceCoordinatesZoneAndDaylightSavin
     EXPECT_TRUE(screen()->placeAttached());
 
     // The chart is computed for 12:30 UT.
-    m_controller.proceed();
-    EXPECT_TRUE(m_messages.messages().empty());
-    ASSERT_NE(m_controller.mainWindow(), nullptr);
-    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{-1, 0, 0}));
+    mController.proceed();
+    EXPECT_TRUE(mMessages.messages().empty());
+    ASSERT_NE(mController.mainWindow(), nullptr);
+    EXPECT_EQ(mController.lastCorrection(), (UtCorrection{-1, 0, 0}));
 }
 
 // What the chart screen shows of the chart: place, coordinates, the moment
@@ -189,8 +189,8 @@ QString shownChart(const AppController& controller) {
 TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
     enterMoment(1985, 6, 15, 14, 30);
     typeAndPick(QStringLiteral("Madr"), QStringLiteral("Madrid — Madrid, Spain"));
-    m_controller.proceed();
-    const QString clicked = shownChart(m_controller);
+    mController.proceed();
+    const QString clicked = shownChart(mController);
     ASSERT_TRUE(clicked.contains(QStringLiteral("Madrid | 40° 25' N | 3° 42' W")))
         << clicked.toStdString();
 
@@ -202,7 +202,7 @@ TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
                 {"Down+Tab", {Qt::Key_Down, Qt::Key_Tab}}};
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
-        m_controller.back();
+        mController.back();
         // Back to the default place, then "Madr" typed and taken by key.
         BirthInput typed = screen()->input();
         typed.atlasClock.reset();
@@ -219,7 +219,7 @@ TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
         for (Qt::Key key : way.keys)
             QTest::keyClick(popup, key);
         EXPECT_FALSE(popup->isVisible());
-        EXPECT_EQ(m_controller.mainWindow(), nullptr) << "computed by the key that took the place";
+        EXPECT_EQ(mController.mainWindow(), nullptr) << "computed by the key that took the place";
         EXPECT_TRUE(screen()->placeAttached());
         EXPECT_EQ(coordinates(), "3 42 W, 40 25 N");
         if (way.keys.back() == Qt::Key_Tab) {
@@ -228,7 +228,7 @@ TEST_F(BirthPlaceAtlasTest, SuggestionTakenByKeyGivesTheChartOfAClick) {
         // Enter once more in the City box computes, from what the screen shows.
         city->setFocus();
         QTest::keyClick(city, Qt::Key_Return);
-        EXPECT_EQ(shownChart(m_controller), clicked);
+        EXPECT_EQ(shownChart(mController), clicked);
     }
 }
 
@@ -256,12 +256,12 @@ TEST_F(BirthPlaceAtlasTest, OffsetOfNoRowGetsAnEntryOfItsOwn) {
     EXPECT_EQ(screen()->input().zonePosition, -1);
 
     // The run takes the entry's correction to the second: 11:40:28 UT.
-    m_controller.proceed();
-    ASSERT_NE(m_controller.mainWindow(), nullptr);
-    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{0, -19, -32}));
+    mController.proceed();
+    ASSERT_NE(mController.mainWindow(), nullptr);
+    EXPECT_EQ(mController.lastCorrection(), (UtCorrection{0, -19, -32}));
 
     // After the war the CET row serves again and the entry goes.
-    m_controller.back();
+    mController.back();
     box<QComboBox>("cboYear")->setCurrentText(QStringLiteral("1950"));
     EXPECT_EQ(zone->count(), kTimeZoneCount);
     EXPECT_TRUE(zoneText().contains(QStringLiteral("CET"))) << zoneText().toStdString();
@@ -307,20 +307,20 @@ TEST_F(BirthPlaceAtlasTest, ClockTimeThatDidNotExistIsAskedBeforeAnyRun) {
     typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
     EXPECT_TRUE(zoneLine().contains(QStringLiteral("did not exist"))) << zoneLine().toStdString();
 
-    m_controller.proceed();
-    ASSERT_EQ(questions.m_questions.size(), 1);
-    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-03-14 07:30 UT")))
-        << questions.m_questions[0].toStdString();
-    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-03-14 06:30 UT")));
-    EXPECT_EQ(m_controller.mainWindow(), nullptr) << "computed before the user chose";
+    mController.proceed();
+    ASSERT_EQ(questions.mQuestions.size(), 1);
+    EXPECT_TRUE(questions.mQuestions[0].contains(QStringLiteral("2021-03-14 07:30 UT")))
+        << questions.mQuestions[0].toStdString();
+    EXPECT_TRUE(questions.mQuestions[0].contains(QStringLiteral("2021-03-14 06:30 UT")));
+    EXPECT_EQ(mController.mainWindow(), nullptr) << "computed before the user chose";
 
     // Chosen: the clock after the change, EDT, four hours behind.
     questions.answer(BirthDetailsScreen::ClockChoice::Second);
-    m_controller.proceed();
-    EXPECT_EQ(questions.m_questions.size(), 2);
-    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    mController.proceed();
+    EXPECT_EQ(questions.mQuestions.size(), 2);
+    ASSERT_NE(mController.mainWindow(), nullptr);
     // EDT: the EST row, five hours to add, with the box's hour of summer time.
-    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    EXPECT_EQ(mController.lastCorrection(), (UtCorrection{5, 0, 0}));
     EXPECT_TRUE(daylightSaving());
     EXPECT_EQ(zoneLine(), "America/New_York · EDT · UT-4:00 on 14 Mar 2021 (summer time)");
 }
@@ -332,23 +332,23 @@ TEST_F(BirthPlaceAtlasTest, ClockTimeThatHappenedTwiceIsAskedBeforeAnyRun) {
     typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
     EXPECT_TRUE(zoneLine().contains(QStringLiteral("happened twice"))) << zoneLine().toStdString();
 
-    m_controller.proceed();
-    ASSERT_EQ(questions.m_questions.size(), 1);
-    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-11-07 05:30 UT")))
-        << questions.m_questions[0].toStdString();
-    EXPECT_TRUE(questions.m_questions[0].contains(QStringLiteral("2021-11-07 06:30 UT")));
-    ASSERT_NE(m_controller.mainWindow(), nullptr);
+    mController.proceed();
+    ASSERT_EQ(questions.mQuestions.size(), 1);
+    EXPECT_TRUE(questions.mQuestions[0].contains(QStringLiteral("2021-11-07 05:30 UT")))
+        << questions.mQuestions[0].toStdString();
+    EXPECT_TRUE(questions.mQuestions[0].contains(QStringLiteral("2021-11-07 06:30 UT")));
+    ASSERT_NE(mController.mainWindow(), nullptr);
     // The first pass, EDT: the EST row with the box, 05:30 UT.
-    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    EXPECT_EQ(mController.lastCorrection(), (UtCorrection{5, 0, 0}));
     EXPECT_TRUE(daylightSaving());
 
     // The choice holds for that moment only: another minute is settled anew.
-    m_controller.back();
+    mController.back();
     box<QComboBox>("cboMM")->setCurrentIndex(45);
     questions.answer(BirthDetailsScreen::ClockChoice::Second);
-    m_controller.proceed();
-    EXPECT_EQ(questions.m_questions.size(), 2);
-    EXPECT_EQ(m_controller.lastCorrection(), (UtCorrection{5, 0, 0}));
+    mController.proceed();
+    EXPECT_EQ(questions.mQuestions.size(), 2);
+    EXPECT_EQ(mController.lastCorrection(), (UtCorrection{5, 0, 0}));
     EXPECT_FALSE(daylightSaving());
 }
 
@@ -358,9 +358,9 @@ TEST_F(BirthPlaceAtlasTest, ClockTimeThatHappenedTwiceIsAskedBeforeAnyRun) {
 TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
     enterMoment(2021, 3, 28, 1, 40);
     typeAndPick(QStringLiteral("Berlin"), QStringLiteral("Berlin — "));
-    m_controller.proceed();
-    ASSERT_NE(m_controller.chartScreen(), nullptr);
-    const auto& chart = m_controller.chartScreen()->shownChart();
+    mController.proceed();
+    ASSERT_NE(mController.chartScreen(), nullptr);
+    const auto& chart = mController.chartScreen()->shownChart();
     ASSERT_TRUE(chart);
     ASSERT_TRUE(chart->input.atlasClock);
     EXPECT_EQ(chart->input.atlasClock->timeZone, "Europe/Berlin");
@@ -372,7 +372,7 @@ TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
         birthTimeWindows(*chart, PlaceClockRef{&berlin, chart->input.atlasClock->longitudeEastDeg});
     ChartResult fixed = *chart;
     fixed.input.atlasClock.reset();
-    const QString shown = m_controller.chartScreen()
+    const QString shown = mController.chartScreen()
                               ->findChild<QLabel*>(QStringLiteral("lblBirthTimeWindow"))
                               ->text();
     EXPECT_EQ(shown.toStdString(), birthTimeWindowLine(*chart, onTheClock));
@@ -429,10 +429,10 @@ TEST_F(BirthPlaceAtlasTest, OldNamesAndTheCautionOnOldClockTimes) {
     enterMoment(1960, 5, 1, 12, 0);
     typeAndPick(QStringLiteral("Ames"), QStringLiteral("Ames — Iowa"));
     EXPECT_TRUE(zoneLine().endsWith(QLatin1Char('\n') + caution)) << zoneLine().toStdString();
-    m_controller.proceed();
-    ASSERT_NE(m_controller.chartScreen(), nullptr);
+    mController.proceed();
+    ASSERT_NE(mController.chartScreen(), nullptr);
     const auto* details =
-        m_controller.chartScreen()->findChild<QLabel*>(QStringLiteral("lblClockCaution"));
+        mController.chartScreen()->findChild<QLabel*>(QStringLiteral("lblClockCaution"));
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->text(), caution);
 
@@ -445,9 +445,9 @@ TEST_F(BirthPlaceAtlasTest, ChosenPassIsKeptWithTheChart) {
     ClockQuestionRecorder questions(BirthDetailsScreen::ClockChoice::Second);
     enterMoment(2021, 11, 7, 1, 30);
     typeAndPick(QStringLiteral("New York"), QStringLiteral("New York City — New York"));
-    m_controller.proceed();
-    ASSERT_NE(m_controller.chartScreen(), nullptr);
-    const auto& chart = m_controller.chartScreen()->shownChart();
+    mController.proceed();
+    ASSERT_NE(mController.chartScreen(), nullptr);
+    const auto& chart = mController.chartScreen()->shownChart();
     ASSERT_TRUE(chart && chart->input.atlasClock);
     EXPECT_EQ(chart->input.atlasClock->fold, Fold::Later);
     EXPECT_EQ(chart->input.atlasClock->timeZone, "America/New_York");

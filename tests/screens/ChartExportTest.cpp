@@ -178,45 +178,45 @@ QImage renderWheel(const ChartWheel& wheel, QSize size) {
 class ChartExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+        ASSERT_TRUE(m_folder.isValid());
+        m_screen.showChart(m_chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
                          QStringLiteral("India"));
         // Most exports here are of the sign wheel; the degree wheel's are
         // chosen where they are tested.
-        screen.showPicture(ChartScreen::Picture::SignWheel);
-        screen.resize(1300, 680);
-        screen.show();
+        m_screen.showPicture(ChartScreen::Picture::SignWheel);
+        m_screen.resize(1300, 680);
+        m_screen.show();
         QApplication::processEvents();
     }
     void TearDown() override { QSettings().remove(ChartScreen::pictureSettingKey()); }
-    QString path(const QString& name) const { return folder.filePath(name); }
+    QString path(const QString& name) const { return m_folder.filePath(name); }
     QStringList filesInFolder() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    const ChartWheel& wheel() const { return *screen.wheel(); }
+    const ChartWheel& wheel() const { return *m_screen.wheel(); }
     // The one error shown names the file and, after a blank line, a reason.
     void expectOneErrorNaming(const QString& file) {
-        ASSERT_EQ(messages.messages().size(), 1u);
-        const QString& text = messages.messages()[0].text;
-        EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Error);
+        ASSERT_EQ(m_messages.messages().size(), 1u);
+        const QString& text = m_messages.messages()[0].text;
+        EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
         EXPECT_TRUE(text.contains(QDir::toNativeSeparators(file))) << text.toStdString();
         const QString reason = text.section(QStringLiteral("\n\n"), 1).trimmed();
         EXPECT_FALSE(reason.isEmpty()) << text.toStdString();
         EXPECT_NE(reason, QStringLiteral("Unknown error")) << text.toStdString();
     }
 
-    const ChartResult chart = chartOf(annaEntries());
-    QTemporaryDir folder;
-    MessageRecorder messages;
-    ChartScreen screen;
+    const ChartResult m_chart = chartOf(annaEntries());
+    QTemporaryDir m_folder;
+    MessageRecorder m_messages;
+    ChartScreen m_screen;
 };
 
 // ---------------------------------------------------------------------------------
 // The title.
 
 TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
-    const ChartTitle title = chartTitleOf(screen);
-    const ChartPresentation shown = presentChart(chart, chart.PlanetNames);
+    const ChartTitle title = chartTitleOf(m_screen);
+    const ChartPresentation shown = presentChart(m_chart, m_chart.planetNames);
     EXPECT_EQ(title.name, QStringLiteral("ANNA"));
     EXPECT_EQ(title.birthDetails,
               QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));
@@ -225,7 +225,7 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
                   .arg(fromUtf8(shown.lblLatitude), fromUtf8(shown.lblLongitude)));
     EXPECT_TRUE(title.coordinates.contains(QStringLiteral("28° 39' N")))
         << title.coordinates.toStdString();
-    EXPECT_EQ(title.computedFor, fromUtf8(computedForLine(chart)));
+    EXPECT_EQ(title.computedFor, fromUtf8(computedForLine(m_chart)));
     EXPECT_TRUE(title.computedFor.startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
         << title.computedFor.toStdString();
     EXPECT_TRUE(
@@ -234,9 +234,9 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
 
     // Empty parts of the place are left out; no place, no "in".
     ChartScreen other;
-    other.showChart(chart, QStringLiteral("Pune"), QStringLiteral("  "), QStringLiteral("India"));
+    other.showChart(m_chart, QStringLiteral("Pune"), QStringLiteral("  "), QStringLiteral("India"));
     EXPECT_TRUE(chartTitleOf(other).birthDetails.endsWith(QStringLiteral(" in Pune, India")));
-    EXPECT_EQ(chartTitleOf(chart, QString()).birthDetails,
+    EXPECT_EQ(chartTitleOf(m_chart, QString()).birthDetails,
               QStringLiteral("Born 15 June 1985 at 14:30 local time"));
 
     // A chart screen that never showed a chart has no title.
@@ -301,42 +301,42 @@ TEST(ChartExportSize, TheSizeDialogOffersTheWidthAndShowsTheHeight) {
 
 TEST_F(ChartExportTest, ThePictureDialogOffersSvgAndPngUnderTheName) {
     ScriptedExportDialog dialog({});
-    exportChartPicture(screen, &screen);
+    exportChartPicture(m_screen, &m_screen);
     ASSERT_EQ(dialog.requests().size(), 1u);
     const ExportFileRequest& request = dialog.requests().front();
     EXPECT_EQ(request.filters, (QStringList{QStringLiteral("SVG image (*.svg)"),
                                             QStringLiteral("PNG image (*.png)")}));
     EXPECT_EQ(request.defaultSuffixes, (QStringList{QStringLiteral("svg"), QStringLiteral("png")}));
     EXPECT_EQ(request.suggestedFileName, QStringLiteral("ANNA chart.svg"));
-    EXPECT_EQ(dialog.parents().front(), &screen);
+    EXPECT_EQ(dialog.parents().front(), &m_screen);
 }
 
 TEST_F(ChartExportTest, CancellingEitherDialogWritesNothingAndSaysNothing) {
     {
         ScriptedExportDialog dialog({QString(), pngPictureFilter()});
         ScriptedWidthDialog width(1000);
-        exportChartPicture(screen, &screen);
+        exportChartPicture(m_screen, &m_screen);
         EXPECT_TRUE(width.offered().empty()) << "no size asked after a cancelled file dialog";
     }
     {
         ScriptedExportDialog dialog({path(QStringLiteral("anna")), pngPictureFilter()});
         ScriptedWidthDialog width(std::nullopt);
-        exportChartPicture(screen, &screen);
+        exportChartPicture(m_screen, &m_screen);
         EXPECT_EQ(width.offered().size(), 1u);
     }
     {
         ScriptedExportDialog dialog({QString(), pdfReportFilter()});
-        saveReportAsPdf(screen, &screen);
+        saveReportAsPdf(m_screen, &m_screen);
         EXPECT_EQ(dialog.requests().size(), 1u);
     }
     EXPECT_TRUE(filesInFolder().isEmpty()) << filesInFolder().join(' ').toStdString();
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(ChartExportTest, SvgIsValidXmlWithTitleDescriptionAndTheLogicalViewBox) {
     ScriptedExportDialog dialog({path(QStringLiteral("anna")), svgPictureFilter()});
-    exportChartPicture(screen, &screen);
-    EXPECT_TRUE(messages.messages().empty());
+    exportChartPicture(m_screen, &m_screen);
+    EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.svg")});
 
     QXmlStreamReader xml(fileContent(path(QStringLiteral("anna.svg"))));
@@ -360,7 +360,7 @@ TEST_F(ChartExportTest, SvgIsValidXmlWithTitleDescriptionAndTheLogicalViewBox) {
     EXPECT_EQ(root, QStringLiteral("svg"));
     EXPECT_EQ(viewBox.simplified(), QStringLiteral("0 0 6780 6495"));
     EXPECT_EQ(title, QStringLiteral("Orbenza chart of ANNA"));
-    EXPECT_TRUE(description.contains(fromUtf8(computedForLine(chart))))
+    EXPECT_TRUE(description.contains(fromUtf8(computedForLine(m_chart))))
         << description.toStdString();
     EXPECT_TRUE(description.contains(QStringLiteral("Born 15 June 1985 at 14:30")));
     EXPECT_GT(elements, 50);
@@ -368,8 +368,8 @@ TEST_F(ChartExportTest, SvgIsValidXmlWithTitleDescriptionAndTheLogicalViewBox) {
 
 TEST_F(ChartExportTest, SvgHoldsTheTwelveSignPictures) {
     ScriptedExportDialog dialog({path(QStringLiteral("anna.svg")), svgPictureFilter()});
-    exportChartPicture(screen, &screen);
-    ASSERT_TRUE(messages.messages().empty());
+    exportChartPicture(m_screen, &m_screen);
+    ASSERT_TRUE(m_messages.messages().empty());
 
     // The exported picture drawn back at a fifth of its logical size.
     const double scale = 0.2;
@@ -382,7 +382,7 @@ TEST_F(ChartExportTest, SvgHoldsTheTwelveSignPictures) {
     for (int k = 0; k < ChartWheel::kPositionCount; ++k)
         bare.setNatalText(k, wheel().natalText(k));
     ASSERT_TRUE(
-        writeChartSvg(bare, chartTitleOf(screen), path(QStringLiteral("bare.svg")), &screen));
+        writeChartSvg(bare, chartTitleOf(m_screen), path(QStringLiteral("bare.svg")), &m_screen));
     const QImage bareImage = renderSvg(path(QStringLiteral("bare.svg")), size);
 
     std::vector<QImage> crops;
@@ -412,9 +412,9 @@ TEST_F(ChartExportTest, SvgHoldsTheTwelveSignPictures) {
 }
 
 TEST_F(ChartExportTest, SvgEscapesANameThatLooksLikeMarkup) {
-    ChartTitle title = chartTitleOf(screen);
+    ChartTitle title = chartTitleOf(m_screen);
     title.name = QStringLiteral("Ann & <Bob> \"O'Neil\"");
-    ASSERT_TRUE(writeChartSvg(wheel(), title, path(QStringLiteral("odd.svg")), &screen));
+    ASSERT_TRUE(writeChartSvg(wheel(), title, path(QStringLiteral("odd.svg")), &m_screen));
     QXmlStreamReader xml(fileContent(path(QStringLiteral("odd.svg"))));
     QString found;
     while (!xml.atEnd())
@@ -428,8 +428,8 @@ TEST_F(ChartExportTest, SvgEscapesANameThatLooksLikeMarkup) {
 TEST_F(ChartExportTest, PngHasTheChosenWidthAndHoldsTheWheel) {
     ScriptedExportDialog dialog({path(QStringLiteral("anna")), pngPictureFilter()});
     ScriptedWidthDialog width(900);
-    exportChartPicture(screen, &screen);
-    EXPECT_TRUE(messages.messages().empty());
+    exportChartPicture(m_screen, &m_screen);
+    EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.png")});
 
     // The size offered first: twice the wheel on screen, in device pixels.
@@ -468,21 +468,21 @@ TEST_F(ChartExportTest, TheTypedExtensionDecidesThePictureFormat) {
     ScriptedWidthDialog width(200);
     for (const Row& row : rows) {
         ScriptedExportDialog dialog({path(QString::fromLatin1(row.typed)), row.filter});
-        exportChartPicture(screen, &screen);
+        exportChartPicture(m_screen, &m_screen);
         const QByteArray saved = fileContent(path(QString::fromLatin1(row.savedAs)));
         ASSERT_FALSE(saved.isEmpty()) << "typed " << row.typed << ", no file " << row.savedAs;
         EXPECT_EQ(saved.startsWith("\x89PNG"), row.png) << "typed " << row.typed;
         EXPECT_EQ(saved.contains("<svg"), !row.png) << "typed " << row.typed;
     }
     EXPECT_EQ(filesInFolder().size(), std::size(rows));
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(ChartExportTest, ExportingOverAPictureReplacesIt) {
     ASSERT_TRUE(writeFile(path(QStringLiteral("old.svg")), "old content"));
     ScriptedExportDialog dialog({path(QStringLiteral("old.svg")), svgPictureFilter()});
-    exportChartPicture(screen, &screen);
-    EXPECT_TRUE(messages.messages().empty());
+    exportChartPicture(m_screen, &m_screen);
+    EXPECT_TRUE(m_messages.messages().empty());
     EXPECT_TRUE(fileContent(path(QStringLiteral("old.svg"))).contains("<svg"));
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("old.svg")});
 }
@@ -492,7 +492,7 @@ TEST_F(ChartExportTest, ExportingOverAPictureReplacesIt) {
 
 TEST_F(ChartExportTest, ThePdfDialogOffersPdfUnderTheName) {
     ScriptedExportDialog dialog({});
-    saveReportAsPdf(screen, &screen);
+    saveReportAsPdf(m_screen, &m_screen);
     ASSERT_EQ(dialog.requests().size(), 1u);
     EXPECT_EQ(dialog.requests().front().filters,
               QStringList{QStringLiteral("PDF document (*.pdf)")});
@@ -501,14 +501,14 @@ TEST_F(ChartExportTest, ThePdfDialogOffersPdfUnderTheName) {
 }
 
 TEST_F(ChartExportTest, TheDocumentKeepsTheReportsColoursUnderTheTitleBlock) {
-    const QTextDocument& report = *screen.reportBox()->document();
+    const QTextDocument& report = *m_screen.reportBox()->document();
     const QString before = report.toPlainText();
-    const auto document = reportDocumentWithTitle(report, chartTitleOf(screen));
+    const auto document = reportDocumentWithTitle(report, chartTitleOf(m_screen));
     EXPECT_EQ(report.toPlainText(), before) << "the box's own document is left alone";
 
     const QTextBlock first = document->begin();
     EXPECT_EQ(first.text(), QStringLiteral("ANNA"));
-    EXPECT_EQ(first.next().text(), chartTitleOf(screen).birthDetails);
+    EXPECT_EQ(first.next().text(), chartTitleOf(m_screen).birthDetails);
     // The whole report follows the title, without the blank lines at its end
     // that could make a last page of their own.
     ASSERT_TRUE(before.endsWith(QStringLiteral("\n\n")));
@@ -519,7 +519,7 @@ TEST_F(ChartExportTest, TheDocumentKeepsTheReportsColoursUnderTheTitleBlock) {
     EXPECT_FALSE(document->lastBlock().text().trimmed().isEmpty());
 
     // Every run of the report keeps its colour and weight in the copy.
-    const std::vector<ReportRun> runs = chartReport(chart);
+    const std::vector<ReportRun> runs = chartReport(m_chart);
     ASSERT_FALSE(runs.empty());
     const int reportStart = static_cast<int>(document->toPlainText().size() - kept.size());
     int position = reportStart;
@@ -549,8 +549,8 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     ScriptedExportDialog dialog({path(QStringLiteral("anna")), pdfReportFilter()});
-    saveReportAsPdf(screen, &screen);
-    EXPECT_TRUE(messages.messages().empty());
+    saveReportAsPdf(m_screen, &m_screen);
+    EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.pdf")}) << "no temporary file left";
     EXPECT_TRUE(fileContent(path(QStringLiteral("anna.pdf"))).startsWith("%PDF-"));
 
@@ -558,8 +558,8 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
                               {path(QStringLiteral("anna.pdf")), QStringLiteral("-")});
     ASSERT_TRUE(text.has_value());
     const QString printed = squeezed(*text);
-    const ChartTitle title = chartTitleOf(screen);
-    const std::vector<ReportRun> runs = chartReport(chart);
+    const ChartTitle title = chartTitleOf(m_screen);
+    const std::vector<ReportRun> runs = chartReport(m_chart);
     ASSERT_GE(runs.size(), 2u);
     const QString firstHeading = squeezed(fromUtf8(runs[0].text));
     const QString firstText = squeezed(fromUtf8(runs[1].text)).left(80);
@@ -570,7 +570,7 @@ TEST_F(ChartExportTest, PdfHoldsTheTitleBlockAndTheReport) {
                                squeezed(title.coordinates),
                                squeezed(title.birthTimeWindow),
                                squeezed(title.computedFor),
-                               squeezed(shownPdfPicture(screen).caption),
+                               squeezed(shownPdfPicture(m_screen).caption),
                                QStringLiteral("PlanetsinHouses"),
                                firstHeading,
                                firstText,
@@ -606,12 +606,12 @@ TEST_F(ChartExportTest, PdfCarriesThePictureOnView) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.picture == ChartScreen::Picture::SignWheel ? "sign wheel"
                                                                     : "degree wheel");
-        screen.showPicture(row.picture);
+        m_screen.showPicture(row.picture);
         const QString pdf = path(QStringLiteral("pictured.pdf"));
         QFile::remove(pdf);
         ScriptedExportDialog dialog({path(QStringLiteral("pictured")), pdfReportFilter()});
-        saveReportAsPdf(screen, &screen);
-        ASSERT_TRUE(messages.messages().empty());
+        saveReportAsPdf(m_screen, &m_screen);
+        ASSERT_TRUE(m_messages.messages().empty());
 
         const auto text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         ASSERT_TRUE(text.has_value());
@@ -649,8 +649,8 @@ TEST_F(ChartExportTest, PdfCarriesThePictureOnView) {
 TEST_F(ChartExportTest, APdfNameGetsItsExtensionAndReplacesAnOldFile) {
     ASSERT_TRUE(writeFile(path(QStringLiteral("notes.txt.pdf")), "old content"));
     ScriptedExportDialog dialog({path(QStringLiteral("notes.txt")), pdfReportFilter()});
-    saveReportAsPdf(screen, &screen);
-    EXPECT_TRUE(messages.messages().empty());
+    saveReportAsPdf(m_screen, &m_screen);
+    EXPECT_TRUE(m_messages.messages().empty());
     EXPECT_TRUE(fileContent(path(QStringLiteral("notes.txt.pdf"))).startsWith("%PDF-"));
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("notes.txt.pdf")});
 }
@@ -671,13 +671,13 @@ TEST_F(ChartExportTest, AFolderThatIsAFileGivesAnErrorAndNoFile) {
                         {"plain-file/report.pdf", pdfReportFilter(), true}};
     ScriptedWidthDialog width(300);
     for (const Row& row : rows) {
-        messages.clear();
+        m_messages.clear();
         const QString target = path(QString::fromLatin1(row.name));
         ScriptedExportDialog dialog({target, row.filter});
         if (row.pdf)
-            saveReportAsPdf(screen, &screen);
+            saveReportAsPdf(m_screen, &m_screen);
         else
-            exportChartPicture(screen, &screen);
+            exportChartPicture(m_screen, &m_screen);
         SCOPED_TRACE(row.name);
         expectOneErrorNaming(target);
         EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("plain-file")});
@@ -697,7 +697,7 @@ TEST_F(ChartExportTest, AWriteThatFailsPartWayKeepsTheOldFile) {
     QStringList oldFiles;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        messages.clear();
+        m_messages.clear();
         const QString target = path(QString::fromLatin1(row.name));
         ASSERT_TRUE(writeFile(target, "old content"));
         oldFiles << QString::fromLatin1(row.name);
@@ -707,9 +707,9 @@ TEST_F(ChartExportTest, AWriteThatFailsPartWayKeepsTheOldFile) {
             FileSizeLimit limit(512);
             ASSERT_TRUE(limit.ok());
             if (row.pdf)
-                saveReportAsPdf(screen, &screen);
+                saveReportAsPdf(m_screen, &m_screen);
             else
-                exportChartPicture(screen, &screen);
+                exportChartPicture(m_screen, &m_screen);
         }
         expectOneErrorNaming(target);
         EXPECT_EQ(fileContent(target), QByteArray("old content"));
@@ -775,20 +775,20 @@ TEST_F(ChartExportTest, Samples) {
         GTEST_SKIP() << "ORBENZA_EXPORT_SAMPLE_DIR not set";
     QDir().mkpath(sampleFolder);
     const QDir samples(sampleFolder);
-    const ChartTitle title = chartTitleOf(screen);
+    const ChartTitle title = chartTitleOf(m_screen);
     EXPECT_TRUE(
-        writeChartSvg(wheel(), title, samples.filePath(QStringLiteral("chart.svg")), &screen));
+        writeChartSvg(wheel(), title, samples.filePath(QStringLiteral("chart.svg")), &m_screen));
     EXPECT_TRUE(writeChartPng(wheel(), defaultPictureWidth(wheel()),
-                              samples.filePath(QStringLiteral("chart.png")), &screen));
-    EXPECT_TRUE(writeReportPdf(*screen.reportBox()->document(), title,
-                               samples.filePath(QStringLiteral("report.pdf")), &screen,
-                               shownPdfPicture(screen)));
+                              samples.filePath(QStringLiteral("chart.png")), &m_screen));
+    EXPECT_TRUE(writeReportPdf(*m_screen.reportBox()->document(), title,
+                               samples.filePath(QStringLiteral("report.pdf")), &m_screen,
+                               shownPdfPicture(m_screen)));
     PictureSizeDialog dialog(defaultPictureWidth(wheel()));
     dialog.adjustSize();
     dialog.show();
     QApplication::processEvents();
     EXPECT_TRUE(dialog.grab().save(samples.filePath(QStringLiteral("picture-size.png"))));
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 } // namespace

@@ -50,16 +50,16 @@ QString perSignList(const ChartScreen& screen, int sign) {
 ChartResult craftedChart(const std::array<const char*, 11>& positions, const char* ascendantText,
                          const char* moonSign) {
     ChartResult chart;
-    chart.birth.Name = "TEST";
+    chart.birth.name = "TEST";
     for (std::size_t i = 0; i < 11; ++i)
-        chart.PlanetPositions[i] = positions[i];
-    chart.PlanetNames = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+        chart.planetPositions[i] = positions[i];
+    chart.planetNames = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
                          "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
-    chart.AscendantText = ascendantText;
-    chart.MoonSignName = moonSign;
+    chart.ascendantText = ascendantText;
+    chart.moonSignName = moonSign;
     // The run takes the signs from the longitudes; here from the texts given.
     for (Body body : kAllBodies) {
-        const std::string& text = chart.PlanetPositions[indexOf(body)];
+        const std::string& text = chart.planetPositions[indexOf(body)];
         if (text.size() >= 6)
             chart.signs[body] = signOfAbbreviation(text.substr(3, 3)).value_or(Sign::Aries);
     }
@@ -72,13 +72,13 @@ ChartResult craftedChart(const std::array<const char*, 11>& positions, const cha
 class AnnaChart : public ::testing::Test {
 protected:
     void SetUp() override {
-        chart = chartOf(annaEntries());
-        ASSERT_EQ(chart.PlanetNames[0], "Sun") << "the run left the body labels empty";
-        screen.showChart(chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+        m_chart = chartOf(annaEntries());
+        ASSERT_EQ(m_chart.planetNames[0], "Sun") << "the run left the body labels empty";
+        m_screen.showChart(m_chart, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
                          QStringLiteral("India"));
     }
-    ChartResult chart;
-    ChartScreen screen;
+    ChartResult m_chart;
+    ChartScreen m_screen;
 };
 
 TEST_F(AnnaChart, BirthDetailsAndSigns) {
@@ -99,13 +99,13 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
         {"lblLagna", "Libra"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(labelText(screen, QString::fromLatin1(row.label)).toStdString(), row.text)
+        EXPECT_EQ(labelText(m_screen, QString::fromLatin1(row.label)).toStdString(), row.text)
             << "label " << row.label;
-    EXPECT_TRUE(labelText(screen, QStringLiteral("lblComputedFor"))
+    EXPECT_TRUE(labelText(m_screen, QStringLiteral("lblComputedFor"))
                     .startsWith(QStringLiteral("Computed for 15 Jun 1985 09:00 UT")))
-        << labelText(screen, QStringLiteral("lblComputedFor")).toStdString();
+        << labelText(m_screen, QStringLiteral("lblComputedFor")).toStdString();
     // Under the Ascendant: the births that keep its sign and the houses.
-    const QString window = labelText(screen, QStringLiteral("lblBirthTimeWindow"));
+    const QString window = labelText(m_screen, QStringLiteral("lblBirthTimeWindow"));
     EXPECT_TRUE(window.startsWith(QStringLiteral("Ascendant Libra for births from ")))
         << window.toStdString();
     EXPECT_TRUE(window.contains(QStringLiteral("; the same houses from "))) << window.toStdString();
@@ -114,9 +114,9 @@ TEST_F(AnnaChart, BirthDetailsAndSigns) {
 // The method that computed the positions is read whole on the screen, not
 // only in the tooltip of a shortened line.
 TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
-    screen.resize(1000, 650);
-    screen.show();
-    auto* method = screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
+    m_screen.resize(1000, 650);
+    m_screen.show();
+    auto* method = m_screen.findChild<QLabel*>(QStringLiteral("lblPositionsMethod"));
     ASSERT_NE(method, nullptr);
     const struct {
         Positions positions;
@@ -124,8 +124,8 @@ TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
     } cases[] = {{Positions::Classic, "Classic positions (the built-in method)"},
                  {Positions::Precise, "Precise positions (VSOP87 and ELP 2000-82B)"}};
     for (const auto& c : cases) {
-        chart.positions = c.positions;
-        screen.showChart(chart, {}, {}, {});
+        m_chart.positions = c.positions;
+        m_screen.showChart(m_chart, {}, {}, {});
         QApplication::processEvents();
         EXPECT_EQ(method->text().toStdString(), c.text);
         EXPECT_TRUE(method->isVisible());
@@ -136,37 +136,37 @@ TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
 TEST_F(AnnaChart, PositionsOfAllElevenBodies) {
     // The Sun and the Ascendant as worked out for this birth; every row shows
     // the position text of its body.
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet0")), QStringLiteral("24 Gem 12"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet10")), QStringLiteral("22 Lib 39"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblPlanet0")), QStringLiteral("24 Gem 12"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblPlanet10")), QStringLiteral("22 Lib 39"));
     const char* captions[] = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
                               "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
     for (int i = 0; i < 11; ++i) {
         const std::size_t slot = static_cast<std::size_t>(i);
-        EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
-                  chart.PlanetPositions[slot])
+        EXPECT_EQ(labelText(m_screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
+                  m_chart.planetPositions[slot])
             << "row " << i;
-        EXPECT_EQ(labelText(screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
+        EXPECT_EQ(labelText(m_screen, QStringLiteral("PlanetName%1").arg(i)).toStdString(),
                   captions[i])
             << "row " << i;
     }
 }
 
 TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
-    const ChartWheel* wheel = screen.wheel();
+    const ChartWheel* wheel = m_screen.wheel();
     ASSERT_NE(wheel, nullptr);
     EXPECT_EQ(wheel->objectName(), QStringLiteral("picNatal"));
     constexpr int kLibra = 6;
     for (int k = 0; k < 12; ++k) {
         const int sign = (kLibra + k) % 12;
         EXPECT_EQ(wheel->signPicture(k), sign + 1) << "wheel position " << k;
-        EXPECT_EQ(wheel->natalText(k), perSignList(screen, sign)) << "wheel position " << k;
+        EXPECT_EQ(wheel->natalText(k), perSignList(m_screen, sign)) << "wheel position " << k;
     }
     EXPECT_TRUE(wheel->natalText(0).endsWith(QStringLiteral("\r\nAsc")));
-    EXPECT_TRUE(perSignList(screen, 2).startsWith(QStringLiteral("\r\nSun")))
-        << perSignList(screen, 2).toStdString();
+    EXPECT_TRUE(perSignList(m_screen, 2).startsWith(QStringLiteral("\r\nSun")))
+        << perSignList(m_screen, 2).toStdString();
     for (int sign = 0; sign < 12; ++sign) {
         const auto* list =
-            screen.findChild<QLabel*>(QStringLiteral("lblNatal") +
+            m_screen.findChild<QLabel*>(QStringLiteral("lblNatal") +
                                       QString::fromLatin1(kSigns[static_cast<std::size_t>(sign)]));
         ASSERT_NE(list, nullptr);
         EXPECT_TRUE(list->isHidden()) << kSigns[static_cast<std::size_t>(sign)];
@@ -174,10 +174,10 @@ TEST_F(AnnaChart, WheelStartsAtLibraAndPerSignListsAreHidden) {
 }
 
 TEST_F(AnnaChart, ReportBoxHoldsTheReportOfThePositions) {
-    const std::vector<ReportRun> runs = chartReport(chart);
-    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(runs));
-    const auto* box = screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
-    ASSERT_EQ(box, screen.reportBox());
+    const std::vector<ReportRun> runs = chartReport(m_chart);
+    EXPECT_EQ(m_screen.reportPlainText().toStdString(), reportPlainText(runs));
+    const auto* box = m_screen.findChild<ReportBox*>(QStringLiteral("RTBHouseDesc"));
+    ASSERT_EQ(box, m_screen.reportBox());
     EXPECT_TRUE(box->linksEnabled());
     EXPECT_EQ(box->parentWidget()->objectName(), QStringLiteral("picRight"));
 }
@@ -187,38 +187,38 @@ TEST_F(AnnaChart, ShowingAnotherChartOverwritesEverything) {
     entries.name = "BEN";
     entries.local = CivilDateTime{1901, 1, 1, 0, 0, 0};
     const ChartResult second = chartOf(entries);
-    screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
+    m_screen.showChart(second, QStringLiteral("Agra"), QString(), QStringLiteral("India"));
 
     // Midnight of the first day the lists offer.
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblState")), QString());
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblName")), QStringLiteral("BEN"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblDOB")), QStringLiteral("January/1/1901"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblTOB")), QStringLiteral("0:00"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblCity")), QStringLiteral("Agra"));
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblState")), QString());
     // Nothing of the first chart shows through.
     int listed = 0;
     for (int sign = 0; sign < 12; ++sign)
-        listed += static_cast<int>(perSignList(screen, sign).count(QStringLiteral("\r\n")));
+        listed += static_cast<int>(perSignList(m_screen, sign).count(QStringLiteral("\r\n")));
     EXPECT_EQ(listed, 8) << "seven bodies and the Ascendant";
-    EXPECT_EQ(screen.reportPlainText().toStdString(), reportPlainText(chartReport(second)));
+    EXPECT_EQ(m_screen.reportPlainText().toStdString(), reportPlainText(chartReport(second)));
 }
 
 TEST_F(AnnaChart, Label7OpensTheHomePageAndChangesNothing) {
     RecordedUrls opened;
-    auto* link = screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
+    auto* link = m_screen.findChild<LinkLabel*>(QStringLiteral("Label7"));
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->text(),
               QStringLiteral("For more detailed analysis of your planets in houses Visit ") +
                   homePageAddress());
-    const QString before = screen.reportPlainText();
-    screen.show();
+    const QString before = m_screen.reportPlainText();
+    m_screen.show();
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(opened.urls().size(), 2u);
     EXPECT_EQ(opened.urls()[0], QUrl(homePageAddress()));
     EXPECT_EQ(opened.urls()[1], QUrl(homePageAddress()));
-    EXPECT_EQ(screen.reportPlainText(), before);
-    EXPECT_EQ(labelText(screen, QStringLiteral("lblName")), QStringLiteral("ANNA"));
+    EXPECT_EQ(m_screen.reportPlainText(), before);
+    EXPECT_EQ(labelText(m_screen, QStringLiteral("lblName")), QStringLiteral("ANNA"));
 }
 
 // ---------------------------------------------------------------------------------
@@ -244,7 +244,7 @@ TEST(ChartScreenCases, RetrogradeMercuryKeepsItsTrailingBlank) {
         craftedChart({"15 Leo 00", "09 Tau 02", "05 Gem 40", "20 Can 01", "03 Lib 17", "14 Aqu 55",
                       "22 Sco 09", "14 Sag 30", "01 Cap 50", "02 Sco 18", "03 Ari 10"},
                      "3\u00B0 10' 0\" Ari", "Taurus");
-    chart.PlanetNames[2] = "Mercury (R) ";
+    chart.planetNames[2] = "Mercury (R) ";
     ChartScreen screen;
     screen.showChart(chart, {}, {}, {});
     EXPECT_EQ(perSignList(screen, 2), QStringLiteral("\r\nMercury (R) "));
@@ -305,7 +305,7 @@ TEST(ChartScreenCases, ThePicturesFollowTheSignValuesNotTheTexts) {
 
 TEST(ChartScreenCases, NamesAndPlacesShowAsTypedNeverAsMarkup) {
     ChartResult chart = chartOf(annaEntries());
-    chart.birth.Name = "<b>ANNA</b> & <i>co</i>";
+    chart.birth.name = "<b>ANNA</b> & <i>co</i>";
     ChartScreen screen;
     screen.showChart(chart, QStringLiteral("<a href=\"file:///etc\">x</a>"),
                      QStringLiteral("S\u00E3o"), QStringLiteral("C\u00F4te d'Ivoire"));
@@ -368,7 +368,7 @@ TEST(ChartScreenLayout, FitsASmallScreenWithoutClipping) {
     // What the main window leaves for the chart screen on a 1366 x 768 desktop.
     ChartScreen screen;
     ChartResult chart = chartOf(annaEntries());
-    chart.PlanetNames[2] = "Mercury (R) ";
+    chart.planetNames[2] = "Mercury (R) ";
     screen.showChart(chart, QStringLiteral("Thiruvananthapuram"), QStringLiteral("Kerala"),
                      QStringLiteral("India"));
     screen.resize(1366, 620);
@@ -435,13 +435,13 @@ TEST(ChartScreenMarks, RetrogradeBodiesAreMarkedBesideTheirPositions) {
     for (int i = 0; i < ChartScreen::kPositionRows; ++i) {
         const std::size_t slot = static_cast<std::size_t>(i);
         // The body labels carry the same marks the table must show.
-        const bool retrograde = anna.PlanetNames[slot].find("(R)") != std::string::npos;
+        const bool retrograde = anna.planetNames[slot].find("(R)") != std::string::npos;
         EXPECT_EQ(labelText(screen, QStringLiteral("lblRetrograde%1").arg(i)),
                   retrograde ? QStringLiteral(" (R) ") : QString())
-            << anna.PlanetNames[slot];
+            << anna.planetNames[slot];
         // The position texts stay exactly as the run wrote them.
         EXPECT_EQ(labelText(screen, QStringLiteral("lblPlanet%1").arg(i)).toStdString(),
-                  anna.PlanetPositions[slot]);
+                  anna.planetPositions[slot]);
         marked += retrograde ? 1 : 0;
     }
     EXPECT_GE(marked, 1);
@@ -459,7 +459,7 @@ TEST(ChartScreenMarks, RetrogradeBodiesAreMarkedBesideTheirPositions) {
 
 TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
     ChartResult chart = chartOf(annaEntries());
-    chart.birth.Name = std::string(60, 'W');
+    chart.birth.name = std::string(60, 'W');
     const QString city =
         QStringLiteral("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch Upper");
     const QString state = QStringLiteral("Kerala");
@@ -505,7 +505,7 @@ TEST(ChartScreenLayout, LongNamesAndPlacesAreShortenedAndWholeInTheirTooltips) {
     expectDetailsColumnWhole(screen);
 
     // Wider, the whole name fits and its tooltip goes.
-    chart.birth.Name = "ANNA";
+    chart.birth.name = "ANNA";
     screen.showChart(chart, city, state, country);
     QCoreApplication::processEvents();
     EXPECT_FALSE(elidedLabel(screen, "lblName")->isElided());

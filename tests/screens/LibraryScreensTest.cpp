@@ -139,8 +139,8 @@ TEST_F(LibraryScreens, SaveStoresTheChartOnViewAndASecondSaveAsks) {
     const auto drawn = store::chartOfRecord(records[0]);
     ASSERT_TRUE(std::holds_alternative<ChartResult>(drawn));
     const auto& shown = *m_controller.chartScreen()->shownChart();
-    EXPECT_EQ(std::get<ChartResult>(drawn).PlanetPositions, shown.PlanetPositions);
-    EXPECT_EQ(std::get<ChartResult>(drawn).PlanetNames, shown.PlanetNames);
+    EXPECT_EQ(std::get<ChartResult>(drawn).planetPositions, shown.planetPositions);
+    EXPECT_EQ(std::get<ChartResult>(drawn).planetNames, shown.planetNames);
 
     m_saveChoice = SaveChoice::Cancel;
     saveShownChart();
@@ -239,8 +239,8 @@ TEST_F(LibraryScreens, OpenDialogListsFiltersAndOpensOntoTheChartScreen) {
     EXPECT_FALSE(details()->isVisible());
     const auto& shown = m_controller.chartScreen()->shownChart();
     ASSERT_TRUE(shown.has_value());
-    EXPECT_EQ(shown->birth.Name, "CARL");
-    EXPECT_EQ(shown->correction.UtCorrectionHours, -1);
+    EXPECT_EQ(shown->birth.name, "CARL");
+    EXPECT_EQ(shown->correction.utCorrectionHours, -1);
     EXPECT_EQ(m_controller.chartScreen()->birthPlace(), QStringLiteral("Annaberg"));
     // The birth details hold the opened chart, so "&Back" shows its entries.
     EXPECT_EQ(details()->input().name, "CARL");
@@ -253,7 +253,7 @@ TEST_F(LibraryScreens, OpenDialogListsFiltersAndOpensOntoTheChartScreen) {
         dialog.filterBox()->setText(QStringLiteral("berta"));
         dialog.openSelected();
     });
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.Name, "BERTA");
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.name, "BERTA");
     auto* recent = child<RecentChartsMenu>(m_controller.mainWindow(), "recentCharts");
     recent->refresh();
     QStringList names;
@@ -261,7 +261,7 @@ TEST_F(LibraryScreens, OpenDialogListsFiltersAndOpensOntoTheChartScreen) {
         names << action->text().section(QLatin1Char(' '), 1, 1);
     EXPECT_EQ(names, (QStringList{QStringLiteral("BERTA"), QStringLiteral("CARL")}));
     recent->actions().at(1)->trigger();
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.Name, "CARL");
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.name, "CARL");
 }
 
 TEST_F(LibraryScreens, EditLoadsTheDetailsAndTheNextSaveUpdatesThatChart) {
@@ -404,7 +404,7 @@ TEST_F(LibraryScreens, LibraryThatCannotBeUsedIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(m_controller.mainWindow()->isVisible());
     m_controller.back();
     proceedWith(QStringLiteral("BERT"), QStringLiteral("Bern"));
-    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.Name, "BERT");
+    EXPECT_EQ(m_controller.chartScreen()->shownChart()->birth.name, "BERT");
 }
 
 // The open dialog with ten thousand charts: listing them and a keystroke of

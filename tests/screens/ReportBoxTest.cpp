@@ -38,7 +38,7 @@ TEST(ReportBoxReport, RunsKeepTheirColourAndHeadingAndTheTextIsTheReport) {
     ChartPositions positions{"24 Gem 12", "10 Tau 05", "05 Gem 40", "20 Tau 01",
                              "03 Can 17", "14 Aqu 55", "22 Sco 09", "14 Sag 30",
                              "01 Cap 50", "02 Sco 18", "22 Lib 39"};
-    const std::vector<ReportRun> runs = House_Report(positions);
+    const std::vector<ReportRun> runs = houseReport(positions);
     ASSERT_FALSE(runs.empty());
     ReportBox box;
     box.showReport(runs);

@@ -218,20 +218,20 @@ TEST(SaveScreenCopy, ClosingItLeavesTheChartScreensLinksWorking) {
 
 class SaveScreenSaving : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    QString path(const QString& name) const { return folder.filePath(name); }
+    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
+    QString path(const QString& name) const { return m_folder.filePath(name); }
     QStringList filesInFolder() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-    QTemporaryDir folder;
-    RecordedMessages messages;
-    SaveScreen screen{annaReport()};
+    QTemporaryDir m_folder;
+    RecordedMessages m_messages;
+    SaveScreen m_screen{annaReport()};
 };
 
 TEST_F(SaveScreenSaving, TheDialogOffersRichTextAndPlainText) {
     ScriptedSaveDialog dialog({});
-    clickButton(screen, "cmdSave");
+    clickButton(m_screen, "cmdSave");
     ASSERT_EQ(dialog.requests().size(), 1u);
     const SaveFileRequest& request = dialog.requests().front();
     EXPECT_EQ(request.title, programTitle());
@@ -242,20 +242,20 @@ TEST_F(SaveScreenSaving, TheDialogOffersRichTextAndPlainText) {
 
 TEST_F(SaveScreenSaving, CancellingSavesNothingAndSaysNothing) {
     ScriptedSaveDialog dialog({QString(), SaveScreen::richTextFilter()});
-    clickButton(screen, "cmdSave");
+    clickButton(m_screen, "cmdSave");
     EXPECT_EQ(dialog.requests().size(), 1u);
     EXPECT_TRUE(filesInFolder().isEmpty());
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(SaveScreenSaving, RichTextReadsBackAsTheCopy) {
     ScriptedSaveDialog dialog({path(QStringLiteral("anna")), SaveScreen::richTextFilter()});
-    clickButton(screen, "cmdSave");
-    EXPECT_TRUE(messages.messages().empty());
+    clickButton(m_screen, "cmdSave");
+    EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.rtf")});
     const QByteArray saved = fileContent(path(QStringLiteral("anna.rtf")));
     ASSERT_TRUE(saved.startsWith("{\\rtf1"));
-    EXPECT_EQ(QString::fromStdString(richTextToPlainText(saved.toStdString())), screen.copyText());
+    EXPECT_EQ(QString::fromStdString(richTextToPlainText(saved.toStdString())), m_screen.copyText());
 
     // An independent reader sees the same lines (it writes one "?" for each
     // character beyond ASCII and "\n" line breaks, after a header of its own).
@@ -266,7 +266,7 @@ TEST_F(SaveScreenSaving, RichTextReadsBackAsTheCopy) {
     const qsizetype header = unrtf->indexOf(QStringLiteral("-----------------\n"));
     ASSERT_GE(header, 0) << unrtf->left(300).toStdString();
     QString body = unrtf->mid(unrtf->indexOf(QLatin1Char('\n'), header) + 1);
-    QString expected = screen.copyText();
+    QString expected = m_screen.copyText();
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (QChar& c : expected)
         if (c.unicode() > 0x7F)
@@ -276,10 +276,10 @@ TEST_F(SaveScreenSaving, RichTextReadsBackAsTheCopy) {
 
 TEST_F(SaveScreenSaving, PlainTextIsTheCopyInUtf8) {
     ScriptedSaveDialog dialog({path(QStringLiteral("anna")), SaveScreen::plainTextFilter()});
-    clickButton(screen, "cmdSave");
-    EXPECT_TRUE(messages.messages().empty());
+    clickButton(m_screen, "cmdSave");
+    EXPECT_TRUE(m_messages.messages().empty());
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.txt")});
-    EXPECT_EQ(fileContent(path(QStringLiteral("anna.txt"))), screen.copyText().toUtf8());
+    EXPECT_EQ(fileContent(path(QStringLiteral("anna.txt"))), m_screen.copyText().toUtf8());
 }
 
 TEST_F(SaveScreenSaving, TheExtensionTypedDecidesTheFormat) {
@@ -299,20 +299,20 @@ TEST_F(SaveScreenSaving, TheExtensionTypedDecidesTheFormat) {
     };
     for (const Row& row : rows) {
         ScriptedSaveDialog dialog({path(QString::fromLatin1(row.typed)), row.filter});
-        screen.save();
+        m_screen.save();
         const QByteArray saved = fileContent(path(QString::fromLatin1(row.savedAs)));
         ASSERT_FALSE(saved.isEmpty()) << "typed " << row.typed << ", no file " << row.savedAs;
         EXPECT_EQ(saved.startsWith("{\\rtf1"), row.richText) << "typed " << row.typed;
     }
     EXPECT_EQ(filesInFolder().size(), std::size(rows));
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(SaveScreenSaving, SavingOverAFileReplacesIt) {
     ASSERT_TRUE(writeFile(path(QStringLiteral("old.txt")), "old content"));
     ScriptedSaveDialog dialog({path(QStringLiteral("old.txt")), SaveScreen::plainTextFilter()});
-    screen.save();
-    EXPECT_EQ(fileContent(path(QStringLiteral("old.txt"))), screen.copyText().toUtf8());
+    m_screen.save();
+    EXPECT_EQ(fileContent(path(QStringLiteral("old.txt"))), m_screen.copyText().toUtf8());
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("old.txt")});
 }
 
@@ -321,11 +321,11 @@ TEST_F(SaveScreenSaving, AFolderThatCannotBeWrittenGivesAnErrorAndNoFile) {
     ASSERT_TRUE(writeFile(path(QStringLiteral("plain-file")), "x"));
     const QString target = path(QStringLiteral("plain-file/report.rtf"));
     ScriptedSaveDialog dialog({target, SaveScreen::richTextFilter()});
-    screen.save();
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages.messages()[0].text.contains(QDir::toNativeSeparators(target)))
-        << messages.messages()[0].text.toStdString();
+    m_screen.save();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(m_messages.messages()[0].text.contains(QDir::toNativeSeparators(target)))
+        << m_messages.messages()[0].text.toStdString();
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("plain-file")});
 }
 
@@ -338,11 +338,11 @@ TEST_F(SaveScreenSaving, AReadOnlyFolderGivesAnErrorAndKeepsTheOldFile) {
     ASSERT_TRUE(writeFile(sub + QStringLiteral("/report.rtf"), "old content"));
     ASSERT_TRUE(QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner));
     ScriptedSaveDialog dialog({sub + QStringLiteral("/report.rtf"), SaveScreen::richTextFilter()});
-    screen.save();
+    m_screen.save();
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("report.rtf")));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(m_messages.messages()[0].text.contains(QStringLiteral("report.rtf")));
     EXPECT_EQ(fileContent(sub + QStringLiteral("/report.rtf")), QByteArray("old content"));
     EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("report.rtf")});
@@ -355,12 +355,12 @@ TEST_F(SaveScreenSaving, AWriteThatFailsHalfWayKeepsTheOldFile) {
     {
         FileSizeLimit limit(256);
         ASSERT_TRUE(limit.ok());
-        screen.save();
+        m_screen.save();
     }
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages.messages()[0].text.contains(QDir::toNativeSeparators(target)))
-        << messages.messages()[0].text.toStdString();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(m_messages.messages()[0].text.contains(QDir::toNativeSeparators(target)))
+        << m_messages.messages()[0].text.toStdString();
     EXPECT_EQ(fileContent(target), QByteArray("old content"));
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("report.txt")})
         << "no temporary file left";
@@ -372,9 +372,9 @@ TEST_F(SaveScreenSaving, AWriteThatFailsHalfWayKeepsTheOldFile) {
 class SaveScreenPrinting : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        screen.resize(780, 580);
-        screen.show();
+        ASSERT_TRUE(m_folder.isValid());
+        m_screen.resize(780, 580);
+        m_screen.show();
     }
     // The printed text without the page numbers under each page.
     std::optional<QString> pdfText(const QString& pdf) {
@@ -392,20 +392,20 @@ protected:
         return text;
     }
 
-    QTemporaryDir folder;
-    RecordedMessages messages;
-    SaveScreen screen{annaReport()};
+    QTemporaryDir m_folder;
+    RecordedMessages m_messages;
+    SaveScreen m_screen{annaReport()};
 };
 
 TEST_F(SaveScreenPrinting, WithoutASelectionTheWholeCopyIsPrinted) {
-    const QString pdf = folder.filePath(QStringLiteral("whole.pdf"));
+    const QString pdf = m_folder.filePath(QStringLiteral("whole.pdf"));
     ScriptedPrintDialog dialog(pdf);
-    clickButton(screen, "cmdPrint");
+    clickButton(m_screen, "cmdPrint");
     ASSERT_EQ(dialog.shown(), 1);
     EXPECT_FALSE(dialog.selectionOffered());
     EXPECT_FALSE(dialog.pageRangeOffered());
     EXPECT_EQ(dialog.range(), QAbstractPrintDialog::AllPages);
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 
     const auto text = pdfText(pdf);
     if (!text)
@@ -423,7 +423,7 @@ TEST_F(SaveScreenPrinting, WithASelectionOnlyTheSelectionIsPrinted) {
     const QStringList lines = annaReport().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 4);
     const QString chosen = lines[1];
-    ReportBox& copy = *screen.copyBox();
+    ReportBox& copy = *m_screen.copyBox();
     const int start = positionOf(copy, chosen);
     ASSERT_GE(start, 0);
     QTextCursor selection(copy.document());
@@ -431,9 +431,9 @@ TEST_F(SaveScreenPrinting, WithASelectionOnlyTheSelectionIsPrinted) {
     selection.setPosition(start + static_cast<int>(chosen.size()), QTextCursor::KeepAnchor);
     copy.setTextCursor(selection);
 
-    const QString pdf = folder.filePath(QStringLiteral("selection.pdf"));
+    const QString pdf = m_folder.filePath(QStringLiteral("selection.pdf"));
     ScriptedPrintDialog dialog(pdf);
-    screen.print();
+    m_screen.print();
     ASSERT_EQ(dialog.shown(), 1);
     EXPECT_TRUE(dialog.selectionOffered());
     EXPECT_EQ(dialog.range(), QAbstractPrintDialog::Selection);
@@ -447,19 +447,19 @@ TEST_F(SaveScreenPrinting, WithASelectionOnlyTheSelectionIsPrinted) {
 }
 
 TEST_F(SaveScreenPrinting, ChoosingAllPagesWithASelectionPrintsEverything) {
-    ReportBox& copy = *screen.copyBox();
+    ReportBox& copy = *m_screen.copyBox();
     QTextCursor selection(copy.document());
     selection.setPosition(0);
     selection.setPosition(6, QTextCursor::KeepAnchor);
     copy.setTextCursor(selection);
-    const QString pdf = folder.filePath(QStringLiteral("all.pdf"));
+    const QString pdf = m_folder.filePath(QStringLiteral("all.pdf"));
     const PrintDialogRunner previous = setPrintDialogRunner([&pdf](QPrintDialog& dialog) {
         dialog.setPrintRange(QAbstractPrintDialog::AllPages); // the user's choice
         dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog.printer()->setOutputFileName(pdf);
         return true;
     });
-    screen.print();
+    m_screen.print();
     setPrintDialogRunner(previous);
     const auto text = pdfText(pdf);
     if (!text)
@@ -469,19 +469,19 @@ TEST_F(SaveScreenPrinting, ChoosingAllPagesWithASelectionPrintsEverything) {
 
 TEST_F(SaveScreenPrinting, CancellingPrintsNothing) {
     ScriptedPrintDialog dialog{QString()};
-    screen.print();
+    m_screen.print();
     EXPECT_EQ(dialog.shown(), 1);
-    EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(QDir(m_folder.path()).isEmpty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
 
 TEST_F(SaveScreenPrinting, APdfThatCannotBeWrittenIsReported) {
-    const QString pdf = folder.filePath(QStringLiteral("missing-folder/out.pdf"));
+    const QString pdf = m_folder.filePath(QStringLiteral("missing-folder/out.pdf"));
     ScriptedPrintDialog dialog(pdf);
-    screen.print();
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("out.pdf")));
+    m_screen.print();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(m_messages.messages()[0].text.contains(QStringLiteral("out.pdf")));
 }
 
 // Writes the screenshot of the save screen when ORBENZA_SCREENSHOT_DIR names a

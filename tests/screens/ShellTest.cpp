@@ -131,7 +131,7 @@ protected:
         const ChartResult& expected = std::get<ChartResult>(outcome);
         for (int i = 0; i < 11; ++i)
             EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
-                      QString::fromStdString(expected.PlanetPositions[std::size_t(i)]))
+                      QString::fromStdString(expected.planetPositions[std::size_t(i)]))
                 << "lblPlanet" << i;
     }
 
@@ -553,7 +553,7 @@ TEST_F(ShellTest, PrecisePositionsAreAChoiceRememberedAndStatedOnTheChart) {
     const ChartResult expected = std::get<ChartResult>(chartOfInput(details()->input()));
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(labelText(chart, QString("lblPlanet%1").arg(i).toLatin1().constData()),
-                  QString::fromStdString(expected.PlanetPositions[std::size_t(i)]))
+                  QString::fromStdString(expected.planetPositions[std::size_t(i)]))
             << "lblPlanet" << i;
 
     // Unticked again, the next session computes with the built-in method.

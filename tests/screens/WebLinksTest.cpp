@@ -73,9 +73,9 @@ TEST(WebLinks, ALinkLongerThanTheLimitIsRefused) {
 
 TEST(WebLinks, ThePagesOpenTheirConfiguredAddresses) {
     RecordedUrls recorded;
-    OpenHelpPage();
-    OpenHomePage();
-    OpenDownloadPage();
+    openHelpPage();
+    openHomePage();
+    openDownloadPage();
     ASSERT_EQ(recorded.urls().size(), 3u);
     EXPECT_EQ(recorded.urls()[0], QUrl(helpPageAddress()));
     EXPECT_EQ(recorded.urls()[1], QUrl(homePageAddress()));

@@ -88,7 +88,7 @@ TEST(SignWheelNames, StayInsideTheirHouseAtEveryWindowSize) {
             const ChartWheel& wheel = *shown.screen->wheel();
             const double scale = ChartWheel::scaleFor(wheel.size());
             const QString where = QStringLiteral("%1 at %2x%3")
-                                      .arg(QString::fromStdString(chart.birth.Name))
+                                      .arg(QString::fromStdString(chart.birth.name))
                                       .arg(size.width())
                                       .arg(size.height());
             expectNamesInsideTheirHouses(wheel, scale, where);

@@ -5,7 +5,7 @@
 namespace orbenza {
 
 int degreeIndexOfLabel(std::string_view label) {
-    const auto& names = DegreeName();
+    const auto& names = degreeName();
     for (int index = 1; index <= kDegreeCount; ++index)
         if (names[static_cast<std::size_t>(index)] == label)
             return index;

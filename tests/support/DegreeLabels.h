@@ -6,7 +6,7 @@
 
 namespace orbenza {
 
-// The degree index 1..360 whose DegreeName label equals label exactly (all six
+// The degree index 1..360 whose degreeName label equals label exactly (all six
 // characters, case-sensitive), or 0 when no label does.
 int degreeIndexOfLabel(std::string_view label);
 

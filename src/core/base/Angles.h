@@ -13,7 +13,7 @@ inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
 
 // The largest whole number not above x, as a double.
-inline double Int(double x) {
+inline double floorWhole(double x) {
     return std::floor(x);
 }
 

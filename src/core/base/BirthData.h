@@ -21,22 +21,22 @@ constexpr Bool16 toBool16(bool flag) {
 }
 
 struct BirthData {
-    std::string Name;                    // exactly as typed, not trimmed
-    std::int16_t BirthMonth = 1;         // 1 = January ... 12 = December
-    std::int16_t BirthDay = 1;           // 1 ... 31
-    std::int16_t BirthYear = kFirstYear; // kFirstYear ... kLastYear
-    std::int16_t BirthHour = 0;          // 0 ... 23, local clock time
-    std::int16_t BirthMinute = 0;        // 0 ... 59
-    std::int16_t BirthSecond = 0;        // 0 ... 59
-    std::int16_t ZoneHours = 0;          // |UtCorrectionHours|, 0 ... 13
-    std::int16_t ZoneMinutes = 0;        // |UtCorrectionMinutes|, 0 or 30
-    std::int16_t LongitudeDegrees = 0;   // 0 ... 179
-    std::int16_t LongitudeMinutes = 0;   // 0 ... 59
-    std::int16_t LatitudeDegrees = 0;    // 0 ... 89
-    std::int16_t LatitudeMinutes = 0;    // 0 ... 59
-    Bool16 IsEast = kFalse16;            // -1 East, 0 West
-    Bool16 IsSouth = kFalse16;           // -1 South, 0 North
-    Bool16 IsDaylightSaving = kFalse16;
+    std::string name;                    // exactly as typed, not trimmed
+    std::int16_t birthMonth = 1;         // 1 = January ... 12 = December
+    std::int16_t birthDay = 1;           // 1 ... 31
+    std::int16_t birthYear = kFirstYear; // kFirstYear ... kLastYear
+    std::int16_t birthHour = 0;          // 0 ... 23, local clock time
+    std::int16_t birthMinute = 0;        // 0 ... 59
+    std::int16_t birthSecond = 0;        // 0 ... 59
+    std::int16_t zoneHours = 0;          // |UtCorrectionHours|, 0 ... 13
+    std::int16_t zoneMinutes = 0;        // |UtCorrectionMinutes|, 0 or 30
+    std::int16_t longitudeDegrees = 0;   // 0 ... 179
+    std::int16_t longitudeMinutes = 0;   // 0 ... 59
+    std::int16_t latitudeDegrees = 0;    // 0 ... 89
+    std::int16_t latitudeMinutes = 0;    // 0 ... 59
+    Bool16 isEast = kFalse16;            // -1 East, 0 West
+    Bool16 isSouth = kFalse16;           // -1 South, 0 North
+    Bool16 isDaylightSaving = kFalse16;
 };
 
 // The signed correction of the chosen zone: universal time = local clock time
@@ -45,9 +45,9 @@ struct BirthData {
 // from Greenwich negated. The 71 rows of the zone list leave the seconds 0; a
 // clock time from the place atlas may need them (Amsterdam's +0:19:32).
 struct UtCorrection {
-    std::int16_t UtCorrectionHours = 0;
-    std::int16_t UtCorrectionMinutes = 0;
-    std::int16_t UtCorrectionSeconds = 0;
+    std::int16_t utCorrectionHours = 0;
+    std::int16_t utCorrectionMinutes = 0;
+    std::int16_t utCorrectionSeconds = 0;
     friend bool operator==(const UtCorrection&, const UtCorrection&) = default;
 };
 
@@ -61,21 +61,21 @@ namespace orbenza {
 // it into the day count. One time base for the Moon, the Ascendant and the
 // planets alike.
 constexpr double universalHoursOf(const BirthData& birth, UtCorrection correction) {
-    return birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0 +
-           correction.UtCorrectionHours + correction.UtCorrectionMinutes / 60.0 +
-           correction.UtCorrectionSeconds / 3600.0 - (isTrue16(birth.IsDaylightSaving) ? 1.0 : 0.0);
+    return birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0 +
+           correction.utCorrectionHours + correction.utCorrectionMinutes / 60.0 +
+           correction.utCorrectionSeconds / 3600.0 - (isTrue16(birth.isDaylightSaving) ? 1.0 : 0.0);
 }
 
 // Longitude in degrees, West positive and East negative.
 constexpr double longitudeWestDegOf(const BirthData& birth) {
-    const double magnitude = birth.LongitudeDegrees + birth.LongitudeMinutes / 60.0;
-    return isTrue16(birth.IsEast) ? -magnitude : magnitude;
+    const double magnitude = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
+    return isTrue16(birth.isEast) ? -magnitude : magnitude;
 }
 
 // Latitude in degrees, North positive.
 constexpr double latitudeDegOf(const BirthData& birth) {
-    const double magnitude = birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0;
-    return isTrue16(birth.IsSouth) ? -magnitude : magnitude;
+    const double magnitude = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
+    return isTrue16(birth.isSouth) ? -magnitude : magnitude;
 }
 
 } // namespace orbenza

@@ -11,9 +11,9 @@ UtCorrection correctionOfOffset(std::int32_t utOffsetSeconds) {
     const std::int32_t magnitude = std::abs(correction);
     const int sign = correction < 0 ? -1 : 1;
     UtCorrection result;
-    result.UtCorrectionHours = static_cast<std::int16_t>(sign * (magnitude / 3600));
-    result.UtCorrectionMinutes = static_cast<std::int16_t>(sign * (magnitude / 60 % 60));
-    result.UtCorrectionSeconds = static_cast<std::int16_t>(sign * (magnitude % 60));
+    result.utCorrectionHours = static_cast<std::int16_t>(sign * (magnitude / 3600));
+    result.utCorrectionMinutes = static_cast<std::int16_t>(sign * (magnitude / 60 % 60));
+    result.utCorrectionSeconds = static_cast<std::int16_t>(sign * (magnitude % 60));
     return result;
 }
 

@@ -9,7 +9,7 @@ std::vector<ReportRun> chartReport(const ChartResult& chart) {
     for (const AspectFound& found : chart.aspects)
         if (aspectKind(found.aspect).major())
             aspects.push_back({found.a, found.b, found.aspect});
-    return House_Report(chart.housePlacement, aspects);
+    return houseReport(chart.housePlacement, aspects);
 }
 
 } // namespace orbenza

@@ -55,10 +55,10 @@ HouseFrame usePrecisePositions(ChartResult& chart, const EphemerisPositions& pre
         const double longitude = precise.longitudesDeg[body];
         chart.longitudesDeg[body] = longitude;
         chart.signs[body] = signOfPosition(longitude);
-        chart.PlanetPositions[indexOf(body)] = shortPositionOf(longitude);
+        chart.planetPositions[indexOf(body)] = shortPositionOf(longitude);
     }
-    chart.AscendantText = Format_Position(precise.longitudesDeg[Body::Ascendant]);
-    chart.MoonPositionText = Format_Position(precise.longitudesDeg[Body::Moon]);
+    chart.ascendantText = formatPosition(precise.longitudesDeg[Body::Ascendant]);
+    chart.moonPositionText = formatPosition(precise.longitudesDeg[Body::Moon]);
     chart.positions = Positions::Precise;
     return {precise.localApparentSiderealDeg, precise.trueObliquityDeg, latitudeDegOf(chart.birth)};
 }
@@ -73,7 +73,7 @@ void computeSpeeds(ChartResult& chart, const EphemerisPositions& series) {
     }
     const UniversalMoment& ut = chart.universalTime;
     const BodyArray<double> speeds = classicSpeedsDegPerDay(
-        Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
+        dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         chart.speedsDegPerDay[bodyAt(planet)] = speeds[bodyAt(planet)];
 }
@@ -93,17 +93,17 @@ void placeInCusps(ChartResult& chart, const HouseCusps& cusps, HouseSystem asked
     if (cusps.system == HouseSystem::Equal) {
         if (placement.ascendantFound)
             for (std::size_t k = 0; k < 12; ++k)
-                chart.cuspsDeg[k] = placement.HouseStart[k + 1] - 1.0;
+                chart.cuspsDeg[k] = placement.houseStart[k + 1] - 1.0;
         return;
     }
     // The report reads which houses are occupied and by whom; the degree
     // ranges of the placement stay those of the equal houses.
-    placement.HouseOccupied = {};
+    placement.houseOccupied = {};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
         const Body body = bodyAt(planet);
         const int house = houseOf(chart.cuspsDeg, chart.longitudesDeg[body]);
         placement.planetHouse[planet] = house;
-        placement.HouseOccupied[static_cast<std::size_t>(house)] = true;
+        placement.houseOccupied[static_cast<std::size_t>(house)] = true;
         chart.houses[body] = house;
     }
 }
@@ -128,25 +128,25 @@ void findAspects(ChartResult& chart, const ChartChoices& choices, const AngleSpe
 // The built-in method: the Ascendant and the Moon first, as the planet run
 // copies their texts.
 HouseFrame useClassicPositions(ChartResult& chart) {
-    AscendantResult ascendant = Ascendant_Calculation(chart.birth, chart.correction);
-    MoonResult moon = Moon_Calculation(chart.birth, chart.correction);
-    PlanetRunResult planets = Planet_Calculation(chart.birth, chart.correction,
-                                                 moon.MoonPositionText, ascendant.AscendantText);
-    chart.PlanetPositions = std::move(planets.PlanetPositions);
-    chart.AscendantText = std::move(ascendant.AscendantText);
-    chart.MoonPositionText = std::move(moon.MoonPositionText);
+    AscendantResult ascendant = ascendantCalculation(chart.birth, chart.correction);
+    MoonResult moon = moonCalculation(chart.birth, chart.correction);
+    PlanetRunResult planets = planetCalculation(chart.birth, chart.correction,
+                                                 moon.moonPositionText, ascendant.ascendantText);
+    chart.planetPositions = std::move(planets.planetPositions);
+    chart.ascendantText = std::move(ascendant.ascendantText);
+    chart.moonPositionText = std::move(moon.moonPositionText);
     for (Body body : kAllBodies) {
         if (body == Body::Moon)
-            chart.longitudesDeg[body] = moon.MoonLongitude;
+            chart.longitudesDeg[body] = moon.moonLongitude;
         else if (body == Body::Ascendant)
-            chart.longitudesDeg[body] = ascendant.AscendantLongitude;
+            chart.longitudesDeg[body] = ascendant.ascendantLongitude;
         else
             chart.longitudesDeg[body] =
                 planets.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))];
         chart.signs[body] = signOfPosition(chart.longitudesDeg[body]);
     }
     chart.positions = Positions::Classic;
-    return {ascendant.SiderealDegrees, ascendant.ObliquityRadians * kRadiansToDegrees,
+    return {ascendant.siderealDegrees, ascendant.obliquityRadians * kRadiansToDegrees,
             latitudeDegOf(chart.birth)};
 }
 
@@ -179,16 +179,16 @@ ChartResult computeChart(const BirthData& birth, UtCorrection correction, Positi
         julianDayUtOf(chart.universalTime), latitudeDegOf(birth), -longitudeWestDegOf(birth));
     const HouseFrame frame = positions == Positions::Precise ? usePrecisePositions(chart, series)
                                                              : useClassicPositions(chart);
-    chart.MoonSignName = std::string(signName(chart.signs[Body::Moon]));
+    chart.moonSignName = std::string(signName(chart.signs[Body::Moon]));
     placeInHouses(chart);
     placeOtherPoints(chart, series);
 
     // Retrograde marks go by the local calendar date of the birth.
-    RetrogradeResult retrograde = Retrograde_Calculation(
-        birth.BirthMonth, birth.BirthDay, birth.BirthYear, birth.BirthHour, birth.BirthMinute);
-    chart.PlanetNames = std::move(retrograde.PlanetNames);
+    RetrogradeResult retrograde = retrogradeCalculation(
+        birth.birthMonth, birth.birthDay, birth.birthYear, birth.birthHour, birth.birthMinute);
+    chart.planetNames = std::move(retrograde.planetNames);
     for (std::size_t k = 0; k < StationPlanetCount; ++k)
-        chart.retrograde[stationPlanetBody(k)] = retrograde.RetrogradeFlags[k];
+        chart.retrograde[stationPlanetBody(k)] = retrograde.retrogradeFlags[k];
 
     chart.housesAndAspects = choices.housesAndAspects;
     if (!choices.housesAndAspects && !choices.aspectsForReport) {
@@ -234,27 +234,27 @@ ChartResult chartOfValues(const BirthData& birth, UtCorrection correction,
 }
 
 UtCorrection correctionOf(const BirthInput& input) {
-    return Zone_Calculation(input.zonePosition, input.correction);
+    return zoneCalculation(input.zonePosition, input.correction);
 }
 
 BirthData birthDataOf(const BirthInput& input, UtCorrection correction) {
     BirthData birth;
-    birth.Name = input.name;
-    birth.BirthMonth = int16Of(input.local.month);
-    birth.BirthDay = int16Of(input.local.day);
-    birth.BirthYear = int16Of(input.local.year);
-    birth.BirthHour = int16Of(input.local.hour);
-    birth.BirthMinute = int16Of(input.local.minute);
-    birth.BirthSecond = int16Of(input.local.second);
-    birth.ZoneHours = int16Of(std::abs(correction.UtCorrectionHours));
-    birth.ZoneMinutes = int16Of(std::abs(correction.UtCorrectionMinutes));
-    birth.LongitudeDegrees = int16Of(input.longitude.degrees);
-    birth.LongitudeMinutes = int16Of(input.longitude.minutes);
-    birth.LatitudeDegrees = int16Of(input.latitude.degrees);
-    birth.LatitudeMinutes = int16Of(input.latitude.minutes);
-    birth.IsEast = toBool16(input.longitude.hemisphere == EastWest::East);
-    birth.IsSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
-    birth.IsDaylightSaving = toBool16(input.daylightSaving);
+    birth.name = input.name;
+    birth.birthMonth = int16Of(input.local.month);
+    birth.birthDay = int16Of(input.local.day);
+    birth.birthYear = int16Of(input.local.year);
+    birth.birthHour = int16Of(input.local.hour);
+    birth.birthMinute = int16Of(input.local.minute);
+    birth.birthSecond = int16Of(input.local.second);
+    birth.zoneHours = int16Of(std::abs(correction.utCorrectionHours));
+    birth.zoneMinutes = int16Of(std::abs(correction.utCorrectionMinutes));
+    birth.longitudeDegrees = int16Of(input.longitude.degrees);
+    birth.longitudeMinutes = int16Of(input.longitude.minutes);
+    birth.latitudeDegrees = int16Of(input.latitude.degrees);
+    birth.latitudeMinutes = int16Of(input.latitude.minutes);
+    birth.isEast = toBool16(input.longitude.hemisphere == EastWest::East);
+    birth.isSouth = toBool16(input.latitude.hemisphere == NorthSouth::South);
+    birth.isDaylightSaving = toBool16(input.daylightSaving);
     return birth;
 }
 

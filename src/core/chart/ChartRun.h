@@ -43,16 +43,16 @@ struct ChartResult {
     // Eleven short position texts ("05 Sco 34"): 0 Sun, 1 Moon, 2 Mercury,
     // 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto,
     // 10 Ascendant.
-    std::array<std::string, 11> PlanetPositions;
-    std::string AscendantText;    // "22° 39' 6\" Lib"
-    std::string MoonPositionText; // "9° 2' 58\" Leo"
-    std::string MoonSignName;     // "Leo"
+    std::array<std::string, 11> planetPositions;
+    std::string ascendantText;    // "22° 39' 6\" Lib"
+    std::string moonPositionText; // "9° 2' 58\" Leo"
+    std::string moonSignName;     // "Leo"
 
     // Body labels in the same order: "Sun" ... "Pluto", "Asc"; a planet that
     // is retrograde on the local birth date carries " (R) " after its name.
-    std::array<std::string, 11> PlanetNames;
+    std::array<std::string, 11> planetNames;
     // The twelve equal houses from the Ascendant's degree and the planets in
-    // them; House_Report(housePlacement) writes the report.
+    // them; houseReport(housePlacement) writes the report.
     HousePlacement housePlacement;
 
     // The chart's values, by body in chart order.

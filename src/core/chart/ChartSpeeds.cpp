@@ -17,27 +17,27 @@ struct Motion {
 
 // Place and velocity on the Kepler ellipse of a body's elements at d.
 Motion keplerMotion(int index, double d) {
-    const OrbitalElementSet el = Orbital_Elements(index, d);
+    const OrbitalElementSet el = orbitalElements(index, d);
     // The mean motion, radians a day: the elements are linear in time, so
     // one day's change of the mean longitude is its rate.
-    const double n = Normalize_Radians(Orbital_Elements(index, d + 1.0).OrbitMeanLongitude -
-                                       el.OrbitMeanLongitude);
-    const double e = el.OrbitEccentricity;
+    const double n = normalizeRadians(orbitalElements(index, d + 1.0).orbitMeanLongitude -
+                                       el.orbitMeanLongitude);
+    const double e = el.orbitEccentricity;
     const double eAnomaly =
-        eccentricAnomaly(Normalize_Radians(el.OrbitMeanLongitude - el.OrbitPerihelion), e);
+        eccentricAnomaly(normalizeRadians(el.orbitMeanLongitude - el.orbitPerihelion), e);
     const double cosE = std::cos(eAnomaly);
     const double sinE = std::sin(eAnomaly);
     const double rate = n / (1.0 - e * cosE);
-    const double b = el.OrbitAxis * std::sqrt(1.0 - e * e);
+    const double b = el.orbitAxis * std::sqrt(1.0 - e * e);
     // In the orbit's plane, x toward the perihelion.
-    const double px = el.OrbitAxis * (cosE - e);
+    const double px = el.orbitAxis * (cosE - e);
     const double py = b * sinE;
-    const double pvx = -el.OrbitAxis * sinE * rate;
+    const double pvx = -el.orbitAxis * sinE * rate;
     const double pvy = b * cosE * rate;
-    const double omega = el.OrbitPerihelion - el.OrbitNode; // argument of perihelion
+    const double omega = el.orbitPerihelion - el.orbitNode; // argument of perihelion
     const double cosW = std::cos(omega), sinW = std::sin(omega);
-    const double cosN = std::cos(el.OrbitNode), sinN = std::sin(el.OrbitNode);
-    const double cosI = std::cos(el.OrbitInclination);
+    const double cosN = std::cos(el.orbitNode), sinN = std::sin(el.orbitNode);
+    const double cosI = std::cos(el.orbitInclination);
     const double xx = cosN * cosW - sinN * sinW * cosI, xy = -cosN * sinW - sinN * cosW * cosI;
     const double yx = sinN * cosW + cosN * sinW * cosI, yy = -sinN * sinW + cosN * cosW * cosI;
     return {xx * px + xy * py, yx * px + yy * py, xx * pvx + xy * pvy, yx * pvx + yy * pvy};

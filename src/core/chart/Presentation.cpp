@@ -39,14 +39,14 @@ ChartPresentation presentChart(const ChartResult& chart,
                                const std::array<std::string, 11>& planetNames) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
-    shown.lblRashi = chart.MoonSignName;
+    shown.lblRashi = chart.moonSignName;
     shown.lblSunSign = std::string(signName(chart.sunSign()));
     shown.lblLagna = std::string(signName(chart.ascendantSign()));
-    shown.lblName = birth.Name;
-    shown.lblDOB = std::string(monthName(birth.BirthMonth)) + "/" + std::to_string(birth.BirthDay) +
-                   "/" + std::to_string(birth.BirthYear);
+    shown.lblName = birth.name;
+    shown.lblDOB = std::string(monthName(birth.birthMonth)) + "/" + std::to_string(birth.birthDay) +
+                   "/" + std::to_string(birth.birthYear);
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%d:%02d", birth.BirthHour, birth.BirthMinute);
+    std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
     shown.lblTOB = clock;
     shown.lblLatitude = latitudeText(birth);
     shown.lblLongitude = longitudeText(birth);
@@ -91,8 +91,8 @@ std::string computedForLine(const ChartResult& chart) {
         // ", Europe/Paris, UT+0:09:21".
         const UtCorrection& c = chart.correction;
         line += ", " + chart.input.atlasClock->timeZone + ", " +
-                atlas::formatUtOffset(-(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 +
-                                        c.UtCorrectionSeconds));
+                atlas::formatUtOffset(-(c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 +
+                                        c.utCorrectionSeconds));
     }
     if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
@@ -106,7 +106,7 @@ std::string computedForLine(const ChartResult& chart) {
                 line += ' ';
         }
     }
-    if (isTrue16(chart.birth.IsDaylightSaving))
+    if (isTrue16(chart.birth.isDaylightSaving))
         line += ", daylight saving";
     // Which method computed the positions: ", classic positions" or ", precise positions".
     line += ", ";
@@ -116,13 +116,13 @@ std::string computedForLine(const ChartResult& chart) {
 }
 
 std::string latitudeText(const BirthData& birth) {
-    return coordinateText(birth.LatitudeDegrees, birth.LatitudeMinutes,
-                          isTrue16(birth.IsSouth) ? 'S' : 'N');
+    return coordinateText(birth.latitudeDegrees, birth.latitudeMinutes,
+                          isTrue16(birth.isSouth) ? 'S' : 'N');
 }
 
 std::string longitudeText(const BirthData& birth) {
-    return coordinateText(birth.LongitudeDegrees, birth.LongitudeMinutes,
-                          isTrue16(birth.IsEast) ? 'E' : 'W');
+    return coordinateText(birth.longitudeDegrees, birth.longitudeMinutes,
+                          isTrue16(birth.isEast) ? 'E' : 'W');
 }
 
 std::string houseNoteText(const ChartResult& chart) {
@@ -145,11 +145,11 @@ ChartLines chartLines(const ChartResult& chart, std::string_view birthPlace) {
     const BirthData& birth = chart.birth;
     ChartLines lines;
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.BirthHour, birth.BirthMinute);
-    lines.born = "Born " + std::to_string(birth.BirthDay) + " " +
-                 std::string(monthName(birth.BirthMonth)) + " " + std::to_string(birth.BirthYear) +
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.birthHour, birth.birthMinute);
+    lines.born = "Born " + std::to_string(birth.birthDay) + " " +
+                 std::string(monthName(birth.birthMonth)) + " " + std::to_string(birth.birthYear) +
                  " at " + time + " local time";
-    if (isTrue16(birth.IsDaylightSaving))
+    if (isTrue16(birth.isDaylightSaving))
         lines.born += " (daylight saving)";
     if (!birthPlace.empty()) {
         lines.born += " in ";

@@ -85,7 +85,7 @@ const std::array<TimeZoneEntry, kTimeZoneCount>& timeZoneEntries() {
     return kEntries;
 }
 
-UtCorrection Zone_Calculation(int listPosition, UtCorrection previous) {
+UtCorrection zoneCalculation(int listPosition, UtCorrection previous) {
     if (listPosition < 0 || listPosition >= kTimeZoneCount)
         return previous;
     return timeZoneEntries()[static_cast<std::size_t>(listPosition)].correction;

@@ -19,9 +19,9 @@ inline constexpr int kDefaultTimeZonePosition = 29; // "Greenwich Mean Time,GMT,
 
 const std::array<TimeZoneEntry, kTimeZoneCount>& timeZoneEntries();
 
-// Zone_Calculation: the correction of the row at list position 0..70. Any
+// zoneCalculation: the correction of the row at list position 0..70. Any
 // other position (-1 when no row is selected) leaves the previous correction.
-UtCorrection Zone_Calculation(int listPosition, UtCorrection previous);
+UtCorrection zoneCalculation(int listPosition, UtCorrection previous);
 
 // The abbreviation of a row ("IST" for "Indian Time, IST, +5.3").
 std::string_view timeZoneAbbreviation(int listPosition);

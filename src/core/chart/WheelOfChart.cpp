@@ -33,7 +33,7 @@ DegreeWheel degreeWheelOf(const ChartResult& chart) {
 }
 
 WheelSvgTitle wheelTitleOf(const ChartResult& chart) {
-    const std::string& name = chart.birth.Name;
+    const std::string& name = chart.birth.name;
     const ChartLines lines = chartLines(chart);
     WheelSvgTitle title;
     title.title = name.empty() ? "Orbenza chart" : "Orbenza chart of " + name;

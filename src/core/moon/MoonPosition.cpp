@@ -72,19 +72,19 @@ PositionParts positionParts(double longitudeDeg) {
         a = 0.0;
     else if (a >= 1e9)
         a = std::fmod(a, 360.0);
-    double deg = Int(a);
+    double deg = floorWhole(a);
     const double fraction = a - deg;
     const double mm = 60.0 * fraction;
-    const double minutes = Int(mm);
+    const double minutes = floorWhole(mm);
     const double remainder = mm - minutes;
-    const auto sign = static_cast<int>(static_cast<long long>(Int(deg / 30.0)) % 12);
+    const auto sign = static_cast<int>(static_cast<long long>(floorWhole(deg / 30.0)) % 12);
     while (deg >= 30.0)
         deg -= 30.0;
-    const double seconds = Int(60.0 * remainder);
+    const double seconds = floorWhole(60.0 * remainder);
     return {static_cast<int>(deg), static_cast<int>(minutes), static_cast<int>(seconds), sign};
 }
 
-std::string Format_Position(double longitudeDeg) {
+std::string formatPosition(double longitudeDeg) {
     const PositionParts parts = positionParts(longitudeDeg);
     char buffer[24]; // at most "29° 59' 59\" Pis"
     char* out = appendNumber(buffer, parts.degrees);
@@ -112,18 +112,18 @@ std::string_view signNameOfPositionText(std::string_view positionText) {
     return signNameOfAbbreviation(trimmed.substr(trimmed.size() - 3));
 }
 
-MoonResult Moon_Calculation(const BirthData& birth, UtCorrection correction) {
+MoonResult moonCalculation(const BirthData& birth, UtCorrection correction) {
     MoonResult moon;
-    moon.MoonLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
-    moon.MoonLongitudeWest = longitudeWestDegOf(birth);
-    moon.BirthJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
-    moon.UniversalHours = universalHoursOf(birth, correction);
-    moon.CenturiesT = ((moon.BirthJDN - 2451545.0) + moon.UniversalHours / 24.0 - 0.5) / 36525.0;
-    moon.MoonLongitude = moonLongitudeDeg(moon.CenturiesT);
-    moon.MoonPositionText = Format_Position(moon.MoonLongitude);
+    moon.moonLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;
+    moon.moonLongitudeWest = longitudeWestDegOf(birth);
+    moon.birthJdn = julianDay(birth.birthMonth, birth.birthDay, birth.birthYear);
+    moon.universalHours = universalHoursOf(birth, correction);
+    moon.centuriesT = ((moon.birthJdn - 2451545.0) + moon.universalHours / 24.0 - 0.5) / 36525.0;
+    moon.moonLongitude = moonLongitudeDeg(moon.centuriesT);
+    moon.moonPositionText = formatPosition(moon.moonLongitude);
     // The sign the position text names, from the same whole-second parts.
-    moon.MoonSignName = std::string(
-        signName(signAt(static_cast<std::size_t>(positionParts(moon.MoonLongitude).sign))));
+    moon.moonSignName = std::string(
+        signName(signAt(static_cast<std::size_t>(positionParts(moon.moonLongitude).sign))));
     return moon;
 }
 

@@ -4,17 +4,17 @@
 
 namespace orbenza {
 
-double Julian_Day(int month, int day, int year) {
+double julianDay(int month, int day, int year) {
     const double m = month + 12.0 * (year + 4800) - 3.0;
-    double j = day + Int((365.0 * m + 2.0 * (m - 12.0 * Int(m / 12.0)) + 7.0) / 12.0) +
-               Int(m / 48.0) - 32083.0;
+    double j = day + floorWhole((365.0 * m + 2.0 * (m - 12.0 * floorWhole(m / 12.0)) + 7.0) / 12.0) +
+               floorWhole(m / 48.0) - 32083.0;
     // Above JD 2299171 (15 October 1582) the Gregorian correction applies.
     if (j > 2299171.0)
-        j = j + Int(m / 4800.0) - Int(m / 1200.0) + 38.0;
+        j = j + floorWhole(m / 4800.0) - floorWhole(m / 1200.0) + 38.0;
     return j;
 }
 
-double ATan2(double y, double x) {
+double atan2Radians(double y, double x) {
     if (x > 0.0)
         return std::atan(y / x);
     if (x < 0.0) {

@@ -7,12 +7,12 @@
 
 namespace orbenza {
 
-// Julian_Day: the Julian Day Number (a whole number held in a double) of a
+// julianDay: the Julian Day Number (a whole number held in a double) of a
 // calendar date, Gregorian from 15 October 1582 on and Julian before. The
 // integer form of Fliegel and Van Flandern (1968), exact for every date.
-double Julian_Day(int month, int day, int year);
+double julianDay(int month, int day, int year);
 
-// ATan2: the arc tangent of y / x in radians, -pi to pi, in the right quadrant.
-double ATan2(double y, double x);
+// atan2Radians: the arc tangent of y / x in radians, -pi to pi, in the right quadrant.
+double atan2Radians(double y, double x);
 
 } // namespace orbenza

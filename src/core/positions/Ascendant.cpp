@@ -7,7 +7,7 @@
 
 namespace orbenza {
 
-double Normalize_Degrees(double x) {
+double normalizeDegrees(double x) {
     if (x < 0.0)
         x += 360.0;
     if (x > 360.0)
@@ -15,29 +15,29 @@ double Normalize_Degrees(double x) {
     return x;
 }
 
-AscendantResult Ascendant_Calculation(const BirthData& birth, UtCorrection correction) {
+AscendantResult ascendantCalculation(const BirthData& birth, UtCorrection correction) {
     AscendantResult result;
     result.timeBase = ascendantTimeBase(birth, correction);
     const AscendantTimeBase& base = result.timeBase;
-    const double t = base.CenturiesT1900;
+    const double t = base.centuriesT1900;
 
     // Greenwich sidereal time in hours; the universal hours enter unscaled
     // because T already counts them. A negative value only arises in the first
     // days of 1900 and is harmless: only its sine, cosine and tangent are used.
     double s =
-        15.0 * (base.AscUniversalHours + (t * (t * 0.0000258) + (t * 2400.0513 + 6.6460656))) -
-        base.AscLongitudeWest;
+        15.0 * (base.ascUniversalHours + (t * (t * 0.0000258) + (t * 2400.0513 + 6.6460656))) -
+        base.ascLongitudeWest;
     while (s >= 360.0)
         s -= 360.0;
-    result.SiderealDegrees = s;
+    result.siderealDegrees = s;
 
-    const double r = result.SiderealDegrees * kDegreesToRadians;
-    result.ObliquityRadians = (23.452294 - t * 0.0130125) * kDegreesToRadians;
-    const double phi = base.AscLatitude * kDegreesToRadians;
+    const double r = result.siderealDegrees * kDegreesToRadians;
+    result.obliquityRadians = (23.452294 - t * 0.0130125) * kDegreesToRadians;
+    const double phi = base.ascLatitude * kDegreesToRadians;
     const double y = std::cos(r);
-    const double x = -(std::sin(r)) * std::cos(result.ObliquityRadians) -
-                     std::sin(result.ObliquityRadians) * std::tan(phi);
-    double a = ATan2(y, x);
+    const double x = -(std::sin(r)) * std::cos(result.obliquityRadians) -
+                     std::sin(result.obliquityRadians) * std::tan(phi);
+    double a = atan2Radians(y, x);
     if (a < 0.0)
         a += kPi;
     if (std::cos(r) < 0.0)
@@ -46,8 +46,8 @@ AscendantResult Ascendant_Calculation(const BirthData& birth, UtCorrection corre
     double longitude = a * kRadiansToDegrees;
     while (longitude >= 360.0)
         longitude -= 360.0;
-    result.AscendantLongitude = longitude;
-    result.AscendantText = Format_Position(Normalize_Degrees(result.AscendantLongitude));
+    result.ascendantLongitude = longitude;
+    result.ascendantText = formatPosition(normalizeDegrees(result.ascendantLongitude));
     return result;
 }
 

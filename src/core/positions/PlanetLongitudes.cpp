@@ -47,25 +47,25 @@ double angleRadians(double baseDeg, double rateArcsec, double t) {
 
 } // namespace
 
-OrbitalElementSet Orbital_Elements(int index, double d) {
+OrbitalElementSet orbitalElements(int index, double d) {
     OrbitalElementSet set;
     if (index < 0 || index >= kElementBodyCount)
         return set;
     const ElementRow& row = kElements[static_cast<std::size_t>(index)];
     const double t = d / 36525.0;
-    set.OrbitAxis = row.axis + row.axisRate * t;
-    set.OrbitEccentricity = row.eccentricity + row.eccentricityRate * t;
-    set.OrbitInclination = angleRadians(row.inclinationDeg, row.inclinationRateArcsec, t);
-    set.OrbitNode = angleRadians(row.nodeDeg, row.nodeRateArcsec, t);
-    set.OrbitPerihelion = angleRadians(row.perihelionDeg, row.perihelionRateArcsec, t);
-    set.OrbitMeanLongitude =
-        Normalize_Radians(angleRadians(row.meanLongitudeDeg, row.meanLongitudeRateArcsec, t));
+    set.orbitAxis = row.axis + row.axisRate * t;
+    set.orbitEccentricity = row.eccentricity + row.eccentricityRate * t;
+    set.orbitInclination = angleRadians(row.inclinationDeg, row.inclinationRateArcsec, t);
+    set.orbitNode = angleRadians(row.nodeDeg, row.nodeRateArcsec, t);
+    set.orbitPerihelion = angleRadians(row.perihelionDeg, row.perihelionRateArcsec, t);
+    set.orbitMeanLongitude =
+        normalizeRadians(angleRadians(row.meanLongitudeDeg, row.meanLongitudeRateArcsec, t));
     return set;
 }
 
-double Normalize_Radians(double x) {
+double normalizeRadians(double x) {
     const double q = x / kTwoPi;
-    const double w = (q >= 0.0) ? Int(q) : Int(q) + 1.0; // whole part toward zero
+    const double w = (q >= 0.0) ? floorWhole(q) : floorWhole(q) + 1.0; // whole part toward zero
     double r = (q - w) * kTwoPi;
     if (r < 0.0)
         r += kTwoPi;
@@ -87,7 +87,7 @@ double eccentricAnomaly(double meanAnomaly, double e) {
     return eAnomaly;
 }
 
-double True_Anomaly(double meanAnomaly, double e) {
+double trueAnomaly(double meanAnomaly, double e) {
     const double eAnomaly = eccentricAnomaly(meanAnomaly, e);
     double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eAnomaly * 0.5));
     if (v < 0.0)
@@ -108,36 +108,36 @@ struct EclipticXY {
 
 // Heliocentric place of a body on its Kepler ellipse.
 EclipticXY heliocentricPlace(const OrbitalElementSet& body) {
-    const double mean = Normalize_Radians(body.OrbitMeanLongitude - body.OrbitPerihelion);
-    const double v = True_Anomaly(mean, body.OrbitEccentricity);
-    const double radius = body.OrbitAxis * (1.0 - body.OrbitEccentricity * body.OrbitEccentricity) /
-                          (1.0 + body.OrbitEccentricity * std::cos(v));
-    const double u = v + body.OrbitPerihelion - body.OrbitNode; // argument of latitude
-    const double cosNode = std::cos(body.OrbitNode);
-    const double sinNode = std::sin(body.OrbitNode);
-    const double cosIncl = std::cos(body.OrbitInclination);
+    const double mean = normalizeRadians(body.orbitMeanLongitude - body.orbitPerihelion);
+    const double v = trueAnomaly(mean, body.orbitEccentricity);
+    const double radius = body.orbitAxis * (1.0 - body.orbitEccentricity * body.orbitEccentricity) /
+                          (1.0 + body.orbitEccentricity * std::cos(v));
+    const double u = v + body.orbitPerihelion - body.orbitNode; // argument of latitude
+    const double cosNode = std::cos(body.orbitNode);
+    const double sinNode = std::sin(body.orbitNode);
+    const double cosIncl = std::cos(body.orbitInclination);
     return {radius * (cosNode * std::cos(u) - std::sin(u) * sinNode * cosIncl),
             radius * (sinNode * std::cos(u) + std::sin(u) * cosNode * cosIncl)};
 }
 
 // The Earth in the plane of its own orbit (inclination taken as zero).
 EclipticXY earthPlace(double d) {
-    const OrbitalElementSet earth = Orbital_Elements(kSunEarth, d);
-    const double mean = Normalize_Radians(earth.OrbitMeanLongitude - earth.OrbitPerihelion);
-    const double v = True_Anomaly(mean, earth.OrbitEccentricity);
-    const double radius = earth.OrbitAxis *
-                          (1.0 - earth.OrbitEccentricity * earth.OrbitEccentricity) /
-                          (1.0 + earth.OrbitEccentricity * std::cos(v));
-    return {radius * std::cos(v + earth.OrbitPerihelion),
-            radius * std::sin(v + earth.OrbitPerihelion)};
+    const OrbitalElementSet earth = orbitalElements(kSunEarth, d);
+    const double mean = normalizeRadians(earth.orbitMeanLongitude - earth.orbitPerihelion);
+    const double v = trueAnomaly(mean, earth.orbitEccentricity);
+    const double radius = earth.orbitAxis *
+                          (1.0 - earth.orbitEccentricity * earth.orbitEccentricity) /
+                          (1.0 + earth.orbitEccentricity * std::cos(v));
+    return {radius * std::cos(v + earth.orbitPerihelion),
+            radius * std::sin(v + earth.orbitPerihelion)};
 }
 
 double geocentricLongitudeDeg(int index, double d, EclipticXY earth, double precessionDeg) {
     EclipticXY body; // the Sun stands at the origin
     if (index != kSunEarth)
-        body = heliocentricPlace(Orbital_Elements(index, d));
+        body = heliocentricPlace(orbitalElements(index, d));
     // J2000 ecliptic longitude, then carried to the equinox of date.
-    double lambda = ATan2(body.y - earth.y, body.x - earth.x) * (180.0 / kPi) + precessionDeg;
+    double lambda = atan2Radians(body.y - earth.y, body.x - earth.x) * (180.0 / kPi) + precessionDeg;
     while (lambda > 360.0)
         lambda -= 360.0;
     while (lambda < 0.0)
@@ -147,7 +147,7 @@ double geocentricLongitudeDeg(int index, double d, EclipticXY earth, double prec
 
 } // namespace
 
-double Planet_Longitude(int index, double d) {
+double planetLongitude(int index, double d) {
     return geocentricLongitudeDeg(index, d, earthPlace(d), generalPrecessionDeg(d));
 }
 

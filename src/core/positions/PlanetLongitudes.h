@@ -62,40 +62,40 @@ constexpr int elementIndexOf(Body body) {
 
 // The six elements of one body at one moment.
 struct OrbitalElementSet {
-    double OrbitAxis = 0;          // a, astronomical units
-    double OrbitEccentricity = 0;  // e
-    double OrbitInclination = 0;   // i, radians
-    double OrbitNode = 0;          // longitude of the ascending node, radians
-    double OrbitPerihelion = 0;    // longitude of perihelion, radians
-    double OrbitMeanLongitude = 0; // mean longitude, radians, 0 to below 2 pi
+    double orbitAxis = 0;          // a, astronomical units
+    double orbitEccentricity = 0;  // e
+    double orbitInclination = 0;   // i, radians
+    double orbitNode = 0;          // longitude of the ascending node, radians
+    double orbitPerihelion = 0;    // longitude of perihelion, radians
+    double orbitMeanLongitude = 0; // mean longitude, radians, 0 to below 2 pi
 };
 
 // Newton's method stops when a step is no larger than this (radians).
 inline constexpr double KEPLER_TOLERANCE = 1e-12;
 
-// Orbital_Elements: the elements of body 0..8 at d days from J2000.0; an
+// orbitalElements: the elements of body 0..8 at d days from J2000.0; an
 // index outside 0..8 gives all zeros.
-OrbitalElementSet Orbital_Elements(int index, double d);
+OrbitalElementSet orbitalElements(int index, double d);
 
-// Normalize_Radians: x brought into 0 to below 2 pi.
-double Normalize_Radians(double x);
+// normalizeRadians: x brought into 0 to below 2 pi.
+double normalizeRadians(double x);
 
-// True_Anomaly: true anomaly (radians, 0 to below 2 pi) for mean anomaly M
+// trueAnomaly: true anomaly (radians, 0 to below 2 pi) for mean anomaly M
 // (radians) and eccentricity e, by Newton's method on Kepler's equation.
-double True_Anomaly(double meanAnomaly, double eccentricity);
+double trueAnomaly(double meanAnomaly, double eccentricity);
 
-// The eccentric anomaly True_Anomaly solves Kepler's equation with.
+// The eccentric anomaly trueAnomaly solves Kepler's equation with.
 double eccentricAnomaly(double meanAnomaly, double eccentricity);
 
 // Accumulated general precession in longitude from J2000.0 to d days later,
 // in degrees: (5028.796195 T + 1.1054348 T^2) arcseconds, T = d / 36525.
 double generalPrecessionDeg(double d);
 
-// Planet_Longitude: geocentric longitude of body 0..8 at d days from J2000.0,
+// planetLongitude: geocentric longitude of body 0..8 at d days from J2000.0,
 // in degrees, ecliptic and equinox of date, 0 to 360.
-double Planet_Longitude(int index, double d);
+double planetLongitude(int index, double d);
 
-// Planet_Longitude of all nine bodies at once, the Earth's place worked out
+// planetLongitude of all nine bodies at once, the Earth's place worked out
 // only once. The same values, bit for bit.
 std::array<double, kElementBodyCount> planetLongitudesDeg(double d);
 

@@ -19,7 +19,7 @@ void appendPadded(std::string& out, std::string_view field) {
 
 } // namespace
 
-std::string Short_Position(std::string_view positionText) {
+std::string shortPosition(std::string_view positionText) {
     const std::string_view t = trimSpaces(positionText);
     const std::size_t degreeMark = t.find(kDegreeSign);
     const std::string_view degrees = trimSpaces(t.substr(0, degreeMark));
@@ -57,24 +57,24 @@ std::string shortPositionOf(double longitudeDeg) {
     return std::string(text, sizeof text);
 }
 
-PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correction,
+PlanetRunResult planetCalculation(const BirthData& birth, UtCorrection correction,
                                    std::string_view moonPositionText,
                                    std::string_view ascendantText) {
     PlanetRunResult run;
-    run.PlanetUniversalTime = planetUniversalTime(birth, correction);
-    const UniversalMoment& ut = run.PlanetUniversalTime;
-    run.DaysJ2000 = Day_Number(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
+    run.planetUniversalTime = planetUniversalTime(birth, correction);
+    const UniversalMoment& ut = run.planetUniversalTime;
+    run.daysJ2000 = dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
 
-    run.longitudesDeg = planetLongitudesDeg(run.DaysJ2000);
+    run.longitudesDeg = planetLongitudesDeg(run.daysJ2000);
 
     // The planets' long position texts are only ever read for their short
     // form, so that is written straight from the longitude.
     for (Body body : kAllBodies) {
-        std::string& position = run.PlanetPositions[indexOf(body)];
+        std::string& position = run.planetPositions[indexOf(body)];
         if (body == Body::Moon)
-            position = Short_Position(moonPositionText);
+            position = shortPosition(moonPositionText);
         else if (body == Body::Ascendant)
-            position = Short_Position(ascendantText);
+            position = shortPosition(ascendantText);
         else
             position =
                 shortPositionOf(run.longitudesDeg[static_cast<std::size_t>(elementIndexOf(body))]);

@@ -13,24 +13,24 @@
 namespace orbenza {
 
 struct PlanetRunResult {
-    UniversalMoment PlanetUniversalTime;
-    double DaysJ2000 = 0;                  // days from J2000.0, UT
+    UniversalMoment planetUniversalTime;
+    double daysJ2000 = 0;                  // days from J2000.0, UT
     std::array<double, 9> longitudesDeg{}; // element-table order, degrees, ecliptic of date
-    std::array<std::string, kBodyCount> PlanetPositions; // chart order
+    std::array<std::string, kBodyCount> planetPositions; // chart order
 };
 
-// Planet_Calculation: the Sun and Mercury to Pluto at the universal moment of
+// planetCalculation: the Sun and Mercury to Pluto at the universal moment of
 // the birth, then the eleven short texts, copying in the Moon's and the
 // Ascendant's position texts.
-PlanetRunResult Planet_Calculation(const BirthData& birth, UtCorrection correction,
+PlanetRunResult planetCalculation(const BirthData& birth, UtCorrection correction,
                                    std::string_view moonPositionText,
                                    std::string_view ascendantText);
 
-// Short_Position: "11° 22' 41\" Ari" becomes "11 Ari 22": two-digit degrees,
+// shortPosition: "11° 22' 41\" Ari" becomes "11 Ari 22": two-digit degrees,
 // a blank, the sign abbreviation, a blank, two-digit minutes.
-std::string Short_Position(std::string_view positionText);
+std::string shortPosition(std::string_view positionText);
 
-// Short_Position(Format_Position(longitudeDeg)) without the long text in
+// shortPosition(formatPosition(longitudeDeg)) without the long text in
 // between: the same truncated degrees and minutes, the same sign.
 std::string shortPositionOf(double longitudeDeg);
 

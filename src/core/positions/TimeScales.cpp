@@ -8,27 +8,27 @@ namespace orbenza {
 
 AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction) {
     AscendantTimeBase base;
-    base.AscLocalHours = birth.BirthHour + birth.BirthMinute / 60.0 + birth.BirthSecond / 3600.0;
-    base.AscLongitudeWest = longitudeWestDegOf(birth);
-    base.AscLatitude = latitudeDegOf(birth);
-    base.AscJDN = Julian_Day(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
-    base.AscUniversalHours = universalHoursOf(birth, correction);
-    base.CenturiesT1900 =
-        ((base.AscJDN - 2415020.0) + base.AscUniversalHours / 24.0 - 0.5) / 36525.0;
+    base.ascLocalHours = birth.birthHour + birth.birthMinute / 60.0 + birth.birthSecond / 3600.0;
+    base.ascLongitudeWest = longitudeWestDegOf(birth);
+    base.ascLatitude = latitudeDegOf(birth);
+    base.ascJdn = julianDay(birth.birthMonth, birth.birthDay, birth.birthYear);
+    base.ascUniversalHours = universalHoursOf(birth, correction);
+    base.centuriesT1900 =
+        ((base.ascJdn - 2415020.0) + base.ascUniversalHours / 24.0 - 0.5) / 36525.0;
     return base;
 }
 
 UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction) {
     using namespace std::chrono;
     const sys_days localDate =
-        year_month_day{year{birth.BirthYear}, month{static_cast<unsigned>(birth.BirthMonth)},
-                       day{static_cast<unsigned>(birth.BirthDay)}};
-    const minutes daylightSaving{isTrue16(birth.IsDaylightSaving) ? 60 : 0};
-    const sys_time<seconds> moment = localDate + hours{birth.BirthHour} +
-                                     minutes{birth.BirthMinute} + seconds{birth.BirthSecond} +
-                                     hours{correction.UtCorrectionHours} +
-                                     minutes{correction.UtCorrectionMinutes} +
-                                     seconds{correction.UtCorrectionSeconds} - daylightSaving;
+        year_month_day{year{birth.birthYear}, month{static_cast<unsigned>(birth.birthMonth)},
+                       day{static_cast<unsigned>(birth.birthDay)}};
+    const minutes daylightSaving{isTrue16(birth.isDaylightSaving) ? 60 : 0};
+    const sys_time<seconds> moment = localDate + hours{birth.birthHour} +
+                                     minutes{birth.birthMinute} + seconds{birth.birthSecond} +
+                                     hours{correction.utCorrectionHours} +
+                                     minutes{correction.utCorrectionMinutes} +
+                                     seconds{correction.utCorrectionSeconds} - daylightSaving;
     const sys_days universalDate = floor<days>(moment);
     const year_month_day ymd{universalDate};
     const hh_mm_ss<seconds> timeOfDay{moment - universalDate};
@@ -43,9 +43,9 @@ UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correct
     return result;
 }
 
-double Day_Number(int year, int month, int day, int hour, int minute) {
-    const double a = 367.0 * year - Int(7.0 * (year + Int((month + 9) / 12.0)) / 4.0);
-    const double b = Int(275.0 * month / 9.0) + a;
+double dayNumber(int year, int month, int day, int hour, int minute) {
+    const double a = 367.0 * year - floorWhole(7.0 * (year + floorWhole((month + 9) / 12.0)) / 4.0);
+    const double b = floorWhole(275.0 * month / 9.0) + a;
     const double d = (day + b) - 730531.5;
     return d + (hour + minute / 60.0) / 24.0;
 }

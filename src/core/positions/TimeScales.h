@@ -13,12 +13,12 @@ namespace orbenza {
 using UniversalMoment = CivilDateTime;
 
 struct AscendantTimeBase {
-    double AscLocalHours = 0;     // hours, local clock time
-    double AscLongitudeWest = 0;  // degrees, West positive
-    double AscLatitude = 0;       // degrees, North positive
-    double AscJDN = 0;            // days, Julian Day Number of the local date
-    double AscUniversalHours = 0; // hours past 0h UT of the local date; may be < 0 or >= 24
-    double CenturiesT1900 = 0;    // Julian centuries from JD 2415020.0
+    double ascLocalHours = 0;     // hours, local clock time
+    double ascLongitudeWest = 0;  // degrees, West positive
+    double ascLatitude = 0;       // degrees, North positive
+    double ascJdn = 0;            // days, Julian Day Number of the local date
+    double ascUniversalHours = 0; // hours past 0h UT of the local date; may be < 0 or >= 24
+    double centuriesT1900 = 0;    // Julian centuries from JD 2415020.0
 };
 
 AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correction);
@@ -28,9 +28,9 @@ AscendantTimeBase ascendantTimeBase(const BirthData& birth, UtCorrection correct
 // carried across day, month and year ends by calendar arithmetic.
 UniversalMoment planetUniversalTime(const BirthData& birth, UtCorrection correction);
 
-// Day_Number: days from J2000.0 (2000 January 1, 12:00 UT) of a universal date
+// dayNumber: days from J2000.0 (2000 January 1, 12:00 UT) of a universal date
 // and time. Counts every fourth year as leap: exact from 1 March 1900 to
 // 28 February 2100.
-double Day_Number(int year, int month, int day, int hour, int minute);
+double dayNumber(int year, int month, int day, int hour, int minute);
 
 } // namespace orbenza

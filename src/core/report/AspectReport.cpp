@@ -43,7 +43,7 @@ const AspectRunTexts& aspectRunTexts() {
                 for (AspectFamily family : kFamilies) {
                     std::string& text =
                         built->text[indexOf(a)][indexOf(b)][static_cast<std::size_t>(family)];
-                    text.append(AspectText(a, b, family)).append("\r\n\r\n");
+                    text.append(aspectText(a, b, family)).append("\r\n\r\n");
                 }
             }
         }
@@ -79,7 +79,7 @@ std::vector<ReportAspect> reportedAspects(const std::vector<ReportAspect>& aspec
 
 } // namespace
 
-std::vector<ReportRun> Aspect_Report(const std::vector<ReportAspect>& aspects) {
+std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects) {
     const std::vector<ReportAspect> kept = reportedAspects(aspects);
     std::vector<ReportRun> runs;
     if (kept.empty())
@@ -97,10 +97,10 @@ std::vector<ReportRun> Aspect_Report(const std::vector<ReportAspect>& aspects) {
     return runs;
 }
 
-std::vector<ReportRun> House_Report(const HousePlacement& placement,
+std::vector<ReportRun> houseReport(const HousePlacement& placement,
                                     const std::vector<ReportAspect>& aspects) {
-    std::vector<ReportRun> runs = House_Report(placement);
-    const std::vector<ReportRun> aspectRuns = Aspect_Report(aspects);
+    std::vector<ReportRun> runs = houseReport(placement);
+    const std::vector<ReportRun> aspectRuns = aspectReport(aspects);
     runs.insert(runs.end(), aspectRuns.begin(), aspectRuns.end());
     return runs;
 }

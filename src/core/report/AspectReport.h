@@ -29,11 +29,11 @@ struct ReportAspect {
 // the second point and the aspect, each pair taken in chart order; an aspect
 // listed twice is written once. Aspects of pairs without a text are left out,
 // and no aspects write nothing.
-std::vector<ReportRun> Aspect_Report(const std::vector<ReportAspect>& aspects);
+std::vector<ReportRun> aspectReport(const std::vector<ReportAspect>& aspects);
 
 // The whole report: the house section of the placement, then the aspect
-// section. Without aspects it is House_Report(placement) exactly.
-std::vector<ReportRun> House_Report(const HousePlacement& placement,
+// section. Without aspects it is houseReport(placement) exactly.
+std::vector<ReportRun> houseReport(const HousePlacement& placement,
                                     const std::vector<ReportAspect>& aspects);
 
 } // namespace orbenza

@@ -17,7 +17,7 @@ std::string_view reportAspectName(Aspect kind) {
     return k < kAspectNames.size() ? kAspectNames[k] : std::string_view{};
 }
 
-std::string_view AspectText(Body a, Body b, AspectFamily family) {
+std::string_view aspectText(Body a, Body b, AspectFamily family) {
     const auto f = static_cast<std::size_t>(family);
     if (!hasAspectText(a, b) || f >= kAspectFamilyCount)
         return {};

@@ -56,6 +56,6 @@ constexpr bool hasAspectText(Body a, Body b) {
 
 // The text of an aspect of the family between a and b (either order); empty
 // when the pair has no text.
-std::string_view AspectText(Body a, Body b, AspectFamily family);
+std::string_view aspectText(Body a, Body b, AspectFamily family);
 
 } // namespace orbenza

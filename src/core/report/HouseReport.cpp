@@ -48,7 +48,7 @@ bool isDigit(char c) {
 
 // Slow path: the index of the label equal to `label`, scanning the whole table.
 int findLabel(std::string_view label) {
-    const auto& names = DegreeName();
+    const auto& names = degreeName();
     for (int k = 1; k <= kDegreeCount; ++k) {
         if (names[static_cast<std::size_t>(k)] == label)
             return k;
@@ -89,20 +89,20 @@ const RunTexts& runTexts() {
         auto* built = new RunTexts;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const auto p = static_cast<std::size_t>(planet);
-            const PlanetCharacteristicsEntry entry = PlanetCharacteristics(planet);
+            const PlanetCharacteristicsEntry entry = planetCharacteristics(planet);
             built->characteristicsHeading[p] = joined({entry.heading, kLineBreak});
             built->characteristicsText[p] = joined({entry.text, kTwoLineBreaks});
         }
         for (int house = 1; house <= kHouseCount; ++house) {
             const auto h = static_cast<std::size_t>(house);
             built->houseHeading[h] = joined({houseDescriptionHeading(house), kLineBreak});
-            built->houseText[h] = joined({HouseDesc(house), kTwoLineBreaks});
+            built->houseText[h] = joined({houseDesc(house), kTwoLineBreaks});
             for (int planet = 0; planet < kReportPlanetCount; ++planet) {
                 const auto p = static_cast<std::size_t>(planet);
                 built->planetHeading[h][p] =
                     joined({planetHeadingPrefix(planet), " ", houseName(house), kLineBreak});
                 built->planetInHouse[h][p] =
-                    joined({PlanetInHouseText(house, planet), kTwoLineBreaks});
+                    joined({planetInHouseText(house, planet), kTwoLineBreaks});
             }
         }
         return built;
@@ -137,7 +137,7 @@ int degreeIndexOfPrefix(std::string_view positionText) {
 
     // Expected slot of that label; confirm against the label table, which decides.
     const int k = sign * kDegreesPerSign + labelDegree;
-    if (DegreeName()[static_cast<std::size_t>(k)] == wanted)
+    if (degreeName()[static_cast<std::size_t>(k)] == wanted)
         return k;
     return findLabel(wanted);
 }
@@ -145,8 +145,8 @@ int degreeIndexOfPrefix(std::string_view positionText) {
 bool houseContains(const HousePlacement& placement, int house, int degreeIndex) {
     if (house < 1 || house > kHouseCount)
         return false;
-    const int start = placement.HouseStart[static_cast<std::size_t>(house)];
-    const int end = placement.HouseEnd[static_cast<std::size_t>(house)];
+    const int start = placement.houseStart[static_cast<std::size_t>(house)];
+    const int end = placement.houseEnd[static_cast<std::size_t>(house)];
     if (start == 0 || end == 0)
         return false; // unset house: holds no degree
     if (start <= end)
@@ -154,10 +154,10 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex) 
     return degreeIndex >= start || degreeIndex <= end; // runs across 360 back to 1
 }
 
-HousePlacement placeHouses(const ChartPositions& PlanetPositions) {
+HousePlacement placeHouses(const ChartPositions& planetPositions) {
     std::array<int, kBodyCount> degreeIndexes{};
     for (std::size_t body = 0; body < kBodyCount; ++body)
-        degreeIndexes[body] = degreeIndexOfPrefix(PlanetPositions[body]);
+        degreeIndexes[body] = degreeIndexOfPrefix(planetPositions[body]);
     return placeHousesAt(degreeIndexes);
 }
 
@@ -174,8 +174,8 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
         int end = start + kDegreesPerHouse - 1;
         if (end > kDegreeCount)
             end -= kDegreeCount;
-        placement.HouseStart[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(start);
-        placement.HouseEnd[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(end);
+        placement.houseStart[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(start);
+        placement.houseEnd[static_cast<std::size_t>(h)] = static_cast<std::int16_t>(end);
         start = end + 1;
         if (start > kDegreeCount)
             start -= kDegreeCount;
@@ -188,7 +188,7 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes) {
         // The twelve houses cover the circle once each, so the first house
         // holding the degree is the one the count from the Ascendant names.
         const int h = (index - ascendant + kDegreeCount) % kDegreeCount / kDegreesPerHouse + 1;
-        placement.HouseOccupied[static_cast<std::size_t>(h)] = true;
+        placement.houseOccupied[static_cast<std::size_t>(h)] = true;
         placement.planetHouse[static_cast<std::size_t>(planet)] = h;
     }
     return placement;
@@ -198,12 +198,12 @@ Rgb planetHeadingColor(int planet) {
     return planet % 2 == 0 ? kReportDarkRed : kReportBlue;
 }
 
-std::vector<ReportRun> House_Report(const HousePlacement& placement) {
+std::vector<ReportRun> houseReport(const HousePlacement& placement) {
     std::vector<ReportRun> runs;
 
     std::size_t runCount = 0;
     for (int h = 1; h <= kHouseCount; ++h) {
-        if (!placement.HouseOccupied[static_cast<std::size_t>(h)])
+        if (!placement.houseOccupied[static_cast<std::size_t>(h)])
             continue;
         runCount += 2;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
@@ -216,7 +216,7 @@ std::vector<ReportRun> House_Report(const HousePlacement& placement) {
     const RunTexts& texts = runTexts();
     for (int house = 1; house <= kHouseCount; ++house) {
         const auto h = static_cast<std::size_t>(house);
-        if (!placement.HouseOccupied[h])
+        if (!placement.houseOccupied[h])
             continue;
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
             const auto p = static_cast<std::size_t>(planet);
@@ -234,8 +234,8 @@ std::vector<ReportRun> House_Report(const HousePlacement& placement) {
     return runs;
 }
 
-std::vector<ReportRun> House_Report(const ChartPositions& PlanetPositions) {
-    return House_Report(placeHouses(PlanetPositions));
+std::vector<ReportRun> houseReport(const ChartPositions& planetPositions) {
+    return houseReport(placeHouses(planetPositions));
 }
 
 std::string reportPlainText(const std::vector<ReportRun>& runs) {

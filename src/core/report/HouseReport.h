@@ -51,9 +51,9 @@ struct ReportRun {
 // Where the houses lie and which planet stands in which house for one chart.
 // Arrays indexed by house use slots 1..12; slot 0 stays unused.
 struct HousePlacement {
-    std::array<std::int16_t, 13> HouseStart{}; // first degree index 1..360; 0 = unset
-    std::array<std::int16_t, 13> HouseEnd{};   // last degree index 1..360; 0 = unset
-    std::array<bool, 13> HouseOccupied{};      // at least one planet fell into the house
+    std::array<std::int16_t, 13> houseStart{}; // first degree index 1..360; 0 = unset
+    std::array<std::int16_t, 13> houseEnd{};   // last degree index 1..360; 0 = unset
+    std::array<bool, 13> houseOccupied{};      // at least one planet fell into the house
     std::array<int, 10> planetHouse{};         // planet 0 Sun .. 9 Pluto -> house 1..12; 0 = none
     bool ascendantFound = false;               // the Ascendant's prefix named a degree
 };
@@ -76,7 +76,7 @@ bool houseContains(const HousePlacement& placement, int house, int degreeIndex);
 // The equal houses from the Ascendant (slot 10) and the house of each planet
 // (slots 0..9). A malformed Ascendant leaves every house unset and empty; a
 // malformed planet position leaves that planet without a house.
-HousePlacement placeHouses(const ChartPositions& PlanetPositions);
+HousePlacement placeHouses(const ChartPositions& planetPositions);
 
 // The same from the degree index 1..360 of each body in chart order (0 for a
 // position that has none): sign * 30 + whole degree within the sign + 1.
@@ -85,10 +85,10 @@ HousePlacement placeHousesAt(const std::array<int, kBodyCount>& degreeIndexes);
 // The report runs for a placement: for each occupied house 1..12, each of its
 // planets in planet order (heading, text, characteristics heading, text), then
 // the house's description heading and description. Empty houses write nothing.
-std::vector<ReportRun> House_Report(const HousePlacement& placement);
+std::vector<ReportRun> houseReport(const HousePlacement& placement);
 
-// Houses and report in one call: House_Report(placeHouses(PlanetPositions)).
-std::vector<ReportRun> House_Report(const ChartPositions& PlanetPositions);
+// Houses and report in one call: houseReport(placeHouses(PlanetPositions)).
+std::vector<ReportRun> houseReport(const ChartPositions& planetPositions);
 
 // Heading colour of planet 0..9: dark red for even indexes (Sun, Mercury, Mars,
 // Saturn, Neptune), blue for odd ones (Moon, Venus, Jupiter, Uranus, Pluto).

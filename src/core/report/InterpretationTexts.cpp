@@ -63,7 +63,7 @@ constexpr std::array<std::string_view, kReportPlanetCount> kCharacteristicsHeadi
 constexpr std::size_t kLabelLength = 6; // "DD Sss"
 
 // The characters of labels 1..360 one after the other, six per label, built at
-// compile time; the views of DegreeName() point into this block.
+// compile time; the views of degreeName() point into this block.
 constexpr std::array<char, kDegreeCount * kLabelLength> buildLabelCharacters() {
     std::array<char, kDegreeCount * kLabelLength> chars{};
     for (int index = 1; index <= kDegreeCount; ++index) {
@@ -112,22 +112,22 @@ std::string_view houseDescriptionHeading(int house) {
     return isHouse(house) ? kHouseDescriptionHeadings[house] : std::string_view{};
 }
 
-std::string_view HouseDesc(int house) {
+std::string_view houseDesc(int house) {
     return isHouse(house) ? texts::kHouseDescriptions[house] : std::string_view{};
 }
 
-std::string_view PlanetInHouseText(int house, int planet) {
+std::string_view planetInHouseText(int house, int planet) {
     return isHouse(house) && isPlanet(planet) ? texts::kPlanetInHouseTexts[house][planet]
                                               : std::string_view{};
 }
 
-PlanetCharacteristicsEntry PlanetCharacteristics(int planet) {
+PlanetCharacteristicsEntry planetCharacteristics(int planet) {
     if (!isPlanet(planet))
         return {};
     return {kCharacteristicsHeadings[planet], texts::kPlanetCharacteristics[planet]};
 }
 
-const std::array<std::string_view, kDegreeCount + 1>& DegreeName() {
+const std::array<std::string_view, kDegreeCount + 1>& degreeName() {
     return kDegreeNames;
 }
 

@@ -29,23 +29,23 @@ std::string_view houseName(int house);
 // "More About First House" ... "More About Twelfth House", house 1..12.
 std::string_view houseDescriptionHeading(int house);
 
-// HouseDesc: one paragraph about the house's meaning, house 1..12.
-std::string_view HouseDesc(int house);
+// houseDesc: one paragraph about the house's meaning, house 1..12.
+std::string_view houseDesc(int house);
 
-// PlanetInHouseText: the text for planet 0..9 standing in house 1..12.
-std::string_view PlanetInHouseText(int house, int planet);
+// planetInHouseText: the text for planet 0..9 standing in house 1..12.
+std::string_view planetInHouseText(int house, int planet);
 
 struct PlanetCharacteristicsEntry {
     std::string_view heading; // "Characteristics Of Planet Sun :-"
     std::string_view text;
 };
 
-// PlanetCharacteristics: heading and text of planet 0..9.
-PlanetCharacteristicsEntry PlanetCharacteristics(int planet);
+// planetCharacteristics: heading and text of planet 0..9.
+PlanetCharacteristicsEntry planetCharacteristics(int planet);
 
-// DegreeName: the 360 degree labels, slot 0 empty; slot k = (sign - 1) * 30 + d
+// degreeName: the 360 degree labels, slot 0 empty; slot k = (sign - 1) * 30 + d
 // holds the two-digit degree d (01..30), a blank and the sign abbreviation,
 // e.g. slot 1 "01 Ari", slot 166 "16 Vir", slot 360 "30 Pis".
-const std::array<std::string_view, kDegreeCount + 1>& DegreeName();
+const std::array<std::string_view, kDegreeCount + 1>& degreeName();
 
 } // namespace orbenza

@@ -26,8 +26,8 @@ StationDays convertTable(const StationTable& table) {
     days.start.reserve(rows);
     days.end.reserve(rows);
     for (std::size_t i = 0; i < rows; ++i) {
-        days.start.emplace_back(parseStationRow(table.StationStart[i]).date);
-        days.end.emplace_back(parseStationRow(table.StationEnd[i]).date);
+        days.start.emplace_back(parseStationRow(table.stationStart[i]).date);
+        days.end.emplace_back(parseStationRow(table.stationEnd[i]).date);
     }
     return days;
 }
@@ -59,7 +59,7 @@ std::array<std::string_view, 6> splitStationRow(std::string_view row) {
     return fields;
 }
 
-int Month_Number(std::string_view field) {
+int monthNumber(std::string_view field) {
     const int value = wholeNumber(field);
     for (int month = 1; month <= 12; ++month)
         if (value == month)
@@ -70,12 +70,12 @@ int Month_Number(std::string_view field) {
 StationMoment parseStationRow(std::string_view row) {
     const auto fields = splitStationRow(row);
     const chr::year_month_day date{chr::year{wholeNumber(fields[2])},
-                                   chr::month{static_cast<unsigned>(Month_Number(fields[0]))},
+                                   chr::month{static_cast<unsigned>(monthNumber(fields[0]))},
                                    chr::day{static_cast<unsigned>(wholeNumber(fields[1]))}};
     return {date, chr::hours{wholeNumber(fields[3])}, chr::minutes{wholeNumber(fields[4])}};
 }
 
-const StationDays& Load_Stations(std::size_t planetIndex) {
+const StationDays& loadStations(std::size_t planetIndex) {
     static const StationDays none;
     return planetIndex < StationPlanetCount ? allStationDays()[planetIndex] : none;
 }
@@ -110,10 +110,10 @@ bool holdsDate(const StationDays& days, chr::sys_days date) {
 } // namespace
 
 bool isRetrogradeOn(chr::sys_days date, std::size_t planetIndex) {
-    return holdsDate(Load_Stations(planetIndex), date);
+    return holdsDate(loadStations(planetIndex), date);
 }
 
-bool Is_Retrograde(chr::year_month_day birthDate, std::string_view planet) {
+bool isRetrograde(chr::year_month_day birthDate, std::string_view planet) {
     const auto index = retrogradePlanetIndex(planet);
     return index && isRetrogradeOn(chr::sys_days{birthDate}, *index);
 }
@@ -151,7 +151,7 @@ std::array<std::string, sizeof...(Slot)> makeLabels(const std::array<bool, 9>& f
 
 } // namespace
 
-RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, int minute) {
+RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute) {
     std::array<bool, 9> flags{};
     const chr::year_month_day date{chr::year{year}, chr::month{static_cast<unsigned>(month)},
                                    chr::day{static_cast<unsigned>(day)}};

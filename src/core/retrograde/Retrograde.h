@@ -27,9 +27,9 @@ inline constexpr std::string_view RetrogradeMark = " (R) ";
 inline constexpr const std::array<std::string_view, kBodyCount>& PlainPlanetNames = kBodyLabels;
 
 struct RetrogradeResult {
-    std::array<bool, 9> RetrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
+    std::array<bool, 9> retrogradeFlags{}; // 0 Mercury ... 7 Pluto; 8 unused
     std::array<std::string, 11>
-        PlanetNames; // "Sun" ... "Pluto", "Asc"; " (R) " appended when retrograde
+        planetNames; // "Sun" ... "Pluto", "Asc"; " (R) " appended when retrograde
 };
 
 // A station row "month,day,year,hour,minute," split at ",": five fields and an empty sixth.
@@ -39,7 +39,7 @@ std::array<std::string_view, 6> splitStationRow(std::string_view row);
 
 // The month field of a station row as a whole number: the first of 1 ... 12 it equals,
 // otherwise its own whole-number value (0 when it does not start with digits).
-int Month_Number(std::string_view field);
+int monthNumber(std::string_view field);
 
 // The moment a station row names, its clock time as written (universal time).
 struct StationMoment {
@@ -60,7 +60,7 @@ struct StationDays {
 // The station dates of the planet with the given index (0 Mercury ... 7 Pluto), converted
 // from the tables once, on first use, and kept (thread-safe). An index past Pluto gives
 // an empty set of periods.
-const StationDays& Load_Stations(std::size_t planetIndex);
+const StationDays& loadStations(std::size_t planetIndex);
 
 // Index of a planet name "Mercury" ... "Pluto" (exact, case-sensitive), none otherwise.
 std::optional<std::size_t> retrogradePlanetIndex(std::string_view planet);
@@ -70,11 +70,11 @@ std::optional<std::size_t> retrogradePlanetIndex(std::string_view planet);
 bool isRetrogradeOn(std::chrono::sys_days date, std::size_t planetIndex);
 
 // Whether the named planet is retrograde on the local birth date. An unknown name gives false.
-bool Is_Retrograde(std::chrono::year_month_day birthDate, std::string_view planet);
+bool isRetrograde(std::chrono::year_month_day birthDate, std::string_view planet);
 
 // Birth date and local clock time as entered (no zone, no daylight saving). Decides the
 // eight flags and writes all eleven labels afresh. A date that does not exist (30 February)
 // marks no planet.
-RetrogradeResult Retrograde_Calculation(int month, int day, int year, int hour, int minute);
+RetrogradeResult retrogradeCalculation(int month, int day, int year, int hour, int minute);
 
 } // namespace orbenza

@@ -18,11 +18,11 @@ namespace orbenza {
 // leading zeros, in universal time. Both tables hold one spare empty slot after the last
 // row; the rows strictly alternate in time: start i < end i < start i + 1.
 struct StationTable {
-    std::span<const std::string_view> StationStart;
-    std::span<const std::string_view> StationEnd;
+    std::span<const std::string_view> stationStart;
+    std::span<const std::string_view> stationEnd;
 
     // Number of periods, the spare slot not counted.
-    constexpr std::size_t rowCount() const { return StationStart.size() - 1; }
+    constexpr std::size_t rowCount() const { return stationStart.size() - 1; }
 };
 
 // Planet order of the station tables and of the retrograde flags.

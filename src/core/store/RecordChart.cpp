@@ -14,8 +14,8 @@ constexpr int kLargestCorrectionSeconds = 14 * kSecondsPerHour;
 
 namespace {
 int secondsOf(UtCorrection correction) {
-    return correction.UtCorrectionHours * kSecondsPerHour + correction.UtCorrectionMinutes * 60 +
-           correction.UtCorrectionSeconds;
+    return correction.utCorrectionHours * kSecondsPerHour + correction.utCorrectionMinutes * 60 +
+           correction.utCorrectionSeconds;
 }
 } // namespace
 
@@ -70,11 +70,11 @@ BirthInput inputOfRecord(const ChartRecord& r) {
     input.latitude = {r.latitudeDegrees, r.latitudeMinutes,
                       r.south ? NorthSouth::South : NorthSouth::North};
     input.zonePosition = r.zonePosition;
-    input.correction.UtCorrectionHours =
+    input.correction.utCorrectionHours =
         static_cast<std::int16_t>(r.correctionSeconds / kSecondsPerHour);
-    input.correction.UtCorrectionMinutes =
+    input.correction.utCorrectionMinutes =
         static_cast<std::int16_t>(r.correctionSeconds % kSecondsPerHour / 60);
-    input.correction.UtCorrectionSeconds = static_cast<std::int16_t>(r.correctionSeconds % 60);
+    input.correction.utCorrectionSeconds = static_cast<std::int16_t>(r.correctionSeconds % 60);
     input.daylightSaving = r.daylightSaving;
     input.positions = positionsNamed(r.positions).value_or(kDefaultPositions);
     if (!r.atlasZone.empty()) {

@@ -50,8 +50,8 @@ atlas::DateTime dateTimeOf(Seconds s) {
 // own correction and daylight-saving box.
 Seconds fixedCorrectionSeconds(const ChartResult& chart) {
     const UtCorrection& c = chart.correction;
-    return c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds -
-           (isTrue16(chart.birth.IsDaylightSaving) ? 3600 : 0);
+    return c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 + c.utCorrectionSeconds -
+           (isTrue16(chart.birth.isDaylightSaving) ? 3600 : 0);
 }
 
 // The offset of a place's clock at a universal moment: the state whose clock
@@ -82,8 +82,8 @@ public:
     ChartProbe(const ChartResult& chart, std::optional<PlaceClockRef> clock)
         : m_chart(chart), m_clock(clock) {
         const BirthData& b = chart.birth;
-        const Seconds birthLocal = secondsOf(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour,
-                                             b.BirthMinute, b.BirthSecond);
+        const Seconds birthLocal = secondsOf(b.birthYear, b.birthMonth, b.birthDay, b.birthHour,
+                                             b.birthMinute, b.birthSecond);
         m_birthUt = birthLocal + fixedCorrectionSeconds(chart);
         m_offset = static_cast<std::int32_t>(birthLocal - m_birthUt);
         if (m_clock)
@@ -137,7 +137,7 @@ public:
         if (!entries)
             return false;
         const double longitude =
-            Ascendant_Calculation(entries->birth, entries->correction).AscendantLongitude;
+            ascendantCalculation(entries->birth, entries->correction).ascendantLongitude;
         return signAt(static_cast<std::size_t>(positionParts(longitude).sign)) ==
                m_chart.ascendantSign();
     }
@@ -165,19 +165,19 @@ private:
         if (minute.year < kFirstYear - 1 || minute.year > kLastYear + 1)
             return std::nullopt;
         Entries e{m_chart.birth, {}};
-        e.birth.BirthYear = static_cast<std::int16_t>(minute.year);
-        e.birth.BirthMonth = static_cast<std::int16_t>(minute.month);
-        e.birth.BirthDay = static_cast<std::int16_t>(minute.day);
-        e.birth.BirthHour = static_cast<std::int16_t>(minute.hour);
-        e.birth.BirthMinute = static_cast<std::int16_t>(minute.minute);
-        e.birth.BirthSecond = 0;
+        e.birth.birthYear = static_cast<std::int16_t>(minute.year);
+        e.birth.birthMonth = static_cast<std::int16_t>(minute.month);
+        e.birth.birthDay = static_cast<std::int16_t>(minute.day);
+        e.birth.birthHour = static_cast<std::int16_t>(minute.hour);
+        e.birth.birthMinute = static_cast<std::int16_t>(minute.minute);
+        e.birth.birthSecond = 0;
         // Universal time = the clock's minute + the correction, less an hour
         // when the daylight-saving box is ticked.
         Seconds correction = ut - (local - second);
-        if (!m_clock && isTrue16(e.birth.IsDaylightSaving))
+        if (!m_clock && isTrue16(e.birth.isDaylightSaving))
             correction += 3600;
         if (m_clock)
-            e.birth.IsDaylightSaving = kFalse16;
+            e.birth.isDaylightSaving = kFalse16;
         e.correction = correctionOfOffset(static_cast<std::int32_t>(-correction));
         return e;
     }
@@ -310,8 +310,8 @@ std::string windowEndText(const std::optional<atlas::DateTime>& end, const Birth
         s += 60;
     const atlas::DateTime shown = dateTimeOf(s);
     char text[40];
-    if (shown.year == birth.BirthYear && shown.month == birth.BirthMonth &&
-        shown.day == birth.BirthDay) {
+    if (shown.year == birth.birthYear && shown.month == birth.birthMonth &&
+        shown.day == birth.birthDay) {
         std::snprintf(text, sizeof text, "%02d:%02d", shown.hour, shown.minute);
     } else {
         std::snprintf(text, sizeof text, "%d %s %04d %02d:%02d", shown.day,

@@ -222,7 +222,7 @@ TEST(ChartJsonWriter, EscapesASpecialByteWhereverItStands) {
         " ",  "\x7f", "\xC3\xA9", "\xE2\x82\xAC",       "\xF0\x9F\x8C\x99"};
     for (const std::string& special : specials) {
         for (std::size_t at = 0; at <= 20; ++at) {
-            chart.birth.Name = std::string(at, 'a') + special + std::string(20 - at, 'b');
+            chart.birth.name = std::string(at, 'a') + special + std::string(20 - at, 'b');
             std::string fast;
             ASSERT_TRUE(writer.append(fast, chart));
             const std::string library = chartJson(chart).dump();
@@ -249,10 +249,10 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
                                   0.30000000000000004,
                                   359.99999999999994};
     chart.input.zonePosition = -1;
-    chart.birth.BirthYear = -5;
+    chart.birth.birthYear = -5;
     chart.universalTime.hour = 123;
     chart.houses.values = {0, 12, -3, 0, 1, 2, 3, 4, 5, 6, 0};
-    chart.PlanetPositions[10] = "nonsense";
+    chart.planetPositions[10] = "nonsense";
     ChartJsonWriter writer;
     std::string fast;
     ASSERT_TRUE(writer.append(fast, chart));
@@ -279,7 +279,7 @@ TEST(ChartJsonWriter, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {
     ChartJsonWriter writer;
     for (const std::string bad :
          {"\xFF", "caf\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
-        chart.birth.Name = bad;
+        chart.birth.name = bad;
         std::string out = "kept";
         EXPECT_FALSE(writer.append(out, chart));
         EXPECT_EQ(out, "kept");

@@ -13,8 +13,8 @@ namespace {
 using testing::makeBirth;
 
 std::string show(UtCorrection c) {
-    return std::to_string(c.UtCorrectionHours) + "h " + std::to_string(c.UtCorrectionMinutes) +
-           "m " + std::to_string(c.UtCorrectionSeconds) + "s";
+    return std::to_string(c.utCorrectionHours) + "h " + std::to_string(c.utCorrectionMinutes) +
+           "m " + std::to_string(c.utCorrectionSeconds) + "s";
 }
 
 TEST(AtlasTime, CorrectionIsTheOffsetNegatedInOneSign) {

@@ -40,7 +40,7 @@ TEST(ChartHouses, PlanetsAndTheReportFollowTheChosenSystem) {
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
         const int house = chart.houses[bodyAt(planet)];
         EXPECT_EQ(chart.housePlacement.planetHouse[planet], house);
-        EXPECT_TRUE(chart.housePlacement.HouseOccupied[static_cast<std::size_t>(house)]);
+        EXPECT_TRUE(chart.housePlacement.houseOccupied[static_cast<std::size_t>(house)]);
     }
 }
 
@@ -76,7 +76,7 @@ TEST(ChartAspects, ApplyingMeansTheOrbIsSmallerAMinuteLater) {
             const BirthData birth = makeBirth(year, 1 + year % 12, 1 + year % 28, hour, 17,
                                               {77, 13, true, 28 + year % 20, 39});
             BirthData later = birth;
-            later.BirthMinute = static_cast<std::int16_t>(birth.BirthMinute + 1);
+            later.birthMinute = static_cast<std::int16_t>(birth.birthMinute + 1);
             const ChartResult now = computeChart(birth, zoneAt(34), Positions::Classic, choices);
             const ChartResult next = computeChart(later, zoneAt(34), Positions::Classic, choices);
             for (const AspectFound& aspect : now.aspects) {
@@ -133,7 +133,7 @@ TEST(ChartHouses, TheReportInterpretsTheChartsMajorAspects) {
         (aspectKind(found.aspect).major() ? majors : minors) += 1;
     ASSERT_GT(majors, 0u);
     ASSERT_GT(minors, 0u);
-    const std::vector<ReportRun> houses = House_Report(chart.housePlacement);
+    const std::vector<ReportRun> houses = houseReport(chart.housePlacement);
     const std::vector<ReportRun> report = chartReport(chart);
     ASSERT_EQ(report.size(), houses.size() + 2 * majors); // a heading and a text each
     EXPECT_TRUE(std::equal(houses.begin(), houses.end(), report.begin()));

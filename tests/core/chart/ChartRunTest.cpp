@@ -25,14 +25,14 @@ TEST(ChartRun, FifteenthOfJune1985InDelhi) {
                                                "03 Can 58", "16 Aqu 50", "22 Sco 41", "15 Sag 36",
                                                "02 Cap 27", "02 Sco 06", "22 Lib 39"};
     for (std::size_t slot = 0; slot < expected.size(); ++slot)
-        EXPECT_EQ(chart.PlanetPositions[slot], expected[slot]) << "slot " << slot;
-    EXPECT_EQ(chart.AscendantText, "22\xC2\xB0 39' 6\" Lib");
-    EXPECT_EQ(chart.MoonSignName, "Taurus");
+        EXPECT_EQ(chart.planetPositions[slot], expected[slot]) << "slot " << slot;
+    EXPECT_EQ(chart.ascendantText, "22\xC2\xB0 39' 6\" Lib");
+    EXPECT_EQ(chart.moonSignName, "Taurus");
     EXPECT_EQ(chart.universalTime, (UniversalMoment{1985, 6, 15, 9, 0}));
-    EXPECT_EQ(chart.birth.ZoneHours, 5);
-    EXPECT_EQ(chart.birth.ZoneMinutes, 30);
-    EXPECT_EQ(chart.birth.IsEast, kTrue16);
-    EXPECT_EQ(chart.birth.IsSouth, kFalse16);
+    EXPECT_EQ(chart.birth.zoneHours, 5);
+    EXPECT_EQ(chart.birth.zoneMinutes, 30);
+    EXPECT_EQ(chart.birth.isEast, kTrue16);
+    EXPECT_EQ(chart.birth.isSouth, kFalse16);
     EXPECT_NEAR(chart.longitudesDeg[Body::Ascendant], 202.651796, 0.000001);
 }
 
@@ -40,7 +40,7 @@ TEST(ChartRun, MinutesTypedWithALeadingZeroAreStoredAsNumbers) {
     BirthInput e = delhi1985Input();
     e.latitude.minutes = 5;
     const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
-    EXPECT_EQ(chart.birth.LatitudeMinutes, 5);
+    EXPECT_EQ(chart.birth.latitudeMinutes, 5);
 }
 
 TEST(ChartRun, ARefusalComputesNothing) {
@@ -56,7 +56,7 @@ TEST(ChartRun, WithoutAZoneRowTheExactCorrectionIsUsed) {
     e.zonePosition = -1;
     e.correction = UtCorrection{-5, -30};
     const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
-    EXPECT_EQ(chart.PlanetPositions[10], "22 Lib 39");
+    EXPECT_EQ(chart.planetPositions[10], "22 Lib 39");
 }
 
 TEST(ChartRun, SecondsOfTheClockTimeReachEveryBody) {
@@ -81,7 +81,7 @@ TEST(ChartRun, DaylightSavingMovesEveryBodyByTheSameHour) {
     hourEarlier.local.hour = 13;
     const ChartResult a = std::get<ChartResult>(chartOfInput(summer));
     const ChartResult b = std::get<ChartResult>(chartOfInput(hourEarlier));
-    EXPECT_EQ(a.PlanetPositions, b.PlanetPositions);
+    EXPECT_EQ(a.planetPositions, b.planetPositions);
     EXPECT_EQ(a.universalTime, (UniversalMoment{1985, 6, 15, 8, 0}));
 }
 
@@ -97,7 +97,7 @@ TEST(ChartRun, SunSignOfA1901BirthIsOfTheEquinoxOfDate) {
     e.local.minute = 0;
     e.zonePosition = 29;
     const ChartResult chart = std::get<ChartResult>(chartOfInput(e));
-    EXPECT_EQ(chart.PlanetPositions[0].substr(3, 3), "Ari") << chart.PlanetPositions[0];
+    EXPECT_EQ(chart.planetPositions[0].substr(3, 3), "Ari") << chart.planetPositions[0];
 }
 
 TEST(ChartRun, SignValuesNameTheSignsTheTextsShow) {
@@ -116,27 +116,27 @@ TEST(ChartRun, SignValuesNameTheSignsTheTextsShow) {
         const ChartResult chart =
             computeChart(birth, testing::zoneAt(zone(random)), Positions::Classic);
         for (Body body : kAllBodies) {
-            const std::string& text = chart.PlanetPositions[indexOf(body)];
+            const std::string& text = chart.planetPositions[indexOf(body)];
             ASSERT_EQ(signAbbreviation(chart.signs[body]), text.substr(3, 3))
                 << bodyName(body) << " at " << chart.longitudesDeg[body] << " deg";
         }
-        ASSERT_EQ(signName(chart.moonSign()), chart.MoonSignName);
+        ASSERT_EQ(signName(chart.moonSign()), chart.moonSignName);
         ASSERT_EQ(signAbbreviation(chart.ascendantSign()),
-                  chart.AscendantText.substr(chart.AscendantText.size() - 3));
+                  chart.ascendantText.substr(chart.ascendantText.size() - 3));
     }
 }
 
 ChartResult chartWith(std::array<std::string, 11> positions, std::string ascendantText) {
     ChartResult chart;
-    chart.PlanetPositions = std::move(positions);
-    chart.AscendantText = std::move(ascendantText);
+    chart.planetPositions = std::move(positions);
+    chart.ascendantText = std::move(ascendantText);
     // The run takes the signs from the longitudes; here from the texts given.
     for (Body body : kAllBodies) {
-        const std::string& text = chart.PlanetPositions[indexOf(body)];
+        const std::string& text = chart.planetPositions[indexOf(body)];
         if (text.size() >= 6)
             chart.signs[body] = signOfAbbreviation(text.substr(3, 3)).value_or(Sign::Aries);
     }
-    chart.birth.Name = "LEO";
+    chart.birth.name = "LEO";
     return chart;
 }
 
@@ -237,10 +237,10 @@ TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
     e.local.month = 4;
     e.local.day = 10;
     const ChartResult april = std::get<ChartResult>(chartOfInput(e));
-    EXPECT_EQ(april.PlanetNames[2], "Mercury (R) ");
+    EXPECT_EQ(april.planetNames[2], "Mercury (R) ");
     EXPECT_TRUE(april.retrograde[Body::Mercury]);
-    EXPECT_EQ(april.PlanetNames[0], "Sun");
-    EXPECT_EQ(april.PlanetNames[10], "Asc");
+    EXPECT_EQ(april.planetNames[0], "Sun");
+    EXPECT_EQ(april.planetNames[10], "Asc");
 
     // 17 April 1985 00:30 in Delhi is still 16 April in universal time, when
     // Mercury was retrograde; the local date, the day of the direct station,
@@ -250,7 +250,7 @@ TEST(ChartRun, RetrogradeMarksGoByTheLocalBirthDate) {
     e.local.minute = 30;
     const ChartResult station = std::get<ChartResult>(chartOfInput(e));
     EXPECT_EQ(station.universalTime.day, 16);
-    EXPECT_EQ(station.PlanetNames[2], "Mercury");
+    EXPECT_EQ(station.planetNames[2], "Mercury");
 }
 
 TEST(ChartRun, EveryPlanetHasAHouseCountedFromTheAscendant) {

@@ -44,11 +44,11 @@ TEST(PreciseChartRun, FifteenthOfJune1985InDelhiAgreesWithTheSwissEphemeris) {
     }
     // The built-in method prints Saturn one minute short and Mercury, Mars,
     // Jupiter, Uranus and the Ascendant off by a minute or more.
-    EXPECT_EQ(chart.PlanetPositions[indexOf(Body::Saturn)], "22 Sco 42");
-    EXPECT_EQ(chart.PlanetPositions[indexOf(Body::Jupiter)], "16 Aqu 47");
-    EXPECT_EQ(chart.PlanetPositions[indexOf(Body::Sun)], "24 Gem 12");
-    EXPECT_EQ(chart.PlanetPositions[indexOf(Body::Ascendant)], "22 Lib 38");
-    EXPECT_EQ(chart.MoonSignName, "Taurus");
+    EXPECT_EQ(chart.planetPositions[indexOf(Body::Saturn)], "22 Sco 42");
+    EXPECT_EQ(chart.planetPositions[indexOf(Body::Jupiter)], "16 Aqu 47");
+    EXPECT_EQ(chart.planetPositions[indexOf(Body::Sun)], "24 Gem 12");
+    EXPECT_EQ(chart.planetPositions[indexOf(Body::Ascendant)], "22 Lib 38");
+    EXPECT_EQ(chart.moonSignName, "Taurus");
 }
 
 TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
@@ -57,13 +57,13 @@ TEST(PreciseChartRun, EveryTextAndHouseIsWrittenFromThePreciseLongitudes) {
         ephemerisPositions(julianDayOf(1985, 6, 15, 9.0), 28.0 + 39.0 / 60.0, 77.0 + 13.0 / 60.0);
     for (Body body : kAllBodies) {
         EXPECT_DOUBLE_EQ(chart.longitudesDeg[body], precise.longitudesDeg[body]) << bodyName(body);
-        EXPECT_EQ(chart.PlanetPositions[indexOf(body)],
+        EXPECT_EQ(chart.planetPositions[indexOf(body)],
                   shortPositionOf(precise.longitudesDeg[body]))
             << bodyName(body);
     }
-    EXPECT_EQ(chart.AscendantText, Format_Position(precise.longitudesDeg[Body::Ascendant]));
-    EXPECT_EQ(chart.MoonPositionText, Format_Position(precise.longitudesDeg[Body::Moon]));
-    const HousePlacement houses = placeHouses(chart.PlanetPositions);
+    EXPECT_EQ(chart.ascendantText, formatPosition(precise.longitudesDeg[Body::Ascendant]));
+    EXPECT_EQ(chart.moonPositionText, formatPosition(precise.longitudesDeg[Body::Moon]));
+    const HousePlacement houses = placeHouses(chart.planetPositions);
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
         EXPECT_EQ(chart.houses[bodyAt(planet)], houses.planetHouse[planet]) << planet;
     EXPECT_EQ(chart.housePlacement.planetHouse, houses.planetHouse);
@@ -73,7 +73,7 @@ TEST(PreciseChartRun, TheRetrogradeMarksAndTheMomentAreTheBuiltInRunsOwn) {
     // 1985-06-15: Saturn, Uranus, Neptune and Pluto retrograde by the tables.
     const ChartResult classic = chartOf(delhi1985Input(), Positions::Classic);
     const ChartResult precise = chartOf(delhi1985Input(), Positions::Precise);
-    EXPECT_EQ(precise.PlanetNames, classic.PlanetNames);
+    EXPECT_EQ(precise.planetNames, classic.planetNames);
     EXPECT_EQ(precise.retrograde, classic.retrograde);
     EXPECT_EQ(precise.universalTime, classic.universalTime);
     EXPECT_EQ(classic.positions, Positions::Classic);
@@ -103,13 +103,13 @@ TEST(PreciseChartRun, DaylightSavingMovesTheMomentByAnHour) {
 TEST(PreciseChartRun, SecondsOfTheCorrectionMoveTheMoment) {
     // Amsterdam kept +0:19:32 before 1937: a correction to the second.
     BirthData birth;
-    birth.BirthYear = 1930;
-    birth.BirthMonth = 5;
-    birth.BirthDay = 4;
-    birth.BirthHour = 10;
-    birth.LatitudeDegrees = 52;
-    birth.LongitudeDegrees = 4;
-    birth.IsEast = kTrue16;
+    birth.birthYear = 1930;
+    birth.birthMonth = 5;
+    birth.birthDay = 4;
+    birth.birthHour = 10;
+    birth.latitudeDegrees = 52;
+    birth.longitudeDegrees = 4;
+    birth.isEast = kTrue16;
     const ChartResult chart = computeChart(birth, {0, -19, -32}, Positions::Precise);
     const EphemerisPositions expected =
         ephemerisPositions(julianDayOf(1930, 5, 4, 9.0 + 40.0 / 60.0 + 28.0 / 3600.0), 52.0, 4.0);
@@ -122,7 +122,7 @@ TEST(PreciseChartRun, WithoutAChoiceTheBuiltInPositionsAreUsed) {
     ASSERT_TRUE(std::holds_alternative<ChartResult>(outcome));
     const ChartResult& chart = std::get<ChartResult>(outcome);
     EXPECT_EQ(chart.positions, Positions::Classic);
-    EXPECT_EQ(chart.PlanetPositions[indexOf(Body::Saturn)], "22 Sco 41");
+    EXPECT_EQ(chart.planetPositions[indexOf(Body::Saturn)], "22 Sco 41");
 }
 
 } // namespace

@@ -36,18 +36,18 @@ TEST(TimeZones, EveryCorrectionIsTheRowsOffsetNegated) {
         const bool half = std::fabs(value - hours) > 0.2;
         const int expectedHours = -hours;
         const int expectedMinutes = half ? (value < 0 ? 30 : -30) : 0;
-        EXPECT_EQ(row.correction.UtCorrectionHours, expectedHours) << position << " " << text;
-        EXPECT_EQ(row.correction.UtCorrectionMinutes, expectedMinutes) << position << " " << text;
+        EXPECT_EQ(row.correction.utCorrectionHours, expectedHours) << position << " " << text;
+        EXPECT_EQ(row.correction.utCorrectionMinutes, expectedMinutes) << position << " " << text;
     }
 }
 
 TEST(ZoneCalculation, RowsAndTheEmptySelection) {
-    EXPECT_EQ(Zone_Calculation(34, {}), (UtCorrection{-5, -30}));
-    EXPECT_EQ(Zone_Calculation(50, {}), (UtCorrection{3, 30}));
-    EXPECT_EQ(Zone_Calculation(29, {7, 0}), (UtCorrection{0, 0}));
+    EXPECT_EQ(zoneCalculation(34, {}), (UtCorrection{-5, -30}));
+    EXPECT_EQ(zoneCalculation(50, {}), (UtCorrection{3, 30}));
+    EXPECT_EQ(zoneCalculation(29, {7, 0}), (UtCorrection{0, 0}));
     // No row selected: the previous correction stays.
-    EXPECT_EQ(Zone_Calculation(-1, {-9, -30}), (UtCorrection{-9, -30}));
-    EXPECT_EQ(Zone_Calculation(71, {4, 0}), (UtCorrection{4, 0}));
+    EXPECT_EQ(zoneCalculation(-1, {-9, -30}), (UtCorrection{-9, -30}));
+    EXPECT_EQ(zoneCalculation(71, {4, 0}), (UtCorrection{4, 0}));
 }
 
 TEST(ZoneAbbreviation, NamesOneRowOnly) {

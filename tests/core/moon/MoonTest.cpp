@@ -32,12 +32,12 @@ TEST(MoonCalculation, WorkedBirthsGiveTheirLongitudeTextAndSign) {
          9.0, 2446293, 129.0496, "9\xC2\xB0 2' 58\" Leo", "Leo"},
     };
     for (const auto& row : rows) {
-        const MoonResult moon = Moon_Calculation(row.birth, row.correction);
-        EXPECT_EQ(moon.UniversalHours, row.universalHours) << row.source;
-        EXPECT_EQ(moon.BirthJDN, row.birthJdn) << row.source;
-        EXPECT_NEAR(moon.MoonLongitude, row.longitude, kLongitudeTolerance) << row.source;
-        EXPECT_EQ(moon.MoonPositionText, row.text) << row.source;
-        EXPECT_EQ(moon.MoonSignName, row.sign) << row.source;
+        const MoonResult moon = moonCalculation(row.birth, row.correction);
+        EXPECT_EQ(moon.universalHours, row.universalHours) << row.source;
+        EXPECT_EQ(moon.birthJdn, row.birthJdn) << row.source;
+        EXPECT_NEAR(moon.moonLongitude, row.longitude, kLongitudeTolerance) << row.source;
+        EXPECT_EQ(moon.moonPositionText, row.text) << row.source;
+        EXPECT_EQ(moon.moonSignName, row.sign) << row.source;
     }
 }
 
@@ -73,13 +73,13 @@ TEST(MoonCalculation, UniversalTimeFollowsTheSignedZoneAndDaylightSaving) {
         {"longitude 0 0 on IST", makeBirth(1985, 7, 1, 14, 30, {0, 0, true}), 34, 9.0},
     };
     for (const auto& row : rows) {
-        const MoonResult moon = Moon_Calculation(row.birth, zone(row.zonePosition));
-        EXPECT_DOUBLE_EQ(moon.UniversalHours, row.universalHours) << row.what;
+        const MoonResult moon = moonCalculation(row.birth, zone(row.zonePosition));
+        EXPECT_DOUBLE_EQ(moon.universalHours, row.universalHours) << row.what;
     }
     // The day before: T of 19:00 UT on 31 December 1979.
-    const MoonResult early = Moon_Calculation(rows[0].birth, zone(34));
+    const MoonResult early = moonCalculation(rows[0].birth, zone(34));
     const double expectedT = ((2444238.5 - 2451545.0) + 19.0 / 24.0) / 36525.0;
-    EXPECT_NEAR(early.CenturiesT, expectedT, 1e-15);
+    EXPECT_NEAR(early.centuriesT, expectedT, 1e-15);
 }
 
 TEST(FormatPosition, WritesDegreesMinutesSecondsAndSign) {
@@ -98,13 +98,13 @@ TEST(FormatPosition, WritesDegreesMinutesSecondsAndSign) {
         {202.651796, "22\xC2\xB0 39' 6\" Lib", "the Ascendant of 15 June 1985"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Format_Position(row.longitude), row.expected) << row.longitude << ": " << row.why;
+        EXPECT_EQ(formatPosition(row.longitude), row.expected) << row.longitude << ": " << row.why;
 }
 
 TEST(MoonSign, ReadsTheLastThreeLettersOfTheTrimmedText) {
     EXPECT_EQ(signNameOfPositionText("29\xC2\xB0 59' 24\" Pis"), "Pisces");
     EXPECT_EQ(signNameOfPositionText("  1\xC2\xB0 0' 0\" Vir  "), "Virgo");
-    EXPECT_EQ(signNameOfPositionText(Format_Position(360.0)), "Aries");
+    EXPECT_EQ(signNameOfPositionText(formatPosition(360.0)), "Aries");
     EXPECT_EQ(signNameOfPositionText("1\xC2\xB0 0' 0\" "), "");
     EXPECT_EQ(signNameOfPositionText("xx"), "");
 }

@@ -28,14 +28,14 @@ TEST(JulianDay, CalendarDatesGiveTheirDayNumbers) {
         {1, 27, 333, 1842713, "Meeus example 7.b, 333 Jan 27.5 = JD 1842713.0 (Julian)"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(Julian_Day(row.month, row.day, row.year), row.expectedJdn)
+        EXPECT_EQ(julianDay(row.month, row.day, row.year), row.expectedJdn)
             << row.year << "-" << row.month << "-" << row.day << " (" << row.source << ")";
     }
 }
 
 TEST(JulianDay, AgreesWithDayNumberOverTheWholeExactRange) {
-    // Day_Number counts every fourth year as leap and is exact from 1 March 1900
-    // to 28 February 2100; Julian_Day is exact everywhere. At noon UT the two
+    // dayNumber counts every fourth year as leap and is exact from 1 March 1900
+    // to 28 February 2100; julianDay is exact everywhere. At noon UT the two
     // must differ by exactly JD 2451545 on every day of that range.
     using namespace std::chrono;
     const sys_days first = year{1900} / March / 1;
@@ -46,15 +46,15 @@ TEST(JulianDay, AgreesWithDayNumberOverTheWholeExactRange) {
         const int y = static_cast<int>(ymd.year());
         const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
         const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
-        const double fromJulianDay = Julian_Day(m, d, y) - 2451545.0;
-        const double fromDayNumber = Day_Number(y, m, d, 12, 0);
+        const double fromJulianDay = julianDay(m, d, y) - 2451545.0;
+        const double fromDayNumber = dayNumber(y, m, d, 12, 0);
         ASSERT_EQ(fromJulianDay, fromDayNumber) << y << "-" << m << "-" << d;
         ++checked;
     }
     EXPECT_EQ(checked, 73049); // every day of 200 years
 }
 
-TEST(ATan2, CoversTheFullCircle) {
+TEST(atan2Radians, CoversTheFullCircle) {
     constexpr double kTolerance = 1e-14; // radians
     struct Row {
         double y, x, expected;
@@ -65,14 +65,14 @@ TEST(ATan2, CoversTheFullCircle) {
         {1, 1, kPi / 4},      {-1, 1, -kPi / 4}, {0, 5, 0},
     };
     for (const auto& row : rows) {
-        EXPECT_NEAR(ATan2(row.y, row.x), row.expected, kTolerance)
-            << "ATan2(" << row.y << ", " << row.x << ")";
+        EXPECT_NEAR(atan2Radians(row.y, row.x), row.expected, kTolerance)
+            << "atan2Radians(" << row.y << ", " << row.x << ")";
     }
 }
 
-TEST(ATan2, StoredPiIsUsed) {
+TEST(atan2Radians, StoredPiIsUsed) {
     // The result for a negative x carries the stored pi, not std::numbers::pi.
-    EXPECT_EQ(ATan2(0, -1), 3.14159265358979);
+    EXPECT_EQ(atan2Radians(0, -1), 3.14159265358979);
 }
 
 } // namespace

@@ -43,38 +43,38 @@ TEST(AscendantCalculation, WorkedBirthsGiveTheirLongitudeAndText) {
          "17\xC2\xB0 14' 43\" Aqu"},
     };
     for (const auto& row : rows) {
-        const AscendantResult asc = Ascendant_Calculation(row.birth, zone(row.zonePosition));
-        EXPECT_NEAR(asc.AscendantLongitude, row.longitude, kSixDecimals) << row.source;
-        EXPECT_EQ(asc.AscendantText, row.text) << row.source;
+        const AscendantResult asc = ascendantCalculation(row.birth, zone(row.zonePosition));
+        EXPECT_NEAR(asc.ascendantLongitude, row.longitude, kSixDecimals) << row.source;
+        EXPECT_EQ(asc.ascendantText, row.text) << row.source;
     }
 }
 
 TEST(AscendantCalculation, TimeBaseAtJ2000) {
     const AscendantResult asc =
-        Ascendant_Calculation(makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), zone(29));
-    EXPECT_EQ(asc.timeBase.AscJDN, 2451545);
-    EXPECT_EQ(asc.timeBase.AscUniversalHours, 12);
-    EXPECT_EQ(asc.timeBase.CenturiesT1900, 1.0);
-    EXPECT_NEAR(asc.SiderealDegrees, 280.460871, kSixDecimals);
-    EXPECT_NEAR(asc.ObliquityRadians * 57.2957795130823, 23.4392815, 1e-7);
+        ascendantCalculation(makeBirth(2000, 1, 1, 12, 0, {0, 0, false, 0, 0, false}), zone(29));
+    EXPECT_EQ(asc.timeBase.ascJdn, 2451545);
+    EXPECT_EQ(asc.timeBase.ascUniversalHours, 12);
+    EXPECT_EQ(asc.timeBase.centuriesT1900, 1.0);
+    EXPECT_NEAR(asc.siderealDegrees, 280.460871, kSixDecimals);
+    EXPECT_NEAR(asc.obliquityRadians * 57.2957795130823, 23.4392815, 1e-7);
 }
 
 TEST(AscendantCalculation, MadridOnCentralEuropeanTimeUsesTheZonesOwnSign) {
     // 1 July 1985 14:30 CET in Madrid (3 42 W, 40 25 N) is 13:30 UT. Reading
     // the zone's direction from the hemisphere put it at 15:30 UT and the
     // Ascendant in Scorpio.
-    const AscendantResult asc = Ascendant_Calculation(
+    const AscendantResult asc = ascendantCalculation(
         makeBirth(1985, 7, 1, 14, 30, {3, 42, false, 40, 25, false}), zone(20));
-    EXPECT_DOUBLE_EQ(asc.timeBase.AscUniversalHours, 13.5);
-    EXPECT_EQ(Short_Position(asc.AscendantText), "22 Lib 30") << asc.AscendantText;
+    EXPECT_DOUBLE_EQ(asc.timeBase.ascUniversalHours, 13.5);
+    EXPECT_EQ(shortPosition(asc.ascendantText), "22 Lib 30") << asc.ascendantText;
 }
 
 TEST(NormalizeDegrees, OneStepIntoTheCircle) {
-    EXPECT_EQ(Normalize_Degrees(-10.0), 350.0);
-    EXPECT_EQ(Normalize_Degrees(370.0), 10.0);
-    EXPECT_EQ(Normalize_Degrees(360.0), 360.0);
-    EXPECT_EQ(Normalize_Degrees(0.0), 0.0);
-    EXPECT_EQ(Normalize_Degrees(-370.0), -10.0); // one step only
+    EXPECT_EQ(normalizeDegrees(-10.0), 350.0);
+    EXPECT_EQ(normalizeDegrees(370.0), 10.0);
+    EXPECT_EQ(normalizeDegrees(360.0), 360.0);
+    EXPECT_EQ(normalizeDegrees(0.0), 0.0);
+    EXPECT_EQ(normalizeDegrees(-370.0), -10.0); // one step only
 }
 
 TEST(DayNumber, CountsDaysFromJ2000) {
@@ -91,7 +91,7 @@ TEST(DayNumber, CountsDaysFromJ2000) {
         {1985, 6, 15, 9, 0, -5313.125, "15 June 1985 09:00 UT"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Day_Number(row.y, row.m, row.d, row.h, row.mi), row.expected) << row.source;
+        EXPECT_EQ(dayNumber(row.y, row.m, row.d, row.h, row.mi), row.expected) << row.source;
 }
 
 TEST(PlanetUniversalTime, CarriesAcrossDayMonthAndYearEnds) {
@@ -138,7 +138,7 @@ TEST(TimeBases, AscendantAndPlanetsShareOneUniversalTime) {
     const BirthData b = makeBirth(1985, 7, 1, 12, 0, {13, 24, true, 52, 31, false}, true);
     const AscendantTimeBase asc = ascendantTimeBase(b, zone(20));
     const UniversalMoment ut = planetUniversalTime(b, zone(20));
-    EXPECT_DOUBLE_EQ(asc.AscUniversalHours, 10.0);
+    EXPECT_DOUBLE_EQ(asc.ascUniversalHours, 10.0);
     EXPECT_EQ(ut, (UniversalMoment{1985, 7, 1, 10, 0}));
 }
 

@@ -39,18 +39,18 @@ BodyArray<double> classicToleranceArcmin() {
 // zone 0 without daylight saving, at its place.
 BirthData birthOf(const ReferenceRow& row) {
     BirthData b;
-    b.Name = "REFERENCE";
-    b.BirthYear = static_cast<std::int16_t>(row.year);
-    b.BirthMonth = static_cast<std::int16_t>(row.month);
-    b.BirthDay = static_cast<std::int16_t>(row.day);
-    b.BirthHour = static_cast<std::int16_t>(row.hour);
-    b.BirthMinute = static_cast<std::int16_t>(row.minute);
-    b.LatitudeDegrees = static_cast<std::int16_t>(row.latDeg);
-    b.LatitudeMinutes = static_cast<std::int16_t>(row.latMin);
-    b.IsSouth = toBool16(row.south);
-    b.LongitudeDegrees = static_cast<std::int16_t>(row.lonDeg);
-    b.LongitudeMinutes = static_cast<std::int16_t>(row.lonMin);
-    b.IsEast = toBool16(row.east);
+    b.name = "REFERENCE";
+    b.birthYear = static_cast<std::int16_t>(row.year);
+    b.birthMonth = static_cast<std::int16_t>(row.month);
+    b.birthDay = static_cast<std::int16_t>(row.day);
+    b.birthHour = static_cast<std::int16_t>(row.hour);
+    b.birthMinute = static_cast<std::int16_t>(row.minute);
+    b.latitudeDegrees = static_cast<std::int16_t>(row.latDeg);
+    b.latitudeMinutes = static_cast<std::int16_t>(row.latMin);
+    b.isSouth = toBool16(row.south);
+    b.longitudeDegrees = static_cast<std::int16_t>(row.lonDeg);
+    b.longitudeMinutes = static_cast<std::int16_t>(row.lonMin);
+    b.isEast = toBool16(row.east);
     return b;
 }
 

@@ -23,7 +23,7 @@ TEST(PlanetLongitude, AtJ2000TheElementTableGivesTheseLongitudes) {
                                                 327.982802, 25.361134,  40.214662,
                                                 314.790105, 303.191603, 251.454279};
     for (int body = 0; body < kElementBodyCount; ++body) {
-        EXPECT_NEAR(Planet_Longitude(body, 0.0), expected[body], kSixDecimals)
+        EXPECT_NEAR(planetLongitude(body, 0.0), expected[body], kSixDecimals)
             << kBodyNames[body] << " at d = 0";
     }
 }
@@ -38,12 +38,12 @@ TEST(PlanetLongitude, ReferredToTheEquinoxOfDate) {
     constexpr double kPrecessionDeg = 12.1915 / 60.0;
     EXPECT_NEAR(generalPrecessionDeg(d), -kPrecessionDeg, 0.000005);
     for (int body = 0; body < kElementBodyCount; ++body) {
-        EXPECT_NEAR(Planet_Longitude(body, d), j2000[body] - kPrecessionDeg, 0.00001)
+        EXPECT_NEAR(planetLongitude(body, d), j2000[body] - kPrecessionDeg, 0.00001)
             << kBodyNames[body] << " at d = " << d;
     }
-    EXPECT_NEAR(Planet_Longitude(kSunEarth, d), 84.211391, kSixDecimals);
-    EXPECT_NEAR(Planet_Longitude(kMercury, d), 93.596673, kSixDecimals);
-    EXPECT_NEAR(Planet_Longitude(kPluto, d), 212.111931, kSixDecimals);
+    EXPECT_NEAR(planetLongitude(kSunEarth, d), 84.211391, kSixDecimals);
+    EXPECT_NEAR(planetLongitude(kMercury, d), 93.596673, kSixDecimals);
+    EXPECT_NEAR(planetLongitude(kPluto, d), 212.111931, kSixDecimals);
 }
 
 TEST(PlanetLongitude, SunAgreesWithMeeusExample25a) {
@@ -52,38 +52,38 @@ TEST(PlanetLongitude, SunAgreesWithMeeusExample25a) {
     // model leaves out the Moon's and the planets' pull on the Earth; it stays
     // within 0.01 degrees. Without the precession it would miss by 0.1.
     constexpr double kModelTolerance = 0.01;
-    const double d = Day_Number(1992, 10, 13, 0, 0);
-    EXPECT_NEAR(Planet_Longitude(kSunEarth, d), 199.90988, kModelTolerance);
+    const double d = dayNumber(1992, 10, 13, 0, 0);
+    EXPECT_NEAR(planetLongitude(kSunEarth, d), 199.90988, kModelTolerance);
 }
 
 TEST(PlanetLongitude, A1901BirthIsAlmostADegreeAndAHalfOfPrecessionBack) {
     // 83 arcminutes of precession between 1901 and 2000.
-    EXPECT_NEAR(generalPrecessionDeg(Day_Number(1901, 1, 1, 0, 0)) * 60.0, -83.0, 0.5);
+    EXPECT_NEAR(generalPrecessionDeg(dayNumber(1901, 1, 1, 0, 0)) * 60.0, -83.0, 0.5);
 }
 
 TEST(PlanetLongitude, AllAtOnceGivesTheSameValuesBitForBit) {
     for (double d : {-36000.0, -5313.125, 0.0, 12345.678, 18500.0}) {
         const auto all = planetLongitudesDeg(d);
         for (int body = 0; body < kElementBodyCount; ++body)
-            EXPECT_EQ(all[static_cast<std::size_t>(body)], Planet_Longitude(body, d))
+            EXPECT_EQ(all[static_cast<std::size_t>(body)], planetLongitude(body, d))
                 << kBodyNames[body] << " at d = " << d;
     }
 }
 
 TEST(NormalizeRadians, BringsIntoZeroToTwoPi) {
-    EXPECT_NEAR(Normalize_Radians(-0.5), kTwoPi - 0.5, 1e-15);
-    EXPECT_EQ(Normalize_Radians(kTwoPi), 0.0);
-    EXPECT_NEAR(Normalize_Radians(3 * kTwoPi + 1.0), 1.0, 1e-13);
-    EXPECT_NEAR(Normalize_Radians(-3 * kTwoPi - 1.0), kTwoPi - 1.0, 1e-13);
+    EXPECT_NEAR(normalizeRadians(-0.5), kTwoPi - 0.5, 1e-15);
+    EXPECT_EQ(normalizeRadians(kTwoPi), 0.0);
+    EXPECT_NEAR(normalizeRadians(3 * kTwoPi + 1.0), 1.0, 1e-13);
+    EXPECT_NEAR(normalizeRadians(-3 * kTwoPi - 1.0), kTwoPi - 1.0, 1e-13);
 }
 
 TEST(TrueAnomaly, KeplerResidualBelowToleranceForEveryTableEccentricity) {
     // Every element set's eccentricity, at the ends of the years the program
     // admits; mean anomalies round the whole circle.
-    const double days[] = {Day_Number(1901, 1, 1, 0, 0), 0.0, Day_Number(2050, 12, 31, 0, 0)};
+    const double days[] = {dayNumber(1901, 1, 1, 0, 0), 0.0, dayNumber(2050, 12, 31, 0, 0)};
     for (int body = 0; body < kElementBodyCount; ++body) {
         for (double d : days) {
-            const double e = Orbital_Elements(body, d).OrbitEccentricity;
+            const double e = orbitalElements(body, d).orbitEccentricity;
             for (int step = 0; step < 720; ++step) {
                 const double m = step * kTwoPi / 720.0;
                 const double eAnomaly = eccentricAnomaly(m, e);
@@ -97,17 +97,17 @@ TEST(TrueAnomaly, KeplerResidualBelowToleranceForEveryTableEccentricity) {
 
 TEST(TrueAnomaly, FixedPointsOfTheOrbit) {
     for (int body = 0; body < kElementBodyCount; ++body) {
-        const double e = Orbital_Elements(body, 0.0).OrbitEccentricity;
-        EXPECT_EQ(True_Anomaly(0.0, e), 0.0) << kBodyNames[body];
-        EXPECT_NEAR(True_Anomaly(kPi, e), kPi, 1e-9) << kBodyNames[body];
+        const double e = orbitalElements(body, 0.0).orbitEccentricity;
+        EXPECT_EQ(trueAnomaly(0.0, e), 0.0) << kBodyNames[body];
+        EXPECT_NEAR(trueAnomaly(kPi, e), kPi, 1e-9) << kBodyNames[body];
     }
 }
 
 TEST(OrbitalElements, IndexOutsideTheTableSetsNothing) {
-    const OrbitalElementSet none = Orbital_Elements(9, 0.0);
-    EXPECT_EQ(none.OrbitAxis, 0.0);
-    EXPECT_EQ(Orbital_Elements(-1, 0.0).OrbitEccentricity, 0.0);
-    EXPECT_NEAR(Orbital_Elements(kMars, 0.0).OrbitAxis, 1.52366231, 1e-12);
+    const OrbitalElementSet none = orbitalElements(9, 0.0);
+    EXPECT_EQ(none.orbitAxis, 0.0);
+    EXPECT_EQ(orbitalElements(-1, 0.0).orbitEccentricity, 0.0);
+    EXPECT_NEAR(orbitalElements(kMars, 0.0).orbitAxis, 1.52366231, 1e-12);
 }
 
 TEST(ShortPosition, RewritesPositionTexts) {
@@ -121,15 +121,15 @@ TEST(ShortPosition, RewritesPositionTexts) {
         {"  9\xC2\xB0 2' 58\" Leo", "09 Leo 02"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Short_Position(row.text), row.expected) << "input: " << row.text;
+        EXPECT_EQ(shortPosition(row.text), row.expected) << "input: " << row.text;
 }
 
 TEST(ShortPosition, EveryPositionTextParsesBack) {
     // Round trip over the circle in steps of a little over an arcminute.
     for (int step = 0; step < 360 * 50; ++step) {
         const double longitude = step / 50.0 + 0.0001;
-        const std::string text = Format_Position(longitude);
-        const std::string shortText = Short_Position(text);
+        const std::string text = formatPosition(longitude);
+        const std::string shortText = shortPosition(text);
         const int degree = static_cast<int>(longitude);
         const int minute = static_cast<int>((longitude - degree) * 60.0);
         char expected[16];
@@ -147,7 +147,7 @@ TEST(ShortPosition, StraightFromTheLongitudeEqualsTheRoundTripAtEdges) {
             const double longitude = sign * 30.0 + offset;
             if (longitude < 0.0)
                 continue;
-            EXPECT_EQ(shortPositionOf(longitude), Short_Position(Format_Position(longitude)))
+            EXPECT_EQ(shortPositionOf(longitude), shortPosition(formatPosition(longitude)))
                 << "longitude " << longitude;
         }
     }
@@ -155,18 +155,18 @@ TEST(ShortPosition, StraightFromTheLongitudeEqualsTheRoundTripAtEdges) {
 
 TEST(PlanetCalculation, SlotsAtJ2000) {
     BirthData b;
-    b.BirthYear = 2000;
-    b.BirthMonth = 1;
-    b.BirthDay = 1;
-    b.BirthHour = 12;
+    b.birthYear = 2000;
+    b.birthMonth = 1;
+    b.birthDay = 1;
+    b.birthHour = 12;
     const PlanetRunResult run =
-        Planet_Calculation(b, {}, "13\xC2\xB0 18' 57\" Sco", "11\xC2\xB0 22' 41\" Ari");
+        planetCalculation(b, {}, "13\xC2\xB0 18' 57\" Sco", "11\xC2\xB0 22' 41\" Ari");
     const std::array<std::string, 11> expected{"10 Cap 22", "13 Sco 18", "01 Cap 54", "01 Sag 34",
                                                "27 Aqu 58", "25 Ari 21", "10 Tau 12", "14 Aqu 47",
                                                "03 Aqu 11", "11 Sag 27", "11 Ari 22"};
-    EXPECT_EQ(run.DaysJ2000, 0.0);
+    EXPECT_EQ(run.daysJ2000, 0.0);
     for (std::size_t slot = 0; slot < expected.size(); ++slot)
-        EXPECT_EQ(run.PlanetPositions[slot], expected[slot]) << "slot " << slot;
+        EXPECT_EQ(run.planetPositions[slot], expected[slot]) << "slot " << slot;
 }
 
 } // namespace

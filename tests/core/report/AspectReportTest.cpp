@@ -60,9 +60,9 @@ TEST(AspectTexts, EveryPairAndFamilyHasItsOwnParagraph) {
                 const std::string key = std::string(aspectPointName(a)) + "/" +
                                         std::string(aspectPointName(b)) + "/" +
                                         std::to_string(static_cast<int>(family));
-                const std::string_view text = AspectText(a, b, family);
+                const std::string_view text = aspectText(a, b, family);
                 ASSERT_FALSE(text.empty()) << key;
-                EXPECT_EQ(AspectText(b, a, family), text) << key << ": either order";
+                EXPECT_EQ(aspectText(b, a, family), text) << key << ": either order";
                 EXPECT_TRUE(isPrintableAscii(text)) << key << ": one plain line";
                 const std::vector<std::string> sentences = sentencesOf(text);
                 EXPECT_TRUE(sentences.size() >= 2 && sentences.size() <= 4)
@@ -83,13 +83,13 @@ TEST(AspectTexts, EveryPairAndFamilyHasItsOwnParagraph) {
 }
 
 TEST(AspectTexts, NoTextOutsideTheTwelvePoints) {
-    EXPECT_TRUE(AspectText(Ascendant, Midheaven, AspectFamily::Conjunction).empty());
-    EXPECT_TRUE(AspectText(Midheaven, Ascendant, AspectFamily::Challenging).empty());
-    EXPECT_TRUE(AspectText(Venus, Venus, AspectFamily::Conjunction).empty());
+    EXPECT_TRUE(aspectText(Ascendant, Midheaven, AspectFamily::Conjunction).empty());
+    EXPECT_TRUE(aspectText(Midheaven, Ascendant, AspectFamily::Challenging).empty());
+    EXPECT_TRUE(aspectText(Venus, Venus, AspectFamily::Conjunction).empty());
     const Body beyond = bodyAt(kAspectPointCount); // a point added after the Midheaven
-    EXPECT_TRUE(AspectText(Sun, beyond, AspectFamily::Harmonious).empty());
+    EXPECT_TRUE(aspectText(Sun, beyond, AspectFamily::Harmonious).empty());
     EXPECT_TRUE(aspectPointName(beyond).empty());
-    EXPECT_TRUE(AspectText(Sun, Moon, static_cast<AspectFamily>(kAspectFamilyCount)).empty());
+    EXPECT_TRUE(aspectText(Sun, Moon, static_cast<AspectFamily>(kAspectFamilyCount)).empty());
 }
 
 // ---- The report's aspect section ----
@@ -102,7 +102,7 @@ HousePlacement samplePlacement() {
 }
 
 std::string paragraph(Body a, Body b, AspectFamily family) {
-    return std::string(AspectText(a, b, family)) + "\r\n\r\n";
+    return std::string(aspectText(a, b, family)) + "\r\n\r\n";
 }
 
 TEST(AspectReport, HeadingsAndTextsInChartOrder) {
@@ -115,7 +115,7 @@ TEST(AspectReport, HeadingsAndTextsInChartOrder) {
         {Sun, Saturn, Aspect::Opposition},
         {Sun, Moon, Aspect::Sextile},
     };
-    const std::vector<ReportRun> runs = Aspect_Report(aspects);
+    const std::vector<ReportRun> runs = aspectReport(aspects);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Sun Trine Moon\r\n", paragraph(Sun, Moon, AspectFamily::Harmonious)},
         {"Sun Sextile Moon\r\n", paragraph(Sun, Moon, AspectFamily::Harmonious)},
@@ -138,19 +138,19 @@ TEST(AspectReport, HeadingsAndTextsInChartOrder) {
 
 TEST(AspectReport, FollowsTheHouseSectionAndLeavesItUnchanged) {
     const HousePlacement placement = samplePlacement();
-    const std::vector<ReportRun> houses = House_Report(placement);
+    const std::vector<ReportRun> houses = houseReport(placement);
     ASSERT_FALSE(houses.empty());
 
-    EXPECT_TRUE(Aspect_Report({}).empty());
-    EXPECT_TRUE(Aspect_Report({{Ascendant, Midheaven, Aspect::Trine}}).empty());
-    EXPECT_EQ(House_Report(placement, {}), houses);
-    EXPECT_EQ(reportPlainText(House_Report(placement, {})), reportPlainText(houses));
+    EXPECT_TRUE(aspectReport({}).empty());
+    EXPECT_TRUE(aspectReport({{Ascendant, Midheaven, Aspect::Trine}}).empty());
+    EXPECT_EQ(houseReport(placement, {}), houses);
+    EXPECT_EQ(reportPlainText(houseReport(placement, {})), reportPlainText(houses));
 
     const std::vector<ReportAspect> aspects = {{Jupiter, Uranus, Aspect::Sextile},
                                                {Moon, Ascendant, Aspect::Square}};
-    const std::vector<ReportRun> whole = House_Report(placement, aspects);
+    const std::vector<ReportRun> whole = houseReport(placement, aspects);
     std::vector<ReportRun> joined = houses;
-    for (const ReportRun& run : Aspect_Report(aspects))
+    for (const ReportRun& run : aspectReport(aspects))
         joined.push_back(run);
     EXPECT_EQ(whole, joined);
     EXPECT_EQ(whole[houses.size()].text, "Moon Square Ascendant\r\n");
@@ -160,7 +160,7 @@ TEST(AspectReport, SavedRichTextReadsBack) {
     const std::vector<ReportAspect> aspects = {{Sun, Mercury, Aspect::Conjunction},
                                                {Saturn, Midheaven, Aspect::Trine},
                                                {Venus, Neptune, Aspect::Opposition}};
-    const std::vector<ReportRun> runs = House_Report(samplePlacement(), aspects);
+    const std::vector<ReportRun> runs = houseReport(samplePlacement(), aspects);
     const std::string text = richTextToPlainText(reportToRichText(runs));
     EXPECT_EQ(text, reportPlainText(runs));
     EXPECT_NE(text.find("Saturn Trine Midheaven\r\n"), std::string::npos);

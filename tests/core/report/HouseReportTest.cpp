@@ -24,7 +24,7 @@ ChartPositions chartWith(const std::string& ascendant,
 // Exact, case-sensitive search of the label table.
 int labelIndex(std::string_view label) {
     for (int k = 1; k <= kDegreeCount; ++k) {
-        if (DegreeName()[static_cast<std::size_t>(k)] == label)
+        if (degreeName()[static_cast<std::size_t>(k)] == label)
             return k;
     }
     return 0;
@@ -54,7 +54,7 @@ TEST(DegreeLabels, PrefixLookup) {
 TEST(DegreeLabels, PrefixLookupAgreesWithEveryLabel) {
     // The prefix one degree below each label finds that label's own index.
     for (int k = 1; k <= kDegreeCount; ++k) {
-        const std::string label(DegreeName()[static_cast<std::size_t>(k)]);
+        const std::string label(degreeName()[static_cast<std::size_t>(k)]);
         ASSERT_EQ(label.size(), 6u) << "label " << k;
         const int degree = std::stoi(label.substr(0, 2)) - 1;
         const std::string prefix =
@@ -77,14 +77,14 @@ TEST(Houses, BoundsFromTheAscendant) {
     for (const Row& row : rows) {
         const HousePlacement placement = placeHouses(chartWith(row.ascendant, {}));
         const auto h = static_cast<std::size_t>(row.house);
-        EXPECT_EQ(placement.HouseStart[h], row.start) << row.ascendant << " house " << row.house;
-        EXPECT_EQ(placement.HouseEnd[h], row.end) << row.ascendant << " house " << row.house;
+        EXPECT_EQ(placement.houseStart[h], row.start) << row.ascendant << " house " << row.house;
+        EXPECT_EQ(placement.houseEnd[h], row.end) << row.ascendant << " house " << row.house;
     }
 }
 
 TEST(Houses, EveryAscendantCoversTheCircleOnce) {
     for (int a = 1; a <= kDegreeCount; ++a) {
-        const std::string label(DegreeName()[static_cast<std::size_t>(a)]);
+        const std::string label(degreeName()[static_cast<std::size_t>(a)]);
         const int degree = std::stoi(label.substr(0, 2)) - 1;
         const std::string ascendant =
             (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2) + " 00";
@@ -92,8 +92,8 @@ TEST(Houses, EveryAscendantCoversTheCircleOnce) {
         ASSERT_TRUE(placement.ascendantFound) << ascendant;
         int crossing = 0;
         for (int h = 1; h <= kHouseCount; ++h)
-            crossing += placement.HouseEnd[static_cast<std::size_t>(h)] <
-                        placement.HouseStart[static_cast<std::size_t>(h)];
+            crossing += placement.houseEnd[static_cast<std::size_t>(h)] <
+                        placement.houseStart[static_cast<std::size_t>(h)];
         EXPECT_EQ(crossing, (a - 1) % 30 == 0 ? 0 : 1) << ascendant;
         for (int i = 1; i <= kDegreeCount; ++i) {
             int holders = 0;
@@ -108,7 +108,7 @@ TEST(Houses, EveryDegreeGoesToTheFirstHouseHoldingIt) {
     // For every Ascendant and every planet degree, the house the planet is
     // given is the first of houses 1..12 whose bounds hold the degree.
     const auto prefixOf = [](int index) {
-        const std::string label(DegreeName()[static_cast<std::size_t>(index)]);
+        const std::string label(degreeName()[static_cast<std::size_t>(index)]);
         const int degree = std::stoi(label.substr(0, 2)) - 1;
         return (degree < 10 ? "0" : "") + std::to_string(degree) + label.substr(2) + " 00";
     };
@@ -143,7 +143,7 @@ TEST(Houses, PlanetAssignment) {
         const HousePlacement placement = placeHouses(chartWith(row.ascendant, {{4, row.planet}}));
         EXPECT_EQ(placement.planetHouse[4], row.house) << row.ascendant << " / " << row.planet;
         for (int h = 1; h <= kHouseCount; ++h)
-            EXPECT_EQ(placement.HouseOccupied[static_cast<std::size_t>(h)], h == row.house)
+            EXPECT_EQ(placement.houseOccupied[static_cast<std::size_t>(h)], h == row.house)
                 << row.ascendant << " / " << row.planet << " house " << h;
     }
 }
@@ -161,16 +161,16 @@ TEST(Houses, MalformedPositions) {
     const HousePlacement empty = placeHouses(noAscendant);
     EXPECT_FALSE(empty.ascendantFound);
     for (int h = 1; h <= kHouseCount; ++h) {
-        EXPECT_EQ(empty.HouseStart[static_cast<std::size_t>(h)], 0);
-        EXPECT_EQ(empty.HouseEnd[static_cast<std::size_t>(h)], 0);
-        EXPECT_FALSE(empty.HouseOccupied[static_cast<std::size_t>(h)]);
+        EXPECT_EQ(empty.houseStart[static_cast<std::size_t>(h)], 0);
+        EXPECT_EQ(empty.houseEnd[static_cast<std::size_t>(h)], 0);
+        EXPECT_FALSE(empty.houseOccupied[static_cast<std::size_t>(h)]);
     }
     EXPECT_EQ(empty.planetHouse, (std::array<int, 10>{}));
-    EXPECT_TRUE(House_Report(noAscendant).empty());
+    EXPECT_TRUE(houseReport(noAscendant).empty());
 }
 
 TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
-    const std::vector<ReportRun> runs = House_Report(chartWith("00 Ari 00", {{0, "05 Ari 34"}}));
+    const std::vector<ReportRun> runs = houseReport(chartWith("00 Ari 00", {{0, "05 Ari 34"}}));
     const Rgb darkRed{128, 0, 0};
     const Rgb black{0, 0, 0};
     struct Expected {
@@ -180,11 +180,11 @@ TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
     };
     const std::vector<Expected> expected = {
         {"Sun In First House\r\n", true, darkRed},
-        {std::string(PlanetInHouseText(1, 0)) + "\r\n\r\n", false, black},
+        {std::string(planetInHouseText(1, 0)) + "\r\n\r\n", false, black},
         {"Characteristics Of Planet Sun :-\r\n", true, darkRed},
-        {std::string(PlanetCharacteristics(0).text) + "\r\n\r\n", false, black},
+        {std::string(planetCharacteristics(0).text) + "\r\n\r\n", false, black},
         {"More About First House\r\n", true, darkRed},
-        {std::string(HouseDesc(1)) + "\r\n\r\n", false, black},
+        {std::string(houseDesc(1)) + "\r\n\r\n", false, black},
     };
     ASSERT_EQ(runs.size(), expected.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -202,7 +202,7 @@ TEST(ReportRuns, OnlyTheSunInTheFirstHouse) {
 
 TEST(ReportRuns, TwoPlanetsInOneHouseAndEmptyHouses) {
     // Moon before Sun in degrees, but the blocks follow the planet order; Mars in house 3.
-    const std::vector<ReportRun> runs = House_Report(
+    const std::vector<ReportRun> runs = houseReport(
         chartWith("00 Ari 00", {{1, "02 Ari 00"}, {0, "20 Ari 00"}, {4, "10 Gem 00"}}));
     const std::vector<std::string> headings = {"Sun In First House\r\n",
                                                "Characteristics Of Planet Sun :-\r\n",
@@ -226,7 +226,7 @@ TEST(ReportRuns, HeadingColoursAlternateFromTheSun) {
     ChartPositions positions = chartWith("00 Ari 00", {});
     for (int planet = 0; planet < kReportPlanetCount; ++planet)
         positions[static_cast<std::size_t>(planet)] = "10 Can 00"; // all in the fourth house
-    const std::vector<ReportRun> runs = House_Report(positions);
+    const std::vector<ReportRun> runs = houseReport(positions);
     ASSERT_EQ(runs.size(), 42u);
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
         const Rgb expected = planet % 2 == 0 ? Rgb{128, 0, 0} : Rgb{0, 0, 255};
@@ -244,9 +244,9 @@ TEST(ReportRuns, SecondChartDependsOnlyOnItsOwnPositions) {
     const ChartPositions first =
         chartWith("14 Ari 30", {{0, "04 Ari 10"}, {1, "20 Leo 00"}, {6, "01 Cap 00"}});
     const ChartPositions second = chartWith("00 Pis 10", {{0, "09 Ari 00"}});
-    const std::vector<ReportRun> secondAlone = House_Report(second);
-    const std::vector<ReportRun> firstRuns = House_Report(first);
-    const std::vector<ReportRun> secondAfterFirst = House_Report(second);
+    const std::vector<ReportRun> secondAlone = houseReport(second);
+    const std::vector<ReportRun> firstRuns = houseReport(first);
+    const std::vector<ReportRun> secondAfterFirst = houseReport(second);
     EXPECT_EQ(secondAfterFirst, secondAlone);
     ASSERT_EQ(secondAfterFirst.size(), 6u);
     EXPECT_EQ(secondAfterFirst[0].text, "Sun In Second House\r\n");
@@ -259,12 +259,12 @@ TEST(ReportRuns, FullChartWritesEveryPlanetOnce) {
     const ChartPositions positions = {"16 Sag 02", "03 Pis 41", "29 Sco 59", "00 Cap 00",
                                       "12 Vir 18", "07 Gem 33", "21 Aqu 09", "18 Sco 47",
                                       "25 Sag 12", "01 Lib 30", "22 Leo 15"};
-    const std::vector<ReportRun> runs = House_Report(positions);
+    const std::vector<ReportRun> runs = houseReport(positions);
     const std::string text = reportPlainText(runs);
     const HousePlacement placement = placeHouses(positions);
     std::set<int> occupied;
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const std::string heading(PlanetCharacteristics(planet).heading);
+        const std::string heading(planetCharacteristics(planet).heading);
         const std::size_t at = text.find(heading);
         EXPECT_NE(at, std::string::npos) << heading;
         EXPECT_EQ(text.find(heading, at + 1), std::string::npos) << heading;

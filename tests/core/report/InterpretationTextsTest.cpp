@@ -63,7 +63,7 @@ TEST(InterpretationTexts, PlanetNamesPrefixesAndCharacteristicsHeadings) {
         SCOPED_TRACE("planet " + std::to_string(row.planet));
         EXPECT_EQ(reportPlanetName(row.planet), row.name);
         EXPECT_EQ(planetHeadingPrefix(row.planet), row.prefix);
-        EXPECT_EQ(PlanetCharacteristics(row.planet).heading, row.characteristicsHeading);
+        EXPECT_EQ(planetCharacteristics(row.planet).heading, row.characteristicsHeading);
     }
 }
 
@@ -120,7 +120,7 @@ TEST(InterpretationTexts, HouseNamesAndDescriptionHeadings) {
 
 TEST(InterpretationTexts, HouseDescriptionsOpenWithTheirFixedSentence) {
     for (const HouseRow& row : kHouseRows) {
-        const std::string_view text = HouseDesc(row.house);
+        const std::string_view text = houseDesc(row.house);
         SCOPED_TRACE("house " + std::to_string(row.house) + ": " + std::string(text));
         ASSERT_GE(text.size(), row.opening.size());
         EXPECT_EQ(text.substr(0, row.opening.size()), row.opening);
@@ -133,7 +133,7 @@ TEST(InterpretationTexts, HouseDescriptionsAreOneParagraphOfTheRightLength) {
     constexpr std::size_t kMinLength = 589;
     constexpr std::size_t kMaxLength = 731;
     for (int house = 1; house <= kHouseCount; ++house) {
-        const std::string_view text = HouseDesc(house);
+        const std::string_view text = houseDesc(house);
         SCOPED_TRACE("house " + std::to_string(house) + ": " + std::string(text));
         EXPECT_GE(characterCount(text), kMinLength);
         EXPECT_LE(characterCount(text), kMaxLength);
@@ -145,7 +145,7 @@ TEST(InterpretationTexts, HouseDescriptionsAreOneParagraphOfTheRightLength) {
 // The only non-ASCII character of all the texts is the "é" of "fiancé".
 TEST(InterpretationTexts, OnlyTheFifthHouseDescriptionLeavesAscii) {
     for (int house = 1; house <= kHouseCount; ++house) {
-        std::string text(HouseDesc(house));
+        std::string text(houseDesc(house));
         SCOPED_TRACE("house " + std::to_string(house) + ": " + text);
         if (house == 5) {
             const std::size_t at = text.find("fianc\u00e9");
@@ -156,12 +156,12 @@ TEST(InterpretationTexts, OnlyTheFifthHouseDescriptionLeavesAscii) {
         EXPECT_TRUE(isPrintableAscii(text));
     }
     for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-        const std::string_view text = PlanetCharacteristics(planet).text;
+        const std::string_view text = planetCharacteristics(planet).text;
         EXPECT_TRUE(isPrintableAscii(text)) << "planet " << planet << ": " << text;
         for (int house = 1; house <= kHouseCount; ++house)
-            EXPECT_TRUE(isPrintableAscii(PlanetInHouseText(house, planet)))
+            EXPECT_TRUE(isPrintableAscii(planetInHouseText(house, planet)))
                 << "house " << house << ", planet " << planet << ": "
-                << PlanetInHouseText(house, planet);
+                << planetInHouseText(house, planet);
     }
 }
 
@@ -185,7 +185,7 @@ constexpr QuotedPlanetInHouseRow kQuotedPlanetInHouseRows[] = {
 
 TEST(InterpretationTexts, QuotedPlanetInHouseTextsAreWordForWord) {
     for (const QuotedPlanetInHouseRow& row : kQuotedPlanetInHouseRows)
-        EXPECT_EQ(PlanetInHouseText(row.house, row.planet), row.text)
+        EXPECT_EQ(planetInHouseText(row.house, row.planet), row.text)
             << "house " << row.house << ", planet " << row.planet;
 }
 
@@ -194,7 +194,7 @@ TEST(InterpretationTexts, EveryPlanetInHouseTextIsOneParagraphOfTheRightLength) 
     constexpr std::size_t kMaxLength = 765;
     for (int house = 1; house <= kHouseCount; ++house) {
         for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-            const std::string_view text = PlanetInHouseText(house, planet);
+            const std::string_view text = planetInHouseText(house, planet);
             SCOPED_TRACE("house " + std::to_string(house) + ", planet " + std::to_string(planet) +
                          ": " + std::string(text));
             EXPECT_GE(characterCount(text), kMinLength);
@@ -213,9 +213,9 @@ TEST(InterpretationTexts, The120PlanetInHouseTextsArePairwiseDifferent) {
     std::set<std::string_view> distinct;
     for (int house = 1; house <= kHouseCount; ++house)
         for (int planet = 0; planet < kReportPlanetCount; ++planet)
-            EXPECT_TRUE(distinct.insert(PlanetInHouseText(house, planet)).second)
+            EXPECT_TRUE(distinct.insert(planetInHouseText(house, planet)).second)
                 << "house " << house << ", planet " << planet
-                << " repeats an earlier text: " << PlanetInHouseText(house, planet);
+                << " repeats an earlier text: " << planetInHouseText(house, planet);
     EXPECT_EQ(distinct.size(), std::size_t{120});
 }
 
@@ -262,7 +262,7 @@ constexpr CharacteristicsRow kCharacteristicsRows[] = {
 
 TEST(InterpretationTexts, CharacteristicsTextsOpenAsQuotedAndHaveTheirExactLength) {
     for (const CharacteristicsRow& row : kCharacteristicsRows) {
-        const std::string_view text = PlanetCharacteristics(row.planet).text;
+        const std::string_view text = planetCharacteristics(row.planet).text;
         SCOPED_TRACE("planet " + std::to_string(row.planet) + ": " + std::string(text));
         if (row.whole) {
             EXPECT_EQ(text, row.quoted);
@@ -282,26 +282,26 @@ TEST(InterpretationTexts, OutOfRangeArgumentsGiveEmptyTexts) {
         SCOPED_TRACE("house " + std::to_string(house));
         EXPECT_TRUE(houseName(house).empty());
         EXPECT_TRUE(houseDescriptionHeading(house).empty());
-        EXPECT_TRUE(HouseDesc(house).empty());
-        EXPECT_TRUE(PlanetInHouseText(house, 0).empty());
+        EXPECT_TRUE(houseDesc(house).empty());
+        EXPECT_TRUE(planetInHouseText(house, 0).empty());
     }
     for (const int planet : {-1, 10, 11}) {
         SCOPED_TRACE("planet " + std::to_string(planet));
         EXPECT_TRUE(reportPlanetName(planet).empty());
         EXPECT_TRUE(planetHeadingPrefix(planet).empty());
-        EXPECT_TRUE(PlanetInHouseText(1, planet).empty());
-        EXPECT_TRUE(PlanetInHouseText(12, planet).empty());
-        EXPECT_TRUE(PlanetCharacteristics(planet).heading.empty());
-        EXPECT_TRUE(PlanetCharacteristics(planet).text.empty());
+        EXPECT_TRUE(planetInHouseText(1, planet).empty());
+        EXPECT_TRUE(planetInHouseText(12, planet).empty());
+        EXPECT_TRUE(planetCharacteristics(planet).heading.empty());
+        EXPECT_TRUE(planetCharacteristics(planet).text.empty());
     }
-    EXPECT_TRUE(PlanetInHouseText(0, -1).empty());
-    EXPECT_TRUE(PlanetInHouseText(13, 10).empty());
+    EXPECT_TRUE(planetInHouseText(0, -1).empty());
+    EXPECT_TRUE(planetInHouseText(13, 10).empty());
 }
 
 // ---- Degree labels ----
 
 TEST(InterpretationTexts, DegreeNameHas360DistinctSixCharacterLabelsAfterAnEmptySlot) {
-    const auto& names = DegreeName();
+    const auto& names = degreeName();
     EXPECT_EQ(names.size(), std::size_t{361});
     EXPECT_TRUE(names[0].empty());
     std::set<std::string_view> distinct;
@@ -316,7 +316,7 @@ TEST(InterpretationTexts, DegreeNameSlotIsSignTimesThirtyPlusDegree) {
     // Slot k = (s - 1) * 30 + d: two-digit degree d 01..30, a blank, sign s.
     constexpr std::string_view kSigns[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                                            "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-    const auto& names = DegreeName();
+    const auto& names = degreeName();
     for (int sign = 1; sign <= 12; ++sign) {
         for (int degree = 1; degree <= 30; ++degree) {
             const int slot = (sign - 1) * 30 + degree;
@@ -360,7 +360,7 @@ TEST(InterpretationTexts, DegreeIndexOfLabelMatchesExactly) {
 }
 
 TEST(InterpretationTexts, EveryDegreeLabelLeadsBackToItsSlot) {
-    const auto& names = DegreeName();
+    const auto& names = degreeName();
     for (int index = 1; index <= kDegreeCount; ++index)
         EXPECT_EQ(degreeIndexOfLabel(names[index]), index) << "label " << names[index];
 }

@@ -46,7 +46,7 @@ std::vector<ReportRun> sampleReport() {
     const ChartPositions positions = {"16 Sag 02", "03 Pis 41", "29 Sco 59", "00 Cap 00",
                                       "12 Vir 18", "07 Gem 33", "21 Aqu 09", "18 Sco 47",
                                       "25 Sag 12", "01 Lib 30", "22 Leo 15"};
-    return House_Report(positions);
+    return houseReport(positions);
 }
 
 // The save screen's copy: banner, report, banner, plus a line with a degree

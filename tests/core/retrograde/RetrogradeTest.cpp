@@ -46,7 +46,7 @@ TEST(MonthNumber, MonthFieldsAndOtherNumbers) {
         {"x", 0},   {"", 0},              // no digits
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Month_Number(c.field), c.expected) << "field \"" << c.field << '"';
+        EXPECT_EQ(monthNumber(c.field), c.expected) << "field \"" << c.field << '"';
 }
 
 struct BirthCase {
@@ -82,12 +82,12 @@ TEST(IsRetrograde, BirthDatesAroundStations) {
         const chr::year_month_day date{chr::year{c.year},
                                        chr::month{static_cast<unsigned>(c.month)},
                                        chr::day{static_cast<unsigned>(c.day)}};
-        EXPECT_EQ(Is_Retrograde(date, c.planet), c.retrograde)
+        EXPECT_EQ(isRetrograde(date, c.planet), c.retrograde)
             << c.why << ": " << c.planet << " on " << c.month << '/' << c.day << '/' << c.year;
         const RetrogradeResult result =
-            Retrograde_Calculation(c.month, c.day, c.year, c.hour, c.minute);
+            retrogradeCalculation(c.month, c.day, c.year, c.hour, c.minute);
         const std::size_t k = *retrogradePlanetIndex(c.planet);
-        EXPECT_EQ(result.RetrogradeFlags[k], c.retrograde)
+        EXPECT_EQ(result.retrogradeFlags[k], c.retrograde)
             << c.why << ": " << c.planet << " at " << c.month << '/' << c.day << '/' << c.year
             << ' ' << c.hour << ':' << c.minute;
     }
@@ -95,15 +95,15 @@ TEST(IsRetrograde, BirthDatesAroundStations) {
 
 TEST(IsRetrograde, OnlyTheEightPlanetNamesExactly) {
     const chr::year_month_day date = chr::year{1985} / 4 / 10; // Mercury retrograde
-    EXPECT_TRUE(Is_Retrograde(date, "Mercury"));
+    EXPECT_TRUE(isRetrograde(date, "Mercury"));
     for (const std::string_view name : {"mercury", "MERCURY", "Mercury ", "Sun", "Moon", "Asc", ""})
-        EXPECT_FALSE(Is_Retrograde(date, name)) << '"' << name << '"';
+        EXPECT_FALSE(isRetrograde(date, name)) << '"' << name << '"';
 }
 
 TEST(IsRetrograde, NoPlanetBeforeOrAfterTheTables) {
     for (const chr::year_month_day date : {chr::year{1899} / 1 / 1, chr::year{2052} / 1 / 1}) {
         for (const std::string_view planet : StationPlanetNames)
-            EXPECT_FALSE(Is_Retrograde(date, planet)) << planet << " on " << int(date.year());
+            EXPECT_FALSE(isRetrograde(date, planet)) << planet << " on " << int(date.year());
     }
 }
 
@@ -116,8 +116,8 @@ TEST(IsRetrograde, AgreesWithTheRowByRowRuleOnEveryDay) {
         std::vector<chr::sys_days> starts;
         std::vector<chr::sys_days> ends;
         for (std::size_t i = 0; i < table.rowCount(); ++i) {
-            starts.emplace_back(parseStationRow(table.StationStart[i]).date);
-            ends.emplace_back(parseStationRow(table.StationEnd[i]).date);
+            starts.emplace_back(parseStationRow(table.stationStart[i]).date);
+            ends.emplace_back(parseStationRow(table.stationEnd[i]).date);
         }
         int mismatches = 0;
         for (chr::sys_days birth = chr::sys_days{chr::year{1899} / 1 / 1};
@@ -142,19 +142,19 @@ TEST(RetrogradeCalculation, MarksRetrogradePlanetsOnly) {
     // 10 April 1985: Mercury (24 March to 17 April), Saturn (7 March to 25 July), Uranus
     // (22 March to 23 August), Neptune (5 April to 12 September) and Pluto (5 February to
     // 12 July) are retrograde; Venus (13 March to 25 April) as well.
-    const RetrogradeResult result = Retrograde_Calculation(4, 10, 1985, 8, 30);
+    const RetrogradeResult result = retrogradeCalculation(4, 10, 1985, 8, 30);
     const std::array<std::string, 11> expected{
         "Sun",         "Moon",        "Mercury (R) ", "Venus (R) ", "Mars", "Jupiter",
         "Saturn (R) ", "Uranus (R) ", "Neptune (R) ", "Pluto (R) ", "Asc"};
-    EXPECT_EQ(result.PlanetNames, expected);
+    EXPECT_EQ(result.planetNames, expected);
     const std::array<bool, 9> flags{true, true, false, false, true, true, true, true, false};
-    EXPECT_EQ(result.RetrogradeFlags, flags);
+    EXPECT_EQ(result.retrogradeFlags, flags);
 }
 
 TEST(RetrogradeCalculation, PlutoMarkedSaturnPlainOnFirstMay2000) {
-    const RetrogradeResult result = Retrograde_Calculation(5, 1, 2000, 12, 0);
-    EXPECT_EQ(result.PlanetNames[9], "Pluto (R) ");
-    EXPECT_EQ(result.PlanetNames[6], "Saturn");
+    const RetrogradeResult result = retrogradeCalculation(5, 1, 2000, 12, 0);
+    EXPECT_EQ(result.planetNames[9], "Pluto (R) ");
+    EXPECT_EQ(result.planetNames[6], "Saturn");
 }
 
 TEST(RetrogradeCalculation, PlainLabelsOutsideTheTablesAndForDatesThatDoNotExist) {
@@ -163,9 +163,9 @@ TEST(RetrogradeCalculation, PlainLabelsOutsideTheTablesAndForDatesThatDoNotExist
                                             "Neptune", "Pluto",   "Asc"};
     for (const auto& [month, day, year] :
          {std::array{1, 1, 1890}, std::array{6, 1, 2060}, std::array{2, 30, 1985}}) {
-        const RetrogradeResult result = Retrograde_Calculation(month, day, year, 12, 0);
-        EXPECT_EQ(result.PlanetNames, plain) << month << '/' << day << '/' << year;
-        EXPECT_EQ(result.RetrogradeFlags, (std::array<bool, 9>{}))
+        const RetrogradeResult result = retrogradeCalculation(month, day, year, 12, 0);
+        EXPECT_EQ(result.planetNames, plain) << month << '/' << day << '/' << year;
+        EXPECT_EQ(result.retrogradeFlags, (std::array<bool, 9>{}))
             << month << '/' << day << '/' << year;
     }
 }

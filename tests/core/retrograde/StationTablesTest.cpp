@@ -68,10 +68,10 @@ TEST(StationTables, RowCountsCapacitiesAndSpareSlot) {
         SCOPED_TRACE(std::string(StationPlanetNames[c.planet]));
         const StationTable& table = StationTables[c.planet];
         EXPECT_EQ(table.rowCount(), c.rows);
-        EXPECT_EQ(table.StationStart.size(), StationTableCapacities[c.planet]);
-        EXPECT_EQ(table.StationEnd.size(), table.StationStart.size());
-        EXPECT_EQ(table.StationStart.back(), "");
-        EXPECT_EQ(table.StationEnd.back(), "");
+        EXPECT_EQ(table.stationStart.size(), StationTableCapacities[c.planet]);
+        EXPECT_EQ(table.stationEnd.size(), table.stationStart.size());
+        EXPECT_EQ(table.stationStart.back(), "");
+        EXPECT_EQ(table.stationEnd.back(), "");
     }
 }
 
@@ -79,11 +79,11 @@ TEST(StationTables, EveryRowIsFiveWholeNumbersEachFollowedByAComma) {
     for (std::size_t k = 0; k < StationPlanetCount; ++k) {
         const StationTable& table = StationTables[k];
         for (std::size_t i = 0; i < table.rowCount(); ++i) {
-            EXPECT_TRUE(isWellFormedRow(table.StationStart[i]))
-                << StationPlanetNames[k] << " start row " << i << ": \"" << table.StationStart[i]
+            EXPECT_TRUE(isWellFormedRow(table.stationStart[i]))
+                << StationPlanetNames[k] << " start row " << i << ": \"" << table.stationStart[i]
                 << '"';
-            EXPECT_TRUE(isWellFormedRow(table.StationEnd[i]))
-                << StationPlanetNames[k] << " end row " << i << ": \"" << table.StationEnd[i]
+            EXPECT_TRUE(isWellFormedRow(table.stationEnd[i]))
+                << StationPlanetNames[k] << " end row " << i << ": \"" << table.stationEnd[i]
                 << '"';
         }
     }
@@ -93,13 +93,13 @@ TEST(StationTables, StationsStrictlyAlternate) {
     for (std::size_t k = 0; k < StationPlanetCount; ++k) {
         const StationTable& table = StationTables[k];
         for (std::size_t i = 0; i < table.rowCount(); ++i) {
-            EXPECT_LT(moment(table.StationStart[i]), moment(table.StationEnd[i]))
-                << StationPlanetNames[k] << " row " << i << ": start \"" << table.StationStart[i]
-                << "\", end \"" << table.StationEnd[i] << '"';
+            EXPECT_LT(moment(table.stationStart[i]), moment(table.stationEnd[i]))
+                << StationPlanetNames[k] << " row " << i << ": start \"" << table.stationStart[i]
+                << "\", end \"" << table.stationEnd[i] << '"';
             if (i + 1 < table.rowCount()) {
-                EXPECT_LT(moment(table.StationEnd[i]), moment(table.StationStart[i + 1]))
-                    << StationPlanetNames[k] << " row " << i << ": end \"" << table.StationEnd[i]
-                    << "\", next start \"" << table.StationStart[i + 1] << '"';
+                EXPECT_LT(moment(table.stationEnd[i]), moment(table.stationStart[i + 1]))
+                    << StationPlanetNames[k] << " row " << i << ": end \"" << table.stationEnd[i]
+                    << "\", next start \"" << table.stationStart[i + 1] << '"';
             }
         }
     }
@@ -110,14 +110,14 @@ TEST(StationTables, PeriodLengthsLieInEachPlanetsRange) {
         const StationTable& table = StationTables[c.planet];
         for (std::size_t i = 0; i < table.rowCount(); ++i) {
             const double days = chr::duration<double, chr::days::period>(
-                                    moment(table.StationEnd[i]) - moment(table.StationStart[i]))
+                                    moment(table.stationEnd[i]) - moment(table.stationStart[i]))
                                     .count();
             EXPECT_GE(days, c.shortestDays - PeriodLengthToleranceDays)
-                << StationPlanetNames[c.planet] << " row " << i << ": \"" << table.StationStart[i]
-                << "\" to \"" << table.StationEnd[i] << '"';
+                << StationPlanetNames[c.planet] << " row " << i << ": \"" << table.stationStart[i]
+                << "\" to \"" << table.stationEnd[i] << '"';
             EXPECT_LE(days, c.longestDays + PeriodLengthToleranceDays)
-                << StationPlanetNames[c.planet] << " row " << i << ": \"" << table.StationStart[i]
-                << "\" to \"" << table.StationEnd[i] << '"';
+                << StationPlanetNames[c.planet] << " row " << i << ": \"" << table.stationStart[i]
+                << "\" to \"" << table.stationEnd[i] << '"';
         }
     }
 }
@@ -171,8 +171,8 @@ TEST(StationTables, OlderTablesRowsAreFoundAtTheirIndexWithinADay) {
     for (const ReferenceRow& r : ReferenceRows) {
         const StationTable& table = StationTables[r.planet];
         ASSERT_LT(r.row, table.rowCount()) << StationPlanetNames[r.planet] << " row " << r.row;
-        const std::string_view start = table.StationStart[r.row];
-        const std::string_view end = table.StationEnd[r.row];
+        const std::string_view start = table.stationStart[r.row];
+        const std::string_view end = table.stationEnd[r.row];
         EXPECT_LE(std::abs(dayDifference(start, r.start)), ReferenceDateToleranceDays)
             << StationPlanetNames[r.planet] << " start row " << r.row << ": expected \"" << r.start
             << "\", ours \"" << start << '"';
@@ -185,7 +185,7 @@ TEST(StationTables, OlderTablesRowsAreFoundAtTheirIndexWithinADay) {
 TEST(StationTables, MarsHasNoStationIn1985Or2000) {
     const StationTable& mars = StationTables[2];
     for (std::size_t i = 0; i < mars.rowCount(); ++i) {
-        for (const std::string_view row : {mars.StationStart[i], mars.StationEnd[i]}) {
+        for (const std::string_view row : {mars.stationStart[i], mars.stationEnd[i]}) {
             const chr::year y = parseStationRow(row).date.year();
             EXPECT_TRUE(y != chr::year{1985} && y != chr::year{2000})
                 << "Mars row " << i << ": \"" << row << '"';

@@ -131,11 +131,11 @@ TEST(ChartLibrary, UpdateKeepsTheAddedTimeAndRemoveForgets) {
 // The chart drawn from a stored record is the one that was saved: positions,
 // labels, marks, houses and report.
 void expectSameChart(const ChartResult& a, const ChartResult& b) {
-    EXPECT_EQ(a.PlanetPositions, b.PlanetPositions);
-    EXPECT_EQ(a.PlanetNames, b.PlanetNames);
-    EXPECT_EQ(a.AscendantText, b.AscendantText);
-    EXPECT_EQ(a.MoonPositionText, b.MoonPositionText);
-    EXPECT_EQ(a.MoonSignName, b.MoonSignName);
+    EXPECT_EQ(a.planetPositions, b.planetPositions);
+    EXPECT_EQ(a.planetNames, b.planetNames);
+    EXPECT_EQ(a.ascendantText, b.ascendantText);
+    EXPECT_EQ(a.moonPositionText, b.moonPositionText);
+    EXPECT_EQ(a.moonSignName, b.moonSignName);
     EXPECT_EQ(a.retrograde, b.retrograde);
     EXPECT_EQ(a.signs, b.signs);
     EXPECT_EQ(a.houses, b.houses);
@@ -144,7 +144,7 @@ void expectSameChart(const ChartResult& a, const ChartResult& b) {
     EXPECT_EQ(a.correction, b.correction);
     EXPECT_EQ(a.input.zonePosition, b.input.zonePosition);
     EXPECT_EQ(a.positions, b.positions);
-    EXPECT_EQ(House_Report(a.housePlacement), House_Report(b.housePlacement));
+    EXPECT_EQ(houseReport(a.housePlacement), houseReport(b.housePlacement));
 }
 
 BirthInput entries(const std::string& name, int year, int month, int day, int hour, int minute,

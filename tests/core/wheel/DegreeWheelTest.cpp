@@ -279,14 +279,14 @@ TEST(DegreeWheel, CuspsAndHousesAreTheReports) {
     };
     for (const Row& row : rows) {
         const ChartResult chart = chartFor(row.birth, row.zone);
-        const HousePlacement report = placeHouses(chart.PlanetPositions);
+        const HousePlacement report = placeHouses(chart.planetPositions);
         ASSERT_TRUE(report.ascendantFound) << row.what;
         const DegreeWheel wheel = degreeWheelOf(chart);
         for (int h = 1; h <= 12; ++h) {
             // Degree index 1..360 of the cusp's whole degree.
             const int cuspIndex =
                 static_cast<int>(std::floor(wheel.cuspLongitudeDeg[h - 1])) % 360 + 1;
-            EXPECT_EQ(cuspIndex, report.HouseStart[h]) << row.what << ", house " << h;
+            EXPECT_EQ(cuspIndex, report.houseStart[h]) << row.what << ", house " << h;
         }
         for (std::size_t i = 0; i < kPlanetCount; ++i)
             EXPECT_EQ(wheelHouseOf(wheel, chart.longitudesDeg[bodyAt(i)]), report.planetHouse[i])
@@ -308,7 +308,7 @@ TEST(DegreeWheel, RetrogradeMarksFollowTheChart) {
         chartFor(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}), kIstZone);
     const DegreeWheel wheel = degreeWheelOf(chart);
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
-        const bool marked = chart.PlanetNames[i].find("(R)") != std::string::npos;
+        const bool marked = chart.planetNames[i].find("(R)") != std::string::npos;
         EXPECT_EQ(wheel.bodies[i].retrograde, marked) << bodyName(bodyAt(i));
     }
     EXPECT_TRUE(wheel.bodies[indexOf(Body::Uranus)].retrograde);

@@ -41,11 +41,11 @@ atlas::DateTime shifted(const atlas::DateTime& t, int seconds) {
 ChartResult chartAtClock(const ChartResult& birthChart, const atlas::DateTime& t,
                          const atlas::ZoneClock* zone = nullptr, double longitudeEastDeg = 0) {
     BirthData birth = birthChart.birth;
-    birth.BirthYear = static_cast<std::int16_t>(t.year);
-    birth.BirthMonth = static_cast<std::int16_t>(t.month);
-    birth.BirthDay = static_cast<std::int16_t>(t.day);
-    birth.BirthHour = static_cast<std::int16_t>(t.hour);
-    birth.BirthMinute = static_cast<std::int16_t>(t.minute);
+    birth.birthYear = static_cast<std::int16_t>(t.year);
+    birth.birthMonth = static_cast<std::int16_t>(t.month);
+    birth.birthDay = static_cast<std::int16_t>(t.day);
+    birth.birthHour = static_cast<std::int16_t>(t.hour);
+    birth.birthMinute = static_cast<std::int16_t>(t.minute);
     std::int32_t offset = 0;
     if (zone != nullptr) {
         const atlas::PlaceTime place = zone->at(t, longitudeEastDeg);
@@ -53,7 +53,7 @@ ChartResult chartAtClock(const ChartResult& birthChart, const atlas::DateTime& t
         offset = place.first.utOffsetSeconds;
     } else {
         const UtCorrection& c = birthChart.correction;
-        offset = -(c.UtCorrectionHours * 3600 + c.UtCorrectionMinutes * 60 + c.UtCorrectionSeconds);
+        offset = -(c.utCorrectionHours * 3600 + c.utCorrectionMinutes * 60 + c.utCorrectionSeconds);
     }
     return computeChart(birth, correctionOfOffset(offset - t.second), birthChart.positions);
 }
@@ -75,8 +75,8 @@ std::string text(const std::optional<atlas::DateTime>& t) {
 void expectWindowsHold(const ChartResult& chart, const BirthTimeWindows& w,
                        const atlas::ZoneClock* zone = nullptr, double longitudeEastDeg = 0) {
     const BirthData& b = chart.birth;
-    const atlas::DateTime birth{b.BirthYear, b.BirthMonth,  b.BirthDay,
-                                b.BirthHour, b.BirthMinute, 0};
+    const atlas::DateTime birth{b.birthYear, b.birthMonth,  b.birthDay,
+                                b.birthHour, b.birthMinute, 0};
     SCOPED_TRACE("birth " + isoClockTime(birth) + ", Ascendant " + text(w.ascendant.from) + " .. " +
                  text(w.ascendant.to) + ", houses " + text(w.houses.from) + " .. " +
                  text(w.houses.to));
@@ -275,9 +275,9 @@ TEST(BirthTimeWindows, WindowsReachIntoTheYearsBeyondTheRange) {
         chart.input.atlasClock = AtlasClock{"", "Europe/Paris", Fold::None, 2.35};
         const BirthTimeWindows w = birthTimeWindows(chart);
         expectWindowsHold(chart, w, &paris, 2.35);
-        const bool first = row.birth.BirthYear == 1901;
+        const bool first = row.birth.birthYear == 1901;
         const std::optional<atlas::DateTime>& beyond = first ? w.ascendant.from : w.ascendant.to;
-        ASSERT_TRUE(beyond.has_value()) << row.birth.BirthYear;
+        ASSERT_TRUE(beyond.has_value()) << row.birth.birthYear;
         EXPECT_EQ(beyond->year, first ? 1900 : 2051);
     }
 }
