@@ -28,16 +28,16 @@ std::string transitsBiWheelSvg(const ChartResult& natal, double julianDayUt, dou
                   "Inside: the birth chart. Outside: the sky of " + moment);
     WheelSvgTitle title = wheelTitleOf(natal);
     title.title =
-        natal.birth.Name.empty() ? "Orbenza transits" : "Orbenza transits of " + natal.birth.Name;
+        natal.birth.name.empty() ? "Orbenza transits" : "Orbenza transits of " + natal.birth.name;
     title.description += "\nTransits of " + moment;
     return biWheelSvg(wheel, widthPixels, title);
 }
 
 std::string synastryBiWheelSvg(const ChartResult& a, const ChartResult& b, double widthPixels) {
     const BiWheel wheel =
-        biWheelOf(a, chartPointsOf(b), "Inside: " + a.birth.Name + ". Outside: " + b.birth.Name);
+        biWheelOf(a, chartPointsOf(b), "Inside: " + a.birth.name + ". Outside: " + b.birth.name);
     WheelSvgTitle title = wheelTitleOf(a);
-    title.title = "Orbenza synastry of " + a.birth.Name + " and " + b.birth.Name;
+    title.title = "Orbenza synastry of " + a.birth.name + " and " + b.birth.name;
     title.description += "\n" + wheelTitleOf(b).description;
     return biWheelSvg(wheel, widthPixels, title);
 }

@@ -37,7 +37,7 @@ QString fromUtf8(const std::string& text) {
 }
 
 QString nameOf(const ChartResult& chart) {
-    return fromUtf8(chart.birth.Name).trimmed();
+    return fromUtf8(chart.birth.name).trimmed();
 }
 
 // A place of the atlas to the whole minute of arc, as the birth details keep

@@ -239,7 +239,7 @@ void TransitsTab::redraw() {
 
 BiWheelDocument TransitsTab::document() const {
     BiWheelDocument document;
-    const QString name = m_natal ? QString::fromStdString(m_natal->birth.Name) : QString();
+    const QString name = m_natal ? QString::fromStdString(m_natal->birth.name) : QString();
     document.title = name.isEmpty() ? tr("Transits") : tr("Transits of %1").arg(name);
     document.descriptions
         << tr("The sky of %1 round the birth chart").arg(universalMomentText(moment()));

@@ -232,11 +232,11 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     solar->setReturnPlace(QStringLiteral("Paris, France"));
     ASSERT_TRUE(solar->outerChart());
     EXPECT_EQ(solar->outerChart()->universalTime, atBirthPlace);
-    EXPECT_EQ(solar->outerChart()->birth.LongitudeDegrees, 2);
-    EXPECT_FALSE(isTrue16(solar->outerChart()->birth.IsSouth));
+    EXPECT_EQ(solar->outerChart()->birth.longitudeDegrees, 2);
+    EXPECT_FALSE(isTrue16(solar->outerChart()->birth.isSouth));
     // A text the atlas does not know keeps Paris and says so.
     solar->setReturnPlace(QStringLiteral("Xqzzyville"));
-    EXPECT_EQ(solar->outerChart()->birth.LongitudeDegrees, 2);
+    EXPECT_EQ(solar->outerChart()->birth.longitudeDegrees, 2);
     EXPECT_TRUE(solar->momentLabel()->text().contains(QLatin1Char('\n')));
 
     ChartInTimeScreen* lunar = open("mnuLunarReturn");
@@ -252,11 +252,11 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     ChartInTimeScreen* compare = open("mnuCompareWith");
     ASSERT_NE(compare, nullptr);
     ASSERT_TRUE(compare->outerChart());
-    EXPECT_EQ(compare->outerChart()->birth.Name, "BORIS");
+    EXPECT_EQ(compare->outerChart()->birth.name, "BORIS");
     EXPECT_GT(compare->aspectList()->topLevelItemCount(), 0);
     compare->setComposite(true);
     ASSERT_TRUE(compare->outerChart());
-    EXPECT_NE(compare->outerChart()->birth.Name, "BORIS");
+    EXPECT_NE(compare->outerChart()->birth.name, "BORIS");
 }
 
 TEST_F(TransitsTabTest, Screenshot) {
