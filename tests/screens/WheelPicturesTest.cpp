@@ -8,7 +8,6 @@
 #include "MainWindow.h"
 #include "ReportScreensTestSupport.h"
 #include "TransitsTab.h"
-#include "TransitsTab.h"
 #include "chart/WheelOfChart.h"
 
 #include <QApplication>

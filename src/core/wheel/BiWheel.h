@@ -28,7 +28,7 @@ namespace orbenza {
 struct BiWheelPoint {
     Body body = Body::Sun;
     double longitudeDeg = 0.0; // any value, reduced into 0 ... 360
-    bool retrograde = false; // marked for Mercury ... Pluto and Chiron only
+    bool retrograde = false;   // marked for Mercury ... Pluto and Chiron only
 };
 
 struct BiWheelInput {
