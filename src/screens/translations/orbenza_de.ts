@@ -763,8 +763,8 @@
         <translation>Planeten in den Häusern</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Genaue Positionen (VSOP87 und ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Genaue Positionen (an die Swiss Ephemeris angepasste Reihen)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -763,8 +763,8 @@
         <translation>Planetas en las casas</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posiciones precisas (VSOP87 y ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Posiciones precisas (series ajustadas a la Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

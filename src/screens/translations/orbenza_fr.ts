@@ -763,8 +763,8 @@
         <translation>Planètes en maisons</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Positions précises (VSOP87 et ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Positions précises (séries ajustées sur la Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
