@@ -477,7 +477,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     m_country->setText(country);
     m_computedFor->setText(fromUtf8(shown.computedFor));
     m_positionsMethod->setText(chart.positions == Positions::Precise
-                                   ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
+                                   ? tr("Precise positions (series fitted to the Swiss Ephemeris)")
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
     m_birthTimeWindow->setText(
@@ -493,6 +493,12 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);
         m_wheel->setNatalText(k, fromUtf8(shown.lblNatal[slot]));
+        QList<ChartWheel::LineMark> marks;
+        for (const Body body : shown.natalBodies[slot])
+            marks.append(body == Body::Ascendant  ? ChartWheel::LineMark::Ascendant
+                         : chart.retrograde[body] ? ChartWheel::LineMark::Retrograde
+                                                  : ChartWheel::LineMark::Plain);
+        m_wheel->setNatalMarks(k, marks);
         // No picture number when the Ascendant's sign could not be read: the
         // pictures stay as they were.
         if (shown.imgSign[slot] != 0)

@@ -68,19 +68,23 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
+    std::array<std::vector<Body>, 12> bodiesPerSign;
     for (std::size_t i = 0; i <= 6; ++i) {
-        auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
-        list += kLineBreak;
-        list += labels[i];
+        const std::size_t sign = indexOf(chart.signs[bodyAt(i)]);
+        shown.perSign[sign] += kLineBreak;
+        shown.perSign[sign] += labels[i];
+        bodiesPerSign[sign].push_back(bodyAt(i));
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
     shown.perSign[ascendantSign] += words.pointLabels[indexOf(Body::Ascendant)];
+    bodiesPerSign[ascendantSign].push_back(Body::Ascendant);
 
     // The wheel starts at the Ascendant's sign.
     for (std::size_t k = 0; k < 12; ++k) {
         const std::size_t sign = (ascendantSign + k) % 12;
         shown.lblNatal[k] = shown.perSign[sign];
+        shown.natalBodies[k] = bodiesPerSign[sign];
         shown.imgSign[k] = static_cast<int>(sign) + 1;
     }
     shown.computedFor = computedForLine(chart, language);

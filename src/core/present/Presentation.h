@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbenza {
 
@@ -33,6 +34,8 @@ struct ChartPresentation {
     // Wheel position k = house k + 1: its text and its sign picture, 1 Aries ..
     // 12 Pisces.
     std::array<std::string, 12> lblNatal;
+    // The bodies lblNatal[k] lists, one a line in its order.
+    std::array<std::vector<Body>, 12> natalBodies;
     std::array<int, 12> imgSign{};
     // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, classic positions"
     std::string computedFor;

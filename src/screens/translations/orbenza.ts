@@ -971,7 +971,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

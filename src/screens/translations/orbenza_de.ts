@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>Das Horoskop von %1 kann nicht gezeichnet werden: %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>&amp;Horoskopeinstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Aspekttabelle</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 %2 %3, Orbis %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applikativ</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativ</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>AC</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Chiron</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>Wahrer Knoten</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>Mittlerer Knoten</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Glückspunkt</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>Eine ausführlichere Deutung Ihrer Planeten in den Häusern finden Sie unter %1</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>Ganze &amp;Zeichen als Häuser</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>Aspekt&amp;tabelle</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>Planeten in den Häusern</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Genaue Positionen (VSOP87 und ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Genaue Positionen (an die Swiss Ephemeris angepasste Reihen)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (R) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porphyrius</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>Topozentrisch (Polich-Page)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>Meridian (Achsendrehung)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>Ganze Zeichen</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>Gleiche Häuser ab dem Grad des Aszendenten</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>Gleiche Häuser ab dem Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>Gleiche Häuser in ganzen Graden, wie die Deutung sie immer gezählt hat</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Konjunktion</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Opposition</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trigon</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Sextil</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Quinkunx</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>Halbsextil</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>Halbquadrat</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Anderthalbquadrat</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Quintil</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Biquintil</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>Horoskopeinstellungen</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Häuser</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>Häuser&amp;system:</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>Wo Placidus oder Koch keine Häuserspitzen haben (nahe und jenseits der Polarkreise), verwendet das Horoskop Porphyrius und weist darauf hin.</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspekte</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>Die fünf Hauptaspekte</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>Alle elf Aspekte</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Liste:</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>Orbis %1:</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>Ein Hauptaspekt, an dem Sonne oder Mond beteiligt sind, hat %1° mehr.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>No se puede dibujar la carta de %1: %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>C&amp;onfiguración de la carta…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Tabla de aspectos</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 %2 %3, orbe %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>aplicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>Asc</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Quirón</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>Nodo verdadero</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>Nodo medio</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>Para un análisis más detallado de sus planetas en las casas, visite %1</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>Casas de &amp;signos enteros</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>Tabla de as&amp;pectos</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>Planetas en las casas</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posiciones precisas (VSOP87 y ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Posiciones precisas (series ajustadas a la Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (R) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porfirio</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontano</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campano</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>Topocéntrico (Polich-Page)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>Meridiano (rotación axial)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>Signos enteros</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>Casas iguales desde el grado del Ascendente</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>Casas iguales desde el Medio Cielo</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>Casas iguales de grados enteros, como siempre las ha contado el informe</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Conjunción</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Oposición</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trígono</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadratura</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Sextil</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Quincuncio</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>Semisextil</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>Semicuadratura</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Sesquicuadratura</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Quintil</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Biquintil</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>Configuración de la carta</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Casas</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>&amp;Sistema de casas:</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>Donde Placidus o Koch no tienen cúspides (cerca de los círculos polares y más allá), la carta usa Porfirio y lo indica.</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspectos</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>Los cinco aspectos mayores</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>Los once aspectos</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lista:</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>Orbe de %1:</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>Un aspecto mayor en el que interviene el Sol o la Luna tiene %1° más.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>Le thème de %1 ne peut pas être dessiné : %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>Paramètre&amp;s du thème…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Grille des aspects</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 %2 %3, orbe %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>appliquant</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>séparant</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>Asc</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Chiron</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>Nœud vrai</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>Nœud moyen</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortune</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>Pour une analyse plus détaillée de vos planètes en maisons, visitez %1</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>Maisons en &amp;signes entiers</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>&amp;Grille des aspects</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>Planètes en maisons</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Positions précises (VSOP87 et ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Positions précises (séries ajustées sur la Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (R) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porphyre</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>Topocentrique (Polich-Page)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>Méridien (rotation axiale)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>Signes entiers</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>Maisons égales depuis le degré de l&apos;Ascendant</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>Maisons égales depuis le Milieu du Ciel</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>Maisons égales en degrés entiers, comme l&apos;interprétation les a toujours comptées</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Conjonction</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Opposition</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trigone</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Sextile</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Quinconce</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>Semi-sextile</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>Semi-carré</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Sesqui-carré</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Quintile</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Biquintile</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>Paramètres du thème</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Maisons</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>&amp;Système de maisons :</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>Là où Placidus ou Koch n&apos;ont pas de cuspides (près des cercles polaires et au-delà), le thème utilise Porphyre et le signale.</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspects</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>Les cinq aspects majeurs</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>Les onze aspects</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Liste :</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>Orbe %1 :</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>Un aspect majeur impliquant le Soleil ou la Lune a %1° de plus.</translation>
     </message>
 </context>
 <context>

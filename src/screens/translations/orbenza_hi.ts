@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>%1 की कुंडली नहीं बनाई जा सकती: %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>कुंडली सेटिंग्स(&amp;S)…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>दृष्टि तालिका</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 और %3 की %2, दीप्तांश %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>निकट आती</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>दूर जाती</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>लग्न</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>मध्याकाश</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>काइरन</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>सत्य राहु</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>मध्यम राहु</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>लिलिथ</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>भाग्य बिंदु</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>भावों में अपने ग्रहों के और विस्तृत विश्लेषण के लिए %1 पर जाएँ</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>संपूर्ण राशि भाव(&amp;S)</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>दृष्टि तालिका(&amp;A)</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>भावों में ग्रह</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>सटीक स्थितियाँ (VSOP87 और ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>सटीक स्थितियाँ (स्विस एफ़ेमेरिस से मिलाई गई श्रेणियाँ)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (व) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>प्लेसिडस</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>कोच</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>पोर्फिरी</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>रेजियोमोंटेनस</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>कैम्पेनस</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>अल्काबिटियस</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>टोपोसेंट्रिक (पोलिक-पेज)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>मोरिनस</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>मेरिडियन (अक्षीय घूर्णन)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>संपूर्ण राशि</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>लग्न के अंश से समान भाव</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>मध्याकाश से समान भाव</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>पूर्ण अंशों के समान भाव, जैसे रिपोर्ट उन्हें सदा से गिनती आई है</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>युति</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>प्रतियुति</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>त्रिकोण</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>चतुष्कोण</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>षट्कोण</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>क्विनकंक्स</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>अर्ध-षट्कोण</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>अर्ध-चतुष्कोण</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>सार्ध-चतुष्कोण</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>पंचमांश</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>द्वि-पंचमांश</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>कुंडली सेटिंग्स</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>भाव पद्धति(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>जहाँ प्लेसिडस या कोच के भाव-संधि नहीं बनते (ध्रुवीय वृत्तों के पास और उनसे परे), वहाँ कुंडली पोर्फिरी का प्रयोग करती है और यह बताती है।</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>दृष्टियाँ</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>पाँच प्रमुख दृष्टियाँ</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>सभी ग्यारह दृष्टियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>सूची(&amp;L):</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>%1 का दीप्तांश:</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>जिस प्रमुख दृष्टि में सूर्य या चंद्र हो, उसका दीप्तांश %1° अधिक होता है।</translation>
     </message>
 </context>
 <context>

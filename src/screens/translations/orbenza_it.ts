@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>Impossibile disegnare il tema di %1: %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>Impo&amp;stazioni del tema…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Griglia degli aspetti</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 %2 %3, orbita %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>Asc</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Chirone</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>Nodo vero</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>Nodo medio</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>Per un&apos;analisi più dettagliata dei tuoi pianeti nelle case visita %1</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>Case a &amp;segno intero</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>Griglia degli as&amp;petti</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>Pianeti nelle case</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posizioni precise (VSOP87 e ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Posizioni precise (serie adattate alla Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (R) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porfirio</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontano</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campano</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabizio</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>Topocentrico (Polich-Page)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>Meridiano (rotazione assiale)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>Segno intero</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>Case uguali dal grado dell&apos;Ascendente</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>Case uguali dal Medio Cielo</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>Case uguali a gradi interi, come le ha sempre contate l&apos;interpretazione</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Congiunzione</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Opposizione</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trigono</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadratura</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Sestile</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Quinconce</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>Semisestile</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>Semiquadratura</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Sesquiquadratura</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Quintile</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Biquintile</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>Impostazioni del tema</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>&amp;Sistema di case:</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>Dove Placidus o Koch non hanno cuspidi (vicino ai circoli polari e oltre), il tema usa Porfirio e lo segnala.</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspetti</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>I cinque aspetti maggiori</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>Tutti gli undici aspetti</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Elenco:</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>Orbita %1:</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>Un aspetto maggiore che coinvolge il Sole o la Luna ha %1° in più.</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,29 @@
         <source>The chart of %1 cannot be drawn: %2</source>
         <translation>Não é possível desenhar o mapa de %1: %2</translation>
     </message>
+    <message>
+        <source>Chart &amp;Settings…</source>
+        <translation>&amp;Configurações do mapa…</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::AspectGrid</name>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Grade de aspectos</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, orb %4°, %5</source>
+        <translation>%1 %2 %3, orbe %4°, %5</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>aplicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
 </context>
 <context>
     <name>orbenza::BirthDetailsScreen</name>
@@ -640,6 +663,30 @@
         <translation>Asc</translation>
     </message>
     <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation>Quíron</translation>
+    </message>
+    <message>
+        <source>True Node</source>
+        <translation>Nodo Verdadeiro</translation>
+    </message>
+    <message>
+        <source>Mean Node</source>
+        <translation>Nodo Médio</translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation>Lilith</translation>
+    </message>
+    <message>
+        <source>Fortune</source>
+        <translation>Fortuna</translation>
+    </message>
+    <message>
         <source>For more detailed analysis of your planets in houses Visit %1</source>
         <translation>Para uma análise mais detalhada dos seus planetas nas casas, visite %1</translation>
     </message>
@@ -708,12 +755,16 @@
         <translation>Casas de &amp;signos inteiros</translation>
     </message>
     <message>
+        <source>&amp;Aspect Grid</source>
+        <translation>Grade de as&amp;pectos</translation>
+    </message>
+    <message>
         <source>Planets in Houses</source>
         <translation>Planetas nas casas</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posições precisas (VSOP87 e ELP 2000-82B)</translation>
+        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <translation>Posições precisas (séries ajustadas à Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
@@ -722,6 +773,145 @@
     <message>
         <source> (R) </source>
         <translation> (R) </translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::ChartSettingsDialog</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porfírio</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric (Polich-Page)</source>
+        <translation>Topocêntrico (Polich-Page)</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Meridian (axial rotation)</source>
+        <translation>Meridiano (rotação axial)</translation>
+    </message>
+    <message>
+        <source>Whole sign</source>
+        <translation>Signos inteiros</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Ascendant&apos;s degree</source>
+        <translation>Casas iguais a partir do grau do Ascendente</translation>
+    </message>
+    <message>
+        <source>Equal houses from the Midheaven</source>
+        <translation>Casas iguais a partir do Meio do Céu</translation>
+    </message>
+    <message>
+        <source>Equal houses of whole degrees, as the report has always counted</source>
+        <translation>Casas iguais em graus inteiros, como o relatório sempre as contou</translation>
+    </message>
+    <message>
+        <source>Conjunction</source>
+        <translation>Conjunção</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>Oposição</translation>
+    </message>
+    <message>
+        <source>Trine</source>
+        <translation>Trígono</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadratura</translation>
+    </message>
+    <message>
+        <source>Sextile</source>
+        <translation>Sextil</translation>
+    </message>
+    <message>
+        <source>Quincunx</source>
+        <translation>Quincúncio</translation>
+    </message>
+    <message>
+        <source>Semi-sextile</source>
+        <translation>Semissextil</translation>
+    </message>
+    <message>
+        <source>Semi-square</source>
+        <translation>Semiquadratura</translation>
+    </message>
+    <message>
+        <source>Sesquiquadrate</source>
+        <translation>Sesquiquadratura</translation>
+    </message>
+    <message>
+        <source>Quintile</source>
+        <translation>Quintil</translation>
+    </message>
+    <message>
+        <source>Biquintile</source>
+        <translation>Biquintil</translation>
+    </message>
+    <message>
+        <source>Chart Settings</source>
+        <translation>Configurações do mapa</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Casas</translation>
+    </message>
+    <message>
+        <source>House &amp;system:</source>
+        <translation>&amp;Sistema de casas:</translation>
+    </message>
+    <message>
+        <source>Where Placidus or Koch have no cusps (near and beyond the polar circles) the chart uses Porphyry and says so.</source>
+        <translation>Onde Placidus ou Koch não têm cúspides (perto dos círculos polares e além deles), o mapa usa Porfírio e avisa.</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspectos</translation>
+    </message>
+    <message>
+        <source>The five major aspects</source>
+        <translation>Os cinco aspectos maiores</translation>
+    </message>
+    <message>
+        <source>All eleven aspects</source>
+        <translation>Todos os onze aspectos</translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation>&amp;Lista:</translation>
+    </message>
+    <message>
+        <source>%1 orb:</source>
+        <translation>Orbe de %1:</translation>
+    </message>
+    <message>
+        <source>A major aspect with the Sun or the Moon in it has %1° more.</source>
+        <translation>Um aspecto maior que envolva o Sol ou a Lua tem %1° a mais.</translation>
     </message>
 </context>
 <context>
