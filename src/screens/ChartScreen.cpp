@@ -467,7 +467,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
     m_country->setText(country);
     m_computedFor->setText(fromUtf8(shown.computedFor));
     m_positionsMethod->setText(chart.positions == Positions::Precise
-                                   ? tr("Precise positions (series fitted to the Swiss Ephemeris)")
+                                   ? tr("Precise positions (Swiss Ephemeris series)")
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
     m_birthTimeWindow->setText(

@@ -760,7 +760,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
+        <source>Precise positions (Swiss Ephemeris series)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

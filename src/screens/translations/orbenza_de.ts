@@ -763,8 +763,8 @@
         <translation>Planeten in den Häusern</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>Genaue Positionen (an die Swiss Ephemeris angepasste Reihen)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Genaue Positionen (Swiss-Ephemeris-Reihen)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

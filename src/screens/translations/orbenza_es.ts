@@ -763,8 +763,8 @@
         <translation>Planetas en las casas</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>Posiciones precisas (series ajustadas a la Swiss Ephemeris)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posiciones precisas (series Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -763,8 +763,8 @@
         <translation>Planètes en maisons</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>Positions précises (séries ajustées sur la Swiss Ephemeris)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Positions précises (séries Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

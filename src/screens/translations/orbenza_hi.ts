@@ -763,8 +763,8 @@
         <translation>भावों में ग्रह</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>सटीक स्थितियाँ (स्विस एफ़ेमेरिस से मिलाई गई श्रेणियाँ)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>सटीक स्थितियाँ (स्विस एफ़ेमेरिस श्रेणियाँ)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -763,8 +763,8 @@
         <translation>Pianeti nelle case</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>Posizioni precise (serie adattate alla Swiss Ephemeris)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posizioni precise (serie Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -763,8 +763,8 @@
         <translation>Planetas nas casas</translation>
     </message>
     <message>
-        <source>Precise positions (series fitted to the Swiss Ephemeris)</source>
-        <translation>Posições precisas (séries ajustadas à Swiss Ephemeris)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posições precisas (séries Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>
