@@ -54,17 +54,17 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     const ChartTexts texts = chartTexts(chart);
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     shown.planetPositions = texts.planetPositions;
-    shown.lblRashi = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
-    shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
-    shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
-    shown.lblName = birth.name;
-    shown.lblDOB = std::string(monthName(birth.birthMonth, language)) + "/" +
+    shown.moonSignName = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
+    shown.sunSignName = std::string(words.signNames[indexOf(chart.sunSign())]);
+    shown.ascendantSignName = std::string(words.signNames[indexOf(chart.ascendantSign())]);
+    shown.name = birth.name;
+    shown.birthDate = std::string(monthName(birth.birthMonth, language)) + "/" +
                    std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
-    shown.lblTOB = clock;
-    shown.lblLatitude = latitudeText(birth, language);
-    shown.lblLongitude = longitudeText(birth, language);
+    shown.birthTime = clock;
+    shown.latitude = latitudeText(birth, language);
+    shown.longitude = longitudeText(birth, language);
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
@@ -83,9 +83,9 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     // The wheel starts at the Ascendant's sign.
     for (std::size_t k = 0; k < 12; ++k) {
         const std::size_t sign = (ascendantSign + k) % 12;
-        shown.lblNatal[k] = shown.perSign[sign];
+        shown.natalLists[k] = shown.perSign[sign];
         shown.natalBodies[k] = bodiesPerSign[sign];
-        shown.imgSign[k] = static_cast<int>(sign) + 1;
+        shown.signPictures[k] = static_cast<int>(sign) + 1;
     }
     shown.computedFor = computedForLine(chart, language);
     return shown;
