@@ -2,6 +2,7 @@
 
 #include "AtlasOptions.h"
 #include "AtomicOutput.h"
+#include "BiWheelOutput.h"
 #include "ByteSink.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"
@@ -318,8 +319,6 @@ Json transitsJson(const std::vector<TransitEvent>& events) {
 
 int runTransits(const ChartResult& natal, const NatalOptions& o, const TimeOptions& t,
                 const ChartChoices& choices) {
-    if (o.format == "svg")
-        return printError("transits are written as text or json");
     const auto from = dayStart("--from", t.from);
     const auto to = dayStart("--to", t.to);
     for (const auto* day : {&from, &to})
@@ -329,6 +328,9 @@ int runTransits(const ChartResult& natal, const NatalOptions& o, const TimeOptio
     const double fromJd = std::get<double>(from), toJd = std::get<double>(to) + 1.0;
     if (toJd <= fromJd)
         return printError("--to must not come before --from");
+    // The picture is the sky of the span's first moment round the chart.
+    if (o.format == "svg")
+        return deliver(transitsBiWheelSvg(natal, fromJd, kSvgWidthPixels), o.output);
     TransitOptions options;
     options.withMoon = t.moon;
     options.orbs = choices.orbs;
@@ -417,11 +419,8 @@ int runPredictiveCommand(int argc, char** argv) {
     NatalOptions natalOptions;
     TimeOptions t;
     declareNatalOptions(app, natalOptions, command != "return");
-    std::vector<std::string> formats{"text", "json"};
-    if (command != "transits")
-        formats.push_back("svg");
     app.add_option("--format", natalOptions.format, "Output form")
-        ->check(CLI::IsMember(formats))
+        ->check(CLI::IsMember({"text", "json", "svg"}))
         ->capture_default_str();
     if (command == "transits") {
         app.add_option("--from", t.from, "First day, YYYY-MM-DD (UT)")->required();
@@ -475,11 +474,8 @@ void declarePairCommands(CLI::App& library, PairCommands& commands) {
     for (CLI::App* command : {commands.synastry, commands.composite}) {
         command->add_option("ID", o.first, "The first chart's number")->required();
         command->add_option("ID2", o.second, "The second chart's number")->required();
-        std::vector<std::string> formats{"text", "json"};
-        if (command == commands.composite)
-            formats.push_back("svg");
         command->add_option("--format", o.format, "Output form")
-            ->check(CLI::IsMember(formats))
+            ->check(CLI::IsMember({"text", "json", "svg"}))
             ->capture_default_str();
         command->add_option("--output", o.output, "Write to this file instead of standard output");
         addChartChoiceOptions(*command, o.houses, o.aspects, o.orbsFile);
@@ -516,6 +512,8 @@ int runPairCommand(store::ChartLibrary& library, const PairCommands& commands) {
             {"A", first.birth.name}, {"B", second.birth.name}, {"Aspects", aspectsJson(aspects)}};
         return deliver(json.dump(2) + "\n", o.output);
     }
+    if (o.format == "svg")
+        return deliver(synastryBiWheelSvg(first, second, kSvgWidthPixels), o.output);
     return deliver("Synastry of " + first.birth.name + " (first) and " + second.birth.name + "\n" +
                        aspectsText(aspects),
                    o.output);

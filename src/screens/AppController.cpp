@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "BirthDetailsScreen.h"
 #include "ChartExport.h"
+#include "ChartInTimeScreen.h"
 #include "ChartScreen.h"
 #include "ChartSettingsDialog.h"
 #include "Languages.h"
@@ -119,6 +120,10 @@ void AppController::showChartWindow(const ChartResult& chart, const QString& cit
         connect(m_mainWindow, &MainWindow::closed, this, &AppController::quit);
         addLibraryMenuEntries(m_mainWindow, true);
         addSettingsMenuEntry(m_mainWindow);
+        addChartMenu(m_mainWindow,
+                     {[this] { return chartScreen()->shownChart(); }, [this] { return library(); },
+                      [] { return sharedAtlas(atlas::atlasPath()); },
+                      [this](QDialog& dialog) { m_modalRunner(dialog); }});
     }
     m_shownCity = city;
     m_shownState = state;

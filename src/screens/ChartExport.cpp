@@ -9,6 +9,7 @@
 #include "PictureSizeDialog.h"
 #include "ReportBox.h"
 #include "ReportPrinter.h"
+#include "TransitsTab.h"
 #include "UserMessages.h"
 #include "present/Presentation.h"
 #include "present/WheelOfChart.h"
@@ -202,6 +203,23 @@ PictureWidthChooser setPictureWidthChooser(PictureWidthChooser chooser) {
                        PictureWidthChooser(askWidthWithDialog));
 }
 
+std::optional<ChosenExportFile> chooseExportFile(QWidget* parent,
+                                                 const ExportFileRequest& request) {
+    const SaveFileChoice choice = exportFileChooser()(parent, request);
+    if (choice.fileName.isEmpty())
+        return std::nullopt;
+    const ResolvedFileName target = resolveFileName(choice, request);
+    return ChosenExportFile{target.fileName, target.filterIndex};
+}
+
+std::optional<int> choosePictureWidth(QWidget* parent, int suggestedWidth,
+                                      PictureHeightForWidth heightForWidth) {
+    const std::optional<int> width = pictureWidthChooser()(parent, suggestedWidth, heightForWidth);
+    if (!width)
+        return std::nullopt;
+    return std::clamp(*width, kMinimumPictureWidth, kMaximumPictureWidth);
+}
+
 QString svgPictureFilter() {
     return ExportText::tr("SVG image (*.svg)");
 }
@@ -251,6 +269,10 @@ int defaultPictureWidth(const ChartWheel& wheel) {
 }
 
 void exportChartPicture(const ChartScreen& screen, QWidget* parent) {
+    if (screen.showsTransits() && screen.shownChart()) {
+        screen.transitsTab()->exportPicture();
+        return;
+    }
     const ChartTitle title = chartTitleOf(screen);
     const ExportFileRequest request{
         ExportText::tr("Export Chart Picture"),

@@ -66,6 +66,21 @@ ExportFileChooser setExportFileChooser(ExportFileChooser chooser);
 // The height in pixels of a picture of a wheel drawn widthPixels wide.
 using PictureHeightForWidth = int (*)(int widthPixels);
 
+// What the user chose in an export's save dialog: the file to write and the
+// index of its format among the request's filters.
+struct ChosenExportFile {
+    QString fileName;
+    qsizetype filterIndex = 0;
+};
+// Asks through the current chooser. A name ending in one of the request's
+// extensions (any case) keeps it and has that format; any other name gets the
+// chosen filter's extension. Nothing when cancelled.
+std::optional<ChosenExportFile> chooseExportFile(QWidget* parent, const ExportFileRequest& request);
+// Asks the width of a PNG picture through the current chooser; nothing when
+// cancelled, else a width within the offered range.
+std::optional<int> choosePictureWidth(QWidget* parent, int suggestedWidth,
+                                      PictureHeightForWidth heightForWidth);
+
 // Asks the width in pixels of a PNG picture, offering suggestedWidth and
 // showing the height heightForWidth gives it; nothing when cancelled. Tests
 // replace it.

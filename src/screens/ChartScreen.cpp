@@ -6,6 +6,7 @@
 #include "ElidedLabel.h"
 #include "Languages.h"
 #include "ReportBox.h"
+#include "TransitsTab.h"
 #include "UserMessages.h"
 #include "WebLinks.h"
 #include "base/Body.h"
@@ -344,11 +345,16 @@ QWidget* ChartScreen::buildPictureTabs() {
     m_aspectGrid = new AspectGrid;
     m_pictures->addTab(m_aspectGrid, tr("&Aspect Grid"));
 
+    m_transits = new TransitsTab;
+    m_pictures->addTab(m_transits, tr("&Transits"));
+
     const QString remembered = QSettings().value(pictureSettingKey()).toString();
     showPicture(remembered == QLatin1String("sign")   ? Picture::SignWheel
                 : remembered == QLatin1String("grid") ? Picture::AspectGrid
                                                       : Picture::DegreeWheel);
     connect(m_pictures, &QTabWidget::currentChanged, this, [this] {
+        if (showsTransits())
+            return; // the picture remembered is one of the wheels or the grid
         const Picture shown = shownPicture();
         QSettings().setValue(pictureSettingKey(),
                              shown == Picture::SignWheel    ? QStringLiteral("sign")
@@ -388,6 +394,10 @@ void ChartScreen::balanceColumns() {
 
 QString ChartScreen::pictureSettingKey() {
     return QStringLiteral("chart/picture");
+}
+
+bool ChartScreen::showsTransits() const {
+    return m_pictures->currentWidget() == m_transits;
 }
 
 ChartScreen::Picture ChartScreen::shownPicture() const {
@@ -501,6 +511,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         m_wheel->setPointsText(k, points[static_cast<std::size_t>(k)]);
     m_degreeWheel->setWheel(buildDegreeWheel(wheelInputOf(chart, true, language)));
     m_aspectGrid->showChart(chart);
+    m_transits->setNatalChart(chart);
 }
 
 QString ChartScreen::retrogradeMark() {

@@ -21,6 +21,7 @@ class DegreeWheelView;
 class ElidedLabel;
 class LinkLabel;
 class ReportBox;
+class TransitsTab;
 
 class ChartScreen : public QWidget {
     Q_OBJECT
@@ -57,6 +58,9 @@ public:
     ChartWheel* wheel() const { return m_wheel; }
     DegreeWheelView* degreeWheel() const { return m_degreeWheel; }
     AspectGrid* aspectGrid() const { return m_aspectGrid; }
+    // The Transits tab beside the pictures, and whether it is the one shown.
+    TransitsTab* transitsTab() const { return m_transits; }
+    bool showsTransits() const;
 
     // The chart pictures, one on each tab: the degree wheel (the chosen
     // houses, the aspect lines) first, the sign wheel (one sign to a house)
@@ -99,6 +103,7 @@ private:
     DegreeWheelView* m_degreeWheel = nullptr;
     AspectGrid* m_aspectGrid = nullptr;
     QTabWidget* m_pictures = nullptr;
+    TransitsTab* m_transits = nullptr;
     ReportBox* m_report = nullptr;
     LinkLabel* m_moreAnalysis = nullptr;
     QSplitter* m_splitter = nullptr;

@@ -52,6 +52,13 @@ TEST(PredictiveCli, TransitsAreListedInTheSpanWithTheirMomentsInUtc) {
     EXPECT_EQ(runCli(command("transits", {"--from", "2025-02-01", "--to", "2025-01-01"})).status,
               2);
     EXPECT_EQ(runCli(command("transits", {"--from", "2025-01-01"})).status, 2);
+
+    // The picture is the sky at the span's first moment round the chart.
+    const auto svg = runCli(
+        command("transits", {"--from", "2024-12-30", "--to", "2025-01-02", "--format", "svg"}));
+    ASSERT_EQ(svg.status, 0) << svg.err;
+    EXPECT_EQ(svg.out.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.out.find("the sky of 2024-12-30 00:00:00 UT"), std::string::npos);
 }
 
 TEST(PredictiveCli, ReturnsAndProgressionsAreTheSingleChartWithKindAndMoment) {
@@ -135,6 +142,9 @@ TEST_F(PairCli, SynastryIsSeenFromEitherSideAndALibraryChartTransitsAsItsOptions
     ASSERT_EQ(composite.status, 0) << composite.err;
     EXPECT_EQ(Json::parse(composite.out).at("Kind"), "composite");
     EXPECT_EQ(library({"synastry", "1", "9"}).status, 2);
+    const auto picture = library({"synastry", "2", "1", "--format", "svg"});
+    ASSERT_EQ(picture.status, 0) << picture.err;
+    EXPECT_NE(picture.out.find("Inside: BEN. Outside: ANNA"), std::string::npos);
 
     const std::vector<std::string> span{"--from", "2025-01-01", "--to", "2025-01-31"};
     auto fromLibrary = runCli(with({"transits", "--library", m_library, "--library-id", "1"},

@@ -328,6 +328,8 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
               QStringList({"&File: &Back|-|Export Chart &Picture\u2026|Save Report as "
                            "P&DF\u2026|-|Save Chart to &Library|&Open Chart\u2026|Recent "
                            "&Charts|-|Chart &Settings\u2026|E&xit",
+                           "&Chart: &Progressions\u2026|&Solar Return\u2026|&Lunar "
+                           "Return\u2026|&Compare With\u2026",
                            "&View: &Language",
                            "&Help: &User Guide|&Online Help|&Visit Us Online|-|Check for Software "
                            "&Update|-|&About Software"}));

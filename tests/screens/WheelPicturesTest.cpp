@@ -7,6 +7,7 @@
 #include "DegreeWheelView.h"
 #include "MainWindow.h"
 #include "ReportScreensTestSupport.h"
+#include "TransitsTab.h"
 #include "present/WheelOfChart.h"
 
 #include <QApplication>
@@ -191,7 +192,8 @@ TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
         EXPECT_EQ(screen.shownPicture(), ChartScreen::Picture::DegreeWheel);
         auto* tabs = screen.findChild<QTabWidget*>(QStringLiteral("pictureTabs"));
         ASSERT_NE(tabs, nullptr);
-        ASSERT_EQ(tabs->count(), 3);
+        ASSERT_EQ(tabs->count(), 4);
+        EXPECT_EQ(tabs->widget(3), screen.transitsTab());
         EXPECT_EQ(tabs->currentWidget(), screen.degreeWheel());
         EXPECT_EQ(tabs->tabText(1).remove(QLatin1Char('&')), QStringLiteral("Whole-Sign Houses"));
         EXPECT_EQ(tabs->tabText(2).remove(QLatin1Char('&')), QStringLiteral("Aspect Grid"));
@@ -208,6 +210,10 @@ TEST(ChartPictureTabs, DegreeWheelFirstAndTheLastChoiceRemembered) {
         ChartScreen grid;
         EXPECT_EQ(grid.shownPicture(), ChartScreen::Picture::AspectGrid);
         grid.showPicture(ChartScreen::Picture::DegreeWheel);
+        // The Transits tab is not a picture to come back to.
+        grid.findChild<QTabWidget*>(QStringLiteral("pictureTabs"))
+            ->setCurrentWidget(grid.transitsTab());
+        EXPECT_TRUE(grid.showsTransits());
     }
     ChartScreen last;
     EXPECT_EQ(last.shownPicture(), ChartScreen::Picture::DegreeWheel);

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -201,6 +218,13 @@
     </message>
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -599,6 +623,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -753,6 +960,10 @@
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1106,6 +1317,149 @@
     </message>
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
