@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Das Horoskopbild konnte nicht unter „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>Horoskopbild exportieren</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>Das PDF-Dokument konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>Horoskope, bei denen ein Komma oder Zeilenumbruch als Semikolon oder Leerzeichen geschrieben wurde: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>Progressionen von %1</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>Solarhoroskop von %1</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>Lunarhoroskop von %1</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>Vergleich von %1 mit %2</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doppelkreis</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbis</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>Progressions&amp;datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>der Geburtsort</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>Ein Ort aus dem Atlas, für den das Horoskop erstellt wird; leer für den Geburtsort</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Monat:</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>&amp;Wiederkehr:</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>Synastrie: das andere Horoskop außen</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>Composit: die Halbsummen beider Horoskope außen</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progressiv</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>Solarhoroskop</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>Lunarhoroskop</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composit</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>das progressive Horoskop für den %1, der Himmel am %2</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>Kein Solarhoroskop im Jahr %1</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>das Solarhoroskop vom %1</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>Kein Lunarhoroskop in diesem Monat</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>Kein Horoskop zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>das Composit von %1 und %2</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>das Horoskop von %1</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>das Lunarhoroskop vom %1</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>Innen: %1. Außen: %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>Progressionen</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>Solarhoroskop</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>Lunarhoroskop</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>mit %1</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>Aspekte zum Geburtshoroskop</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>Das Horoskop von %1 kann nicht gezeichnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>H&amp;oroskop</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>&amp;Progressionen…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>&amp;Solarhoroskop…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>&amp;Lunarhoroskop…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -760,7 +969,11 @@
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
-        <translation>Aspekt&amp;tabelle</translation>
+        <translation>As&amp;pekttabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Transite</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>Die Deutung konnte nicht nach „%1“ gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>Transit-Doppelkreis</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>Exakte Transite in den nächsten zwölf Monaten</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>Den Doppelkreis als SVG- oder PNG-Bild oder als PDF-Dokument speichern</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>Exakt (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>Transitierend</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Radix</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>Im Orbis</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>Doppelklicken Sie auf einen Transit, um den Himmel zu seinem exakten Zeitpunkt zu zeigen</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« Monat</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>Einen Monat früher</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ Tag</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>Einen Tag früher</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ Stunde</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>Eine Stunde früher</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>Zeitpunkt der Transite, Weltzeit</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>Stunde ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>Eine Stunde später</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>Tag ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>Einen Tag später</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>Monat »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>Einen Monat später</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>Der Himmel in diesem Augenblick</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (R)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, Durchgang %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>Exakte Transite vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>Innen: das Geburtshoroskop. Außen: der Himmel am %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>Transite</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>Transite von %1</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>Der Himmel am %1 um das Geburtshoroskop</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>Transite</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar la imagen de la carta en «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>Exportar imagen de la carta</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>No se pudo escribir el documento PDF.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>Cartas con una coma o un salto de línea escritos como punto y coma o espacio: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>Progresiones de %1</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>Revolución solar de %1</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>Revolución lunar de %1</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>Comparación de %1 con %2</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doble rueda</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbe</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>&amp;Fecha de progresión:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Año:</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>el lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>Un lugar del atlas para el que levantar la revolución; vacío para el lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Lugar:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mes:</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>&amp;Revolución:</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>Sinastría: la otra carta por fuera</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>Compuesta: los puntos medios de las dos cartas por fuera</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progresado</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>Revolución solar</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>Revolución lunar</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Compuesta</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>la carta progresada para el %1, el cielo del %2</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>No hay revolución solar en %1</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>la revolución solar del %1</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>No hay revolución lunar en este mes</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>No hay ninguna carta con la que comparar</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>la carta compuesta de %1 y %2</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>la carta de %1</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>la revolución lunar del %1</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>Dentro: %1. Fuera: %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>progresiones</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>revolución solar</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>revolución lunar</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>con %1</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparación</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>Aspectos a la carta natal</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>No se puede dibujar la carta de %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>&amp;Progresiones…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>Revolución &amp;solar…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>Revolución &amp;lunar…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>&amp;Comparar con…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -761,6 +970,10 @@
     <message>
         <source>&amp;Aspect Grid</source>
         <translation>Tabla de as&amp;pectos</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>T&amp;ránsitos</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>No se pudo imprimir el informe en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>Doble rueda de tránsitos</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>Tránsitos exactos en los próximos doce meses</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>Guardar la doble rueda como imagen SVG o PNG o como documento PDF</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>Exacto (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>En tránsito</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natal</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>Dentro del orbe</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>Haga doble clic en un tránsito para mostrar el cielo de su momento exacto</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« Mes</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>Un mes antes</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ Día</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>Un día antes</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ Hora</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>Una hora antes</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>Momento de los tránsitos, hora universal</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>Hora ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>Una hora después</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>Día ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>Un día después</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>Mes »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>Un mes después</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>A&amp;hora</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>El cielo de este momento</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (R)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>Tránsitos exactos del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>Dentro: la carta natal. Fuera: el cielo del %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>Tránsitos</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>Tránsitos de %1</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>El cielo del %1 alrededor de la carta natal</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>tránsitos</translation>
     </message>
 </context>
 <context>

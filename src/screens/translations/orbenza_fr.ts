@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>L&apos;image du thème n&apos;a pas pu être enregistrée dans « %1 ».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>Exporter l&apos;image du thème</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>Le document PDF n&apos;a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>Thèmes dont une virgule ou un saut de ligne a été écrit comme point-virgule ou espace : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>Progressions de %1</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>Révolution solaire de %1</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>Révolution lunaire de %1</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>Comparaison de %1 et de %2</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Double roue</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbe</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>&amp;Date de progression :</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Année :</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>le lieu de naissance</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>Un lieu de l&apos;atlas pour lequel dresser la révolution ; vide pour le lieu de naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Lieu :</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mois :</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>&amp;Révolution :</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>Synastrie : l&apos;autre thème à l&apos;extérieur</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>Composite : les mi-points des deux thèmes à l&apos;extérieur</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progressé</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>Révolution solaire</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>Révolution lunaire</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composite</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>le thème progressé pour le %1, le ciel du %2</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>Pas de révolution solaire en %1</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>la révolution solaire du %1</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>Pas de révolution lunaire ce mois-ci</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>Aucun thème à comparer</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>le composite de %1 et de %2</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>le thème de %1</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>la révolution lunaire du %1</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>Intérieur : %1. Extérieur : %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>progressions</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>révolution solaire</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>révolution lunaire</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>avec %1</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparaison</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>Aspects au thème natal</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>Le thème de %1 ne peut pas être dessiné : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Thème</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>&amp;Progressions…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>Révolution &amp;solaire…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>Révolution &amp;lunaire…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>&amp;Comparer avec…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -761,6 +970,10 @@
     <message>
         <source>&amp;Aspect Grid</source>
         <translation>&amp;Grille des aspects</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>Tra&amp;nsits</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>L&apos;interprétation n&apos;a pas pu être imprimée vers « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>Double roue des transits</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>Transits exacts dans les douze prochains mois</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>Enregistrer la double roue en image SVG ou PNG ou en document PDF</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>Exact (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>Transitant</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natal</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>Dans l&apos;orbe</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>Double-cliquez sur un transit pour afficher le ciel de son moment exact</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« Mois</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>Un mois plus tôt</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ Jour</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>Un jour plus tôt</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ Heure</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>Une heure plus tôt</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>Moment des transits, temps universel</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>Heure ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>Une heure plus tard</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>Jour ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>Un jour plus tard</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>Mois »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>Un mois plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Maintenant</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>Le ciel de cet instant</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (R)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, passage %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>Transits exacts du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>Intérieur : le thème natal. Extérieur : le ciel du %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>Transits</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>Transits de %1</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>Le ciel du %1 autour du thème natal</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>transits</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>कुंडली का चित्र &quot;%1&quot; में सहेजा नहीं जा सका।
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>कुंडली का चित्र निर्यात करें</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>PDF दस्तावेज़ लिखा नहीं जा सका।</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>कुंडलियाँ जिनमें अल्पविराम या नई पंक्ति को अर्धविराम या रिक्त स्थान के रूप में लिखा गया: %1।</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>%1 की प्रगामी कुंडली</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>%1 का सौर प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>%1 का चंद्र प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>%1 की %2 से तुलना</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>द्वि-चक्र</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>दृष्टि</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>दीप्तांश</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>निर्यात करें(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>बंद करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>प्रगति की तिथि(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>वर्ष(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>जन्म स्थान</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>एटलस का वह स्थान जिसके लिए प्रत्यावर्तन कुंडली बनानी है; जन्म स्थान के लिए खाली छोड़ें</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>स्थान(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>महीना(&amp;M):</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>प्रत्यावर्तन(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>सिनेस्ट्री: दूसरी कुंडली बाहर</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>संयुक्त कुंडली: दोनों कुंडलियों के मध्यबिंदु बाहर</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>दिखाएँ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>प्रगामी</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>सौर प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>चंद्र प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>संयुक्त कुंडली</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>%1 के लिए प्रगामी कुंडली, %2 का आकाश</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>%1 में कोई सौर प्रत्यावर्तन नहीं</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>%1 का सौर प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>इस महीने कोई चंद्र प्रत्यावर्तन नहीं</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>तुलना के लिए कोई कुंडली नहीं</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>%1 और %2 की संयुक्त कुंडली</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>%1 की कुंडली</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>%1 का चंद्र प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>भीतर: %1। बाहर: %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>प्रगामी कुंडली</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>सौर प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>चंद्र प्रत्यावर्तन</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>%1 के साथ</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>तुलना</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>जन्म कुंडली से दृष्टियाँ</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>तुलना करें</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>%1 की कुंडली नहीं बनाई जा सकती: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>कुंडली(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>प्रगामी कुंडली(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>सौर प्रत्यावर्तन(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>चंद्र प्रत्यावर्तन(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>तुलना करें(&amp;C)…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -761,6 +970,10 @@
     <message>
         <source>&amp;Aspect Grid</source>
         <translation>दृष्टि तालिका(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>गोचर(&amp;T)</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>रिपोर्ट को &quot;%1&quot; पर प्रिंट नहीं किया जा सका।</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>गोचर द्वि-चक्र</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>अगले बारह महीनों के सटीक गोचर</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>निर्यात करें(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>द्वि-चक्र को SVG या PNG चित्र या PDF दस्तावेज़ के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>सटीक (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>गोचर ग्रह</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>दृष्टि</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>जन्मकालीन</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>दीप्तांश में</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>किसी गोचर के सटीक क्षण का आकाश देखने के लिए उस पर डबल-क्लिक करें</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« महीना</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>एक महीना पहले</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ दिन</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>एक दिन पहले</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ घंटा</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>एक घंटा पहले</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>गोचर का क्षण, सार्वभौमिक समय</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>घंटा ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>एक घंटा बाद</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>दिन ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>एक दिन बाद</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>महीना »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>एक महीना बाद</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>अभी(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>इस क्षण का आकाश</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (व)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, स्पर्श %1 (कुल %2)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>%1 से %2 तक के सटीक गोचर</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>भीतर: जन्म कुंडली। बाहर: %1 का आकाश</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>%1 के गोचर</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>जन्म कुंडली के चारों ओर %1 का आकाश</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>गोचर</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossibile salvare l&apos;immagine del tema in &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>Esporta l&apos;immagine del tema</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>Impossibile scrivere il documento PDF.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>Temi con una virgola o un a capo scritti come punto e virgola o spazio: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>Progressioni di %1</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>Rivoluzione solare di %1</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>Rivoluzione lunare di %1</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>Confronto tra %1 e %2</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doppia ruota</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbita</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;sporta…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>&amp;Data di progressione:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Anno:</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>il luogo di nascita</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>Un luogo dell&apos;atlante per cui calcolare la rivoluzione; vuoto per il luogo di nascita</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Luogo:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mese:</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>&amp;Rivoluzione:</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>Sinastria: l&apos;altro tema all&apos;esterno</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>Composito: i punti medi dei due temi all&apos;esterno</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostra:</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progredito</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>Rivoluzione solare</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>Rivoluzione lunare</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composito</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>il tema progredito per il %1, il cielo del %2</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>Nessuna rivoluzione solare nel %1</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>la rivoluzione solare del %1</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>Nessuna rivoluzione lunare in questo mese</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>Nessun tema da confrontare</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>il tema composito di %1 e %2</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>il tema di %1</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>la rivoluzione lunare del %1</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>Interno: %1. Esterno: %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>progressioni</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>rivoluzione solare</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>rivoluzione lunare</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>con %1</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>confronto</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>Aspetti al tema natale</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Confronta con</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>Impossibile disegnare il tema di %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Tema</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>&amp;Progressioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>Rivoluzione &amp;solare…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>Rivoluzione &amp;lunare…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>&amp;Confronta con…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -761,6 +970,10 @@
     <message>
         <source>&amp;Aspect Grid</source>
         <translation>Griglia degli as&amp;petti</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>Tra&amp;nsiti</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>Impossibile stampare l&apos;interpretazione su &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>Doppia ruota dei transiti</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>Transiti esatti nei prossimi dodici mesi</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>Espo&amp;rta…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>Salva la doppia ruota come immagine SVG o PNG o come documento PDF</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>Esatto (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>Transitante</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natale</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>Nell&apos;orbita</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>Fai doppio clic su un transito per mostrare il cielo del suo momento esatto</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« Mese</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>Un mese prima</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ Giorno</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>Un giorno prima</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ Ora</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>Un&apos;ora prima</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>Momento dei transiti, tempo universale</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>Ora ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>Un&apos;ora dopo</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>Giorno ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>Un giorno dopo</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>Mese »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>Un mese dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>A&amp;desso</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>Il cielo di questo momento</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (R)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, passaggio %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>Transiti esatti dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>Interno: il tema natale. Esterno: il cielo del %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>Transiti</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>Transiti di %1</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>Il cielo del %1 attorno al tema natale</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>transiti</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BiWheelExport</name>
+    <message>
+        <source>The chart picture could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não foi possível salvar a imagem do mapa em &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export Chart Picture</source>
+        <translation>Exportar imagem do mapa</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be written.</source>
+        <translation>Não foi possível gravar o documento PDF.</translation>
+    </message>
+</context>
+<context>
     <name>ChartExport</name>
     <message>
         <source>%1 could not be saved to &quot;%2&quot;.
@@ -204,6 +223,13 @@
     <message>
         <source>Charts with a comma or line break written as a semicolon or a space: %1.</source>
         <translation>Mapas com vírgula ou quebra de linha gravadas como ponto e vírgula ou espaço: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PredictiveTexts</name>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
     </message>
 </context>
 <context>
@@ -606,6 +632,189 @@
     </message>
 </context>
 <context>
+    <name>orbenza::ChartInTimeScreen</name>
+    <message>
+        <source>Progressions of %1</source>
+        <translation>Progressões de %1</translation>
+    </message>
+    <message>
+        <source>Solar Return of %1</source>
+        <translation>Revolução Solar de %1</translation>
+    </message>
+    <message>
+        <source>Lunar Return of %1</source>
+        <translation>Revolução Lunar de %1</translation>
+    </message>
+    <message>
+        <source>%1 Compared With %2</source>
+        <translation>Comparação de %1 com %2</translation>
+    </message>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Roda dupla</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbe</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Progressed to &amp;date:</source>
+        <translation>&amp;Data da progressão:</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Ano:</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>o local de nascimento</translation>
+    </message>
+    <message>
+        <source>A place of the atlas to draw the return for; empty for the birth place</source>
+        <translation>Um local do atlas para o qual levantar a revolução; vazio para o local de nascimento</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mês:</translation>
+    </message>
+    <message>
+        <source>&amp;Return:</source>
+        <translation>&amp;Revolução:</translation>
+    </message>
+    <message>
+        <source>Synastry: the other chart outside</source>
+        <translation>Sinastria: o outro mapa por fora</translation>
+    </message>
+    <message>
+        <source>Composite: the midpoints of the two charts outside</source>
+        <translation>Composto: os pontos médios dos dois mapas por fora</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progredido</translation>
+    </message>
+    <message>
+        <source>Solar return</source>
+        <translation>Revolução Solar</translation>
+    </message>
+    <message>
+        <source>Lunar return</source>
+        <translation>Revolução Lunar</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composto</translation>
+    </message>
+    <message>
+        <source>the progressed chart for %1, the sky of %2</source>
+        <translation>o mapa progredido para %1, o céu de %2</translation>
+    </message>
+    <message>
+        <source>No solar return in %1</source>
+        <translation>Nenhuma revolução solar em %1</translation>
+    </message>
+    <message>
+        <source>the solar return of %1</source>
+        <translation>a revolução solar de %1</translation>
+    </message>
+    <message>
+        <source>No lunar return in this month</source>
+        <translation>Nenhuma revolução lunar neste mês</translation>
+    </message>
+    <message>
+        <source>No chart to compare with</source>
+        <translation>Nenhum mapa para comparar</translation>
+    </message>
+    <message>
+        <source>the composite of %1 and %2</source>
+        <translation>o mapa composto de %1 e %2</translation>
+    </message>
+    <message>
+        <source>the chart of %1</source>
+        <translation>o mapa de %1</translation>
+    </message>
+    <message>
+        <source>the lunar return of %1</source>
+        <translation>a revolução lunar de %1</translation>
+    </message>
+    <message>
+        <source>Inside: %1. Outside: %2</source>
+        <translation>Dentro: %1. Fora: %2</translation>
+    </message>
+    <message>
+        <source>progressions</source>
+        <translation>progressões</translation>
+    </message>
+    <message>
+        <source>solar return</source>
+        <translation>revolução solar</translation>
+    </message>
+    <message>
+        <source>lunar return</source>
+        <translation>revolução lunar</translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation>com %1</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparação</translation>
+    </message>
+    <message>
+        <source>Aspects to the birth chart</source>
+        <translation>Aspectos ao mapa natal</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar com</translation>
+    </message>
+    <message>
+        <source>The chart of %1 cannot be drawn: %2</source>
+        <translation>Não é possível desenhar o mapa de %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Mapa</translation>
+    </message>
+    <message>
+        <source>&amp;Progressions…</source>
+        <translation>&amp;Progressões…</translation>
+    </message>
+    <message>
+        <source>&amp;Solar Return…</source>
+        <translation>Revolução &amp;Solar…</translation>
+    </message>
+    <message>
+        <source>&amp;Lunar Return…</source>
+        <translation>Revolução &amp;Lunar…</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With…</source>
+        <translation>&amp;Comparar com…</translation>
+    </message>
+</context>
+<context>
     <name>orbenza::ChartListModel</name>
     <message>
         <source>Name</source>
@@ -761,6 +970,10 @@
     <message>
         <source>&amp;Aspect Grid</source>
         <translation>Grade de as&amp;pectos</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Trânsitos</translation>
     </message>
     <message>
         <source>Planets in Houses</source>
@@ -1118,6 +1331,149 @@
     <message>
         <source>The report could not be printed to &quot;%1&quot;.</source>
         <translation>Não foi possível imprimir o relatório em &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>orbenza::TransitsTab</name>
+    <message>
+        <source>Transits bi-wheel</source>
+        <translation>Roda dupla de trânsitos</translation>
+    </message>
+    <message>
+        <source>Exact transits in the next twelve months</source>
+        <translation>Trânsitos exatos nos próximos doze meses</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>Exp&amp;ortar…</translation>
+    </message>
+    <message>
+        <source>Save the bi-wheel as an SVG or PNG picture or a PDF document</source>
+        <translation>Salvar a roda dupla como imagem SVG ou PNG ou como documento PDF</translation>
+    </message>
+    <message>
+        <source>Exact (UT)</source>
+        <translation>Exato (UT)</translation>
+    </message>
+    <message>
+        <source>Transiting</source>
+        <translation>Em trânsito</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natal</translation>
+    </message>
+    <message>
+        <source>In orb</source>
+        <translation>Dentro do orbe</translation>
+    </message>
+    <message>
+        <source>Double-click a transit to show the sky of its exact moment</source>
+        <translation>Clique duas vezes em um trânsito para mostrar o céu do seu momento exato</translation>
+    </message>
+    <message>
+        <source>« Month</source>
+        <translation>« Mês</translation>
+    </message>
+    <message>
+        <source>One month earlier</source>
+        <translation>Um mês antes</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ Dia</translation>
+    </message>
+    <message>
+        <source>One day earlier</source>
+        <translation>Um dia antes</translation>
+    </message>
+    <message>
+        <source>‹ Hour</source>
+        <translation>‹ Hora</translation>
+    </message>
+    <message>
+        <source>One hour earlier</source>
+        <translation>Uma hora antes</translation>
+    </message>
+    <message>
+        <source>Moment of the transits, universal time</source>
+        <translation>Momento dos trânsitos, hora universal</translation>
+    </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Hour ›</source>
+        <translation>Hora ›</translation>
+    </message>
+    <message>
+        <source>One hour later</source>
+        <translation>Uma hora depois</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>Dia ›</translation>
+    </message>
+    <message>
+        <source>One day later</source>
+        <translation>Um dia depois</translation>
+    </message>
+    <message>
+        <source>Month »</source>
+        <translation>Mês »</translation>
+    </message>
+    <message>
+        <source>One month later</source>
+        <translation>Um mês depois</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>Ago&amp;ra</translation>
+    </message>
+    <message>
+        <source>The sky of this moment</source>
+        <translation>O céu deste momento</translation>
+    </message>
+    <message>
+        <source> (R)</source>
+        <translation> (R)</translation>
+    </message>
+    <message>
+        <source>, pass %1 of %2</source>
+        <translation>, passagem %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Exact transits from %1 to %2</source>
+        <translation>Trânsitos exatos de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Inside: the birth chart. Outside: the sky of %1</source>
+        <translation>Dentro: o mapa natal. Fora: o céu de %1</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>Trânsitos</translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation>Trânsitos de %1</translation>
+    </message>
+    <message>
+        <source>The sky of %1 round the birth chart</source>
+        <translation>O céu de %1 em volta do mapa natal</translation>
+    </message>
+    <message>
+        <source>transits</source>
+        <translation>trânsitos</translation>
     </message>
 </context>
 <context>
