@@ -25,6 +25,11 @@ struct BirthMoment {
     double daysJ2000 = 0;
     // Julian Day of the universal moment (UT), for the precise series.
     double julianDayUt = 0;
+    // Terrestrial time: TT - UT in seconds and the Julian Day in TT, for
+    // methods that count in dynamical time (the built-in ones and the precise
+    // series count in UT).
+    double deltaTSeconds = 0;
+    double julianDayTt = 0;
 };
 
 } // namespace orbenza

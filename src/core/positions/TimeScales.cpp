@@ -60,7 +60,34 @@ BirthMoment birthMomentOf(const BirthData& birth, UtCorrection correction) {
         dayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute) + ut.second / 86400.0;
     const double hours = ut.hour + ut.minute / 60.0 + ut.second / 3600.0;
     moment.julianDayUt = julianDay(ut.month, ut.day, ut.year) - 0.5 + hours / 24.0;
+    moment.deltaTSeconds = deltaTSeconds(ut.year + (ut.month - 0.5) / 12.0);
+    moment.julianDayTt = moment.julianDayUt + moment.deltaTSeconds / 86400.0;
     return moment;
+}
+
+double deltaTSeconds(double y) {
+    if (y < 1920.0) {
+        const double t = y - 1900.0;
+        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * t * t * t -
+               0.000197 * t * t * t * t;
+    }
+    if (y < 1941.0) {
+        const double t = y - 1920.0;
+        return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * t * t * t;
+    }
+    if (y < 1961.0) {
+        const double t = y - 1950.0;
+        return 29.07 + 0.407 * t - t * t / 233.0 + t * t * t / 2547.0;
+    }
+    if (y < 1986.0) {
+        const double t = y - 1975.0;
+        return 45.45 + 1.067 * t - t * t / 260.0 - t * t * t / 718.0;
+    }
+    const double t = y - 2000.0;
+    if (y < 2005.0)
+        return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t +
+               0.000651814 * t * t * t * t + 0.00002373599 * t * t * t * t * t;
+    return 62.92 + 0.32217 * t + 0.005589 * t * t;
 }
 
 } // namespace orbenza

@@ -33,4 +33,10 @@ double dayNumber(int year, int month, int day, int hour, int minute);
 // The birth's universal moment in every count the chart's methods use.
 BirthMoment birthMomentOf(const BirthData& birth, UtCorrection correction);
 
+// TT - UT in seconds for a decimal year (year + (month - 0.5) / 12): the
+// polynomials of Espenak and Meeus (NASA's Five Millennium Canon of Solar
+// Eclipses, 2006) for 1900 to 2050, within about a second of the observed
+// values to 2005 and of their forecast after it.
+double deltaTSeconds(double decimalYear);
+
 } // namespace orbenza

@@ -75,5 +75,27 @@ TEST(atan2Radians, StoredPiIsUsed) {
     EXPECT_EQ(atan2Radians(0, -1), 3.14159265358979);
 }
 
+// TT - UT against the values observed (1900-2000: Meeus, Astronomical
+// Algorithms, 2nd ed., table 10.A; 2010: IERS Bulletin A), and the moment
+// that carries it.
+TEST(DeltaT, FollowsTheObservedValues) {
+    constexpr double kToleranceSeconds = 1.0;
+    const struct {
+        double year, observedSeconds;
+    } rows[] = {{1900.0, -2.7}, {1920.0, 21.2}, {1940.0, 24.3}, {1950.0, 29.1}, {1960.0, 33.2},
+                {1970.0, 40.2}, {1980.0, 50.5}, {1990.0, 56.9}, {2000.0, 63.8}, {2010.0, 66.1}};
+    for (const auto& row : rows)
+        EXPECT_NEAR(deltaTSeconds(row.year), row.observedSeconds, kToleranceSeconds) << row.year;
+
+    BirthData birth;
+    birth.birthYear = 2000;
+    birth.birthMonth = 1;
+    birth.birthDay = 1;
+    birth.birthHour = 12;
+    const BirthMoment moment = birthMomentOf(birth, UtCorrection{});
+    EXPECT_DOUBLE_EQ(moment.julianDayUt, 2451545.0);
+    EXPECT_NEAR((moment.julianDayTt - moment.julianDayUt) * 86400.0, 63.8, kToleranceSeconds);
+}
+
 } // namespace
 } // namespace orbenza
