@@ -1,10 +1,10 @@
 // The cost of a batch: charts per second from CSV rows to JSON lines (or CSV)
 // written to a sink that drops them, and the JSON writer against the JSON
 // library that it stands in for.
-#include "ByteFakes.h"
 #include "Batch.h"
 #include "BatchCsvWriter.h"
 #include "BatchRow.h"
+#include "ByteFakes.h"
 #include "ChartJsonWriter.h"
 #include "ChartOutput.h"
 #include "CsvReader.h"

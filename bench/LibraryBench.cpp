@@ -1,7 +1,7 @@
 // The chart library: importing a large CSV file into a new library, and
 // reading the list the open dialog shows.
-#include "ByteFakes.h"
 #include "Batch.h"
+#include "ByteFakes.h"
 #include "LibraryCsv.h"
 #include "store/ChartLibrary.h"
 

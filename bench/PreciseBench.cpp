@@ -1,8 +1,8 @@
 // The cost of the precise positions: the positions alone, one whole chart run
 // with them, a batch of JSON lines without the report and both birth-time
 // windows, each beside the built-in method.
-#include "ByteFakes.h"
 #include "Batch.h"
+#include "ByteFakes.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
 #include "Delhi1985.h"

@@ -47,6 +47,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
         this);
     sources->setObjectName(QStringLiteral("lblDataSources"));
     sources->setWordWrap(true);
+    auto* computed = new QLabel(
+        tr("Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, "
+           "AGPL-3.0, with JPL's DE431). Hindi text: the Lohit Devanagari font (SIL Open Font "
+           "License 1.1)."),
+        this);
+    computed->setObjectName(QStringLiteral("lblComputingSources"));
+    computed->setWordWrap(true);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -60,6 +67,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->addWidget(description);
     text->addWidget(homePage);
     text->addWidget(sources);
+    text->addWidget(computed);
     text->addStretch(1);
 
     auto* top = new QHBoxLayout;

@@ -460,24 +460,24 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
             point == Body::Midheaven ? chart.angles.mcDeg : chart.pointLongitudesDeg[point];
         m_points[k]->setText(fromUtf8(shortPositionText(longitude)));
     }
-    m_rashi->setText(fromUtf8(shown.lblRashi));
+    m_rashi->setText(fromUtf8(shown.moonSignName));
     // A sign that could not be read leaves the label as it was.
-    if (!shown.lblSunSign.empty())
-        m_sunSign->setText(fromUtf8(shown.lblSunSign));
-    if (!shown.lblLagna.empty())
-        m_lagna->setText(fromUtf8(shown.lblLagna));
+    if (!shown.sunSignName.empty())
+        m_sunSign->setText(fromUtf8(shown.sunSignName));
+    if (!shown.ascendantSignName.empty())
+        m_lagna->setText(fromUtf8(shown.ascendantSignName));
 
-    m_name->setText(fromUtf8(shown.lblName));
-    m_dob->setText(fromUtf8(shown.lblDOB));
-    m_tob->setText(fromUtf8(shown.lblTOB));
-    m_latitude->setText(fromUtf8(shown.lblLatitude));
-    m_longitude->setText(fromUtf8(shown.lblLongitude));
+    m_name->setText(fromUtf8(shown.name));
+    m_dob->setText(fromUtf8(shown.birthDate));
+    m_tob->setText(fromUtf8(shown.birthTime));
+    m_latitude->setText(fromUtf8(shown.latitude));
+    m_longitude->setText(fromUtf8(shown.longitude));
     m_city->setText(city);
     m_state->setText(state);
     m_country->setText(country);
     m_computedFor->setText(fromUtf8(shown.computedFor));
     m_positionsMethod->setText(chart.positions == Positions::Precise
-                                   ? tr("Precise positions (VSOP87 and ELP 2000-82B)")
+                                   ? tr("Precise positions (Swiss Ephemeris series)")
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
     m_birthTimeWindow->setText(
@@ -492,11 +492,17 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
 
     for (int k = 0; k < ChartWheel::kPositionCount; ++k) {
         const std::size_t slot = static_cast<std::size_t>(k);
-        m_wheel->setNatalText(k, fromUtf8(shown.lblNatal[slot]));
+        m_wheel->setNatalText(k, fromUtf8(shown.natalLists[slot]));
+        QList<ChartWheel::LineMark> marks;
+        for (const Body body : shown.natalBodies[slot])
+            marks.append(body == Body::Ascendant  ? ChartWheel::LineMark::Ascendant
+                         : chart.retrograde[body] ? ChartWheel::LineMark::Retrograde
+                                                  : ChartWheel::LineMark::Plain);
+        m_wheel->setNatalMarks(k, marks);
         // No picture number when the Ascendant's sign could not be read: the
         // pictures stay as they were.
-        if (shown.imgSign[slot] != 0)
-            m_wheel->setSignPicture(k, shown.imgSign[slot]);
+        if (shown.signPictures[slot] != 0)
+            m_wheel->setSignPicture(k, shown.signPictures[slot]);
     }
     // The other points join the sign wheel's lists in their signs' houses.
     std::array<QString, ChartWheel::kPositionCount> points;

@@ -161,6 +161,13 @@ void ChartWheel::setNatalText(int k, const QString& text) {
     update();
 }
 
+void ChartWheel::setNatalMarks(int k, const QList<LineMark>& marks) {
+    if (!validPosition(k) || m_natalMarks[k] == marks)
+        return;
+    m_natalMarks[k] = marks;
+    update();
+}
+
 QString ChartWheel::natalText(int k) const {
     return validPosition(k) ? m_natalTexts[k] : QString();
 }
@@ -298,6 +305,10 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
     const QStringList lines = natalLines(m_natalTexts[k] + m_pointTexts[k]);
     if (lines.isEmpty())
         return layout;
+    const QList<LineMark>& marks = m_natalMarks[k];
+    const auto markOf = [&marks](qsizetype index) {
+        return index < marks.size() ? marks[index] : LineMark::Plain;
+    };
     const QRectF design = natalTextRect(k);
     const double startDeg = cuspAngleDeg(k + 1);
     const double minimum = kMinimumTextPixels / scale;
@@ -314,9 +325,9 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
         const double lineHeight = metrics.ascent() + metrics.descent();
         const double gap = 0.45 * font.pixelSize();
         const double margin = 0.3 * font.pixelSize();
-        const auto widthOf = [&](const QString& line) {
-            return (line.trimmed() == QLatin1String("Asc") ? boldMetrics : metrics)
-                .horizontalAdvance(line.trimmed());
+        const auto widthOf = [&](qsizetype index) {
+            return (markOf(index) == LineMark::Ascendant ? boldMetrics : metrics)
+                .horizontalAdvance(lines[index].trimmed());
         };
 
         // Rows start at heights tried nearest the designed place first.
@@ -343,7 +354,7 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
                     double used = 0;
                     qsizetype count = 0;
                     while (next + count < lines.size() && count < perRow) {
-                        const double w = widthOf(lines[next + count]);
+                        const double w = widthOf(next + count);
                         const double extra = count == 0 ? w : gap + w;
                         if (used + extra > band.high - band.low)
                             break;
@@ -358,10 +369,10 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
                     // The row starts at the designed left edge where it can.
                     double x = std::clamp(design.left(), band.low, band.high - used);
                     for (qsizetype i = 0; i < count; ++i) {
-                        const QString text = lines[next + i].trimmed();
-                        const double w = widthOf(lines[next + i]);
+                        const double w = widthOf(next + i);
                         NatalLine line;
                         line.text = lines[next + i];
+                        line.mark = markOf(next + i);
                         line.origin = QPointF(x, top + metrics.ascent());
                         line.box = QRectF(x, top, w, lineHeight);
                         placed.append(line);
@@ -380,10 +391,11 @@ ChartWheel::NatalLayout ChartWheel::natalLayout(int k, double scale) const {
             // the designed place rather than shrinking below it.
             layout.fontPixels = std::ceil(minimum);
             double baseline = design.top() + metrics.ascent();
-            for (const QString& line : lines) {
-                layout.lines.append({line, QPointF(design.left(), baseline),
-                                     QRectF(design.left(), baseline - metrics.ascent(),
-                                            widthOf(line), lineHeight)});
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                layout.lines.append(
+                    {lines[i], QPointF(design.left(), baseline),
+                     QRectF(design.left(), baseline - metrics.ascent(), widthOf(i), lineHeight),
+                     markOf(i)});
                 baseline += lineHeight;
             }
             return layout;
@@ -521,8 +533,8 @@ void ChartWheel::paintNatalText(QPainter& painter, int k, double scale) const {
     const double haloWidth = kTextHaloWidth * layout.fontPixels / kNatalFontPixels;
     for (const NatalLine& line : layout.lines) {
         const QString text = line.text.trimmed();
-        const bool ascendant = text == QLatin1String("Asc");
-        const bool retrograde = text.contains(QLatin1String("(R)"));
+        const bool ascendant = line.mark == LineMark::Ascendant;
+        const bool retrograde = line.mark == LineMark::Retrograde;
         const QFont& lineFont = ascendant ? ascendantFont : font;
 
         QPainterPath outline;

@@ -38,6 +38,11 @@ public:
     // is ignored.
     void setNatalText(int k, const QString& text);
     QString natalText(int k) const;
+    // How the lines of lblNatal(k) are drawn, in their order (the blank line a
+    // text may open with not counted): the Ascendant bold in its colour, a
+    // retrograde body in the retrograde colour. Lines past the list are plain.
+    enum class LineMark { Plain, Ascendant, Retrograde };
+    void setNatalMarks(int k, const QList<LineMark>& marks);
     // Further lines shown under lblNatal(k) in the same house: the chart's
     // other points (Chiron, the nodes, Lilith, the Part of Fortune) in that
     // sign, each line after a "\r\n". Not part of natalText.
@@ -77,6 +82,7 @@ public:
         QString text;
         QPointF origin; // start of the baseline
         QRectF box;     // the line's advance and its font's ascent and descent
+        LineMark mark = LineMark::Plain;
     };
     struct NatalLayout {
         double fontPixels = 0.0; // font size in twips
@@ -111,6 +117,7 @@ private:
     void paintNatalText(QPainter& painter, int k, double scale) const;
 
     std::array<QString, kPositionCount> m_natalTexts;
+    std::array<QList<LineMark>, kPositionCount> m_natalMarks;
     std::array<QString, kPositionCount> m_pointTexts;
     std::array<int, kPositionCount> m_signPictures{};
     // One renderer per sign picture, index 0 = Aries; drawn at paint time so the

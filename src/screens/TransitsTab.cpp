@@ -68,6 +68,9 @@ TransitsTab::TransitsTab(QWidget* parent) : QWidget(parent) {
     QFont bold = m_listHeading->font();
     bold.setBold(true);
     m_listHeading->setFont(bold);
+    // Wrapped rather than widening the picture column past the wheels' own
+    // minimum, which would squeeze the details column.
+    m_listHeading->setWordWrap(true);
     listHead->addWidget(m_listHeading, 1);
     m_export = new QToolButton(listPage);
     m_export->setObjectName(QStringLiteral("cmdExportTransits"));

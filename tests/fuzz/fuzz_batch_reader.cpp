@@ -17,10 +17,10 @@
 // - the same bytes whatever the number of workers.
 // The input reaches the reader in small pieces, so every split of a row,
 // a quote pair, a CR LF or the byte order mark across two reads is tried.
-#include "ByteFakes.h"
 #include "Batch.h"
 #include "BatchCsvWriter.h"
 #include "BatchRow.h"
+#include "ByteFakes.h"
 #include "ChartJsonWriter.h"
 #include "ChartOptions.h"
 #include "ChartOutput.h"

@@ -387,9 +387,8 @@ TEST_F(BirthPlaceAtlasTest, ChartOfAPlaceReadsItsWindowsOnThePlaceClock) {
         birthTimeWindows(*chart, PlaceClockRef{&berlin, chart->input.atlasClock->longitudeEastDeg});
     ChartResult fixed = *chart;
     fixed.input.atlasClock.reset();
-    const QString shown = mController.chartScreen()
-                              ->findChild<QLabel*>(QStringLiteral("lblBirthTimeWindow"))
-                              ->text();
+    const QString shown =
+        mController.chartScreen()->findChild<QLabel*>(QStringLiteral("lblBirthTimeWindow"))->text();
     EXPECT_EQ(shown.toStdString(), birthTimeWindowLine(*chart, onTheClock));
     EXPECT_NE(shown.toStdString(), birthTimeWindowLine(fixed, birthTimeWindows(fixed)));
 }

@@ -222,7 +222,7 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
               QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));
     EXPECT_EQ(title.coordinates,
               QStringLiteral("Latitude %1, longitude %2")
-                  .arg(fromUtf8(shown.lblLatitude), fromUtf8(shown.lblLongitude)));
+                  .arg(fromUtf8(shown.latitude), fromUtf8(shown.longitude)));
     EXPECT_TRUE(title.coordinates.contains(QStringLiteral("28° 39' N")))
         << title.coordinates.toStdString();
     EXPECT_EQ(title.computedFor, fromUtf8(computedForLine(chart)));

@@ -115,7 +115,7 @@ TEST_F(AnnaChart, PositionsMethodReadableWithoutHovering) {
         Positions positions;
         const char* text;
     } cases[] = {{Positions::Classic, "Classic positions (the built-in method)"},
-                 {Positions::Precise, "Precise positions (VSOP87 and ELP 2000-82B)"}};
+                 {Positions::Precise, "Precise positions (Swiss Ephemeris series)"}};
     for (const auto& c : cases) {
         chart.positions = c.positions;
         screen.showChart(chart, {}, {}, {});

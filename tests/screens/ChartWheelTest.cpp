@@ -158,6 +158,23 @@ TEST(ChartWheelState, KeepsTextsAndPicturesPerPosition) {
     EXPECT_TRUE(wheel.natalText(0).isEmpty());
 }
 
+TEST(ChartWheelState, LinesAreMarkedByTheChartNotByTheirWords) {
+    // A German chart labels the Ascendant "AC"; an English word in a list is no mark.
+    using Mark = ChartWheel::LineMark;
+    ChartWheel wheel;
+    wheel.setNatalText(0, QStringLiteral("\r\nSonne\r\nMerkur (R) \r\nAC"));
+    wheel.setNatalMarks(0, {Mark::Plain, Mark::Retrograde, Mark::Ascendant});
+    wheel.setNatalText(1, QStringLiteral("\r\nAsc\r\nMercury (R) "));
+    const auto marksOf = [&wheel](int k) {
+        QList<Mark> marks;
+        for (const ChartWheel::NatalLine& line : wheel.natalLayout(k, 0.1).lines)
+            marks.append(line.mark);
+        return marks;
+    };
+    EXPECT_EQ(marksOf(0), (QList<Mark>{Mark::Plain, Mark::Retrograde, Mark::Ascendant}));
+    EXPECT_EQ(marksOf(1), (QList<Mark>{Mark::Plain, Mark::Plain}));
+}
+
 TEST(ChartWheelState, PositionsOutOfRangeAreIgnored) {
     ChartWheel wheel;
     for (int k : {-1, 12, 99}) {

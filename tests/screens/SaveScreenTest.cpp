@@ -255,7 +255,8 @@ TEST_F(SaveScreenSaving, RichTextReadsBackAsTheCopy) {
     ASSERT_EQ(filesInFolder(), QStringList{QStringLiteral("anna.rtf")});
     const QByteArray saved = fileContent(path(QStringLiteral("anna.rtf")));
     ASSERT_TRUE(saved.startsWith("{\\rtf1"));
-    EXPECT_EQ(QString::fromStdString(richTextToPlainText(saved.toStdString())), m_screen.copyText());
+    EXPECT_EQ(QString::fromStdString(richTextToPlainText(saved.toStdString())),
+              m_screen.copyText());
 
     // An independent reader sees the same lines (it writes one "?" for each
     // character beyond ASCII and "\n" line breaks, after a header of its own).

@@ -241,12 +241,12 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     ASSERT_NE(solar, nullptr);
     solar->setReturnYear(2020);
     ASSERT_TRUE(solar->outerChart());
-    EXPECT_EQ(solar->outerChart()->universalTime.year, 2020);
+    EXPECT_EQ(solar->outerChart()->moment.universalTime.year, 2020);
     // Relocated to Paris (2°21' E): the same moment, drawn for Paris.
-    const CivilDateTime atBirthPlace = solar->outerChart()->universalTime;
+    const CivilDateTime atBirthPlace = solar->outerChart()->moment.universalTime;
     solar->setReturnPlace(QStringLiteral("Paris, France"));
     ASSERT_TRUE(solar->outerChart());
-    EXPECT_EQ(solar->outerChart()->universalTime, atBirthPlace);
+    EXPECT_EQ(solar->outerChart()->moment.universalTime, atBirthPlace);
     EXPECT_EQ(solar->outerChart()->birth.longitudeDegrees, 2);
     EXPECT_FALSE(isTrue16(solar->outerChart()->birth.isSouth));
     // A text the atlas does not know keeps Paris and says so.
@@ -262,7 +262,7 @@ TEST_F(ChartMenuTest, EachEntryOpensItsScreenWithTheSecondChartOutside) {
     EXPECT_GE(lunar->lunarReturnCount(), 1);
     EXPECT_LE(lunar->lunarReturnCount(), 2);
     ASSERT_TRUE(lunar->outerChart());
-    EXPECT_EQ(lunar->outerChart()->universalTime.month, 2);
+    EXPECT_EQ(lunar->outerChart()->moment.universalTime.month, 2);
 
     ChartInTimeScreen* compare = open("mnuCompareWith");
     ASSERT_NE(compare, nullptr);

@@ -6,7 +6,8 @@ namespace orbenza {
 
 double julianDay(int month, int day, int year) {
     const double m = month + 12.0 * (year + 4800) - 3.0;
-    double j = day + floorWhole((365.0 * m + 2.0 * (m - 12.0 * floorWhole(m / 12.0)) + 7.0) / 12.0) +
+    double j = day +
+               floorWhole((365.0 * m + 2.0 * (m - 12.0 * floorWhole(m / 12.0)) + 7.0) / 12.0) +
                floorWhole(m / 48.0) - 32083.0;
     // Above JD 2299171 (15 October 1582) the Gregorian correction applies.
     if (j > 2299171.0)

@@ -137,7 +137,8 @@ double geocentricLongitudeDeg(int index, double d, EclipticXY earth, double prec
     if (index != kSunEarth)
         body = heliocentricPlace(orbitalElements(index, d));
     // J2000 ecliptic longitude, then carried to the equinox of date.
-    double lambda = atan2Radians(body.y - earth.y, body.x - earth.x) * (180.0 / kPi) + precessionDeg;
+    double lambda =
+        atan2Radians(body.y - earth.y, body.x - earth.x) * (180.0 / kPi) + precessionDeg;
     while (lambda > 360.0)
         lambda -= 360.0;
     while (lambda < 0.0)

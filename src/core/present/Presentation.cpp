@@ -54,34 +54,38 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     const ChartTexts texts = chartTexts(chart);
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     shown.planetPositions = texts.planetPositions;
-    shown.lblRashi = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
-    shown.lblSunSign = std::string(words.signNames[indexOf(chart.sunSign())]);
-    shown.lblLagna = std::string(words.signNames[indexOf(chart.ascendantSign())]);
-    shown.lblName = birth.name;
-    shown.lblDOB = std::string(monthName(birth.birthMonth, language)) + "/" +
+    shown.moonSignName = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
+    shown.sunSignName = std::string(words.signNames[indexOf(chart.sunSign())]);
+    shown.ascendantSignName = std::string(words.signNames[indexOf(chart.ascendantSign())]);
+    shown.name = birth.name;
+    shown.birthDate = std::string(monthName(birth.birthMonth, language)) + "/" +
                    std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
-    shown.lblTOB = clock;
-    shown.lblLatitude = latitudeText(birth, language);
-    shown.lblLongitude = longitudeText(birth, language);
+    shown.birthTime = clock;
+    shown.latitude = latitudeText(birth, language);
+    shown.longitude = longitudeText(birth, language);
 
     // Sun to Saturn, then the Ascendant, each under its sign. Uranus, Neptune
     // and Pluto are not listed.
+    std::array<std::vector<Body>, 12> bodiesPerSign;
     for (std::size_t i = 0; i <= 6; ++i) {
-        auto& list = shown.perSign[indexOf(chart.signs[bodyAt(i)])];
-        list += kLineBreak;
-        list += labels[i];
+        const std::size_t sign = indexOf(chart.signs[bodyAt(i)]);
+        shown.perSign[sign] += kLineBreak;
+        shown.perSign[sign] += labels[i];
+        bodiesPerSign[sign].push_back(bodyAt(i));
     }
     const std::size_t ascendantSign = indexOf(chart.ascendantSign());
     shown.perSign[ascendantSign] += kLineBreak;
     shown.perSign[ascendantSign] += words.pointLabels[indexOf(Body::Ascendant)];
+    bodiesPerSign[ascendantSign].push_back(Body::Ascendant);
 
     // The wheel starts at the Ascendant's sign.
     for (std::size_t k = 0; k < 12; ++k) {
         const std::size_t sign = (ascendantSign + k) % 12;
-        shown.lblNatal[k] = shown.perSign[sign];
-        shown.imgSign[k] = static_cast<int>(sign) + 1;
+        shown.natalLists[k] = shown.perSign[sign];
+        shown.natalBodies[k] = bodiesPerSign[sign];
+        shown.signPictures[k] = static_cast<int>(sign) + 1;
     }
     shown.computedFor = computedForLine(chart, language);
     return shown;

@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbenza {
 
@@ -18,22 +19,24 @@ namespace orbenza {
 std::string_view monthName(int month, Language language = Language::English);
 
 struct ChartPresentation {
-    std::string lblSunSign; // the Sun's sign name
-    std::string lblRashi;   // the Moon's sign name
-    std::string lblLagna;   // sign name of the Ascendant
-    std::string lblName;
-    std::string lblDOB;       // "March/7/1985"
-    std::string lblTOB;       // "9:05"
-    std::string lblLatitude;  // "13° 5' N"
-    std::string lblLongitude; // "80° 18' E"
+    std::string sunSignName;       // the Sun's sign name
+    std::string moonSignName;      // the Moon's sign name
+    std::string ascendantSignName; // sign name of the Ascendant
+    std::string name;
+    std::string birthDate; // "March/7/1985"
+    std::string birthTime; // "9:05"
+    std::string latitude;  // "13° 5' N"
+    std::string longitude; // "80° 18' E"
     // The eleven short position texts ("05 Sco 34"), in chart order.
     std::array<std::string, kBodyCount> planetPositions;
     // Per-sign lists, Aries .. Pisces: each body as a line break then its label.
     std::array<std::string, 12> perSign;
     // Wheel position k = house k + 1: its text and its sign picture, 1 Aries ..
     // 12 Pisces.
-    std::array<std::string, 12> lblNatal;
-    std::array<int, 12> imgSign{};
+    std::array<std::string, 12> natalLists;
+    // The bodies natalLists[k] lists, one a line in its order.
+    std::array<std::vector<Body>, 12> natalBodies;
+    std::array<int, 12> signPictures{};
     // "Computed for 15 Jun 1985 09:00 UT, Indian Time, IST, +5.3, classic positions"
     std::string computedFor;
 };

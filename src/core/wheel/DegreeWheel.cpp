@@ -441,7 +441,8 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
                                   : static_cast<std::size_t>(after - barriers.begin()) - 1;
         segments[k].push_back(&place);
     }
-    for (std::size_t k = 0; k < segments.size(); ++k)
+    // The index also picks the segment's barrier.
+    for (std::size_t k = 0; k < segments.size(); ++k) // NOLINT(modernize-loop-convert)
         std::stable_sort(segments[k].begin(), segments[k].end(),
                          [start = barriers[k]](const WheelBodyPlace* a, const WheelBodyPlace* b) {
                              return reduced(a->longitudeDeg - start) <

@@ -277,6 +277,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -971,7 +975,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
+        <source>Precise positions (Swiss Ephemeris series)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

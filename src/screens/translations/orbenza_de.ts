@@ -282,6 +282,10 @@
         <translation>Ortsatlas: GeoNames (geonames.org), seine Orte, Namen, Regionen und Zeitzonen, CC BY 4.0. Uhrzeiten: die IANA-Zeitzonendatenbank (gemeinfrei).</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>Genaue Positionen: Reihen, angepasst an die Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, mit JPLs DE431). Hindi-Text: die Schrift Lohit Devanagari (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>Planeten in den Häusern</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Genaue Positionen (VSOP87 und ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Genaue Positionen (Swiss-Ephemeris-Reihen)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

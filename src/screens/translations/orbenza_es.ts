@@ -282,6 +282,10 @@
         <translation>Atlas de lugares: GeoNames (geonames.org), sus lugares, nombres, regiones y zonas horarias, CC BY 4.0. Horas de reloj: la base de datos de zonas horarias de la IANA (dominio público).</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>Posiciones precisas: series ajustadas a la Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, con la DE431 del JPL). Texto en hindi: la fuente Lohit Devanagari (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>Planetas en las casas</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posiciones precisas (VSOP87 y ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posiciones precisas (series Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -282,6 +282,10 @@
         <translation>Atlas des lieux : GeoNames (geonames.org), ses lieux, noms, régions et fuseaux horaires, CC BY 4.0. Heures légales : la base de données des fuseaux horaires IANA (domaine public).</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>Positions précises : séries ajustées sur la Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, avec la DE431 du JPL). Texte hindi : la police Lohit Devanagari (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>Planètes en maisons</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Positions précises (VSOP87 et ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Positions précises (séries Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -282,6 +282,10 @@
         <translation>स्थान एटलस: GeoNames (geonames.org), इसके स्थान, नाम, क्षेत्र और समय-क्षेत्र, CC BY 4.0। घड़ी का समय: IANA समय-क्षेत्र डेटाबेस (सार्वजनिक डोमेन)।</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>सटीक स्थितियाँ: स्विस एफ़ेमेरिस 2.10 (Astrodienst AG, AGPL-3.0, JPL की DE431 सहित) से मिलाई गई श्रेणियाँ। हिंदी पाठ: लोहित देवनागरी फ़ॉन्ट (SIL Open Font License 1.1)।</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>भावों में ग्रह</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>सटीक स्थितियाँ (VSOP87 और ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>सटीक स्थितियाँ (स्विस एफ़ेमेरिस श्रेणियाँ)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

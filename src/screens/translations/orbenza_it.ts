@@ -282,6 +282,10 @@
         <translation>Atlante dei luoghi: GeoNames (geonames.org), con i suoi luoghi, nomi, regioni e fusi orari, CC BY 4.0. Orari civili: il database dei fusi orari IANA (pubblico dominio).</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>Posizioni precise: serie adattate alla Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, con la DE431 del JPL). Testo in hindi: il carattere Lohit Devanagari (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>Pianeti nelle case</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posizioni precise (VSOP87 e ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posizioni precise (serie Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

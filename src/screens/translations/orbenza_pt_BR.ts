@@ -282,6 +282,10 @@
         <translation>Atlas de locais: GeoNames (geonames.org), seus locais, nomes, regiões e fusos horários, CC BY 4.0. Horas do relógio: o banco de dados de fusos horários da IANA (domínio público).</translation>
     </message>
     <message>
+        <source>Precise positions: series fitted to the Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, with JPL&apos;s DE431). Hindi text: the Lohit Devanagari font (SIL Open Font License 1.1).</source>
+        <translation>Posições precisas: séries ajustadas à Swiss Ephemeris 2.10 (Astrodienst AG, AGPL-3.0, com a DE431 do JPL). Texto em hindi: a fonte Lohit Devanagari (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -976,8 +980,8 @@
         <translation>Planetas nas casas</translation>
     </message>
     <message>
-        <source>Precise positions (VSOP87 and ELP 2000-82B)</source>
-        <translation>Posições precisas (VSOP87 e ELP 2000-82B)</translation>
+        <source>Precise positions (Swiss Ephemeris series)</source>
+        <translation>Posições precisas (séries Swiss Ephemeris)</translation>
     </message>
     <message>
         <source>Classic positions (the built-in method)</source>

@@ -1,9 +1,9 @@
 // The batch with the place atlas: headers with place, tz and fold in place of
 // zone, lon, lat and dst, rows settled by the atlas or a zone's history, and a
 // whole run over such rows.
-#include "ByteFakes.h"
 #include "Batch.h"
 #include "BatchRow.h"
+#include "ByteFakes.h"
 #include "ByteSink.h"
 #include "ByteSource.h"
 #include "ChartOutput.h"

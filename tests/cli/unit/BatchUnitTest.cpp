@@ -1,11 +1,11 @@
 // The batch's parts in-process: the JSON writer against the JSON library, the
 // CSV reader cut at every byte, the header, the gathered writes, the run with
 // several workers.
-#include "ByteFakes.h"
 #include "AtomicOutput.h"
 #include "Batch.h"
 #include "BatchCsvWriter.h"
 #include "BatchRow.h"
+#include "ByteFakes.h"
 #include "ChartJsonWriter.h"
 #include "ChartOutput.h"
 #include "CsvReader.h"

@@ -1,6 +1,6 @@
-#include "ByteFakes.h"
 #include "LibraryCsv.h"
 
+#include "ByteFakes.h"
 #include "ProgressMeter.h"
 #include "store/RecordChart.h"
 

@@ -142,12 +142,12 @@ TEST(Presentation, SunMoonAndAscendantInLeo) {
         chartWith({135.0, 123.2, 151.0, 182.0, 213.0, 244.0, 275.0, 126.0, 127.0, 128.0, 140.1});
     const ChartPresentation shown = presentChart(chart);
     EXPECT_EQ(shown.perSign[4], "\r\nSun\r\nMoon\r\nAsc"); // Uranus to Pluto are not listed
-    EXPECT_EQ(shown.lblSunSign, "Leo");
-    EXPECT_EQ(shown.lblLagna, "Leo");
-    EXPECT_EQ(shown.lblNatal[0], "\r\nSun\r\nMoon\r\nAsc");
-    EXPECT_EQ(shown.lblNatal[1], "\r\nMercury");
-    EXPECT_EQ(shown.imgSign[0], 5);
-    EXPECT_EQ(shown.imgSign[11], 4);
+    EXPECT_EQ(shown.sunSignName, "Leo");
+    EXPECT_EQ(shown.ascendantSignName, "Leo");
+    EXPECT_EQ(shown.natalLists[0], "\r\nSun\r\nMoon\r\nAsc");
+    EXPECT_EQ(shown.natalLists[1], "\r\nMercury");
+    EXPECT_EQ(shown.signPictures[0], 5);
+    EXPECT_EQ(shown.signPictures[11], 4);
 }
 
 TEST(Presentation, RetrogradeMercuryKeepsItsTrailingBlank) {
@@ -162,10 +162,10 @@ TEST(Presentation, AscendantInPiscesStartsTheWheelThere) {
     const ChartResult chart =
         chartWith({15.0, 33.2, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 359.99});
     const ChartPresentation shown = presentChart(chart);
-    EXPECT_EQ(shown.lblNatal[0], "\r\nAsc");
-    EXPECT_EQ(shown.lblNatal[2], "\r\nMoon");
+    EXPECT_EQ(shown.natalLists[0], "\r\nAsc");
+    EXPECT_EQ(shown.natalLists[2], "\r\nMoon");
     const std::array<int, 12> pictures{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    EXPECT_EQ(shown.imgSign, pictures);
+    EXPECT_EQ(shown.signPictures, pictures);
 }
 
 TEST(Presentation, DetailsInTheirDisplayForms) {
@@ -178,10 +178,10 @@ TEST(Presentation, DetailsInTheirDisplayForms) {
     e.latitude.minutes = 5;
     const ChartResult midnight = std::get<ChartResult>(chartOfInput(e));
     const ChartPresentation shown = presentChart(midnight);
-    EXPECT_EQ(shown.lblDOB, "January/1/1901");
-    EXPECT_EQ(shown.lblTOB, "0:00");
-    EXPECT_EQ(shown.lblLatitude, "28\xC2\xB0 5' N");
-    EXPECT_EQ(shown.lblLongitude, "77\xC2\xB0 13' E");
+    EXPECT_EQ(shown.birthDate, "January/1/1901");
+    EXPECT_EQ(shown.birthTime, "0:00");
+    EXPECT_EQ(shown.latitude, "28\xC2\xB0 5' N");
+    EXPECT_EQ(shown.longitude, "77\xC2\xB0 13' E");
     EXPECT_EQ(shown.computedFor,
               "Computed for 31 Dec 1900 18:30 UT, Indian Time, IST, +5.3, classic positions");
 }
