@@ -8,6 +8,8 @@
 #include "ChartOutput.h"
 #include "Commands.h"
 #include "LibraryCsv.h"
+#include "ManPage.h"
+#include "base/Version.h"
 #include "base/YearRange.h"
 #include "predictive/ChartPairs.h"
 #include "predictive/Moments.h"
@@ -442,6 +444,12 @@ int runPredictiveCommand(int argc, char** argv) {
         app.add_option("--place", t.returnPlace,
                        "Draw the return for this atlas place instead of the birth place");
     }
+    if (asksForManPage(argc, argv))
+        return printManPage(app, {"orbenza-cli-" + command,
+                                  "orbenza-cli " + command,
+                                  "orbenza-cli " + std::string(kVersion),
+                                  {"orbenza-cli(1)", "orbenza-cli-library(1)", "orbenza(1)"},
+                                  {}});
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -207,14 +207,18 @@ int main(int argc, char** argv) {
     }
     app.footer(kBatchHelp);
     if (asksForManPage(argc, argv))
-        return printManPage(app, {"orbenza-cli",
-                                  "orbenza-cli",
-                                  "orbenza-cli " + std::string(orbenza::kVersion),
-                                  {"orbenza-cli-library(1)", "orbenza(1)"},
-                                  {".B orbenza\\-cli library\n\\fICOMMAND\\fR ... (see "
-                                   "\\fBorbenza\\-cli\\-library\\fR(1))",
-                                   ".B orbenza\\-cli transits\\fR|\\fBprogressed\\fR|\\fBreturn\n"
-                                   "\\fICHART\\fR ... (each with \\fB\\-\\-help\\fR)"}});
+        return printManPage(app,
+                            {"orbenza-cli",
+                             "orbenza-cli",
+                             "orbenza-cli " + std::string(orbenza::kVersion),
+                             {"orbenza-cli-library(1)", "orbenza-cli-transits(1)",
+                              "orbenza-cli-progressed(1)", "orbenza-cli-return(1)", "orbenza(1)"},
+                             {".B orbenza\\-cli library\n\\fICOMMAND\\fR ... (see "
+                              "\\fBorbenza\\-cli\\-library\\fR(1))",
+                              ".B orbenza\\-cli transits\\fR|\\fBprogressed\\fR|\\fBreturn\n"
+                              "\\fICHART\\fR ... (see \\fBorbenza\\-cli\\-transits\\fR(1), "
+                              "\\fBorbenza\\-cli\\-progressed\\fR(1), "
+                              "\\fBorbenza\\-cli\\-return\\fR(1))"}});
 
     try {
         app.parse(argc, argv);

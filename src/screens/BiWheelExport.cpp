@@ -17,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextTable>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace orbenza {
@@ -108,6 +109,17 @@ std::unique_ptr<QTextDocument> pdfDocument(const DegreeWheelView& view,
 }
 
 } // namespace
+
+void addListTo(BiWheelDocument& document, const QTreeWidget& list) {
+    for (int c = 0; c < list.columnCount(); ++c)
+        document.listColumns << list.headerItem()->text(c);
+    for (int r = 0; r < list.topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < list.columnCount(); ++c)
+            cells << list.topLevelItem(r)->text(c);
+        document.listRows << cells;
+    }
+}
 
 QStringList biWheelExportFilters() {
     return {svgPictureFilter(), pngPictureFilter(), pdfReportFilter()};

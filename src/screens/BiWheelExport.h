@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class QTreeWidget;
 class QWidget;
 
 namespace orbenza {
@@ -24,6 +25,9 @@ struct BiWheelDocument {
     QStringList listColumns;  // the list's column headings
     QList<QStringList> listRows;
 };
+
+// Copies a list's column headings and rows, as shown, into the document.
+void addListTo(BiWheelDocument& document, const QTreeWidget& list);
 
 // The file filters offered, in this order: SVG, PNG, PDF.
 QStringList biWheelExportFilters();

@@ -371,14 +371,7 @@ BiWheelDocument ChartInTimeScreen::document() const {
         break;
     }
     document.listHeading = tr("Aspects to the birth chart");
-    for (int c = 0; c < m_list->columnCount(); ++c)
-        document.listColumns << m_list->headerItem()->text(c);
-    for (int r = 0; r < m_list->topLevelItemCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m_list->columnCount(); ++c)
-            cells << m_list->topLevelItem(r)->text(c);
-        document.listRows << cells;
-    }
+    addListTo(document, *m_list);
     return document;
 }
 

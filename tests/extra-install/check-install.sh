@@ -29,17 +29,21 @@ for size in 16 24 32 48 64 128 256; do
 done
 # The manual pages: present, rendered by man without a warning, and the
 # command line's pages naming every option and command --help names.
-for page in orbenza orbenza-cli orbenza-cli-library; do
+for page in orbenza orbenza-cli orbenza-cli-library orbenza-cli-transits orbenza-cli-progressed orbenza-cli-return; do
     [ -s "$p/share/man/man1/$page.1.gz" ] || fail "missing the manual page $page(1)"
 done
 if command -v man >/dev/null 2>&1; then
-    for page in orbenza orbenza-cli orbenza-cli-library; do
+    for page in orbenza orbenza-cli orbenza-cli-library orbenza-cli-transits orbenza-cli-progressed orbenza-cli-return; do
         warnings="$(MANWIDTH=80 man --warnings -l "$p/share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
         [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
     done
     rendered="$(MANWIDTH=200 man -l "$p/share/man/man1/orbenza-cli-library.1.gz" 2>/dev/null)"
     for word in list show add remove import export --format --library --output --chart; do
         echo "$rendered" | grep -q -- "$word" || fail "orbenza-cli-library(1) lacks $word"
+    done
+    rendered="$(MANWIDTH=200 man -l "$p/share/man/man1/orbenza-cli-transits.1.gz" 2>/dev/null)"
+    for word in --from --to --moon --library-id --format; do
+        echo "$rendered" | grep -q -- "$word" || fail "orbenza-cli-transits(1) lacks $word"
     done
     rendered="$(MANWIDTH=200 man -l "$p/share/man/man1/orbenza-cli.1.gz" 2>/dev/null)"
     for word in --name --batch --place --find-place --positions "orbenza-cli-library(1)"; do

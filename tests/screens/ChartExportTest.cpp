@@ -220,9 +220,8 @@ TEST_F(ChartExportTest, TheTitleNamesThePersonTheBirthAndTheComputedMoment) {
     EXPECT_EQ(title.name, QStringLiteral("ANNA"));
     EXPECT_EQ(title.birthDetails,
               QStringLiteral("Born 15 June 1985 at 14:30 local time in New Delhi, Delhi, India"));
-    EXPECT_EQ(title.coordinates,
-              QStringLiteral("Latitude %1, longitude %2")
-                  .arg(fromUtf8(shown.latitude), fromUtf8(shown.longitude)));
+    EXPECT_EQ(title.coordinates, QStringLiteral("Latitude %1, longitude %2")
+                                     .arg(fromUtf8(shown.latitude), fromUtf8(shown.longitude)));
     EXPECT_TRUE(title.coordinates.contains(QStringLiteral("28° 39' N")))
         << title.coordinates.toStdString();
     EXPECT_EQ(title.computedFor, fromUtf8(computedForLine(chart)));

@@ -59,7 +59,7 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     shown.ascendantSignName = std::string(words.signNames[indexOf(chart.ascendantSign())]);
     shown.name = birth.name;
     shown.birthDate = std::string(monthName(birth.birthMonth, language)) + "/" +
-                   std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
+                      std::to_string(birth.birthDay) + "/" + std::to_string(birth.birthYear);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%d:%02d", birth.birthHour, birth.birthMinute);
     shown.birthTime = clock;

@@ -1,5 +1,7 @@
 #include "wheel/BiWheel.h"
 
+#include "wheel/WheelShapes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
@@ -29,12 +31,6 @@ constexpr double kRetrogradeSize = 14.0;
 constexpr double kCaptionSize = 22.0;
 constexpr double kCaptionBaseline = 1068.0;
 
-// As the degree wheel: the ink of a text against its baseline, in ems, and
-// the wider bold face.
-constexpr double kInkAscent = 0.80;
-constexpr double kInkDescent = 0.24;
-constexpr double kBoldWidening = 1.1;
-
 constexpr double kSpreadStepDeg = 0.25;
 constexpr double kLeaderThresholdDeg = 0.05;
 
@@ -48,33 +44,16 @@ constexpr WheelColour kRetrogradeColour{0xB2, 0x3A, 0x48};
 constexpr WheelColour kLeaderColour{0x9A, 0xB3, 0xAC};
 
 double reduced(double deg) {
-    if (!std::isfinite(deg))
-        return 0.0;
-    double r = std::fmod(deg, 360.0);
-    if (r < 0.0)
-        r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
+    return wheelReducedDeg(deg);
 }
 
 WheelPoint pointAt(WheelPoint centre, double radius, double angleDeg) {
-    const double a = angleDeg * kDegreesToRadians;
-    return {centre.x + radius * std::cos(a), centre.y - radius * std::sin(a)};
+    return wheelPointAt(centre, radius, angleDeg);
 }
 
-// A text centred at a point, measured as the degree wheel measures its own.
 WheelText textAt(std::string text, WheelPoint centre, double size, WheelColour colour,
                  WheelRole role, bool bold = false) {
-    WheelText t;
-    const double width = wheelTextWidthEm(text) * size * (bold ? kBoldWidening : 1.0);
-    const double height = (kInkAscent + kInkDescent) * size;
-    t.text = std::move(text);
-    t.anchor = {centre.x, centre.y + height / 2.0 - kInkDescent * size};
-    t.box = {centre.x - width / 2.0, centre.y - height / 2.0, width, height};
-    t.size = size;
-    t.bold = bold;
-    t.colour = colour;
-    t.role = role;
-    return t;
+    return wheelTextAt(std::move(text), centre, size, colour, role, bold);
 }
 
 // The inner chart drawn smaller about the centre. Line widths stay as they
@@ -121,7 +100,7 @@ bool keptInside(const WheelItem& item) {
 }
 
 std::string twoDigits(int value) {
-    return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+    return wheelTwoDigits(value);
 }
 
 bool isAngle(Body body) {
@@ -152,13 +131,7 @@ std::vector<WheelText> outerLabel(const BiWheelOuterPlace& place, WheelPoint cen
 }
 
 bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
-    for (std::size_t a = 0; a < labels.size(); ++a)
-        for (std::size_t b = a + 1; b < labels.size(); ++b)
-            for (const WheelText& ta : labels[a])
-                for (const WheelText& tb : labels[b])
-                    if (ta.box.intersects(tb.box))
-                        return true;
-    return false;
+    return wheelLabelsMeet(labels);
 }
 
 // Spreads the outer labels apart, widening the least gap until no two meet,
@@ -170,7 +143,8 @@ std::vector<std::vector<WheelText>> placeOuterLabels(std::vector<BiWheelOuterPla
     for (const BiWheelOuterPlace& place : places)
         longitudes.push_back(place.longitudeDeg);
     // A glyph's box, as a chord at the glyph's radius, is the narrowest start.
-    const double glyphChord = std::hypot(kGlyphSize, (kInkAscent + kInkDescent) * kGlyphSize);
+    const double glyphChord =
+        std::hypot(kGlyphSize, (kWheelInkAscent + kWheelInkDescent) * kGlyphSize);
     const double firstGap = 2.0 * std::asin(glyphChord / (2.0 * kGlyphRadius)) / kDegreesToRadians;
     const double widestGap = places.empty() ? 0.0 : 360.0 / static_cast<double>(places.size());
     std::vector<std::vector<WheelText>> labels(places.size());

@@ -1,6 +1,7 @@
 #include "wheel/DegreeWheel.h"
 
 #include "houses/Houses.h"
+#include "wheel/WheelShapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,12 +40,8 @@ constexpr double kAscendantMarkSize = 18.0;
 constexpr double kCaptionSize = 22.0;
 constexpr double kCaptionBaseline = 1062.0;
 
-// The ink of the wheel's texts relative to the baseline, in ems: capitals,
-// digits and the glyphs reach up to 0.80, descenders down to 0.24.
-constexpr double kInkAscent = 0.80;
-constexpr double kInkDescent = 0.24;
-// Bold digits are wider than regular ones (DejaVu Sans Bold: 0.696 em).
-constexpr double kBoldWidening = 1.1;
+constexpr double kInkAscent = kWheelInkAscent;
+constexpr double kInkDescent = kWheelInkDescent;
 
 // The least extra angle between two spread labels, over the width their
 // boxes need; degrees.
@@ -80,41 +77,20 @@ constexpr std::array<const char*, kPointCount> kPointGlyphs{
     "\u2647", "",       "",       "\u26B7", "\u260A", "\u260A", "\u26B8", "\u2297"};
 
 double reduced(double deg) {
-    if (!std::isfinite(deg))
-        return 0.0;
-    double r = std::fmod(deg, 360.0);
-    if (r < 0.0)
-        r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
+    return wheelReducedDeg(deg);
 }
 
 WheelPoint pointAt(double radius, double angleDeg) {
-    const double a = angleDeg * kDegreesToRadians;
-    return {kCentre.x + radius * std::cos(a), kCentre.y - radius * std::sin(a)};
+    return wheelPointAt(kCentre, radius, angleDeg);
 }
 
-// A text centred at a point: its ink box centred there, its baseline below.
 WheelText textAt(std::string text, WheelPoint centre, double size, WheelColour colour,
                  WheelRole role, bool bold = false) {
-    WheelText t;
-    const double width = wheelTextWidthEm(text) * size * (bold ? kBoldWidening : 1.0);
-    const double height = (kInkAscent + kInkDescent) * size;
-    const double baseline = centre.y + height / 2.0 - kInkDescent * size;
-    t.text = std::move(text);
-    t.anchor = {centre.x, baseline};
-    t.box = {centre.x - width / 2.0, centre.y - height / 2.0, width, height};
-    t.size = size;
-    t.bold = bold;
-    t.colour = colour;
-    t.role = role;
-    return t;
+    return wheelTextAt(std::move(text), centre, size, colour, role, bold);
 }
 
 std::string twoDigits(int value) {
-    std::string s(2, '0');
-    s[0] = static_cast<char>('0' + value / 10 % 10);
-    s[1] = static_cast<char>('0' + value % 10);
-    return s;
+    return wheelTwoDigits(value);
 }
 
 // Degree within the sign and minute, both truncated, as the position texts
@@ -161,7 +137,7 @@ double labelGapDeg(double angleDeg, double scale) {
     constexpr Item items[] = {{"\u2609", kGlyphSize, kGlyphRadius},
                               {"00\u00B0", kDegreeSize, kDegreeRadius},
                               {"00\u2032", kMinuteSize, kMinuteRadius},
-                              {"R", kRetrogradeSize * kBoldWidening, kRetrogradeRadius}};
+                              {"R", kRetrogradeSize * kWheelBoldWidening, kRetrogradeRadius}};
     const double a = angleDeg * kDegreesToRadians;
     double gap = 0.0;
     for (const Item& item : items) {
@@ -236,13 +212,7 @@ void spreadWithin(const std::vector<WheelBodyPlace*>& bodies, double startDeg, d
 }
 
 bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
-    for (std::size_t a = 0; a < labels.size(); ++a)
-        for (std::size_t b = a + 1; b < labels.size(); ++b)
-            for (const WheelText& ta : labels[a])
-                for (const WheelText& tb : labels[b])
-                    if (ta.box.intersects(tb.box))
-                        return true;
-    return false;
+    return wheelLabelsMeet(labels);
 }
 
 // One UTF-8 code point from text at i, advancing i; U+FFFD for a broken byte.
