@@ -1,5 +1,7 @@
 #include "AspectGrid.h"
 
+#include "PredictiveTexts.h"
+
 #include <QHeaderView>
 #include <array>
 #include <cmath>
@@ -30,8 +32,7 @@ QColor familyColour(AspectFamily family) {
 }
 
 QString pointLabel(Body body) {
-    const std::string_view label = bodyLabel(body);
-    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+    return pointLabelText(body);
 }
 
 } // namespace
@@ -86,10 +87,7 @@ void AspectGrid::showChart(const ChartResult& chart) {
         cell->setBackground(familyColour(aspectKind(aspect.aspect).family));
         cell->setToolTip(
             tr("%1 %2 %3, orb %4\u00B0, %5")
-                .arg(pointLabel(aspect.a),
-                     QString::fromLatin1(aspectName(aspect.aspect).data(),
-                                         static_cast<qsizetype>(aspectName(aspect.aspect).size())),
-                     pointLabel(aspect.b))
+                .arg(pointLabel(aspect.a), aspectNameText(aspect.aspect), pointLabel(aspect.b))
                 .arg(aspect.orbDeg, 0, 'f', 2)
                 .arg(aspect.applying ? tr("applying") : tr("separating")));
         setItem(row, column, cell);

@@ -1,7 +1,9 @@
 #include "PredictiveTexts.h"
 
+#include "Languages.h"
 #include "base/YearRange.h"
 #include "predictive/Moments.h"
+#include "report/ReportWords.h"
 
 #include <QCoreApplication>
 
@@ -41,14 +43,32 @@ QString universalMomentText(const QDateTime& moment) {
         moment.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
+namespace {
+
+// A word of the language's table as UTF-8 bytes; empty for a slot past it.
+template <std::size_t N>
+QByteArray wordOf(const std::array<std::string_view, N>& words, std::size_t slot) {
+    return slot < N ? QByteArray(words[slot].data(), static_cast<qsizetype>(words[slot].size()))
+                    : QByteArray();
+}
+
+} // namespace
+
 QString pointName(Body body) {
-    const std::string_view name = bodyName(body);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(wordOf(reportWords(screenLanguage()).pointNames, indexOf(body)));
+}
+
+QString pointLabelText(Body body) {
+    return QString::fromUtf8(wordOf(reportWords(screenLanguage()).pointLabels, indexOf(body)));
+}
+
+QString aspectNameText(Aspect aspect) {
+    return QString::fromUtf8(
+        wordOf(reportWords(screenLanguage()).aspectNames, static_cast<std::size_t>(aspect)));
 }
 
 QString aspectWord(Aspect aspect) {
-    QString word = QString::fromLatin1(aspectName(aspect).data(),
-                                       static_cast<qsizetype>(aspectName(aspect).size()));
+    QString word = aspectNameText(aspect);
     if (!word.isEmpty())
         word[0] = word[0].toUpper();
     return word;

@@ -6,6 +6,8 @@
 #include "ChartSettingsDialog.h"
 #include "ChartWheel.h"
 #include "DegreeWheelView.h"
+#include "Languages.h"
+#include "PredictiveTexts.h"
 #include "ReportScreensTestSupport.h"
 #include "present/PositionText.h"
 
@@ -142,6 +144,34 @@ TEST(ChartScreenPoints, TheMidheavenAndOtherPointsTheAspectLinesAndTheGrid) {
     const AspectFound& first = chart.aspects.front();
     const int row = static_cast<int>(indexOf(first.b)), column = static_cast<int>(indexOf(first.a));
     EXPECT_EQ(grid->item(row, column)->text(), AspectGrid::cellText(first));
+}
+
+TEST(AspectGridWords, FollowTheScreensLanguage) {
+    ChartChoices choices;
+    choices.aspectSet = AspectSet::All;
+    const ChartResult chart = runChart(testing::annaEntries(), choices);
+    ASSERT_FALSE(chart.aspects.empty());
+    const AspectFound& first = chart.aspects.front();
+    const int row = static_cast<int>(indexOf(first.b)), column = static_cast<int>(indexOf(first.a));
+
+    ASSERT_TRUE(installLanguage(Language::German));
+    AspectGrid german;
+    german.showChart(chart);
+    const QString germanWords = pointLabelText(first.a) + QLatin1Char(' ') +
+                                aspectNameText(first.aspect) + QLatin1Char(' ') +
+                                pointLabelText(first.b);
+    installLanguage(Language::English);
+    AspectGrid english;
+    english.showChart(chart);
+
+    EXPECT_EQ(german.horizontalHeaderItem(0)->text(), QStringLiteral("Sonne"));
+    EXPECT_EQ(german.horizontalHeaderItem(10)->text(), QStringLiteral("AC"));
+    EXPECT_EQ(english.horizontalHeaderItem(0)->text(), QStringLiteral("Sun"));
+    EXPECT_TRUE(german.item(row, column)->toolTip().startsWith(germanWords))
+        << german.item(row, column)->toolTip().toStdString();
+    EXPECT_NE(germanWords, pointLabelText(first.a) + QLatin1Char(' ') +
+                               aspectNameText(first.aspect) + QLatin1Char(' ') +
+                               pointLabelText(first.b));
 }
 
 TEST(AspectGridCell, SignOrbInWholeMinutesAndAppliedOrSeparating) {
