@@ -2,7 +2,8 @@
 // library of twelve charts (numbered 1 to 12).
 //
 // The input is split at line feeds into at most 16 words, which follow
-// "library --library charts.sqlite". Everything happens in a scratch folder:
+// "library --library charts.sqlite"; a word ends at its first NUL byte, as
+// it would in a real argument vector. Everything happens in a scratch folder:
 // a "/" in a word becomes "_" (except for the zone after --tz), and "-" (read
 // standard input) becomes "_", so paths are names in that folder. Standard
 // output and standard error go to /dev/null.
@@ -18,6 +19,7 @@
 #include "LibraryCommands.h"
 #include "store/ChartLibrary.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -89,6 +91,7 @@ std::vector<std::string> wordsOf(std::string_view input) {
     while (words.size() < kMostWords) {
         const std::size_t end = input.find('\n');
         std::string word(input.substr(0, end));
+        word.resize(std::min(word.size(), word.find('\0'))); // as exec passes it: up to a NUL
         const bool zone = !words.empty() && words.back() == "--tz";
         for (char& c : word) {
             if (c == '/' && !zone)
