@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -117,6 +118,39 @@ void BM_ChartJsonWriter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChartJsonWriter);
+
+// The line of --report none with the houses and major aspects (a batch with
+// --aspects major).
+void BM_ChartJsonWriterAspects(benchmark::State& state) {
+    const orbenza::ChartResult chart = firstChart();
+    orbenza::cli::ChartJsonWriter writer(false);
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        writer.append(out, chart);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_ChartJsonWriterAspects);
+
+// Numbers of six decimals as a line has them (longitudes, speeds, orbs):
+// written directly (argument 1) or by the JSON library's digit generation (0).
+void BM_SixDecimalNumbers(benchmark::State& state) {
+    std::mt19937_64 random(5);
+    std::vector<double> values(4096);
+    for (double& value : values)
+        value = static_cast<double>(random() % 360000000) / 1e6;
+    const bool direct = state.range(0) != 0;
+    char text[64];
+    for (auto _ : state) {
+        for (const double value : values) {
+            benchmark::DoNotOptimize(direct ? orbenza::cli::writeSixDecimalNumber(text, value)
+                                            : orbenza::cli::writeJsonNumber(text, value));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_SixDecimalNumbers)->Arg(0)->Arg(1);
 
 void BM_ChartJsonLibraryDump(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -140,6 +141,39 @@ bool isPlain(std::string_view text) {
     return true;
 }
 
+// Two decimal digits for each number 0 to 99.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+void writeDigitPair(char* p, std::uint32_t n) {
+    std::memcpy(p, &kDigitPairs[2 * n], 2);
+}
+
+// The decimal digits of value, without leading zeros; returns the end.
+char* writeWhole(char* p, std::uint32_t value) {
+    int count = 1;
+    for (std::uint32_t bound = 10; count < 10 && value >= bound; bound *= 10)
+        ++count;
+    char* end = p + count;
+    char* q = end;
+    while (value >= 100) {
+        q -= 2;
+        writeDigitPair(q, value % 100);
+        value /= 100;
+    }
+    if (value >= 10)
+        writeDigitPair(q - 2, value);
+    else
+        q[-1] = static_cast<char>('0' + value);
+    return end;
+}
+
 // Collects short pieces of JSON on the stack and hands them to the string in
 // one append, which saves most of the string's per-append bookkeeping. Texts
 // that need escapes, or are long, go through appendJsonString.
@@ -169,55 +203,19 @@ public:
         std::copy(text.begin(), text.end(), p); // memcpy may not take an empty view's null data
         m_end = p + text.size();
     }
+    // A literal: with its size known here the copy takes a few moves, not a
+    // call.
+    template <std::size_t N> void raw(const char (&text)[N]) {
+        static_assert(N > 1 && N <= 64);
+        char* p = room(N - 1);
+        std::memcpy(p, text, N - 1);
+        m_end = p + (N - 1);
+    }
     void raw(char c) { *room(1) = c, ++m_end; }
     // A number as the JSON library writes it (its own shortest round-trip form).
-    void number(double value) {
-        char* p = room(64);
-        if (!std::isfinite(value)) {
-            std::memcpy(p, "null", 4);
-            m_end = p + 4;
-            return;
-        }
-        m_end = nlohmann::detail::to_chars(p, p + 64, value);
-    }
+    void number(double value) { m_end = writeJsonNumber(room(64), value); }
     // A value already rounded to six decimals, as the JSON library writes it.
-    // Its shortest form is the six-decimal one without trailing zeros, written
-    // here directly. The library's digit generation (Grisu2) gives a longer
-    // form when the value lies within a few thousandths of an ulp of the
-    // middle between two doubles, and an exponent below 0.0001: such values,
-    // and all under 0.001, go through the library.
-    void sixDecimals(double value) {
-        const double magnitude = std::fabs(value);
-        if (!(magnitude >= 1e-3 && magnitude < 1e9)) {
-            number(value);
-            return;
-        }
-        const double micro = std::nearbyint(value * 1e6);
-        const double residual = std::fma(value, 1e6, -micro);
-        const double halfUlp = (std::nextafter(magnitude, 2 * magnitude) - magnitude) * 0.5e6;
-        if (std::fabs(residual) > 0.9 * halfUlp) {
-            number(value);
-            return;
-        }
-        char* p = room(32);
-        if (value < 0)
-            *p++ = '-';
-        const auto whole = static_cast<std::uint64_t>(std::fabs(micro));
-        p = writePadded(p, static_cast<int>(whole / 1000000), 1);
-        *p++ = '.';
-        auto fraction = static_cast<int>(whole % 1000000);
-        if (fraction == 0) {
-            *p++ = '0';
-        } else {
-            int digits = 6;
-            while (fraction % 10 == 0) {
-                fraction /= 10;
-                --digits;
-            }
-            p = writePadded(p, fraction, digits);
-        }
-        m_end = p;
-    }
+    void sixDecimals(double value) { m_end = writeSixDecimalNumber(room(64), value); }
     // A JSON string; false for text that is not UTF-8 (strict).
     bool string(std::string_view text) {
         if (text.size() > sizeof m_buffer / 2 || !isPlain(text)) {
@@ -486,13 +484,13 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
             json.raw('"');
             json.raw(bodyLabel(body));
             json.raw("\":");
-            json.number(longitudeSixDecimals(chart.longitudesDeg[body]));
+            json.sixDecimals(longitudeSixDecimals(chart.longitudesDeg[body]));
         }
         for (const OtherPoint& point : kOtherPoints) {
             json.raw(",\"");
             json.raw(point.key);
             json.raw("\":");
-            json.number(longitudeSixDecimals(chart.pointLongitudesDeg[point.body]));
+            json.sixDecimals(longitudeSixDecimals(chart.pointLongitudesDeg[point.body]));
         }
         json.raw("},\"Houses\":{");
         bool first = true;
@@ -562,6 +560,55 @@ void appendBatchErrorJson(std::string& out, std::uint64_t line, std::string_view
     out += ",\"error\":";
     appendJsonString(out, message, true);
     out += '}';
+}
+
+char* writeJsonNumber(char* p, double value) {
+    if (!std::isfinite(value)) {
+        std::memcpy(p, "null", 4);
+        return p + 4;
+    }
+    return nlohmann::detail::to_chars(p, p + 64, value);
+}
+
+char* writeSixDecimalNumber(char* p, double value) {
+    // The library's digit generation (Grisu2) gives the shortest form that
+    // reads back as the same double. For a value rounded to six decimals that
+    // is the six-decimal form without trailing zeros, unless the value lies
+    // within a few thousandths of an ulp of the middle between two doubles
+    // (then Grisu2 may give a longer form) or below 0.001 (an exponent): those
+    // go through the library.
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-3 && magnitude < 1e9))
+        return writeJsonNumber(p, value);
+    // Round to a whole number of millionths, ties to even, as nearbyint does
+    // in the default rounding mode: adding and taking away 1.5 * 2^52 leaves
+    // no fraction for magnitudes below 2^51.
+    constexpr double kRoundingShift = 6755399441055744.0;
+    const double scaled = value * 1e6;
+    const double micro = (scaled + kRoundingShift) - kRoundingShift;
+    const double residual = std::fma(value, 1e6, -micro);
+    // The next double up less the value: the magnitude is normal and finite.
+    const double ulp =
+        std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) + 1) - magnitude;
+    if (std::fabs(residual) > 0.9 * (ulp * 0.5e6))
+        return writeJsonNumber(p, value);
+    if (value < 0)
+        *p++ = '-';
+    const auto whole = static_cast<std::uint64_t>(std::fabs(micro));
+    p = writeWhole(p, static_cast<std::uint32_t>(whole / 1000000));
+    *p++ = '.';
+    const auto fraction = static_cast<std::uint32_t>(whole % 1000000);
+    if (fraction == 0) {
+        *p++ = '0';
+        return p;
+    }
+    writeDigitPair(p, fraction / 10000);
+    writeDigitPair(p + 2, fraction / 100 % 100);
+    writeDigitPair(p + 4, fraction % 100);
+    p += 6;
+    while (p[-1] == '0')
+        --p;
+    return p;
 }
 
 } // namespace orbenza::cli

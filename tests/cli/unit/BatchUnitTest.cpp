@@ -16,6 +16,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
@@ -271,6 +272,41 @@ TEST(ChartJsonWriter, EqualsTheLibraryForEdgeValues) {
     EXPECT_NE(fastPrecise.find("\"Longitudes\":{\"Sun\":0.0,\"Moon\":359.999999,"),
               std::string::npos)
         << fastPrecise;
+}
+
+TEST(ChartJsonWriter, WritesSixDecimalNumbersAsTheLibraryDoes) {
+    auto both = [](double value) {
+        char fast[64], library[64];
+        const std::string_view a(
+            fast, static_cast<std::size_t>(writeSixDecimalNumber(fast, value) - fast));
+        const std::string_view b(
+            library, static_cast<std::size_t>(writeJsonNumber(library, value) - library));
+        return std::pair(std::string(a), std::string(b));
+    };
+    // Millionths at every scale the charts write (speeds, orbs, longitudes)
+    // and beyond, both signs, and the edges where the library takes over.
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 400000; ++i) {
+        const int digits = 1 + i % 15;
+        std::uint64_t micro = random() % 1000000000000000ull;
+        for (int d = digits; d < 15; ++d)
+            micro /= 10;
+        const double value = (i % 3 == 0 ? -1.0 : 1.0) * static_cast<double>(micro) / 1e6;
+        const auto [fast, library] = both(value);
+        ASSERT_EQ(fast, library) << micro;
+        const auto [fastLongitude, libraryLongitude] =
+            both(longitudeSixDecimals(static_cast<double>(random() % 360000000000ull) / 1e9));
+        ASSERT_EQ(fastLongitude, libraryLongitude);
+    }
+    for (const double edge :
+         {0.0, -0.0, 0.001, 0.000999, -0.001, 0.1, 0.3, 1.0, 12.5, 359.999999, 999999999.999999,
+          1e9, -1e9, 1e21, 1e-7, std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        const auto [fast, library] = both(edge);
+        EXPECT_EQ(fast, library) << edge;
+    }
+    EXPECT_EQ(both(-0.5).first, "-0.5");
+    EXPECT_EQ(both(120.0).first, "120.0");
 }
 
 TEST(ChartJsonWriter, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {
