@@ -574,9 +574,12 @@ char* writeSixDecimalNumber(char* p, double value) {
     // The library's digit generation (Grisu2) gives the shortest form that
     // reads back as the same double. For a value rounded to six decimals that
     // is the six-decimal form without trailing zeros, unless the value lies
-    // within a few thousandths of an ulp of the middle between two doubles
-    // (then Grisu2 may give a longer form) or below 0.001 (an exponent): those
-    // go through the library.
+    // below 0.001 (an exponent) or so near the middle between two doubles
+    // that Grisu2's inexact bounds (off by about 2^-11 ulp) leave the
+    // six-decimal number out of its interval: then it gives a longer form.
+    // Of 120 million values of up to 15 digits none with its distance to that
+    // middle above 0.0019 half-ulps did; below 0.01 half-ulps (1 in 100
+    // values) the library writes the number.
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-3 && magnitude < 1e9))
         return writeJsonNumber(p, value);
@@ -590,7 +593,7 @@ char* writeSixDecimalNumber(char* p, double value) {
     // The next double up less the value: the magnitude is normal and finite.
     const double ulp =
         std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) + 1) - magnitude;
-    if (std::fabs(residual) > 0.9 * (ulp * 0.5e6))
+    if (std::fabs(residual) > 0.99 * (ulp * 0.5e6))
         return writeJsonNumber(p, value);
     if (value < 0)
         *p++ = '-';

@@ -46,7 +46,7 @@ double moonLongitudeDeg(double t) {
         sumDeg += term.coefficientDeg * factor * std::sin(argument);
     }
 
-    double longitude = meanLongitudeDeg + sumDeg;
+    double longitude = skipWholeTurns(meanLongitudeDeg + sumDeg, 360.0);
     while (longitude < 0.0)
         longitude += 360.0;
     while (longitude > 360.0)

@@ -26,6 +26,8 @@ AscendantResult ascendantCalculation(const BirthData& birth, const BirthMoment& 
     double s =
         15.0 * (base.ascUniversalHours + (t * (t * 0.0000258) + (t * 2400.0513 + 6.6460656))) -
         base.ascLongitudeWest;
+    if (s >= 360.0)
+        s = skipWholeTurns(s, 360.0);
     while (s >= 360.0)
         s -= 360.0;
     result.siderealDegrees = s;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace orbenza {
 namespace {
@@ -95,6 +96,46 @@ TEST(DeltaT, FollowsTheObservedValues) {
     const BirthMoment moment = birthMomentOf(birth, UtCorrection{});
     EXPECT_DOUBLE_EQ(moment.julianDayUt, 2451545.0);
     EXPECT_NEAR((moment.julianDayTt - moment.julianDayUt) * 86400.0, 63.8, kToleranceSeconds);
+}
+
+// Skipping whole turns lands on the bits the one-turn-at-a-time loops give,
+// from both sides, near exact multiples of a turn and for the sizes a
+// chart's angles reach (the Moon's mean longitude, the sidereal time).
+TEST(SkipWholeTurns, EndsWhereTurnByTurnLoopsEnd) {
+    const auto stepped = [](double x) {
+        while (x < 0.0)
+            x += 360.0;
+        while (x > 360.0)
+            x -= 360.0;
+        return x;
+    };
+    const auto skipped = [&](double x) { return stepped(skipWholeTurns(x, 360.0)); };
+    // The sidereal time's loop, which keeps 0 but never 360.
+    const auto steppedBelow = [](double x) {
+        while (x >= 360.0)
+            x -= 360.0;
+        return x;
+    };
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> spread(-600000.0, 600000.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double x = spread(random);
+        ASSERT_EQ(skipped(x), stepped(x)) << x;
+        ASSERT_EQ(steppedBelow(skipWholeTurns(std::fabs(x), 360.0)), steppedBelow(std::fabs(x)))
+            << x;
+    }
+    for (double k = -1700.0; k <= 1700.0; k += 1.0) {
+        const double edge = 360.0 * k;
+        for (const double x : {edge, std::nextafter(edge, -1e9), std::nextafter(edge, 1e9),
+                               edge + 1e-9, edge - 1e-9}) {
+            ASSERT_EQ(skipped(x), stepped(x)) << x;
+            if (x > 0.0) {
+                ASSERT_EQ(steppedBelow(skipWholeTurns(x, 360.0)), steppedBelow(x)) << x;
+            }
+        }
+    }
+    EXPECT_EQ(skipWholeTurns(359.5, 360.0), 359.5);
+    EXPECT_EQ(skipWholeTurns(-100.0, 360.0), -100.0);
 }
 
 } // namespace
