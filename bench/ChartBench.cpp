@@ -80,6 +80,27 @@ BENCHMARK(BM_CuspsAnglesMajorAspects)
     ->Arg(static_cast<int>(orbenza::HouseSystem::Koch))
     ->Arg(static_cast<int>(orbenza::HouseSystem::Regiomontanus));
 
+// The aspects among the fifteen aspect points of the Delhi chart, major
+// (argument 0) or all eleven (1).
+void BM_ChartAspects(benchmark::State& state) {
+    using namespace orbenza;
+    const ChartResult chart =
+        computeChart(delhi1985Birth(), zoneCalculation(34, {}), Positions::Classic);
+    PointArray<PointMotion> points;
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet)
+        points[bodyAt(planet)] = {chart.longitudesDeg[bodyAt(planet)],
+                                  chart.speedsDegPerDay[bodyAt(planet)]};
+    points[Body::Ascendant] = {chart.angles.ascDeg, 360.0};
+    points[Body::Midheaven] = {chart.angles.mcDeg, 360.0};
+    for (Body body : {Body::Chiron, Body::TrueNode, Body::MeanNode})
+        points[body] = {chart.pointLongitudesDeg[body], 0.01};
+    const AspectSet set = state.range(0) != 0 ? AspectSet::All : AspectSet::Major;
+    const OrbTable orbs;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chartAspects(points, set, orbs));
+}
+BENCHMARK(BM_ChartAspects)->Arg(0)->Arg(1);
+
 // The daily motions of Sun ... Pluto by the built-in method.
 void BM_ClassicSpeeds(benchmark::State& state) {
     for (auto _ : state)

@@ -1,5 +1,6 @@
 #include "aspects/Aspects.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -96,8 +97,8 @@ std::optional<AspectFound> closestAspect(const Candidates& candidates, Body a,
 // The pairs a chart lists, in chart order of a, then of b.
 struct ListedPair {
     Body a, b;
-    bool node;     // one of them is a lunar node
-    bool luminary; // one of them is the Sun or the Moon
+    bool node;           // one of them is a lunar node
+    std::uint8_t orbRow; // 2 * node + (one of them is the Sun or the Moon)
 };
 
 constexpr std::size_t kListedPairCount = [] {
@@ -115,12 +116,67 @@ constexpr std::array<ListedPair, kListedPairCount> kListedPairs = [] {
     for (std::size_t i = 0; i < kChartAspectPointCount; ++i)
         for (std::size_t j = i + 1; j < kChartAspectPointCount; ++j) {
             const Body a = kChartAspectPoints[i], b = kChartAspectPoints[j];
-            if (aspectListed(Aspect::Conjunction, a, b))
-                pairs[n++] = {a, b, isLunarNode(a) || isLunarNode(b),
-                              isLuminary(a) || isLuminary(b)};
+            if (aspectListed(Aspect::Conjunction, a, b)) {
+                const bool node = isLunarNode(a) || isLunarNode(b);
+                const bool luminary = isLuminary(a) || isLuminary(b);
+                pairs[n++] = {a, b, node,
+                              static_cast<std::uint8_t>((node ? 2 : 0) + (luminary ? 1 : 0))};
+            }
         }
     return pairs;
 }();
+
+constexpr std::size_t kMajorAspectCount = [] {
+    std::size_t count = 0;
+    for (const AspectKind& kind : kAspectKinds)
+        count += kind.major() ? 1 : 0;
+    return count;
+}();
+
+// The candidates' angles and orbs laid out for a test of fixed length, one
+// row of orbs for each kind of pair (ListedPair::orbRow); the slots beyond
+// the candidates have an orb that never holds.
+template <std::size_t N> struct OrbRows {
+    std::array<double, N> angleDeg{};
+    std::array<std::array<double, N>, 4> orbDeg{};
+};
+
+template <std::size_t N> OrbRows<N> orbRowsOf(const Candidates& any, const Candidates& withNode) {
+    OrbRows<N> rows;
+    for (auto& row : rows.orbDeg)
+        row.fill(-1.0);
+    for (std::size_t k = 0; k < any.count && k < N; ++k) {
+        rows.angleDeg[k] = any.items[k].angleDeg;
+        rows.orbDeg[0][k] = any.items[k].orbDeg;
+        rows.orbDeg[1][k] = any.items[k].luminaryOrbDeg;
+        rows.orbDeg[2][k] = withNode.items[k].orbDeg;
+        rows.orbDeg[3][k] = withNode.items[k].luminaryOrbDeg;
+    }
+    return rows;
+}
+
+// The listed pairs within the orb of some candidate, by index into
+// kListedPairs in order; returns their count. The same test closestAspect
+// makes, over a fixed number of candidates and without a branch per pair.
+template <std::size_t N>
+std::size_t heldPairs(const PointArray<PointMotion>& points, const OrbRows<N>& rows,
+                      std::array<std::uint8_t, kListedPairCount>& held) {
+    std::size_t heldCount = 0;
+    for (std::size_t p = 0; p < kListedPairCount; ++p) {
+        const ListedPair& pair = kListedPairs[p];
+        // |signedSeparationDeg|, bit for bit, without its branches: 360 - s
+        // and |s - 360| are the same subtraction.
+        const double s = std::fabs(points[pair.b].longitudeDeg - points[pair.a].longitudeDeg);
+        const double separationDeg = std::min(s, 360.0 - s);
+        const std::array<double, N>& orbDeg = rows.orbDeg[pair.orbRow];
+        bool holds = false;
+        for (std::size_t k = 0; k < N; ++k)
+            holds |= std::fabs(separationDeg - rows.angleDeg[k]) <= orbDeg[k];
+        held[heldCount] = static_cast<std::uint8_t>(p);
+        heldCount += holds ? 1 : 0;
+    }
+    return heldCount;
+}
 
 } // namespace
 
@@ -137,21 +193,10 @@ std::vector<AspectFound> chartAspects(const PointArray<PointMotion>& points, Asp
     // First only whether each pair is in some aspect, without a branch on the
     // answer (most pairs are in none), then the aspect of those that are.
     std::array<std::uint8_t, kListedPairCount> held{};
-    std::size_t heldCount = 0;
-    for (std::size_t p = 0; p < kListedPairCount; ++p) {
-        const ListedPair& pair = kListedPairs[p];
-        const double separationDeg = std::fabs(
-            signedSeparationDeg(points[pair.a].longitudeDeg, points[pair.b].longitudeDeg));
-        const Candidates& candidates = pair.node ? withNode : any;
-        bool holds = false;
-        for (std::size_t k = 0; k < candidates.count; ++k) {
-            const Candidate& c = candidates.items[k];
-            holds |= std::fabs(separationDeg - c.angleDeg) <=
-                     (pair.luminary ? c.luminaryOrbDeg : c.orbDeg);
-        }
-        held[heldCount] = static_cast<std::uint8_t>(p);
-        heldCount += holds ? 1 : 0;
-    }
+    const std::size_t heldCount =
+        set == AspectSet::Major
+            ? heldPairs(points, orbRowsOf<kMajorAspectCount>(any, withNode), held)
+            : heldPairs(points, orbRowsOf<kAspectCount>(any, withNode), held);
     std::vector<AspectFound> aspects;
     aspects.reserve(heldCount);
     for (std::size_t h = 0; h < heldCount; ++h) {

@@ -1,6 +1,7 @@
 #include "aspects/Aspects.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace orbenza {
 namespace {
@@ -222,6 +223,32 @@ TEST(ChartAspects, TheNodesOnlyInConjunctionAndOpposition) {
     points[Body::MeanNode] = {241.0, 0.0};
     for (const AspectFound& found : chartAspects(points, AspectSet::All, OrbTable{}))
         EXPECT_FALSE(found.a == Body::TrueNode && found.b == Body::MeanNode);
+}
+
+// The whole chart's list is the pair-by-pair answer for every listed pair,
+// in both sets, with longitudes on half degrees so that many pairs stand
+// exactly on the edge of an orb (8, 10, 7, 9, 5 ...), across 0 degrees too.
+TEST(ChartAspects, AgreesWithEachPairOnTheEdgesOfTheOrbs) {
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> halfDegrees(0, 719);
+    for (int chart = 0; chart < 400; ++chart) {
+        PointArray<PointMotion> points;
+        for (Body body : kChartAspectPoints)
+            points[body] = {0.5 * halfDegrees(random), 0.01 * (halfDegrees(random) - 360)};
+        for (AspectSet set : {AspectSet::Major, AspectSet::All}) {
+            std::vector<AspectFound> expected;
+            for (std::size_t i = 0; i < kChartAspectPointCount; ++i)
+                for (std::size_t j = i + 1; j < kChartAspectPointCount; ++j) {
+                    const Body a = kChartAspectPoints[i], b = kChartAspectPoints[j];
+                    if (!aspectListed(Aspect::Conjunction, a, b))
+                        continue;
+                    const auto found = aspectBetween(a, points[a], b, points[b], set, OrbTable{});
+                    if (found && aspectListed(found->aspect, a, b))
+                        expected.push_back(*found);
+                }
+            ASSERT_EQ(chartAspects(points, set, OrbTable{}), expected) << chart;
+        }
+    }
 }
 
 } // namespace
