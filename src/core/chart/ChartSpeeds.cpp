@@ -20,8 +20,7 @@ Motion keplerMotion(int index, double d) {
     const OrbitalElementSet el = orbitalElements(index, d);
     // The mean motion, radians a day: the elements are linear in time, so
     // one day's change of the mean longitude is its rate.
-    const double n = normalizeRadians(orbitalElements(index, d + 1.0).orbitMeanLongitude -
-                                      el.orbitMeanLongitude);
+    const double n = normalizeRadians(meanLongitudeRadians(index, d + 1.0) - el.orbitMeanLongitude);
     const double e = el.orbitEccentricity;
     // Kepler's equation by Newton's method from the third-order start
     // (Meeus, Astronomical Algorithms, ch. 30): two steps leave about 1e-11

@@ -3,6 +3,7 @@
 #include "moon/TimeBase.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace orbenza {
 
@@ -47,6 +48,14 @@ double angleRadians(double baseDeg, double rateArcsec, double t) {
 
 } // namespace
 
+double meanLongitudeRadians(int index, double d) {
+    if (index < 0 || index >= kElementBodyCount)
+        return 0.0;
+    const ElementRow& row = kElements[static_cast<std::size_t>(index)];
+    return normalizeRadians(
+        angleRadians(row.meanLongitudeDeg, row.meanLongitudeRateArcsec, d / 36525.0));
+}
+
 OrbitalElementSet orbitalElements(int index, double d) {
     OrbitalElementSet set;
     if (index < 0 || index >= kElementBodyCount)
@@ -58,14 +67,23 @@ OrbitalElementSet orbitalElements(int index, double d) {
     set.orbitInclination = angleRadians(row.inclinationDeg, row.inclinationRateArcsec, t);
     set.orbitNode = angleRadians(row.nodeDeg, row.nodeRateArcsec, t);
     set.orbitPerihelion = angleRadians(row.perihelionDeg, row.perihelionRateArcsec, t);
-    set.orbitMeanLongitude =
-        normalizeRadians(angleRadians(row.meanLongitudeDeg, row.meanLongitudeRateArcsec, t));
+    set.orbitMeanLongitude = meanLongitudeRadians(index, d);
     return set;
 }
 
 double normalizeRadians(double x) {
     const double q = x / kTwoPi;
-    const double w = (q >= 0.0) ? floorWhole(q) : floorWhole(q) + 1.0; // whole part toward zero
+    // The whole part toward zero, as floor(q) for q >= 0 and floor(q) + 1
+    // below (so a whole negative q gives q + 1), by a conversion to an
+    // integer rather than a call of floor.
+    double w = 0.0;
+    if (std::fabs(q) < 4503599627370496.0) { // 2^52: every such q converts exactly
+        w = static_cast<double>(static_cast<std::int64_t>(q));
+        if (q < 0.0 && w == q)
+            w += 1.0;
+    } else {
+        w = (q >= 0.0) ? floorWhole(q) : floorWhole(q) + 1.0;
+    }
     double r = (q - w) * kTwoPi;
     if (r < 0.0)
         r += kTwoPi;

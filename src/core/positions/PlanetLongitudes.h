@@ -77,6 +77,10 @@ inline constexpr double KEPLER_TOLERANCE = 1e-12;
 // index outside 0..8 gives all zeros.
 OrbitalElementSet orbitalElements(int index, double d);
 
+// The mean longitude alone of body 0..8 at d (radians, 0 to below 2 pi), the
+// same value as orbitalElements gives; 0 for an index outside 0..8.
+double meanLongitudeRadians(int index, double d);
+
 // normalizeRadians: x brought into 0 to below 2 pi.
 double normalizeRadians(double x);
 

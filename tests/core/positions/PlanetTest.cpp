@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace orbenza {
 namespace {
@@ -76,6 +77,31 @@ TEST(NormalizeRadians, BringsIntoZeroToTwoPi) {
     EXPECT_EQ(normalizeRadians(kTwoPi), 0.0);
     EXPECT_NEAR(normalizeRadians(3 * kTwoPi + 1.0), 1.0, 1e-13);
     EXPECT_NEAR(normalizeRadians(-3 * kTwoPi - 1.0), kTwoPi - 1.0, 1e-13);
+}
+
+// The whole part is taken by a conversion to an integer: the same bits as by
+// floor, whole turns and both signs included.
+TEST(NormalizeRadians, GivesTheBitsOfTheFloorForm) {
+    const auto byFloor = [](double x) {
+        const double q = x / kTwoPi;
+        const double w = (q >= 0.0) ? std::floor(q) : std::floor(q) + 1.0;
+        double r = (q - w) * kTwoPi;
+        if (r < 0.0)
+            r += kTwoPi;
+        return r;
+    };
+    std::mt19937_64 random(8);
+    std::uniform_real_distribution<double> spread(-20000.0, 20000.0);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = spread(random);
+        ASSERT_EQ(normalizeRadians(x), byFloor(x)) << x;
+    }
+    for (int k = -3000; k <= 3000; ++k) {
+        const double x = kTwoPi * k;
+        for (const double y : {x, std::nextafter(x, -1e9), std::nextafter(x, 1e9)})
+            ASSERT_EQ(normalizeRadians(y), byFloor(y)) << y;
+    }
+    EXPECT_EQ(normalizeRadians(1e300), byFloor(1e300));
 }
 
 TEST(TrueAnomaly, KeplerResidualBelowToleranceForEveryTableEccentricity) {
