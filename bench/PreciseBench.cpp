@@ -28,20 +28,28 @@ void BM_PrecisePositions(benchmark::State& state) {
 }
 BENCHMARK(BM_PrecisePositions)->Unit(benchmark::kMicrosecond);
 
-// One whole chart run (texts, marks, houses), with either method (0 classic,
-// 1 precise).
+// One whole chart run (texts, marks, houses), with either method (first
+// argument: 0 classic, 1 precise), with the speeds and the major aspects
+// (second argument 1) or without them, as a batch that did not ask for them.
 void BM_ChartRunByMethod(benchmark::State& state) {
     orbenza::BirthData birth = orbenza::delhi1985Birth();
     const orbenza::UtCorrection correction = orbenza::zoneCalculation(34, {});
     const auto positions =
         state.range(0) != 0 ? orbenza::Positions::Precise : orbenza::Positions::Classic;
+    orbenza::ChartChoices choices;
+    choices.housesAndAspects = state.range(1) != 0;
     int minute = 0;
     for (auto _ : state) {
         birth.birthMinute = static_cast<std::int16_t>(minute++ % 60);
-        benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions));
+        benchmark::DoNotOptimize(orbenza::computeChart(birth, correction, positions, choices));
     }
 }
-BENCHMARK(BM_ChartRunByMethod)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartRunByMethod)
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 // Charts per second (items_per_second) of a batch of JSON lines without the
 // report (--report none), side by side: arguments workers and method (0
