@@ -40,7 +40,8 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
         return degreeWheelSvg(chart, kSvgWidthPixels, command.language);
     const BirthTimeWindows windows = birthTimeWindows(chart);
     return chartText(chart, command.withReport, &windows,
-                     place ? cautionSentence(place->caution) : std::string(), command.language);
+                     place ? cautionSentence(place->caution, command.language) : std::string(),
+                     command.language);
 }
 
 } // namespace

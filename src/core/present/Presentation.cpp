@@ -42,7 +42,7 @@ std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Langu
         }
         labels[i] = reportWords(language).pointLabels[i];
         if (chart.retrograde[body])
-            labels[i] += kRetrogradeMark;
+            labels[i] += reportWords(language).retrogradeMark;
     }
     return labels;
 }
@@ -51,7 +51,7 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
-    const ChartTexts texts = chartTexts(chart);
+    const ChartTexts texts = chartTexts(chart, language);
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     shown.planetPositions = texts.planetPositions;
     shown.moonSignName = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
@@ -155,8 +155,10 @@ std::string longitudeText(const BirthData& birth, Language language) {
 
 std::string houseNoteText(const ChartResult& chart, Language language) {
     const ReportWords& words = reportWords(language);
-    const std::string_view asked = houseSystemName(chart.houseSystemAsked);
-    const std::string_view used = houseSystemName(chart.houseSystem);
+    const std::string_view asked =
+        words.houseSystemNames[static_cast<std::size_t>(chart.houseSystemAsked)];
+    const std::string_view used =
+        words.houseSystemNames[static_cast<std::size_t>(chart.houseSystem)];
     const std::string latitude = latitudeText(chart.birth, language);
     switch (chart.houseNote) {
     case HouseNote::None:

@@ -370,8 +370,8 @@ void addMidheavenAndAspects(std::vector<WheelItem>& items, const WheelInput& inp
         items.push_back(WheelLine{pointAt(kLeaderInnerRadius, angle),
                                   pointAt(kWheelRimRadius + 16.0, angle), kAscendantColour, 2.5,
                                   WheelRole::Midheaven, std::nullopt});
-        items.push_back(textAt("MC", pointAt(kWheelRimRadius + 30.0, angle), kAscendantMarkSize,
-                               kAscendantColour, WheelRole::Midheaven, true));
+        items.push_back(textAt(input.midheavenMark, pointAt(kWheelRimRadius + 30.0, angle),
+                               kAscendantMarkSize, kAscendantColour, WheelRole::Midheaven, true));
     }
     constexpr double kChordRadius = kWheelHubRadius - 6.0;
     for (const WheelInput::Chord& chord : input.aspects) {
@@ -468,6 +468,14 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
 
 } // namespace
 
+void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
+    for (WheelItem& item : items) {
+        auto* text = std::get_if<WheelText>(&item);
+        if (text != nullptr && text->role == WheelRole::Retrograde)
+            text->text = mark;
+    }
+}
+
 DegreeWheel buildDegreeWheel(const WheelInput& input) {
     DegreeWheel wheel;
     wheel.centre = kCentre;
@@ -551,7 +559,8 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
                               pointAt(kWheelRimRadius + 16.0, 180.0), kAscendantColour, 2.5,
                               WheelRole::Horizon, std::nullopt});
     items.push_back(
-        textAt("Asc", {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
+        textAt(input.ascendantMark,
+               {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
                kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true));
 
     addMidheavenAndAspects(items, input, angleOf);
@@ -591,6 +600,7 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     const double shift = kCaptionBaseline - caption.anchor.y;
     caption.anchor.y += shift;
     caption.box.top += shift;
+    markRetrogradesIn(items, input.retrogradeMark);
     return wheel;
 }
 

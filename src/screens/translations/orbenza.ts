@@ -478,7 +478,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

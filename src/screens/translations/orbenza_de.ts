@@ -483,7 +483,7 @@
         <translation>Besuchen &amp;Sie uns online</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Nach Software-&amp;Aktualisierung suchen</translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Ganze &amp;Zeichen als Häuser</translation>
+        <translation>Ganze Zeichen a&amp;ls Häuser</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>

@@ -483,7 +483,7 @@
         <translation>&amp;Visítenos en línea</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Buscar &amp;actualizaciones del programa</translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Casas de &amp;signos enteros</translation>
+        <translation>Casas de signos &amp;enteros</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>

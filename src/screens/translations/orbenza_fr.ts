@@ -483,7 +483,7 @@
         <translation>&amp;Visitez notre site</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Rechercher une &amp;mise à jour du logiciel</translation>
     </message>
     <message>
@@ -1149,7 +1149,7 @@
     <name>orbenza::Languages</name>
     <message>
         <source>&amp;View</source>
-        <translation>A&amp;ffichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Language</source>

@@ -483,8 +483,8 @@
         <translation>ऑनलाइन हमसे मिलें(&amp;V)</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;U)</translation>
+        <source>Check for Software U&amp;pdate</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>

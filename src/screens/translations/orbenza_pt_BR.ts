@@ -483,7 +483,7 @@
         <translation>&amp;Visite-nos on-line</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Verificar &amp;atualizações do programa</translation>
     </message>
     <message>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>P&amp;recise Positions</source>
-        <translation>Posições p&amp;recisas</translation>
+        <translation>&amp;Posições precisas</translation>
     </message>
     <message>
         <source>Compute the positions from series fitted to the JPL ephemeris, to a tenth of an arcsecond, instead of the built-in method</source>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Casas de &amp;signos inteiros</translation>
+        <translation>Casas de sig&amp;nos inteiros</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
@@ -1275,7 +1275,7 @@
     <name>orbenza::RecentChartsMenu</name>
     <message>
         <source>Recent &amp;Charts</source>
-        <translation>Mapas &amp;recentes</translation>
+        <translation>Mapas r&amp;ecentes</translation>
     </message>
     <message>
         <source>(none)</source>
