@@ -213,7 +213,7 @@ constexpr ReportWords kReportWords = {
         "Pis",
     },
     .houseSystemNames = {
-        "Plácidus",
+        "Placidus",
         "Koch",
         "Porfirio",
         "Regiomontano",

@@ -203,7 +203,7 @@ constexpr ReportWords kReportWords = {
         "Tou",
         "Gêm",
         "Cân",
-        "Leã",
+        "Leo",
         "Vir",
         "Lib",
         "Esc",
@@ -213,7 +213,7 @@ constexpr ReportWords kReportWords = {
         "Pei",
     },
     .houseSystemNames = {
-        "Plácidus",
+        "Placidus",
         "Koch",
         "Porfírio",
         "Regiomontanus",
