@@ -53,7 +53,7 @@ std::string fillPattern(std::string_view pattern, std::initializer_list<std::str
 }
 
 std::string_view retrogradeLetter(Language language) {
-    std::string_view mark = reportWords(language).retrogradeMark;
+    const std::string_view mark = reportWords(language).retrogradeMark;
     const std::size_t first = mark.find_first_not_of(" (");
     const std::size_t last = mark.find_last_not_of(" )");
     return first == std::string_view::npos ? mark : mark.substr(first, last + 1 - first);

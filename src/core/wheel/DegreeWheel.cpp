@@ -466,6 +466,19 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
     return labels;
 }
 
+// The Ascendant's mark left of the rim above its line; a mark longer than
+// "Asc" (the Hindi one) moves right to stay on the canvas.
+WheelText ascendantMarkText(const std::string& mark) {
+    WheelText text =
+        textAt(mark, {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
+               kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true);
+    if (const double overhang = 2.0 - text.box.left; overhang > 0.0) {
+        text.anchor.x += overhang;
+        text.box.left += overhang;
+    }
+    return text;
+}
+
 } // namespace
 
 void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
@@ -558,10 +571,7 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     items.push_back(WheelLine{pointAt(kLeaderInnerRadius, 180.0),
                               pointAt(kWheelRimRadius + 16.0, 180.0), kAscendantColour, 2.5,
                               WheelRole::Horizon, std::nullopt});
-    items.push_back(
-        textAt(input.ascendantMark,
-               {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
-               kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true));
+    items.push_back(ascendantMarkText(input.ascendantMark));
 
     addMidheavenAndAspects(items, input, angleOf);
 

@@ -338,10 +338,14 @@ TEST(DegreeWheel, MarksTheAnglesAndRetrogradesInTheLanguage) {
                                       outer.drawing.items.end());
     EXPECT_EQ(textsOf(ring, WheelRole::BodyGlyph)[0], "AC");
     EXPECT_EQ(textsOf(ring, WheelRole::Retrograde), std::vector<std::string>{"\xE0\xA4\xB5"});
-    const DegreeWheel hindi = degreeWheelOf(chart, Language::Hindi);
+    // Hindi's longer angle names still fit on the canvas.
+    const DegreeWheel hindi = buildDegreeWheel(wheelInputOf(chart, true, Language::Hindi));
     EXPECT_EQ(textsOf(hindi.items, WheelRole::Retrograde).size(), 5u);
     for (const std::string& mark : textsOf(hindi.items, WheelRole::Retrograde))
         EXPECT_EQ(mark, "\xE0\xA4\xB5");
+    const WheelBox canvas{0, 0, hindi.width, hindi.height};
+    for (const WheelText& t : itemsOf<WheelText>(hindi))
+        EXPECT_TRUE(canvas.contains(t.box)) << t.text;
 }
 
 // ---------------------------------------------------------------------------
