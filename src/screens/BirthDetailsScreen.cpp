@@ -463,8 +463,9 @@ void BirthDetailsScreen::loadLists() {
     for (const char* month : months)
         m_month->addItem(tr(month));
 
-    for (const TimeZoneEntry& entry : timeZoneEntries())
-        m_timeZone->addItem(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
+    // The rows in the language of the screens; the position is what a chart keeps.
+    for (int position = 0; position < kTimeZoneCount; ++position)
+        m_timeZone->addItem(QString::fromStdString(timeZoneRowText(position, screenLanguage())));
 
     const auto fill = [](QComboBox* box, int first, int last) {
         for (int value = first; value <= last; ++value)

@@ -6,6 +6,7 @@
 #include "AppController.h"
 #include "ChartScreen.h"
 #include "InputFilters.h"
+#include "Languages.h"
 #include "MainWindow.h"
 #include "ShellRecorders.h"
 #include "UserMessages.h"
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrlQuery>
@@ -788,6 +790,42 @@ TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
     child<QAction>(screen(), "mnuProceed")->trigger();
     EXPECT_EQ(zones->currentText(), row);
     EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, 40);
+}
+
+// The screen in German.
+class GermanBirthDetailsTest : public BirthDetailsTest {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(installLanguage(Language::German));
+        BirthDetailsTest::SetUp();
+    }
+    void TearDown() override { installLanguage(Language::English); }
+};
+
+// The zone box lists German rows at the rows' positions; a row chosen by its
+// German text gives the chart its position's correction, and the chart names it
+// so.
+TEST_F(GermanBirthDetailsTest, ZoneRowsReadInGermanAtTheirPositions) {
+    auto* zones = box<QComboBox>("cmbTimeZone");
+    ASSERT_EQ(zones->count(), kTimeZoneCount);
+    EXPECT_EQ(zones->currentIndex(), kDefaultTimeZonePosition);
+    EXPECT_EQ(zones->itemText(34), "Indische Zeit, IST, +5,3");
+    EXPECT_EQ(zones->itemText(20), QString::fromUtf8("Mitteleurop\xC3\xA4ische Zeit, CET, +1,0"));
+    const QStringList rows = itemsOf(zones);
+    EXPECT_EQ(QSet<QString>(rows.begin(), rows.end()).size(), kTimeZoneCount);
+
+    box("txtName")->setText(QStringLiteral("ANNA"));
+    for (const int position : {34, 50, 57}) {
+        mController.back();
+        zones->lineEdit()->setText(rows[position]);
+        child<QAction>(screen(), "mnuProceed")->trigger();
+        ASSERT_NE(mController.chartScreen(), nullptr) << position;
+        EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, position);
+        EXPECT_EQ(mController.lastCorrection(), zoneCalculation(position, {})) << position;
+        const auto* computedFor = child<QLabel>(mController.chartScreen(), "lblComputedFor");
+        EXPECT_TRUE(computedFor->text().contains(rows[position]))
+            << computedFor->text().toStdString();
+    }
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {

@@ -1,10 +1,13 @@
 #include "chart/TimeZones.h"
 
 #include "base/TextTrim.h"
+#include "report/ReportWords.h"
 
 #include <cctype>
 
 namespace orbenza {
+
+static_assert(kZoneNameCount == kTimeZoneCount, "every zone row has a name in each language");
 
 const std::array<TimeZoneEntry, kTimeZoneCount>& timeZoneEntries() {
     // Row text and the correction that belongs to the row's position. The
@@ -114,6 +117,29 @@ std::string_view timeZoneAbbreviation(int listPosition) {
     if (first == std::string_view::npos || second == std::string_view::npos)
         return {};
     return trimSpaces(text.substr(first + 1, second - first - 1));
+}
+
+std::string timeZoneRowLine(int listPosition, Language language) {
+    if (listPosition < 0 || listPosition >= kTimeZoneCount)
+        return {};
+    const auto position = static_cast<std::size_t>(listPosition);
+    const ReportWords& words = reportWords(language);
+    const std::string_view text = timeZoneEntries()[position].text;
+    std::string offset(trimSpaces(text.substr(text.rfind(',') + 1)));
+    if (const std::size_t point = offset.find('.'); point != std::string::npos)
+        offset.replace(point, 1, words.decimalSeparator);
+    std::string line((*words.zoneNames)[position]);
+    line += ", ";
+    line += timeZoneAbbreviation(listPosition);
+    line += ", ";
+    line += offset;
+    return line;
+}
+
+std::string timeZoneRowText(int listPosition, Language language) {
+    if (language == Language::English && listPosition >= 0 && listPosition < kTimeZoneCount)
+        return std::string(timeZoneEntries()[static_cast<std::size_t>(listPosition)].text);
+    return timeZoneRowLine(listPosition, language);
 }
 
 std::optional<int> findTimeZoneByAbbreviation(std::string_view abbreviation) {

@@ -120,21 +120,9 @@ std::string computedForLine(const ChartResult& chart, Language language) {
                                         c.utCorrectionSeconds));
     }
     if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
-        // The row text with its commas followed by one blank each, so
-        // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike;
-        // the offset after the last comma with the language's decimal separator.
+        // The row in the language, a blank after each comma: "Indian Time, IST, +5.3".
         line += ", ";
-        const std::string_view row =
-            timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text;
-        const std::size_t offsetStart = row.rfind(',');
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (row[i] == '.' && offsetStart != std::string_view::npos && i > offsetStart)
-                line += words.decimalSeparator;
-            else
-                line += row[i];
-            if (row[i] == ',' && (i + 1 >= row.size() || row[i + 1] != ' '))
-                line += ' ';
-        }
+        line += timeZoneRowLine(chart.input.zonePosition, language);
     }
     if (isTrue16(chart.birth.isDaylightSaving)) {
         line += ", ";

@@ -107,7 +107,7 @@ bool hasEveryWord(const ReportWords& w) {
                                                   w.clockCaution,
                                                   w.retrogradeMark,
                                                   w.decimalSeparator};
-    return lists && allFilled(single);
+    return lists && allFilled(single) && w.zoneNames != nullptr && allFilled(*w.zoneNames);
 }
 
 } // namespace orbenza

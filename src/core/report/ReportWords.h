@@ -24,6 +24,11 @@
 
 namespace orbenza {
 
+// The names of the birth details screen's fixed zone rows by list position
+// ("Alaska/Hawaii Daylight Time" ... "Yukon War Time").
+inline constexpr std::size_t kZoneNameCount = 71;
+using ZoneNames = std::array<std::string_view, kZoneNameCount>;
+
 struct ReportWords {
     // Points in chart order: full names ("Sun" ... "Ascendant", "Midheaven",
     // ... "Part of Fortune") and the short labels of lists ("Asc", "MC").
@@ -94,6 +99,9 @@ struct ReportWords {
     std::string_view retrogradeMark;
     // Between the whole and the fraction of a number: "." or ",".
     std::string_view decimalSeparator;
+    // The zone rows' names as the language names those zones, each in the
+    // language folder's ZoneNames.cpp; no name holds a comma.
+    const ZoneNames* zoneNames = nullptr;
 };
 
 // The words of a language.

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <set>
 #include <string>
 
@@ -38,6 +39,45 @@ TEST(TimeZones, EveryCorrectionIsTheRowsOffsetNegated) {
         const int expectedMinutes = half ? (value < 0 ? 30 : -30) : 0;
         EXPECT_EQ(row.correction.utCorrectionHours, expectedHours) << position << " " << text;
         EXPECT_EQ(row.correction.utCorrectionMinutes, expectedMinutes) << position << " " << text;
+    }
+}
+
+// Each language names the rows its own way behind the same abbreviation and
+// offset; English keeps every row as listed, and a line of text puts one blank
+// after each comma.
+TEST(TimeZones, RowsReadInTheLanguageOfTheScreen) {
+    EXPECT_EQ(timeZoneRowText(34, Language::German), "Indische Zeit, IST, +5,3");
+    EXPECT_EQ(timeZoneRowText(29, Language::French), "Heure moyenne de Greenwich, GMT, 0,0");
+    EXPECT_EQ(timeZoneRowText(50, Language::Spanish),
+              "Hora est\xC3\xA1ndar de Terranova, NST, -3,5");
+    EXPECT_EQ(timeZoneRowText(34, Language::Hindi), // Hindi keeps the point
+              "\xE0\xA4\xAD\xE0\xA4\xBE\xE0\xA4\xB0\xE0\xA4\xA4\xE0\xA5\x80\xE0\xA4\xAF "
+              "\xE0\xA4\xAE\xE0\xA4\xBE\xE0\xA4\xA8\xE0\xA4\x95 \xE0\xA4\xB8\xE0\xA4\xAE"
+              "\xE0\xA4\xAF, IST, +5.3"); // "भारतीय मानक समय"
+    EXPECT_EQ(timeZoneRowText(-1, Language::German), "");
+    EXPECT_EQ(timeZoneRowLine(kTimeZoneCount, Language::English), "");
+
+    for (int position = 0; position < kTimeZoneCount; ++position) {
+        const std::string listed(timeZoneEntries()[static_cast<std::size_t>(position)].text);
+        EXPECT_EQ(timeZoneRowText(position, Language::English), listed);
+        std::string spaced;
+        for (std::size_t i = 0; i < listed.size(); ++i) {
+            spaced += listed[i];
+            if (listed[i] == ',' && listed[i + 1] != ' ')
+                spaced += ' ';
+        }
+        EXPECT_EQ(timeZoneRowLine(position, Language::English), spaced) << position;
+        // The name before the abbreviation holds no comma of its own.
+        const std::string tail = spaced.substr(spaced.find(", "));
+        for (Language language : {Language::German, Language::Italian, Language::Hindi}) {
+            std::string expectedTail = tail;
+            if (language != Language::Hindi)
+                expectedTail[expectedTail.rfind('.')] = ',';
+            const std::string line = timeZoneRowLine(position, language);
+            ASSERT_GT(line.size(), expectedTail.size()) << position;
+            EXPECT_EQ(line.find(','), line.size() - expectedTail.size()) << line;
+            EXPECT_EQ(line.substr(line.size() - expectedTail.size()), expectedTail) << line;
+        }
     }
 }
 

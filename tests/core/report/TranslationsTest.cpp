@@ -78,6 +78,18 @@ TEST_P(EveryLanguage, HasEveryWordAndNoNameTwice) {
     for (std::string_view pattern : {words.date, words.born, words.coordinates})
         EXPECT_NE(pattern.find("%2"), std::string_view::npos) << pattern;
     EXPECT_NE(words.date.find("%3"), std::string_view::npos);
+    // The zone rows: every name there, and a translation's its own.
+    ASSERT_NE(words.zoneNames, nullptr);
+    if (GetParam() != Language::English) {
+        const ZoneNames& english = *reportWords(Language::English).zoneNames;
+        for (std::size_t i = 0; i < kZoneNameCount; ++i)
+            EXPECT_NE((*words.zoneNames)[i], english[i]) << "zone row " << i << " left in English";
+    }
+    ReportWords oneRowMissing = words;
+    ZoneNames names = *words.zoneNames;
+    names[70] = {};
+    oneRowMissing.zoneNames = &names;
+    EXPECT_FALSE(hasEveryWord(oneRowMissing));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage,

@@ -83,6 +83,7 @@ extern const PlanetInHouseTable kPlanetInHouseTexts;            // texts/PlanetI
 extern const PlanetCharacteristicsTable kPlanetCharacteristics; // texts/PlanetCharacteristics.cpp
 extern const AspectTextTable kAspectTexts;                      // texts/AspectPairTexts.cpp
 extern const ReportWords kReportWords;                          // texts/ReportWords.cpp
+extern const ZoneNames kZoneNames;                              // texts/ZoneNames.cpp
 
 // The tables of each translation, defined in texts/<code>/ by files of the
 // English files' names.
@@ -93,6 +94,7 @@ extern const ReportWords kReportWords;                          // texts/ReportW
     extern const PlanetCharacteristicsTable kPlanetCharacteristics;                                \
     extern const AspectTextTable kAspectTexts;                                                     \
     extern const ReportWords kReportWords;                                                         \
+    extern const ZoneNames kZoneNames;                                                             \
     }
 ORBENZA_DECLARE_TEXT_TABLES(de)
 ORBENZA_DECLARE_TEXT_TABLES(fr)

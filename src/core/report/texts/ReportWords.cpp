@@ -107,6 +107,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Before 1970 this zone's clock history is that of %1; local practice in %2 may have differed: check the birth record.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ".",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

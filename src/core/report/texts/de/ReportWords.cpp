@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Vor 1970 folgt die Uhrzeitgeschichte dieser Zone der von %1; der örtliche Brauch in %2 kann abgewichen sein: Prüfen Sie die Geburtsurkunde.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ",",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

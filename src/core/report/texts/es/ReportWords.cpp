@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Antes de 1970 la historia horaria de esta zona es la de %1; la práctica local en %2 pudo ser distinta: compruebe el acta de nacimiento.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ",",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

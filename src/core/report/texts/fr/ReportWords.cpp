@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Avant 1970, l’historique horaire de ce fuseau est celui de %1 ; l’usage local à %2 a pu différer : vérifiez l’acte de naissance.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ",",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

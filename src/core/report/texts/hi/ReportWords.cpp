@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "1970 से पहले इस समय-क्षेत्र का घड़ी-इतिहास %1 का है; %2 में स्थानीय प्रथा अलग रही हो सकती है: जन्म का अभिलेख जाँचें।",
     .retrogradeMark = " (व) ",
     .decimalSeparator = ".",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Prima del 1970 la storia oraria di questo fuso è quella di %1; l’uso locale a %2 può essere stato diverso: controlla l’atto di nascita.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ",",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 

@@ -234,6 +234,7 @@ constexpr ReportWords kReportWords = {
     .clockCaution = "Antes de 1970 o histórico de horários deste fuso é o de %1; a prática local em %2 pode ter sido diferente: confira a certidão de nascimento.",
     .retrogradeMark = " (R) ",
     .decimalSeparator = ",",
+    .zoneNames = &kZoneNames,
 };
 // clang-format on
 
