@@ -792,21 +792,21 @@ TEST_F(BirthDetailsTest, ProceedFromTheMenuSettlesTheTypedZone) {
     EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, 40);
 }
 
-// The screen in German.
-class GermanBirthDetailsTest : public BirthDetailsTest {
-public:
-    void SetUp() override {
-        ASSERT_TRUE(installLanguage(Language::German));
-        BirthDetailsTest::SetUp();
-    }
-    void TearDown() override { installLanguage(Language::English); }
-};
-
-// The zone box lists German rows at the rows' positions; a row chosen by its
-// German text gives the chart its position's correction, and the chart names it
-// so.
-TEST_F(GermanBirthDetailsTest, ZoneRowsReadInGermanAtTheirPositions) {
-    auto* zones = box<QComboBox>("cmbTimeZone");
+// The zone box of a screen built in German lists German rows at the rows'
+// positions; a row chosen by its German text gives the chart its position's
+// correction, and the chart names it so.
+TEST(GermanBirthDetails, ZoneRowsReadInGermanAtTheirPositions) {
+    ASSERT_TRUE(installLanguage(Language::German));
+    struct EnglishAgain {
+        ~EnglishAgain() { installLanguage(Language::English); }
+    } englishAgain;
+    MessageRecorder messages;
+    AppController controller;
+    controller.setModalRunner([](QDialog&) {});
+    controller.setQuitHandler([] {});
+    controller.start();
+    const BirthDetailsScreen* screen = controller.birthDetailsScreen();
+    auto* zones = child<QComboBox>(screen, QStringLiteral("cmbTimeZone"));
     ASSERT_EQ(zones->count(), kTimeZoneCount);
     EXPECT_EQ(zones->currentIndex(), kDefaultTimeZonePosition);
     EXPECT_EQ(zones->itemText(34), "Indische Zeit, IST, +5,3");
@@ -814,18 +814,19 @@ TEST_F(GermanBirthDetailsTest, ZoneRowsReadInGermanAtTheirPositions) {
     const QStringList rows = itemsOf(zones);
     EXPECT_EQ(QSet<QString>(rows.begin(), rows.end()).size(), kTimeZoneCount);
 
-    box("txtName")->setText(QStringLiteral("ANNA"));
+    child<QLineEdit>(screen, QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
     for (const int position : {34, 50, 57}) {
-        mController.back();
+        controller.back();
         zones->lineEdit()->setText(rows[position]);
-        child<QAction>(screen(), "mnuProceed")->trigger();
-        ASSERT_NE(mController.chartScreen(), nullptr) << position;
-        EXPECT_EQ(mController.chartScreen()->shownChart()->input.zonePosition, position);
-        EXPECT_EQ(mController.lastCorrection(), zoneCalculation(position, {})) << position;
-        const auto* computedFor = child<QLabel>(mController.chartScreen(), "lblComputedFor");
+        child<QAction>(screen, QStringLiteral("mnuProceed"))->trigger();
+        ASSERT_NE(controller.chartScreen(), nullptr) << position;
+        EXPECT_EQ(controller.chartScreen()->shownChart()->input.zonePosition, position);
+        EXPECT_EQ(controller.lastCorrection(), zoneCalculation(position, {})) << position;
+        const auto* computedFor = child<QLabel>(controller.chartScreen(), "lblComputedFor");
         EXPECT_TRUE(computedFor->text().contains(rows[position]))
             << computedFor->text().toStdString();
     }
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(BirthDetailsTest, TheProceedMenuEntryRunsTheSameChecks) {
