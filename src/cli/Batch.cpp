@@ -47,29 +47,25 @@ public:
         row.input.positions = m_positions;
         // The windows read the clock the input keeps for a row of a place or
         // zone, clock changes inside them included.
-        const auto outcome = chartOfInput(row.input, m_choices);
+        auto outcome = chartOfInput(row.input, m_choices);
         if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
             refuse(record, inputProblemMessage(refusal->problem), output, tally);
             return;
         }
-        const ChartResult& chart = std::get<ChartResult>(outcome);
+        ChartResult& chart = std::get<ChartResult>(outcome);
         // A clock time from the atlas or a zone: the line ends with "Place", as
         // a single chart's does.
         const PlaceClockInfo* place = row.place ? &*row.place : nullptr;
         if (m_format == BatchFormat::Csv) {
             appendChartCsv(output.text, chart, record.line);
-        } else if (m_withWindows) {
-            const BirthTimeWindows windows = birthTimeWindows(chart);
-            if (!json.append(output, chart, &windows, place)) {
+        } else {
+            if (m_withWindows)
+                addBirthTimeWindows(chart);
+            if (!json.append(output, chart, place)) {
                 refuse(record, "the chart's texts are not valid UTF-8", output, tally);
                 return;
             }
             output.text += '\n';
-        } else if (json.append(output, chart, nullptr, place)) {
-            output.text += '\n';
-        } else {
-            refuse(record, "the chart's texts are not valid UTF-8", output, tally);
-            return;
         }
         ++tally.charted;
     }

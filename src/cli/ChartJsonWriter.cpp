@@ -419,16 +419,16 @@ const std::string* ChartJsonWriter::runFragment(std::string_view text, bool head
 }
 
 bool ChartJsonWriter::append(std::string& text, const ChartResult& chart,
-                             const BirthTimeWindows* windows, const PlaceClockInfo* place) {
+                             const PlaceClockInfo* place) {
     OutputBuffer buffer;
-    if (!append(buffer, chart, windows, place))
+    if (!append(buffer, chart, place))
         return false;
     text += buffer.flattened();
     return true;
 }
 
 bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
-                             const BirthTimeWindows* windows, const PlaceClockInfo* place) {
+                             const PlaceClockInfo* place) {
     // The place's object is made first: texts that are not UTF-8 refuse the
     // chart before anything is written.
     std::string placeText;
@@ -508,7 +508,7 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
             json.padded(house, 1);
         }
         json.raw('}');
-        if (windows != nullptr) {
+        if (const auto& windows = chart.windows) {
             json.raw(",\"AscendantWindow\":");
             appendWindow(json, windows->ascendant);
             json.raw(",\"HouseWindow\":");

@@ -31,12 +31,10 @@ public:
     ChartJsonWriter& operator=(const ChartJsonWriter&) = delete;
     // Appends the object (no line break). False, with out unchanged, when a
     // text of the chart or the place is not UTF-8 (the JSON library refuses
-    // those too). With windows, "AscendantWindow" and "HouseWindow" follow
+    // those too). When the chart has its windows, "AscendantWindow" and "HouseWindow" follow
     // "Houses"; with a place, "Place" comes last.
-    bool append(OutputBuffer& out, const ChartResult& chart,
-                const BirthTimeWindows* windows = nullptr, const PlaceClockInfo* place = nullptr);
-    bool append(std::string& out, const ChartResult& chart,
-                const BirthTimeWindows* windows = nullptr, const PlaceClockInfo* place = nullptr);
+    bool append(OutputBuffer& out, const ChartResult& chart, const PlaceClockInfo* place = nullptr);
+    bool append(std::string& out, const ChartResult& chart, const PlaceClockInfo* place = nullptr);
 
 private:
     struct Slot {

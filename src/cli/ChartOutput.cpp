@@ -108,19 +108,19 @@ double sixDecimals(double value) {
 }
 
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport,
-                                 const BirthTimeWindows* windows, const PlaceClockInfo* place) {
+                                 const PlaceClockInfo* place) {
     // The fields are those of a batch line, in its order: the single chart
     // reads that line back rather than keeping a list of its own.
     ChartJsonWriter writer(withReport);
     std::string line;
-    if (!writer.append(line, chart, windows, place))
+    if (!writer.append(line, chart, place))
         throw nlohmann::ordered_json::type_error::create(316, "a text of the chart is not UTF-8",
                                                          nullptr);
     return nlohmann::ordered_json::parse(line);
 }
 
-std::string chartText(const ChartResult& chart, bool withReport, const BirthTimeWindows* windows,
-                      std::string_view caution, Language language) {
+std::string chartText(const ChartResult& chart, bool withReport, std::string_view caution,
+                      Language language) {
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
     std::string out;
@@ -143,8 +143,8 @@ std::string chartText(const ChartResult& chart, bool withReport, const BirthTime
     out += padRight(words.moonSign, column) + signOf(chart.signs[Body::Moon]) + "\n";
     out += padRight(words.ascendant, column) + signOf(chart.ascendantSign()) + " (" +
            chartTexts(chart).ascendantText + ")\n";
-    if (windows != nullptr)
-        out += birthTimeWindowLine(chart, *windows, language) + "\n";
+    if (chart.windows)
+        out += birthTimeWindowLine(chart, *chart.windows, language) + "\n";
     out += "\n";
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     const ChartTexts texts = chartTexts(chart);

@@ -35,13 +35,12 @@ inline constexpr std::array<OtherPoint, 5> kOtherPoints{{
 
 // One object with the chart's texts and values: the fields of a batch line
 // (ChartJsonWriter), in its order. withReport false
-// leaves the report's runs out. With windows, "AscendantWindow" and
+// leaves the report's runs out. When the chart has its windows, "AscendantWindow" and
 // "HouseWindow" follow "Houses". The houses and aspects (HouseSystem ...
 // Aspects) follow the report when the chart has them (housesAndAspects).
 // With a place (a clock time from the atlas or a zone's history), "Place"
 // comes last. A text that is not UTF-8 throws nlohmann's type_error 316.
 nlohmann::ordered_json chartJson(const ChartResult& chart, bool withReport = true,
-                                 const BirthTimeWindows* windows = nullptr,
                                  const PlaceClockInfo* place = nullptr);
 
 // A value rounded to six decimals, as the JSON gives angles, orbs and speeds.
@@ -49,13 +48,12 @@ double sixDecimals(double value);
 
 // The readable chart: details, signs, the eleven bodies and the other
 // points, then the
-// interpretation report with its headings in capitals. With windows, the
+// interpretation report with its headings in capitals. When the chart has its windows, the
 // birth-time window line follows the Ascendant. A caution on the clock time
 // (cautionSentence()), when not empty, follows the "Computed for" line.
 // The words are those of the language.
 std::string chartText(const ChartResult& chart, bool withReport = true,
-                      const BirthTimeWindows* windows = nullptr, std::string_view caution = {},
-                      Language language = Language::English);
+                      std::string_view caution = {}, Language language = Language::English);
 
 // The coloured report as Rich Text, opened by the person's name, the birth
 // details (in birthPlace, else in the atlas place the clock came from) and the

@@ -25,21 +25,17 @@ namespace {
 // scales freely, this is only the size a viewer opens it at.
 constexpr double kSvgWidthPixels = 800.0;
 
-// The chart's document; its birth-time windows read the atlas's clock when
-// that set the time, so clock changes inside a window count.
+// The chart's document; the JSON and the text carry the chart's birth-time
+// windows.
 std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
                           const std::optional<PlaceClockInfo>& place) {
-    if (command.format == "json") {
-        const BirthTimeWindows windows = birthTimeWindows(chart);
-        return chartJson(chart, command.withReport, &windows, place ? &*place : nullptr).dump(2) +
-               "\n";
-    }
+    if (command.format == "json")
+        return chartJson(chart, command.withReport, place ? &*place : nullptr).dump(2) + "\n";
     if (command.format == "rtf")
         return chartRichText(chart, {}, command.language);
     if (command.format == "svg")
         return degreeWheelSvg(chart, kSvgWidthPixels, command.language);
-    const BirthTimeWindows windows = birthTimeWindows(chart);
-    return chartText(chart, command.withReport, &windows,
+    return chartText(chart, command.withReport,
                      place ? cautionSentence(place->caution) : std::string(), command.language);
 }
 
@@ -149,13 +145,17 @@ int runChartCommand(const ChartCommand& command) {
         return printError(error->message);
     auto& [input, place] = std::get<ChartInput>(settled);
     input.positions = command.positions;
-    const auto outcome = chartOfInput(input, command.choices);
+    auto outcome = chartOfInput(input, command.choices);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         const std::string line = std::string(inputProblemMessage(refusal->problem)) + "\n";
         (void)writeWhole(STDERR_FILENO, line);
         return kExitRefused;
     }
-    const ChartResult& chart = std::get<ChartResult>(outcome);
+    ChartResult& chart = std::get<ChartResult>(outcome);
+    // They read the atlas's clock when that set the time, so clock changes
+    // inside a window count.
+    if (command.format == "json" || command.format == "text")
+        addBirthTimeWindows(chart);
     const std::string document = chartDocument(chart, command, place);
     if (file) {
         if (!file->write(document) || !file->commit())

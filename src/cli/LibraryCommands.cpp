@@ -374,7 +374,7 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
     if (const auto* problem = std::get_if<store::RecordProblem>(&drawn))
         return printError("chart " + std::to_string(id) +
                           " cannot be drawn: " + recordProblemMessage(*problem));
-    const ChartResult& chart = std::get<ChartResult>(drawn);
+    ChartResult chart = std::get<ChartResult>(std::move(drawn));
     const Language language = languageOfOption(options.language);
     if (options.format == "rtf")
         return writeOut(chartRichText(chart, {}, language));
@@ -383,13 +383,12 @@ int showChart(store::ChartLibrary& library, std::int64_t id, const ShowOptions& 
         return writeOut(degreeWheelSvg(chart, 800.0, language));
     // The same chart as the single chart gives, windows and place included.
     const bool withReport = options.report == "runs";
-    const BirthTimeWindows windows = birthTimeWindows(chart);
+    addBirthTimeWindows(chart);
     if (options.format == "json") {
         const auto place = placeOfRecord(*record);
-        return writeOut(chartJson(chart, withReport, &windows, place ? &*place : nullptr).dump(2) +
-                        "\n");
+        return writeOut(chartJson(chart, withReport, place ? &*place : nullptr).dump(2) + "\n");
     }
-    return writeOut(chartText(chart, withReport, &windows, {}, language));
+    return writeOut(chartText(chart, withReport, {}, language));
 }
 
 int exportCharts(store::ChartLibrary& library, const std::string& file, const std::string& format) {

@@ -15,6 +15,7 @@
 #include "atlas/Atlas.h"
 #include "present/Presentation.h"
 #include "store/RecordChart.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,8 +106,11 @@ void AppController::proceed() {
     m_mainWindow->chartScreen()->setClockCaution(m_birthDetails->clockCautionText());
 }
 
-void AppController::showChartWindow(const ChartResult& chart, const QString& city,
-                                    const QString& state, const QString& country) {
+void AppController::showChartWindow(ChartResult chart, const QString& city, const QString& state,
+                                    const QString& country) {
+    // The chart screen, its exports and print show the birth-time windows.
+    if (!chart.windows)
+        addBirthTimeWindows(chart);
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow(new ChartScreen);
         connect(m_mainWindow, &MainWindow::backRequested, this, &AppController::back);

@@ -99,7 +99,7 @@ public slots:
 private:
     void quit();
     // The chart window for a computed chart, made when there is none.
-    void showChartWindow(const ChartResult& chart, const QString& city, const QString& state,
+    void showChartWindow(ChartResult chart, const QString& city, const QString& state,
                          const QString& country);
     // Adds the library's entries to a window's File menu, before "E&xit".
     void addLibraryMenuEntries(QWidget* window, bool withSave);

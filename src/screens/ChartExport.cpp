@@ -239,7 +239,8 @@ ChartTitle chartTitleOf(const ChartResult& chart, const QString& birthPlace) {
     title.birthDetails = fromUtf8(lines.born);
     title.coordinates = fromUtf8(lines.coordinates);
     title.computedFor = fromUtf8(lines.computedFor);
-    title.birthTimeWindow = fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart), language));
+    if (chart.windows)
+        title.birthTimeWindow = fromUtf8(birthTimeWindowLine(chart, *chart.windows, language));
     return title;
 }
 

@@ -481,7 +481,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
                                    : tr("Classic positions (the built-in method)"));
     setClockCaution(QString());
     m_birthTimeWindow->setText(
-        fromUtf8(birthTimeWindowLine(chart, birthTimeWindows(chart), language)));
+        chart.windows ? fromUtf8(birthTimeWindowLine(chart, *chart.windows, language)) : QString());
 
     for (std::size_t n = 0; n < m_perSign.size(); ++n) {
         m_perSign[n]->setText(fromUtf8(shown.perSign[n]));

@@ -7,6 +7,7 @@
 #include "UserMessages.h"
 #include "WebLinks.h"
 #include "chart/ChartRun.h"
+#include "windows/BirthTimeWindows.h"
 
 #include <QFile>
 #include <QProcess>
@@ -70,12 +71,14 @@ inline BirthInput annaEntries() {
     return delhi1985Input();
 }
 
+// The chart of an input as the program shows it, birth-time windows included.
 inline ChartResult chartOf(const BirthInput& input) {
-    const auto outcome = chartOfInput(input);
+    auto outcome = chartOfInput(input);
     if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
         ADD_FAILURE() << "the chart was refused: " << static_cast<int>(refusal->problem);
         return {};
     }
+    addBirthTimeWindows(std::get<ChartResult>(outcome));
     return std::get<ChartResult>(outcome);
 }
 

@@ -6,6 +6,7 @@
 #include "base/BirthData.h"
 #include "base/BirthMoment.h"
 #include "base/Body.h"
+#include "base/CivilDateTime.h"
 #include "base/HouseSystem.h"
 #include "base/Positions.h"
 #include "base/Sign.h"
@@ -34,6 +35,25 @@ struct ChartChoices {
     // True computes the speeds and aspects even so, for the report's aspect
     // section, without listing them (a batch with the report).
     bool aspectsForReport = false;
+};
+
+// One birth-time window in local clock time; an end is empty when it lies
+// more than 12 hours from the birth. Near the ends of the years a chart may be
+// drawn for, an end may lie in 1900 or 2051.
+struct TimeWindow {
+    std::optional<CivilDateTime> from; // the first second that keeps the chart's value
+    std::optional<CivilDateTime> to;   // the last second that keeps it
+};
+
+// How far the birth time may be off before the chart changes
+// (windows/BirthTimeWindows.h finds them).
+struct BirthTimeWindows {
+    Sign ascendantSign = Sign::Aries; // the birth's Ascendant sign
+    TimeWindow ascendant;             // the Ascendant keeps its sign
+    // The Ascendant keeps its sign and each of Sun ... Pluto keeps its house.
+    // The houses are counted from the Ascendant, so this window lies within
+    // the Ascendant's window.
+    TimeWindow houses;
 };
 
 struct ChartResult {
@@ -97,6 +117,11 @@ struct ChartResult {
     // Whether the speeds and aspects were computed, and so whether the JSON
     // carries the houses and aspects (ChartChoices::housesAndAspects).
     bool housesAndAspects = true;
+
+    // Both birth-time windows, once addBirthTimeWindows (windows/) has
+    // searched them; empty for a chart that did not ask for them (a batch
+    // without them, a progressed, return or composite chart).
+    std::optional<BirthTimeWindows> windows;
 };
 
 // The correction of the input's zone row, or its exact correction without one.

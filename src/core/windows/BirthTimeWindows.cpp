@@ -290,6 +290,10 @@ BirthTimeWindows birthTimeWindows(const ChartResult& chart, std::optional<PlaceC
     return windows;
 }
 
+void addBirthTimeWindows(ChartResult& chart) {
+    chart.windows = birthTimeWindows(chart);
+}
+
 std::string isoClockTime(const atlas::DateTime& t) {
     char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,

@@ -12,7 +12,6 @@
 
 #include "atlas/PlaceClock.h"
 #include "base/Language.h"
-#include "base/Sign.h"
 #include "chart/ChartRun.h"
 
 #include <cstdint>
@@ -27,23 +26,6 @@ inline constexpr std::int64_t kWindowSearchSeconds = 12 * 3600;
 // The scan step: the Ascendant moves about one degree in it.
 inline constexpr std::int64_t kWindowScanStepSeconds = 4 * 60;
 
-// One window in local clock time; an end is empty when it lies more than 12
-// hours from the birth. Near the ends of the years a chart may be drawn for,
-// an end may lie in 1900 or 2051.
-struct TimeWindow {
-    std::optional<atlas::DateTime> from; // the first second that keeps the chart's value
-    std::optional<atlas::DateTime> to;   // the last second that keeps it
-};
-
-struct BirthTimeWindows {
-    Sign ascendantSign = Sign::Aries; // the birth's Ascendant sign
-    TimeWindow ascendant;             // the Ascendant keeps its sign
-    // The Ascendant keeps its sign and each of Sun ... Pluto keeps its house.
-    // The houses are counted from the Ascendant, so this window lies within
-    // the Ascendant's window.
-    TimeWindow houses;
-};
-
 // The clock of an atlas place: its offset from universal time is looked up
 // afresh for every moment probed, so a clock change inside a window moves the
 // window's ends as the clock showed them.
@@ -57,6 +39,10 @@ struct PlaceClockRef {
 // (and its daylight-saving box) does.
 BirthTimeWindows birthTimeWindows(const ChartResult& chart,
                                   std::optional<PlaceClockRef> clock = std::nullopt);
+
+// Searches both windows and keeps them in the chart (ChartResult::windows),
+// on the chart's own clock as birthTimeWindows(chart) does.
+void addBirthTimeWindows(ChartResult& chart);
 
 // "1985-06-15T14:05:09": a window end as JSON writes it.
 std::string isoClockTime(const atlas::DateTime& time);
