@@ -2,6 +2,7 @@
 
 #include "base/TextTrim.h"
 #include "chart/AtlasTime.h"
+#include "report/ReportWords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -184,11 +185,10 @@ nlohmann::ordered_json placeJson(const PlaceClockInfo& place) {
     return json;
 }
 
-std::string cautionSentence(const atlas::ClockCaution& caution) {
+std::string cautionSentence(const atlas::ClockCaution& caution, Language language) {
     if (caution.code != atlas::ClockCaution::Code::PrincipalCityOnly)
         return {};
-    return "Before 1970 this zone's clock history is that of " + caution.principalCity +
-           "; local practice in " + caution.place + " may have differed: check the birth record.";
+    return fillPattern(reportWords(language).clockCaution, {caution.principalCity, caution.place});
 }
 
 std::string findPlaceText(const atlas::Atlas& atlas, const std::string& text) {

@@ -5,6 +5,7 @@
 #include "atlas/Atlas.h"
 #include "atlas/ClockCaution.h"
 #include "atlas/PlaceClock.h"
+#include "base/Language.h"
 #include "input/BirthInput.h"
 
 #include <CLI/CLI.hpp>
@@ -41,8 +42,10 @@ struct PlaceClockInfo {
 };
 
 // "Before 1970 this zone's clock history is that of Chicago; local practice in
-// Ames may have differed: check the birth record."; empty without a caution.
-std::string cautionSentence(const atlas::ClockCaution& caution);
+// Ames may have differed: check the birth record." in the language; empty
+// without a caution.
+std::string cautionSentence(const atlas::ClockCaution& caution,
+                            Language language = Language::English);
 
 struct AtlasChartInput {
     // Coordinates from the atlas for --place; no zone row, the place's whole

@@ -69,28 +69,38 @@ std::string padRight(std::string_view text, std::size_t width) {
     return out;
 }
 
+// A column of the aspect list: as padRight, with at least one blank after a
+// name as long as the column ("Mean Node", "Wahrer Knoten").
+std::string column(std::string_view text, std::size_t width) {
+    return padRight(text, std::max(width, characterCount(text) + 1));
+}
+
 // The cusps, the Midheaven and the aspects as the text output lists them.
 std::string housesAndAspectsText(const ChartResult& chart, Language language) {
     const ReportWords& words = reportWords(language);
     const auto label = [&words](Body body) { return words.pointLabels[indexOf(body)]; };
-    std::string out =
-        padRight(label(Body::Midheaven), 14) + shortPositionText(chart.angles.mcDeg) + "\n\n";
-    out += fillPattern(words.houses, {houseSystemName(chart.houseSystem)}) + "\n";
+    std::string out = padRight(label(Body::Midheaven), 14) +
+                      shortPositionText(chart.angles.mcDeg, language) + "\n\n";
+    out += fillPattern(words.houses,
+                       {words.houseSystemNames[static_cast<std::size_t>(chart.houseSystem)]}) +
+           "\n";
     if (const std::string note = houseNoteText(chart, language); !note.empty())
         out += note + "\n";
     for (std::size_t k = 0; k < chart.cuspsDeg.size(); ++k) {
         const std::string house = fillPattern(words.house, {std::to_string(k + 1)});
-        out += padRight(house, 14) + shortPositionText(chart.cuspsDeg[k]) + "\n";
+        out += padRight(house, 14) + shortPositionText(chart.cuspsDeg[k], language) + "\n";
     }
-    out += "\n" + fillPattern(words.aspects, {aspectSetName(chart.aspectSet)}) + "\n";
+    out += "\n" +
+           fillPattern(words.aspects,
+                       {words.aspectSetNames[static_cast<std::size_t>(chart.aspectSet)]}) +
+           "\n";
     if (chart.aspects.empty())
         out += std::string(words.none) + "\n";
     for (const AspectFound& aspect : chart.aspects) {
-        char orb[32];
-        std::snprintf(orb, sizeof orb, "%.2f", aspect.orbDeg);
-        out += padRight(label(aspect.a), 9) +
-               padRight(words.aspectNames[static_cast<std::size_t>(aspect.aspect)], 16) +
-               padRight(label(aspect.b), 9) + fillPattern(words.orb, {orb}) + " " +
+        const std::string orb = decimalText(aspect.orbDeg, 2, language);
+        out += column(label(aspect.a), 9) +
+               column(words.aspectNames[static_cast<std::size_t>(aspect.aspect)], 16) +
+               column(label(aspect.b), 9) + fillPattern(words.orb, {orb}) + " " +
                std::string(aspect.applying ? words.applying : words.separating) + "\n";
     }
     return out;
@@ -142,17 +152,17 @@ std::string chartText(const ChartResult& chart, bool withReport, std::string_vie
     out += padRight(words.sunSign, column) + signOf(chart.sunSign()) + "\n";
     out += padRight(words.moonSign, column) + signOf(chart.signs[Body::Moon]) + "\n";
     out += padRight(words.ascendant, column) + signOf(chart.ascendantSign()) + " (" +
-           chartTexts(chart).ascendantText + ")\n";
+           chartTexts(chart, language).ascendantText + ")\n";
     if (chart.windows)
         out += birthTimeWindowLine(chart, *chart.windows, language) + "\n";
     out += "\n";
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
-    const ChartTexts texts = chartTexts(chart);
+    const ChartTexts texts = chartTexts(chart, language);
     for (std::size_t i = 0; i < kBodyCount; ++i)
         out += padRight(labels[i], 14) + texts.planetPositions[i] + "\n";
     for (const OtherPoint& point : kOtherPoints)
         out += padRight(words.pointLabels[indexOf(point.body)], 14) +
-               shortPositionText(chart.pointLongitudesDeg[point.body]) + "\n";
+               shortPositionText(chart.pointLongitudesDeg[point.body], language) + "\n";
     out += housesAndAspectsText(chart, language);
 
     if (!withReport)

@@ -36,7 +36,8 @@ std::string chartDocument(const ChartResult& chart, const ChartCommand& command,
     if (command.format == "svg")
         return degreeWheelSvg(chart, kSvgWidthPixels, command.language);
     return chartText(chart, command.withReport,
-                     place ? cautionSentence(place->caution) : std::string(), command.language);
+                     place ? cautionSentence(place->caution, command.language) : std::string(),
+                     command.language);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "PredictiveTexts.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <array>
 #include <cmath>
 
@@ -88,7 +89,7 @@ void AspectGrid::showChart(const ChartResult& chart) {
         cell->setToolTip(
             tr("%1 %2 %3, orb %4\u00B0, %5")
                 .arg(pointLabel(aspect.a), aspectNameText(aspect.aspect), pointLabel(aspect.b))
-                .arg(aspect.orbDeg, 0, 'f', 2)
+                .arg(QLocale().toString(aspect.orbDeg, 'f', 2))
                 .arg(aspect.applying ? tr("applying") : tr("separating")));
         setItem(row, column, cell);
     }

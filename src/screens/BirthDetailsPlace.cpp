@@ -5,6 +5,7 @@
 #include "BirthDetailsScreen.h"
 #include "Hook.h"
 #include "InputFilters.h"
+#include "UserMessages.h"
 #include "atlas/ClockCaution.h"
 #include "chart/AtlasTime.h"
 #include "chart/TimeZones.h"
@@ -80,6 +81,7 @@ std::pair<int, int> degreesAndMinutes(double magnitudeDeg, int maxDegrees) {
 BirthDetailsScreen::ClockChoice askInMessageBox(QWidget* parent, const QString& text,
                                                 const QString& first, const QString& second) {
     QMessageBox box(QMessageBox::Question, programCaption(), text, QMessageBox::Cancel, parent);
+    nameStandardButtons(&box);
     QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
     QPushButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
     box.exec();

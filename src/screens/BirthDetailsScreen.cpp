@@ -66,7 +66,7 @@ void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void(
                      [menuBar] { openUrlOrSay(menuBar->window(), QUrl(homePageAddress())); });
 
     help->addSeparator();
-    QAction* update = help->addAction(BirthDetailsScreen::tr("Check for Software &Update"));
+    QAction* update = help->addAction(BirthDetailsScreen::tr("Check for Software U&pdate"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
     QObject::connect(update, &QAction::triggered, receiver,
                      [menuBar] { openUrlOrSay(menuBar->window(), QUrl(downloadPageAddress())); });

@@ -204,7 +204,7 @@ private:
 };
 
 // Adds the "&Help" menu shared by the birth details screen and the main
-// window: "&Online Help", "&Visit Us Online", "Check for Software &Update" and
+// window: "&Online Help", "&Visit Us Online", "Check for Software U&pdate" and
 // "&About Software", which calls about.
 void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void()>& about);
 

@@ -339,7 +339,7 @@ void ChartInTimeScreen::showOuterChart(const ChartResult& outer,
     for (const AspectFound& aspect : aspects)
         rows << new QTreeWidgetItem(
             QStringList{pointName(aspect.a), aspectWord(aspect.aspect), pointName(aspect.b),
-                        QStringLiteral("%1\u00B0").arg(aspect.orbDeg, 0, 'f', 2)});
+                        QLocale().toString(aspect.orbDeg, 'f', 2) + QStringLiteral("\u00B0")});
     m_list->addTopLevelItems(rows);
 }
 

@@ -458,7 +458,7 @@ void ChartScreen::showChart(const ChartResult& chart, const QString& city, const
         const Body point = bodyAt(kBodyCount + k);
         const double longitude =
             point == Body::Midheaven ? chart.angles.mcDeg : chart.pointLongitudesDeg[point];
-        m_points[k]->setText(fromUtf8(shortPositionText(longitude)));
+        m_points[k]->setText(fromUtf8(shortPositionText(longitude, language)));
     }
     m_rashi->setText(fromUtf8(shown.moonSignName));
     // A sign that could not be read leaves the label as it was.

@@ -1,5 +1,7 @@
 #include "ChartSettingsDialog.h"
 
+#include "UserMessages.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -140,6 +142,7 @@ ChartSettingsDialog::ChartSettingsDialog(const ChartChoices& current, QWidget* p
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    nameStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,

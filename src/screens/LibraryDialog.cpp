@@ -3,6 +3,7 @@
 #include "BirthDetailsScreen.h"
 #include "Hook.h"
 #include "LibraryExchange.h"
+#include "UserMessages.h"
 
 #include <QDialogButtonBox>
 #include <QHash>
@@ -58,6 +59,7 @@ SaveChoice realSaveChoice(QWidget* parent, const QString& name) {
     QPushButton* update = box.addButton(QObject::tr("&Update"), QMessageBox::AcceptRole);
     QPushButton* both = box.addButton(QObject::tr("&Keep Both"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
+    nameStandardButtons(&box);
     box.setDefaultButton(update);
     box.exec();
     if (box.clickedButton() == update)
@@ -68,10 +70,12 @@ SaveChoice realSaveChoice(QWidget* parent, const QString& name) {
 }
 
 bool realDeleteConfirm(QWidget* parent, const QString& name) {
-    return QMessageBox::question(parent, programCaption(),
-                                 QObject::tr("Delete the chart of %1 from the library?").arg(name),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, programCaption(),
+                    QObject::tr("Delete the chart of %1 from the library?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    nameStandardButtons(&box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 SaveChoiceAsker& saveChoiceAsker() {
@@ -258,6 +262,7 @@ OpenChartDialog::OpenChartDialog(store::ChartLibrary& library, QWidget* parent)
     m_edit = buttons->addButton(tr("&Edit"), QDialogButtonBox::ActionRole);
     m_delete = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
+    nameStandardButtons(buttons);
     m_open->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

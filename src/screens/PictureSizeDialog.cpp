@@ -1,6 +1,7 @@
 #include "PictureSizeDialog.h"
 
 #include "ReportBox.h"
+#include "UserMessages.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -43,6 +44,7 @@ PictureSizeDialog::PictureSizeDialog(int suggestedWidth, PictureHeightForWidth p
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    nameStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

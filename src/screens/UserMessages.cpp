@@ -4,7 +4,9 @@
 #include "base/Version.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace orbenza {
@@ -14,6 +16,7 @@ namespace {
 void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     programTitle(), text, QMessageBox::Ok, parent);
+    nameStandardButtons(&box);
     box.exec();
 }
 
@@ -41,6 +44,30 @@ QString messageText(const char* text) {
     return QCoreApplication::translate("orbenza::UserMessages", text);
 }
 } // namespace
+
+void nameStandardButtons(QWidget* box) {
+    struct Named {
+        QDialogButtonBox::StandardButton button;
+        const char* text;
+    };
+    // Qt's own English words, so that English reads as it always has.
+    static constexpr Named kNames[] = {
+        {QDialogButtonBox::Ok, QT_TRANSLATE_NOOP("orbenza::UserMessages", "OK")},
+        {QDialogButtonBox::Cancel, QT_TRANSLATE_NOOP("orbenza::UserMessages", "Cancel")},
+        {QDialogButtonBox::Close, QT_TRANSLATE_NOOP("orbenza::UserMessages", "Close")},
+        {QDialogButtonBox::RestoreDefaults,
+         QT_TRANSLATE_NOOP("orbenza::UserMessages", "Restore Defaults")},
+        {QDialogButtonBox::Yes, QT_TRANSLATE_NOOP("orbenza::UserMessages", "&Yes")},
+        {QDialogButtonBox::No, QT_TRANSLATE_NOOP("orbenza::UserMessages", "&No")},
+    };
+    QList<QDialogButtonBox*> boxes = box->findChildren<QDialogButtonBox*>();
+    if (auto* itself = qobject_cast<QDialogButtonBox*>(box))
+        boxes.push_back(itself);
+    for (QDialogButtonBox* buttons : boxes)
+        for (const Named& named : kNames)
+            if (QPushButton* button = buttons->button(named.button))
+                button->setText(messageText(named.text));
+}
 
 QString inputProblemText(InputProblem problem) {
     switch (problem) {

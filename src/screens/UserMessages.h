@@ -20,6 +20,11 @@ using MessagePresenter =
 // the program's caption, through the current presenter.
 void showUserMessage(QWidget* parent, const QString& text, MessageIcon icon);
 
+// Writes the screens' own words on the standard buttons (OK, Cancel, Close,
+// Restore Defaults, Yes, No) of a button box, or of those inside a message
+// box or dialog: Qt's translations of them may be missing from the system.
+void nameStandardButtons(QWidget* box);
+
 // The caption of the program's windows and message boxes, "Orbenza v" and the
 // version.
 QString programTitle();

@@ -206,7 +206,7 @@ TEST_F(BirthDetailsTest, MenusHoldTheirEntriesInOrder) {
     for (const QAction* action : top[2]->menu()->actions())
         help << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(help, QStringList({"&User Guide", "&Online Help", "&Visit Us Online", "-",
-                                 "Check for Software &Update", "-", "&About Software"}));
+                                 "Check for Software U&pdate", "-", "&About Software"}));
 }
 
 TEST_F(BirthDetailsTest, HelpEntriesAndTheBannerOpenTheirPages) {

@@ -169,6 +169,10 @@ TEST(AspectGridWords, FollowTheScreensLanguage) {
     EXPECT_EQ(english.horizontalHeaderItem(0)->text(), QStringLiteral("Sun"));
     EXPECT_TRUE(german.item(row, column)->toolTip().startsWith(germanWords))
         << german.item(row, column)->toolTip().toStdString();
+    // The orb with the language's decimal separator.
+    const QString orb = QString::number(first.orbDeg, 'f', 2);
+    EXPECT_TRUE(german.item(row, column)->toolTip().contains(QString(orb).replace('.', ',')));
+    EXPECT_TRUE(english.item(row, column)->toolTip().contains(orb));
     EXPECT_NE(germanWords, pointLabelText(first.a) + QLatin1Char(' ') +
                                aspectNameText(first.aspect) + QLatin1Char(' ') +
                                pointLabelText(first.b));

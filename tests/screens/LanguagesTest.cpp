@@ -5,10 +5,12 @@
 
 #include "AppController.h"
 #include "BirthDetailsScreen.h"
+#include "ChartSettingsDialog.h"
 #include "ChartWheel.h"
 #include "MainWindow.h"
 #include "ReportBox.h"
 #include "ReportScreensTestSupport.h"
+#include "UserMessages.h"
 #include "chart/ChartReport.h"
 #include "wheel/DegreeWheel.h"
 
@@ -16,10 +18,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGlyphRun>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QSettings>
@@ -28,6 +32,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 
 namespace orbenza {
 namespace {
@@ -110,6 +115,23 @@ INSTANTIATE_TEST_SUITE_P(Languages, Translation,
                                            Language::Italian, Language::BrazilianPortuguese,
                                            Language::Hindi),
                          [](const auto& param) { return std::string(languageCode(param.param)); });
+
+// The standard buttons read in the language even where the system has no
+// translations of Qt's own, and English keeps Qt's words.
+TEST(StandardButtons, AreInTheScreensLanguage) {
+    for (const auto& [language, cancel, no] : {std::tuple{Language::German, "Abbrechen", "&Nein"},
+                                               std::tuple{Language::English, "Cancel", "&No"}}) {
+        installLanguage(language);
+        ChartSettingsDialog dialog(ChartChoices{});
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        ASSERT_NE(buttons, nullptr);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8(cancel));
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::No);
+        nameStandardButtons(&box);
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), QString::fromUtf8(no));
+    }
+}
 
 TEST(LanguageChoice, IsRememberedAndSaidToTakeEffectOnTheNextStart) {
     QSettings().remove(QStringLiteral("language"));

@@ -332,7 +332,7 @@ TEST_F(ShellTest, MainWindowCarriesItsControlsAndMenus) {
                            "Return\u2026|&Compare With\u2026",
                            "&View: &Language",
                            "&Help: &User Guide|&Online Help|&Visit Us Online|-|Check for Software "
-                           "&Update|-|&About Software"}));
+                           "U&pdate|-|&About Software"}));
 }
 
 TEST_F(ShellTest, MainWindowLinksOpenTheirPages) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/Body.h"
+#include "base/Language.h"
 #include "base/Sign.h"
 #include "chart/ChartRun.h"
 
@@ -18,15 +19,16 @@ namespace orbenza {
 inline constexpr std::string_view kRetrogradeMark = " (R) ";
 
 // The long form: whole degrees within the sign, "° ", minutes, "' ", seconds,
-// "\" " and the sign's abbreviation, numbers without leading zeros:
-// "13° 18' 57\" Sco".
-std::string positionText(const ZodiacPosition& position);
+// "\" " and the sign's abbreviation in the language, numbers without leading
+// zeros: "13° 18' 57\" Sco" ("13° 18' 57\" Sko" in German).
+std::string positionText(const ZodiacPosition& position, Language language = Language::English);
 
-// The short form: two-digit degrees, a blank, the sign's abbreviation, a
-// blank, two-digit minutes: "05 Sco 34".
-std::string shortPositionText(const ZodiacPosition& position);
+// The short form: two-digit degrees, a blank, the sign's abbreviation in the
+// language, a blank, two-digit minutes: "05 Sco 34".
+std::string shortPositionText(const ZodiacPosition& position,
+                              Language language = Language::English);
 // The short form of a longitude in degrees (a cusp, the Midheaven, a point).
-std::string shortPositionText(double longitudeDeg);
+std::string shortPositionText(double longitudeDeg, Language language = Language::English);
 
 // "Sun" ... "Pluto", "Asc", with kRetrogradeMark after a retrograde planet's.
 std::string bodyLabelText(Body body, bool retrograde);
@@ -39,6 +41,8 @@ struct ChartTexts {
     std::string moonPositionText;                        // "9° 2' 58\" Leo"
     std::string moonSignName;                            // "Leo"
 };
-ChartTexts chartTexts(const ChartResult& chart);
+// The position texts abbreviate the signs in the language; the names stay
+// English (the JSON output and the batch's files carry them).
+ChartTexts chartTexts(const ChartResult& chart, Language language = Language::English);
 
 } // namespace orbenza

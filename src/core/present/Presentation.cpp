@@ -42,7 +42,7 @@ std::array<std::string, kBodyCount> planetLabels(const ChartResult& chart, Langu
         }
         labels[i] = reportWords(language).pointLabels[i];
         if (chart.retrograde[body])
-            labels[i] += kRetrogradeMark;
+            labels[i] += reportWords(language).retrogradeMark;
     }
     return labels;
 }
@@ -51,7 +51,7 @@ ChartPresentation presentChart(const ChartResult& chart, Language language) {
     ChartPresentation shown;
     const BirthData& birth = chart.birth;
     const ReportWords& words = reportWords(language);
-    const ChartTexts texts = chartTexts(chart);
+    const ChartTexts texts = chartTexts(chart, language);
     const std::array<std::string, kBodyCount> labels = planetLabels(chart, language);
     shown.planetPositions = texts.planetPositions;
     shown.moonSignName = std::string(words.signNames[indexOf(chart.signs[Body::Moon])]);
@@ -121,12 +121,17 @@ std::string computedForLine(const ChartResult& chart, Language language) {
     }
     if (chart.input.zonePosition >= 0 && chart.input.zonePosition < kTimeZoneCount) {
         // The row text with its commas followed by one blank each, so
-        // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike.
+        // "Indian Time, IST, +5.3" and "Greenwich Mean Time,GMT,0.0" read alike;
+        // the offset after the last comma with the language's decimal separator.
         line += ", ";
         const std::string_view row =
             timeZoneEntries()[static_cast<std::size_t>(chart.input.zonePosition)].text;
+        const std::size_t offsetStart = row.rfind(',');
         for (std::size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
+            if (row[i] == '.' && offsetStart != std::string_view::npos && i > offsetStart)
+                line += words.decimalSeparator;
+            else
+                line += row[i];
             if (row[i] == ',' && (i + 1 >= row.size() || row[i + 1] != ' '))
                 line += ' ';
         }
@@ -155,8 +160,10 @@ std::string longitudeText(const BirthData& birth, Language language) {
 
 std::string houseNoteText(const ChartResult& chart, Language language) {
     const ReportWords& words = reportWords(language);
-    const std::string_view asked = houseSystemName(chart.houseSystemAsked);
-    const std::string_view used = houseSystemName(chart.houseSystem);
+    const std::string_view asked =
+        words.houseSystemNames[static_cast<std::size_t>(chart.houseSystemAsked)];
+    const std::string_view used =
+        words.houseSystemNames[static_cast<std::size_t>(chart.houseSystem)];
     const std::string latitude = latitudeText(chart.birth, language);
     switch (chart.houseNote) {
     case HouseNote::None:

@@ -13,12 +13,18 @@ WheelInput wheelInputOf(const ChartResult& chart, bool withAnglesAndAspects, Lan
         input.otherPoints.push_back({body, chart.pointLongitudesDeg[body]});
     if (chart.houseSystem != HouseSystem::Equal) {
         input.cuspsDeg = chart.cuspsDeg;
-        std::string name(houseSystemName(chart.houseSystem));
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        // English writes the command line's name with a capital: "Placidus houses".
+        std::string name(
+            reportWords(language).houseSystemNames[static_cast<std::size_t>(chart.houseSystem)]);
+        if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
+            name[0] = static_cast<char>(name[0] - 'a' + 'A');
         input.houseCaption = fillPattern(reportWords(language).houseCaption, {name});
     } else {
         input.houseCaption = reportWords(language).equalHousesCaption;
     }
+    input.ascendantMark = reportWords(language).pointLabels[indexOf(Body::Ascendant)];
+    input.midheavenMark = reportWords(language).pointLabels[indexOf(Body::Midheaven)];
+    input.retrogradeMark = retrogradeLetter(language);
     if (!withAnglesAndAspects)
         return input;
     input.midheavenDeg = chart.angles.mcDeg;

@@ -2,6 +2,8 @@
 
 #include "report/texts/InterpretationTextData.h"
 
+#include <cstdio>
+
 namespace orbenza {
 namespace {
 
@@ -50,6 +52,22 @@ std::string fillPattern(std::string_view pattern, std::initializer_list<std::str
     return out;
 }
 
+std::string_view retrogradeLetter(Language language) {
+    const std::string_view mark = reportWords(language).retrogradeMark;
+    const std::size_t first = mark.find_first_not_of(" (");
+    const std::size_t last = mark.find_last_not_of(" )");
+    return first == std::string_view::npos ? mark : mark.substr(first, last + 1 - first);
+}
+
+std::string decimalText(double value, int decimals, Language language) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text(buffer);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, reportWords(language).decimalSeparator);
+    return text;
+}
+
 bool hasEveryWord(const ReportWords& w) {
     const bool lists =
         allFilled(w.pointNames) && allFilled(w.pointLabels) && allFilled(w.signNames) &&
@@ -57,8 +75,9 @@ bool hasEveryWord(const ReportWords& w) {
         allFilled(w.reportAspectNames) && allFilled(w.aspectNames) &&
         allFilled(w.planetHeadingPrefixes) && filledFromSlotOne(w.houseNames) &&
         filledFromSlotOne(w.houseDescriptionHeadings) && allFilled(w.characteristicsHeadings) &&
-        allFilled(w.hemispheres) && allFilled(w.positions);
-    const std::array<std::string_view, 27> single{w.planetInHouse,
+        allFilled(w.hemispheres) && allFilled(w.positions) && allFilled(w.signAbbreviations) &&
+        allFilled(w.houseSystemNames) && allFilled(w.aspectSetNames);
+    const std::array<std::string_view, 30> single{w.planetInHouse,
                                                   w.date,
                                                   w.born,
                                                   w.bornSummerTime,
@@ -84,7 +103,10 @@ bool hasEveryWord(const ReportWords& w) {
                                                   w.beyondTwelveHours,
                                                   w.polarCircleNote,
                                                   w.noCuspsNote,
-                                                  w.equalHousesCaption};
+                                                  w.equalHousesCaption,
+                                                  w.clockCaution,
+                                                  w.retrogradeMark,
+                                                  w.decimalSeparator};
     return lists && allFilled(single);
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/Aspect.h"
 #include "base/Body.h"
+#include "base/HouseSystem.h"
 #include "base/Language.h"
 #include "base/Sign.h"
 #include "report/AspectTexts.h"
@@ -78,6 +79,21 @@ struct ReportWords {
     std::string_view noCuspsNote;
     // Under the degree wheel of the report's equal houses.
     std::string_view equalHousesCaption;
+
+    // The signs as position texts abbreviate them: "Ari" ... "Pis".
+    std::array<std::string_view, kSignCount> signAbbreviations;
+    // The house systems and the aspect sets as the chart's lines name them
+    // (English keeps the command line's names: "placidus", "major").
+    std::array<std::string_view, kHouseSystemCount> houseSystemNames;
+    std::array<std::string_view, 2> aspectSetNames;
+    // %1 the zone's principal city, %2 the birth place: "Before 1970 this
+    // zone's clock history is that of %1; ...".
+    std::string_view clockCaution;
+    // After the label of a retrograde planet: " (R) "; a wheel writes the
+    // letter between the brackets.
+    std::string_view retrogradeMark;
+    // Between the whole and the fraction of a number: "." or ",".
+    std::string_view decimalSeparator;
 };
 
 // The words of a language.
@@ -86,6 +102,12 @@ const ReportWords& reportWords(Language language);
 // The pattern with %1 ... %9 replaced by the arguments in order; a % not
 // followed by the number of an argument stays as it is.
 std::string fillPattern(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// The letter of the retrograde mark: "R".
+std::string_view retrogradeLetter(Language language);
+
+// A number with the given decimals and the language's decimal separator.
+std::string decimalText(double value, int decimals, Language language);
 
 // Every entry of the words filled: no empty name, heading or pattern (slot 0 of
 // the house tables aside).

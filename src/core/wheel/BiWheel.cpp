@@ -109,13 +109,17 @@ bool isAngle(Body body) {
 
 // The label of one outer point at its spread place: glyph, degree, minute, "R".
 std::vector<WheelText> outerLabel(const BiWheelOuterPlace& place, WheelPoint centre,
-                                  double ascendantDeg) {
+                                  double ascendantDeg, const WheelInput& inner) {
     const double angle = wheelAngleDeg(place.labelLongitudeDeg, ascendantDeg);
     const double whole = std::floor(place.longitudeDeg);
     const int degree = static_cast<int>(whole) % 30;
     const int minute = std::clamp(static_cast<int>((place.longitudeDeg - whole) * 60.0), 0, 59);
     std::vector<WheelText> label;
-    label.push_back(textAt(biWheelGlyph(place.body), pointAt(centre, kGlyphRadius, angle),
+    // The angles carry the inner chart's marks, in its language.
+    const std::string glyph = place.body == Body::Ascendant   ? inner.ascendantMark
+                              : place.body == Body::Midheaven ? inner.midheavenMark
+                                                              : biWheelGlyph(place.body);
+    label.push_back(textAt(glyph, pointAt(centre, kGlyphRadius, angle),
                            isAngle(place.body) ? kAngleNameSize : kGlyphSize, kOuterColour,
                            WheelRole::BodyGlyph, isAngle(place.body)));
     label.push_back(textAt(std::to_string(degree) + "\u00B0", pointAt(centre, kDegreeRadius, angle),
@@ -137,7 +141,8 @@ bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
 // Spreads the outer labels apart, widening the least gap until no two meet,
 // and returns them.
 std::vector<std::vector<WheelText>> placeOuterLabels(std::vector<BiWheelOuterPlace>& places,
-                                                     WheelPoint centre, double ascendantDeg) {
+                                                     WheelPoint centre, double ascendantDeg,
+                                                     const WheelInput& inner) {
     std::vector<double> longitudes;
     longitudes.reserve(places.size());
     for (const BiWheelOuterPlace& place : places)
@@ -153,7 +158,7 @@ std::vector<std::vector<WheelText>> placeOuterLabels(std::vector<BiWheelOuterPla
         const std::vector<double> spread = spreadAround(longitudes, gap);
         for (std::size_t i = 0; i < places.size(); ++i) {
             places[i].labelLongitudeDeg = spread[i];
-            labels[i] = outerLabel(places[i], centre, ascendantDeg);
+            labels[i] = outerLabel(places[i], centre, ascendantDeg, inner);
         }
         if (!labelsMeet(labels))
             break;
@@ -235,7 +240,7 @@ BiWheel buildBiWheel(const BiWheelInput& input) {
             {point.body, reduced(point.longitudeDeg), 0.0,
              point.retrograde && (canBeRetrograde(point.body) || point.body == Body::Chiron)});
     std::vector<std::vector<WheelText>> labels =
-        placeOuterLabels(wheel.outer, centre, drawing.ascendantDeg);
+        placeOuterLabels(wheel.outer, centre, drawing.ascendantDeg, input.inner);
     for (std::size_t i = 0; i < wheel.outer.size(); ++i) {
         const BiWheelOuterPlace& place = wheel.outer[i];
         const double trueAngle = wheelAngleDeg(place.longitudeDeg, drawing.ascendantDeg);
@@ -260,6 +265,7 @@ BiWheel buildBiWheel(const BiWheelInput& input) {
     caption.anchor.y += shift;
     caption.box.top += shift;
     items.push_back(std::move(caption));
+    markRetrogradesIn(items, input.inner.retrogradeMark);
     return wheel;
 }
 

@@ -65,7 +65,7 @@ inline constexpr double kBiWheelOuterRingOuterRadius = 505.0;
 BiWheel buildBiWheel(const BiWheelInput& input);
 
 // The glyph an outer point is labelled with (UTF-8): the planet symbols,
-// "Asc" and "MC" for the angles.
+// "Asc" and "MC" for the angles (the wheel draws the inner chart's marks).
 std::string biWheelGlyph(Body body);
 
 // The bi-wheel as an SVG document widthPixels wide, by the degree wheel's writer.

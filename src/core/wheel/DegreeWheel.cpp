@@ -370,8 +370,8 @@ void addMidheavenAndAspects(std::vector<WheelItem>& items, const WheelInput& inp
         items.push_back(WheelLine{pointAt(kLeaderInnerRadius, angle),
                                   pointAt(kWheelRimRadius + 16.0, angle), kAscendantColour, 2.5,
                                   WheelRole::Midheaven, std::nullopt});
-        items.push_back(textAt("MC", pointAt(kWheelRimRadius + 30.0, angle), kAscendantMarkSize,
-                               kAscendantColour, WheelRole::Midheaven, true));
+        items.push_back(textAt(input.midheavenMark, pointAt(kWheelRimRadius + 30.0, angle),
+                               kAscendantMarkSize, kAscendantColour, WheelRole::Midheaven, true));
     }
     constexpr double kChordRadius = kWheelHubRadius - 6.0;
     for (const WheelInput::Chord& chord : input.aspects) {
@@ -466,7 +466,28 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
     return labels;
 }
 
+// The Ascendant's mark left of the rim above its line; a mark longer than
+// "Asc" (the Hindi one) moves right to stay on the canvas.
+WheelText ascendantMarkText(const std::string& mark) {
+    WheelText text =
+        textAt(mark, {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
+               kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true);
+    if (const double overhang = 2.0 - text.box.left; overhang > 0.0) {
+        text.anchor.x += overhang;
+        text.box.left += overhang;
+    }
+    return text;
+}
+
 } // namespace
+
+void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
+    for (WheelItem& item : items) {
+        auto* text = std::get_if<WheelText>(&item);
+        if (text != nullptr && text->role == WheelRole::Retrograde)
+            text->text = mark;
+    }
+}
 
 DegreeWheel buildDegreeWheel(const WheelInput& input) {
     DegreeWheel wheel;
@@ -550,9 +571,7 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     items.push_back(WheelLine{pointAt(kLeaderInnerRadius, 180.0),
                               pointAt(kWheelRimRadius + 16.0, 180.0), kAscendantColour, 2.5,
                               WheelRole::Horizon, std::nullopt});
-    items.push_back(
-        textAt("Asc", {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
-               kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true));
+    items.push_back(ascendantMarkText(input.ascendantMark));
 
     addMidheavenAndAspects(items, input, angleOf);
 
@@ -591,6 +610,7 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     const double shift = kCaptionBaseline - caption.anchor.y;
     caption.anchor.y += shift;
     caption.box.top += shift;
+    markRetrogradesIn(items, input.retrogradeMark);
     return wheel;
 }
 

@@ -158,6 +158,11 @@ struct WheelInput {
     std::string houseCaption;
     // The Midheaven, marked on the rim when given.
     std::optional<double> midheavenDeg;
+    // The marks of the Ascendant and the Midheaven in the chart's language.
+    std::string ascendantMark = "Asc";
+    std::string midheavenMark = "MC";
+    // The letter beside a retrograde body (the labels are spaced for an "R").
+    std::string retrogradeMark = "R";
     // The aspects drawn as chords inside the hub: the two longitudes and the
     // family, which gives the colour (minor ones dashed).
     struct Chord {
@@ -210,6 +215,9 @@ inline constexpr const char* kDegreeWheelCaption =
 
 // Lays the whole wheel out.
 DegreeWheel buildDegreeWheel(const WheelInput& input);
+
+// Writes the mark as the text of every retrograde letter among the items.
+void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark);
 
 // The direction of a longitude on the wheel: degrees counter-clockwise from
 // the right-hand horizontal, the Ascendant at 180.

@@ -478,7 +478,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1469,6 +1469,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation type="unfinished"></translation>

@@ -483,7 +483,7 @@
         <translation>Besuchen &amp;Sie uns online</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Nach Software-&amp;Aktualisierung suchen</translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Ganze &amp;Zeichen als Häuser</translation>
+        <translation>Ganze Zeichen a&amp;ls Häuser</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>Bitte Namen eingeben</translation>

@@ -483,7 +483,7 @@
         <translation>&amp;Visítenos en línea</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Buscar &amp;actualizaciones del programa</translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Casas de &amp;signos enteros</translation>
+        <translation>Casas de signos &amp;enteros</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>Introduzca el nombre</translation>

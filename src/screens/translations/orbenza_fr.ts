@@ -483,7 +483,7 @@
         <translation>&amp;Visitez notre site</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Rechercher une &amp;mise à jour du logiciel</translation>
     </message>
     <message>
@@ -1149,7 +1149,7 @@
     <name>orbenza::Languages</name>
     <message>
         <source>&amp;View</source>
-        <translation>A&amp;ffichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>Veuillez saisir le nom</translation>

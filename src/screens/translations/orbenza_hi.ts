@@ -483,8 +483,8 @@
         <translation>ऑनलाइन हमसे मिलें(&amp;V)</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;U)</translation>
+        <source>Check for Software U&amp;pdate</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>डिफ़ॉल्ट पुनर्स्थापित करें</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं(&amp;N)</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>कृपया नाम दर्ज करें</translation>

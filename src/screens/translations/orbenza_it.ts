@@ -483,7 +483,7 @@
         <translation>&amp;Visita il nostro sito</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Cerca &amp;aggiornamenti del programma</translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Case a &amp;segno intero</translation>
+        <translation>Case a segno inte&amp;ro</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
@@ -1314,7 +1314,7 @@
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Stampa</translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message>
         <source>Print the report, or only the part of it you have selected</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>Inserisci il nome</translation>

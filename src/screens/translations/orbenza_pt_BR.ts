@@ -483,7 +483,7 @@
         <translation>&amp;Visite-nos on-line</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
+        <source>Check for Software U&amp;pdate</source>
         <translation>Verificar &amp;atualizações do programa</translation>
     </message>
     <message>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>P&amp;recise Positions</source>
-        <translation>Posições p&amp;recisas</translation>
+        <translation>&amp;Posições precisas</translation>
     </message>
     <message>
         <source>Compute the positions from series fitted to the JPL ephemeris, to a tenth of an arcsecond, instead of the built-in method</source>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Whole-&amp;Sign Houses</source>
-        <translation>Casas de &amp;signos inteiros</translation>
+        <translation>Casas de sig&amp;nos inteiros</translation>
     </message>
     <message>
         <source>&amp;Aspect Grid</source>
@@ -1275,7 +1275,7 @@
     <name>orbenza::RecentChartsMenu</name>
     <message>
         <source>Recent &amp;Charts</source>
-        <translation>Mapas &amp;recentes</translation>
+        <translation>Mapas r&amp;ecentes</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -1478,6 +1478,30 @@
 </context>
 <context>
     <name>orbenza::UserMessages</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
     <message>
         <source>Please Enter Name</source>
         <translation>Digite o nome</translation>

@@ -81,5 +81,17 @@ TEST(PositionText, ChartTextsComeFromTheChartsValues) {
     EXPECT_EQ(texts.planetNames[indexOf(Body::Ascendant)], "Asc");
 }
 
+TEST(PositionText, AbbreviatesTheSignInTheLanguage) {
+    const ZodiacPosition scorpio = zodiacPositionOf(232.75);
+    EXPECT_EQ(shortPositionText(scorpio, Language::German), "22 Sko 45");
+    EXPECT_EQ(positionText(scorpio, Language::French), "22\xC2\xB0 45' 0\" Sco");
+    EXPECT_EQ(shortPositionText(1.5, Language::BrazilianPortuguese), "01 \xC3\x81ri 30"); // Ári
+    // The longest Devanagari form whole, the sign's own.
+    EXPECT_EQ(positionText(scorpio, Language::Hindi),
+              "22\xC2\xB0 45' 0\" \xE0\xA4\xB5\xE0\xA5\x83\xE0\xA4\xB6\xE0\xA5\x8D\xE0\xA4\x9A\xE0"
+              "\xA4\xBF"); // वृश्चि
+    EXPECT_EQ(shortPositionText(scorpio, Language::English), shortPositionText(scorpio));
+}
+
 } // namespace
 } // namespace orbenza

@@ -70,6 +70,9 @@ TEST_P(EveryLanguage, HasEveryWordAndNoNameTwice) {
     EXPECT_TRUE(distinct(words.monthNames));
     EXPECT_TRUE(distinct(words.aspectNames));
     EXPECT_TRUE(distinct(words.houseNames));
+    EXPECT_TRUE(distinct(words.signAbbreviations));
+    EXPECT_TRUE(distinct(words.houseSystemNames));
+    EXPECT_NE(words.clockCaution.find("%2"), std::string_view::npos);
     // Each pattern takes all of its arguments.
     EXPECT_NE(words.planetInHouse.find("%2"), std::string_view::npos);
     for (std::string_view pattern : {words.date, words.born, words.coordinates})

@@ -6,6 +6,7 @@
 #include "chart/ChartRun.h"
 #include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
+#include "wheel/BiWheel.h"
 #include "wheel/WheelSvg.h"
 
 #include <cmath>
@@ -311,6 +312,40 @@ TEST(DegreeWheel, RetrogradeMarksFollowTheChart) {
         EXPECT_EQ(wheel.bodies[i].retrograde, chart.retrograde[bodyAt(i)]) << bodyName(bodyAt(i));
     }
     EXPECT_TRUE(wheel.bodies[indexOf(Body::Uranus)].retrograde);
+}
+
+// The angles' marks and the retrograde letter are the chart language's, on the
+// single wheel and on a bi-wheel's outer ring alike.
+TEST(DegreeWheel, MarksTheAnglesAndRetrogradesInTheLanguage) {
+    const ChartResult chart =
+        chartFor(makeBirth(1985, 6, 15, 14, 30, Place{77, 13, true, 28, 39}), kIstZone);
+    const auto textsOf = [](const std::vector<WheelItem>& items, WheelRole role) {
+        std::vector<std::string> texts;
+        for (const WheelItem& item : items)
+            if (const auto* text = std::get_if<WheelText>(&item); text && text->role == role)
+                texts.push_back(text->text);
+        return texts;
+    };
+    const WheelInput german = wheelInputOf(chart, true, Language::German);
+    const DegreeWheel wheel = buildDegreeWheel(german);
+    EXPECT_EQ(textsOf(wheel.items, WheelRole::Horizon), std::vector<std::string>{"AC"});
+    EXPECT_EQ(textsOf(wheel.items, WheelRole::Midheaven), std::vector<std::string>{"MC"});
+    BiWheelInput bi{german, {{Body::Ascendant, 10.0, false}, {Body::Mars, 50.0, true}}, "caption"};
+    bi.inner.retrogradeMark = "\xE0\xA4\xB5"; // the Hindi letter
+    const BiWheel outer = buildBiWheel(bi);
+    const std::vector<WheelItem> ring(outer.drawing.items.begin() +
+                                          static_cast<std::ptrdiff_t>(outer.firstOuterItem),
+                                      outer.drawing.items.end());
+    EXPECT_EQ(textsOf(ring, WheelRole::BodyGlyph)[0], "AC");
+    EXPECT_EQ(textsOf(ring, WheelRole::Retrograde), std::vector<std::string>{"\xE0\xA4\xB5"});
+    // Hindi's longer angle names still fit on the canvas.
+    const DegreeWheel hindi = buildDegreeWheel(wheelInputOf(chart, true, Language::Hindi));
+    EXPECT_EQ(textsOf(hindi.items, WheelRole::Retrograde).size(), 5u);
+    for (const std::string& mark : textsOf(hindi.items, WheelRole::Retrograde))
+        EXPECT_EQ(mark, "\xE0\xA4\xB5");
+    const WheelBox canvas{0, 0, hindi.width, hindi.height};
+    for (const WheelText& t : itemsOf<WheelText>(hindi))
+        EXPECT_TRUE(canvas.contains(t.box)) << t.text;
 }
 
 // ---------------------------------------------------------------------------
