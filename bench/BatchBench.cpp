@@ -107,9 +107,12 @@ void BM_RowToChart(benchmark::State& state) {
 }
 BENCHMARK(BM_RowToChart);
 
+// One line as the batch writes it: with the report (argument 1), or the line
+// of --report none with the houses and major aspects (0; a batch with
+// --aspects major).
 void BM_ChartJsonWriter(benchmark::State& state) {
     const orbenza::ChartResult chart = firstChart();
-    orbenza::cli::ChartJsonWriter writer;
+    orbenza::cli::ChartJsonWriter writer(state.range(0) != 0);
     std::string out;
     for (auto _ : state) {
         out.clear();
@@ -117,21 +120,7 @@ void BM_ChartJsonWriter(benchmark::State& state) {
         benchmark::DoNotOptimize(out.data());
     }
 }
-BENCHMARK(BM_ChartJsonWriter);
-
-// The line of --report none with the houses and major aspects (a batch with
-// --aspects major).
-void BM_ChartJsonWriterAspects(benchmark::State& state) {
-    const orbenza::ChartResult chart = firstChart();
-    orbenza::cli::ChartJsonWriter writer(false);
-    std::string out;
-    for (auto _ : state) {
-        out.clear();
-        writer.append(out, chart);
-        benchmark::DoNotOptimize(out.data());
-    }
-}
-BENCHMARK(BM_ChartJsonWriterAspects);
+BENCHMARK(BM_ChartJsonWriter)->Arg(1)->Arg(0);
 
 // Numbers of six decimals as a line has them (longitudes, speeds, orbs):
 // written directly (argument 1) or by the JSON library's digit generation (0).

@@ -83,7 +83,7 @@ if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2
     depends="$(dpkg-deb -f "$deb" Depends)"
     echo "Depends: $depends"
     for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 libstdc++6 qt6-qpa-plugins \
-        fonts-lohit-deva; do
+        fonts-lohit-deva tzdata; do
         echo "$depends" | grep -q "$lib" || fail "the package does not declare $lib"
     done
     dpkg-deb -x "$deb" "$work/unpacked"

@@ -1,12 +1,11 @@
 // The clock time a place kept on a date: its offset from universal time, to
 // the second, from the system's IANA time-zone database (Debian's tzdata,
-// which keeps the history before 1970) read through Howard Hinnant's date/tz.
+// which keeps the history before 1970) read from its compiled zone files.
 // Where the database says the zone kept local mean time, the place's own
 // local mean time is used (4 minutes of time per degree of its longitude),
 // not that of the zone's reference city.
 #pragma once
 
-#include "atlas/PosixTzRule.h"
 #include "base/CivilDateTime.h"
 
 #include <cstdint>
@@ -15,6 +14,9 @@
 #include <string_view>
 
 namespace orbenza::atlas {
+
+class PosixTzRule;
+class ZoneFile;
 
 // The atlas reads and writes the program's one civil date-time.
 using DateTime = CivilDateTime;
@@ -73,14 +75,13 @@ public:
     PlaceTime at(const DateTime& local, double longitudeEastDeg) const;
 
 private:
-    PlaceTime atByRule(std::int64_t localSeconds) const;
+    static PlaceTime atByRule(const PosixTzRule& rule, std::int64_t localSeconds);
 
-    const void* m_zone = nullptr; // date::time_zone of the system database
-    // The rule the zone's file closes with; none in a file of the oldest
-    // form, whose last stretch then lasts.
-    std::shared_ptr<const PosixTzRule> m_closingRule;
+    std::shared_ptr<const ZoneFile> m_zone; // shared by the clocks of the zone
     // The local clock time, in seconds from 1970-01-01 00:00, of the last
-    // change the file lists, when it has a closing rule.
+    // change the file lists, from which on the rule it closes with gives the
+    // clock; never when it has none (a file of the oldest form, whose last
+    // stretch then lasts).
     std::int64_t m_lastListedChangeLocal = INT64_MAX;
     std::string m_name;
     std::string m_error;

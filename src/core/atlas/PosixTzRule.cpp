@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <vector>
 
 namespace orbenza::atlas {
@@ -162,27 +161,6 @@ std::optional<PosixTzRule> PosixTzRule::parse(std::string_view text) {
     rule.m_start = *start;
     rule.m_end = *end;
     return rule;
-}
-
-std::optional<PosixTzRule> PosixTzRule::ofZoneFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // The rule is the file's last line, after a line feed that ends the data.
-    constexpr std::streamoff kTail = 128;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 8)
-        return std::nullopt;
-    const std::streamoff from = std::max<std::streamoff>(0, size - kTail);
-    std::string tail(static_cast<std::size_t>(size - from), '\0');
-    in.seekg(from);
-    if (!in.read(tail.data(), static_cast<std::streamsize>(tail.size())) || tail.back() != '\n')
-        return std::nullopt;
-    const std::size_t open = tail.rfind('\n', tail.size() - 2);
-    if (open == std::string::npos)
-        return std::nullopt;
-    return parse(std::string_view(tail).substr(open + 1, tail.size() - open - 2));
 }
 
 std::int64_t PosixTzRule::changeUt(const ChangeDay& day, int year, std::int32_t offset) {

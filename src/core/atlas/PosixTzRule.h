@@ -15,9 +15,6 @@ class PosixTzRule {
 public:
     // The rule of a TZ string; empty for a malformed one.
     static std::optional<PosixTzRule> parse(std::string_view text);
-    // The rule at the end of a compiled zone file (TZif version 2 or later);
-    // empty when the file cannot be read or has none.
-    static std::optional<PosixTzRule> ofZoneFile(const std::string& path);
 
     // One stretch of the clock under the rule.
     struct Stretch {

@@ -239,9 +239,14 @@ TEST(PlaceClock, YearsAfter2037AgreeWithTheSystemLibraryInEveryAtlasZone) {
 }
 
 TEST(PlaceClock, UnknownZonesAreRefusedNotGuessed) {
-    for (const char* name : {"Europe/Atlantis", "", "europe/madrid", "../etc/passwd", "CET "}) {
+    // Among them the folder's other files and folders, the copies under
+    // posix/ and right/, and a name that a NUL byte would cut short.
+    using namespace std::string_view_literals;
+    for (const std::string_view name :
+         {"Europe/Atlantis"sv, ""sv, "europe/madrid"sv, "../etc/passwd"sv, "CET "sv, "zone.tab"sv,
+          "Europe"sv, "Europe/"sv, "posix/Europe/Madrid"sv, "right/UTC"sv, "Europe/Madrid\0x"sv}) {
         const ZoneClock clock = ZoneClock::find(name);
-        EXPECT_FALSE(clock.valid()) << name;
+        EXPECT_FALSE(clock.valid()) << clock.name();
         EXPECT_NE(clock.error().find("Unknown time zone"), std::string::npos) << clock.error();
         EXPECT_EQ(clock.at({2000, 1, 1, 12, 0, 0}, 0).first.utOffsetSeconds, 0);
     }
