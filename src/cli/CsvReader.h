@@ -49,6 +49,11 @@ private:
     void startRecording();
     void stopRecording();
     void rewind();
+    class RowBuilder;
+    // Reads the fields of one record, c being its first byte.
+    void readFields(RowBuilder& row, CsvRecord& record, int c);
+    // Whether c ends a field outside quotes; done when it also ends the record.
+    bool endsField(RowBuilder& row, int c, bool& done);
 
     ByteSource& m_source;
     std::vector<char> m_buffer = std::vector<char>(kBufferBytes);
