@@ -8,6 +8,7 @@
 #include "ChartJsonWriter.h"
 #include "ChartOutput.h"
 #include "CsvReader.h"
+#include "JsonText.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -56,12 +56,4 @@ private:
 // written as U+FFFD.
 void appendBatchErrorJson(std::string& out, std::uint64_t line, std::string_view message);
 
-// A number as the JSON library writes it: its shortest form that reads back
-// as the same double, null for infinities and NaN. Writes at most 64
-// characters at p and returns the end.
-char* writeJsonNumber(char* p, double value);
-// The same characters, for a value rounded to six decimals, mostly without
-// the library's digit generation.
-char* writeSixDecimalNumber(char* p, double value);
-
 } // namespace orbenza::cli

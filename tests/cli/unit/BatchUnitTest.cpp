@@ -9,6 +9,7 @@
 #include "ChartJsonWriter.h"
 #include "ChartOutput.h"
 #include "CsvReader.h"
+#include "JsonText.h"
 #include "base/Utf8.h"
 
 #include <cstdio>
