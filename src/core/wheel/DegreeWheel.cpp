@@ -76,21 +76,8 @@ constexpr std::array<const char*, kPointCount> kPointGlyphs{
     "\u2609", "\u263D", "\u263F", "\u2640", "\u2642", "\u2643", "\u2644", "\u2645", "\u2646",
     "\u2647", "",       "",       "\u26B7", "\u260A", "\u260A", "\u26B8", "\u2297"};
 
-double reduced(double deg) {
-    return wheelReducedDeg(deg);
-}
-
 WheelPoint pointAt(double radius, double angleDeg) {
     return wheelPointAt(kCentre, radius, angleDeg);
-}
-
-WheelText textAt(std::string text, WheelPoint centre, double size, WheelColour colour,
-                 WheelRole role, bool bold = false) {
-    return wheelTextAt(std::move(text), centre, size, colour, role, bold);
-}
-
-std::string twoDigits(int value) {
-    return wheelTwoDigits(value);
 }
 
 // Degree within the sign and minute, both truncated, as the position texts
@@ -110,16 +97,16 @@ std::vector<WheelText> bodyLabel(const WheelBodyPlace& place, double ascendantDe
     const double angle = wheelAngleDeg(place.labelLongitudeDeg, ascendantDeg);
     const DegreeMinute dm = degreeMinuteOf(place.longitudeDeg);
     std::vector<WheelText> label;
-    label.push_back(textAt(
+    label.push_back(wheelTextAt(
         kPointGlyphs[indexOf(place.body)], pointAt(kGlyphRadius, angle), kGlyphSize * scale,
         place.body == Body::MeanNode ? kQuietTextColour : kTextColour, WheelRole::BodyGlyph));
-    label.push_back(textAt(std::to_string(dm.degree) + "\u00B0", pointAt(kDegreeRadius, angle),
-                           kDegreeSize * scale, kTextColour, WheelRole::BodyDegree));
-    label.push_back(textAt(twoDigits(dm.minute) + "\u2032", pointAt(kMinuteRadius, angle),
-                           kMinuteSize * scale, kQuietTextColour, WheelRole::BodyMinute));
+    label.push_back(wheelTextAt(std::to_string(dm.degree) + "\u00B0", pointAt(kDegreeRadius, angle),
+                                kDegreeSize * scale, kTextColour, WheelRole::BodyDegree));
+    label.push_back(wheelTextAt(wheelTwoDigits(dm.minute) + "\u2032", pointAt(kMinuteRadius, angle),
+                                kMinuteSize * scale, kQuietTextColour, WheelRole::BodyMinute));
     if (place.retrograde)
-        label.push_back(textAt("R", pointAt(kRetrogradeRadius, angle), kRetrogradeSize * scale,
-                               kRetrogradeColour, WheelRole::Retrograde, true));
+        label.push_back(wheelTextAt("R", pointAt(kRetrogradeRadius, angle), kRetrogradeSize * scale,
+                                    kRetrogradeColour, WheelRole::Retrograde, true));
     for (WheelText& t : label)
         t.body = place.body;
     return label;
@@ -186,12 +173,12 @@ void spreadWithin(const std::vector<WheelBodyPlace*>& bodies, double startDeg, d
         const double even = widthDeg / static_cast<double>(n);
         for (std::size_t j = 0; j < n; ++j)
             bodies[j]->labelLongitudeDeg =
-                reduced(startDeg + even * (static_cast<double>(j) + 0.5));
+                wheelReducedDeg(startDeg + even * (static_cast<double>(j) + 0.5));
         return;
     }
     std::vector<double> blockSum, blockCount;
     for (std::size_t j = 0; j < n; ++j) {
-        blockSum.push_back(reduced(bodies[j]->longitudeDeg - startDeg) -
+        blockSum.push_back(wheelReducedDeg(bodies[j]->longitudeDeg - startDeg) -
                            static_cast<double>(j) * gapDeg);
         blockCount.push_back(1.0);
         while (blockSum.size() > 1 &&
@@ -207,139 +194,22 @@ void spreadWithin(const std::vector<WheelBodyPlace*>& bodies, double startDeg, d
     for (std::size_t b = 0; b < blockSum.size(); ++b)
         for (double c = 0; c < blockCount[b]; c += 1.0, ++j)
             bodies[j]->labelLongitudeDeg =
-                reduced(startDeg + std::clamp(blockSum[b] / blockCount[b], low, high) +
-                        static_cast<double>(j) * gapDeg);
-}
-
-bool labelsMeet(const std::vector<std::vector<WheelText>>& labels) {
-    return wheelLabelsMeet(labels);
-}
-
-// One UTF-8 code point from text at i, advancing i; U+FFFD for a broken byte.
-char32_t nextCodePoint(const std::string& text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (extra == 0)
-        return 0xFFFD;
-    char32_t cp = lead & (0x3F >> extra);
-    for (; extra > 0 && i < text.size(); --extra)
-        cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-    return extra == 0 ? cp : 0xFFFD;
-}
-
-// Advance widths of DejaVu Sans in ems (font units / 2048), rounded up.
-double advanceEm(char32_t c) {
-    if (c >= U'0' && c <= U'9')
-        return 0.637;
-    if (c >= U'a' && c <= U'z') {
-        constexpr double lower[26] = {0.613, 0.635, 0.550, 0.635, 0.616, 0.353, 0.635, 0.634, 0.278,
-                                      0.278, 0.580, 0.278, 0.975, 0.634, 0.612, 0.635, 0.635, 0.412,
-                                      0.522, 0.393, 0.634, 0.592, 0.818, 0.592, 0.592, 0.525};
-        return lower[c - U'a'];
-    }
-    if (c >= U'A' && c <= U'Z')
-        return 0.80;
-    switch (c) {
-    case U' ':
-    case U'.':
-    case U',':
-        return 0.318;
-    case U'\'':
-        return 0.276;
-    case U'\u00B0': // degree sign
-        return 0.5;
-    case U'\u2032': // prime
-        return 0.40;
-    default:
-        return 1.0;
-    }
+                wheelReducedDeg(startDeg + std::clamp(blockSum[b] / blockCount[b], low, high) +
+                                static_cast<double>(j) * gapDeg);
 }
 
 } // namespace
 
-double wheelTextWidthEm(const std::string& utf8Text) {
-    double width = 0.0;
-    for (std::size_t i = 0; i < utf8Text.size();)
-        width += advanceEm(nextCodePoint(utf8Text, i));
-    return width;
-}
-
 double wheelAngleDeg(double longitudeDeg, double ascendantDeg) {
-    return reduced(180.0 + longitudeDeg - ascendantDeg);
+    return wheelReducedDeg(180.0 + longitudeDeg - ascendantDeg);
 }
 
 double longitudeAtWheelAngle(double angleDeg, double ascendantDeg) {
-    return reduced(angleDeg - 180.0 + ascendantDeg);
+    return wheelReducedDeg(angleDeg - 180.0 + ascendantDeg);
 }
 
 int wheelHouseOf(const DegreeWheel& wheel, double longitudeDeg) {
-    return houseOf(wheel.cuspLongitudeDeg, reduced(longitudeDeg));
-}
-
-std::vector<double> spreadAround(const std::vector<double>& longitudesDeg, double minimumGapDeg) {
-    const std::size_t n = longitudesDeg.size();
-    std::vector<double> places(n);
-    if (n == 0)
-        return places;
-    const double gap = std::clamp(minimumGapDeg, 0.0, 360.0 / static_cast<double>(n));
-
-    std::vector<std::size_t> order(n);
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::vector<double> values(n);
-    for (std::size_t i = 0; i < n; ++i)
-        values[i] = reduced(longitudesDeg[i]);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
-
-    // Cut the circle open after the widest empty stretch first: the spread
-    // labels rarely need to push across it.
-    std::vector<std::size_t> cuts(n);
-    std::iota(cuts.begin(), cuts.end(), std::size_t{0});
-    const auto emptyAfter = [&](std::size_t k) {
-        const double next = values[order[(k + 1) % n]] + (k + 1 == n ? 360.0 : 0.0);
-        return next - values[order[k]];
-    };
-    std::stable_sort(cuts.begin(), cuts.end(),
-                     [&](std::size_t a, std::size_t b) { return emptyAfter(a) > emptyAfter(b); });
-
-    std::vector<double> fitted(n);
-    for (const std::size_t cut : cuts) {
-        const std::size_t start = (cut + 1) % n;
-        // Pool adjacent violators: the least-squares non-decreasing fit of
-        // x_j - j * gap, so the places x_j keep their order at least gap apart.
-        std::vector<double> blockSum, blockCount;
-        for (std::size_t j = 0; j < n; ++j) {
-            const std::size_t k = (start + j) % n;
-            const double x = values[order[k]] + (start + j >= n ? 360.0 : 0.0);
-            blockSum.push_back(x - static_cast<double>(j) * gap);
-            blockCount.push_back(1.0);
-            while (blockSum.size() > 1 &&
-                   blockSum[blockSum.size() - 2] / blockCount[blockCount.size() - 2] >
-                       blockSum.back() / blockCount.back()) {
-                blockSum[blockSum.size() - 2] += blockSum.back();
-                blockCount[blockCount.size() - 2] += blockCount.back();
-                blockSum.pop_back();
-                blockCount.pop_back();
-            }
-        }
-        std::size_t j = 0;
-        for (std::size_t b = 0; b < blockSum.size(); ++b)
-            for (double c = 0; c < blockCount[b]; c += 1.0, ++j)
-                fitted[j] = blockSum[b] / blockCount[b] + static_cast<double>(j) * gap;
-        if (fitted[n - 1] - fitted[0] <= 360.0 - gap + 1e-9) {
-            for (std::size_t jj = 0; jj < n; ++jj)
-                places[order[(start + jj) % n]] = reduced(fitted[jj]);
-            return places;
-        }
-    }
-    // Every cut overflows (only when the gap is near 360 / n): spread evenly
-    // from the first body in order.
-    for (std::size_t j = 0; j < n; ++j)
-        places[order[j]] =
-            reduced(values[order[0]] + static_cast<double>(j) * 360.0 / static_cast<double>(n));
-    return places;
+    return houseOf(wheel.cuspLongitudeDeg, wheelReducedDeg(longitudeDeg));
 }
 
 namespace {
@@ -370,8 +240,9 @@ void addMidheavenAndAspects(std::vector<WheelItem>& items, const WheelInput& inp
         items.push_back(WheelLine{pointAt(kLeaderInnerRadius, angle),
                                   pointAt(kWheelRimRadius + 16.0, angle), kAscendantColour, 2.5,
                                   WheelRole::Midheaven, std::nullopt});
-        items.push_back(textAt(input.midheavenMark, pointAt(kWheelRimRadius + 30.0, angle),
-                               kAscendantMarkSize, kAscendantColour, WheelRole::Midheaven, true));
+        items.push_back(wheelTextAt(input.midheavenMark, pointAt(kWheelRimRadius + 30.0, angle),
+                                    kAscendantMarkSize, kAscendantColour, WheelRole::Midheaven,
+                                    true));
     }
     constexpr double kChordRadius = kWheelHubRadius - 6.0;
     for (const WheelInput::Chord& chord : input.aspects) {
@@ -395,11 +266,11 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
     wheel.bodies.clear();
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
         const Body body = bodyAt(i);
-        wheel.bodies.push_back({body, reduced(input.longitudesDeg[body]), 0.0,
+        wheel.bodies.push_back({body, wheelReducedDeg(input.longitudesDeg[body]), 0.0,
                                 canBeRetrograde(body) && input.retrograde[body]});
     }
     for (const WheelInput::OtherPoint& point : input.otherPoints)
-        wheel.bodies.push_back({point.body, reduced(point.longitudeDeg), 0.0, false});
+        wheel.bodies.push_back({point.body, wheelReducedDeg(point.longitudeDeg), 0.0, false});
 
     const std::vector<double> barriers = labelBarriers(wheel);
     std::vector<std::vector<WheelBodyPlace*>> segments(barriers.size());
@@ -415,8 +286,8 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
     for (std::size_t k = 0; k < segments.size(); ++k) // NOLINT(modernize-loop-convert)
         std::stable_sort(segments[k].begin(), segments[k].end(),
                          [start = barriers[k]](const WheelBodyPlace* a, const WheelBodyPlace* b) {
-                             return reduced(a->longitudeDeg - start) <
-                                    reduced(b->longitudeDeg - start);
+                             return wheelReducedDeg(a->longitudeDeg - start) <
+                                    wheelReducedDeg(b->longitudeDeg - start);
                          });
 
     std::vector<std::vector<WheelText>> labels(wheel.bodies.size());
@@ -425,7 +296,7 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
             if (segments[k].empty())
                 continue;
             const double start = barriers[k];
-            const double width = reduced(barriers[(k + 1) % barriers.size()] - start);
+            const double width = wheelReducedDeg(barriers[(k + 1) % barriers.size()] - start);
             const double span = width > 0.0 ? width : 360.0;
             double gap = 0.0;
             for (double f : {0.0, 0.5, 1.0})
@@ -441,7 +312,7 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
                 std::max(furthest, angularDistanceDeg(place.labelLongitudeDeg, place.longitudeDeg));
         }
         wheel.labelScale = scale;
-        if (furthest < kMaxLabelDisplacementDeg && !labelsMeet(labels))
+        if (furthest < kMaxLabelDisplacementDeg && !wheelLabelsMeet(labels))
             return labels;
     }
     // Too many bodies between two barriers even for the smallest labels (all
@@ -469,9 +340,9 @@ std::vector<std::vector<WheelText>> placeBodies(DegreeWheel& wheel, const WheelI
 // The Ascendant's mark left of the rim above its line; a mark longer than
 // "Asc" (the Hindi one) moves right to stay on the canvas.
 WheelText ascendantMarkText(const std::string& mark) {
-    WheelText text =
-        textAt(mark, {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
-               kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true);
+    WheelText text = wheelTextAt(
+        mark, {kCentre.x - kWheelRimRadius - 26.0, kCentre.y - kAscendantMarkSize * 0.8},
+        kAscendantMarkSize, kAscendantColour, WheelRole::Horizon, true);
     if (const double overhang = 2.0 - text.box.left; overhang > 0.0) {
         text.anchor.x += overhang;
         text.box.left += overhang;
@@ -492,13 +363,13 @@ void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
 DegreeWheel buildDegreeWheel(const WheelInput& input) {
     DegreeWheel wheel;
     wheel.centre = kCentre;
-    const double asc = reduced(input.longitudesDeg[Body::Ascendant]);
+    const double asc = wheelReducedDeg(input.longitudesDeg[Body::Ascendant]);
     wheel.ascendantDeg = asc;
     const double firstCusp = std::floor(asc);
     for (std::size_t h = 0; h < 12; ++h)
-        wheel.cuspLongitudeDeg[h] = input.cuspsDeg
-                                        ? reduced((*input.cuspsDeg)[h])
-                                        : reduced(firstCusp + 30.0 * static_cast<double>(h));
+        wheel.cuspLongitudeDeg[h] =
+            input.cuspsDeg ? wheelReducedDeg((*input.cuspsDeg)[h])
+                           : wheelReducedDeg(firstCusp + 30.0 * static_cast<double>(h));
     const auto angleOf = [asc](double longitudeDeg) { return wheelAngleDeg(longitudeDeg, asc); };
     auto& items = wheel.items;
     items.reserve(600);
@@ -557,11 +428,11 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
     for (std::size_t h = 0; h < 12; ++h) {
         // In the middle of the house, however wide it is.
         const double width =
-            reduced(wheel.cuspLongitudeDeg[(h + 1) % 12] - wheel.cuspLongitudeDeg[h]);
-        WheelText number =
-            textAt(std::to_string(h + 1),
-                   pointAt(kHouseNumberRadius, angleOf(wheel.cuspLongitudeDeg[h] + width / 2.0)),
-                   kHouseNumberSize, kRimColour, WheelRole::HouseNumber, true);
+            wheelReducedDeg(wheel.cuspLongitudeDeg[(h + 1) % 12] - wheel.cuspLongitudeDeg[h]);
+        WheelText number = wheelTextAt(
+            std::to_string(h + 1),
+            pointAt(kHouseNumberRadius, angleOf(wheel.cuspLongitudeDeg[h] + width / 2.0)),
+            kHouseNumberSize, kRimColour, WheelRole::HouseNumber, true);
         number.house = static_cast<int>(h + 1);
         items.push_back(std::move(number));
     }
@@ -603,8 +474,9 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
             items.push_back(t);
     }
 
-    items.push_back(textAt(input.houseCaption.empty() ? kDegreeWheelCaption : input.houseCaption,
-                           {kCentre.x, 0.0}, kCaptionSize, kQuietTextColour, WheelRole::Caption));
+    items.push_back(
+        wheelTextAt(input.houseCaption.empty() ? kDegreeWheelCaption : input.houseCaption,
+                    {kCentre.x, 0.0}, kCaptionSize, kQuietTextColour, WheelRole::Caption));
     // Put the caption on its baseline under the wheel.
     auto& caption = std::get<WheelText>(items.back());
     const double shift = kCaptionBaseline - caption.anchor.y;

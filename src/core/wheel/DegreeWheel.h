@@ -230,15 +230,4 @@ double longitudeAtWheelAngle(double angleDeg, double ascendantDeg);
 // cusp k + 1).
 int wheelHouseOf(const DegreeWheel& wheel, double longitudeDeg);
 
-// The display width of a text in the wheel's font, in ems: the advance widths
-// of DejaVu Sans for the characters the wheel writes, a full em for anything
-// wider or unknown.
-double wheelTextWidthEm(const std::string& utf8Text);
-
-// Spreads labels along the circle: each longitude (degrees) gets a label place
-// at least minimumGapDeg from every other, keeping the bodies' order around the
-// ring and moving them as little as possible (least squares). A gap wider than
-// 360 / count is shrunk to it.
-std::vector<double> spreadAround(const std::vector<double>& longitudesDeg, double minimumGapDeg);
-
 } // namespace orbenza

@@ -1,6 +1,6 @@
 // The small pieces both wheel models are drawn with: angles on the canvas,
-// centred texts measured as the painters set them, and the test of labels
-// that meet.
+// centred texts measured as the painters set them, the test of labels that
+// meet, and labels spread along a ring.
 #pragma once
 
 #include "wheel/DegreeWheel.h"
@@ -33,5 +33,16 @@ std::string wheelTwoDigits(int value);
 
 // Whether any text of one label overlaps any text of another.
 bool wheelLabelsMeet(const std::vector<std::vector<WheelText>>& labels);
+
+// The display width of a text in the wheel's font, in ems: the advance widths
+// of DejaVu Sans for the characters the wheel writes, a full em for anything
+// wider or unknown.
+double wheelTextWidthEm(const std::string& utf8Text);
+
+// Spreads labels along the circle: each longitude (degrees) gets a label place
+// at least minimumGapDeg from every other, keeping the bodies' order around the
+// ring and moving them as little as possible (least squares). A gap wider than
+// 360 / count is shrunk to it.
+std::vector<double> spreadAround(const std::vector<double>& longitudesDeg, double minimumGapDeg);
 
 } // namespace orbenza

@@ -7,6 +7,7 @@
 #include "present/WheelOfChart.h"
 #include "report/HouseReport.h"
 #include "wheel/BiWheel.h"
+#include "wheel/WheelShapes.h"
 #include "wheel/WheelSvg.h"
 
 #include <cmath>
