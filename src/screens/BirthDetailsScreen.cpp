@@ -1,5 +1,6 @@
 #include "BirthDetailsScreen.h"
 
+#include "BirthDetailsControls.h"
 #include "InputFilters.h"
 #include "Languages.h"
 #include "ReportBox.h"
@@ -79,129 +80,6 @@ void addHelpMenu(QMenuBar* menuBar, QObject* receiver, const std::function<void(
 
 namespace {
 
-QLabel* captionLabel(const QString& text, const char* objectName, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(objectName));
-    return label;
-}
-
-QComboBox* list(const char* objectName, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(objectName));
-    return box;
-}
-
-// A coordinate box wide enough for a few digits, no wider.
-FilteredLineEdit* coordinateBox(const char* objectName, const QString& text, QWidget* parent) {
-    auto* box = new FilteredLineEdit(CharacterFilter::Digits, parent);
-    box->setObjectName(QLatin1String(objectName));
-    box->setText(text);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int digitsWidth = box->fontMetrics().horizontalAdvance(QStringLiteral("00000"));
-    box->setMinimumWidth(digitsWidth + 12);
-    box->setMaximumWidth(digitsWidth * 2 + 12);
-    return box;
-}
-
-// A word-wrapped label that asks for the height of all its lines at the width
-// it has, so that the window's least size keeps every line in view. (A layout
-// gives a wrapped label its height for its width only while there is room;
-// at the window's least size it would cut off the lines past the first.)
-class WrappedLineLabel : public QLabel {
-public:
-    explicit WrappedLineLabel(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
-
-    QSize minimumSizeHint() const override {
-        QSize least = QLabel::minimumSizeHint();
-        if (width() > 0)
-            least.setHeight(std::max(least.height(), heightForWidth(width())));
-        return least;
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QLabel::resizeEvent(event);
-        if (event->size().width() != event->oldSize().width())
-            updateGeometry();
-    }
-};
-
-QLineEdit* placeBox(const char* objectName, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(objectName));
-    return box;
-}
-
-QRadioButton* option(const QString& text, const char* objectName, QWidget* parent) {
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(QLatin1String(objectName));
-    return button;
-}
-
-// A coordinate frame: degrees and minutes with their captions, then the two
-// hemisphere options. The option objects are named as the control array
-// elements optLong(0)/optLong(1) and optLat(0)/optLat(1): "optLong0", "optLong1".
-QGroupBox* coordinateFrame(const QString& title, const char* objectName, const char* degCaption,
-                           const char* minCaption, FilteredLineEdit* degrees,
-                           FilteredLineEdit* minutes, QRadioButton* first, QRadioButton* second,
-                           QWidget* parent) {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QLatin1String(objectName));
-    auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(8);
-    grid->addWidget(captionLabel(BirthDetailsScreen::tr("Deg"), degCaption, frame), 0, 0);
-    grid->addWidget(degrees, 0, 1);
-    grid->addItem(new QSpacerItem(12, 0), 0, 2);
-    grid->addWidget(captionLabel(BirthDetailsScreen::tr("Min"), minCaption, frame), 0, 3);
-    grid->addWidget(minutes, 0, 4);
-    grid->addWidget(first, 1, 0, 1, 2);
-    grid->addWidget(second, 1, 3, 1, 2);
-    grid->setColumnStretch(5, 1);
-    auto* group = new QButtonGroup(frame);
-    group->addButton(first, 0);
-    group->addButton(second, 1);
-    return frame;
-}
-
-// The zone list can be searched: its box takes typed text, and a list of the
-// rows that hold the text anywhere (any word of "Eastern Standard Time,EST,-5.0",
-// case ignored) drops down while typing; picking one selects that row. A typed
-// blank goes into the text instead of opening the list. Only the 71 rows can
-// be chosen: when the box loses the focus with a text that is no row, the
-// selected row's text comes back.
-// A searchable list's typed text: a row's whole text selects that row; any
-// other text gives way to the selected row's.
-void settleTypedRow(QComboBox* box) {
-    const int row = box->findText(box->lineEdit()->text(), Qt::MatchExactly);
-    if (row >= 0)
-        box->setCurrentIndex(row);
-    else
-        box->lineEdit()->setText(box->itemText(box->currentIndex()));
-}
-
-void makeSearchable(QComboBox* box) {
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    auto* completer = new QCompleter(box->model(), box);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setMaxVisibleItems(box->maxVisibleItems());
-    box->setCompleter(completer);
-    QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), box,
-                     [box](const QString& text) {
-                         const int row = box->findText(text, Qt::MatchExactly);
-                         if (row >= 0)
-                             box->setCurrentIndex(row);
-                     });
-    QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, box,
-                     [box] { settleTypedRow(box); });
-}
-
-} // namespace
-
-namespace {
-
 // The remembered choice of the positions' source, under "positions" as
 // "classic" or "precise"; anything else reads as the default.
 constexpr auto kPositionsKey = "positions";
@@ -252,7 +130,28 @@ void BirthDetailsScreen::buildControls() {
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
 
-    // Heading: the program's picture and what it does.
+    // Made in the order they are read, top to bottom and left to right.
+    QLayout* heading = buildHeading(central);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(24);
+    body->addLayout(buildDetails(central), 5);
+    body->addLayout(buildPlace(central), 4);
+    auto* rule = new QFrame(central);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    QLayout* foot = buildFoot(central);
+
+    auto* page = new QVBoxLayout(central);
+    page->setContentsMargins(18, 14, 18, 14);
+    page->setSpacing(14);
+    page->addLayout(heading);
+    page->addLayout(body, 1);
+    page->addWidget(rule);
+    page->addLayout(foot);
+}
+
+// Heading: the program's picture and what it does.
+QLayout* BirthDetailsScreen::buildHeading(QWidget* central) {
     auto* picture = new QLabel(central);
     picture->setObjectName(QStringLiteral("picLogo"));
     const int pictureSize = 56;
@@ -267,16 +166,19 @@ void BirthDetailsScreen::buildControls() {
     heading->setSpacing(14);
     heading->addWidget(picture, 0, Qt::AlignTop);
     heading->addWidget(m_description, 1);
+    return heading;
+}
 
-    // Left: who and when and where.
+// Left: who and when and where.
+QFormLayout* BirthDetailsScreen::buildDetails(QWidget* central) {
     m_name = new FilteredLineEdit(CharacterFilter::Letters, central);
     m_name->setObjectName(QStringLiteral("txtName"));
-    m_month = list("cboMonth", central);
-    m_day = list("cboDate", central);
-    m_year = list("cboYear", central);
-    m_hour = list("cboHH", central);
-    m_minute = list("cboMM", central);
-    m_second = list("cboSS", central);
+    m_month = namedList("cboMonth", central);
+    m_day = namedList("cboDate", central);
+    m_year = namedList("cboYear", central);
+    m_hour = namedList("cboHH", central);
+    m_minute = namedList("cboMM", central);
+    m_second = namedList("cboSS", central);
     m_city = placeBox("txtMCity", central);
     m_state = placeBox("txtMState", central);
     m_country = placeBox("txtMCountry", central);
@@ -316,12 +218,15 @@ void BirthDetailsScreen::buildControls() {
     details->addRow(captionLabel(tr("State"), "lblStateCaption", central), m_state);
     details->addRow(captionLabel(tr("Country"), "lblCountryCaption", central), m_country);
     details->addRow(QString(), m_findCoordinates);
+    return details;
+}
 
-    // Right: the coordinates and the time zone.
+// Right: the coordinates, the time zone and daylight saving.
+QLayout* BirthDetailsScreen::buildPlace(QWidget* central) {
     m_longitudeDegrees = coordinateBox("txtLonD", QStringLiteral("80"), central);
     m_longitudeMinutes = coordinateBox("txtLonM", QStringLiteral("18"), central);
-    m_east = option(tr("East"), "optLong0", central);
-    m_west = option(tr("West"), "optLong1", central);
+    m_east = namedOption(tr("East"), "optLong0", central);
+    m_west = namedOption(tr("West"), "optLong1", central);
     m_east->setChecked(true);
     QGroupBox* longitude =
         coordinateFrame(tr("Longitude"), "fraLongitude", "lblLonDegCaption", "lblLonMinCaption",
@@ -329,8 +234,8 @@ void BirthDetailsScreen::buildControls() {
 
     m_latitudeDegrees = coordinateBox("txtLatD", QStringLiteral("13"), central);
     m_latitudeMinutes = coordinateBox("txtLatM", QStringLiteral("05"), central);
-    m_north = option(tr("North"), "optLat0", central);
-    m_south = option(tr("South"), "optLat1", central);
+    m_north = namedOption(tr("North"), "optLat0", central);
+    m_south = namedOption(tr("South"), "optLat1", central);
     m_north->setChecked(true);
     QGroupBox* latitude =
         coordinateFrame(tr("Latitude"), "fraLatitude", "lblLatDegCaption", "lblLatMinCaption",
@@ -338,7 +243,7 @@ void BirthDetailsScreen::buildControls() {
 
     auto* zone = new QGroupBox(tr("Zone"), central);
     zone->setObjectName(QStringLiteral("fraZone"));
-    m_timeZone = list("cmbTimeZone", zone);
+    m_timeZone = namedList("cmbTimeZone", zone);
     m_timeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_timeZone->setMinimumContentsLength(30);
     m_timeZone->setMaxVisibleItems(20);
@@ -362,13 +267,11 @@ void BirthDetailsScreen::buildControls() {
     place->addWidget(zone);
     place->addWidget(m_daylightSaving);
     place->addStretch(1);
+    return place;
+}
 
-    auto* body = new QHBoxLayout;
-    body->setSpacing(24);
-    body->addLayout(details, 5);
-    body->addLayout(place, 4);
-
-    // Foot: the invitation to the discussion board and "Proceed".
+// Foot: the invitation to the discussion board and "Proceed".
+QLayout* BirthDetailsScreen::buildFoot(QWidget* central) {
     auto* rule = new QFrame(central);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
@@ -392,14 +295,7 @@ void BirthDetailsScreen::buildControls() {
     foot->addWidget(m_banner, 1, Qt::AlignVCenter);
     foot->addSpacing(16);
     foot->addWidget(m_proceed);
-
-    auto* page = new QVBoxLayout(central);
-    page->setContentsMargins(18, 14, 18, 14);
-    page->setSpacing(14);
-    page->addLayout(heading);
-    page->addLayout(body, 1);
-    page->addWidget(rule);
-    page->addLayout(foot);
+    return foot;
 }
 
 void BirthDetailsScreen::buildMenus() {

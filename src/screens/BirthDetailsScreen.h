@@ -19,7 +19,9 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QCompleter;
+class QFormLayout;
 class QLabel;
+class QLayout;
 class QStandardItemModel;
 class QLineEdit;
 class QMenuBar;
@@ -128,6 +130,11 @@ protected:
 private:
     void requestProceed();
     void buildControls();
+    // The parts of the form buildControls lays out, each made on central.
+    QLayout* buildHeading(QWidget* central);
+    QFormLayout* buildDetails(QWidget* central);
+    QLayout* buildPlace(QWidget* central);
+    QLayout* buildFoot(QWidget* central);
     void buildMenus();
     void loadLists();
     void setTabOrderChain();

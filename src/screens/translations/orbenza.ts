@@ -338,6 +338,14 @@
 <context>
     <name>orbenza::BirthDetailsScreen</name>
     <message>
+        <source>Deg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Jan</source>
         <translation type="unfinished"></translation>
     </message>
@@ -483,14 +491,6 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deg</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
