@@ -130,6 +130,94 @@ bool appendPlace(std::string& out, const PlaceClockInfo& place) {
     return ok;
 }
 
+// From "Name" to "Positions", and the "SunSign" key: the birth as given and
+// the moment computed; false when a text is not UTF-8.
+bool appendBirthFields(JsonScratch& json, const ChartResult& chart) {
+    const BirthData& birth = chart.birth;
+    json.raw("{\"Name\":");
+    bool ok = json.string(birth.name);
+    json.raw(",\"Date\":\"");
+    json.isoDate(birth.birthYear, birth.birthMonth, birth.birthDay);
+    json.raw("\",\"Time\":\"");
+    json.padded(birth.birthHour, 2);
+    json.raw(':');
+    json.padded(birth.birthMinute, 2);
+    json.raw("\",\"Zone\":");
+    ok = ok && json.string(zoneTextOf(chart));
+    json.raw(isTrue16(birth.isDaylightSaving) ? ",\"DaylightSaving\":true"
+                                              : ",\"DaylightSaving\":false");
+    const UniversalMoment& ut = chart.moment.universalTime;
+    json.raw(",\"UniversalTime\":\"");
+    json.isoDate(ut.year, ut.month, ut.day);
+    json.raw('T');
+    json.padded(ut.hour, 2);
+    json.raw(':');
+    json.padded(ut.minute, 2);
+    if (ut.second != 0) {
+        json.raw(':');
+        json.padded(ut.second, 2);
+    }
+    json.raw("Z\",\"Positions\":\"");
+    json.raw(positionsName(chart.positions));
+    json.raw("\",\"SunSign\":");
+    return ok;
+}
+
+// From the "SunSign" value to the birth-time windows: the chart's signs,
+// texts, longitudes and houses; false when a text is not UTF-8.
+bool appendChartFields(JsonScratch& json, const ChartResult& chart) {
+    bool ok = json.string(sunSignOf(chart));
+    const ChartTexts texts = chartTexts(chart);
+    json.raw(",\"MoonSignName\":");
+    ok = ok && json.string(texts.moonSignName);
+    json.raw(",\"Ascendant\":");
+    ok = ok && json.string(signName(chart.ascendantSign()));
+    json.raw(",\"AscendantText\":");
+    ok = ok && json.string(texts.ascendantText);
+    json.raw(",\"MoonPositionText\":");
+    ok = ok && json.string(texts.moonPositionText);
+    json.raw(",\"PlanetPositions\":");
+    ok = ok && json.strings(texts.planetPositions);
+    json.raw(",\"PlanetNames\":");
+    ok = ok && json.strings(texts.planetNames);
+    json.raw(",\"Longitudes\":{");
+    for (Body body : kAllBodies) {
+        if (body != Body::Sun)
+            json.raw(',');
+        json.raw('"');
+        json.raw(bodyLabel(body));
+        json.raw("\":");
+        json.sixDecimals(longitudeSixDecimals(chart.longitudesDeg[body]));
+    }
+    for (const OtherPoint& point : kOtherPoints) {
+        json.raw(",\"");
+        json.raw(point.key);
+        json.raw("\":");
+        json.sixDecimals(longitudeSixDecimals(chart.pointLongitudesDeg[point.body]));
+    }
+    json.raw("},\"Houses\":{");
+    bool first = true;
+    for (int planet = 0; planet < kReportPlanetCount; ++planet) {
+        const int house = chart.houses[bodyAt(static_cast<std::size_t>(planet))];
+        if (house == 0)
+            continue;
+        if (!first)
+            json.raw(',');
+        first = false;
+        ok = ok && json.string(reportPlanetName(planet));
+        json.raw(':');
+        json.padded(house, 1);
+    }
+    json.raw('}');
+    if (const auto& windows = chart.windows) {
+        json.raw(",\"AscendantWindow\":");
+        appendWindow(json, windows->ascendant);
+        json.raw(",\"HouseWindow\":");
+        appendWindow(json, windows->houses);
+    }
+    return ok;
+}
+
 } // namespace
 
 ChartJsonWriter::ChartJsonWriter(bool withReport) : m_withReport(withReport), m_slots(1024) {}
@@ -176,6 +264,22 @@ const std::string* ChartJsonWriter::runFragment(std::string_view text, bool head
     return &m_fragments.back();
 }
 
+bool ChartJsonWriter::appendReportRuns(OutputBuffer& buffer, const ChartResult& chart) {
+    bool first = true;
+    for (const ReportRun& run : chartReport(chart)) {
+        const std::uint32_t color =
+            (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
+        const std::string* fragment = runFragment(run.text, run.heading, color);
+        if (fragment == nullptr)
+            return false;
+        // The fragment starts with the comma that separates it from the run before.
+        buffer.appendStable(first ? std::string_view(*fragment).substr(1)
+                                  : std::string_view(*fragment));
+        first = false;
+    }
+    return true;
+}
+
 bool ChartJsonWriter::append(std::string& text, const ChartResult& chart,
                              const PlaceClockInfo* place) {
     OutputBuffer buffer;
@@ -192,86 +296,11 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
     std::string placeText;
     if (place != nullptr && !appendPlace(placeText, *place))
         return false;
-    const BirthData& birth = chart.birth;
     const OutputBuffer::Mark start = buffer.mark();
     bool ok = true;
     {
         JsonScratch json(buffer.text);
-        json.raw("{\"Name\":");
-        ok = json.string(birth.name);
-        json.raw(",\"Date\":\"");
-        json.isoDate(birth.birthYear, birth.birthMonth, birth.birthDay);
-        json.raw("\",\"Time\":\"");
-        json.padded(birth.birthHour, 2);
-        json.raw(':');
-        json.padded(birth.birthMinute, 2);
-        json.raw("\",\"Zone\":");
-        ok = ok && json.string(zoneTextOf(chart));
-        json.raw(isTrue16(birth.isDaylightSaving) ? ",\"DaylightSaving\":true"
-                                                  : ",\"DaylightSaving\":false");
-        const UniversalMoment& ut = chart.moment.universalTime;
-        json.raw(",\"UniversalTime\":\"");
-        json.isoDate(ut.year, ut.month, ut.day);
-        json.raw('T');
-        json.padded(ut.hour, 2);
-        json.raw(':');
-        json.padded(ut.minute, 2);
-        if (ut.second != 0) {
-            json.raw(':');
-            json.padded(ut.second, 2);
-        }
-        json.raw("Z\",\"Positions\":\"");
-        json.raw(positionsName(chart.positions));
-        json.raw("\",\"SunSign\":");
-        ok = ok && json.string(sunSignOf(chart));
-        const ChartTexts texts = chartTexts(chart);
-        json.raw(",\"MoonSignName\":");
-        ok = ok && json.string(texts.moonSignName);
-        json.raw(",\"Ascendant\":");
-        ok = ok && json.string(signName(chart.ascendantSign()));
-        json.raw(",\"AscendantText\":");
-        ok = ok && json.string(texts.ascendantText);
-        json.raw(",\"MoonPositionText\":");
-        ok = ok && json.string(texts.moonPositionText);
-        json.raw(",\"PlanetPositions\":");
-        ok = ok && json.strings(texts.planetPositions);
-        json.raw(",\"PlanetNames\":");
-        ok = ok && json.strings(texts.planetNames);
-        json.raw(",\"Longitudes\":{");
-        for (Body body : kAllBodies) {
-            if (body != Body::Sun)
-                json.raw(',');
-            json.raw('"');
-            json.raw(bodyLabel(body));
-            json.raw("\":");
-            json.sixDecimals(longitudeSixDecimals(chart.longitudesDeg[body]));
-        }
-        for (const OtherPoint& point : kOtherPoints) {
-            json.raw(",\"");
-            json.raw(point.key);
-            json.raw("\":");
-            json.sixDecimals(longitudeSixDecimals(chart.pointLongitudesDeg[point.body]));
-        }
-        json.raw("},\"Houses\":{");
-        bool first = true;
-        for (int planet = 0; planet < kReportPlanetCount; ++planet) {
-            const int house = chart.houses[bodyAt(static_cast<std::size_t>(planet))];
-            if (house == 0)
-                continue;
-            if (!first)
-                json.raw(',');
-            first = false;
-            ok = ok && json.string(reportPlanetName(planet));
-            json.raw(':');
-            json.padded(house, 1);
-        }
-        json.raw('}');
-        if (const auto& windows = chart.windows) {
-            json.raw(",\"AscendantWindow\":");
-            appendWindow(json, windows->ascendant);
-            json.raw(",\"HouseWindow\":");
-            appendWindow(json, windows->houses);
-        }
+        ok = appendBirthFields(json, chart) && appendChartFields(json, chart);
         if (m_withReport) {
             json.raw(",\"Report\":[");
         } else {
@@ -286,19 +315,9 @@ bool ChartJsonWriter::append(OutputBuffer& buffer, const ChartResult& chart,
     }
     if (!m_withReport)
         return true;
-    bool first = true;
-    for (const ReportRun& run : chartReport(chart)) {
-        const std::uint32_t color =
-            (std::uint32_t{run.color.r} << 16) | (std::uint32_t{run.color.g} << 8) | run.color.b;
-        const std::string* fragment = runFragment(run.text, run.heading, color);
-        if (fragment == nullptr) {
-            buffer.rollback(start);
-            return false;
-        }
-        // The fragment starts with the comma that separates it from the run before.
-        buffer.appendStable(first ? std::string_view(*fragment).substr(1)
-                                  : std::string_view(*fragment));
-        first = false;
+    if (!appendReportRuns(buffer, chart)) {
+        buffer.rollback(start);
+        return false;
     }
     buffer.text += ']';
     if (chart.housesAndAspects) {

@@ -46,6 +46,8 @@ private:
     // ",{...}": the run's object after a comma; nullptr when not UTF-8.
     const std::string* runFragment(std::string_view text, bool heading, std::uint32_t color);
     void grow();
+    // The report's runs, comma-separated; false when a text is not UTF-8.
+    bool appendReportRuns(OutputBuffer& buffer, const ChartResult& chart);
 
     bool m_withReport;
     std::vector<Slot> m_slots;
