@@ -350,31 +350,9 @@ WheelText ascendantMarkText(const std::string& mark) {
     return text;
 }
 
-} // namespace
-
-void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
-    for (WheelItem& item : items) {
-        auto* text = std::get_if<WheelText>(&item);
-        if (text != nullptr && text->role == WheelRole::Retrograde)
-            text->text = mark;
-    }
-}
-
-DegreeWheel buildDegreeWheel(const WheelInput& input) {
-    DegreeWheel wheel;
-    wheel.centre = kCentre;
-    const double asc = wheelReducedDeg(input.longitudesDeg[Body::Ascendant]);
-    wheel.ascendantDeg = asc;
-    const double firstCusp = std::floor(asc);
-    for (std::size_t h = 0; h < 12; ++h)
-        wheel.cuspLongitudeDeg[h] =
-            input.cuspsDeg ? wheelReducedDeg((*input.cuspsDeg)[h])
-                           : wheelReducedDeg(firstCusp + 30.0 * static_cast<double>(h));
-    const auto angleOf = [asc](double longitudeDeg) { return wheelAngleDeg(longitudeDeg, asc); };
-    auto& items = wheel.items;
-    items.reserve(600);
-
-    // The disc, the sign ring's shading, the hub.
+// The disc, the sign ring with its shading and degree scale, the hub.
+template <typename AngleOf>
+void addDiscAndScale(std::vector<WheelItem>& items, const AngleOf& angleOf) {
     items.push_back(WheelCircle{kCentre, kWheelRimRadius, kDiscColour, std::nullopt, 0.0,
                                 WheelRole::Background});
     for (std::size_t s = 0; s < kSignCount; ++s)
@@ -408,7 +386,10 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
                                 WheelRole::Background});
     items.push_back(WheelCircle{kCentre, kWheelRimRadius, std::nullopt, kRimColour, 2.5,
                                 WheelRole::Background});
+}
 
+template <typename AngleOf>
+void addHouses(std::vector<WheelItem>& items, const DegreeWheel& wheel, const AngleOf& angleOf) {
     // The equal houses: each cusp across the ring of house numbers and again
     // at the foot of the sign ring, so that it never runs through the bodies'
     // labels between them; the four angles stronger. The numbers stand in the
@@ -436,17 +417,11 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
         number.house = static_cast<int>(h + 1);
         items.push_back(std::move(number));
     }
+}
 
-    // The Ascendant's line from the foot of the sign ring across the rim, and
-    // its mark outside it.
-    items.push_back(WheelLine{pointAt(kLeaderInnerRadius, 180.0),
-                              pointAt(kWheelRimRadius + 16.0, 180.0), kAscendantColour, 2.5,
-                              WheelRole::Horizon, std::nullopt});
-    items.push_back(ascendantMarkText(input.ascendantMark));
-
-    addMidheavenAndAspects(items, input, angleOf);
-
-    // The sign pictures in the middle of their sectors.
+// The sign pictures in the middle of their sectors.
+template <typename AngleOf>
+void addSignPictures(std::vector<WheelItem>& items, const AngleOf& angleOf) {
     for (std::size_t s = 0; s < kSignCount; ++s) {
         const WheelPoint at =
             pointAt(kSignPictureRadius, angleOf(30.0 * static_cast<double>(s) + 15.0));
@@ -455,7 +430,13 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
                              {at.x - kSignPictureSize / 2.0, at.y - kSignPictureSize / 2.0,
                               kSignPictureSize, kSignPictureSize}});
     }
+}
 
+// Each body's tick at its true place, a leader line to a label that moved,
+// and the label.
+template <typename AngleOf>
+void addBodies(std::vector<WheelItem>& items, DegreeWheel& wheel, const WheelInput& input,
+               const AngleOf& angleOf) {
     const std::vector<std::vector<WheelText>> labels = placeBodies(wheel, input);
     for (std::size_t i = 0; i < wheel.bodies.size(); ++i) {
         const WheelBodyPlace& place = wheel.bodies[i];
@@ -473,15 +454,58 @@ DegreeWheel buildDegreeWheel(const WheelInput& input) {
         for (const WheelText& t : labels[i])
             items.push_back(t);
     }
+}
 
+// The caption on its baseline under the wheel.
+void addCaption(std::vector<WheelItem>& items, const WheelInput& input) {
     items.push_back(
         wheelTextAt(input.houseCaption.empty() ? kDegreeWheelCaption : input.houseCaption,
                     {kCentre.x, 0.0}, kCaptionSize, kQuietTextColour, WheelRole::Caption));
-    // Put the caption on its baseline under the wheel.
     auto& caption = std::get<WheelText>(items.back());
     const double shift = kCaptionBaseline - caption.anchor.y;
     caption.anchor.y += shift;
     caption.box.top += shift;
+}
+
+} // namespace
+
+void markRetrogradesIn(std::vector<WheelItem>& items, const std::string& mark) {
+    for (WheelItem& item : items) {
+        auto* text = std::get_if<WheelText>(&item);
+        if (text != nullptr && text->role == WheelRole::Retrograde)
+            text->text = mark;
+    }
+}
+
+DegreeWheel buildDegreeWheel(const WheelInput& input) {
+    DegreeWheel wheel;
+    wheel.centre = kCentre;
+    const double asc = wheelReducedDeg(input.longitudesDeg[Body::Ascendant]);
+    wheel.ascendantDeg = asc;
+    const double firstCusp = std::floor(asc);
+    for (std::size_t h = 0; h < 12; ++h)
+        wheel.cuspLongitudeDeg[h] =
+            input.cuspsDeg ? wheelReducedDeg((*input.cuspsDeg)[h])
+                           : wheelReducedDeg(firstCusp + 30.0 * static_cast<double>(h));
+    const auto angleOf = [asc](double longitudeDeg) { return wheelAngleDeg(longitudeDeg, asc); };
+    auto& items = wheel.items;
+    items.reserve(600);
+
+    addDiscAndScale(items, angleOf);
+    addHouses(items, wheel, angleOf);
+
+    // The Ascendant's line from the foot of the sign ring across the rim, and
+    // its mark outside it.
+    items.push_back(WheelLine{pointAt(kLeaderInnerRadius, 180.0),
+                              pointAt(kWheelRimRadius + 16.0, 180.0), kAscendantColour, 2.5,
+                              WheelRole::Horizon, std::nullopt});
+    items.push_back(ascendantMarkText(input.ascendantMark));
+
+    addMidheavenAndAspects(items, input, angleOf);
+
+    addSignPictures(items, angleOf);
+    addBodies(items, wheel, input, angleOf);
+    addCaption(items, input);
     markRetrogradesIn(items, input.retrogradeMark);
     return wheel;
 }
